@@ -1,0 +1,32 @@
+#pragma once
+// File access for the program folder and the per-user folders.
+// Names are found without regard to case; a write reuses an existing spelling, so "CW.txt"
+// written and "cw.txt" read are one file.
+#include <QByteArray>
+#include <QString>
+
+namespace Files {
+
+// The path of `name` (which may hold "/"-separated folders) inside `folder`. Each part that
+// exists under another case is taken with its existing spelling; missing parts keep the given one.
+QString resolve(const QString& folder, const QString& name);
+
+// Reads a whole file; false (with the system's error text) when it cannot be opened or read.
+bool readAll(const QString& path, QByteArray& out, QString* error = nullptr);
+
+// Replaces a file through a temporary file and a rename: readers see the old or the new
+// content, never a half-written file.
+bool writeAtomic(const QString& path, const QByteArray& data, QString* error = nullptr);
+
+// Appends and flushes to the disk before reporting success; creates a missing file.
+bool append(const QString& path, const QByteArray& data, QString* error = nullptr);
+
+// Byte-for-byte copy that replaces an existing target atomically.
+bool copyReplace(const QString& from, const QString& to, QString* error = nullptr);
+
+bool exists(const QString& path);
+
+// Makes the folder (and its parents) when missing; false with the system's error text.
+bool makeFolder(const QString& path, QString* error = nullptr);
+
+} // namespace Files

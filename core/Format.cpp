@@ -1,0 +1,38 @@
+#include "core/Format.h"
+
+#include "core/ListFormat.h"
+
+#include <cmath>
+
+namespace Format {
+
+bool isNumeric(const QString& s)
+{
+    double d;
+    return ListFormat::parseNumber(s, d);
+}
+
+double toNumber(const QString& s, double fallback)
+{
+    double d;
+    return ListFormat::parseNumber(s, d) ? d : fallback;
+}
+
+QString number(double v) { return ListFormat::formatDouble(v); }
+QString single(float v) { return ListFormat::formatSingle(v); }
+
+double roundTo(double v, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return std::round(v * scale) / scale;
+}
+
+QString frequency(double mhz) { return QString::number(mhz, 'f', 3); }
+
+QString logDate(const QDate& d) { return d.toString(QStringLiteral("yyyy/MM/dd")); }
+QString logTime(const QTime& t) { return t.toString(QStringLiteral("HH:mm:ss")); }
+QString hourMinute(const QTime& t) { return t.toString(QStringLiteral("HH:mm")); }
+QString monthDay(const QDate& d) { return d.toString(QStringLiteral("MM/dd")); }
+QString stamp(const QDateTime& dt) { return dt.toString(QStringLiteral("yyyyMMddHHmm")); }
+
+} // namespace Format

@@ -1,0 +1,29 @@
+#pragma once
+// Text forms of numbers, dates and times used across the program. Later modules add their own
+// patterns here so every format lives in one place.
+#include <QDateTime>
+#include <QString>
+
+namespace Format {
+
+// A text that reads as a number (blanks around it allowed, ".5" and exponents accepted).
+bool isNumeric(const QString& s);
+// The number a numeric text holds; `fallback` for any other text.
+double toNumber(const QString& s, double fallback = 0);
+
+// Shortest plain forms with a point: 5, 5.5, -3.5, 0.33.
+QString number(double v);
+QString single(float v);
+// Rounds half away from zero to `decimals` places.
+double roundTo(double v, int decimals);
+// A frequency in MHz with three decimals and no grouping ("14.025", "7.000").
+QString frequency(double mhz);
+
+// Contact date and time texts as the log stores them, and the short forms the lists show.
+QString logDate(const QDate& d);        // yyyy/mm/dd
+QString logTime(const QTime& t);        // hh:mm:ss
+QString hourMinute(const QTime& t);     // hh:nn
+QString monthDay(const QDate& d);       // mm/dd
+QString stamp(const QDateTime& dt);     // yyyymmddhhnn (backup names)
+
+} // namespace Format

@@ -1,0 +1,265 @@
+#include "core/ListFormat.h"
+
+#include <cmath>
+
+namespace ListFormat {
+
+namespace {
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+QString shortest(double v, int maxDigits, bool asSingle)
+{
+    if (!std::isfinite(v) || v == 0)
+        return QStringLiteral("0");
+    // QString::number and QByteArray::toDouble use the C locale whatever the system's is.
+    QString s;
+    for (int digits = 1; digits <= maxDigits; ++digits) {
+        s = QString::number(v, 'g', digits);
+        const double back = s.toLatin1().toDouble();
+        if (asSingle ? static_cast<float>(back) == static_cast<float>(v) : back == v)
+            break;
+    }
+    // 'g' may choose an exponent form; keep plain decimals where they are short enough.
+    if (s.contains(QLatin1Char('e'))) {
+        const double back = s.toLatin1().toDouble();
+        const double mag = std::fabs(back);
+        if (mag >= 1e-5 && mag < 1e15) {
+            s = QString::number(back, 'f', 15);
+            while (s.endsWith(QLatin1Char('0')))
+                s.chop(1);
+            if (s.endsWith(QLatin1Char('.')))
+                s.chop(1);
+        } else {
+            s.replace(QLatin1Char('e'), QLatin1Char('E'));
+        }
+    }
+    return s;
+}
+} // namespace
+
+QString Value::toText() const
+{
+    switch (kind) {
+    case Kind::Empty: return QString();
+    case Kind::Text: return text;
+    case Kind::Number: return formatDouble(number);
+    case Kind::Bool: return boolean ? QStringLiteral("True") : QStringLiteral("False");
+    }
+    return QString();
+}
+
+bool Value::toNumber(double& out) const
+{
+    switch (kind) {
+    case Kind::Empty: out = 0; return true;
+    case Kind::Number: out = number; return true;
+    case Kind::Bool: out = boolean ? -1 : 0; return true;
+    case Kind::Text: return parseNumber(text, out);
+    }
+    return false;
+}
+
+double Value::toDouble(double fallback) const
+{
+    double d;
+    return toNumber(d) ? d : fallback;
+}
+
+int Value::toInt(int fallback) const
+{
+    double d;
+    if (!toNumber(d) || std::fabs(d) > 2147483647.0)
+        return fallback;
+    return static_cast<int>(std::nearbyint(d));
+}
+
+void Reader::skipBlanks()
+{
+    while (pos_ < data_.size() && isBlank(data_[pos_]))
+        ++pos_;
+}
+
+bool Reader::atEnd() const
+{
+    for (qsizetype i = pos_; i < data_.size(); ++i)
+        if (!isBlank(data_[i]) && !isLineEnd(data_[i]))
+            return false;
+    return true;
+}
+
+bool Reader::next(Value& out)
+{
+    out = Value();
+    if (atEnd()) {
+        pos_ = data_.size();
+        return false;
+    }
+    skipBlanks();
+    const qsizetype n = data_.size();
+    if (pos_ < n && data_[pos_] == '"') {
+        const qsizetype start = pos_ + 1;
+        qsizetype end = data_.indexOf('"', start);
+        if (end < 0)
+            end = n;
+        out.kind = Value::Kind::Text;
+        out.text = fromFileBytes(data_.mid(start, end - start));
+        pos_ = end < n ? end + 1 : n;
+        // Anything between the closing quote and the separator is passed over.
+        while (pos_ < n && data_[pos_] != ',' && !isLineEnd(data_[pos_]))
+            ++pos_;
+    } else {
+        const qsizetype start = pos_;
+        while (pos_ < n && data_[pos_] != ',' && !isLineEnd(data_[pos_]))
+            ++pos_;
+        const QString token = fromFileBytes(data_.mid(start, pos_ - start)).trimmed();
+        out.text = token;
+        if (token.isEmpty()) {
+            out.kind = Value::Kind::Empty;
+        } else if (token.compare(QLatin1String("#TRUE#"), Qt::CaseInsensitive) == 0
+                   || token.compare(QLatin1String("#FALSE#"), Qt::CaseInsensitive) == 0) {
+            out.kind = Value::Kind::Bool;
+            out.boolean = token.at(1).toUpper() == QLatin1Char('T');
+            out.number = out.boolean ? -1 : 0;
+        } else if (parseNumber(token, out.number)) {
+            out.kind = Value::Kind::Number;
+        } else {
+            out.kind = Value::Kind::Text;
+        }
+    }
+    // Consume the separator: a comma, or one line end (CR LF, CR or LF).
+    if (pos_ < n) {
+        if (data_[pos_] == ',') {
+            ++pos_;
+        } else if (data_[pos_] == '\r') {
+            ++pos_;
+            if (pos_ < n && data_[pos_] == '\n')
+                ++pos_;
+        } else if (data_[pos_] == '\n') {
+            ++pos_;
+        }
+    }
+    return true;
+}
+
+bool Reader::nextText(QString& out)
+{
+    Value v;
+    if (!next(v))
+        return false;
+    out = v.toText();
+    return true;
+}
+
+bool Reader::nextNumber(double& out)
+{
+    Value v;
+    if (!next(v))
+        return false;
+    return v.toNumber(out);
+}
+
+void Writer::separate()
+{
+    if (lineHasValue_)
+        out_.append(',');
+    lineHasValue_ = true;
+}
+
+Writer& Writer::text(const QString& s)
+{
+    separate();
+    QString clean = s;
+    // The format has no escape for a double quote; one that slipped through would shift every
+    // later value when the file is read back.
+    clean.replace(QLatin1Char('"'), QLatin1Char('\''));
+    out_.append('"');
+    out_.append(toFileBytes(clean));
+    out_.append('"');
+    return *this;
+}
+
+Writer& Writer::number(double v)
+{
+    separate();
+    out_.append(formatDouble(v).toLatin1());
+    return *this;
+}
+
+Writer& Writer::single(float v)
+{
+    separate();
+    out_.append(formatSingle(v).toLatin1());
+    return *this;
+}
+
+Writer& Writer::integer(long long v)
+{
+    separate();
+    out_.append(QByteArray::number(v));
+    return *this;
+}
+
+Writer& Writer::boolean(bool v)
+{
+    separate();
+    out_.append(v ? "#TRUE#" : "#FALSE#");
+    return *this;
+}
+
+Writer& Writer::empty()
+{
+    separate();
+    return *this;
+}
+
+Writer& Writer::endLine()
+{
+    out_.append("\r\n");
+    lineHasValue_ = false;
+    return *this;
+}
+
+QString formatDouble(double v) { return shortest(v, 15, false); }
+QString formatSingle(float v) { return shortest(static_cast<double>(v), 7, true); }
+
+bool parseNumber(const QString& s, double& out)
+{
+    const QString t = s.trimmed();
+    if (t.isEmpty())
+        return false;
+    int i = 0;
+    const int n = t.size();
+    if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))
+        ++i;
+    int digits = 0;
+    while (i < n && t[i].isDigit() && t[i].unicode() < 128) { ++i; ++digits; }
+    if (i < n && t[i] == QLatin1Char('.')) {
+        ++i;
+        while (i < n && t[i].isDigit() && t[i].unicode() < 128) { ++i; ++digits; }
+    }
+    if (digits == 0)
+        return false;
+    if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
+        ++i;
+        if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
+            ++i;
+        int expDigits = 0;
+        while (i < n && t[i].isDigit() && t[i].unicode() < 128) { ++i; ++expDigits; }
+        if (expDigits == 0)
+            return false;
+    }
+    if (i != n)
+        return false;
+    bool ok = false;
+    const double v = t.toLatin1().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    out = v;
+    return true;
+}
+
+QByteArray toFileBytes(const QString& s) { return s.toLatin1(); }
+QString fromFileBytes(const QByteArray& b) { return QString::fromLatin1(b); }
+
+} // namespace ListFormat

@@ -1,0 +1,74 @@
+#pragma once
+// The sequential list format of every settings file and of log.txt: values separated by commas,
+// texts in double quotes, numbers bare with a point, truth values as #TRUE#/#FALSE#, CR LF line
+// ends. Line ends only separate values, so a reader takes "the next N values" wherever they stand.
+// Files are single-byte text (Latin-1), kept byte for byte.
+#include <QByteArray>
+#include <QString>
+
+namespace ListFormat {
+
+struct Value {
+    enum class Kind { Empty, Text, Number, Bool };
+    Kind kind = Kind::Empty;
+    QString text;       // the text as written (quotes removed) for Text; the bare token otherwise
+    double number = 0;  // Number and Bool (-1 true, 0 false)
+    bool boolean = false;
+
+    bool isEmpty() const { return kind == Kind::Empty; }
+    // The value as a text variable receives it: a number as its shortest form, #TRUE# as "True".
+    QString toText() const;
+    // The value as a numeric variable receives it; false when it is not a number.
+    bool toNumber(double& out) const;
+    double toDouble(double fallback = 0) const;
+    int toInt(int fallback = 0) const;
+};
+
+class Reader {
+public:
+    explicit Reader(QByteArray data) : data_(std::move(data)) {}
+    // True when only blanks and line ends remain.
+    bool atEnd() const;
+    // Reads the next value; false at the end of the data (out is then Empty).
+    bool next(Value& out);
+    // Convenience: the next value as text / number; false at the end or for a non-number.
+    bool nextText(QString& out);
+    bool nextNumber(double& out);
+    qsizetype position() const { return pos_; }
+
+private:
+    void skipBlanks();
+    QByteArray data_;
+    qsizetype pos_ = 0;
+};
+
+// Builds list-format text. Values on one line are separated by commas; endLine() writes CR LF.
+class Writer {
+public:
+    Writer& text(const QString& s);
+    Writer& number(double v);          // double precision: up to 15 significant digits
+    Writer& single(float v);           // single precision: up to 7 significant digits
+    Writer& integer(long long v);
+    Writer& boolean(bool v);
+    Writer& empty();                   // an unset value: nothing between its commas
+    Writer& endLine();
+    const QByteArray& data() const { return out_; }
+
+private:
+    void separate();
+    QByteArray out_;
+    bool lineHasValue_ = false;
+};
+
+// Shortest decimal forms with a point, whatever the locale ("5.5", "-86.15", "0", "0.33").
+QString formatDouble(double v);
+QString formatSingle(float v);
+
+// Strict number parse: optional blanks, sign, digits with an optional point (".33" accepted),
+// optional exponent. No NaN, no infinities, no thousands separators, no locale forms.
+bool parseNumber(const QString& s, double& out);
+
+QByteArray toFileBytes(const QString& s);
+QString fromFileBytes(const QByteArray& b);
+
+} // namespace ListFormat

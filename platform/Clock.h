@@ -1,0 +1,41 @@
+#pragma once
+// The program's clock. Production reads the PC clock; tests set the time.
+// One reading gives both the local and the UTC time, so they can never straddle a boundary.
+#include <QDateTime>
+
+namespace Platform {
+
+struct TimeReading {
+    QDateTime local;   // the PC's local wall time (held with Qt::UTC spec: no zone conversions)
+    QDateTime utc;     // the same instant in UTC
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual TimeReading read() const = 0;
+    // Milliseconds on a monotonic clock (for waits and timing, never for dates).
+    virtual qint64 monotonicMs() const = 0;
+};
+
+// The clock in use (the PC clock unless a test installed another).
+Clock& clock();
+// Installs a clock (nullptr restores the PC clock). The caller keeps ownership.
+void setClock(Clock* c);
+
+class FakeClock : public Clock {
+public:
+    FakeClock();
+    TimeReading read() const override;
+    qint64 monotonicMs() const override { return mono_; }
+    // Sets the UTC instant and the local offset in seconds (local = utc + offset).
+    void set(const QDateTime& utc, int localOffsetSeconds);
+    void advanceMs(qint64 ms);
+
+private:
+    QDateTime utc_;
+    int offset_ = 0;
+    qint64 mono_ = 0;
+};
+
+} // namespace Platform
