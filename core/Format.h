@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 namespace Format {
 
 // A text that reads as a number (blanks around it allowed, ".5" and exponents accepted).
@@ -25,5 +27,12 @@ QString logTime(const QTime& t);        // hh:mm:ss
 QString hourMinute(const QTime& t);     // hh:nn
 QString monthDay(const QDate& d);       // mm/dd
 QString stamp(const QDateTime& dt);     // yyyymmddhhnn (backup names)
+
+// Dates and times the operator types (post-contest entry, edit dialogs). A date is
+// year/month/day when it starts with a four-digit year, else month/day/year (a two-digit year is
+// 1930 to 2029) or month/day of `today`'s year; "/", "-" and "." separate. A time is h:mm or
+// h:mm:ss on the 24-hour clock. No value for anything else.
+std::optional<QDate> parseTypedDate(const QString& s, const QDate& today);
+std::optional<QTime> parseTypedTime(const QString& s);
 
 } // namespace Format

@@ -2,6 +2,7 @@
 // The program's shared state: one instance, G, read and written by every module and window.
 // Start values are the ones before QSOpref.txt is read: texts empty, numbers 0, no defaults.
 // resetGlobals() puts everything back to those values (tests call it between cases).
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -101,6 +102,11 @@ struct Globals {
     QString CWBuffer;
     uint8_t CWSending = 0, CWKeyMethod = 0, CWRepeatOn = 0, PhoneRepeatOn = 0, WinkeyVersion = 0;
     int32_t WinkeyStatus = 0;
+
+    // Entry and logging area: the refusal flags of logging a contact, the local time of the last
+    // duplicate found at logging.
+    uint8_t MissingFieldFlag = 0, BadCountyFlag = 0, BadSectionFlag = 0;
+    QDateTime DupeTime;
 };
 
 extern Globals G;
