@@ -102,7 +102,7 @@ bool copyToBackup(QString* error)
 bool endsInsideLine(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || f.size() == 0)
+    if (!f.open(QIODevice::ReadOnly) || f.isSequential() || f.size() == 0)
         return false;
     if (!f.seek(f.size() - 1))
         return false;
