@@ -81,8 +81,6 @@ void setError(QString* error, const QString& text)
         *error = text;
 }
 
-QString backupFolder() { return Files::resolve(G.DataFolder, QStringLiteral("BACKUP")); }
-
 // Copies log.txt to BACKUP/yyyymmddhhnn.log (local time now), replacing a copy of the same minute.
 bool copyToBackup(QString* error)
 {
@@ -90,7 +88,7 @@ bool copyToBackup(QString* error)
         setError(error, QStringLiteral("no data folder is set"));
         return false;
     }
-    const QString folder = backupFolder();
+    const QString folder = BackupFolder();
     if (!Files::makeFolder(folder, error))
         return false;
     const QString name = Format::stamp(Platform::clock().read().local) + QStringLiteral(".log");
@@ -113,6 +111,13 @@ bool endsInsideLine(const QString& path)
 }
 
 } // namespace
+
+QString BackupFolder() { return Files::resolve(G.DataFolder, QStringLiteral("BACKUP")); }
+
+QString LogFullError()
+{
+    return QStringLiteral("the log already holds %1 contacts, the most it can hold.").arg(MaxContacts);
+}
 
 QString LogPath() { return Files::resolve(G.ProgramFolder, QStringLiteral("log.txt")); }
 
@@ -196,9 +201,7 @@ bool LoadLog()
 bool AppendContact(QString* error)
 {
     if (G.QSOCount < 1 || G.QSOCount > MaxContacts) {
-        setError(error, G.QSOCount > MaxContacts
-                            ? QStringLiteral("the log already holds %1 contacts, the most it can hold.").arg(MaxContacts)
-                            : QStringLiteral("there is no contact to write."));
+        setError(error, G.QSOCount > MaxContacts ? LogFullError() : QStringLiteral("there is no contact to write."));
         return false;
     }
     const QString path = LogPath();
@@ -253,17 +256,9 @@ bool NewLog(QString* error)
     if (answer.toUpper() != QLatin1String("YES"))
         return true;
 
-    const QString path = LogPath();
-    // Whatever this run has loaded so far, a log with any contact is copied before it is emptied.
-    if (QFileInfo(path).size() > 0) {
-        QString why;
-        if (!copyToBackup(&why)) {
-            setError(error, QStringLiteral("no copy could be made in the BACKUP folder (%1), so the log was not emptied.")
-                                .arg(why));
-            return false;
-        }
-    }
-    if (!Files::writeAtomic(path, QByteArray(), error))
+    if (!BackupLogBeforeErase(error))
+        return false;
+    if (!Files::writeAtomic(LogPath(), QByteArray(), error))
         return false;
 
     G.OpSecondsTotal = 0;
@@ -272,6 +267,19 @@ bool NewLog(QString* error)
     WriteQSOpref();
     LoadLog();
     return true;
+}
+
+bool BackupLogBeforeErase(QString* error)
+{
+    // Whatever this run has loaded so far, a log with any contact is copied before it goes.
+    const QFileInfo log(LogPath());
+    if (!log.isFile() || log.size() == 0)
+        return true;
+    QString why;
+    if (copyToBackup(&why))
+        return true;
+    setError(error, QStringLiteral("no copy could be made in the BACKUP folder (%1), so the log was not replaced.").arg(why));
+    return false;
 }
 
 void BackupLog()

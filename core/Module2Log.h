@@ -21,7 +21,10 @@ bool LoadLog();
 // the disk before it reports success. Refuses a record number outside 1..11000. On failure the
 // file keeps whole records only and `error` holds the reason; the caller rolls QSOCount back
 // and shows LogWriteFailureText(error).
+// Slot 11001 does not exist: a caller checks G.QSOCount < ContactArraysT::MaxContacts before it
+// stores a new record, and when the log is full shows LogWriteFailureText(LogFullError()).
 bool AppendContact(QString* error = nullptr);
+QString LogFullError();
 
 // Replaces log.txt by records 1 to QSOCount through a temporary file and a rename: on failure
 // the old file stays whole and `error` holds the reason.
@@ -38,6 +41,15 @@ bool DeleteContact(int index, QString* error = nullptr);
 // A declined confirmation changes nothing and returns true. When log.txt cannot be emptied
 // nothing else changes and false is returned with the reason. The caller redraws.
 bool NewLog(QString* error = nullptr);
+
+// Copies a non-empty log.txt into BACKUP as BackupLog names it, whatever LogCountAtLoad says.
+// Every operation that empties or replaces log.txt (new log, restore) calls it first and stops
+// when it returns false (`error` then holds the reason). True when log.txt is missing or empty.
+bool BackupLogBeforeErase(QString* error = nullptr);
+
+// The folder of the automatic backups and archives: BACKUP in the data folder (found without
+// regard to case).
+QString BackupFolder();
 
 // Copies log.txt into BACKUP in the data folder as yyyymmddhhnn.log (local time; a copy in the
 // same minute replaces the earlier one) when QSOCount is above 0 and differs from
