@@ -72,7 +72,7 @@ MainsResult store(OutEntry& row, const QDateTime& utc)
     MainsResult r;
     if (G.QSOCount >= ContactArraysT::MaxContacts) {
         r.ending = Ending::LogFull;
-        r.messageBox = logFullText();
+        r.messageBox = Module2::LogWriteFailureText(Module2::LogFullError());
         Platform::prompts().message(r.messageBox);
         return r;
     }
@@ -115,13 +115,6 @@ MainsResult store(OutEntry& row, const QDateTime& utc)
 }
 
 } // namespace
-
-QString logFullText()
-{
-    return QStringLiteral("The log holds %1 contacts, as many as it can take. This contact was not "
-                          "logged.")
-        .arg(ContactArraysT::MaxContacts);
-}
 
 bool CheckPostContest(OutEntry& row, const QDate& today)
 {

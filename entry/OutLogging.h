@@ -50,7 +50,4 @@ void ValidateCounty(Entry::OutEntry& row);
 // (with a beep).
 bool CheckPostContest(Entry::OutEntry& row, const QDate& today);
 
-// The message shown when the log cannot take another contact.
-QString logFullText();
-
 } // namespace OutLogging
