@@ -55,7 +55,7 @@ void DesignLayout::adopt(QWidget* w, const QString& objectName, Kind kind, doubl
     c.fontSize = fontPt;
     geometry_.controls.push_back(c);
     widgets_.push_back(w);
-    applyControl(int(widgets_.size()) - 1);
+    applyControl(int(widgets_.size()) - 1, Platform::Screen::current());
 }
 
 VbLine* DesignLayout::addLine(const QString& objectName, double x1, double y1, double x2, double y2,
@@ -72,7 +72,7 @@ VbLine* DesignLayout::addLine(const QString& objectName, double x1, double y1, d
     c.y2 = y2;
     geometry_.controls.push_back(c);
     widgets_.push_back(line);
-    applyControl(int(widgets_.size()) - 1);
+    applyControl(int(widgets_.size()) - 1, Platform::Screen::current());
     return line;
 }
 
@@ -84,7 +84,7 @@ void DesignLayout::setColumns(QTreeWidget* list, const QVector<double>& twips)
     if (list->columnCount() < twips.size())
         list->setColumnCount(int(twips.size()));
     geometry_.controls[i].columnWidths = twips;
-    applyControl(i);
+    applyControl(i, Platform::Screen::current());
 }
 
 void DesignLayout::setColumns(QTableWidget* list, const QVector<double>& twips)
@@ -95,7 +95,7 @@ void DesignLayout::setColumns(QTableWidget* list, const QVector<double>& twips)
     if (list->columnCount() < twips.size())
         list->setColumnCount(int(twips.size()));
     geometry_.controls[i].columnWidths = twips;
-    applyControl(i);
+    applyControl(i, Platform::Screen::current());
 }
 
 ControlGeometry* DesignLayout::control(const QString& objectName) { return geometry_.control(objectName); }
@@ -110,23 +110,22 @@ QWidget* DesignLayout::widget(const QString& objectName) const
 
 void DesignLayout::apply()
 {
+    const Platform::Screen s = Platform::Screen::current();
     if (form_) {
-        const Platform::Screen s = Platform::Screen::current();
         giveFont(form_, geometry_.fontName, geometry_.fontSize);
         form_->resize(clampPx(s.toPixelsX(geometry_.clientWidth), 0), clampPx(s.toPixelsY(geometry_.clientHeight), 0));
         form_->move(clampPx(s.toPixelsX(geometry_.left), -PixelLimit), clampPx(s.toPixelsY(geometry_.top), -PixelLimit));
     }
     for (int i = 0; i < widgets_.size(); ++i)
-        applyControl(i);
+        applyControl(i, s);
 }
 
-void DesignLayout::applyControl(int i)
+void DesignLayout::applyControl(int i, const Platform::Screen& s)
 {
     QWidget* w = widgets_[i];
     if (!w)
         return;
     const ControlGeometry& c = geometry_.controls[i];
-    const Platform::Screen s = Platform::Screen::current();
     auto px = [&](double t) { return clampPx(s.toPixelsX(t), -PixelLimit); };
     auto py = [&](double t) { return clampPx(s.toPixelsY(t), -PixelLimit); };
 

@@ -16,6 +16,7 @@
 class QTableWidget;
 class QTreeWidget;
 class VbLine;
+namespace Platform { struct Screen; }
 
 class DesignLayout {
 public:
@@ -57,7 +58,7 @@ public:
                       int exactSize, double fontGrowth, const QString& fontName);
 
 private:
-    void applyControl(int i);
+    void applyControl(int i, const Platform::Screen& s);
 
     QPointer<QWidget> form_;
     FormGeometry geometry_;

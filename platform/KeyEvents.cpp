@@ -146,6 +146,8 @@ public:
 
     bool eventFilter(QObject* obj, QEvent* ev) override
     {
+        if (ev->type() == QEvent::KeyRelease)
+            last_ = nullptr;
         if (ev->type() != QEvent::KeyPress || !obj->isWidgetType())
             return false;
         auto* w = static_cast<QWidget*>(obj);
@@ -157,10 +159,12 @@ public:
             if (w != scope_ && !scope_->isAncestorOf(w))
                 return false;
             // A key the control leaves unhandled travels on to its parents: it was seen already.
-            if (ke == last_ && ke->timestamp() == lastTime_ && last_receiver_ && w->isAncestorOf(last_receiver_))
+            // (A key press always ends with its release, which forgets it.)
+            if (ke == last_ && ke->key() == lastKey_ && last_receiver_ && w != last_receiver_
+                && w->isAncestorOf(last_receiver_))
                 return false;
             last_ = ke;
-            lastTime_ = ke->timestamp();
+            lastKey_ = ke->key();
             last_receiver_ = w;
         } else if (w != scope_) {
             return false;
@@ -203,7 +207,7 @@ private:
     KeyPressFn press_;
     KeyDownFn down_;
     const QKeyEvent* last_ = nullptr;
-    quint64 lastTime_ = 0;
+    int lastKey_ = 0;
     QPointer<QWidget> last_receiver_;
 };
 
@@ -240,7 +244,9 @@ public:
             auto* ce = static_cast<QContextMenuEvent*>(ev);
             QMenu* menu = edit_->createStandardContextMenu();
             menu->setAttribute(Qt::WA_DeleteOnClose);
-            if (QAction* a = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+            for (QAction* a : menu->actions()) {
+                if (!a->text().startsWith(QLineEdit::tr("&Paste")))
+                    continue;
                 QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
                 connect(a, &QAction::triggered, this, [this] { paste(QApplication::clipboard()->text()); });
             }

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Platform {
@@ -43,7 +44,18 @@ Screen Screen::current()
     return s;
 }
 
-int Screen::toPixelsX(double twips) const { return int(std::lround(twips / twipsPerPixelX)); }
-int Screen::toPixelsY(double twips) const { return int(std::lround(twips / twipsPerPixelY)); }
+namespace {
+// Whole pixels, kept within the range of an int.
+int pixels(double twips, double twipsPerPixel)
+{
+    const double p = twips / twipsPerPixel;
+    if (std::isnan(p))
+        return 0;
+    return int(std::lround(std::clamp(p, -2e9, 2e9)));
+}
+} // namespace
+
+int Screen::toPixelsX(double twips) const { return pixels(twips, twipsPerPixelX); }
+int Screen::toPixelsY(double twips) const { return pixels(twips, twipsPerPixelY); }
 
 } // namespace Platform

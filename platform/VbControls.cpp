@@ -30,10 +30,11 @@ void VbLine::setEnds(QPoint a, QPoint b)
 {
     a_ = a;
     b_ = b;
-    const int pad = std::max(1, lineWidth_);
+    // The box holds every pixel of the line, the pen's width centred on it.
+    const int before = (lineWidth_ - 1) / 2, after = lineWidth_ - 1 - before;
     const QRect box = QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
                             QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
-    setGeometry(box.adjusted(0, 0, pad, pad));
+    setGeometry(box.adjusted(-before, -before, after, after));
     update();
 }
 
