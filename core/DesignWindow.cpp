@@ -44,56 +44,58 @@ DesignLayout::DesignLayout(QWidget* form, double designClientWidthTwips, double 
 void DesignLayout::adopt(QWidget* w, const QString& objectName, Kind kind, double left, double top,
                          double width, double height, double fontPt)
 {
-    w->setObjectName(objectName);
     ControlGeometry c;
     c.kind = kind;
-    c.name = objectName;
     c.left = left;
     c.top = top;
     c.width = width;
     c.height = height;
     c.fontSize = fontPt;
-    geometry_.controls.push_back(c);
-    widgets_.push_back(w);
-    applyControl(int(widgets_.size()) - 1, Platform::Screen::current());
+    registerControl(w, objectName, c);
 }
 
 VbLine* DesignLayout::addLine(const QString& objectName, double x1, double y1, double x2, double y2,
                               QWidget* parent)
 {
     auto* line = new VbLine(parent ? parent : form_.data());
-    line->setObjectName(objectName);
     ControlGeometry c;
     c.kind = Kind::Line;
-    c.name = objectName;
     c.x1 = x1;
     c.y1 = y1;
     c.x2 = x2;
     c.y2 = y2;
-    geometry_.controls.push_back(c);
-    widgets_.push_back(line);
-    applyControl(int(widgets_.size()) - 1, Platform::Screen::current());
+    registerControl(line, objectName, c);
     return line;
+}
+
+void DesignLayout::registerControl(QWidget* w, const QString& objectName, ControlGeometry c)
+{
+    w->setObjectName(objectName);
+    c.name = objectName;
+    geometry_.controls.push_back(c);
+    widgets_.push_back(w);
+    applyControl(int(widgets_.size()) - 1, Platform::Screen::current());
 }
 
 void DesignLayout::setColumns(QTreeWidget* list, const QVector<double>& twips)
 {
-    const int i = int(widgets_.indexOf(list));
-    if (i < 0)
-        return;
     if (list->columnCount() < twips.size())
         list->setColumnCount(int(twips.size()));
-    geometry_.controls[i].columnWidths = twips;
-    applyControl(i, Platform::Screen::current());
+    storeColumns(list, twips);
 }
 
 void DesignLayout::setColumns(QTableWidget* list, const QVector<double>& twips)
 {
+    if (list->columnCount() < twips.size())
+        list->setColumnCount(int(twips.size()));
+    storeColumns(list, twips);
+}
+
+void DesignLayout::storeColumns(QWidget* list, const QVector<double>& twips)
+{
     const int i = int(widgets_.indexOf(list));
     if (i < 0)
         return;
-    if (list->columnCount() < twips.size())
-        list->setColumnCount(int(twips.size()));
     geometry_.controls[i].columnWidths = twips;
     applyControl(i, Platform::Screen::current());
 }

@@ -59,6 +59,8 @@ public:
 
 private:
     void applyControl(int i, const Platform::Screen& s);
+    void storeColumns(QWidget* list, const QVector<double>& twips);
+    void registerControl(QWidget* w, const QString& objectName, ControlGeometry c);
 
     QPointer<QWidget> form_;
     FormGeometry geometry_;

@@ -96,19 +96,30 @@ void setWindowSize(FormGeometry& frm, double w, double h)
     frm.clientHeight = std::max(0.0, frm.height - frm.captionHeight);
 }
 
-void scaleLine(ControlGeometry& c, float hf, float vf)
+// Height, left, top and width, in that order (a failure stops part way, as the platform would).
+void scaleBox(ControlGeometry& c, float hf, float vf, bool keepHeight)
 {
-    setPosition(c.x1, c.x1 * hf);
-    setPosition(c.x2, c.x2 * hf);
-    setPosition(c.y1, c.y1 * vf);
-    setPosition(c.y2, c.y2 * vf);
+    if (!keepHeight)
+        setSize(c.height, c.height * vf);
+    setPosition(c.left, c.left * hf);
+    setPosition(c.top, c.top * vf);
+    setSize(c.width, c.width * hf);
 }
 
-void scaleColumns(ControlGeometry& c, float hf)
+// A line's end points; a list view's column widths (on top of its box and font).
+void scaleEndsAndColumns(ControlGeometry& c, float hf, float vf)
 {
-    const int m = int(c.columnWidths.size());
-    for (int j = 0; j < m; ++j)
-        setSize(c.columnWidths[j], c.columnWidths[j] * hf);
+    if (c.kind == ControlGeometry::Kind::Line) {
+        setPosition(c.x1, c.x1 * hf);
+        setPosition(c.x2, c.x2 * hf);
+        setPosition(c.y1, c.y1 * vf);
+        setPosition(c.y2, c.y2 * vf);
+    }
+    if (c.kind == ControlGeometry::Kind::ListView) {
+        const int m = int(c.columnWidths.size());
+        for (int j = 0; j < m; ++j)
+            setSize(c.columnWidths[j], c.columnWidths[j] * hf);
+    }
 }
 
 void report(const ResizeFailure& f)
@@ -134,18 +145,11 @@ void ResizeForm(FormGeometry& frm, double screenWidthTwips, double screenHeightT
         for (int i = 0; i < n; ++i) {
             ControlGeometry& c = frm.controls[i];
             if (c.isBoxKind()) {
-                if (c.kind != ControlGeometry::Kind::ComboBox)
-                    setSize(c.height, c.height * vf);
-                setPosition(c.left, c.left * hf);
-                setPosition(c.top, c.top * vf);
-                setSize(c.width, c.width * hf);
+                scaleBox(c, hf, vf, c.kind == ControlGeometry::Kind::ComboBox);
                 if (c.isTextKind())
                     setFont(c.fontSize, c.fontSize * (hf <= vf ? hf : vf));
             }
-            if (c.kind == ControlGeometry::Kind::Line)
-                scaleLine(c, hf, vf);
-            if (c.kind == ControlGeometry::Kind::ListView)
-                scaleColumns(c, hf);
+            scaleEndsAndColumns(c, hf, vf);
         }
     } catch (const ResizeFailure& f) {
         report(f);
@@ -185,20 +189,14 @@ void ResizeFormTo(FormGeometry& frm, double targetWidth, double targetHeight, do
         for (int i = 0; i < n; ++i) {
             ControlGeometry& c = frm.controls[i];
             if (c.isBoxKind()) {
-                setSize(c.height, c.height * vf);
-                setPosition(c.left, c.left * hf);
-                setPosition(c.top, c.top * vf);
-                setSize(c.width, c.width * hf);
+                scaleBox(c, hf, vf, false);
                 if (c.isTextKind()) {
                     if (!fontName.isEmpty())
                         c.fontName = fontName;
                     setFont(c.fontSize, c.fontSize * fontFactor);
                 }
             }
-            if (c.kind == ControlGeometry::Kind::Line)
-                scaleLine(c, hf, vf);
-            if (c.kind == ControlGeometry::Kind::ListView)
-                scaleColumns(c, hf);
+            scaleEndsAndColumns(c, hf, vf);
         }
     } catch (const ResizeFailure& f) {
         report(f);
