@@ -83,6 +83,8 @@ struct ThirdCharCase {
     bool complains;
 };
 
+void PrintTo(const ThirdCharCase& c, std::ostream* os) { *os << c.call << "+" << c.key; }
+
 class ThirdCharacter : public EntryTest, public ::testing::WithParamInterface<ThirdCharCase> {};
 
 TEST_P(ThirdCharacter, SecondOrThirdMustBeADigitOrSlash)

@@ -14,6 +14,8 @@ struct CallCarryCase {
     Field focusAfter;
 };
 
+void PrintTo(const CallCarryCase& c, std::ostream* os) { *os << c.call << "+5@" << c.caret; }
+
 class CallCarry : public EntryTest, public ::testing::WithParamInterface<CallCarryCase> {};
 
 TEST_P(CallCarry, DigitGoesToReportReceivedOnlyAfterACompleteCall)
@@ -189,6 +191,12 @@ struct TypeAheadCase {
     int selLength;
 };
 
+void PrintTo(const TypeAheadCase& c, std::ostream* os)
+{
+    for (const char* k = c.keys; *k; ++k)
+        *os << (*k == '\b' ? "<BS>" : *k == ' ' ? "_" : std::string(1, *k));
+}
+
 class CountyTypeAhead : public EntryTest, public ::testing::WithParamInterface<TypeAheadCase> {};
 
 TEST_P(CountyTypeAhead, CompletesFromTheLastCountyUp)
@@ -220,6 +228,11 @@ struct SpaceCase {
     int caret;
     bool advances;
 };
+
+void PrintTo(const SpaceCase& c, std::ostream* os)
+{
+    *os << QString::fromLatin1(c.text).replace(' ', '_').toStdString() << "@" << c.caret;
+}
 
 class CountySpace : public EntryTest, public ::testing::WithParamInterface<SpaceCase> {};
 

@@ -129,6 +129,8 @@ struct MissingCase {
     int beeps;
 };
 
+void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.message; }
+
 class MissingField : public LoggingTest, public ::testing::WithParamInterface<MissingCase> {};
 
 TEST_P(MissingField, LastFailingCheckKeepsMessageAndFocus)
