@@ -297,6 +297,30 @@ void OutEntry::setFocus(Field to)
     }
 }
 
+void OutEntry::carry(int& KeyAscii, int state, void (OutEntry::*target)(int&))
+{
+    G.ForwardedKey = QString::number(KeyAscii);
+    G.FieldForwardState = state;
+    (this->*target)(KeyAscii);
+}
+
+bool OutEntry::enterLogs(int& KeyAscii)
+{
+    if (KeyAscii != KeyEnter)
+        return false;
+    KeyAscii = 0;
+    host_->Mains();
+    return true;
+}
+
+void OutEntry::takeCarried(Field f, int& KeyAscii)
+{
+    setText(f, KeyAscii > 0 ? QString(QChar(char16_t(KeyAscii))) : QString());
+    box(f).selStart = int(box(f).text.size());
+    G.FieldForwardState = 0;
+    KeyAscii = 0;
+}
+
 // Call field ----------------------------------------------------------------------------------------
 
 void OutEntry::txtCall_KeyPress(int& KeyAscii)
@@ -316,10 +340,8 @@ void OutEntry::txtCall_KeyPress(int& KeyAscii)
 
     bool carried = false;
     if (callCarriesDigit(call, txtCall.selStart, KeyAscii)) {
-        G.ForwardedKey = QString::number(KeyAscii);
-        G.FieldForwardState = 4;
         setFocus(Field::RSTR);
-        txtRSTR_KeyPress(KeyAscii);
+        carry(KeyAscii, 4, &OutEntry::txtRSTR_KeyPress);
         KeyAscii = 0;
         carried = true;
     }
@@ -334,11 +356,8 @@ void OutEntry::txtCall_KeyPress(int& KeyAscii)
     // A key the handler consumed (Enter, Space, a carried digit) ends it here: handing it to the
     // partial check as 0 would search nothing and only wipe the status line, hiding the message
     // that logging or leaving the call field has just put there.
-    if (KeyAscii == KeyEnter) {
-        KeyAscii = 0;
-        host_->Mains();
+    if (enterLogs(KeyAscii))
         return;
-    }
     if (KeyAscii == KeySpace && G.FieldForwardState != 4) {
         KeyAscii = 0;
         setFocus(Field::RSTR);
@@ -421,27 +440,18 @@ void OutEntry::txtRSTR_KeyPress(int& KeyAscii)
 {
     if (KeyAscii > '9') {
         // A letter belongs to the county: carry it there and move on as a Space would.
-        G.ForwardedKey = QString::number(KeyAscii);
-        G.FieldForwardState = 3;
-        txtSec_KeyPress(KeyAscii);
+        carry(KeyAscii, 3, &OutEntry::txtSec_KeyPress);
         KeyAscii = KeySpace;
     }
     if (G.FieldForwardState == 4)
         KeyAscii = G.ForwardedKey.toInt();
-    if (KeyAscii == KeyEnter) {
-        KeyAscii = 0;
-        host_->Mains();
+    if (enterLogs(KeyAscii))
         return;
-    }
     if (KeyAscii == KeySpace)
         setFocus(Field::Sec);
     KeyAscii = Module2::DigitsOnlyKey(KeyAscii);
-    if (G.FieldForwardState == 4) {
-        setText(Field::RSTR, QString(QChar(char16_t(KeyAscii))));
-        txtRSTR.selStart = 1;
-        G.FieldForwardState = 0;
-        KeyAscii = 0;
-    }
+    if (G.FieldForwardState == 4)
+        takeCarried(Field::RSTR, KeyAscii);
 }
 
 void OutEntry::txtRSTR_GotFocus()
@@ -459,18 +469,13 @@ void OutEntry::txtSec_KeyPress(int& KeyAscii)
     if (isDigitKey(KeyAscii)) {
         // A digit belongs to the report sent: it becomes that report, and the county moves on as
         // for a Space.
-        G.ForwardedKey = QString::number(KeyAscii);
-        G.FieldForwardState = 1;
-        txtRSTS_KeyPress(KeyAscii);
+        carry(KeyAscii, 1, &OutEntry::txtRSTS_KeyPress);
         KeyAscii = KeySpace;
     }
     if (G.FieldForwardState == 3)
         KeyAscii = G.ForwardedKey.toInt();
-    if (KeyAscii == KeyEnter) {
-        KeyAscii = 0;
-        host_->Mains();
+    if (enterLogs(KeyAscii))
         return;
-    }
 
     if (KeyAscii == KeySpace && countySpaceAdvances(txtSec.text, txtSec.selStart)) {
         KeyAscii = 0;
@@ -489,13 +494,8 @@ void OutEntry::txtSec_KeyPress(int& KeyAscii)
         G.FieldForwardState = 0;
     }
 
-    if (G.FieldForwardState == 3) {
-        // The carried letter completed nothing: it becomes the county's whole text.
-        setText(Field::Sec, KeyAscii > 0 ? QString(QChar(char16_t(KeyAscii))) : QString());
-        txtSec.selStart = int(txtSec.text.size());
-        G.FieldForwardState = 0;
-        KeyAscii = 0;
-    }
+    if (G.FieldForwardState == 3)
+        takeCarried(Field::Sec, KeyAscii);   // the carried letter completed nothing
 }
 
 void OutEntry::txtSec_GotFocus()
@@ -510,19 +510,12 @@ void OutEntry::txtRSTS_KeyPress(int& KeyAscii)
 {
     if (G.FieldForwardState == 1)
         KeyAscii = G.ForwardedKey.toInt();
-    if (KeyAscii == KeyEnter) {
-        KeyAscii = 0;
-        host_->Mains();
+    if (enterLogs(KeyAscii))
         return;
-    }
     const bool tab = KeyAscii == KeySpace;
     KeyAscii = Module2::DigitsOnlyKey(KeyAscii);
-    if (G.FieldForwardState == 1) {
-        setText(Field::RSTS, QString(QChar(char16_t(KeyAscii))));
-        txtRSTS.selStart = 1;
-        G.FieldForwardState = 0;
-        KeyAscii = 0;
-    }
+    if (G.FieldForwardState == 1)
+        takeCarried(Field::RSTS, KeyAscii);
     // The Space becomes a Tab keystroke, which moves on once this key is done.
     if (tab)
         setFocus(nextInTabOrder(Field::RSTS));

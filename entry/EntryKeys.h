@@ -211,6 +211,12 @@ public:
 
 private:
     void changed(Field f);
+    // Carries a key to another field's handler: ForwardedKey and FieldForwardState name it there.
+    void carry(int& KeyAscii, int state, void (OutEntry::*target)(int&));
+    // Enter in any entry field is swallowed and logs the contact; true when the key was Enter.
+    bool enterLogs(int& KeyAscii);
+    // The target's side of a carry: the key becomes the field's whole text, caret after it.
+    void takeCarried(Field f, int& KeyAscii);
     EntryHost* host_;
     EntryHost noHost_;
 };
