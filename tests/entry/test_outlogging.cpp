@@ -82,34 +82,59 @@ TEST_F(LoggingTest, FrequencyIsStoredAndEmptiedAfterEveryEnter)
     EXPECT_EQ(G.CurrentFrequency, QString());   // a refused contact empties it too
 }
 
+namespace {
+// A clock that moves on a second at every reading, so a date and a time taken from two readings
+// around midnight would not belong together.
+class TickingClock : public Platform::Clock {
+public:
+    explicit TickingClock(const QDateTime& start) : next_(start) {}
+    Platform::TimeReading read() const override
+    {
+        Platform::TimeReading r{next_, next_};
+        next_ = next_.addSecs(1);
+        return r;
+    }
+    qint64 monotonicMs() const override { return 0; }
+
+private:
+    mutable QDateTime next_;
+};
+} // namespace
+
 TEST_F(LoggingTest, DateAndTimeComeFromOneReadingAcrossMidnight)
 {
-    clock.set(QDateTime(QDate(2024, 5, 4), QTime(23, 59, 59), Qt::UTC), -5 * 3600);
+    G.UtcOffsetHours = 0;
+    TickingClock ticking(QDateTime(QDate(2024, 5, 4), QTime(23, 59, 59), Qt::UTC));
+    Platform::setClock(&ticking);
     fill(QStringLiteral("K9XYZ"), QStringLiteral("599"), QStringLiteral("Marion"), QStringLiteral("599"));
     OutLogging::Mains(row);
-    EXPECT_EQ(G.ContactArrays.ContactDate[1], QStringLiteral("2024/05/04"));
-    EXPECT_EQ(G.ContactArrays.ContactTime[1], QStringLiteral("23:59:59"));
+    Platform::setClock(&clock);
+    const QString stamp = G.ContactArrays.ContactDate[1] + QLatin1Char(' ') + G.ContactArrays.ContactTime[1];
+    EXPECT_TRUE(stamp == QStringLiteral("2024/05/04 23:59:59") || stamp == QStringLiteral("2024/05/05 00:00:00"))
+        << stamp.toStdString();
+}
 
-    G.UtcOffsetHours = 5.5f;   // whole minutes of offset
+TEST_F(LoggingTest, UtcOffsetIsAddedInWholeMinutes)
+{
+    G.UtcOffsetHours = 5.5f;
     clock.set(QDateTime(QDate(2024, 5, 5), QTime(0, 0, 0), Qt::UTC), -5 * 3600 - 1800);
     fill(QStringLiteral("K9XYZ"), QStringLiteral("599"), QStringLiteral("Lake"), QStringLiteral("599"));
     OutLogging::Mains(row);
-    EXPECT_EQ(G.ContactArrays.ContactDate[2], QStringLiteral("2024/05/05"));
-    EXPECT_EQ(G.ContactArrays.ContactTime[2], QStringLiteral("00:00:00"));
+    EXPECT_EQ(G.ContactArrays.ContactDate[1], QStringLiteral("2024/05/05"));
+    EXPECT_EQ(G.ContactArrays.ContactTime[1], QStringLiteral("00:00:00"));
 }
 
 TEST_F(LoggingTest, EmptyEntryWithTheClockStoppedStartsItAndAsksForEveryField)
 {
     G.LoggedOnFlag = 0;
     G.CurrentFrequency = QStringLiteral("7.010");
-    row.focus = Field::Call;
-    row.keyPress(Field::Call, '\r');
+    row.focus = Field::RSTS;
+    row.keyPress(Field::RSTS, '\r');
 
     EXPECT_EQ(host.calls.first(), QStringLiteral("Mains"));
     EXPECT_EQ(host.calls[1], QStringLiteral("cmdLogOn_Click"));
     EXPECT_EQ(G.LoggedOnFlag, 1);
-    // One beep for "Click Log Time On" typed into the call field, four for the missing fields.
-    EXPECT_EQ(prompts.beeps(), 1 + 4);
+    EXPECT_EQ(prompts.beeps(), 4);
     EXPECT_EQ(row.labels.lblDialog, QStringLiteral("Need Report Sent!"));
     EXPECT_EQ(row.focus, Field::RSTS);
     EXPECT_EQ(host.lastResult.ending, Ending::Refused);
