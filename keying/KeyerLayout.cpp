@@ -1,0 +1,45 @@
+#include "keying/KeyerLayout.h"
+
+#include <algorithm>
+
+#include "core/ModFormResize.h"
+
+namespace KeyerLayout {
+
+void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, double screenWidth,
+                  bool windowFontFollows)
+{
+    if (form.width <= 0 || form.height <= 0)
+        return;
+    const double newWidth = areaWidth * form.width / ModFormResize::DesignScreenWidth;
+    const double newHeight = areaHeight * form.height / ModFormResize::DesignScreenHeight;
+    const double fx = newWidth / form.width;
+    const double fy = newHeight / form.height;
+    const double fontFactor = std::min(screenWidth / ModFormResize::DesignScreenWidth, 1.5);
+
+    form.left = (areaWidth - newWidth) / 2;
+    form.top = (areaHeight - newHeight) / 2;
+    form.setOuterSize(newWidth, newHeight);
+    if (windowFontFollows)
+        form.fontSize *= newWidth / ModFormResize::DesignScreenWidth;
+
+    for (ControlGeometry& c : form.controls) {
+        if (c.kind == ControlGeometry::Kind::Line) {
+            c.x1 *= fx;
+            c.x2 *= fx;
+            c.y1 *= fy;
+            c.y2 *= fy;
+            continue;
+        }
+        if (!c.isBoxKind())
+            continue;
+        c.left *= fx;
+        c.width *= fx;
+        c.top *= fy;
+        c.height *= fy;
+        if (c.isTextKind())
+            c.fontSize *= fontFactor;
+    }
+}
+
+} // namespace KeyerLayout
