@@ -29,17 +29,10 @@ constexpr double DesignHeight = 6600;
 // Help texts are set smaller than the controls.
 constexpr double HelpPt = 6.75;
 
-QLabel* label(DesignLayout& d, const QString& name, const QString& caption, double l, double t, double w,
-              double h, QWidget* parent = nullptr, double pt = 8.25)
-{
-    auto* lb = d.add<QLabel>(name, Kind::Label, l, t, w, h, pt, parent);
-    lb->setText(caption);
-    lb->setWordWrap(h > 300);
-    lb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return lb;
-}
 
 } // namespace
+
+using KeyerLayout::addLabel;
 
 CWFrm& CWFrm::instance()
 {
@@ -66,38 +59,38 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     const std::array<int, 11> boxOfKey = {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13};
     for (int i = 0; i < 11; ++i) {
         const double top = 240 + i * 330;
-        label(d, QStringLiteral("lblF%1").arg(i + 1), QStringLiteral("F%1").arg(i + 1), 120, top + 30, 420, 255);
+        addLabel(d, QStringLiteral("lblF%1").arg(i + 1), QStringLiteral("F%1").arg(i + 1), 120, top + 30, 420, 255);
         Text[boxOfKey[i]] = d.add<QLineEdit>(QStringLiteral("Text%1").arg(boxOfKey[i]), Kind::TextBox, 600, top, 3960, 285);
     }
-    Label19 = label(d, QStringLiteral("Label19"), QStringLiteral("F12"), 120, 240 + 11 * 330 + 30, 420, 255);
-    Label22 = label(d, QStringLiteral("Label22"), QStringLiteral("Keyboard"), 600, 240 + 11 * 330 + 30, 1500, 255);
+    Label19 = addLabel(d, QStringLiteral("Label19"), QStringLiteral("F12"), 120, 240 + 11 * 330 + 30, 420, 255);
+    Label22 = addLabel(d, QStringLiteral("Label22"), QStringLiteral("Keyboard"), 600, 240 + 11 * 330 + 30, 1500, 255);
     Text1 = Text[1]; Text2 = Text[2]; Text3 = Text[3]; Text4 = Text[4]; Text5 = Text[5];
     Text6 = Text[6]; Text7 = Text[7]; Text8 = Text[8]; Text9 = Text[9]; Text12 = Text[12]; Text13 = Text[13];
 
-    label(d, QStringLiteral("lblWildcards"),
+    addLabel(d, QStringLiteral("lblWildcards"),
           QStringLiteral("Wildcards are $ for Call, * for RST  # for Num and ^ for County (where applicable)."),
           120, 4320, 4440, 420, nullptr, HelpPt);
-    label(d, QStringLiteral("lblUpDown"), QStringLiteral("Up / Down arrows on main form change speed."), 120, 4770,
+    addLabel(d, QStringLiteral("lblUpDown"), QStringLiteral("Up / Down arrows on main form change speed."), 120, 4770,
           4440, 240, nullptr, HelpPt);
-    label(d, QStringLiteral("lblCWMode"), QStringLiteral("You must be in CW mode."), 120, 5010, 4440, 240, nullptr, HelpPt);
-    label(d, QStringLiteral("lblProsigns"),
+    addLabel(d, QStringLiteral("lblCWMode"), QStringLiteral("You must be in CW mode."), 120, 5010, 4440, 240, nullptr, HelpPt);
+    addLabel(d, QStringLiteral("lblProsigns"),
           QStringLiteral("Prosigns:  AR = [    SK = ]    KN = ;    BT = =    CL = \\"), 120, 5250, 4440, 240, nullptr,
           HelpPt);
-    label(d, QStringLiteral("lblMessages"),
+    addLabel(d, QStringLiteral("lblMessages"),
           QStringLiteral("Each text box corresponds to a function key.  Enter the characters you would like to "
                          "associate with the function key. From the main logging page, press the appropriate "
                          "function key each time you wish to send the string.  A ! in the string enters the contact."),
           120, 5520, 4440, 900, nullptr, HelpPt);
 
     // Speed and word space.
-    label(d, QStringLiteral("lblWPM"), QStringLiteral("WPM"), 4680, 150, 600, 255);
+    addLabel(d, QStringLiteral("lblWPM"), QStringLiteral("WPM"), 4680, 150, 600, 255);
     Text11 = d.add<QLineEdit>(QStringLiteral("Text11"), Kind::TextBox, 5340, 120, 600, 285);
     Text11->setText(QStringLiteral("13"));
     Command2 = d.add<QPushButton>(QStringLiteral("Command2"), Kind::CommandButton, 6120, 105, 1020, 315);
     Command2->setText(QStringLiteral("Faster"));
     Command3 = d.add<QPushButton>(QStringLiteral("Command3"), Kind::CommandButton, 7260, 105, 1020, 315);
     Command3->setText(QStringLiteral("Slower"));
-    label(d, QStringLiteral("lblSpace"), QStringLiteral("Word Space"), 4680, 510, 1020, 255);
+    addLabel(d, QStringLiteral("lblSpace"), QStringLiteral("Word Space"), 4680, 510, 1020, 255);
     txtSpace = d.add<QLineEdit>(QStringLiteral("txtSpace"), Kind::TextBox, 5760, 480, 480, 285);
     txtSpace->setText(QStringLiteral("0"));
     Command5 = d.add<QPushButton>(QStringLiteral("Command5"), Kind::CommandButton, 6360, 465, 900, 315);
@@ -119,27 +112,27 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     Option4 = option(QStringLiteral("Option4"), QStringLiteral("None"), 120, 600, 1000, Frame1);
     Option5 = option(QStringLiteral("Option5"), QStringLiteral("WinKey"), 1200, 600, 1200, Frame1);
     Option4->setChecked(true);
-    label(d, QStringLiteral("lblSerial"), QStringLiteral("Serial"), 120, 960, 720, 255, Frame1);
+    addLabel(d, QStringLiteral("lblSerial"), QStringLiteral("Serial"), 120, 960, 720, 255, Frame1);
     Text10 = d.add<QLineEdit>(QStringLiteral("Text10"), Kind::TextBox, 900, 930, 600, 285, 8.25, Frame1);
     Text10->setText(QStringLiteral("0"));
     cmdConfWinkey = d.add<QPushButton>(QStringLiteral("cmdConfWinkey"), Kind::CommandButton, 1680, 915, 2040, 315, 8.25, Frame1);
     cmdConfWinkey->setText(QStringLiteral("Configure Winkey"));
     cmdConfWinkey->setVisible(false);
-    label(d, QStringLiteral("lblParallel"), QStringLiteral("Parallel"), 120, 1290, 720, 255, Frame1);
+    addLabel(d, QStringLiteral("lblParallel"), QStringLiteral("Parallel"), 120, 1290, 720, 255, Frame1);
     Text14 = d.add<QLineEdit>(QStringLiteral("Text14"), Kind::TextBox, 900, 1260, 900, 285, 8.25, Frame1);
     Text14->setText(QStringLiteral("&H378"));
 
     Check1 = d.add<QCheckBox>(QStringLiteral("Check1"), Kind::CheckBox, 4680, 2400, 4560, 285);
     Check1->setText(QStringLiteral("Display CW text on main form (NA for WinKey)."));
     Check1->setChecked(true);
-    label(d, QStringLiteral("lblCWLoop"), QStringLiteral("Loop (Sec)"), 4680, 2790, 1020, 255);
+    addLabel(d, QStringLiteral("lblCWLoop"), QStringLiteral("Loop (Sec)"), 4680, 2790, 1020, 255);
     txtCWLoop = d.add<QLineEdit>(QStringLiteral("txtCWLoop"), Kind::TextBox, 5760, 2760, 600, 285);
     txtCWLoop->setText(QStringLiteral("0"));
 
     // Timing method.
     Frame2 = d.add<QGroupBox>(QStringLiteral("Frame2"), Kind::Frame, 4680, 3120, 4560, 1200);
     Frame2->setToolTip(QStringLiteral("Timer is the preferred option on most systems. "));
-    label(d, QStringLiteral("lblTiming"), QStringLiteral("Timing Options: "), 120, 240, 1500, 255, Frame2);
+    addLabel(d, QStringLiteral("lblTiming"), QStringLiteral("Timing Options: "), 120, 240, 1500, 255, Frame2);
     optTimer = option(QStringLiteral("optTimer"), QStringLiteral("Timer"), 120, 540, 1000, Frame2);
     optTimer->setToolTip(QStringLiteral("Times by Windows System time."));
     optLoop = option(QStringLiteral("optLoop"), QStringLiteral("Loop"), 1200, 540, 1000, Frame2);
@@ -147,7 +140,7 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     OptSleep = option(QStringLiteral("OptSleep"), QStringLiteral("Sleep"), 2280, 540, 1000, Frame2);
     OptSleep->setToolTip(QStringLiteral("Times by Windows System time."));
     optTimer->setChecked(true);
-    lblLoop = label(d, QStringLiteral("lblLoop"), QStringLiteral("Loop Delay"), 120, 870, 1020, 255, Frame2);
+    lblLoop = addLabel(d, QStringLiteral("lblLoop"), QStringLiteral("Loop Delay"), 120, 870, 1020, 255, Frame2);
     txtLoop = d.add<QLineEdit>(QStringLiteral("txtLoop"), Kind::TextBox, 1200, 840, 900, 285, 8.25, Frame2);
     txtLoop->setText(QStringLiteral("0"));
     txtLoop->setToolTip(QStringLiteral("Loops per 60 ms"));
@@ -168,15 +161,15 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     Command7->setText(QStringLiteral("Send Code Practice"));
     Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 8040, 4440, 1200, 375);
     Command1->setText(QStringLiteral("Done"));
-    Label23 = label(d, QStringLiteral("Label23"), QStringLiteral("Sending!"), 4680, 4860, 1200, 255);
+    Label23 = addLabel(d, QStringLiteral("Label23"), QStringLiteral("Sending!"), 4680, 4860, 1200, 255);
     Label23->setVisible(false);
 
-    label(d, QStringLiteral("lblSetup"),
+    addLabel(d, QStringLiteral("lblSetup"),
           QStringLiteral("Setup:  Build or buy a keying interface for your serial or parallel port, and choose the "
                          "line it keys in the Keying Options box.  Enter the serial port number (0 for none), or "
                          "the parallel port's hexadecimal address (&H378 is usual for LPT1)."),
           4680, 5130, 4560, 600, nullptr, HelpPt);
-    label(d, QStringLiteral("lblToUse"),
+    addLabel(d, QStringLiteral("lblToUse"),
           QStringLiteral("To Use:  Test the interface with the Test button, which sends the F9 text, on a clear "
                          "frequency with your transceiver's side tone on.  Finally, enter the WPM code speed and "
                          "any adjustments to the standard word spacing (0 is standard, -8 is no spacing).  You can "
@@ -241,35 +234,23 @@ void CWFrm::LoadSettings(const KeyerSettings::CWSettings& s)
     }
 }
 
-void CWFrm::Option1_Click()
+bool CWFrm::keyingOption(QRadioButton* option, uint8_t method)
 {
-    if (Option1->isChecked())
-        G.CWKeyMethod = 1;
+    if (!option->isChecked())
+        return false;
+    G.CWKeyMethod = method;
+    return true;
 }
 
-void CWFrm::Option2_Click()
-{
-    if (Option2->isChecked())
-        G.CWKeyMethod = 2;
-}
-
-void CWFrm::Option3_Click()
-{
-    if (Option3->isChecked())
-        G.CWKeyMethod = 3;
-}
-
-void CWFrm::Option4_Click()
-{
-    if (Option4->isChecked())
-        G.CWKeyMethod = 0;
-}
+void CWFrm::Option1_Click() { keyingOption(Option1, 1); }
+void CWFrm::Option2_Click() { keyingOption(Option2, 2); }
+void CWFrm::Option3_Click() { keyingOption(Option3, 3); }
+void CWFrm::Option4_Click() { keyingOption(Option4, 0); }
 
 void CWFrm::Option5_Click()
 {
-    if (!Option5->isChecked())
+    if (!keyingOption(Option5, 5))
         return;
-    G.CWKeyMethod = 5;
     // Once the keyer device is chosen its configuration stays reachable for the run.
     cmdConfWinkey->setVisible(true);
 }

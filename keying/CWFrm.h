@@ -6,6 +6,7 @@
 // engine reads its controls at the moment of use.
 // Esc means something here (it stops sending), so the window is not a dialog.
 #include <array>
+#include <cstdint>
 
 #include "core/DesignWindow.h"
 #include "keying/KeyerSettings.h"
@@ -62,4 +63,6 @@ public:
 private:
     CWFrm();
     void Form_Load();
+    // An option's click: when it is ticked, its method becomes the keying output.
+    bool keyingOption(QRadioButton* option, uint8_t method);
 };

@@ -1,7 +1,10 @@
 #include "keying/KeyerLayout.h"
 
+#include <QLabel>
+
 #include <algorithm>
 
+#include "core/DesignWindow.h"
 #include "core/ModFormResize.h"
 
 namespace KeyerLayout {
@@ -40,6 +43,16 @@ void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, doubl
         if (c.isTextKind())
             c.fontSize *= fontFactor;
     }
+}
+
+QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
+                 double width, double height, QWidget* parent, double fontPt)
+{
+    auto* label = d.add<QLabel>(name, ControlGeometry::Kind::Label, left, top, width, height, fontPt, parent);
+    label->setText(caption);
+    label->setWordWrap(height > 300);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 } // namespace KeyerLayout

@@ -3,6 +3,11 @@
 // area for the CW window, the screen for the voice keyer) that its design size takes of the
 // 9600 x 7200 twip design screen, centred on that area. Controls move and size with the window;
 // their fonts follow the screen width / 9600, at most 1.5.
+#include <QString>
+
+class DesignLayout;
+class QLabel;
+class QWidget;
 struct FormGeometry;
 
 namespace KeyerLayout {
@@ -11,5 +16,9 @@ namespace KeyerLayout {
 // windowFontFollows: the window's own font follows the new width / 9600 (the CW window).
 void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, double screenWidth,
                   bool windowFontFollows);
+
+// A label of a keyer window, top-left aligned; a box taller than one line wraps its text.
+QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
+                 double width, double height, QWidget* parent = nullptr, double fontPt = 8.25);
 
 } // namespace KeyerLayout

@@ -25,17 +25,10 @@ constexpr double DesignWidth = 9000;
 constexpr double DesignHeight = 5400;
 constexpr int WatchIntervalMs = 40;
 
-QLabel* label(DesignLayout& d, const QString& name, const QString& caption, double l, double t, double w, double h,
-              QWidget* parent = nullptr)
-{
-    auto* lb = d.add<QLabel>(name, Kind::Label, l, t, w, h, 8.25, parent);
-    lb->setText(caption);
-    lb->setWordWrap(h > 300);
-    lb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return lb;
-}
 
 } // namespace
+
+using KeyerLayout::addLabel;
 
 PhoneFrm& PhoneFrm::instance()
 {
@@ -60,7 +53,7 @@ PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
 
     for (int i = 1; i <= 9; ++i) {
         const double top = 240 + (i - 1) * 360;
-        label(d, QStringLiteral("lblF%1").arg(i), QStringLiteral("F%1").arg(i), 120, top + 30, 420, 255);
+        addLabel(d, QStringLiteral("lblF%1").arg(i), QStringLiteral("F%1").arg(i), 120, top + 30, 420, 255);
         Text[i] = d.add<QLineEdit>(QStringLiteral("Text%1").arg(i), Kind::TextBox, 600, top, 4800, 285);
         Command[i + 1] = d.add<QPushButton>(QStringLiteral("Command%1").arg(i + 1), Kind::CommandButton, 5520, top - 15, 900, 315);
         Command[i + 1]->setText(QStringLiteral("Browse"));
@@ -80,34 +73,34 @@ PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
     Option3 = option(QStringLiteral("Option3"), QStringLiteral("Parallel"), 840);
     Option1->setChecked(true);
 
-    label(d, QStringLiteral("lblPort"), QStringLiteral("Comm Port"), 6600, 1470, 1260, 255);
+    addLabel(d, QStringLiteral("lblPort"), QStringLiteral("Comm Port"), 6600, 1470, 1260, 255);
     Text10 = d.add<QLineEdit>(QStringLiteral("Text10"), Kind::TextBox, 7920, 1440, 600, 285);
     Text10->setText(QStringLiteral("0"));
-    label(d, QStringLiteral("lblAddress"), QStringLiteral("Parallel Address"), 6600, 1830, 1260, 255);
+    addLabel(d, QStringLiteral("lblAddress"), QStringLiteral("Parallel Address"), 6600, 1830, 1260, 255);
     Text11 = d.add<QLineEdit>(QStringLiteral("Text11"), Kind::TextBox, 7920, 1800, 960, 285);
     Text11->setText(QStringLiteral("&H378"));
-    label(d, QStringLiteral("lblLoop"), QStringLiteral("Loop (Sec)"), 6600, 2190, 1260, 255);
+    addLabel(d, QStringLiteral("lblLoop"), QStringLiteral("Loop (Sec)"), 6600, 2190, 1260, 255);
     txtPHLoop = d.add<QLineEdit>(QStringLiteral("txtPHLoop"), Kind::TextBox, 7920, 2160, 600, 285);
     txtPHLoop->setText(QStringLiteral("0"));
 
     Command11 = d.add<QPushButton>(QStringLiteral("Command11"), Kind::CommandButton, 6600, 2580, 1020, 375);
     Command11->setText(QStringLiteral("Test"));
-    label(d, QStringLiteral("lblTest"), QStringLiteral("Plays F1 Command"), 7740, 2640, 1260, 255);
+    addLabel(d, QStringLiteral("lblTest"), QStringLiteral("Plays F1 Command"), 7740, 2640, 1260, 255);
     Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 6600, 3060, 1020, 375);
     Command1->setText(QStringLiteral("Done"));
 
-    label(d, QStringLiteral("lblPhoneMode"), QStringLiteral("(You  must be in Phone mode)"), 120, 3540, 4200, 255);
-    QLabel* caution = label(d, QStringLiteral("lblCaution"), QStringLiteral("Caution, RF feedback can damage your PC!"),
+    addLabel(d, QStringLiteral("lblPhoneMode"), QStringLiteral("(You  must be in Phone mode)"), 120, 3540, 4200, 255);
+    QLabel* caution = addLabel(d, QStringLiteral("lblCaution"), QStringLiteral("Caution, RF feedback can damage your PC!"),
                             4440, 3540, 4440, 255);
     caution->setStyleSheet(QStringLiteral("color: #C00000"));
-    label(d, QStringLiteral("lblRecord"),
+    addLabel(d, QStringLiteral("lblRecord"),
           QStringLiteral("Record each message with your system's sound recorder, save it as a .wav file and choose it "
                          "with the Browse button of its function key."),
           120, 3900, 8760, 420);
-    label(d, QStringLiteral("lblAudio"),
+    addLabel(d, QStringLiteral("lblAudio"),
           QStringLiteral("Feed the sound card's line-out into the transceiver's audio input, keeping the level low."),
           120, 4380, 8760, 255);
-    label(d, QStringLiteral("lblKeying"),
+    addLabel(d, QStringLiteral("lblKeying"),
           QStringLiteral("Key the transmitter manually, use VOX or an interface connected to your PC's serial port "
                          "(RTS or DTR) or parallel port.  Enter the valid comm setting (or 0 for none)."),
           120, 4740, 8760, 420);
