@@ -55,7 +55,7 @@ QPixmap frmQuoltLogo::builtInLogo()
         p.drawArc(QRectF(190 - r, 180 - r, 2 * r, 2 * r), 140 * 16, 80 * 16);
     }
     p.setPen(QColor(255, 255, 255));
-    p.setFont(cardFont(74, true));
+    p.setFont(cardFont(62, true));
     p.drawText(QRect(340, 150, 620, 100), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quolt Software"));
     p.setPen(QColor(250, 200, 60));
     p.setFont(cardFont(40, false));
