@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "core/Files.h"
@@ -147,4 +148,19 @@ TEST(CallFileName, LeadingRunOfDigitsAndCapitals)
         EXPECT_EQ(CallFileName(QString::fromLatin1(call)), QString::fromLatin1(stem)) << call;
 }
 
+} // namespace
+
+namespace {
+// A preferences file that exists but cannot be read is never replaced by a text without its values.
+TEST(SharedPrefsUnreadable, IsNotOverwritten)
+{
+    resetGlobals();
+    const QString unreadable = QStringLiteral("/proc/self/mem");   // a file whose read fails
+    if (!QFileInfo(unreadable).isFile())
+        GTEST_SKIP() << "no unreadable file to try";
+    LoadGlobalPreferences(unreadable);
+    EXPECT_TRUE(G.GlobalPrefsUnreadable);
+    EXPECT_EQ(G.GlobalPrefsText, QString::fromLatin1(Decl));
+    EXPECT_FALSE(SaveGlobalPreferences(unreadable));
+}
 } // namespace
