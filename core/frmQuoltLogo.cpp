@@ -1,31 +1,19 @@
 #include "core/frmQuoltLogo.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
+#include "core/DesignWindow.h"
 #include "core/Files.h"
 #include "core/modGlobalPreferences.h"
+#include "platform/Screen.h"
 
 namespace {
-
-// Twips per pixel at the primary screen's logical DPI.
-double twipsPerPixelX()
-{
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? 1440.0 / s->logicalDotsPerInchX() : 15.0;
-}
-double twipsPerPixelY()
-{
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? 1440.0 / s->logicalDotsPerInchY() : 15.0;
-}
 
 QFont cardFont(int pixelSize, bool bold)
 {
@@ -83,20 +71,22 @@ frmQuoltLogo::frmQuoltLogo(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::F
 {
     setObjectName(QStringLiteral("frmQuoltLogo"));
     setModal(true);
-    const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
-    setFixedSize(qRound(ClientWidthTwips / tx), qRound(ClientHeightTwips / ty));
+    design_ = std::make_unique<DesignLayout>(this, ClientWidthTwips, ClientHeightTwips);
+    // No border and no title bar: the outer size is the client area.
+    FormGeometry& g = design_->geometry();
+    g.borderWidth = 0;
+    g.captionHeight = 0;
+    g.setClientSize(ClientWidthTwips, ClientHeightTwips);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(builtInLogo());
-    Image1->setGeometry(qRound(Image1LeftTwips / tx), qRound(Image1TopTwips / ty), LogoWidth, LogoHeight);
+    Image1 = design_->add<QLabel>(QStringLiteral("Image1"), ControlGeometry::Kind::Image, 0, 0, 0, 0);
     Image1->installEventFilter(this);
-
-    Image2 = new QLabel(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(builtInSecond());
-    Image2->setGeometry(width() - SecondWidth - 16, height() - SecondHeight - 16, SecondWidth, SecondHeight);
+    Image2 = design_->add<QLabel>(QStringLiteral("Image2"), ControlGeometry::Kind::Image, 0, 0, 0, 0);
     Image2->hide();
+    showAtOwnSize(QStringLiteral("Image1"), builtInLogo(), Image1LeftTwips, Image1TopTwips);
+    const Platform::Screen s = Platform::Screen::current();
+    showAtOwnSize(QStringLiteral("Image2"), builtInSecond(),
+                  ClientWidthTwips - (SecondWidth + 16) * s.twipsPerPixelX,
+                  ClientHeightTwips - (SecondHeight + 16) * s.twipsPerPixelY);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -113,11 +103,11 @@ frmQuoltLogo::frmQuoltLogo(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::F
 void frmQuoltLogo::Form_Load()
 {
     // Centred across, 170 twips above the middle.
-    if (const QScreen* s = QGuiApplication::primaryScreen()) {
-        const QRect g = s->geometry();
-        move(g.x() + (g.width() - width()) / 2,
-             g.y() + (g.height() - height()) / 2 - qRound(170 / twipsPerPixelY()));
-    }
+    const Platform::Screen screen = Platform::Screen::current();
+    FormGeometry& g = design_->geometry();
+    g.left = (screen.width - g.width) / 2;
+    g.top = (screen.height - g.height) / 2 - 170;
+    design_->apply();
     Timer1->start();
     Timer2->start();
 
@@ -133,12 +123,25 @@ void frmQuoltLogo::Form_Load()
     if (!user.load(splash))
         return;
     userPicture_ = true;
-    Image1->setPixmap(user);
-    Image1->resize(user.size());
+    showAtOwnSize(QStringLiteral("Image1"), user, Image1LeftTwips, Image1TopTwips);
     Timer1->stop();
     Timer1->setInterval(UserPictureCloseMs);
     Timer1->start();
     Timer2->stop();
+}
+
+frmQuoltLogo::~frmQuoltLogo() = default;
+
+void frmQuoltLogo::showAtOwnSize(const QString& image, const QPixmap& picture, double leftTwips, double topTwips)
+{
+    const Platform::Screen s = Platform::Screen::current();
+    ControlGeometry* c = design_->control(image);
+    c->left = leftTwips;
+    c->top = topTwips;
+    c->width = picture.width() * s.twipsPerPixelX;
+    c->height = picture.height() * s.twipsPerPixelY;
+    static_cast<QLabel*>(design_->widget(image))->setPixmap(picture);
+    design_->apply();
 }
 
 void frmQuoltLogo::Image1_Click() { done(QDialog::Accepted); }

@@ -5,6 +5,9 @@
 #include <QDialog>
 #include <QPixmap>
 
+#include <memory>
+
+class DesignLayout;
 class QLabel;
 class QTimer;
 
@@ -12,6 +15,7 @@ class frmQuoltLogo : public QDialog {
     Q_OBJECT
 public:
     explicit frmQuoltLogo(QWidget* parent = nullptr);
+    ~frmQuoltLogo() override;
 
     // Design sizes (twips) and the built-in pictures' sizes (pixels).
     static constexpr double ClientWidthTwips = 14355, ClientHeightTwips = 7920;
@@ -42,5 +46,8 @@ protected:
 
 private:
     void Form_Load();
+    // Places a picture label at its own size (the window is not scaled).
+    void showAtOwnSize(const QString& image, const QPixmap& picture, double leftTwips, double topTwips);
+    std::unique_ptr<DesignLayout> design_;
     bool userPicture_ = false;
 };

@@ -12,20 +12,18 @@
 
 #include <cstdlib>
 
-frmSplash::frmSplash(QWidget* parent) : QWidget(parent)
+frmSplash::frmSplash(QWidget* parent) : DesignWindow(4800, 2400, parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("vqplog"));
-    resize(320, 160);
-    lblVersion1 = new QLabel(QStringLiteral("2.1"), this);
-    lblVersion1->setObjectName(QStringLiteral("lblVersion1"));
-    lblVersion1->setGeometry(16, 16, 120, 24);
-    Command1 = new QPushButton(QStringLiteral("Continue"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(16, 110, 120, 32);
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(184, 110, 120, 32);
+    using Kind = ControlGeometry::Kind;
+    lblVersion1 = add<QLabel>(QStringLiteral("lblVersion1"), Kind::Label, 240, 240, 1800, 375);
+    lblVersion1->setText(QStringLiteral("2.1"));
+    Command1 = add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 240, 1680, 1800, 495);
+    Command1->setText(QStringLiteral("Continue"));
+    Command2 = add<QPushButton>(QStringLiteral("Command2"), Kind::CommandButton, 2760, 1680, 1800, 495);
+    Command2->setText(QStringLiteral("Cancel"));
+    apply();
     connect(Command1, &QPushButton::clicked, this, &frmSplash::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmSplash::Command2_Click);
 }
@@ -42,7 +40,7 @@ void frmSplash::Form_Load()
     }
 
     // 3. Scale the start form to the screen.
-    // SCALING CALL SITE: ModFormResize::ResizeForm on this form once the form-scaling module is in.
+    resizeForm();
 
     // 4-5. The per-user folders.
     modGlobalPreferences::ResolveFolders();

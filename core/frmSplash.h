@@ -2,12 +2,12 @@
 // The start form: runs the start-up in its Form_Load and is never displayed. It shows the logo
 // window, resolves the per-user folders, loads the shared preferences, makes sure the backup
 // folder exists and hands over to the station setup.
-#include <QWidget>
+#include "core/DesignWindow.h"
 
 class QLabel;
 class QPushButton;
 
-class frmSplash : public QWidget {
+class frmSplash : public DesignWindow {
     Q_OBJECT
 public:
     explicit frmSplash(QWidget* parent = nullptr);

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +18,7 @@
 #include "core/frmSplash.h"
 #include "core/frmStationID.h"
 #include "platform/Prompts.h"
+#include "platform/Screen.h"
 
 namespace {
 
@@ -137,13 +137,16 @@ TEST_F(StartupTest, ClickOnLogoClosesClickOnSecondPictureDoesNothing)
     EXPECT_FALSE(logo.isVisible());
 }
 
-TEST_F(StartupTest, LogoSitsCentredAndAboveTheMiddle)
+TEST_F(StartupTest, LogoSitsCentredAndAboveTheMiddleUnscaled)
 {
+    // A 1280 x 960 pixel screen at 96 dots per inch: 19200 x 14400 twips.
+    Platform::setScreenOverride(Platform::Screen::ofSize(19200, 14400, 15));
     frmQuoltLogo logo;
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const double twipsPerPixelY = 1440.0 / QGuiApplication::primaryScreen()->logicalDotsPerInchY();
-    EXPECT_EQ(logo.x(), screen.x() + (screen.width() - logo.width()) / 2);
-    EXPECT_EQ(logo.y(), screen.y() + (screen.height() - logo.height()) / 2 - qRound(170 / twipsPerPixelY));
+    Platform::setScreenOverride(std::nullopt);
+    EXPECT_EQ(logo.size(), QSize(957, 528));                 // 14355 x 7920 twips
+    EXPECT_EQ(logo.pos(), QPoint(162, 205));                 // (19200-14355)/2 and (14400-7920)/2-170 twips
+    EXPECT_EQ(logo.Image1->pos(), QPoint(-32, -16));         // -480, -240 twips
+    EXPECT_EQ(logo.Image1->size(), QSize(1000, 563));        // the picture's own size
 }
 
 TEST_F(StartupTest, LogoRunsItsTimeModally)
