@@ -102,6 +102,11 @@ struct Globals {
     QString CWBuffer;
     uint8_t CWSending = 0, CWKeyMethod = 0, CWRepeatOn = 0, PhoneRepeatOn = 0, WinkeyVersion = 0;
     int32_t WinkeyStatus = 0;
+
+    // Shared preferences file (SharedUserPreferences.xml): the whole text without its final line
+    // end, its path, and whether an existing file could not be read at load.
+    QString GlobalPrefsText, GlobalPrefsPath;
+    bool GlobalPrefsUnreadable = false;
 };
 
 extern Globals G;
