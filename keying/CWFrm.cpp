@@ -25,7 +25,7 @@ QPointer<CWFrm>& theWindow()
 
 // Design client area, twips.
 constexpr double DesignWidth = 9360;
-constexpr double DesignHeight = 6600;
+constexpr double DesignHeight = 6780;
 // Help texts are set smaller than the controls.
 constexpr double HelpPt = 6.75;
 
@@ -58,29 +58,29 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     // The eleven messages, F12 keyboard mode beneath them.
     const std::array<int, 11> boxOfKey = {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13};
     for (int i = 0; i < 11; ++i) {
-        const double top = 240 + i * 330;
+        const double top = 120 + i * 315;
         addLabel(d, QStringLiteral("lblF%1").arg(i + 1), QStringLiteral("F%1").arg(i + 1), 120, top + 30, 420, 255);
         Text[boxOfKey[i]] = d.add<QLineEdit>(QStringLiteral("Text%1").arg(boxOfKey[i]), Kind::TextBox, 600, top, 3960, 285);
     }
-    Label19 = addLabel(d, QStringLiteral("Label19"), QStringLiteral("F12"), 120, 240 + 11 * 330 + 30, 420, 255);
-    Label22 = addLabel(d, QStringLiteral("Label22"), QStringLiteral("Keyboard"), 600, 240 + 11 * 330 + 30, 1500, 255);
+    Label19 = addLabel(d, QStringLiteral("Label19"), QStringLiteral("F12"), 120, 120 + 11 * 315 + 30, 420, 255);
+    Label22 = addLabel(d, QStringLiteral("Label22"), QStringLiteral("Keyboard"), 600, 120 + 11 * 315 + 30, 1500, 255);
     Text1 = Text[1]; Text2 = Text[2]; Text3 = Text[3]; Text4 = Text[4]; Text5 = Text[5];
     Text6 = Text[6]; Text7 = Text[7]; Text8 = Text[8]; Text9 = Text[9]; Text12 = Text[12]; Text13 = Text[13];
 
     addLabel(d, QStringLiteral("lblWildcards"),
           QStringLiteral("Wildcards are $ for Call, * for RST  # for Num and ^ for County (where applicable)."),
-          120, 4320, 4440, 420, nullptr, HelpPt);
-    addLabel(d, QStringLiteral("lblUpDown"), QStringLiteral("Up / Down arrows on main form change speed."), 120, 4770,
+          120, 3900, 4440, 360, nullptr, HelpPt);
+    addLabel(d, QStringLiteral("lblUpDown"), QStringLiteral("Up / Down arrows on main form change speed."), 120, 4260,
           4440, 240, nullptr, HelpPt);
-    addLabel(d, QStringLiteral("lblCWMode"), QStringLiteral("You must be in CW mode."), 120, 5010, 4440, 240, nullptr, HelpPt);
+    addLabel(d, QStringLiteral("lblCWMode"), QStringLiteral("You must be in CW mode."), 120, 4500, 4440, 240, nullptr, HelpPt);
     addLabel(d, QStringLiteral("lblProsigns"),
-          QStringLiteral("Prosigns:  AR = [    SK = ]    KN = ;    BT = =    CL = \\"), 120, 5250, 4440, 240, nullptr,
+          QStringLiteral("Prosigns:  AR = [    SK = ]    KN = ;    BT = =    CL = \\"), 120, 4740, 4440, 240, nullptr,
           HelpPt);
     addLabel(d, QStringLiteral("lblMessages"),
           QStringLiteral("Each text box corresponds to a function key.  Enter the characters you would like to "
                          "associate with the function key. From the main logging page, press the appropriate "
                          "function key each time you wish to send the string.  A ! in the string enters the contact."),
-          120, 5520, 4440, 900, nullptr, HelpPt);
+          120, 5010, 4440, 840, nullptr, HelpPt);
 
     // Speed and word space.
     addLabel(d, QStringLiteral("lblWPM"), QStringLiteral("WPM"), 4680, 150, 600, 255);
@@ -99,7 +99,7 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     Command6->setText(QStringLiteral("More"));
 
     // Keying output and ports.
-    Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 4680, 840, 4560, 1500);
+    Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 4680, 840, 4560, 1680);
     Frame1->setTitle(QStringLiteral("Keying Options"));
     auto option = [&](const QString& name, const QString& caption, double l, double t, double w, QWidget* parent) {
         auto* o = d.add<QRadioButton>(name, Kind::OptionButton, l, t, w, 255, 8.25, parent);
@@ -122,15 +122,15 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     Text14 = d.add<QLineEdit>(QStringLiteral("Text14"), Kind::TextBox, 900, 1260, 900, 285, 8.25, Frame1);
     Text14->setText(QStringLiteral("&H378"));
 
-    Check1 = d.add<QCheckBox>(QStringLiteral("Check1"), Kind::CheckBox, 4680, 2400, 4560, 285);
+    Check1 = d.add<QCheckBox>(QStringLiteral("Check1"), Kind::CheckBox, 4680, 2580, 4560, 285);
     Check1->setText(QStringLiteral("Display CW text on main form (NA for WinKey)."));
     Check1->setChecked(true);
-    addLabel(d, QStringLiteral("lblCWLoop"), QStringLiteral("Loop (Sec)"), 4680, 2790, 1020, 255);
-    txtCWLoop = d.add<QLineEdit>(QStringLiteral("txtCWLoop"), Kind::TextBox, 5760, 2760, 600, 285);
+    addLabel(d, QStringLiteral("lblCWLoop"), QStringLiteral("Loop (Sec)"), 4680, 2970, 1020, 255);
+    txtCWLoop = d.add<QLineEdit>(QStringLiteral("txtCWLoop"), Kind::TextBox, 5760, 2940, 600, 285);
     txtCWLoop->setText(QStringLiteral("0"));
 
     // Timing method.
-    Frame2 = d.add<QGroupBox>(QStringLiteral("Frame2"), Kind::Frame, 4680, 3120, 4560, 1200);
+    Frame2 = d.add<QGroupBox>(QStringLiteral("Frame2"), Kind::Frame, 4680, 3300, 4560, 1200);
     Frame2->setToolTip(QStringLiteral("Timer is the preferred option on most systems. "));
     addLabel(d, QStringLiteral("lblTiming"), QStringLiteral("Timing Options: "), 120, 240, 1500, 255, Frame2);
     optTimer = option(QStringLiteral("optTimer"), QStringLiteral("Timer"), 120, 540, 1000, Frame2);
@@ -155,20 +155,20 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
                        static_cast<QWidget*>(cmdLoopFaster), static_cast<QWidget*>(cmdLoopSlower)})
         w->setEnabled(false);
 
-    Command4 = d.add<QPushButton>(QStringLiteral("Command4"), Kind::CommandButton, 4680, 4440, 1020, 375);
+    Command4 = d.add<QPushButton>(QStringLiteral("Command4"), Kind::CommandButton, 4680, 4620, 1020, 375);
     Command4->setText(QStringLiteral("&Test"));
-    Command7 = d.add<QPushButton>(QStringLiteral("Command7"), Kind::CommandButton, 5820, 4440, 2100, 375);
+    Command7 = d.add<QPushButton>(QStringLiteral("Command7"), Kind::CommandButton, 5820, 4620, 2100, 375);
     Command7->setText(QStringLiteral("Send Code Practice"));
-    Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 8040, 4440, 1200, 375);
+    Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 8040, 4620, 1200, 375);
     Command1->setText(QStringLiteral("Done"));
-    Label23 = addLabel(d, QStringLiteral("Label23"), QStringLiteral("Sending!"), 4680, 4860, 1200, 255);
+    Label23 = addLabel(d, QStringLiteral("Label23"), QStringLiteral("Sending!"), 4680, 5040, 1200, 255);
     Label23->setVisible(false);
 
     addLabel(d, QStringLiteral("lblSetup"),
           QStringLiteral("Setup:  Build or buy a keying interface for your serial or parallel port, and choose the "
                          "line it keys in the Keying Options box.  Enter the serial port number (0 for none), or "
                          "the parallel port's hexadecimal address (&H378 is usual for LPT1)."),
-          4680, 5130, 4560, 600, nullptr, HelpPt);
+          120, 5910, 4440, 840, nullptr, HelpPt);
     addLabel(d, QStringLiteral("lblToUse"),
           QStringLiteral("To Use:  Test the interface with the Test button, which sends the F9 text, on a clear "
                          "frequency with your transceiver's side tone on.  Finally, enter the WPM code speed and "
@@ -176,7 +176,7 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
                          "adjust your speed on the main form by using the Up / Down arrows. Check the check box if "
                          "you would like to see the characters you are sending on the main form.  For the most "
                          "precise timing, do not run any other programs, virus software etc. while transmitting."),
-          4680, 5730, 4560, 840, nullptr, HelpPt);
+          4680, 5310, 4560, 1440, nullptr, HelpPt);
 
     tmrRepeat = new VbTimer(this);
     tmrRepeat->setObjectName(QStringLiteral("tmrRepeat"));

@@ -73,37 +73,37 @@ PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
     Option3 = option(QStringLiteral("Option3"), QStringLiteral("Parallel"), 840);
     Option1->setChecked(true);
 
-    addLabel(d, QStringLiteral("lblPort"), QStringLiteral("Comm Port"), 6600, 1470, 1260, 255);
-    Text10 = d.add<QLineEdit>(QStringLiteral("Text10"), Kind::TextBox, 7920, 1440, 600, 285);
+    addLabel(d, QStringLiteral("lblPort"), QStringLiteral("Comm Port"), 6600, 1470, 1380, 255);
+    Text10 = d.add<QLineEdit>(QStringLiteral("Text10"), Kind::TextBox, 8040, 1440, 600, 285);
     Text10->setText(QStringLiteral("0"));
-    addLabel(d, QStringLiteral("lblAddress"), QStringLiteral("Parallel Address"), 6600, 1830, 1260, 255);
-    Text11 = d.add<QLineEdit>(QStringLiteral("Text11"), Kind::TextBox, 7920, 1800, 960, 285);
+    addLabel(d, QStringLiteral("lblAddress"), QStringLiteral("Parallel Address"), 6600, 1830, 1380, 255);
+    Text11 = d.add<QLineEdit>(QStringLiteral("Text11"), Kind::TextBox, 8040, 1800, 840, 285);
     Text11->setText(QStringLiteral("&H378"));
-    addLabel(d, QStringLiteral("lblLoop"), QStringLiteral("Loop (Sec)"), 6600, 2190, 1260, 255);
-    txtPHLoop = d.add<QLineEdit>(QStringLiteral("txtPHLoop"), Kind::TextBox, 7920, 2160, 600, 285);
+    addLabel(d, QStringLiteral("lblLoop"), QStringLiteral("Loop (Sec)"), 6600, 2190, 1380, 255);
+    txtPHLoop = d.add<QLineEdit>(QStringLiteral("txtPHLoop"), Kind::TextBox, 8040, 2160, 600, 285);
     txtPHLoop->setText(QStringLiteral("0"));
 
     Command11 = d.add<QPushButton>(QStringLiteral("Command11"), Kind::CommandButton, 6600, 2580, 1020, 375);
     Command11->setText(QStringLiteral("Test"));
-    addLabel(d, QStringLiteral("lblTest"), QStringLiteral("Plays F1 Command"), 7740, 2640, 1260, 255);
-    Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 6600, 3060, 1020, 375);
+    addLabel(d, QStringLiteral("lblTest"), QStringLiteral("Plays F1 Command"), 6600, 2985, 2280, 255);
+    Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 6600, 3300, 1020, 375);
     Command1->setText(QStringLiteral("Done"));
 
-    addLabel(d, QStringLiteral("lblPhoneMode"), QStringLiteral("(You  must be in Phone mode)"), 120, 3540, 4200, 255);
+    addLabel(d, QStringLiteral("lblPhoneMode"), QStringLiteral("(You  must be in Phone mode)"), 120, 3780, 4200, 255);
     QLabel* caution = addLabel(d, QStringLiteral("lblCaution"), QStringLiteral("Caution, RF feedback can damage your PC!"),
-                            4440, 3540, 4440, 255);
+                            4440, 3780, 4440, 255);
     caution->setStyleSheet(QStringLiteral("color: #C00000"));
     addLabel(d, QStringLiteral("lblRecord"),
           QStringLiteral("Record each message with your system's sound recorder, save it as a .wav file and choose it "
                          "with the Browse button of its function key."),
-          120, 3900, 8760, 420);
+          120, 4110, 8760, 420);
     addLabel(d, QStringLiteral("lblAudio"),
           QStringLiteral("Feed the sound card's line-out into the transceiver's audio input, keeping the level low."),
-          120, 4380, 8760, 255);
+          120, 4560, 8760, 255);
     addLabel(d, QStringLiteral("lblKeying"),
           QStringLiteral("Key the transmitter manually, use VOX or an interface connected to your PC's serial port "
                          "(RTS or DTR) or parallel port.  Enter the valid comm setting (or 0 for none)."),
-          120, 4740, 8760, 420);
+          120, 4860, 8760, 420);
 
     Timer1 = new VbTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

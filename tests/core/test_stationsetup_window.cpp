@@ -248,3 +248,32 @@ TEST_F(SetupWindow, PartyButtonsMoveTheBoldMark)
     w.Command1_Click();
     EXPECT_EQ(G.PartyState, "IN");
 }
+
+TEST_F(SetupWindow, FreshProgramFolderWithTheInstalledFiles)
+{
+    const QDir data(QStringLiteral(VQPLOG_SOURCE_DIR "/data"));
+    for (const QString& name : data.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(data.filePath(name), dir.filePath(name)));
+    clock.set(QDateTime(QDate(2024, 3, 2), QTime(15, 0), Qt::UTC), 0);
+
+    frmStationID w;
+    EXPECT_TRUE(prompts.calls().isEmpty());
+    EXPECT_TRUE(w.Text1->text().isEmpty());
+    EXPECT_EQ(w.Text6->text(), "0");
+    EXPECT_TRUE(w.Option1->isChecked());
+    EXPECT_TRUE(w.Option3->isChecked());
+    EXPECT_GT(G.CountryTable.size(), 300);
+    EXPECT_EQ(G.StatePositions[50].abbrev, "WY");
+    ASSERT_TRUE(CWFrm::loaded());
+    EXPECT_EQ(CWFrm::instance().Text9->text(), "VVV DE ");
+    EXPECT_TRUE(CWFrm::instance().Option4->isChecked());
+    ASSERT_TRUE(PhoneFrm::loaded());
+    EXPECT_TRUE(PhoneFrm::instance().Option1->isChecked());
+
+    QTest::keyClicks(w.Text1, QStringLiteral("w9abc"));
+    QTest::keyClick(w.Text1, Qt::Key_Return);
+    const QByteArray prefs = read(dir.filePath(QStringLiteral("QSOpref.txt")));
+    EXPECT_TRUE(prefs.startsWith("\"W9ABC\"\r\n"));
+    EXPECT_EQ(prefs.split('\n').size(), 26);
+    EXPECT_EQ(MainWindows::chooseMainWindow(), MainWindows::Which::In);
+}
