@@ -28,11 +28,11 @@ constexpr double DesignWidth = 9360;
 constexpr double DesignHeight = 6780;
 // Help texts are set smaller than the controls.
 constexpr double HelpPt = 6.75;
-
-
 } // namespace
 
+using KeyerLayout::addButton;
 using KeyerLayout::addLabel;
+using KeyerLayout::addTextBox;
 
 CWFrm& CWFrm::instance()
 {
@@ -84,19 +84,13 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
 
     // Speed and word space.
     addLabel(d, QStringLiteral("lblWPM"), QStringLiteral("WPM"), 4680, 150, 600, 255);
-    Text11 = d.add<QLineEdit>(QStringLiteral("Text11"), Kind::TextBox, 5340, 120, 600, 285);
-    Text11->setText(QStringLiteral("13"));
-    Command2 = d.add<QPushButton>(QStringLiteral("Command2"), Kind::CommandButton, 6120, 105, 1020, 315);
-    Command2->setText(QStringLiteral("Faster"));
-    Command3 = d.add<QPushButton>(QStringLiteral("Command3"), Kind::CommandButton, 7260, 105, 1020, 315);
-    Command3->setText(QStringLiteral("Slower"));
+    Text11 = addTextBox(d, QStringLiteral("Text11"), QStringLiteral("13"), 5340, 120, 600, 285);
+    Command2 = addButton(d, QStringLiteral("Command2"), QStringLiteral("Faster"), 6120, 105, 1020, 315);
+    Command3 = addButton(d, QStringLiteral("Command3"), QStringLiteral("Slower"), 7260, 105, 1020, 315);
     addLabel(d, QStringLiteral("lblSpace"), QStringLiteral("Word Space"), 4680, 510, 1020, 255);
-    txtSpace = d.add<QLineEdit>(QStringLiteral("txtSpace"), Kind::TextBox, 5760, 480, 480, 285);
-    txtSpace->setText(QStringLiteral("0"));
-    Command5 = d.add<QPushButton>(QStringLiteral("Command5"), Kind::CommandButton, 6360, 465, 900, 315);
-    Command5->setText(QStringLiteral("Less"));
-    Command6 = d.add<QPushButton>(QStringLiteral("Command6"), Kind::CommandButton, 7380, 465, 900, 315);
-    Command6->setText(QStringLiteral("More"));
+    txtSpace = addTextBox(d, QStringLiteral("txtSpace"), QStringLiteral("0"), 5760, 480, 480, 285);
+    Command5 = addButton(d, QStringLiteral("Command5"), QStringLiteral("Less"), 6360, 465, 900, 315);
+    Command6 = addButton(d, QStringLiteral("Command6"), QStringLiteral("More"), 7380, 465, 900, 315);
 
     // Keying output and ports.
     Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 4680, 840, 4560, 1680);
@@ -113,21 +107,17 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     Option5 = option(QStringLiteral("Option5"), QStringLiteral("WinKey"), 1200, 600, 1200, Frame1);
     Option4->setChecked(true);
     addLabel(d, QStringLiteral("lblSerial"), QStringLiteral("Serial"), 120, 960, 720, 255, Frame1);
-    Text10 = d.add<QLineEdit>(QStringLiteral("Text10"), Kind::TextBox, 900, 930, 600, 285, 8.25, Frame1);
-    Text10->setText(QStringLiteral("0"));
-    cmdConfWinkey = d.add<QPushButton>(QStringLiteral("cmdConfWinkey"), Kind::CommandButton, 1680, 915, 2040, 315, 8.25, Frame1);
-    cmdConfWinkey->setText(QStringLiteral("Configure Winkey"));
+    Text10 = addTextBox(d, QStringLiteral("Text10"), QStringLiteral("0"), 900, 930, 600, 285, Frame1);
+    cmdConfWinkey = addButton(d, QStringLiteral("cmdConfWinkey"), QStringLiteral("Configure Winkey"), 1680, 915, 2040, 315, Frame1);
     cmdConfWinkey->setVisible(false);
     addLabel(d, QStringLiteral("lblParallel"), QStringLiteral("Parallel"), 120, 1290, 720, 255, Frame1);
-    Text14 = d.add<QLineEdit>(QStringLiteral("Text14"), Kind::TextBox, 900, 1260, 900, 285, 8.25, Frame1);
-    Text14->setText(QStringLiteral("&H378"));
+    Text14 = addTextBox(d, QStringLiteral("Text14"), QStringLiteral("&H378"), 900, 1260, 900, 285, Frame1);
 
     Check1 = d.add<QCheckBox>(QStringLiteral("Check1"), Kind::CheckBox, 4680, 2580, 4560, 285);
     Check1->setText(QStringLiteral("Display CW text on main form (NA for WinKey)."));
     Check1->setChecked(true);
     addLabel(d, QStringLiteral("lblCWLoop"), QStringLiteral("Loop (Sec)"), 4680, 2970, 1020, 255);
-    txtCWLoop = d.add<QLineEdit>(QStringLiteral("txtCWLoop"), Kind::TextBox, 5760, 2940, 600, 285);
-    txtCWLoop->setText(QStringLiteral("0"));
+    txtCWLoop = addTextBox(d, QStringLiteral("txtCWLoop"), QStringLiteral("0"), 5760, 2940, 600, 285);
 
     // Timing method.
     Frame2 = d.add<QGroupBox>(QStringLiteral("Frame2"), Kind::Frame, 4680, 3300, 4560, 1200);
@@ -141,26 +131,20 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     OptSleep->setToolTip(QStringLiteral("Times by Windows System time."));
     optTimer->setChecked(true);
     lblLoop = addLabel(d, QStringLiteral("lblLoop"), QStringLiteral("Loop Delay"), 120, 870, 1020, 255, Frame2);
-    txtLoop = d.add<QLineEdit>(QStringLiteral("txtLoop"), Kind::TextBox, 1200, 840, 900, 285, 8.25, Frame2);
-    txtLoop->setText(QStringLiteral("0"));
+    txtLoop = addTextBox(d, QStringLiteral("txtLoop"), QStringLiteral("0"), 1200, 840, 900, 285, Frame2);
     txtLoop->setToolTip(QStringLiteral("Loops per 60 ms"));
-    cmdLoopFaster = d.add<QPushButton>(QStringLiteral("cmdLoopFaster"), Kind::CommandButton, 2220, 825, 420, 315, 8.25, Frame2);
-    cmdLoopFaster->setText(QStringLiteral("F"));
+    cmdLoopFaster = addButton(d, QStringLiteral("cmdLoopFaster"), QStringLiteral("F"), 2220, 825, 420, 315, Frame2);
     cmdLoopFaster->setToolTip(QStringLiteral("Speed up CW"));
-    cmdLoopSlower = d.add<QPushButton>(QStringLiteral("cmdLoopSlower"), Kind::CommandButton, 2700, 825, 420, 315, 8.25, Frame2);
-    cmdLoopSlower->setText(QStringLiteral("S"));
+    cmdLoopSlower = addButton(d, QStringLiteral("cmdLoopSlower"), QStringLiteral("S"), 2700, 825, 420, 315, Frame2);
     cmdLoopSlower->setToolTip(QStringLiteral("Slow Down CW"));
     // The loop count is only for the Loop method, which is not ticked at design.
     for (QWidget* w : {static_cast<QWidget*>(txtLoop), static_cast<QWidget*>(lblLoop),
                        static_cast<QWidget*>(cmdLoopFaster), static_cast<QWidget*>(cmdLoopSlower)})
         w->setEnabled(false);
 
-    Command4 = d.add<QPushButton>(QStringLiteral("Command4"), Kind::CommandButton, 4680, 4620, 1020, 375);
-    Command4->setText(QStringLiteral("&Test"));
-    Command7 = d.add<QPushButton>(QStringLiteral("Command7"), Kind::CommandButton, 5820, 4620, 2100, 375);
-    Command7->setText(QStringLiteral("Send Code Practice"));
-    Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 8040, 4620, 1200, 375);
-    Command1->setText(QStringLiteral("Done"));
+    Command4 = addButton(d, QStringLiteral("Command4"), QStringLiteral("&Test"), 4680, 4620, 1020, 375);
+    Command7 = addButton(d, QStringLiteral("Command7"), QStringLiteral("Send Code Practice"), 5820, 4620, 2100, 375);
+    Command1 = addButton(d, QStringLiteral("Command1"), QStringLiteral("Done"), 8040, 4620, 1200, 375);
     Label23 = addLabel(d, QStringLiteral("Label23"), QStringLiteral("Sending!"), 4680, 5040, 1200, 255);
     Label23->setVisible(false);
 

@@ -1,6 +1,8 @@
 #include "keying/KeyerLayout.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -53,6 +55,22 @@ QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, d
     label->setWordWrap(height > 300);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+QPushButton* addButton(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
+                       double width, double height, QWidget* parent)
+{
+    auto* button = d.add<QPushButton>(name, ControlGeometry::Kind::CommandButton, left, top, width, height, 8.25, parent);
+    button->setText(caption);
+    return button;
+}
+
+QLineEdit* addTextBox(DesignLayout& d, const QString& name, const QString& text, double left, double top,
+                      double width, double height, QWidget* parent)
+{
+    auto* box = d.add<QLineEdit>(name, ControlGeometry::Kind::TextBox, left, top, width, height, 8.25, parent);
+    box->setText(text);
+    return box;
 }
 
 } // namespace KeyerLayout

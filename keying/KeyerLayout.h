@@ -7,6 +7,8 @@
 
 class DesignLayout;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QWidget;
 struct FormGeometry;
 
@@ -20,5 +22,11 @@ void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, doubl
 // A label of a keyer window, top-left aligned; a box taller than one line wraps its text.
 QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
                  double width, double height, QWidget* parent = nullptr, double fontPt = 8.25);
+
+// A command button with its caption, and a text box with its design text.
+QPushButton* addButton(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
+                       double width, double height, QWidget* parent = nullptr);
+QLineEdit* addTextBox(DesignLayout& d, const QString& name, const QString& text, double left, double top,
+                      double width, double height, QWidget* parent = nullptr);
 
 } // namespace KeyerLayout

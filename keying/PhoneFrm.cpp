@@ -24,11 +24,11 @@ QPointer<PhoneFrm>& theWindow()
 constexpr double DesignWidth = 9000;
 constexpr double DesignHeight = 5400;
 constexpr int WatchIntervalMs = 40;
-
-
 } // namespace
 
+using KeyerLayout::addButton;
 using KeyerLayout::addLabel;
+using KeyerLayout::addTextBox;
 
 PhoneFrm& PhoneFrm::instance()
 {
@@ -55,8 +55,7 @@ PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
         const double top = 240 + (i - 1) * 360;
         addLabel(d, QStringLiteral("lblF%1").arg(i), QStringLiteral("F%1").arg(i), 120, top + 30, 420, 255);
         Text[i] = d.add<QLineEdit>(QStringLiteral("Text%1").arg(i), Kind::TextBox, 600, top, 4800, 285);
-        Command[i + 1] = d.add<QPushButton>(QStringLiteral("Command%1").arg(i + 1), Kind::CommandButton, 5520, top - 15, 900, 315);
-        Command[i + 1]->setText(QStringLiteral("Browse"));
+        Command[i + 1] = addButton(d, QStringLiteral("Command%1").arg(i + 1), QStringLiteral("Browse"), 5520, top - 15, 900, 315);
     }
     Text1 = Text[1]; Text2 = Text[2]; Text3 = Text[3]; Text4 = Text[4]; Text5 = Text[5];
     Text6 = Text[6]; Text7 = Text[7]; Text8 = Text[8]; Text9 = Text[9];
@@ -74,20 +73,15 @@ PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
     Option1->setChecked(true);
 
     addLabel(d, QStringLiteral("lblPort"), QStringLiteral("Comm Port"), 6600, 1470, 1380, 255);
-    Text10 = d.add<QLineEdit>(QStringLiteral("Text10"), Kind::TextBox, 8040, 1440, 600, 285);
-    Text10->setText(QStringLiteral("0"));
+    Text10 = addTextBox(d, QStringLiteral("Text10"), QStringLiteral("0"), 8040, 1440, 600, 285);
     addLabel(d, QStringLiteral("lblAddress"), QStringLiteral("Parallel Address"), 6600, 1830, 1380, 255);
-    Text11 = d.add<QLineEdit>(QStringLiteral("Text11"), Kind::TextBox, 8040, 1800, 840, 285);
-    Text11->setText(QStringLiteral("&H378"));
+    Text11 = addTextBox(d, QStringLiteral("Text11"), QStringLiteral("&H378"), 8040, 1800, 840, 285);
     addLabel(d, QStringLiteral("lblLoop"), QStringLiteral("Loop (Sec)"), 6600, 2190, 1380, 255);
-    txtPHLoop = d.add<QLineEdit>(QStringLiteral("txtPHLoop"), Kind::TextBox, 8040, 2160, 600, 285);
-    txtPHLoop->setText(QStringLiteral("0"));
+    txtPHLoop = addTextBox(d, QStringLiteral("txtPHLoop"), QStringLiteral("0"), 8040, 2160, 600, 285);
 
-    Command11 = d.add<QPushButton>(QStringLiteral("Command11"), Kind::CommandButton, 6600, 2580, 1020, 375);
-    Command11->setText(QStringLiteral("Test"));
+    Command11 = addButton(d, QStringLiteral("Command11"), QStringLiteral("Test"), 6600, 2580, 1020, 375);
     addLabel(d, QStringLiteral("lblTest"), QStringLiteral("Plays F1 Command"), 6600, 2985, 2280, 255);
-    Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 6600, 3300, 1020, 375);
-    Command1->setText(QStringLiteral("Done"));
+    Command1 = addButton(d, QStringLiteral("Command1"), QStringLiteral("Done"), 6600, 3300, 1020, 375);
 
     addLabel(d, QStringLiteral("lblPhoneMode"), QStringLiteral("(You  must be in Phone mode)"), 120, 3780, 4200, 255);
     QLabel* caution = addLabel(d, QStringLiteral("lblCaution"), QStringLiteral("Caution, RF feedback can damage your PC!"),
