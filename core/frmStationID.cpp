@@ -240,7 +240,8 @@ void frmStationID::Text_KeyPress(int box, int& KeyAscii)
 
 void frmStationID::Text8_KeyPress(int& KeyAscii)
 {
-    const StationSetup::KeyResult r = StationSetup::countyKey(Text8->text(), Text8->cursorPosition(), KeyAscii);
+    const int caret = Text8->hasSelectedText() ? Text8->selectionStart() : Text8->cursorPosition();
+    const StationSetup::KeyResult r = StationSetup::countyKey(Text8->text(), caret, KeyAscii);
     KeyAscii = r.key;
     if (r.runDone)
         Command1_Click();
