@@ -66,7 +66,9 @@ bool writeAtomic(const QString& path, const QByteArray& data, QString* error)
         setError(error, f.errorString());
         return false;
     }
-    if (f.write(data) != data.size()) {
+    // The data sits in the device's buffer until flushed; a failure there (full disk, size limit)
+    // must stop the rename, or a cut-off file would replace the whole one.
+    if (f.write(data) != data.size() || !f.flush()) {
         setError(error, f.errorString());
         f.cancelWriting();
         return false;
@@ -81,7 +83,9 @@ bool writeAtomic(const QString& path, const QByteArray& data, QString* error)
 bool append(const QString& path, const QByteArray& data, QString* error)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    // Unbuffered: after a failed write nothing is left in a buffer for close() to write later,
+    // so cutting the file back to its old size is final.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         setError(error, f.errorString());
         return false;
     }
@@ -89,7 +93,8 @@ bool append(const QString& path, const QByteArray& data, QString* error)
     if (f.write(data) != data.size() || !f.flush()) {
         const QString why = f.errorString();
         // Take a partial line back off, so the file keeps whole records only.
-        f.resize(before);
+        if (!f.isSequential())
+            f.resize(before);
         setError(error, why);
         return false;
     }

@@ -1,0 +1,2 @@
+#pragma once
+namespace Module2 { void WriteQSOpref(); bool ReadQSOpref(); void CheckUTCOffset(); }

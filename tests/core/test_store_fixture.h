@@ -1,0 +1,105 @@
+#pragma once
+// Shared set-up of the log store tests: a program folder and a data folder in a temporary
+// folder, scripted prompts, a fixed clock and a recorded program end.
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "core/Globals.h"
+#include "core/Module2Log.h"
+#include "platform/Clock.h"
+#include "platform/Exit.h"
+#include "platform/Prompts.h"
+
+// The two example contacts: made inside the contest state (fields 4 and 7 set, a rig frequency)
+// and outside it (fields 4 and 7 never set, no rig).
+inline const QByteArray kInStateLine =
+    "\"K9XYZ\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"14.025\"\r\n";
+inline const QByteArray kOutStateLine =
+    "\"K9XYZ\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
+
+// A record line for call sign `call`, otherwise like the in-state example.
+inline QByteArray lineFor(const QString& call)
+{
+    QByteArray l = kInStateLine;
+    l.replace("K9XYZ", call.toLatin1());
+    return l;
+}
+
+class StoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetGlobals();
+        ASSERT_TRUE(dir.isValid());
+        G.ProgramFolder = dir.path();
+        G.DataFolder = dir.filePath(QStringLiteral("Vazazev"));
+        ASSERT_TRUE(QDir().mkpath(G.DataFolder));
+        clock.set(QDateTime(QDate(2024, 5, 4), QTime(14, 2, 11), Qt::UTC), -4 * 3600);
+        Platform::setPrompts(&prompts);
+        Platform::setClock(&clock);
+        Platform::setEndProgramHook([this] { ++programEnds; });
+    }
+    void TearDown() override
+    {
+        Platform::setPrompts(nullptr);
+        Platform::setClock(nullptr);
+        Platform::setEndProgramHook({});
+    }
+
+    QString logPath() const { return dir.filePath(QStringLiteral("log.txt")); }
+    void writeLog(const QByteArray& data)
+    {
+        QFile f(logPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(data);
+    }
+    QByteArray readLog() const
+    {
+        QFile f(logPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    QByteArray linesFor(const QStringList& calls) const
+    {
+        QByteArray out;
+        for (const QString& c : calls)
+            out += lineFor(c);
+        return out;
+    }
+    // Loads a log of the given calls from the file.
+    void loadCalls(const QStringList& calls)
+    {
+        writeLog(linesFor(calls));
+        ASSERT_TRUE(Module2::LoadLog());
+        ASSERT_EQ(G.QSOCount, calls.size());
+    }
+    QStringList callsInMemory() const
+    {
+        QStringList out;
+        for (int i = 1; i <= G.QSOCount; ++i)
+            out << G.ContactArrays.ContactCall[i];
+        return out;
+    }
+    // True when every field of slot i is empty.
+    static bool slotEmpty(int i)
+    {
+        for (int k = 1; k <= ContactArraysT::FieldCount; ++k)
+            if (k != 16 && !G.ContactArrays.text(k, i).isEmpty())
+                return false;
+        return G.ContactArrays.ContactField16[i] == 0;
+    }
+    QStringList backups() const
+    {
+        return QDir(G.DataFolder + QStringLiteral("/BACKUP")).entryList(QDir::Files, QDir::Name);
+    }
+
+    QTemporaryDir dir;
+    Platform::ScriptedPrompts prompts;
+    Platform::FakeClock clock;
+    int programEnds = 0;
+};
