@@ -1,19 +1,13 @@
 // The log reload: log.txt read back from a real file and every tally recomputed, for both windows.
 #include <gtest/gtest.h>
 
-#include "core/Files.h"
 #include "core/Globals.h"
 #include "core/ListFormat.h"
 #include "entry/ReloadLog.h"
 #include "entry/Tallies.h"
 #include "mainwindow/StateProvinces.h"
-#include "platform/Clock.h"
-#include "platform/Exit.h"
-#include "platform/Prompts.h"
+#include "tests/core/test_store_fixture.h"
 #include "tests/entry/LogBuilder.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -25,33 +19,17 @@ struct Line {
     const char* date = "2024/05/04";
 };
 
-class ReloadLogTest : public ::testing::Test {
+class ReloadLogTest : public StoreTest {
 protected:
-    QTemporaryDir dir;
-    Platform::FakeClock clock;
-    Platform::ScriptedPrompts prompts;
-    int endCalls = 0;
-
     void SetUp() override
     {
-        resetGlobals();
-        ASSERT_TRUE(dir.isValid());
-        G.ProgramFolder = dir.path();
+        StoreTest::SetUp();
         G.CountyNames = TestLog::someCounties();
         // Contest clock 2024/05/04 15:00:00 (PC at UTC, no offset).
         clock.set(QDateTime(QDate(2024, 5, 4), QTime(15, 0, 0), Qt::UTC), 0);
-        Platform::setClock(&clock);
-        Platform::setPrompts(&prompts);
-        Platform::setEndProgramHook([this] { ++endCalls; });
-    }
-    void TearDown() override
-    {
-        Platform::setClock(nullptr);
-        Platform::setPrompts(nullptr);
-        Platform::setEndProgramHook({});
     }
 
-    void writeLog(std::initializer_list<Line> lines)
+    void writeLines(std::initializer_list<Line> lines)
     {
         ListFormat::Writer w;
         int n = 0;
@@ -62,13 +40,13 @@ protected:
             w.text(l.date).text(l.time).text(l.mode).text("20").number(0).text("").text("").text("");
             w.endLine();
         }
-        ASSERT_TRUE(Files::writeAtomic(QDir(dir.path()).filePath("log.txt"), w.data()));
+        writeLog(w.data());
     }
 };
 
 TEST_F(ReloadLogTest, OutOfStateLogCountedByHand)
 {
-    writeLog({
+    writeLines({
         {"", "Marion", "CW", "13:50:00"},    // older than an hour: stops the rate scan
         {"", "Marion", "PH", "14:05:00"},    // 55 minutes ago
         {"", "Allen", "CW", "14:30:00"},     // 30 minutes ago
@@ -100,7 +78,7 @@ TEST_F(ReloadLogTest, InStateLogCountedByHand)
 {
     StateProvinces::FillStateProvinceTable();
     G.CurrentMode = "PH";
-    writeLog({
+    writeLines({
         {"OH", "", "CW", "14:00:00"},        // exactly an hour ago: counts in neither rate
         {"OH", "", "CW", "14:10:00"},
         {"OH", "", "PH", "14:20:00"},
@@ -147,10 +125,10 @@ TEST_F(ReloadLogTest, MissingLogIsEmpty)
 
 TEST_F(ReloadLogTest, ReloadReplacesWhatWasCountedBefore)
 {
-    writeLog({{"", "Adams", "CW", "14:59:00"}, {"", "Allen", "CW", "14:59:30"}});
+    writeLines({{"", "Adams", "CW", "14:59:00"}, {"", "Allen", "CW", "14:59:30"}});
     ASSERT_TRUE(LogReload::ReloadLog().loaded);
     EXPECT_EQ(G.MultiplierCount, 2);
-    writeLog({{"", "Adams", "PH", "14:59:00"}});   // e.g. after an edit and a deletion
+    writeLines({{"", "Adams", "PH", "14:59:00"}});   // e.g. after an edit and a deletion
     const auto r = LogReload::ReloadLog();
     EXPECT_EQ(r.figures.MultiplierCount, 1);
     EXPECT_EQ(r.figures.QSOPoints, 1);
@@ -160,7 +138,7 @@ TEST_F(ReloadLogTest, ReloadReplacesWhatWasCountedBefore)
 
 TEST_F(ReloadLogTest, UnreadableTimeKeepsRatesUnsetButCountsTheRest)
 {
-    writeLog({{"", "Adams", "CW", "14:59:00"}, {"", "Allen", "PH", "99:99"}});
+    writeLines({{"", "Adams", "CW", "14:59:00"}, {"", "Allen", "PH", "99:99"}});
     const auto r = LogReload::ReloadLog();
     ASSERT_TRUE(r.loaded);
     EXPECT_FALSE(r.rates.has_value());
@@ -169,17 +147,17 @@ TEST_F(ReloadLogTest, UnreadableTimeKeepsRatesUnsetButCountsTheRest)
 
 TEST_F(ReloadLogTest, BrokenLogEndsTheProgramAndShowsNothing)
 {
-    ASSERT_TRUE(Files::writeAtomic(QDir(dir.path()).filePath("log.txt"), "\"K9ABC\",\"599\"\r\n"));
+    writeLog("\"K9ABC\",\"599\"\r\n");
     const auto r = LogReload::ReloadLog();
     EXPECT_FALSE(r.loaded);
-    EXPECT_EQ(endCalls, 1);
+    EXPECT_EQ(programEnds, 1);
 }
 
 // The figures after a reload are those reached by logging the same contacts one by one.
 TEST_F(ReloadLogTest, ReloadAgreesWithLoggingOneByOne)
 {
     StateProvinces::FillStateProvinceTable();
-    writeLog({
+    writeLines({
         {"OH", "", "CW", "14:00:00"}, {"IN", "Vigo", "PH", "14:01:00"}, {"oh", "", "CW", "14:02:00"},
         {"NU", "", "ph", "14:03:00"}, {"IN", "Vigo", "PH", "14:04:00"}, {"Japan", "", "CW", "14:05:00"},
         {"IN", "St. Joseph", "CW", "14:06:00"}, {"CT", "", "DG", "14:07:00"}, {"IN", "", "CW", "14:08:00"},
