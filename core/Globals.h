@@ -103,6 +103,9 @@ struct Globals {
     uint8_t CWSending = 0, CWKeyMethod = 0, CWRepeatOn = 0, PhoneRepeatOn = 0, WinkeyVersion = 0;
     int32_t WinkeyStatus = 0;
 
+    // Tallies area: contacts by mode, recounted with the points at every reload.
+    int32_t PHContactCount = 0, CWContactCount = 0, DGContactCount = 0;
+
     // Shared preferences file (SharedUserPreferences.xml): the whole text without its final line
     // end, its path, and whether an existing file could not be read at load.
     QString GlobalPrefsText, GlobalPrefsPath;
