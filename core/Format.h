@@ -28,6 +28,10 @@ QString hourMinute(const QTime& t);     // hh:nn
 QString monthDay(const QDate& d);       // mm/dd
 QString stamp(const QDateTime& dt);     // yyyymmddhhnn (backup names)
 
+// A whole number with its thousands grouped by commas and at least one digit: "0", "1,234",
+// "12,345,678" (the score labels' "###,##0" form). Fractions are rounded half away from zero.
+QString grouped(double v);
+
 // Dates and times the operator types (post-contest entry, edit dialogs). A date is
 // year/month/day when it starts with a four-digit year, else month/day/year (a two-digit year is
 // 1930 to 2029) or month/day of `today`'s year; "/", "-" and "." separate. A time is h:mm or

@@ -43,6 +43,7 @@ struct CountryRow {
 // One row of the state table (states.txt).
 struct StatePosition {
     double latitude = 0, longitude = 0;
+    QString abbrev;   // the state's abbreviation (StatePosAbbrevs)
 };
 
 struct Globals {
@@ -102,6 +103,14 @@ struct Globals {
     QString CWBuffer;
     uint8_t CWSending = 0, CWKeyMethod = 0, CWRepeatOn = 0, PhoneRepeatOn = 0, WinkeyVersion = 0;
     int32_t WinkeyStatus = 0;
+
+    // Tallies area: contacts by mode, recounted with the points at every reload.
+    int32_t PHContactCount = 0, CWContactCount = 0, DGContactCount = 0;
+
+    // Shared preferences file (SharedUserPreferences.xml): the whole text without its final line
+    // end, its path, and whether an existing file could not be read at load.
+    QString GlobalPrefsText, GlobalPrefsPath;
+    bool GlobalPrefsUnreadable = false;
 
     // Entry and logging area: the refusal flags of logging a contact, the local time of the last
     // duplicate found at logging.

@@ -1,0 +1,2 @@
+#pragma once
+namespace MainWindows { enum class Which { Out, In }; Which chooseMainWindow(); void showMainWindow(); }
