@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "LogBuilder.h"
 #include "core/Globals.h"
 #include "core/Module2County.h"
 #include "entry/EntryKeys.h"
@@ -108,18 +109,13 @@ protected:
     int logged(const QString& call, const QString& county, const QString& band = QStringLiteral("20"),
                const QString& mode = QStringLiteral("CW"), const QString& time = QStringLiteral("14:00:00"))
     {
-        const int i = ++G.QSOCount;
-        auto& a = G.ContactArrays;
-        a.clearSlot(i);
-        a.ContactCall[i] = call;
-        a.ContactRSTSent[i] = QStringLiteral("599");
-        a.ContactRSTRcvd[i] = QStringLiteral("599");
-        a.ContactCounty[i] = county;
-        a.ContactDate[i] = QStringLiteral("2024/05/04");
-        a.ContactTime[i] = time;
-        a.ContactMode[i] = mode;
-        a.ContactBand[i] = band;
-        return i;
+        TestLog::Contact c;
+        c.call = call;
+        c.county = county;
+        c.band = band;
+        c.mode = mode;
+        c.time = time;
+        return TestLog::add(c);
     }
 
     // Types each character of `keys` into field f through the row, as the window passes them on.

@@ -154,7 +154,12 @@ struct MissingCase {
     int beeps;
 };
 
-void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.message; }
+void PrintTo(const MissingCase& c, std::ostream* os)
+{
+    QString name = QString::fromLatin1(c.message);
+    name.remove(QLatin1Char('!')).replace(QLatin1Char(' '), QLatin1Char('_'));
+    *os << name.toStdString() << "_" << c.beeps;
+}
 
 class MissingField : public LoggingTest, public ::testing::WithParamInterface<MissingCase> {};
 
