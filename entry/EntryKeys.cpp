@@ -251,6 +251,8 @@ void OutEntry::keyPress(Field f, int keyAscii)
     case Field::RSTR: txtRSTR_KeyPress(keyAscii); break;
     case Field::Sec: txtSec_KeyPress(keyAscii); break;
     case Field::RSTS: txtRSTS_KeyPress(keyAscii); break;
+    case Field::None:
+    case Field::Other: return;
     default: break;
     }
     if (keyAscii != 0 && keyAscii != KeyQuote) {
@@ -263,6 +265,8 @@ void OutEntry::keyPress(Field f, int keyAscii)
 
 void OutEntry::paste(Field f, const QString& text)
 {
+    if (f == Field::None || f == Field::Other)
+        return;
     box(f).paste(text);
     changed(f);
 }

@@ -171,7 +171,8 @@ public:
 
     // --- What the window calls ---
     // A character typed into field f (after the window's own key handling let it through): runs
-    // the field's key handler and types what it leaves of the key into that field.
+    // the field's key handler and types what it leaves of the key into that field. The state and
+    // post-contest fields have no handler here: their keys are typed as the window passes them.
     void keyPress(Field f, int keyAscii);
     // Pasted or dropped text (no double quote gets in).
     void paste(Field f, const QString& text);
