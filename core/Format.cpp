@@ -35,4 +35,13 @@ QString hourMinute(const QTime& t) { return t.toString(QStringLiteral("HH:mm"));
 QString monthDay(const QDate& d) { return d.toString(QStringLiteral("MM/dd")); }
 QString stamp(const QDateTime& dt) { return dt.toString(QStringLiteral("yyyyMMddHHmm")); }
 
+QString grouped(double v)
+{
+    const double r = std::round(v);
+    QString digits = QString::number(std::fabs(r), 'f', 0);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QLatin1Char(','));
+    return r < 0 ? QLatin1Char('-') + digits : digits;
+}
+
 } // namespace Format

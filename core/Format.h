@@ -26,4 +26,8 @@ QString hourMinute(const QTime& t);     // hh:nn
 QString monthDay(const QDate& d);       // mm/dd
 QString stamp(const QDateTime& dt);     // yyyymmddhhnn (backup names)
 
+// A whole number with its thousands grouped by commas and at least one digit: "0", "1,234",
+// "12,345,678" (the score labels' "###,##0" form). Fractions are rounded half away from zero.
+QString grouped(double v);
+
 } // namespace Format

@@ -101,6 +101,9 @@ struct Globals {
     QString CWBuffer;
     uint8_t CWSending = 0, CWKeyMethod = 0, CWRepeatOn = 0, PhoneRepeatOn = 0, WinkeyVersion = 0;
     int32_t WinkeyStatus = 0;
+
+    // Tallies area: contacts by mode, recounted with the points at every reload.
+    int32_t PHContactCount = 0, CWContactCount = 0, DGContactCount = 0;
 };
 
 extern Globals G;
