@@ -30,4 +30,8 @@ QString stamp(const QDateTime& dt);     // yyyymmddhhnn (backup names)
 // "12,345,678" (the score labels' "###,##0" form). Fractions are rounded half away from zero.
 QString grouped(double v);
 
+// An operating time of `seconds` as hh:mm:ss ("01:02:05"); hours of 100 or more keep their last
+// two digits.
+QString operatingTime(double seconds);
+
 } // namespace Format
