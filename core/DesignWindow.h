@@ -1,0 +1,100 @@
+#pragma once
+// Windows keep their controls' design rectangles in twips and place the widgets themselves (no
+// layout managers). DesignLayout holds that model for one window and pushes it to the widgets;
+// a QWidget or QDialog subclass owns one. DesignWindow is a plain top-level QWidget owning one.
+//
+//   DesignLayout d(this, 4500, 3000);
+//   txtCall = d.add<QLineEdit>("txtCall", ControlGeometry::Kind::TextBox, 120, 240, 1500, 285);
+//   d.resizeForm();     // scale to the screen and place everything
+#include <QPointer>
+#include <QString>
+#include <QVector>
+#include <QWidget>
+
+#include "core/ModFormResize.h"
+
+class QTableWidget;
+class QTreeWidget;
+class VbLine;
+namespace Platform { struct Screen; }
+
+class DesignLayout {
+public:
+    // The form's client area at design time, in twips. The outer size adds the frame allowance
+    // of FormGeometry (change it through geometry() before the first apply when it differs).
+    DesignLayout(QWidget* form, double designClientWidthTwips, double designClientHeightTwips);
+
+    // Creates a control as a child of `parent` (the form when null), names it, gives it its own
+    // font and registers its design rectangle (twips, relative to `parent`).
+    template<class W>
+    W* add(const QString& objectName, ControlGeometry::Kind kind, double left, double top,
+           double width, double height, double fontPt = 8.25, QWidget* parent = nullptr)
+    {
+        auto* w = new W(parent ? parent : form_.data());
+        adopt(w, objectName, kind, left, top, width, height, fontPt);
+        return w;
+    }
+    // Registers a widget created elsewhere (already parented to the form or a container).
+    void adopt(QWidget* w, const QString& objectName, ControlGeometry::Kind kind, double left,
+               double top, double width, double height, double fontPt = 8.25);
+    // A straight line between two points (twips, relative to `parent` or the form).
+    VbLine* addLine(const QString& objectName, double x1, double y1, double x2, double y2,
+                    QWidget* parent = nullptr);
+    // Column widths (twips) of a registered list view; adds columns when it has fewer.
+    void setColumns(QTreeWidget* list, const QVector<double>& twips);
+    void setColumns(QTableWidget* list, const QVector<double>& twips);
+
+    FormGeometry& geometry() { return geometry_; }
+    ControlGeometry* control(const QString& objectName);
+    QWidget* widget(const QString& objectName) const;
+    QWidget* form() const { return form_; }
+
+    // Pushes the model to the widgets: twips to pixels, fonts in points.
+    void apply();
+    // ModFormResize::ResizeForm with the real (or overridden) screen, then apply().
+    void resizeForm();
+    // ModFormResize::ResizeFormTo on the model, then apply().
+    void resizeFormTo(double targetWidth, double targetHeight, double designWidth, double designHeight,
+                      int exactSize, double fontGrowth, const QString& fontName);
+
+private:
+    void applyControl(int i, const Platform::Screen& s);
+    void storeColumns(QWidget* list, const QVector<double>& twips);
+    void registerControl(QWidget* w, const QString& objectName, ControlGeometry c);
+
+    QPointer<QWidget> form_;
+    FormGeometry geometry_;
+    QVector<QPointer<QWidget>> widgets_;   // parallel to geometry_.controls
+};
+
+// A plain top-level window built on a DesignLayout.
+class DesignWindow : public QWidget {
+    Q_OBJECT
+public:
+    DesignWindow(double designClientWidthTwips, double designClientHeightTwips, QWidget* parent = nullptr);
+
+    DesignLayout& design() { return design_; }
+
+    template<class W>
+    W* add(const QString& objectName, ControlGeometry::Kind kind, double left, double top,
+           double width, double height, double fontPt = 8.25, QWidget* parent = nullptr)
+    {
+        return design_.add<W>(objectName, kind, left, top, width, height, fontPt, parent);
+    }
+    VbLine* addLine(const QString& objectName, double x1, double y1, double x2, double y2,
+                    QWidget* parent = nullptr)
+    {
+        return design_.addLine(objectName, x1, y1, x2, y2, parent);
+    }
+    ControlGeometry* control(const QString& objectName) { return design_.control(objectName); }
+    void apply() { design_.apply(); }
+    void resizeForm() { design_.resizeForm(); }
+    void resizeFormTo(double targetWidth, double targetHeight, double designWidth, double designHeight,
+                      int exactSize, double fontGrowth, const QString& fontName)
+    {
+        design_.resizeFormTo(targetWidth, targetHeight, designWidth, designHeight, exactSize, fontGrowth, fontName);
+    }
+
+private:
+    DesignLayout design_;
+};

@@ -1,0 +1,305 @@
+#include "platform/KeyEvents.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QSet>
+#include <QWidget>
+
+namespace KeyEvents {
+
+int keyCodeOf(int qtKey)
+{
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return 65 + (qtKey - Qt::Key_A);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return 48 + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return vbKeyF1 + (qtKey - Qt::Key_F1);
+    switch (qtKey) {
+    case Qt::Key_Backspace: return vbKeyBack;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return vbKeyTab;
+    case Qt::Key_Return: case Qt::Key_Enter: return vbKeyReturn;
+    case Qt::Key_Shift: return vbKeyShift;
+    case Qt::Key_Control: return vbKeyControl;
+    case Qt::Key_Alt: return vbKeyMenu;
+    case Qt::Key_Pause: return 19;
+    case Qt::Key_CapsLock: return 20;
+    case Qt::Key_Escape: return vbKeyEscape;
+    case Qt::Key_Space: return vbKeySpace;
+    case Qt::Key_PageUp: return vbKeyPageUp;
+    case Qt::Key_PageDown: return vbKeyPageDown;
+    case Qt::Key_End: return vbKeyEnd;
+    case Qt::Key_Home: return vbKeyHome;
+    case Qt::Key_Left: return vbKeyLeft;
+    case Qt::Key_Up: return vbKeyUp;
+    case Qt::Key_Right: return vbKeyRight;
+    case Qt::Key_Down: return vbKeyDown;
+    case Qt::Key_Insert: return vbKeyInsert;
+    case Qt::Key_Delete: return vbKeyDelete;
+    case Qt::Key_NumLock: return 144;
+    case Qt::Key_ScrollLock: return 145;
+    // Shifted digits report the digit key.
+    case Qt::Key_ParenRight: return 48;
+    case Qt::Key_Exclam: return 49;
+    case Qt::Key_At: return 50;
+    case Qt::Key_NumberSign: return 51;
+    case Qt::Key_Dollar: return 52;
+    case Qt::Key_Percent: return 53;
+    case Qt::Key_AsciiCircum: return 54;
+    case Qt::Key_Ampersand: return 55;
+    case Qt::Key_Asterisk: return 56;
+    case Qt::Key_ParenLeft: return 57;
+    // Punctuation keys of a US keyboard, shifted or not.
+    case Qt::Key_Semicolon: case Qt::Key_Colon: return 186;
+    case Qt::Key_Equal: case Qt::Key_Plus: return 187;
+    case Qt::Key_Comma: case Qt::Key_Less: return 188;
+    case Qt::Key_Minus: case Qt::Key_Underscore: return 189;
+    case Qt::Key_Period: case Qt::Key_Greater: return 190;
+    case Qt::Key_Slash: case Qt::Key_Question: return 191;
+    case Qt::Key_QuoteLeft: case Qt::Key_AsciiTilde: return 192;
+    case Qt::Key_BracketLeft: case Qt::Key_BraceLeft: return 219;
+    case Qt::Key_Backslash: case Qt::Key_Bar: return 220;
+    case Qt::Key_BracketRight: case Qt::Key_BraceRight: return 221;
+    case Qt::Key_Apostrophe: case Qt::Key_QuoteDbl: return 222;
+    default: return 0;
+    }
+}
+
+int shiftOf(int qtModifiers)
+{
+    int s = 0;
+    if (qtModifiers & Qt::ShiftModifier)
+        s |= ShiftMask;
+    if (qtModifiers & Qt::ControlModifier)
+        s |= CtrlMask;
+    if (qtModifiers & Qt::AltModifier)
+        s |= AltMask;
+    return s;
+}
+
+namespace {
+
+// The character code a key types (0 for keys that type none). Tab moves the focus and types
+// nothing; Ctrl with a letter gives the control codes 1 to 26.
+int asciiOf(const QKeyEvent* e)
+{
+    const int key = e->key();
+    const auto mods = e->modifiers();
+    if (mods & Qt::AltModifier)
+        return 0;
+    switch (key) {
+    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return 0;
+    default: break;
+    }
+    if (mods & Qt::ControlModifier)
+        return (key >= Qt::Key_A && key <= Qt::Key_Z) ? 1 + (key - Qt::Key_A) : 0;
+    const QString t = e->text();
+    if (t.isEmpty())
+        return 0;
+    const int c = t.at(0).unicode();
+    return (c < 32 || c == 127) ? 0 : c;
+}
+
+// The key event that types character `ascii`.
+int qtKeyForAscii(int ascii)
+{
+    switch (ascii) {
+    case 13: return Qt::Key_Return;
+    case 27: return Qt::Key_Escape;
+    case 8: return Qt::Key_Backspace;
+    case 9: return Qt::Key_Tab;
+    default: break;
+    }
+    if (ascii >= 'a' && ascii <= 'z')
+        return Qt::Key_A + (ascii - 'a');
+    if (ascii >= 1 && ascii <= 26)
+        return Qt::Key_A + (ascii - 1);
+    return ascii;
+}
+
+// Replacement events in flight, and the filters that already handled what they replace.
+QHash<const QEvent*, QSet<const QObject*>>& replacements()
+{
+    static QHash<const QEvent*, QSet<const QObject*>> r;
+    return r;
+}
+
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QWidget* scope, bool formLevel, KeyPressFn press, KeyDownFn down)
+        : QObject(scope), scope_(scope), formLevel_(formLevel), press_(std::move(press)), down_(std::move(down))
+    {
+    }
+
+    bool eventFilter(QObject* obj, QEvent* ev) override
+    {
+        if (ev->type() == QEvent::KeyRelease)
+            last_ = nullptr;
+        if (ev->type() != QEvent::KeyPress || !obj->isWidgetType())
+            return false;
+        auto* w = static_cast<QWidget*>(obj);
+        auto* ke = static_cast<QKeyEvent*>(ev);
+        const auto it = replacements().constFind(ev);
+        if (it != replacements().constEnd() && it->contains(this))
+            return false;
+        if (formLevel_) {
+            if (w != scope_ && !scope_->isAncestorOf(w))
+                return false;
+            // A key the control leaves unhandled travels on to its parents: it was seen already.
+            // (A key press always ends with its release, which forgets it.)
+            if (ke == last_ && ke->key() == lastKey_ && last_receiver_ && w != last_receiver_
+                && w->isAncestorOf(last_receiver_))
+                return false;
+            last_ = ke;
+            lastKey_ = ke->key();
+            last_receiver_ = w;
+        } else if (w != scope_) {
+            return false;
+        }
+        return handle(w, ke);
+    }
+
+private:
+    bool handle(QWidget* w, QKeyEvent* ke)
+    {
+        const int ascii0 = asciiOf(ke);
+        if (down_) {
+            int code = keyCodeOf(ke->key());
+            if (code != 0) {
+                down_(code, shiftOf(int(ke->modifiers())));
+                if (code == 0 && ascii0 == 0)
+                    return true;
+            }
+        }
+        if (!press_ || ascii0 == 0)
+            return false;
+        int ascii = ascii0;
+        press_(ascii);
+        if (ascii == ascii0)
+            return false;
+        if (ascii == 0)
+            return true;
+        // Type the character the handler chose instead.
+        QKeyEvent repl(QEvent::KeyPress, qtKeyForAscii(ascii), Qt::NoModifier, QString(QChar(ascii)));
+        QSet<const QObject*> seen = replacements().value(ke);
+        seen.insert(this);
+        replacements().insert(&repl, seen);
+        QCoreApplication::sendEvent(w, &repl);
+        replacements().remove(&repl);
+        return true;
+    }
+
+    QWidget* scope_;
+    bool formLevel_;
+    KeyPressFn press_;
+    KeyDownFn down_;
+    const QKeyEvent* last_ = nullptr;
+    int lastKey_ = 0;
+    QPointer<QWidget> last_receiver_;
+};
+
+class PasteFilter : public QObject {
+public:
+    PasteFilter(QLineEdit* edit, std::function<QString(const QString&)> clean)
+        : QObject(edit), edit_(edit), clean_(std::move(clean))
+    {
+    }
+
+    bool eventFilter(QObject* obj, QEvent* ev) override
+    {
+        if (obj != edit_ || edit_->isReadOnly())
+            return false;
+        switch (ev->type()) {
+        case QEvent::KeyPress: {
+            auto* ke = static_cast<QKeyEvent*>(ev);
+            if (ke->matches(QKeySequence::Paste)
+                || (ke->key() == Qt::Key_Insert && ke->modifiers() == Qt::ShiftModifier)) {
+                paste(QApplication::clipboard()->text());
+                return true;
+            }
+            return false;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* me = static_cast<QMouseEvent*>(ev);
+            if (me->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+                paste(QApplication::clipboard()->text(QClipboard::Selection));
+                return true;
+            }
+            return false;
+        }
+        case QEvent::ContextMenu: {
+            auto* ce = static_cast<QContextMenuEvent*>(ev);
+            QMenu* menu = edit_->createStandardContextMenu();
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            for (QAction* a : menu->actions()) {
+                if (!a->text().startsWith(QLineEdit::tr("&Paste")))
+                    continue;
+                QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+                connect(a, &QAction::triggered, this, [this] { paste(QApplication::clipboard()->text()); });
+            }
+            menu->popup(ce->globalPos());
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* de = static_cast<QDropEvent*>(ev);
+            if (!de->mimeData()->hasText() || de->source() == edit_)
+                return false;
+            edit_->setCursorPosition(edit_->cursorPositionAt(de->position().toPoint()));
+            paste(de->mimeData()->text());
+            de->acceptProposedAction();
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
+    void paste(const QString& text)
+    {
+        const QString cleaned = clean_ ? clean_(text) : text;
+        if (!cleaned.isEmpty())
+            edit_->insert(cleaned);
+    }
+
+private:
+    QLineEdit* edit_;
+    std::function<QString(const QString&)> clean_;
+};
+
+} // namespace
+
+QObject* hook(QWidget* control, KeyPressFn keyPress, KeyDownFn keyDown)
+{
+    auto* f = new KeyFilter(control, false, std::move(keyPress), std::move(keyDown));
+    control->installEventFilter(f);
+    return f;
+}
+
+QObject* hookForm(QWidget* form, KeyPressFn keyPress, KeyDownFn keyDown)
+{
+    auto* f = new KeyFilter(form, true, std::move(keyPress), std::move(keyDown));
+    QCoreApplication::instance()->installEventFilter(f);
+    return f;
+}
+
+QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> clean)
+{
+    auto* f = new PasteFilter(edit, std::move(clean));
+    edit->installEventFilter(f);
+    return f;
+}
+
+} // namespace KeyEvents
