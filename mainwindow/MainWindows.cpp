@@ -1,0 +1,28 @@
+#include "mainwindow/MainWindows.h"
+
+#include "core/Globals.h"
+#include "mainwindow/Infrm.h"
+#include "mainwindow/Outfrm.h"
+
+namespace MainWindows {
+
+namespace {
+MainFrame* g_window = nullptr;
+}
+
+Which chooseMainWindow() { return G.OutOfStateFlag != 0 ? Which::Out : Which::In; }
+
+void showMainWindow()
+{
+    if (!g_window) {
+        if (chooseMainWindow() == Which::Out)
+            g_window = new Outfrm;
+        else
+            g_window = new Infrm;
+    }
+    g_window->Show();
+}
+
+MainFrame* current() { return g_window; }
+
+} // namespace MainWindows
