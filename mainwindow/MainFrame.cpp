@@ -19,6 +19,7 @@
 #include "core/Module2County.h"
 #include "core/Module2Log.h"
 #include "core/Module2Prefs.h"
+#include "entry/Tallies.h"
 #include "mainwindow/MainLoad.h"
 #include "mainwindow/MainSizing.h"
 #include "mainwindow/StateProvinces.h"
@@ -109,13 +110,13 @@ void MainFrame::buildControls()
                                         8.25, client_);
     cmdLogOn->setText(QStringLiteral("&Log \"Time On\""));
     cmdLogOn->setToolTip(QStringLiteral("Records On/Off times and controls duration clock."));
-    addLabel(QStringLiteral("Label11"), QStringLiteral("UTC"), 7320, 30, 960, 225);
-    lblutctime = addLabel(QStringLiteral("lblutctime"), QStringLiteral("UTC TIME"), 7320, 255, 960, 255, 9);
-    addLabel(QStringLiteral("Label14"), QStringLiteral("Local"), 8340, 30, 1080, 225);
-    lblCurTime = addLabel(QStringLiteral("lblCurTime"), QStringLiteral("Reg Time"), 8340, 255, 780, 255, 9);
-    Label16 = addLabel(QStringLiteral("Label16"), QStringLiteral("am"), 9120, 255, 300, 255, 9);
-    addLabel(QStringLiteral("Label13"), variant_.operatingTimeTitle, 7320, 525, 1140, 240);
-    lblttrack = addLabel(QStringLiteral("lblttrack"), QStringLiteral("00:00:00"), 8460, 525, 960, 240, 9);
+    addLabel(QStringLiteral("Label11"), QStringLiteral("UTC"), 7260, 30, 960, 225);
+    lblutctime = addLabel(QStringLiteral("lblutctime"), QStringLiteral("UTC TIME"), 7260, 255, 960, 255, 9);
+    addLabel(QStringLiteral("Label14"), QStringLiteral("Local"), 8280, 30, 1140, 225);
+    lblCurTime = addLabel(QStringLiteral("lblCurTime"), QStringLiteral("Reg Time"), 8280, 255, 900, 255, 9);
+    Label16 = addLabel(QStringLiteral("Label16"), QStringLiteral("am"), 9180, 255, 270, 255, 9);
+    addLabel(QStringLiteral("Label13"), variant_.operatingTimeTitle, 7260, 525, 1260, 240);
+    lblttrack = addLabel(QStringLiteral("lblttrack"), QStringLiteral("00:00:00"), 8520, 525, 900, 240, 9);
     Timer1 = new VbTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(60000);
@@ -126,30 +127,30 @@ void MainFrame::buildControls()
     buildEntryRow();
 
     // Status line and possible duplicates.
-    lblDialog = addLabel(QStringLiteral("lblDialog"), QString(), 120, 1560, 9240, 300, 10);
+    lblDialog = addLabel(QStringLiteral("lblDialog"), QString(), 120, 1440, 9240, 300, 10);
     setColors(lblDialog, Teal);
     if (!variant_.dialogToolTip.isEmpty())
         lblDialog->setToolTip(variant_.dialogToolTip);
-    lblPossDup = addLabel(QStringLiteral("lblPossDup"), QStringLiteral("Possible Duplicates"), 120, 1920, 1800, 240);
-    lblDupe = addLabel(QStringLiteral("lblDupe"), QString(), 120, 2160, 9240, 360, 9);
+    lblPossDup = addLabel(QStringLiteral("lblPossDup"), QStringLiteral("Possible Duplicates"), 120, 1830, 1740, 240);
+    lblDupe = addLabel(QStringLiteral("lblDupe"), QString(), 1920, 1800, 7440, 420, 9);
     lblDupe->setWordWrap(true);
     lblDupe->setAutoFillBackground(true);   // the palette's button-face colour until a check paints it
 
     // Contact list and its buttons.
-    ListView1 = design_.add<QTreeWidget>(QStringLiteral("ListView1"), Kind::ListView, 120, 2640, 4680, 2100, 8.25,
+    ListView1 = design_.add<QTreeWidget>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, 6120, 2220, 8.25,
                                          client_);
     ListView1->setRootIsDecorated(false);
     ListView1->setColumnCount(0);
     ListView1->setToolTip(QStringLiteral("Click record to edit or delete."));
-    cmdList = design_.add<QPushButton>(QStringLiteral("cmdList"), Kind::CommandButton, 120, 4800, 1080, 330, 8.25,
+    cmdList = design_.add<QPushButton>(QStringLiteral("cmdList"), Kind::CommandButton, 120, 4560, 1080, 330, 8.25,
                                        client_);
     cmdList->setText(QStringLiteral("Last 20"));
     cmdList->setToolTip(QStringLiteral("List all or last 20 contacts (Listing all will slow the program)"));
-    cmdEdit = design_.add<QPushButton>(QStringLiteral("cmdEdit"), Kind::CommandButton, 1260, 4800, 1380, 330, 8.25,
+    cmdEdit = design_.add<QPushButton>(QStringLiteral("cmdEdit"), Kind::CommandButton, 1260, 4560, 1380, 330, 8.25,
                                        client_);
     cmdEdit->setText(QStringLiteral("Edit Contact"));
     cmdEdit->hide();
-    cmdDelete = design_.add<QPushButton>(QStringLiteral("cmdDelete"), Kind::CommandButton, 2700, 4800, 1380, 330,
+    cmdDelete = design_.add<QPushButton>(QStringLiteral("cmdDelete"), Kind::CommandButton, 2700, 4560, 1380, 330,
                                          8.25, client_);
     cmdDelete->setText(QStringLiteral("Delete Contact"));
     cmdDelete->hide();
@@ -168,20 +169,21 @@ void MainFrame::buildControls()
         {"QSOs / Hr (last 60 min)", &lblAQSO60, "lblAQSO60"},
         {"QSOs / Hr (last 20 min)", &lblAQSO20, "lblAQSO20"},
     };
-    double top = 2640;
-    int captionIndex = 4;
-    for (const ScoreRow& r : rows) {
-        addLabel(QStringLiteral("Label%1").arg(captionIndex++), QString::fromLatin1(r.caption), 4920, top, 1260, 240);
-        *r.value = addLabel(QString::fromLatin1(r.name), QStringLiteral("0"), 6180, top, 480, 240);
+    // Below the divider: three columns of two rows.
+    for (int i = 0; i < 6; ++i) {
+        const ScoreRow& r = rows[i];
+        const double left = 120 + (i / 2) * 3120;
+        const double top = 5040 + (i % 2) * 255;
+        addLabel(QStringLiteral("Label%1").arg(4 + i), QString::fromLatin1(r.caption), left, top, 2160, 240);
+        *r.value = addLabel(QString::fromLatin1(r.name), QStringLiteral("0"), left + 2160, top, 840, 240);
         (*r.value)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        top += 255;
     }
-    Command1 = design_.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 4920, 4200, 1260, 330, 8.25,
+    Command1 = design_.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 4860, 4560, 1380, 330, 8.25,
                                         client_);
     Command1->setText(QStringLiteral("All Modes"));
 
     buildSideLists();
-    Line3 = design_.addLine(QStringLiteral("Line3"), 120, 5220, 9360, 5220, client_);
+    Line3 = design_.addLine(QStringLiteral("Line3"), 120, 4980, 9360, 4980, client_);
     if (variant_.stateGrid)
         buildStateGrid();
     buildSpotPanel();
@@ -200,13 +202,13 @@ void MainFrame::buildEntryRow()
 {
     lblStation.resize(9);
     // Captions above the fields.
-    lblStation[2] = addLabel(indexed(QStringLiteral("lblStation"), 2), QStringLiteral("Call"), 120, 600, 1500, 240);
-    lblStation[3] = addLabel(indexed(QStringLiteral("lblStation"), 3), QStringLiteral("RS(T) Rc"), 1680, 600, 660, 240);
-    lblStation[1] = addLabel(indexed(QStringLiteral("lblStation"), 1), variant_.stateFieldCaption, 2400, 600, 1800, 240);
-    lblStation[4] = addLabel(indexed(QStringLiteral("lblStation"), 4), QStringLiteral("County"), 4260, 600, 1800, 240);
-    lblStation[0] = addLabel(indexed(QStringLiteral("lblStation"), 0), QStringLiteral("RS(T) Sn"), 6120, 600, 660, 240);
-    lblPostConTime = addLabel(QStringLiteral("lblPostConTime"), QStringLiteral("Time"), 6840, 600, 660, 240);
-    lblPostConDate = addLabel(QStringLiteral("lblPostConDate"), QStringLiteral("Date"), 7560, 600, 1140, 240);
+    lblStation[2] = addLabel(indexed(QStringLiteral("lblStation"), 2), QStringLiteral("Call"), 120, 540, 1500, 240);
+    lblStation[3] = addLabel(indexed(QStringLiteral("lblStation"), 3), QStringLiteral("RS(T) Rc"), 1680, 540, 720, 240);
+    lblStation[1] = addLabel(indexed(QStringLiteral("lblStation"), 1), variant_.stateFieldCaption, 2400, 540, 1800, 240);
+    lblStation[4] = addLabel(indexed(QStringLiteral("lblStation"), 4), QStringLiteral("County"), 4260, 540, 1800, 240);
+    lblStation[0] = addLabel(indexed(QStringLiteral("lblStation"), 0), QStringLiteral("RS(T) Sn"), 6120, 540, 720, 240);
+    lblPostConTime = addLabel(QStringLiteral("lblPostConTime"), QStringLiteral("Time"), 6840, 540, 660, 240);
+    lblPostConDate = addLabel(QStringLiteral("lblPostConDate"), QStringLiteral("Date"), 7560, 540, 1140, 240);
 
     // The fields, left to right, in tab order.
     struct Field {
@@ -223,7 +225,7 @@ void MainFrame::buildEntryRow()
     };
     QWidget* previous = nullptr;
     for (const Field& f : fields) {
-        *f.edit = design_.add<QLineEdit>(QString::fromLatin1(f.name), Kind::TextBox, f.left, 840, f.width, 360, 12,
+        *f.edit = design_.add<QLineEdit>(QString::fromLatin1(f.name), Kind::TextBox, f.left, 780, f.width, 360, 12,
                                          client_);
         (*f.edit)->setMaxLength(f.maxLength);
         (*f.edit)->setFocusPolicy(Qt::StrongFocus);
@@ -235,15 +237,15 @@ void MainFrame::buildEntryRow()
                        static_cast<QWidget*>(lblPostConDate), static_cast<QWidget*>(txtPostConDate)})
         w->hide();
 
-    Label3 = addLabel(QStringLiteral("Label3"), QStringLiteral("New"), 8760, 840, 600, 360, 10);
+    Label3 = addLabel(QStringLiteral("Label3"), QStringLiteral("New"), 8760, 780, 600, 360, 10);
 
     // Continent, bearing and distance of the worked station.
-    QLabel* conCaption = addLabel(QStringLiteral("Label17"), QStringLiteral("Con"), 2400, 1260, 420, 240);
-    Label19 = addLabel(QStringLiteral("Label19"), QString(), 2820, 1260, 420, 240);
-    QLabel* bearingCaption = addLabel(QStringLiteral("Label18"), QStringLiteral("Bearing"), 3300, 1260, 660, 240);
-    Label22 = addLabel(QStringLiteral("Label22"), QString(), 3960, 1260, 540, 240);
-    QLabel* milesCaption = addLabel(QStringLiteral("Label20"), QStringLiteral("Miles"), 4560, 1260, 540, 240);
-    Label23 = addLabel(QStringLiteral("Label23"), QString(), 5100, 1260, 720, 240);
+    QLabel* conCaption = addLabel(QStringLiteral("Label17"), QStringLiteral("Con"), 2400, 1170, 420, 240);
+    Label19 = addLabel(QStringLiteral("Label19"), QString(), 2820, 1170, 420, 240);
+    QLabel* bearingCaption = addLabel(QStringLiteral("Label18"), QStringLiteral("Bearing"), 3300, 1170, 660, 240);
+    Label22 = addLabel(QStringLiteral("Label22"), QString(), 3960, 1170, 540, 240);
+    QLabel* milesCaption = addLabel(QStringLiteral("Label20"), QStringLiteral("Miles"), 4560, 1170, 540, 240);
+    Label23 = addLabel(QStringLiteral("Label23"), QString(), 5100, 1170, 720, 240);
 
     if (!variant_.stateFieldShown) {
         for (QWidget* w : {static_cast<QWidget*>(txtCntry), static_cast<QWidget*>(lblStation[1]),
@@ -266,7 +268,7 @@ QStringList MainFrame::sideListNames() const
 void MainFrame::buildSideLists()
 {
     // The side area is shared equally by the lists, each under its header label.
-    const double areaLeft = 6780, areaWidth = 2580, gap = 60;
+    const double areaLeft = 6360, areaWidth = 3000, gap = 60;
     const int n = variant_.sideListCount;
     const double width = (areaWidth - gap * (n - 1)) / n;
     auto headerIndex = [&](int list) {
@@ -286,8 +288,8 @@ void MainFrame::buildSideLists()
     for (int k = 1; k <= n; ++k) {
         const double left = areaLeft + (k - 1) * (width + gap);
         const int h = headerIndex(k);
-        lblStation[h] = addLabel(indexed(QStringLiteral("lblStation"), h), headerText(k), left, 2640, width, 240);
-        auto* list = design_.add<QListWidget>(QStringLiteral("List%1").arg(k), Kind::ListBox, left, 2880, width, 2280,
+        lblStation[h] = addLabel(indexed(QStringLiteral("lblStation"), h), headerText(k), left, 2280, width, 240, 7.5);
+        auto* list = design_.add<QListWidget>(QStringLiteral("List%1").arg(k), Kind::ListBox, left, 2520, width, 2460,
                                               8.25, client_);
         list->setSortingEnabled(true);
         (k == 1 ? List1 : k == 2 ? List2 : List3) = list;
@@ -298,7 +300,7 @@ void MainFrame::buildStateGrid()
 {
     // 63 labels in three rows of 21, in table order, and a 64th that is never shown.
     Label10.resize(65);
-    const double left0 = 120, top0 = 5340, w = 440, h = 300;
+    const double left0 = 120, top0 = 5580, w = 440, h = 300;
     for (int i = 1; i <= 64; ++i) {
         const int col = (i - 1) % 21, row = (i - 1) / 21;
         Label10[i] = addLabel(indexed(QStringLiteral("Label10"), i), QString(), left0 + col * w, top0 + row * h, w - 20,
@@ -310,14 +312,14 @@ void MainFrame::buildStateGrid()
 
 void MainFrame::buildSpotPanel()
 {
-    txtDX = design_.add<QTreeWidget>(QStringLiteral("txtDX"), Kind::ListView, 120, 5340, 9240, 1080, 8.25, client_);
+    txtDX = design_.add<QTreeWidget>(QStringLiteral("txtDX"), Kind::ListView, 120, 5580, 9240, 900, 8.25, client_);
     txtDX->setRootIsDecorated(false);
     txtDX->setColumnCount(0);
     txtDX->hide();
-    lblDX = addLabel(QStringLiteral("lblDX"), QString(), 120, 5340, 9240, 1080);
+    lblDX = addLabel(QStringLiteral("lblDX"), QString(), 120, 5580, 9240, 900);
     setColors(lblDX, Navy, White);
     lblDX->hide();
-    LineDX = design_.addLine(QStringLiteral("LineDX"), 420, 5880, 9060, 5880, client_);
+    LineDX = design_.addLine(QStringLiteral("LineDX"), 420, 6030, 9060, 6030, client_);
     LineDX->setColor(Qt::white);
     LineDX->hide();
     auto spotStyle = [](QLabel* l) {
@@ -333,11 +335,11 @@ void MainFrame::buildSpotPanel()
     };
     for (int i = 0; i < 50; ++i) {
         lblDXSpot << addLabel(indexed(QStringLiteral("lblDXSpot"), i), QStringLiteral("DXLBL"), 120 + (i % 15) * 600,
-                              5400 + (i / 15) * 255, 600, 255, 6.75);
+                              5640 + (i / 15) * 255, 600, 255, 6.75);
         spotStyle(lblDXSpot.last());
     }
     for (int i = 0; i < 5; ++i) {
-        lblFreqSpot << addLabel(indexed(QStringLiteral("lblFreqSpot"), i), QString(), 120 + i * 2160, 6180, 615, 255,
+        lblFreqSpot << addLabel(indexed(QStringLiteral("lblFreqSpot"), i), QString(), 120 + i * 2160, 6120, 615, 255,
                                 6.75);
         spotStyle(lblFreqSpot.last());
     }
@@ -724,7 +726,8 @@ void MainFrame::ShowOperatingTime()
 
 void MainFrame::ReloadLog()
 {
-    // Filled in with the reload entry point.
+    if (Module2::LoadLog())
+        Tallies::Recount();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include "mainwindow/MainWindows.h"
 
+#include <QPointer>
+
 #include "core/Globals.h"
 #include "mainwindow/Infrm.h"
 #include "mainwindow/Outfrm.h"
@@ -7,7 +9,8 @@
 namespace MainWindows {
 
 namespace {
-MainFrame* g_window = nullptr;
+// The window of this run; cleared when the window is destroyed.
+QPointer<MainFrame> g_window;
 }
 
 Which chooseMainWindow() { return G.OutOfStateFlag != 0 ? Which::Out : Which::In; }
