@@ -18,19 +18,16 @@ public:
 
     // Shows a Save dialog. True with FileName set to the chosen path; false when cancelled
     // (FileName is left as it was).
-    bool ShowSave()
-    {
-        const QString chosen = Platform::prompts().saveFile(DialogTitle, InitDir, FileName, Filter);
-        if (chosen.isEmpty())
-            return false;
-        FileName = chosen;
-        return true;
-    }
-
+    bool ShowSave() { return show(true); }
     // Shows an Open dialog, with the same results as ShowSave.
-    bool ShowOpen()
+    bool ShowOpen() { return show(false); }
+
+private:
+    bool show(bool save)
     {
-        const QString chosen = Platform::prompts().openFile(DialogTitle, InitDir, FileName, Filter);
+        auto& p = Platform::prompts();
+        const QString chosen = save ? p.saveFile(DialogTitle, InitDir, FileName, Filter)
+                                    : p.openFile(DialogTitle, InitDir, FileName, Filter);
         if (chosen.isEmpty())
             return false;
         FileName = chosen;

@@ -5,6 +5,7 @@
 //
 // The controls other windows read or write directly are members of this class, named as the
 // controls (and their objectName): the window creates them and stores the pointers here.
+#include "core/Form1.h"
 #include "mainwindow/CommonFileDialog.h"
 
 #include <QString>
@@ -16,7 +17,8 @@ class QListWidget;
 
 class MainLogWindow {
 public:
-    virtual ~MainLogWindow() = default;
+    // A window that goes is no longer a target of Form1's calls.
+    virtual ~MainLogWindow() { Form1::unregisterMainWindow(this); }
 
     // Asks "Are you sure?" and deletes the contact selected in the contact list
     // (the edit dialogs' "Delete Dupe" calls it).
