@@ -19,7 +19,8 @@
 #include "core/Module2County.h"
 #include "core/Module2Log.h"
 #include "core/Module2Prefs.h"
-#include "entry/Tallies.h"
+#include "core/Form1.h"
+#include "entry/ReloadLog.h"
 #include "mainwindow/MainLoad.h"
 #include "mainwindow/MainSizing.h"
 #include "mainwindow/StateProvinces.h"
@@ -74,6 +75,7 @@ MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
     buildControls();
     spotPanel_ = MainServices::makeSpotPanel(*this);
     applyLayout();
+    Form1::registerMainWindow(this, which == MainWindows::Which::Out);
 }
 
 MainFrame::~MainFrame() = default;
@@ -726,8 +728,30 @@ void MainFrame::ShowOperatingTime()
 
 void MainFrame::ReloadLog()
 {
-    if (Module2::LoadLog())
-        Tallies::Recount();
+    const LogReload::Result r = LogReload::ReloadLog(Tallies::gridViewFromCaption(Command1->text()));
+    if (r.loaded)
+        showTallies(r);
+}
+
+void MainFrame::showTallies(const LogReload::Result& r)
+{
+    lblTotCon->setText(r.scoreTexts.lblTotCon);
+    lblsectogo->setText(r.scoreTexts.lblsectogo);
+    lblTotSec->setText(r.scoreTexts.lblTotSec);
+    lblTotScore->setText(r.scoreTexts.lblTotScore);
+    if (r.rates) {
+        lblAQSO60->setText(QString::number(r.rates->perHour60));
+        lblAQSO20->setText(QString::number(r.rates->perHour20));
+    }
+    if (!variant_.stateGrid)
+        return;
+    const QColor worked = Colors::fromNumber(G.WorkedColor);
+    const QColor unworked = Colors::fromNumber(G.UnworkedColor);
+    for (int row = 1; row <= G.StateProvinceCount && row < Label10.size(); ++row) {
+        QPalette pal = Label10[row]->palette();
+        pal.setColor(QPalette::WindowText, r.workedGrid.value(row) ? worked : unworked);
+        Label10[row]->setPalette(pal);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

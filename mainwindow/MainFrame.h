@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "core/DesignWindow.h"
+#include "entry/ReloadLog.h"
 #include "mainwindow/MainLogWindow.h"
 #include "mainwindow/MainServices.h"
 #include "mainwindow/MainVariants.h"
@@ -60,6 +61,8 @@ public:
     void ShowOperatingTime();
     // Reads log.txt again and shows every tally.
     void ReloadLog();
+    // Shows a reload's figures: score and rate labels, and the worked-states grid's colours.
+    void showTallies(const LogReload::Result& r);
 
     // Window events.
     void Form_Activate();

@@ -18,6 +18,7 @@
 
 #include <memory>
 
+#include "core/Form1.h"
 #include "core/Globals.h"
 #include "mainwindow/Infrm.h"
 #include "mainwindow/MainWindows.h"
@@ -37,7 +38,7 @@ struct FakeRig : MainServices::Rig {
 const QByteArray kLog =
     "\"W9AAA\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"
     "\"K9BBB\",\"59\",\"59\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:05:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n"
-    "\"N9CCC\",\"599\",\"599\",\"\",\"Allen\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:09:30\",\"CW\",\"40\",0,\"\",\"\",\"\"\r\n";
+    "\"N9CCC\",\"599\",\"599\",\"\",\"Allen\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:15:00\",\"CW\",\"40\",0,\"\",\"\",\"\"\r\n";
 
 class MainFrameTest : public ::testing::Test {
 protected:
@@ -54,6 +55,9 @@ protected:
         G.CurrentBand = QStringLiteral("20");
         G.FormSizePercent = 100;
         G.RigType = QStringLiteral("None");
+        G.UtcOffsetHours = 4;
+        G.WorkedColor = 0x0000FF;   // red
+        G.UnworkedColor = 0;
         clock.set(QDateTime(QDate(2024, 5, 4), QTime(14, 30, 0), Qt::UTC), -4 * 3600);
         Platform::setPrompts(&prompts);
         Platform::setClock(&clock);
@@ -252,6 +256,13 @@ TEST_F(MainFrameTest, OpenExistingLogQuestion)
     EXPECT_TRUE(prompts.callsOf(QStringLiteral("input")).isEmpty());
     EXPECT_EQ(readLog(), kLog);
     EXPECT_EQ(G.QSOCount, 3);
+    // 2 + 1 + 2 points, Marion on CW and on phone and Allen on CW: 3 multipliers.
+    EXPECT_EQ(w->lblTotCon->text(), QStringLiteral("1"));
+    EXPECT_EQ(w->lblsectogo->text(), QStringLiteral("2"));
+    EXPECT_EQ(w->lblTotSec->text(), QStringLiteral("3"));
+    EXPECT_EQ(w->lblTotScore->text(), QStringLiteral("15"));
+    EXPECT_EQ(w->lblAQSO60->text(), QStringLiteral("3"));   // all within the hour
+    EXPECT_EQ(w->lblAQSO20->text(), QStringLiteral("3"));   // one within 20 minutes
     EXPECT_TRUE(w->cmdEdit->isHidden());
     EXPECT_TRUE(w->cmdDelete->isHidden());
 
@@ -271,12 +282,27 @@ TEST_F(MainFrameTest, OpenExistingLogQuestion)
     w = loaded<Outfrm>(false);
     EXPECT_TRUE(readLog().isEmpty());
     EXPECT_EQ(G.QSOCount, 0);
+    EXPECT_EQ(w->lblTotScore->text(), QStringLiteral("0"));
     const QStringList backups = QDir(G.DataFolder + QStringLiteral("/BACKUP")).entryList(QDir::Files);
     ASSERT_EQ(backups.size(), 1);
     QFile backup(G.DataFolder + QStringLiteral("/BACKUP/") + backups[0]);
     ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
     EXPECT_EQ(backup.readAll(), kLog);
     EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(MainFrameTest, InStateReloadColoursTheWorkedStates)
+{
+    writeLog("\"W8OH\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:20:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"
+             "\"K9IN\",\"59\",\"59\",\"IN\",\"Allen\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:21:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n");
+    auto w = loaded<Infrm>();
+    auto colour = [&](int row) { return w->Label10[row]->palette().color(QPalette::WindowText); };
+    EXPECT_EQ(colour(38), QColor(Qt::red));     // OH
+    EXPECT_EQ(colour(41), QColor(Qt::black));   // the contest state is no multiplier
+    EXPECT_EQ(colour(1), QColor(Qt::black));
+    // OH on CW and Allen on phone; 2 + 1 points.
+    EXPECT_EQ(w->lblTotSec->text(), QStringLiteral("2"));
+    EXPECT_EQ(w->lblTotScore->text(), QStringLiteral("6"));
 }
 
 TEST_F(MainFrameTest, MissingCountyFileIsReportedAndTheLoadGoesOn)
@@ -455,12 +481,14 @@ TEST_F(MainFrameTest, StationChoiceOpensOneWindow)
     EXPECT_NE(qobject_cast<Outfrm*>(w), nullptr);
     EXPECT_TRUE(w->isLoaded());
     EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(Form1::target(), static_cast<MainLogWindow*>(w));
     // A second call shows the same window without loading it again.
     MainWindows::showMainWindow();
     EXPECT_EQ(MainWindows::current(), w);
     EXPECT_EQ(prompts.callsOf(QStringLiteral("message")).size(), 1);
     delete w;
     EXPECT_EQ(MainWindows::current(), nullptr);
+    EXPECT_EQ(Form1::target(), nullptr);
 }
 
 } // namespace
