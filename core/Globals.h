@@ -104,6 +104,11 @@ struct Globals {
 
     // Tallies area: contacts by mode, recounted with the points at every reload.
     int32_t PHContactCount = 0, CWContactCount = 0, DGContactCount = 0;
+
+    // Shared preferences file (SharedUserPreferences.xml): the whole text without its final line
+    // end, its path, and whether an existing file could not be read at load.
+    QString GlobalPrefsText, GlobalPrefsPath;
+    bool GlobalPrefsUnreadable = false;
 };
 
 extern Globals G;

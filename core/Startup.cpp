@@ -1,9 +1,14 @@
 #include "core/Startup.h"
 
-#include <QDir>
-
-#include "core/Globals.h"
+#include "core/frmSplash.h"
 
 namespace Startup {
-void begin() { G.ProgramFolder = QDir::currentPath(); }
+
+void begin()
+{
+    // The start form runs the whole start-up in its load and unloads itself; it is never shown.
+    auto* splash = new frmSplash();
+    splash->Form_Load();
 }
+
+} // namespace Startup

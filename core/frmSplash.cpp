@@ -1,0 +1,66 @@
+#include "core/frmSplash.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/Files.h"
+#include "core/Globals.h"
+#include "core/frmQuoltLogo.h"
+#include "core/frmStationID.h"
+#include "core/modGlobalPreferences.h"
+
+#include <cstdlib>
+
+frmSplash::frmSplash(QWidget* parent) : DesignWindow(4800, 2400, parent)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QStringLiteral("vqplog"));
+    using Kind = ControlGeometry::Kind;
+    lblVersion1 = add<QLabel>(QStringLiteral("lblVersion1"), Kind::Label, 240, 240, 1800, 375);
+    lblVersion1->setText(QStringLiteral("2.1"));
+    Command1 = add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 240, 1680, 1800, 495);
+    Command1->setText(QStringLiteral("Continue"));
+    Command2 = add<QPushButton>(QStringLiteral("Command2"), Kind::CommandButton, 2760, 1680, 1800, 495);
+    Command2->setText(QStringLiteral("Cancel"));
+    apply();
+    connect(Command1, &QPushButton::clicked, this, &frmSplash::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmSplash::Command2_Click);
+}
+
+void frmSplash::Form_Load()
+{
+    // 1. The program's folder is where it was started; the program never changes directory.
+    G.ProgramFolder = QDir::currentPath();
+
+    // 2. The logo, modally: start-up waits here until it has closed.
+    {
+        frmQuoltLogo logo;
+        logo.exec();
+    }
+
+    // 3. Scale the start form to the screen.
+    resizeForm();
+
+    // 4-5. The per-user folders.
+    modGlobalPreferences::ResolveFolders();
+
+    // 6. The shared preferences file.
+    modGlobalPreferences::LoadGlobalPreferences(modGlobalPreferences::PrefsPath());
+
+    // 7. The backup folder; a failure shows nothing (the log store makes it again when needed).
+    modGlobalPreferences::EnsureFolder(Files::resolve(G.DataFolder, QStringLiteral("BACKUP")), 0);
+
+    // 9. Continue.
+    Command1_Click();
+}
+
+void frmSplash::Command1_Click()
+{
+    G.ProgramVersion = lblVersion1->text();
+    hide();
+    frmStationID::instance().show();
+    deleteLater();
+}
+
+void frmSplash::Command2_Click() { std::exit(0); }

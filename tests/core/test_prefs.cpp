@@ -1,0 +1,359 @@
+// QSOpref.txt: the 25 items written and read back, short and damaged files, and the UTC offset check.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/Files.h"
+#include "core/Globals.h"
+#include "core/Module2Prefs.h"
+#include "platform/Clock.h"
+#include "platform/Prompts.h"
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QByteArray data;
+    Files::readAll(path, data);
+    return data;
+}
+
+void writeFile(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+class QSOprefTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetGlobals();
+        ASSERT_TRUE(dir.isValid());
+        G.ProgramFolder = dir.path();
+    }
+    void TearDown() override
+    {
+        Platform::setPrompts(nullptr);
+        Platform::setClock(nullptr);
+    }
+    QString path() const { return dir.filePath(QStringLiteral("QSOpref.txt")); }
+
+    // A full in-state rover profile with every item set.
+    static void fillProfile()
+    {
+        G.OwnCall = QStringLiteral("W9ABC");
+        G.OwnStateProvince = QStringLiteral("IN");
+        G.OwnCountry = QStringLiteral("USA");
+        G.OwnSection = QStringLiteral("IN");
+        G.OwnName = QString();
+        G.OwnCategory = QStringLiteral("SINGLE-OP");
+        G.CurrentCounty = QStringLiteral("Marion");
+        G.OwnCity = QStringLiteral("Carmel");
+        G.CurrentMode = QStringLiteral("CW");
+        G.CurrentBand = QStringLiteral("20");
+        G.UtcOffsetHours = 5;
+        G.OwnLongitude = -86.15f;
+        G.OwnLatitude = 39.77f;
+        G.OwnContinent = QStringLiteral("NA");
+        G.FormSizePercent = 80;
+        G.WorkedColor = 65280;
+        G.UnworkedColor = 255;
+        G.OpSecondsSaved = 3725.5f;
+        G.PartyState = QStringLiteral("IN");
+        G.OutOfStateFlag = 0;
+        G.RoverFlag = 1;
+        G.VoiceNavLevel = 2;
+        G.RigType = QStringLiteral("None");
+        G.TaskbarOption = 1;
+        G.ListPreviousFlag = 1;
+    }
+
+    QTemporaryDir dir;
+};
+
+const QByteArray FullProfileFile =
+    "\"W9ABC\"\r\n\"IN\"\r\n\"USA\"\r\n\"IN\"\r\n\"\"\r\n\"SINGLE-OP\"\r\n\"Marion\"\r\n\"Carmel\"\r\n"
+    "\"CW\"\r\n\"20\"\r\n5\r\n-86.15\r\n39.77\r\n\"NA\"\r\n80\r\n65280\r\n255\r\n3725.5\r\n\"IN\"\r\n"
+    "0\r\n1\r\n2\r\n\"None\"\r\n1\r\n1\r\n";
+
+TEST_F(QSOprefTest, WritesAllItemsLineByLine)
+{
+    fillProfile();
+    Module2::WriteQSOpref();
+    const QByteArray data = readFile(path());
+    EXPECT_EQ(data, FullProfileFile);
+    const QList<QByteArray> lines = data.split('\n');
+    ASSERT_EQ(lines.size(), 26);   // 25 lines and nothing after the last CR LF
+    EXPECT_EQ(lines[0], "\"W9ABC\"\r");
+    EXPECT_EQ(lines[4], "\"\"\r");
+    EXPECT_EQ(lines[10], "5\r");
+    EXPECT_EQ(lines[11], "-86.15\r");
+}
+
+TEST_F(QSOprefTest, ReadsBackEveryValueUnchanged)
+{
+    fillProfile();
+    G.UtcOffsetHours = 5.5f;
+    Module2::WriteQSOpref();
+    EXPECT_TRUE(readFile(path()).contains("\r\n5.5\r\n"));
+    const Globals written = G;
+
+    resetGlobals();
+    G.ProgramFolder = dir.path();
+    ASSERT_TRUE(Module2::ReadQSOpref());
+    EXPECT_EQ(G.OwnCall, written.OwnCall);
+    EXPECT_EQ(G.OwnStateProvince, written.OwnStateProvince);
+    EXPECT_EQ(G.OwnCountry, written.OwnCountry);
+    EXPECT_EQ(G.OwnSection, written.OwnSection);
+    EXPECT_EQ(G.OwnName, written.OwnName);
+    EXPECT_EQ(G.OwnCategory, written.OwnCategory);
+    EXPECT_EQ(G.CurrentCounty, written.CurrentCounty);
+    EXPECT_EQ(G.OwnCity, written.OwnCity);
+    EXPECT_EQ(G.CurrentMode, written.CurrentMode);
+    EXPECT_EQ(G.CurrentBand, written.CurrentBand);
+    EXPECT_EQ(G.UtcOffsetHours, 5.5f);
+    EXPECT_EQ(G.OwnLongitude, written.OwnLongitude);
+    EXPECT_EQ(G.OwnLatitude, written.OwnLatitude);
+    EXPECT_EQ(G.OwnContinent, written.OwnContinent);
+    EXPECT_EQ(G.FormSizePercent, written.FormSizePercent);
+    EXPECT_EQ(G.WorkedColor, written.WorkedColor);
+    EXPECT_EQ(G.UnworkedColor, written.UnworkedColor);
+    EXPECT_EQ(G.OpSecondsSaved, written.OpSecondsSaved);
+    EXPECT_EQ(G.PartyState, written.PartyState);
+    EXPECT_EQ(G.OutOfStateFlag, written.OutOfStateFlag);
+    EXPECT_EQ(G.RoverFlag, written.RoverFlag);
+    EXPECT_EQ(G.VoiceNavLevel, written.VoiceNavLevel);
+    EXPECT_EQ(G.RigType, written.RigType);
+    EXPECT_EQ(G.TaskbarOption, written.TaskbarOption);
+    EXPECT_EQ(G.ListPreviousFlag, written.ListPreviousFlag);
+
+    // Written again from what was read: the same bytes.
+    const QByteArray first = readFile(path());
+    Module2::WriteQSOpref();
+    EXPECT_EQ(readFile(path()), first);
+}
+
+TEST_F(QSOprefTest, StartValuesGiveEmptyTextsAndZeros)
+{
+    Module2::WriteQSOpref();
+    EXPECT_EQ(readFile(path()),
+              QByteArray("\"\"\r\n").repeated(10) + "0\r\n0\r\n0\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n0\r\n0\r\n0\r\n"
+                                                    "\"\"\r\n0\r\n0\r\n");
+}
+
+TEST_F(QSOprefTest, ShortFileKeepsTheItemsItHoldsAndReportsFailure)
+{
+    fillProfile();
+    const QByteArray full = Module2::QSOprefText();
+    resetGlobals();
+    G.ProgramFolder = dir.path();
+    QList<QByteArray> lines = full.split('\n');
+    lines = lines.mid(0, 22);
+    writeFile(path(), lines.join('\n') + '\n');
+
+    EXPECT_FALSE(Module2::ReadQSOpref());
+    EXPECT_EQ(G.OwnCall, QStringLiteral("W9ABC"));
+    EXPECT_EQ(G.UtcOffsetHours, 5.0f);
+    EXPECT_EQ(G.PartyState, QStringLiteral("IN"));
+    EXPECT_EQ(G.VoiceNavLevel, 2);          // item 22, the last one present
+    EXPECT_TRUE(G.RigType.isEmpty());       // items 23 to 25 keep their start values
+    EXPECT_EQ(G.TaskbarOption, 0);
+    EXPECT_EQ(G.ListPreviousFlag, 0);
+}
+
+TEST_F(QSOprefTest, ReadingStopsAtAValueThatDoesNotFitItsItem)
+{
+    fillProfile();
+    QList<QByteArray> lines = Module2::QSOprefText().split('\n');
+    lines[14] = "\"big\"\r";   // item 15, the form size, is not a number
+    writeFile(path(), lines.join('\n'));
+    resetGlobals();
+    G.ProgramFolder = dir.path();
+    G.WorkedColor = 7;
+
+    EXPECT_FALSE(Module2::ReadQSOpref());
+    EXPECT_EQ(G.OwnContinent, QStringLiteral("NA"));
+    EXPECT_EQ(G.FormSizePercent, 0);
+    EXPECT_EQ(G.WorkedColor, 7);
+
+    lines[14] = "300\r";       // out of range for a byte
+    writeFile(path(), lines.join('\n'));
+    EXPECT_FALSE(Module2::ReadQSOpref());
+    EXPECT_EQ(G.FormSizePercent, 0);
+}
+
+TEST_F(QSOprefTest, MissingFileReadsNothing)
+{
+    G.OwnCall = QStringLiteral("K9ZZ");
+    EXPECT_FALSE(Module2::ReadQSOpref());
+    EXPECT_EQ(G.OwnCall, QStringLiteral("K9ZZ"));
+}
+
+TEST_F(QSOprefTest, FileNameIsFoundWithoutRegardToCase)
+{
+    fillProfile();
+    writeFile(dir.filePath(QStringLiteral("qsopref.TXT")), Module2::QSOprefText());
+    resetGlobals();
+    G.ProgramFolder = dir.path();
+    ASSERT_TRUE(Module2::ReadQSOpref());
+    EXPECT_EQ(G.OwnCall, QStringLiteral("W9ABC"));
+
+    G.OwnCall = QStringLiteral("N9XX");
+    Module2::WriteQSOpref();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("qsopref.TXT")});
+    EXPECT_TRUE(readFile(dir.filePath(QStringLiteral("qsopref.TXT"))).startsWith("\"N9XX\"\r\n"));
+}
+
+TEST_F(QSOprefTest, DoubleQuoteNeverShiftsTheFile)
+{
+    fillProfile();
+    G.OwnName = QStringLiteral("Bob \"Doc\" Smith");
+    G.OwnCity = QStringLiteral("\"");
+    Module2::WriteQSOpref();
+    const QByteArray data = readFile(path());
+    EXPECT_EQ(data.count('\n'), 25);
+    resetGlobals();
+    G.ProgramFolder = dir.path();
+    ASSERT_TRUE(Module2::ReadQSOpref());
+    EXPECT_EQ(G.OwnName, QStringLiteral("Bob 'Doc' Smith"));
+    EXPECT_EQ(G.OwnCity, QStringLiteral("'"));
+    EXPECT_EQ(G.RigType, QStringLiteral("None"));
+    EXPECT_EQ(G.ListPreviousFlag, 1);
+}
+
+TEST_F(QSOprefTest, WriteReplacesTheWholeFile)
+{
+    writeFile(path(), QByteArray(4000, 'x'));
+    fillProfile();
+    Module2::WriteQSOpref();
+    EXPECT_EQ(readFile(path()), FullProfileFile);
+    // Nothing but the file itself is left in the folder.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("QSOpref.txt")});
+}
+
+// ---- UTC offset check ----
+
+struct UtcCase {
+    const char* name;
+    int localMinusUtcMinutes;   // the PC's zone: local = UTC + this
+    float saved;
+    const char* answer;         // nullptr: no question expected
+    const char* recommended;    // the box's default text
+    float expected;
+    bool written;
+};
+
+class UtcCheckTest : public QSOprefTest, public ::testing::WithParamInterface<UtcCase> {};
+
+TEST_P(UtcCheckTest, Answers)
+{
+    const UtcCase& c = GetParam();
+    Platform::FakeClock clock;
+    clock.set(QDateTime(QDate(2024, 5, 4), QTime(14, 2, 11), Qt::UTC), c.localMinusUtcMinutes * 60);
+    Platform::setClock(&clock);
+    Platform::ScriptedPrompts prompts;
+    Platform::setPrompts(&prompts);
+    if (c.answer)
+        prompts.answerInput(QString::fromLatin1(c.answer));
+    G.UtcOffsetHours = c.saved;
+
+    Module2::CheckUTCOffset();
+
+    const auto inputs = prompts.callsOf(QStringLiteral("input"));
+    if (c.recommended) {
+        ASSERT_EQ(inputs.size(), 1);
+        EXPECT_EQ(inputs[0].title, QStringLiteral("Update the Local Time / UTC Offset?"));
+        EXPECT_EQ(inputs[0].defaultText, QString::fromLatin1(c.recommended));
+    } else {
+        EXPECT_TRUE(inputs.isEmpty());
+    }
+    EXPECT_EQ(G.UtcOffsetHours, c.expected);
+    EXPECT_EQ(QFile::exists(path()), c.written);
+    if (c.written) {
+        resetGlobals();
+        G.ProgramFolder = dir.path();
+        ASSERT_TRUE(Module2::ReadQSOpref());
+        EXPECT_EQ(G.UtcOffsetHours, c.expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QSOpref, UtcCheckTest,
+    ::testing::Values(
+        UtcCase{"SameOffsetAsksNothing", -300, 5, nullptr, nullptr, 5, false},
+        UtcCase{"OkTakesTheRecommendation", -300, 4, "5", "5", 5, true},
+        UtcCase{"CancelKeepsTheSetting", -300, 4, "", "5", 4, false},
+        UtcCase{"NonNumericKeepsTheSetting", -300, 4, "five", "5", 4, false},
+        UtcCase{"HalfHourZone", -330, 5, "5.5", "5.5", 5.5f, true},
+        UtcCase{"QuarterHourZone", -345, 5, "5.75", "5.75", 5.75f, true},
+        UtcCase{"TwentyMinutes", -20, 0, "0.33", "0.33", 0.33f, true},
+        UtcCase{"EastOfGreenwichIsNegative", 60, 0, "-1", "-1", -1, true},
+        UtcCase{"TypedAnswerIsStored", -300, 4, "-3.5", "5", -3.5f, true},
+        UtcCase{"SameFractionalOffsetAsksNothing", -330, 5.5f, nullptr, nullptr, 5.5f, false}),
+    [](const ::testing::TestParamInfo<UtcCase>& info) { return std::string(info.param.name); });
+
+TEST_F(QSOprefTest, UtcQuestionNamesBothTimesAndBothOffsets)
+{
+    Platform::FakeClock clock;
+    clock.set(QDateTime(QDate(2024, 5, 4), QTime(14, 2, 11), Qt::UTC), -5 * 3600);
+    Platform::setClock(&clock);
+    Platform::ScriptedPrompts prompts;
+    Platform::setPrompts(&prompts);
+    G.UtcOffsetHours = -3.5f;
+    Module2::CheckUTCOffset();
+    ASSERT_EQ(prompts.callsOf(QStringLiteral("input")).size(), 1);
+    EXPECT_EQ(prompts.callsOf(QStringLiteral("input"))[0].text,
+              QStringLiteral("Would you like to adjust the UTC offset in this program for your local time setting?\r\n\r\n"
+                             "Current System Time: 14:02\r\n\r\n"
+                             "Current Local Time: 09:02\r\n\r\n"
+                             "Recommended Offset Setting: 5\r\n\r\n"
+                             "Current Offset Setting: -3.5\r\n\r\n"
+                             "Please click OK to accept the recommended change or Cancel to keep the current setting."));
+}
+
+// A PC clock read twice across a minute boundary would give a wrong offset; the check reads once.
+class SteppingClock : public Platform::Clock {
+public:
+    Platform::TimeReading read() const override
+    {
+        ++reads;
+        // UTC-5, at hh:59:59.9; each later reading is one second on, past the minute.
+        const QDateTime utc = QDateTime(QDate(2024, 5, 4), QTime(14, 59, 59, 900), Qt::UTC).addSecs(reads - 1);
+        return {utc.addSecs(-5 * 3600), utc};
+    }
+    qint64 monotonicMs() const override { return 0; }
+    mutable int reads = 0;
+};
+
+TEST_F(QSOprefTest, UtcCheckReadsTheClockOnce)
+{
+    SteppingClock clock;
+    Platform::setClock(&clock);
+    Platform::ScriptedPrompts prompts;
+    Platform::setPrompts(&prompts);
+    G.UtcOffsetHours = 5;
+    Module2::CheckUTCOffset();
+    EXPECT_EQ(clock.reads, 1);
+    EXPECT_TRUE(prompts.calls().isEmpty());
+    EXPECT_EQ(G.UtcOffsetHours, 5.0f);
+}
+
+TEST_F(QSOprefTest, UtcAnswerOutOfRangeKeepsTheSetting)
+{
+    Platform::FakeClock clock;
+    clock.set(QDateTime(QDate(2024, 5, 4), QTime(14, 2, 11), Qt::UTC), -5 * 3600);
+    Platform::setClock(&clock);
+    Platform::ScriptedPrompts prompts;
+    prompts.answerInput(QStringLiteral("1e40"));
+    Platform::setPrompts(&prompts);
+    G.UtcOffsetHours = 4;
+    Module2::CheckUTCOffset();
+    EXPECT_EQ(G.UtcOffsetHours, 4.0f);
+    EXPECT_FALSE(QFile::exists(path()));
+}
+
+} // namespace
