@@ -20,6 +20,7 @@
 
 #include "core/Form1.h"
 #include "core/Globals.h"
+#include "core/Module2Prefs.h"
 #include "mainwindow/Infrm.h"
 #include "mainwindow/MainWindows.h"
 #include "mainwindow/Outfrm.h"
@@ -406,6 +407,9 @@ TEST_F(MainFrameTest, SizingMenuCommands)
     EXPECT_EQ(prompts.messages(),
               QStringList{QStringLiteral("This program must be closed and restarted for this setting to take effect.")});
     EXPECT_DOUBLE_EQ(w->geometryModel().width, widthBefore);
+    G.FormSizePercent = 0;
+    ASSERT_TRUE(Module2::ReadQSOpref());   // saved at once
+    EXPECT_EQ(G.FormSizePercent, 100);
 
     prompts.clear();
     prompts.answerInput(QStringLiteral("abc"));
@@ -419,6 +423,9 @@ TEST_F(MainFrameTest, SizingMenuCommands)
     Platform::setScreenOverride(withTaskbar);
     prompts.clear();
     w->mnuTaskbar_Click();
+    EXPECT_EQ(G.TaskbarOption, 1);
+    G.TaskbarOption = 0;
+    ASSERT_TRUE(Module2::ReadQSOpref());
     EXPECT_EQ(G.TaskbarOption, 1);
     EXPECT_TRUE(prompts.messages().isEmpty());
     EXPECT_TRUE(w->action(QStringLiteral("mnuTaskbar"))->isChecked());
@@ -444,6 +451,41 @@ TEST_F(MainFrameTest, MouseOverTheBackgroundClearsPossibleDuplicates)
     EXPECT_EQ(w->lblDupe->text(), QStringLiteral("W9ABC W9AAA"));
     moveTo(QPoint(client->width() - 2, client->height() - 2));   // the bare background
     EXPECT_TRUE(w->lblDupe->text().isEmpty());
+}
+
+TEST_F(MainFrameTest, BandMapCallsReachTheWindowsPanel)
+{
+    struct FakePanel : MainServices::SpotPanel {
+        QStringList* calls;
+        explicit FakePanel(QStringList* c) : calls(c) {}
+        void PacketResize() override { *calls << QStringLiteral("PacketResize"); }
+        void BandMapSpots(QVariant& call, QVariant&, QVariant&) override { *calls << call.toString(); }
+        void DisplayBandMapLabels() override { *calls << QStringLiteral("DisplayBandMapLabels"); }
+        void SetBandMapRange() override { *calls << QStringLiteral("SetBandMapRange"); }
+        void RefreshBandMap() override { *calls << QStringLiteral("RefreshBandMap"); }
+    };
+    QStringList calls;
+    MainServices::setSpotPanelFactory([&calls](MainFrame&) { return std::make_unique<FakePanel>(&calls); });
+    G.OutOfStateFlag = 1;
+    auto w = loaded<Outfrm>();
+    MainServices::setSpotPanelFactory({});
+
+    // Through the facade, as the spot and rig windows call.
+    Form1::instance().PacketResize();
+    QVariant call(QStringLiteral("DL1ABC")), freq(14025.0), line(QStringLiteral("DX de ..."));
+    Form1::instance().BandMapSpots(call, freq, line);
+    Form1::instance().DisplayBandMapLabels();
+    EXPECT_EQ(calls, QStringList({"PacketResize", "DL1ABC", "DisplayBandMapLabels"}));
+
+    // Activation redraws the band map only while it is shown.
+    calls.clear();
+    w->Form_Activate();
+    EXPECT_TRUE(calls.isEmpty());
+    w->lblDX->show();
+    w->show();
+    calls.clear();
+    w->Form_Activate();
+    EXPECT_EQ(calls, QStringList{QStringLiteral("RefreshBandMap")});
 }
 
 TEST_F(MainFrameTest, OnlyTheEntryFieldsAreTabStops)
