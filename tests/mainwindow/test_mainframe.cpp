@@ -28,6 +28,7 @@
 #include "platform/Exit.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
+#include "tests/core/test_store_fixture.h"
 
 namespace {
 
@@ -41,14 +42,11 @@ const QByteArray kLog =
     "\"K9BBB\",\"59\",\"59\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:05:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n"
     "\"N9CCC\",\"599\",\"599\",\"\",\"Allen\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:15:00\",\"CW\",\"40\",0,\"\",\"\",\"\"\r\n";
 
-class MainFrameTest : public ::testing::Test {
+class MainFrameTest : public StoreTest {
 protected:
     void SetUp() override
     {
-        resetGlobals();
-        ASSERT_TRUE(dir.isValid());
-        G.ProgramFolder = dir.path();
-        G.DataFolder = dir.filePath(QStringLiteral("Vazazev"));
+        StoreTest::SetUp();
         ASSERT_TRUE(QDir().mkpath(G.DataFolder + QStringLiteral("/BACKUP")));
         ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/county2.txt"), dir.filePath(QStringLiteral("county2.txt"))));
         G.PartyState = QStringLiteral("IN");
@@ -60,9 +58,6 @@ protected:
         G.WorkedColor = 0x0000FF;   // red
         G.UnworkedColor = 0;
         clock.set(QDateTime(QDate(2024, 5, 4), QTime(14, 30, 0), Qt::UTC), -4 * 3600);
-        Platform::setPrompts(&prompts);
-        Platform::setClock(&clock);
-        Platform::setEndProgramHook([this] { ++programEnds; });
         Platform::setScreenOverride(Platform::Screen::ofSize(9600, 7200));
         MainServices::setRig(&rig);
     }
@@ -70,21 +65,7 @@ protected:
     {
         MainServices::setRig(nullptr);
         Platform::setScreenOverride(std::nullopt);
-        Platform::setEndProgramHook({});
-        Platform::setClock(nullptr);
-        Platform::setPrompts(nullptr);
-    }
-
-    void writeLog(const QByteArray& data)
-    {
-        QFile f(dir.filePath(QStringLiteral("log.txt")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(data);
-    }
-    QByteArray readLog() const
-    {
-        QFile f(dir.filePath(QStringLiteral("log.txt")));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        StoreTest::TearDown();
     }
 
     // A loaded window; the start question is answered Yes unless the test queued other answers.
@@ -107,11 +88,7 @@ protected:
     }
     static QLabel* label(QWidget* w, const QString& name) { return w->findChild<QLabel*>(name); }
 
-    QTemporaryDir dir;
-    Platform::ScriptedPrompts prompts;
-    Platform::FakeClock clock;
     FakeRig rig;
-    int programEnds = 0;
 };
 
 TEST_F(MainFrameTest, OutOfStateWindowLoads)
@@ -284,9 +261,8 @@ TEST_F(MainFrameTest, OpenExistingLogQuestion)
     EXPECT_TRUE(readLog().isEmpty());
     EXPECT_EQ(G.QSOCount, 0);
     EXPECT_EQ(w->lblTotScore->text(), QStringLiteral("0"));
-    const QStringList backups = QDir(G.DataFolder + QStringLiteral("/BACKUP")).entryList(QDir::Files);
-    ASSERT_EQ(backups.size(), 1);
-    QFile backup(G.DataFolder + QStringLiteral("/BACKUP/") + backups[0]);
+    ASSERT_EQ(backups().size(), 1);
+    QFile backup(G.DataFolder + QStringLiteral("/BACKUP/") + backups()[0]);
     ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
     EXPECT_EQ(backup.readAll(), kLog);
     EXPECT_EQ(programEnds, 0);
