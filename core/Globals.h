@@ -42,6 +42,7 @@ struct CountryRow {
 // One row of the state table (states.txt).
 struct StatePosition {
     double latitude = 0, longitude = 0;
+    QString abbrev;   // the state's abbreviation (StatePosAbbrevs)
 };
 
 struct Globals {

@@ -1,14 +1,274 @@
 #include "core/frmStationID.h"
 
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "core/Globals.h"
+#include "keying/CWFrm.h"
+#include "keying/PhoneFrm.h"
+#include "mainwindow/MainWindows.h"
+#include "platform/KeyEvents.h"
+#include "platform/Prompts.h"
+#include "platform/VbControls.h"
+
+using Kind = ControlGeometry::Kind;
+
+namespace {
+
+constexpr double DesignWidth = 4950;
+constexpr double DesignHeight = 5400;
+constexpr int UtcBoxMaxLength = 7;
+
+struct BoxRow {
+    int box;
+    const char* caption;
+};
+// The visible boxes from the top down, which is also their tab order.
+constexpr BoxRow VisibleRows[] = {
+    {1, "Please Enter your Call Sign:"}, {5, "Your State / Province:"}, {8, "Your County:"},
+    {6, "Hours added for UTC:"},         {2, "Your Country:"},          {3, "Your Longitude:"},
+    {4, "Your Latitude:"},               {7, "Your Continent:"},        {9, "Your ARRL Section:"}};
+// Carried through unseen.
+constexpr BoxRow HiddenRows[] = {{10, "Your Name:"}, {11, "Your Category:"}, {12, "Your City:"}};
+
+void setBold(QWidget* w, bool bold)
+{
+    QFont f = w->font();
+    f.setBold(bold);
+    w->setFont(f);
+}
+
+} // namespace
+
 frmStationID& frmStationID::instance()
 {
-    static frmStationID* form = new frmStationID();
+    static QPointer<frmStationID> form;
+    if (!form)
+        form = new frmStationID();
     return *form;
 }
 
-frmStationID::frmStationID() : QWidget(nullptr)
+frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHeight, parent), Text(13, nullptr)
 {
     setObjectName(QStringLiteral("frmStationID"));
     setWindowTitle(QStringLiteral(" Setup Information"));
-    resize(640, 480);
+    DesignLayout& d = design();
+
+    auto addRow = [&](const BoxRow& row, double left, double top) {
+        auto* lb = d.add<QLabel>(QStringLiteral("Label%1").arg(row.box), Kind::Label, left, top + 30, 2520, 255);
+        lb->setText(QLatin1String(row.caption));
+        Text[row.box] = d.add<QLineEdit>(QStringLiteral("Text%1").arg(row.box), Kind::TextBox, left + 2580, top, 2100, 285);
+    };
+    for (int i = 0; i < 9; ++i)
+        addRow(VisibleRows[i], 120, 120 + i * 345);
+    // Outside the client area and invisible.
+    for (int i = 0; i < 3; ++i) {
+        addRow(HiddenRows[i], 6000, 120 + i * 345);
+        d.widget(QStringLiteral("Label%1").arg(HiddenRows[i].box))->setVisible(false);
+        Text[HiddenRows[i].box]->setVisible(false);
+    }
+    Text1 = Text[1]; Text2 = Text[2]; Text3 = Text[3]; Text4 = Text[4]; Text5 = Text[5]; Text6 = Text[6];
+    Text7 = Text[7]; Text8 = Text[8]; Text9 = Text[9]; Text10 = Text[10]; Text11 = Text[11]; Text12 = Text[12];
+    Text6->setMaxLength(UtcBoxMaxLength);
+
+    auto option = [&](const QString& name, const QString& caption, double left, QWidget* frame) {
+        auto* o = d.add<QRadioButton>(name, Kind::OptionButton, left, 270, 900, 255, 8.25, frame);
+        o->setText(caption);
+        return o;
+    };
+    Frame2 = d.add<QGroupBox>(QStringLiteral("Frame2"), Kind::Frame, 120, 3300, 4710, 615);
+    Frame2->setTitle(QStringLiteral("Are you in Vazazev?"));
+    Option1 = option(QStringLiteral("Option1"), QStringLiteral("Yes"), 1200, Frame2);
+    Option2 = option(QStringLiteral("Option2"), QStringLiteral("No"), 2520, Frame2);
+    Frame3 = d.add<QGroupBox>(QStringLiteral("Frame3"), Kind::Frame, 120, 4020, 4710, 615);
+    Frame3->setTitle(QStringLiteral("Are you operating as a Rover?"));
+    Option4 = option(QStringLiteral("Option4"), QStringLiteral("Yes"), 1200, Frame3);
+    Option3 = option(QStringLiteral("Option3"), QStringLiteral("No"), 2520, Frame3);
+    Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 1755, 4800, 1440, 420);
+    Command1->setText(QStringLiteral("Done"));
+
+    // The hidden party frame: one button per state.
+    Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 6000, 1320, 3300, 3000);
+    Frame1->setTitle(QStringLiteral("Please select the state QSO party:"));
+    for (int i = 0; i < 50; ++i) {
+        auto* o = d.add<QRadioButton>(QStringLiteral("optState_%1").arg(i), Kind::OptionButton, 120 + (i % 5) * 630,
+                                      240 + (i / 5) * 270, 600, 255, 8.25, Frame1);
+        o->setText(QLatin1String(StationSetup::PartyStateCaptions[i]));
+        optState.push_back(o);
+        connect(o, &QRadioButton::clicked, this, [this, i] { optState_Click(i); });
+    }
+    Frame1->setVisible(false);
+
+    QWidget* previous = nullptr;
+    for (const BoxRow& row : VisibleRows) {
+        if (previous)
+            setTabOrder(previous, Text[row.box]);
+        previous = Text[row.box];
+    }
+    for (QWidget* w : {static_cast<QWidget*>(Option1), static_cast<QWidget*>(Option2), static_cast<QWidget*>(Option4),
+                       static_cast<QWidget*>(Option3), static_cast<QWidget*>(Command1)}) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+
+    for (int box = 1; box <= 12; ++box) {
+        if (box == 2)
+            KeyEvents::hook(Text[box], [this](int& k) { Text2_KeyPress(k); });
+        else if (box == 8)
+            KeyEvents::hook(Text[box], [this](int& k) { Text8_KeyPress(k); });
+        else
+            KeyEvents::hook(Text[box], [this, box](int& k) { Text_KeyPress(box, k); });
+        // The profile is stored in the list format, which cannot hold a double quote.
+        KeyEvents::filterPaste(Text[box], [](const QString& s) { return QString(s).remove(QLatin1Char('"')); });
+    }
+    Text6->installEventFilter(this);
+
+    connect(Option1, &QRadioButton::clicked, this, [this] { Option1_Click(); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    Form_Load();
+}
+
+void frmStationID::Form_Load()
+{
+    design().resizeForm();
+
+    // The file steps, each on its own; the error box has been shown when one failed.
+    load_ = StationSetup::loadData();
+
+    const int party = StationSetup::partyStateIndex(G.PartyState);
+    for (int i = 0; i < optState.size(); ++i) {
+        setOptionValue(optState[i], i == party);
+        if (i == party)
+            setBold(optState[i], true);
+    }
+
+    const StationSetup::Answers a = StationSetup::answersFor(load_.profileRead, G.OutOfStateFlag, G.RoverFlag);
+    // Selecting an option runs its click handler, as a click would.
+    if (a.inStateNo)
+        setOptionValue(Option2, true);
+    else if (a.inStateYes)
+        setOptionValue(Option1, true);
+    if (a.roverYes)
+        setOptionValue(Option4, true);
+    else if (a.roverNo)
+        setOptionValue(Option3, true);
+
+    if (load_.phone)
+        PhoneFrm::instance().LoadSettings(*load_.phone);
+    LoadCWSettings();
+
+    const StationSetup::Boxes b = StationSetup::boxesFromProfile();
+    for (int box = 1; box <= 12; ++box)
+        Text[box]->setText(b[box]);
+}
+
+void frmStationID::LoadCWSettings()
+{
+    // The CW window is made only when CW.txt gave it something.
+    if (load_.cw.valuesRead > 0)
+        CWFrm::instance().LoadSettings(load_.cw);
+}
+
+StationSetup::Boxes frmStationID::boxes() const
+{
+    StationSetup::Boxes b;
+    for (int box = 1; box <= 12; ++box)
+        b[box] = Text[box]->text();
+    return b;
+}
+
+void frmStationID::Command1_Click()
+{
+    StationSetup::Boxes b = boxes();
+    StationSetup::done(b, Option1->isChecked(), Option4->isChecked());
+    for (int box : {6, 3, 4})
+        Text[box]->setText(b[box]);
+    MainWindows::showMainWindow();
+    close();
+}
+
+void frmStationID::Option1_Click()
+{
+    for (QWidget* w : {static_cast<QWidget*>(Frame3), static_cast<QWidget*>(Option3), static_cast<QWidget*>(Option4)})
+        w->setEnabled(true);
+}
+
+void frmStationID::Option2_Click()
+{
+    setOptionValue(Option4, false);
+    setOptionValue(Option3, true);
+    for (QWidget* w : {static_cast<QWidget*>(Frame3), static_cast<QWidget*>(Option3), static_cast<QWidget*>(Option4)})
+        w->setEnabled(false);
+}
+
+void frmStationID::optState_Click(int Index)
+{
+    for (QRadioButton* o : optState)
+        setBold(o, false);
+    if (Index >= 0 && Index < optState.size())
+        setBold(optState[Index], true);
+}
+
+void frmStationID::Text6_LostFocus()
+{
+    if (StationSetup::isStorableNumber(Text6->text()))
+        return;
+    Platform::prompts().beep();
+    QTimer::singleShot(0, Text6, [box = Text6] { box->setFocus(Qt::OtherFocusReason); });
+}
+
+void frmStationID::Cap3(int& KeyAscii) { KeyAscii = StationSetup::Cap3(KeyAscii); }
+
+void frmStationID::NumBerr(int& KeyAscii) { KeyAscii = StationSetup::NumBerr(KeyAscii); }
+
+void frmStationID::Text_KeyPress(int box, int& KeyAscii)
+{
+    const StationSetup::KeyResult r = StationSetup::boxKey(box, KeyAscii);
+    KeyAscii = r.key;
+    if (r.runDone)
+        Command1_Click();
+}
+
+void frmStationID::Text8_KeyPress(int& KeyAscii)
+{
+    const int caret = Text8->hasSelectedText() ? Text8->selectionStart() : Text8->cursorPosition();
+    const StationSetup::KeyResult r = StationSetup::countyKey(Text8->text(), caret, KeyAscii);
+    KeyAscii = r.key;
+    if (r.runDone)
+        Command1_Click();
+}
+
+void frmStationID::Text2_KeyPress(int& KeyAscii)
+{
+    const int caret = Text2->hasSelectedText() ? Text2->selectionStart() : Text2->cursorPosition();
+    const StationSetup::CountryKeyResult r = StationSetup::countryKey(Text2->text(), caret, KeyAscii);
+    KeyAscii = r.key;
+    if (!r.completion)
+        return;
+    const StationSetup::Completion& c = *r.completion;
+    Text2->setText(c.text);
+    Text2->setSelection(c.selectionStart, c.selectionLength);
+    Text3->setText(c.longitude);
+    Text4->setText(c.latitude);
+    Text7->setText(c.continent);
+}
+
+bool frmStationID::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Text6 && event->type() == QEvent::FocusOut) {
+        // Leaving the box for another control of the window; not another window coming up.
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+        if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason)
+            Text6_LostFocus();
+    }
+    return DesignWindow::eventFilter(watched, event);
 }

@@ -17,6 +17,7 @@
 #include "core/frmQuoltLogo.h"
 #include "core/frmSplash.h"
 #include "core/frmStationID.h"
+#include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
 
@@ -167,6 +168,14 @@ TEST_F(StartupTest, StartUpReachesTheStationSetup)
 {
     const QString program = tmp.filePath(QStringLiteral("program"));
     QDir().mkpath(program);
+    // The program folder holds the installed files, as ./run puts them there, so the station
+    // setup's loading finds everything; the PC's clock agrees with the default UTC offset (0).
+    const QDir data(QStringLiteral(VQPLOG_SOURCE_DIR "/data"));
+    for (const QString& name : data.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(data.filePath(name), program + QLatin1Char('/') + name));
+    Platform::FakeClock clock;
+    clock.set(QDateTime(QDate(2024, 3, 2), QTime(15, 0), Qt::UTC), 0);
+    Platform::setClock(&clock);
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(program));
     const QString prefs = home + QStringLiteral("/Documents/Quolt Software/Shared/SharedUserPreferences.xml");
@@ -217,6 +226,7 @@ TEST_F(StartupTest, StartUpReachesTheStationSetup)
         EXPECT_EQ(qobject_cast<frmSplash*>(w), nullptr);
     EXPECT_TRUE(prompts.calls().isEmpty());
     setup.hide();
+    Platform::setClock(nullptr);
 }
 
 } // namespace

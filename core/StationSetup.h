@@ -1,0 +1,125 @@
+#pragma once
+// What the station setup window decides without widgets: the loading at start (profile, UTC
+// check, country and state tables, keyer settings), the key filters of its boxes, the country
+// completion, and Done (profile, QSOpref.txt, shared preference tags, choice of main window).
+// frmStationID shows the state and passes its events here.
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "keying/KeyerSettings.h"
+#include "mainwindow/MainWindows.h"
+
+namespace StationSetup {
+
+constexpr int KeyBackspace = 8;
+constexpr int KeyEnter = 13;
+
+// The error box of a failed loading step, shown once per loading.
+inline const QString LoadErrorText = QStringLiteral("Error opening file");
+inline const QString LoadErrorTitle = QStringLiteral("Error opeining file");
+
+// ---- Key filters -------------------------------------------------------------------------------
+// Each takes the character code of a key and gives the code to type; 0 drops the key.
+
+// "a".."z" become capitals; a double quote is dropped (the profile is stored in the list format,
+// which cannot hold one); every other code passes, Tab included.
+int Cap3(int keyAscii);
+// Backspace and "-" .. "9" ("-", ".", "/", the digits) pass; every other key is dropped.
+int NumBerr(int keyAscii);
+
+// The boxes of the window, by their number (Text1 .. Text12).
+enum class Filter { Cap3, NumBerr };
+Filter filterOf(int box);
+
+struct KeyResult {
+    int key = 0;          // the code to type, 0 for none
+    bool runDone = false; // Enter in this box runs Done
+};
+
+// The boxes with a plain filter (all but Text2 and Text8): Enter runs Done, every other key
+// passes through the box's filter.
+KeyResult boxKey(int box, int keyAscii);
+
+// The county box: a letter becomes a capital at the start of each word (empty box, caret at the
+// start, or a blank as the box's last character); Enter runs Done.
+KeyResult countyKey(const QString& text, int caret, int keyAscii);
+
+// The country box: typing completes the name from the country table, last row first.
+struct Completion {
+    QString text;            // the box's new text
+    int selectionStart = 0;  // the caret, after what was typed
+    int selectionLength = 0; // the completed rest, selected so the next key replaces it
+    QString longitude, latitude, continent;  // for Text3, Text4 and Text7
+};
+struct CountryKeyResult {
+    int key = 0;                            // the key to type normally (0 when consumed)
+    std::optional<Completion> completion;   // when a country matched
+};
+// `text` is the box's text and `caret` the start of its selection (or the caret).
+CountryKeyResult countryKey(const QString& text, int caret, int keyAscii);
+
+// ---- Loading -----------------------------------------------------------------------------------
+
+// The country table from the first arrlpre2.txt found in the shared, data and program folders.
+// Rows are appended to G.CountryTable; a complete row counts, a short or malformed one ends the
+// reading. False when the file holds more than 10000 rows (the first 10000 stay) or a row could
+// not be read. No file in any of the three folders is not a failure.
+bool LoadCountryTable();
+// The path LoadCountryTable reads, empty when none of the three folders holds the file.
+QString CountryTablePath();
+
+// The 50 rows of states.txt in the program folder into G.StatePositions (rows 1..50). False when
+// the file is missing, shorter than 50 rows or a row does not read; the rows read stay.
+bool LoadStatePositions();
+
+// The captions of the hidden party frame's option buttons optState(0..49).
+extern const std::array<const char*, 50> PartyStateCaptions;
+// The index of the button whose caption equals `partyState` ignoring case, -1 for none.
+int partyStateIndex(const QString& partyState);
+
+// The in-state and rover answers the window shows for a loaded profile.
+struct Answers {
+    bool inStateYes = false;   // Option1
+    bool inStateNo = false;    // Option2
+    bool roverYes = false;     // Option4
+    bool roverNo = false;      // Option3
+};
+// Neither in-state answer when the profile was not read (first run).
+Answers answersFor(bool profileRead, uint8_t outOfStateFlag, uint8_t roverFlag);
+
+// The twelve boxes' texts, index = box number (index 0 unused).
+using Boxes = std::array<QString, 13>;
+// The boxes as the profile in G fills them.
+Boxes boxesFromProfile();
+
+// What the loading found, for the window to apply to its controls.
+struct LoadResult {
+    bool profileRead = false;   // QSOpref.txt read whole
+    bool failed = false;        // some step failed (the error box was shown once)
+    bool countryTableLoaded = false;
+    bool statesLoaded = false;
+    std::optional<KeyerSettings::PhoneSettings> phone;   // wave2.txt, when it read whole
+    KeyerSettings::CWSettings cw;                        // CW.txt, as far as it read
+};
+
+// The file steps of the loading, each on its own: QSOpref.txt, the UTC-offset check, the
+// country table, the state table, wave2.txt and CW.txt. A failure of any step but CW.txt shows
+// the error box (once, however many steps fail) and the next steps still run. CW.txt's value 15
+// goes straight into G.CWKeyMethod when it was read.
+LoadResult loadData();
+
+// ---- Done --------------------------------------------------------------------------------------
+
+// Done with the boxes as they read and the two answers: a non-numeric UTC, longitude or latitude
+// box becomes "0" (in `boxes`), the profile is taken from the boxes, QSOpref.txt is written,
+// the nine OWN_* tags are set and the shared preferences file written once, and the main window
+// to open is chosen from OutOfStateFlag.
+MainWindows::Which done(Boxes& boxes, bool inStateYes, bool roverYes);
+
+// A box text that Done stores as a number: it reads as a number that single precision holds.
+bool isStorableNumber(const QString& text);
+
+} // namespace StationSetup

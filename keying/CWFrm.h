@@ -1,0 +1,68 @@
+#pragma once
+// The CW keyer window "CW String Selections". Its boxes and options are the CW settings: the
+// eleven function-key messages, the keying output and its ports, the speed, the word spacing,
+// the echo switch, the F1 repeat pause and the timing method. It is made hidden at start, when
+// the station setup fills it from CW.txt, and stays loaded until the program ends; the sending
+// engine reads its controls at the moment of use.
+// Esc means something here (it stops sending), so the window is not a dialog.
+#include <array>
+#include <cstdint>
+
+#include "core/DesignWindow.h"
+#include "keying/KeyerSettings.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class VbTimer;
+
+class CWFrm : public DesignWindow {
+    Q_OBJECT
+public:
+    // The window of the run, made (hidden) on first use.
+    static CWFrm& instance();
+    // Whether the window is loaded.
+    static bool loaded();
+    // Unloads the window (shut-down); the next instance() makes a fresh one.
+    static void unload();
+
+    // Puts the values of CW.txt into the boxes, as far as they were read; when the whole file was
+    // taken, ticks the keying option of G.CWKeyMethod (its Click handler runs).
+    void LoadSettings(const KeyerSettings::CWSettings& s);
+
+    // Keying options: each acts only when its option is now ticked.
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
+
+    // Message boxes F1..F9 (Text1..Text9), F10 (Text12), F11 (Text13).
+    std::array<QLineEdit*, 14> Text{};   // Text[1]..Text[13]; Text[0] unused
+    QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9;
+    QLineEdit *Text10;   // serial port number
+    QLineEdit *Text11;   // speed, WPM
+    QLineEdit *Text12, *Text13;
+    QLineEdit *Text14;   // parallel port base address
+    QLineEdit *txtSpace, *txtCWLoop, *txtLoop;
+    QLabel *Label19, *Label22, *Label23, *lblLoop;
+    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;
+    QPushButton *cmdConfWinkey, *cmdLoopFaster, *cmdLoopSlower;
+    QGroupBox *Frame1, *Frame2;
+    QRadioButton *Option1, *Option2, *Option3, *Option4, *Option5;
+    QRadioButton *optTimer, *optLoop, *OptSleep;
+    QCheckBox* Check1;
+    VbTimer* tmrRepeat;
+
+    // Loop timing: empty loop turns per 60 ms (shown in txtLoop).
+    double CWLoopOffset = 0;
+
+private:
+    CWFrm();
+    void Form_Load();
+    // An option's click: when it is ticked, its method becomes the keying output.
+    bool keyingOption(QRadioButton* option, uint8_t method);
+};

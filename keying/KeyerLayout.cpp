@@ -1,0 +1,76 @@
+#include "keying/KeyerLayout.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "core/DesignWindow.h"
+#include "core/ModFormResize.h"
+
+namespace KeyerLayout {
+
+void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, double screenWidth,
+                  bool windowFontFollows)
+{
+    if (form.width <= 0 || form.height <= 0)
+        return;
+    const double newWidth = areaWidth * form.width / ModFormResize::DesignScreenWidth;
+    const double newHeight = areaHeight * form.height / ModFormResize::DesignScreenHeight;
+    const double fx = newWidth / form.width;
+    const double fy = newHeight / form.height;
+    const double fontFactor = std::min(screenWidth / ModFormResize::DesignScreenWidth, 1.5);
+
+    form.left = (areaWidth - newWidth) / 2;
+    form.top = (areaHeight - newHeight) / 2;
+    form.setOuterSize(newWidth, newHeight);
+    if (windowFontFollows)
+        form.fontSize *= newWidth / ModFormResize::DesignScreenWidth;
+
+    for (ControlGeometry& c : form.controls) {
+        if (c.kind == ControlGeometry::Kind::Line) {
+            c.x1 *= fx;
+            c.x2 *= fx;
+            c.y1 *= fy;
+            c.y2 *= fy;
+            continue;
+        }
+        if (!c.isBoxKind())
+            continue;
+        c.left *= fx;
+        c.width *= fx;
+        c.top *= fy;
+        c.height *= fy;
+        if (c.isTextKind())
+            c.fontSize *= fontFactor;
+    }
+}
+
+QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
+                 double width, double height, QWidget* parent, double fontPt)
+{
+    auto* label = d.add<QLabel>(name, ControlGeometry::Kind::Label, left, top, width, height, fontPt, parent);
+    label->setText(caption);
+    label->setWordWrap(height > 300);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* addButton(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
+                       double width, double height, QWidget* parent)
+{
+    auto* button = d.add<QPushButton>(name, ControlGeometry::Kind::CommandButton, left, top, width, height, 8.25, parent);
+    button->setText(caption);
+    return button;
+}
+
+QLineEdit* addTextBox(DesignLayout& d, const QString& name, const QString& text, double left, double top,
+                      double width, double height, QWidget* parent)
+{
+    auto* box = d.add<QLineEdit>(name, ControlGeometry::Kind::TextBox, left, top, width, height, 8.25, parent);
+    box->setText(text);
+    return box;
+}
+
+} // namespace KeyerLayout

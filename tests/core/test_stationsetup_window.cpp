@@ -1,0 +1,279 @@
+// The station setup window on the offscreen platform: what its loading shows, its keys and Done.
+#include "tests/core/test_stationsetup_support.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "core/frmStationID.h"
+#include "mainwindow/MainWindows.h"
+#include "platform/VbControls.h"
+
+using SetupFixture::Folder;
+
+namespace {
+using SetupWindow = Folder;
+}
+
+TEST_F(SetupWindow, ShowsTheSavedProfileAndFillsTheKeyerWindows)
+{
+    writeAll();
+    frmStationID w;
+    EXPECT_EQ(w.windowTitle(), " Setup Information");
+    EXPECT_EQ(errorBoxes(), 0);
+
+    const std::pair<QLineEdit*, const char*> boxes[] = {
+        {w.Text1, "W9ABC"}, {w.Text5, "IN"},     {w.Text8, "Marion"}, {w.Text6, "5"},
+        {w.Text2, "USA"},   {w.Text3, "86.15"},  {w.Text4, "39.77"},  {w.Text7, "NA"},
+        {w.Text9, "IN"},    {w.Text10, "Pat"},   {w.Text11, "SOLP"},  {w.Text12, "Speedway"}};
+    for (const auto& [box, text] : boxes)
+        EXPECT_EQ(box->text(), text) << box->objectName().toStdString();
+    for (QLineEdit* hidden : {w.Text10, w.Text11, w.Text12})
+        EXPECT_TRUE(hidden->isHidden());
+    EXPECT_EQ(w.Text6->maxLength(), 7);
+
+    EXPECT_TRUE(w.Option1->isChecked());
+    EXPECT_TRUE(w.Option3->isChecked());
+    EXPECT_TRUE(w.Frame3->isEnabled());
+    EXPECT_TRUE(w.Frame1->isHidden());
+    EXPECT_TRUE(w.optState[14]->isChecked());
+    EXPECT_TRUE(w.optState[14]->font().bold());
+    EXPECT_FALSE(w.optState[13]->font().bold());
+
+    // The keyer windows are loaded, hidden, with the saved settings.
+    ASSERT_TRUE(PhoneFrm::loaded());
+    EXPECT_FALSE(PhoneFrm::instance().isVisible());
+    EXPECT_EQ(PhoneFrm::instance().Text1->text(), "/home/op/wav/f1.wav");
+    EXPECT_TRUE(PhoneFrm::instance().Option2->isChecked());
+    EXPECT_EQ(PhoneFrm::instance().tmrRepeat->interval(), 2500);
+    ASSERT_TRUE(CWFrm::loaded());
+    EXPECT_FALSE(CWFrm::instance().isVisible());
+    EXPECT_EQ(CWFrm::instance().Text11->text(), "22");
+    EXPECT_TRUE(CWFrm::instance().Option2->isChecked());
+    EXPECT_EQ(CWFrm::instance().tmrRepeat->interval(), 1500);
+    EXPECT_EQ(G.CWKeyMethod, 2);
+}
+
+TEST_F(SetupWindow, OutOfStateProfileDisablesTheRoverFrame)
+{
+    writeAll();
+    write(QStringLiteral("QSOpref.txt"), SetupFixture::profileWithFlags(1, 0));
+    frmStationID w;
+    EXPECT_TRUE(w.Option2->isChecked());
+    EXPECT_TRUE(w.Option3->isChecked());
+    EXPECT_FALSE(w.Frame3->isEnabled());
+    EXPECT_FALSE(w.Option4->isEnabled());
+
+    w.Option1->click();
+    EXPECT_TRUE(w.Frame3->isEnabled());
+    EXPECT_TRUE(w.Option4->isEnabled());
+
+    // "No" again takes the rover answer back.
+    w.Option4->click();
+    w.Option2->click();
+    EXPECT_TRUE(w.Option3->isChecked());
+    EXPECT_FALSE(w.Option4->isChecked());
+    EXPECT_FALSE(w.Frame3->isEnabled());
+}
+
+TEST_F(SetupWindow, ProfileWithBothFlagsKeepsRoverYes)
+{
+    writeAll();
+    write(QStringLiteral("QSOpref.txt"), SetupFixture::profileWithFlags(1, 1));
+    frmStationID w;
+    EXPECT_TRUE(w.Option2->isChecked());
+    EXPECT_TRUE(w.Option4->isChecked());
+    EXPECT_FALSE(w.Frame3->isEnabled());
+    w.Command1_Click();
+    EXPECT_EQ(G.OutOfStateFlag, 1);
+    EXPECT_EQ(G.RoverFlag, 1);
+}
+
+TEST_F(SetupWindow, FirstRunAsksForEverythingAndDoneOpensTheOutOfStateWindow)
+{
+    write(QStringLiteral("arrlpre2.txt"), SetupFixture::Countries);
+    write(QStringLiteral("states.txt"), SetupFixture::stateRows(50));
+    frmStationID w;
+    EXPECT_EQ(errorBoxes(), 1);
+    EXPECT_FALSE(w.Option1->isChecked() || w.Option2->isChecked());
+    EXPECT_FALSE(w.Option3->isChecked() || w.Option4->isChecked());
+    EXPECT_TRUE(w.Text1->text().isEmpty());
+    EXPECT_EQ(G.CountryTable.size(), 4);
+    EXPECT_FALSE(PhoneFrm::loaded());
+    EXPECT_FALSE(CWFrm::loaded());
+
+    w.Text6->setText(QStringLiteral("abc"));
+    w.Command1_Click();
+    EXPECT_EQ(w.Text6->text(), "0");
+    EXPECT_EQ(G.OutOfStateFlag, 1);
+    EXPECT_EQ(G.UtcOffsetHours, 0.0f);
+    EXPECT_EQ(MainWindows::chooseMainWindow(), MainWindows::Which::Out);
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("QSOpref.txt"))));
+}
+
+TEST_F(SetupWindow, MissingWaveFileStillFillsTheProfile)
+{
+    writeAll();
+    QFile::remove(dir.filePath(QStringLiteral("wave2.txt")));
+    frmStationID w;
+    EXPECT_EQ(errorBoxes(), 1);
+    EXPECT_EQ(w.Text1->text(), "W9ABC");
+    EXPECT_TRUE(w.Option1->isChecked());
+    EXPECT_FALSE(PhoneFrm::loaded());
+    EXPECT_TRUE(CWFrm::loaded());
+    // Done stores the profile, not empty boxes.
+    w.Command1_Click();
+    EXPECT_EQ(G.OwnCall, "W9ABC");
+    EXPECT_EQ(G.CurrentCounty, "Marion");
+}
+
+TEST_F(SetupWindow, TypedKeysGoThroughTheBoxesFilters)
+{
+    writeAll();
+    frmStationID w;
+    w.Text8->clear();
+    QTest::keyClicks(w.Text8, QStringLiteral("st joseph"));
+    EXPECT_EQ(w.Text8->text(), "St Joseph");
+
+    w.Text1->clear();
+    QTest::keyClicks(w.Text1, QStringLiteral("w9\"abc"));
+    EXPECT_EQ(w.Text1->text(), "W9ABC");
+
+    // Letters never reach the UTC box, and it takes at most 7 characters.
+    w.Text6->clear();
+    QTest::keyClicks(w.Text6, QStringLiteral("-5a.5x1234567"));
+    EXPECT_EQ(w.Text6->text(), "-5.5123");
+
+    w.Text3->clear();
+    QTest::keyClicks(w.Text3, QStringLiteral("86,15w"));
+    EXPECT_EQ(w.Text3->text(), "8615");
+}
+
+TEST_F(SetupWindow, CountryBoxCompletesAndFillsThePosition)
+{
+    writeAll();
+    frmStationID w;
+    w.Text2->clear();
+    QTest::keyClicks(w.Text2, QStringLiteral("u"));
+    EXPECT_EQ(w.Text2->text(), "Ukraine");
+    EXPECT_EQ(w.Text2->selectedText(), "kraine");
+    EXPECT_EQ(w.Text3->text(), "-30.5");
+    EXPECT_EQ(w.Text4->text(), "50.45");
+    EXPECT_EQ(w.Text7->text(), "EU");
+
+    // The next key replaces the selected rest.
+    QTest::keyClicks(w.Text2, QStringLiteral("S"));
+    EXPECT_EQ(w.Text2->text(), "USA");
+    EXPECT_EQ(w.Text3->text(), "98.58");
+
+    // Backspace works as usual; Enter does not run Done here.
+    QTest::keyClick(w.Text2, Qt::Key_Backspace);
+    EXPECT_EQ(w.Text2->text(), "US");
+    w.Text1->setText(QStringLiteral("K9NEW"));
+    QTest::keyClick(w.Text2, Qt::Key_Return);
+    EXPECT_EQ(G.OwnCall, "W9ABC");
+}
+
+TEST_F(SetupWindow, EnterRunsDone)
+{
+    writeAll();
+    frmStationID w;
+    w.Text1->setText(QStringLiteral("K9NEW"));
+    w.Option4->click();
+    QTest::keyClick(w.Text9, Qt::Key_Return);
+    EXPECT_EQ(G.OwnCall, "K9NEW");
+    EXPECT_EQ(G.RoverFlag, 1);
+    EXPECT_EQ(MainWindows::chooseMainWindow(), MainWindows::Which::In);
+    EXPECT_TRUE(read(dir.filePath(QStringLiteral("QSOpref.txt"))).startsWith("\"K9NEW\"\r\n"));
+    EXPECT_TRUE(read(modGlobalPreferences::PrefsPath()).contains("<OWN_CALL>K9NEW</OWN_CALL>"));
+
+    // Enter in the county box runs it too.
+    w.Text8->setText(QStringLiteral("Allen"));
+    QTest::keyClick(w.Text8, Qt::Key_Return);
+    EXPECT_EQ(G.CurrentCounty, "Allen");
+    EXPECT_EQ(w.Text8->text(), "Allen");
+}
+
+TEST_F(SetupWindow, PastedQuotesAreDropped)
+{
+    writeAll();
+    frmStationID w;
+    QApplication::clipboard()->setText(QStringLiteral("W9\"XY\""));
+    w.Text5->clear();
+    QTest::keyClick(w.Text5, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.Text5->text(), "W9XY");
+}
+
+TEST_F(SetupWindow, LeavingTheUtcBoxWithNonNumericTextBeeps)
+{
+    writeAll();
+    frmStationID w;
+    w.Text6->setText(QStringLiteral("5.5"));
+    w.Text6_LostFocus();
+    EXPECT_EQ(prompts.beeps(), 0);
+    w.Text6->setText(QStringLiteral("5..5"));
+    w.Text6_LostFocus();
+    EXPECT_EQ(prompts.beeps(), 1);
+
+    // Through the focus: leaving the box beeps and the focus comes back.
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.Text6->setFocus();
+    QApplication::processEvents();
+    w.Text2->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(prompts.beeps(), 2);
+    EXPECT_TRUE(w.Text6->hasFocus());
+    w.Text6->setText(QStringLiteral("-4"));
+    w.Text2->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(prompts.beeps(), 2);
+    EXPECT_TRUE(w.Text2->hasFocus());
+}
+
+TEST_F(SetupWindow, PartyButtonsMoveTheBoldMark)
+{
+    writeAll();
+    frmStationID w;
+    w.optState[3]->click();
+    EXPECT_TRUE(w.optState[3]->font().bold());
+    EXPECT_FALSE(w.optState[14]->font().bold());
+    // Done still stores the contest state.
+    w.Command1_Click();
+    EXPECT_EQ(G.PartyState, "IN");
+}
+
+TEST_F(SetupWindow, FreshProgramFolderWithTheInstalledFiles)
+{
+    const QDir data(QStringLiteral(VQPLOG_SOURCE_DIR "/data"));
+    for (const QString& name : data.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(data.filePath(name), dir.filePath(name)));
+    clock.set(QDateTime(QDate(2024, 3, 2), QTime(15, 0), Qt::UTC), 0);
+
+    frmStationID w;
+    EXPECT_TRUE(prompts.calls().isEmpty());
+    EXPECT_TRUE(w.Text1->text().isEmpty());
+    EXPECT_EQ(w.Text6->text(), "0");
+    EXPECT_TRUE(w.Option1->isChecked());
+    EXPECT_TRUE(w.Option3->isChecked());
+    EXPECT_GT(G.CountryTable.size(), 300);
+    EXPECT_EQ(G.StatePositions[50].abbrev, "WY");
+    ASSERT_TRUE(CWFrm::loaded());
+    EXPECT_EQ(CWFrm::instance().Text9->text(), "VVV DE ");
+    EXPECT_TRUE(CWFrm::instance().Option4->isChecked());
+    ASSERT_TRUE(PhoneFrm::loaded());
+    EXPECT_TRUE(PhoneFrm::instance().Option1->isChecked());
+
+    QTest::keyClicks(w.Text1, QStringLiteral("w9abc"));
+    QTest::keyClick(w.Text1, Qt::Key_Return);
+    const QByteArray prefs = read(dir.filePath(QStringLiteral("QSOpref.txt")));
+    EXPECT_TRUE(prefs.startsWith("\"W9ABC\"\r\n"));
+    EXPECT_EQ(prefs.split('\n').size(), 26);
+    EXPECT_EQ(MainWindows::chooseMainWindow(), MainWindows::Which::In);
+}
