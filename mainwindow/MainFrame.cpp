@@ -206,7 +206,7 @@ void MainFrame::buildEntryRow()
     // Captions above the fields.
     lblStation[2] = addLabel(indexed(QStringLiteral("lblStation"), 2), QStringLiteral("Call"), 120, 540, 1500, 240);
     lblStation[3] = addLabel(indexed(QStringLiteral("lblStation"), 3), QStringLiteral("RS(T) Rc"), 1680, 540, 720, 240);
-    lblStation[1] = addLabel(indexed(QStringLiteral("lblStation"), 1), variant_.stateFieldCaption, 2400, 540, 1800, 240);
+    lblStation[1] = addLabel(indexed(QStringLiteral("lblStation"), 1), variant_.stateFieldCaption, 2520, 540, 1680, 240);
     lblStation[4] = addLabel(indexed(QStringLiteral("lblStation"), 4), QStringLiteral("County"), 4260, 540, 1800, 240);
     lblStation[0] = addLabel(indexed(QStringLiteral("lblStation"), 0), QStringLiteral("RS(T) Sn"), 6120, 540, 720, 240);
     lblPostConTime = addLabel(QStringLiteral("lblPostConTime"), QStringLiteral("Time"), 6840, 540, 660, 240);
@@ -221,7 +221,7 @@ void MainFrame::buildEntryRow()
     };
     const Field fields[] = {
         {&txtCall, "txtCall", 120, 1500, 12},       {&txtRSTR, "txtRSTR", 1680, 660, 3},
-        {&txtCntry, "txtCntry", 2400, 1800, 30},    {&txtSec, "txtSec", 4260, 1800, 20},
+        {&txtCntry, "txtCntry", 2520, 1680, 30},    {&txtSec, "txtSec", 4260, 1800, 20},
         {&txtRSTS, "txtRSTS", 6120, 660, 3},        {&txtPostConTime, "txtPostConTime", 6840, 660, 5},
         {&txtPostConDate, "txtPostConDate", 7560, 1140, 10},
     };
@@ -242,12 +242,12 @@ void MainFrame::buildEntryRow()
     Label3 = addLabel(QStringLiteral("Label3"), QStringLiteral("New"), 8760, 780, 600, 360, 10);
 
     // Continent, bearing and distance of the worked station.
-    QLabel* conCaption = addLabel(QStringLiteral("Label17"), QStringLiteral("Con"), 2400, 1170, 420, 240);
-    Label19 = addLabel(QStringLiteral("Label19"), QString(), 2820, 1170, 420, 240);
-    QLabel* bearingCaption = addLabel(QStringLiteral("Label18"), QStringLiteral("Bearing"), 3300, 1170, 660, 240);
-    Label22 = addLabel(QStringLiteral("Label22"), QString(), 3960, 1170, 540, 240);
-    QLabel* milesCaption = addLabel(QStringLiteral("Label20"), QStringLiteral("Miles"), 4560, 1170, 540, 240);
-    Label23 = addLabel(QStringLiteral("Label23"), QString(), 5100, 1170, 720, 240);
+    QLabel* conCaption = addLabel(QStringLiteral("Label17"), QStringLiteral("Con"), 2520, 1170, 420, 240);
+    Label19 = addLabel(QStringLiteral("Label19"), QString(), 2940, 1170, 420, 240);
+    QLabel* bearingCaption = addLabel(QStringLiteral("Label18"), QStringLiteral("Bearing"), 3420, 1170, 660, 240);
+    Label22 = addLabel(QStringLiteral("Label22"), QString(), 4080, 1170, 540, 240);
+    QLabel* milesCaption = addLabel(QStringLiteral("Label20"), QStringLiteral("Miles"), 4680, 1170, 540, 240);
+    Label23 = addLabel(QStringLiteral("Label23"), QString(), 5220, 1170, 720, 240);
 
     if (!variant_.stateFieldShown) {
         for (QWidget* w : {static_cast<QWidget*>(txtCntry), static_cast<QWidget*>(lblStation[1]),
