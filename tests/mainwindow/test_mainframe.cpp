@@ -212,7 +212,7 @@ TEST_F(MainFrameTest, SavedModeAndBandSetTicksAndLabels)
         EXPECT_EQ(w->Label24->text(), QString::fromLatin1(c.bandLabel));
         for (const QString& m : modeItems)
             EXPECT_EQ(w->action(m)->isChecked(), m == QLatin1String(c.modeTicked)) << m.toStdString();
-        for (const QString& b : {"160", "80", "40", "20", "15", "10", "6", "2"}) {
+        for (const char* b : {"160", "80", "40", "20", "15", "10", "6", "2"}) {
             const QString item = QStringLiteral("mnuBand%1Ch").arg(b);
             EXPECT_EQ(w->action(item)->isChecked(), c.bandTicked && item == QLatin1String(c.bandTicked))
                 << item.toStdString();
