@@ -116,6 +116,9 @@ struct Globals {
     // duplicate found at logging.
     uint8_t MissingFieldFlag = 0, BadCountyFlag = 0, BadSectionFlag = 0;
     QDateTime DupeTime;
+
+    // Main window entry wiring: the local time of the last Time On.
+    QDateTime LogOnTime;
 };
 
 extern Globals G;

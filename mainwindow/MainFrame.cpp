@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QListWidgetItem>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -20,10 +21,15 @@
 #include "core/Module2Log.h"
 #include "core/Module2Prefs.h"
 #include "core/Form1.h"
+#include "entry/DupeCheck.h"
 #include "entry/ReloadLog.h"
+#include "entry/Tallies.h"
+#include "mainwindow/EntryRowView.h"
 #include "mainwindow/MainLoad.h"
 #include "mainwindow/MainSizing.h"
 #include "mainwindow/StateProvinces.h"
+#include "platform/Clock.h"
+#include "platform/KeyEvents.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
@@ -59,7 +65,8 @@ MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
     : QWidget(parent, Qt::Window),
       variant_(MainVariants::variant(which)),
       client_(new QWidget(this)),
-      design_(this, DesignWidth - FrameWidth, DesignHeight - FrameHeight)
+      design_(this, DesignWidth - FrameWidth, DesignHeight - FrameHeight),
+      countyLists_(which == MainWindows::Which::Out ? Entry::Window::Out : Entry::Window::In)
 {
     setObjectName(variant_.className);
     setWindowTitle(MainVariants::designCaption());
@@ -73,12 +80,13 @@ MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
 
     buildMenus();
     buildControls();
+    connectEntry();
     spotPanel_ = MainServices::makeSpotPanel(*this);
     applyLayout();
     Form1::registerMainWindow(this, which == MainWindows::Which::Out);
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame() { unbindEntryRow(); }
 
 // ---------------------------------------------------------------------------------------------
 // Controls
@@ -133,7 +141,12 @@ void MainFrame::buildControls()
     setColors(lblDialog, Teal);
     if (!variant_.dialogToolTip.isEmpty())
         lblDialog->setToolTip(variant_.dialogToolTip);
-    lblPossDup = addLabel(QStringLiteral("lblPossDup"), QStringLiteral("Possible Duplicates"), 120, 1830, 1740, 240);
+    lblPossDup = addLabel(QStringLiteral("lblPossDup"), QStringLiteral("Possible Duplicates"), 120, 1800, 1200, 420);
+    lblPossDup->setWordWrap(true);
+    cmdDup = design_.add<QPushButton>(QStringLiteral("cmdDup"), Kind::CommandButton, 1380, 1845, 480, 330, 8.25,
+                                      client_);
+    cmdDup->setText(QStringLiteral("On"));
+    cmdDup->setToolTip(QStringLiteral("Displaying partial dupes slows the program on older pc's."));
     lblDupe = addLabel(QStringLiteral("lblDupe"), QString(), 1920, 1800, 7440, 420, 9);
     lblDupe->setWordWrap(true);
     lblDupe->setAutoFillBackground(true);   // the palette's button-face colour until a check paints it
@@ -193,7 +206,7 @@ void MainFrame::buildControls()
     // Only the entry fields are tab stops.
     for (QWidget* w : {static_cast<QWidget*>(ListView1), static_cast<QWidget*>(cmdList),
                        static_cast<QWidget*>(cmdEdit), static_cast<QWidget*>(cmdDelete),
-                       static_cast<QWidget*>(cmdLogOn), static_cast<QWidget*>(Command1),
+                       static_cast<QWidget*>(cmdLogOn), static_cast<QWidget*>(Command1), static_cast<QWidget*>(cmdDup),
                        static_cast<QWidget*>(List1), static_cast<QWidget*>(List2), static_cast<QWidget*>(txtDX)})
         w->setFocusPolicy(Qt::ClickFocus);
     if (List3)
@@ -227,8 +240,8 @@ void MainFrame::buildEntryRow()
     };
     QWidget* previous = nullptr;
     for (const Field& f : fields) {
-        *f.edit = design_.add<QLineEdit>(QString::fromLatin1(f.name), Kind::TextBox, f.left, 780, f.width, 360, 12,
-                                         client_);
+        *f.edit = design_.add<EntryBox>(QString::fromLatin1(f.name), Kind::TextBox, f.left, 780, f.width, 360, 12,
+                                        client_);
         (*f.edit)->setMaxLength(f.maxLength);
         (*f.edit)->setFocusPolicy(Qt::StrongFocus);
         if (previous)
@@ -645,6 +658,10 @@ void MainFrame::setReportLengths()
     const int n = MainLoad::reportMaxLength(G.CurrentMode);
     txtRSTR->setMaxLength(n);
     txtRSTS->setMaxLength(n);
+    withEntry([n](Entry::OutEntry* row) {
+        if (row)
+            row->setReportLength(n);
+    });
 }
 
 bool MainFrame::AskOpenExistingLog(QString* error)
@@ -697,6 +714,10 @@ void MainFrame::Form_Load()
         {QStringLiteral("county caption"), always([this] { setCountyCaption(); }), {}},
         {QStringLiteral("own county or state"), always([this, &v] { setLabel25(MainLoad::label25Text(v)); }), {}},
         {QStringLiteral("own call"), always([this] { setOwnCallLabel(); }), {}},
+        {QStringLiteral("entry row"), always([this] {
+             if (row_)
+                 row_->screenWidthTwips = int(Platform::Screen::current().width);
+         }), {}},
         {QStringLiteral("report lengths and list previous contacts"), always([this, &v] {
              if (v.reportLengthsAtLoad)
                  setReportLengths();
@@ -729,20 +750,16 @@ void MainFrame::ShowOperatingTime()
 void MainFrame::ReloadLog()
 {
     const LogReload::Result r = LogReload::ReloadLog(Tallies::gridViewFromCaption(Command1->text()));
-    if (r.loaded)
-        showTallies(r);
+    if (!r.loaded)
+        return;
+    showTallies(r);
+    FillCountyLists();
 }
 
 void MainFrame::showTallies(const LogReload::Result& r)
 {
-    lblTotCon->setText(r.scoreTexts.lblTotCon);
-    lblsectogo->setText(r.scoreTexts.lblsectogo);
-    lblTotSec->setText(r.scoreTexts.lblTotSec);
-    lblTotScore->setText(r.scoreTexts.lblTotScore);
-    if (r.rates) {
-        lblAQSO60->setText(QString::number(r.rates->perHour60));
-        lblAQSO20->setText(QString::number(r.rates->perHour20));
-    }
+    showScore(r.scoreTexts);
+    showRates(r.rates);
     if (!variant_.stateGrid)
         return;
     const QColor worked = Colors::fromNumber(G.WorkedColor);
@@ -807,7 +824,22 @@ void MainFrame::DisplayBandMapLabels()
 
 void MainFrame::cmdDelete_Click() {}
 void MainFrame::Form_KeyDown(int&, int&) {}
-void MainFrame::Form_KeyPress(int&) {}
+void MainFrame::Form_KeyPress(int& KeyAscii)
+{
+    // Quotes never reach a field.
+    if (KeyAscii == 39 || KeyAscii == Entry::KeyQuote) {
+        KeyAscii = 0;
+        return;
+    }
+    // Esc stops CW sending when it runs, else clears the entry.
+    if (KeyAscii == KeyEvents::vbKeyEscape) {
+        if (G.CWSending == 1)
+            G.CWBuffer.clear();
+        else
+            ClearEntry();
+        KeyAscii = 0;
+    }
+}
 void MainFrame::mnuBand10Ch_Click() {}
 void MainFrame::mnuBand15Ch_Click() {}
 void MainFrame::mnuBand160Ch_Click() {}
@@ -818,3 +850,232 @@ void MainFrame::mnuBand80Ch_Click() {}
 void MainFrame::Mains() {}
 void MainFrame::BandFreqConversion(float&) {}
 void MainFrame::ModeSelection(QString&) {}
+
+// ---------------------------------------------------------------------------------------------
+// Contact entry: the entry row, the partial-duplicate button, the county lists, score and rates.
+
+void MainFrame::connectEntry()
+{
+    // The window sees every key before its controls.
+    KeyEvents::hookForm(
+        this, [this](int& KeyAscii) { Form_KeyPress(KeyAscii); },
+        [this](int& KeyCode, int shift) { Form_KeyDown(KeyCode, shift); });
+    // Nothing pasted or dropped brings a double quote into a field (a bound row takes the pastes
+    // of its fields before this filter sees them).
+    for (QLineEdit* e : {txtCall, txtRSTR, txtCntry, txtSec, txtRSTS, txtPostConTime, txtPostConDate})
+        KeyEvents::filterPaste(e, Entry::withoutQuotes);
+
+    connect(cmdDup, &QPushButton::clicked, this, [this] { cmdDup_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
+    // In the in-state window List1 lists DX countries: its click belongs to that window's entry.
+    if (variant_.which == MainWindows::Which::Out)
+        connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    if (List3)
+        connect(List3, &QListWidget::itemClicked, this, [this] { List3_Click(); });
+    if (QAction* clear = action(QStringLiteral("mnuClear")))
+        connect(clear, &QAction::triggered, this, [this] { mnuClear_Click(); });
+}
+
+void MainFrame::bindEntryRow(Entry::OutEntry& row)
+{
+    unbindEntryRow();
+    row_ = &row;
+    row.setHost(this);
+    EntryWidgets w;
+    w.fields = {txtCall, txtRSTR, txtCntry, txtSec, txtRSTS, txtPostConTime, txtPostConDate};
+    w.lblDialog = lblDialog;
+    w.lblDupe = lblDupe;
+    w.Label19 = Label19;
+    w.Label22 = Label22;
+    w.Label23 = Label23;
+    row.screenWidthTwips = int(Platform::Screen::current().width);
+    entryView_ = std::make_unique<EntryRowView>(row, w, client_);
+}
+
+void MainFrame::unbindEntryRow()
+{
+    entryView_.reset();
+    if (row_)
+        row_->setHost(nullptr);
+    row_ = nullptr;
+}
+
+void MainFrame::withEntry(const std::function<void(Entry::OutEntry*)>& f)
+{
+    if (entryView_)
+        entryView_->run([&] { f(row_); });
+    else
+        f(nullptr);
+}
+
+QLineEdit* MainFrame::entryField(Entry::Field f) const
+{
+    switch (f) {
+    case Entry::Field::Call: return txtCall;
+    case Entry::Field::RSTR: return txtRSTR;
+    case Entry::Field::Cntry: return txtCntry;
+    case Entry::Field::Sec: return txtSec;
+    case Entry::Field::RSTS: return txtRSTS;
+    case Entry::Field::PostConTime: return txtPostConTime;
+    case Entry::Field::PostConDate: return txtPostConDate;
+    default: return nullptr;
+    }
+}
+
+void MainFrame::setEntryFocus(Entry::Field f)
+{
+    withEntry([&](Entry::OutEntry* row) {
+        if (row)
+            row->setFocus(f);
+        else if (QLineEdit* e = entryField(f))
+            e->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void MainFrame::ClearEntry()
+{
+    withEntry([](Entry::OutEntry* row) {
+        if (row)
+            row->ClearEntry();
+    });
+}
+
+void MainFrame::cmdDup_Click()
+{
+    cmdDup->setText(DupeCheck::cmdDup_Click());
+    withEntry([this](Entry::OutEntry* row) {
+        if (row)
+            row->labels.lblDupeBackColor = Entry::ColorButtonFace;
+        else
+            setColors(lblDupe, Colors::toNumber(QApplication::palette().color(QPalette::Button)));
+    });
+    setEntryFocus(Entry::Field::Call);
+}
+
+void MainFrame::Command1_Click()
+{
+    setEntryFocus(Entry::Field::Call);
+    if (countyLists_.Command1_Click())
+        ReloadLog();
+    showCountyLists();
+}
+
+void MainFrame::countyClicked(QListWidget* list)
+{
+    const QListWidgetItem* item = list->currentItem();
+    if (!item)
+        return;
+    const CountyLists::Click c = CountyLists::countyClicked(countyLists_.window, item->text());
+    withEntry([&](Entry::OutEntry* row) {
+        if (row) {
+            row->setText(Entry::Field::Sec, c.county);
+            if (!c.state.isEmpty())
+                row->setText(Entry::Field::Cntry, c.state);
+            row->setFocus(c.focus);
+            return;
+        }
+        txtSec->setText(c.county);
+        if (!c.state.isEmpty())
+            txtCntry->setText(c.state);
+        if (QLineEdit* e = entryField(c.focus))
+            e->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void MainFrame::List1_Click() { countyClicked(List1); }
+void MainFrame::List2_Click() { countyClicked(List2); }
+void MainFrame::List3_Click()
+{
+    if (List3)
+        countyClicked(List3);
+}
+
+void MainFrame::FillCountyLists()
+{
+    countyLists_.FillCountyLists();
+    showCountyLists();
+}
+
+void MainFrame::UpdateCountyLists()
+{
+    countyLists_.UpdateCountyLists();
+    showCountyLists();
+}
+
+void MainFrame::showCountyLists()
+{
+    // The model keeps both lists in the order of a sorted list box (ignoring case).
+    auto fill = [](QListWidget* list, const QStringList& entries) {
+        if (!list)
+            return;
+        list->setSortingEnabled(false);
+        list->clear();
+        list->addItems(entries);
+    };
+    fill(findChild<QListWidget*>(QString::fromLatin1(countyLists_.toGoListName())), countyLists_.toGo);
+    fill(List2, countyLists_.worked);
+    lblStation[countyLists_.workedHeaderIndex()]->setText(countyLists_.workedHeader);
+    lblStation[countyLists_.toGoHeaderIndex()]->setText(countyLists_.toGoHeader);
+    Command1->setText(countyLists_.filterCaption);
+}
+
+void MainFrame::showScore(const Tallies::ScoreTexts& t)
+{
+    lblTotCon->setText(t.lblTotCon);
+    lblsectogo->setText(t.lblsectogo);
+    lblTotSec->setText(t.lblTotSec);
+    lblTotScore->setText(t.lblTotScore);
+}
+
+void MainFrame::showRates(const std::optional<Tallies::Rates>& rates)
+{
+    if (!rates)
+        return;
+    lblAQSO60->setText(QString::number(rates->perHour60));
+    lblAQSO20->setText(QString::number(rates->perHour20));
+}
+
+void MainFrame::ShowScore() { showScore(Tallies::scoreTexts(Tallies::figures())); }
+
+void MainFrame::ShowQSORates() { showRates(Tallies::QSORates()); }
+
+void MainFrame::cmdLogOn_Click()
+{
+    // Time On, as logging a contact with the clock stopped needs it. Time Off and the running
+    // total come with the operating-time clock.
+    if (G.LoggedOnFlag != 0)
+        return;
+    G.LogOnTime = Platform::clock().read().local;
+    G.LoggedOnFlag = 1;
+    cmdLogOn->setText(QStringLiteral("&Log \"Time Off\""));
+    withEntry([this](Entry::OutEntry* row) {
+        if (row)
+            row->labels.lblDialog = QStringLiteral(" ");
+        else
+            lblDialog->setText(QStringLiteral(" "));
+    });
+    setEntryFocus(Entry::Field::Call);
+}
+
+// The spoken prompts come with the voice navigation window; until then nothing plays.
+void MainFrame::BlindKeyPhone(const QString&) {}
+bool MainFrame::promptPlaying() { return false; }
+
+void MainFrame::hideEditButtons()
+{
+    cmdEdit->hide();
+    cmdDelete->hide();
+}
+
+int MainFrame::contactListRows() { return ListView1->topLevelItemCount(); }
+
+void MainFrame::ListRecentContacts() {}
+
+bool MainFrame::listPreviousChecked()
+{
+    const QAction* a = action(QStringLiteral("mnuListPrevious"));
+    return a && a->isChecked();
+}
+
+void MainFrame::listPreviousContacts(const QVector<int>&) {}

@@ -10,9 +10,13 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/DesignWindow.h"
+#include "entry/CountyLists.h"
+#include "entry/EntryKeys.h"
 #include "entry/ReloadLog.h"
 #include "mainwindow/MainLogWindow.h"
 #include "mainwindow/MainServices.h"
@@ -22,6 +26,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class EntryRowView;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -29,7 +34,12 @@ class QTreeWidget;
 class VbLine;
 class VbTimer;
 
-class MainFrame : public QWidget, public MainLogWindow {
+// The frame is also the entry row's window (Entry::EntryHost): what the row's handlers and logging
+// ask of it (Time On, the contact list, county lists, score, rates, spoken prompts) is here, for
+// both windows. The out-of-state window binds its entry row (bindEntryRow); the in-state window's
+// own entry handling is not built yet, so its fields are plain text boxes whose keys pass the
+// window's key handling only.
+class MainFrame : public QWidget, public MainLogWindow, public Entry::EntryHost {
     Q_OBJECT
 public:
     explicit MainFrame(MainWindows::Which which, QWidget* parent = nullptr);
@@ -63,6 +73,38 @@ public:
     void ReloadLog();
     // Shows a reload's figures: score and rate labels, and the worked-states grid's colours.
     void showTallies(const LogReload::Result& r);
+
+    // ---- Contact entry ----
+    // The bound entry row and its view (the out-of-state window's), nullptr in the in-state window.
+    Entry::OutEntry* entryRow() const { return row_; }
+    EntryRowView* entryView() const { return entryView_.get(); }
+    // Esc with nothing being sent, and the Clear command.
+    void ClearEntry();
+    void mnuClear_Click() { ClearEntry(); }
+    // The partial-duplicate button.
+    void cmdDup_Click();
+    // County lists: the filter button, the clicks, the whole rebuild and the counts' headers.
+    void Command1_Click();
+    void List1_Click();
+    void List2_Click();
+    void List3_Click();
+    void FillCountyLists();
+    const CountyLists::Model& countyLists() const { return countyLists_; }
+    // The mode commands' maximum report length (CW and digital 3, phone 2) from G.CurrentMode.
+    void setReportLengths();
+
+    // Entry::EntryHost (Mains is MainLogWindow's).
+    void cmdLogOn_Click() override;
+    void BlindKeyPhone(const QString& name) override;
+    bool promptPlaying() override;
+    void hideEditButtons() override;
+    int contactListRows() override;
+    void ListRecentContacts() override;
+    bool listPreviousChecked() override;
+    void listPreviousContacts(const QVector<int>& records) override;
+    void UpdateCountyLists() override;
+    void ShowScore() override;
+    void ShowQSORates() override;
 
     // Window events.
     void Form_Activate();
@@ -119,6 +161,7 @@ public:
     // Status and possible duplicates.
     QLabel* lblPossDup = nullptr;
     QLabel* lblDupe = nullptr;
+    QPushButton* cmdDup = nullptr;     // partial duplicates "On" / "Off"
     // Contact list.
     QTreeWidget* ListView1 = nullptr;
     QPushButton* cmdList = nullptr;
@@ -150,6 +193,11 @@ public:
     QMenu* menu(const QString& objectName) const;
 
 protected:
+    // Puts an entry row on the entry fields: from then on the row gets their keys, pastes, focus
+    // moves and outside writes, and the fields show it. The row outlives the binding.
+    void bindEntryRow(Entry::OutEntry& row);
+    void unbindEntryRow();
+
     // The in-state window keeps WildCounty equal to its county label.
     virtual void Label25_Change() {}
     void setLabel25(const QString& text);
@@ -178,12 +226,25 @@ private:
     void restoreBandTick();
     void setCountyCaption();
     void setOwnCallLabel();
-    void setReportLengths();
     bool AskOpenExistingLog(QString* error);
+
+    // Entry wiring.
+    void connectEntry();
+    // Runs f on the bound row as one event of the row (nullptr without one).
+    void withEntry(const std::function<void(Entry::OutEntry*)>& f);
+    void setEntryFocus(Entry::Field f);
+    QLineEdit* entryField(Entry::Field f) const;
+    void countyClicked(QListWidget* list);
+    void showCountyLists();
+    void showScore(const Tallies::ScoreTexts& t);
+    void showRates(const std::optional<Tallies::Rates>& rates);
 
     const MainVariants::Variant& variant_;
     QWidget* client_ = nullptr;
     DesignLayout design_;
     std::unique_ptr<MainServices::SpotPanel> spotPanel_;
+    CountyLists::Model countyLists_;
+    Entry::OutEntry* row_ = nullptr;
+    std::unique_ptr<EntryRowView> entryView_;
     bool loaded_ = false;
 };

@@ -1,0 +1,346 @@
+// The out-of-state window as an operator uses it: real keys typed into its entry fields log
+// contacts into log.txt and show them in the score, the county lists and the contact list;
+// duplicates, a log.txt that cannot be written and quotes are refused; the focus handlers run
+// only for moves inside the window.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/Colors.h"
+#include "core/Globals.h"
+#include "entry/EntryKeys.h"
+#include "mainwindow/Infrm.h"
+#include "mainwindow/MainServices.h"
+#include "mainwindow/Outfrm.h"
+#include "platform/Prompts.h"
+#include "platform/Screen.h"
+#include "tests/core/test_store_fixture.h"
+
+namespace {
+
+// The line logging K9ABC (599 both ways, Marion) writes at the test clock's 14:30:00 UTC.
+const QByteArray kK9abcMarion =
+    "\"K9ABC\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:30:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
+
+class OutEntryWindowTest : public StoreTest {
+protected:
+    void SetUp() override
+    {
+        StoreTest::SetUp();
+        ASSERT_TRUE(QDir().mkpath(G.DataFolder + QStringLiteral("/BACKUP")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/county2.txt"),
+                                dir.filePath(QStringLiteral("county2.txt"))));
+        G.PartyState = QStringLiteral("IN");
+        G.CurrentMode = QStringLiteral("CW");
+        G.CurrentBand = QStringLiteral("20");
+        G.FormSizePercent = 100;
+        G.RigType = QStringLiteral("None");
+        G.OutOfStateFlag = 1;
+        G.UtcOffsetHours = 4;
+        clock.set(QDateTime(QDate(2024, 5, 4), QTime(14, 30, 0), Qt::UTC), -4 * 3600);
+        Platform::setScreenOverride(Platform::Screen::ofSize(9600, 7200));
+    }
+    void TearDown() override
+    {
+        w.reset();
+        Platform::setScreenOverride(std::nullopt);
+        StoreTest::TearDown();
+    }
+
+    // The window loaded (the start question answered Yes), shown and active.
+    template<class W = Outfrm>
+    std::unique_ptr<W> shown()
+    {
+        prompts.answer(Platform::Answer::Yes);
+        auto win = std::make_unique<W>();
+        win->Form_Load();
+        win->show();
+        win->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(win.get()));
+        QApplication::processEvents();
+        prompts.clear();
+        return win;
+    }
+    void open() { w = shown(); }
+
+    static QWidget* focused() { return QApplication::focusWidget(); }
+    // Types the characters into whichever control has the focus, following it as it moves.
+    static void keys(const QString& text)
+    {
+        for (QChar c : text)
+            QTest::keyClick(focused(), c.toLatin1());
+    }
+    static void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(focused(), k, mods); }
+
+    static QStringList items(const QListWidget* list)
+    {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+        return out;
+    }
+    static long long backColor(const QLabel* l) { return Colors::toNumber(l->palette().color(QPalette::Window)); }
+    QLabel* header(int index) const { return w->lblStation[index]; }
+    QStringList entryTexts() const
+    {
+        return {w->txtCall->text(), w->txtRSTR->text(), w->txtSec->text(), w->txtRSTS->text()};
+    }
+
+    std::unique_ptr<Outfrm> w;
+};
+
+TEST_F(OutEntryWindowTest, TypedContactEndsInLogTxtAndEveryDisplay)
+{
+    open();
+    ASSERT_EQ(focused(), w->txtCall);
+    keys(QStringLiteral("k9abc"));
+    EXPECT_EQ(w->txtCall->text(), QStringLiteral("K9ABC"));
+    EXPECT_EQ(G.WildCall, QStringLiteral("K9ABC"));
+    // The operating clock is stopped: every key says so.
+    EXPECT_EQ(w->lblDialog->text(), QStringLiteral("Click Log \"Time On\"!"));
+    EXPECT_EQ(prompts.beeps(), 5);
+
+    // A digit after the complete call starts the report received; the call field is left as by Tab.
+    keys(QStringLiteral("5"));
+    EXPECT_EQ(focused(), w->txtRSTR);
+    EXPECT_EQ(w->txtRSTR->text(), QStringLiteral("5"));
+    EXPECT_EQ(w->txtRSTS->text(), QStringLiteral("599"));   // the default report
+    keys(QStringLiteral("99"));
+    // A letter goes on to the county, which completes itself.
+    keys(QStringLiteral("m"));
+    EXPECT_EQ(focused(), w->txtSec);
+    EXPECT_EQ(w->txtSec->text(), QStringLiteral("Morgan"));
+    EXPECT_EQ(w->txtSec->selectedText(), QStringLiteral("organ"));
+    keys(QStringLiteral("ari"));
+    EXPECT_EQ(w->txtSec->text(), QStringLiteral("Marion"));
+    keys(QStringLiteral(" "));
+    EXPECT_EQ(focused(), w->txtRSTS);
+    EXPECT_EQ(entryTexts(), QStringList({"K9ABC", "599", "Marion", "599"}));
+
+    key(Qt::Key_Return);
+    EXPECT_EQ(readLog(), kK9abcMarion);
+    EXPECT_EQ(G.QSOCount, 1);
+    // Time On came with the first contact.
+    EXPECT_EQ(G.LoggedOnFlag, 1);
+    EXPECT_EQ(w->cmdLogOn->text(), QStringLiteral("&Log \"Time Off\""));
+    // The entry is empty for the next contact, the status line empty on teal.
+    EXPECT_EQ(entryTexts(), QStringList({"", "", "", ""}));
+    EXPECT_EQ(focused(), w->txtCall);
+    EXPECT_TRUE(w->lblDialog->text().isEmpty());
+    EXPECT_EQ(backColor(w->lblDialog), Entry::ColorTeal);
+    // Score: one CW contact of 2 points, one county.
+    EXPECT_EQ(w->lblsectogo->text(), QStringLiteral("1"));
+    EXPECT_EQ(w->lblTotCon->text(), QStringLiteral("0"));
+    EXPECT_EQ(w->lblTotSec->text(), QStringLiteral("1"));
+    EXPECT_EQ(w->lblTotScore->text(), QStringLiteral("2"));
+    EXPECT_EQ(w->lblAQSO60->text(), QStringLiteral("1"));
+    // County lists.
+    EXPECT_EQ(items(w->List2), QStringList{QStringLiteral("Marion")});
+    EXPECT_EQ(w->List1->count(), 91);
+    EXPECT_TRUE(w->List1->findItems(QStringLiteral("Marion"), Qt::MatchFixedString).isEmpty());
+    EXPECT_EQ(header(5)->text(), QStringLiteral("Counties Worked - 1"));
+    EXPECT_EQ(header(7)->text(), QStringLiteral("Counties To Go - 91"));
+}
+
+TEST_F(OutEntryWindowTest, DuplicateIsRefusedInRedAndAnotherCountyIsLogged)
+{
+    writeLog(kOutStateLine);   // K9XYZ, 20 m CW, Marion, record 1
+    open();
+    G.LoggedOnFlag = 1;
+
+    // Partial duplicates while the call is typed.
+    keys(QStringLiteral("k9x"));
+    EXPECT_EQ(w->lblDupe->text(), QStringLiteral("K9XYZ "));
+    EXPECT_EQ(backColor(w->lblDupe), Entry::ColorTeal);
+    keys(QStringLiteral("yz"));
+    EXPECT_EQ(w->lblDialog->text(), QStringLiteral("Possible Duplicate!"));
+
+    // Leaving the call field warns and fills the county of the earlier contact.
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focused(), w->txtRSTR);
+    EXPECT_EQ(w->lblDialog->text(), QStringLiteral("Duplicate Unless Rover!  K9XYZ  2024/05/04  14:02:11   Rec#  1"));
+    EXPECT_EQ(backColor(w->lblDialog), Entry::ColorRed);
+    EXPECT_EQ(w->txtSec->text(), QStringLiteral("Marion"));
+
+    // Same call, band, mode and county: refused.
+    const int beepsBefore = prompts.beeps();
+    key(Qt::Key_Return);
+    EXPECT_EQ(readLog(), kOutStateLine);
+    EXPECT_EQ(G.QSOCount, 1);
+    EXPECT_EQ(w->lblDialog->text(), QStringLiteral("Duplicate K9XYZ  2024/05/04  14:02:11   Rec#  1"));
+    EXPECT_EQ(backColor(w->lblDialog), Entry::ColorRed);
+    EXPECT_EQ(prompts.beeps(), beepsBefore + 1);
+    EXPECT_EQ(entryTexts(), QStringList({"", "", "", ""}));
+    EXPECT_EQ(focused(), w->txtCall);
+    EXPECT_EQ(w->lblTotScore->text(), QStringLiteral("2"));
+
+    // The first key afterwards returns the status line to teal.
+    keys(QStringLiteral("k"));
+    EXPECT_EQ(backColor(w->lblDialog), Entry::ColorTeal);
+    // The same station from Hamilton is logged: a letter typed over the filled county replaces it.
+    keys(QStringLiteral("9xyz"));
+    key(Qt::Key_Tab);
+    keys(QStringLiteral("ham"));
+    EXPECT_EQ(w->txtSec->text(), QStringLiteral("Hamilton"));
+    key(Qt::Key_Return);
+    ASSERT_EQ(G.QSOCount, 2);
+    EXPECT_EQ(G.ContactArrays.ContactCounty[2], QStringLiteral("Hamilton"));
+    EXPECT_TRUE(readLog().endsWith(QByteArray(kK9abcMarion).replace("K9ABC", "K9XYZ").replace("Marion", "Hamilton")));
+    EXPECT_EQ(items(w->List2), QStringList({"Hamilton", "Marion"}));
+}
+
+TEST_F(OutEntryWindowTest, FailedAppendCountsNothingAndKeepsTheEntry)
+{
+    open();
+    G.LoggedOnFlag = 1;
+    ASSERT_TRUE(QDir().mkdir(logPath()));   // log.txt cannot be opened for appending
+
+    keys(QStringLiteral("k9abc599mari"));
+    key(Qt::Key_Return);
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_TRUE(prompts.messages().first().contains(QStringLiteral("log.txt"))) << prompts.messages().first().toStdString();
+    EXPECT_EQ(G.QSOCount, 0);
+    EXPECT_EQ(w->lblTotScore->text(), QStringLiteral("0"));
+    EXPECT_EQ(w->lblsectogo->text(), QStringLiteral("0"));
+    EXPECT_TRUE(items(w->List2).isEmpty());
+    EXPECT_EQ(header(5)->text(), QStringLiteral("Counties Worked - 0"));
+    EXPECT_EQ(entryTexts(), QStringList({"K9ABC", "599", "Marion", "599"}));
+
+    // Once log.txt can be written the same entry logs with the next Enter.
+    ASSERT_TRUE(QDir().rmdir(logPath()));
+    key(Qt::Key_Return);
+    EXPECT_EQ(readLog(), kK9abcMarion);
+    EXPECT_EQ(w->lblTotScore->text(), QStringLiteral("2"));
+}
+
+TEST_F(OutEntryWindowTest, DoubleQuoteNeverEntersAField)
+{
+    open();
+    G.LoggedOnFlag = 1;
+    keys(QStringLiteral("k9\"ab"));
+    EXPECT_EQ(w->txtCall->text(), QStringLiteral("K9AB"));
+
+    // Pasted into the county field.
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(focused(), w->txtSec);
+    QApplication::clipboard()->setText(QStringLiteral("\"Mar\"ion"));
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w->txtSec->text(), QStringLiteral("Marion"));
+    EXPECT_EQ(w->row().txtSec.text, QStringLiteral("Marion"));
+
+    // Dropped onto the call field.
+    QMimeData mime;
+    mime.setText(QStringLiteral("/\"P\""));
+    const QPoint end = w->txtCall->rect().center() + QPoint(w->txtCall->width() / 2 - 2, 0);
+    QDragEnterEvent enter(end, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w->txtCall, &enter);
+    QDropEvent drop(end, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w->txtCall, &drop);
+    EXPECT_EQ(w->txtCall->text(), QStringLiteral("K9AB/P"));
+    EXPECT_EQ(G.WildCall, QStringLiteral("K9AB/P"));
+
+    key(Qt::Key_Return);
+    EXPECT_EQ(readLog(), QByteArray(kK9abcMarion).replace("K9ABC", "K9AB/P"));
+
+    // The in-state window's fields take no quote either.
+    w.reset();
+    auto in = shown<Infrm>();
+    in->txtCntry->setFocus();
+    keys(QStringLiteral("\"oh'"));
+    EXPECT_EQ(in->txtCntry->text(), QStringLiteral("oh"));
+    QApplication::clipboard()->setText(QStringLiteral("\"IN\""));
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(in->txtCntry->text(), QStringLiteral("ohIN"));
+}
+
+TEST_F(OutEntryWindowTest, OnlyAMoveInsideTheWindowLeavesTheCallField)
+{
+    writeLog(kOutStateLine);
+    open();
+    G.LoggedOnFlag = 1;
+    keys(QStringLiteral("k9xyz"));
+
+    // Another window takes the activation and gives it back: the call field was never left.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    EXPECT_EQ(focused(), w->txtCall);
+    EXPECT_TRUE(w->txtSec->text().isEmpty());
+    EXPECT_TRUE(w->txtRSTR->text().isEmpty());
+    EXPECT_NE(backColor(w->lblDialog), Entry::ColorRed);
+
+    // A click on a control of the window is a move: the warning and the defaults follow.
+    QTest::mouseClick(w->txtRSTS, Qt::LeftButton);
+    EXPECT_EQ(focused(), w->txtRSTS);
+    EXPECT_EQ(backColor(w->lblDialog), Entry::ColorRed);
+    EXPECT_EQ(w->txtSec->text(), QStringLiteral("Marion"));
+    EXPECT_EQ(w->txtRSTR->text(), QStringLiteral("599"));
+
+    // Esc clears the entry and returns to the call field.
+    key(Qt::Key_Escape);
+    EXPECT_EQ(entryTexts(), QStringList({"", "", "", ""}));
+    EXPECT_EQ(focused(), w->txtCall);
+    EXPECT_TRUE(w->lblDialog->text().isEmpty());
+    EXPECT_EQ(backColor(w->lblDialog), Entry::ColorTeal);
+}
+
+TEST_F(OutEntryWindowTest, ButtonsAndListsWorkTheEntry)
+{
+    writeLog(kOutStateLine);
+    open();
+    G.LoggedOnFlag = 1;
+
+    // The partial-duplicate button.
+    QTest::mouseClick(w->cmdDup, Qt::LeftButton);
+    EXPECT_EQ(w->cmdDup->text(), QStringLiteral("Off"));
+    EXPECT_EQ(G.ShowPartialsFlag, 0);
+    EXPECT_EQ(focused(), w->txtCall);
+    keys(QStringLiteral("k9x"));
+    EXPECT_TRUE(w->lblDupe->text().isEmpty());
+    QTest::mouseClick(w->cmdDup, Qt::LeftButton);
+    EXPECT_EQ(w->cmdDup->text(), QStringLiteral("On"));
+    EXPECT_EQ(G.ShowPartialsFlag, 1);
+
+    // A click on a county of either list puts it into the county field; the call field keeps
+    // the focus.
+    QListWidgetItem* adams = w->List1->item(0);
+    ASSERT_EQ(adams->text(), QStringLiteral("Adams"));
+    QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, w->List1->visualItemRect(adams).center());
+    EXPECT_EQ(w->txtSec->text(), QStringLiteral("Adams"));
+    EXPECT_EQ(focused(), w->txtCall);
+    EXPECT_EQ(w->txtCall->text(), QStringLiteral("K9X"));
+
+    // The filter: Marion was worked on CW only.
+    G.CurrentMode = QStringLiteral("PH");
+    QTest::mouseClick(w->Command1, Qt::LeftButton);
+    EXPECT_EQ(w->Command1->text(), QStringLiteral("Crnt Mode"));
+    EXPECT_TRUE(items(w->List2).isEmpty());
+    EXPECT_EQ(w->List1->count(), 92);
+    EXPECT_EQ(focused(), w->txtCall);
+    QTest::mouseClick(w->Command1, Qt::LeftButton);
+    EXPECT_EQ(w->Command1->text(), QStringLiteral("All Modes"));
+    EXPECT_EQ(items(w->List2), QStringList{QStringLiteral("Marion")});
+
+    // The Clear command.
+    w->action(QStringLiteral("mnuClear"))->trigger();
+    EXPECT_EQ(entryTexts(), QStringList({"", "", "", ""}));
+}
+
+} // namespace
