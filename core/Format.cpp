@@ -2,6 +2,8 @@
 
 #include "core/ListFormat.h"
 
+#include <QVector>
+
 #include <cmath>
 
 namespace Format {
@@ -42,6 +44,70 @@ QString grouped(double v)
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
         digits.insert(at, QLatin1Char(','));
     return r < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+namespace {
+// Splits "a/b/c" into 2 or 3 whole numbers of digits only; the digit counts go to `widths`.
+bool typedNumbers(const QString& s, QChar sep1, QChar sep2, QVector<int>& values, QVector<int>& widths)
+{
+    const QString t = s.trimmed();
+    QString part;
+    auto flush = [&]() {
+        if (part.isEmpty() || part.size() > 4)
+            return false;
+        values.append(part.toInt());
+        widths.append(int(part.size()));
+        part.clear();
+        return true;
+    };
+    for (QChar c : t) {
+        if (c.unicode() >= '0' && c.unicode() <= '9')
+            part.append(c);
+        else if (c == sep1 || c == sep2 || c == QLatin1Char('.')) {
+            if (!flush())
+                return false;
+        } else
+            return false;
+    }
+    return flush();
+}
+} // namespace
+
+std::optional<QDate> parseTypedDate(const QString& s, const QDate& today)
+{
+    QVector<int> v, w;
+    if (!typedNumbers(s, QLatin1Char('/'), QLatin1Char('-'), v, w) || v.size() < 2 || v.size() > 3)
+        return std::nullopt;
+    int y, m, d;
+    if (v.size() == 3 && w[0] == 4) {
+        y = v[0], m = v[1], d = v[2];
+    } else if (v.size() == 3) {
+        m = v[0], d = v[1], y = v[2];
+        if (w[2] <= 2)
+            y += y < 30 ? 2000 : 1900;
+        else if (w[2] != 4)
+            return std::nullopt;
+    } else {
+        m = v[0], d = v[1], y = today.year();
+    }
+    const QDate date(y, m, d);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+std::optional<QTime> parseTypedTime(const QString& s)
+{
+    QVector<int> v, w;
+    if (!typedNumbers(s, QLatin1Char(':'), QLatin1Char(':'), v, w) || v.size() < 2 || v.size() > 3
+        || s.contains(QLatin1Char('.')))
+        return std::nullopt;
+    if (w[0] > 2 || w[1] != 2 || (v.size() == 3 && w[2] != 2))
+        return std::nullopt;
+    const QTime t(v[0], v[1], v.size() == 3 ? v[2] : 0);
+    if (!t.isValid())
+        return std::nullopt;
+    return t;
 }
 
 } // namespace Format

@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 namespace Format {
 
 // A text that reads as a number (blanks around it allowed, ".5" and exponents accepted).
@@ -29,5 +31,12 @@ QString stamp(const QDateTime& dt);     // yyyymmddhhnn (backup names)
 // A whole number with its thousands grouped by commas and at least one digit: "0", "1,234",
 // "12,345,678" (the score labels' "###,##0" form). Fractions are rounded half away from zero.
 QString grouped(double v);
+
+// Dates and times the operator types (post-contest entry, edit dialogs). A date is
+// year/month/day when it starts with a four-digit year, else month/day/year (a two-digit year is
+// 1930 to 2029) or month/day of `today`'s year; "/", "-" and "." separate. A time is h:mm or
+// h:mm:ss on the 24-hour clock. No value for anything else.
+std::optional<QDate> parseTypedDate(const QString& s, const QDate& today);
+std::optional<QTime> parseTypedTime(const QString& s);
 
 } // namespace Format

@@ -2,6 +2,7 @@
 // The program's shared state: one instance, G, read and written by every module and window.
 // Start values are the ones before QSOpref.txt is read: texts empty, numbers 0, no defaults.
 // resetGlobals() puts everything back to those values (tests call it between cases).
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -110,6 +111,14 @@ struct Globals {
     // end, its path, and whether an existing file could not be read at load.
     QString GlobalPrefsText, GlobalPrefsPath;
     bool GlobalPrefsUnreadable = false;
+
+    // Entry and logging area: the refusal flags of logging a contact, the local time of the last
+    // duplicate found at logging.
+    uint8_t MissingFieldFlag = 0, BadCountyFlag = 0, BadSectionFlag = 0;
+    QDateTime DupeTime;
+
+    // Contact list: 1 while it shows every contact, 0 for the last 20 (never saved).
+    uint8_t ListAllFlag = 0;
 };
 
 extern Globals G;
