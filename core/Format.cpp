@@ -46,6 +46,19 @@ QString grouped(double v)
     return r < 0 ? QLatin1Char('-') + digits : digits;
 }
 
+QString operatingTime(double seconds)
+{
+    const double t = std::floor(seconds);
+    const long long h = (long long)std::floor(t / 3600);
+    const long long m = (long long)std::floor(t / 60 - double(h) * 60);
+    const long long s = (long long)(t - std::floor(t / 60) * 60);
+    auto part = [](long long v) {
+        const QString digits = QString::number(v);
+        return v < 10 ? QStringLiteral("0") + digits : digits.right(2);
+    };
+    return part(h) + QLatin1Char(':') + part(m) + QLatin1Char(':') + part(s);
+}
+
 namespace {
 // Splits "a/b/c" into 2 or 3 whole numbers of digits only; the digit counts go to `widths`.
 bool typedNumbers(const QString& s, QChar sep1, QChar sep2, QVector<int>& values, QVector<int>& widths)

@@ -32,6 +32,10 @@ QString stamp(const QDateTime& dt);     // yyyymmddhhnn (backup names)
 // "12,345,678" (the score labels' "###,##0" form). Fractions are rounded half away from zero.
 QString grouped(double v);
 
+// An operating time of `seconds` as hh:mm:ss ("01:02:05"); hours of 100 or more keep their last
+// two digits.
+QString operatingTime(double seconds);
+
 // Dates and times the operator types (post-contest entry, edit dialogs). A date is
 // year/month/day when it starts with a four-digit year, else month/day/year (a two-digit year is
 // 1930 to 2029) or month/day of `today`'s year; "/", "-" and "." separate. A time is h:mm or

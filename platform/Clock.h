@@ -6,7 +6,7 @@
 namespace Platform {
 
 struct TimeReading {
-    QDateTime local;   // the PC's local wall time (held with Qt::UTC spec: no zone conversions)
+    QDateTime local;   // the PC's local wall time (held as a Qt::UTC value: no zone conversions)
     QDateTime utc;     // the same instant in UTC
 };
 

@@ -1,0 +1,189 @@
+#pragma once
+// The frame shared by both main windows, Outfrm (a station outside the contest state) and Infrm
+// (a station inside it): every control and menu item at its design rectangle, the load, and the
+// window's sizing. What differs between the two windows comes from MainVariants.
+//
+// The window is designed at 9600 x 7200 twips (outer size, menu bar and frame included); the
+// controls sit in a client area below the menu bar. Control arrays are named "name(index)",
+// e.g. "Label10(41)" or "lblStation(4)".
+#include <QPointer>
+#include <QVector>
+#include <QWidget>
+
+#include <memory>
+
+#include "core/DesignWindow.h"
+#include "entry/ReloadLog.h"
+#include "mainwindow/MainLogWindow.h"
+#include "mainwindow/MainServices.h"
+#include "mainwindow/MainVariants.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTreeWidget;
+class VbLine;
+class VbTimer;
+
+class MainFrame : public QWidget, public MainLogWindow {
+    Q_OBJECT
+public:
+    explicit MainFrame(MainWindows::Which which, QWidget* parent = nullptr);
+    ~MainFrame() override;
+
+    const MainVariants::Variant& variant() const { return variant_; }
+    DesignLayout& design() { return design_; }
+    FormGeometry& geometryModel() { return design_.geometry(); }
+    QWidget* clientArea() const { return client_; }
+
+    // Runs the load once (the first Show runs it), then shows the window.
+    void Show();
+    // The load: lays the window out for the screen, restores the saved options into the
+    // controls, loads the county list, asks whether to continue the log, reloads it, fits the
+    // window and starts the rig. Runs once; later calls do nothing.
+    void Form_Load();
+    bool isLoaded() const { return loaded_; }
+
+    // Sizing.
+    void SizeCountyLists();
+    void ApplyFormSize();
+    void FitToWorkArea();
+    void mnuFormSize_Click();
+    void mnuTaskbar_Click();
+    // Pushes the geometry model to the widgets.
+    void applyLayout();
+
+    // The saved operating time into lblttrack.
+    void ShowOperatingTime();
+    // Reads log.txt again and shows every tally.
+    void ReloadLog();
+    // Shows a reload's figures: score and rate labels, and the worked-states grid's colours.
+    void showTallies(const LogReload::Result& r);
+
+    // Window events.
+    void Form_Activate();
+    void Form_MouseMove();
+
+    // MainLogWindow.
+    void cmdDelete_Click() override;
+    void Form_KeyDown(int& KeyCode, int& Shift) override;
+    void Form_KeyPress(int& KeyAscii) override;
+    void mnuBand10Ch_Click() override;
+    void mnuBand15Ch_Click() override;
+    void mnuBand160Ch_Click() override;
+    void mnuBand20Ch_Click() override;
+    void mnuBand40Ch_Click() override;
+    void mnuBand6Ch_Click() override;
+    void mnuBand80Ch_Click() override;
+    void Mains() override;
+    void PacketResize() override;
+    void BandMapSpots(QVariant& qDXSpotCall, QVariant& qDXSpotFreq, QVariant& qDXSpotRecord) override;
+    void DisplayBandMapLabels() override;
+    void BandFreqConversion(float& frequencyValue) override;
+    void ModeSelection(QString& strMode) override;
+
+    // The band-map panel behind PacketResize and the band-map procedures (none without spots).
+    MainServices::SpotPanel* spotPanel() const { return spotPanel_.get(); }
+
+    // ---- Controls (txtCall, txtSec, List2, lblTotScore, lblDialog are in MainLogWindow) ----
+    // Own station, band and mode.
+    QLabel* Label2 = nullptr;          // own call
+    QLabel* Label25 = nullptr;         // own county (In) or state/country (Out)
+    QLabel* Label24 = nullptr;         // band
+    QLabel* Label30 = nullptr;         // mode
+    // Operating time and clocks.
+    QPushButton* cmdLogOn = nullptr;
+    QLabel* lblttrack = nullptr;
+    QLabel* lblutctime = nullptr;
+    QLabel* lblCurTime = nullptr;
+    QLabel* Label16 = nullptr;         // AM/PM
+    VbTimer* Timer1 = nullptr;         // rates, every minute
+    VbTimer* Timer2 = nullptr;         // clocks, every second
+    // Entry fields and their captions (lblStation 0..4), post-contest boxes.
+    QVector<QLabel*> lblStation;       // indexes 0..8 (6 unused)
+    QLineEdit* txtRSTR = nullptr;
+    QLineEdit* txtCntry = nullptr;
+    QLineEdit* txtRSTS = nullptr;
+    QLabel* lblPostConTime = nullptr;
+    QLineEdit* txtPostConTime = nullptr;
+    QLabel* lblPostConDate = nullptr;
+    QLineEdit* txtPostConDate = nullptr;
+    QLabel* Label3 = nullptr;          // "New" marker
+    QLabel* Label19 = nullptr;         // continent
+    QLabel* Label22 = nullptr;         // bearing
+    QLabel* Label23 = nullptr;         // miles
+    // Status and possible duplicates.
+    QLabel* lblPossDup = nullptr;
+    QLabel* lblDupe = nullptr;
+    // Contact list.
+    QTreeWidget* ListView1 = nullptr;
+    QPushButton* cmdList = nullptr;
+    QPushButton* cmdEdit = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    // Score and rates (lblTotScore in MainLogWindow).
+    QLabel* lblTotCon = nullptr;
+    QLabel* lblsectogo = nullptr;
+    QLabel* lblTotSec = nullptr;
+    QLabel* lblAQSO60 = nullptr;
+    QLabel* lblAQSO20 = nullptr;
+    // Side lists: List1 (Out: to go; In: DX countries), List2 worked, List3 (In) to go.
+    QListWidget* List1 = nullptr;
+    QListWidget* List3 = nullptr;
+    QPushButton* Command1 = nullptr;   // "All Modes" / "Crnt Mode"
+    VbLine* Line3 = nullptr;           // divider the side lists reach down to
+    // Worked-states grid (In): Label10(1..64), index 0 unused; empty in Out.
+    QVector<QLabel*> Label10;
+    // Band-map panel, hidden at design.
+    QTreeWidget* txtDX = nullptr;
+    QLabel* lblDX = nullptr;
+    VbLine* LineDX = nullptr;
+    QVector<QLabel*> lblDXSpot;        // 0..49
+    QVector<QLabel*> lblFreqSpot;      // 0..4
+
+    // ---- Menus ----
+    QMenuBar* menuBar = nullptr;
+    QAction* action(const QString& objectName) const;
+    QMenu* menu(const QString& objectName) const;
+
+protected:
+    // The in-state window keeps WildCounty equal to its county label.
+    virtual void Label25_Change() {}
+    void setLabel25(const QString& text);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildEntryRow();
+    void buildSideLists();
+    void buildStateGrid();
+    void buildSpotPanel();
+    void buildMenus();
+    QLabel* addLabel(const QString& name, const QString& caption, double left, double top, double width,
+                     double height, double fontPt = 8.25);
+    QAction* addItem(QMenu* menu, const QString& name, const QString& caption, bool checkable = false);
+    QMenu* addMenu(QMenu* parentMenu, const QString& name, const QString& caption);
+    QStringList sideListNames() const;
+
+    // Load steps.
+    void closeSetupWindow();
+    void addListColumns();
+    void fillStateGrid();
+    void restoreModeTicks();
+    void restoreBandTick();
+    void setCountyCaption();
+    void setOwnCallLabel();
+    void setReportLengths();
+    bool AskOpenExistingLog(QString* error);
+
+    const MainVariants::Variant& variant_;
+    QWidget* client_ = nullptr;
+    DesignLayout design_;
+    std::unique_ptr<MainServices::SpotPanel> spotPanel_;
+    bool loaded_ = false;
+};
