@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include "core/Colors.h"
@@ -74,6 +75,17 @@ MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
     buildMenus();
     buildControls();
     spotPanel_ = MainServices::makeSpotPanel(*this);
+    ContactListControls list;
+    list.ListView1 = ListView1;
+    list.cmdList = cmdList;
+    list.cmdEdit = cmdEdit;
+    list.cmdDelete = cmdDelete;
+    list.mnuRecall = action(QStringLiteral("mnuRecall"));
+    list.mnuListPrevious = action(QStringLiteral("mnuListPrevious"));
+    list.mnuCopyListtoClipboard = action(QStringLiteral("mnuCopyListtoClipboard"));
+    list.txtCall = txtCall;
+    list.txtSec = txtSec;
+    contactList_ = std::make_unique<ContactListPanel>(which, this, this, list, [this] { ReloadLog(); });
     applyLayout();
     Form1::registerMainWindow(this, which == MainWindows::Which::Out);
 }
@@ -139,10 +151,8 @@ void MainFrame::buildControls()
     lblDupe->setAutoFillBackground(true);   // the palette's button-face colour until a check paints it
 
     // Contact list and its buttons.
-    ListView1 = design_.add<QTreeWidget>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, 6120, 2220, 8.25,
-                                         client_);
-    ListView1->setRootIsDecorated(false);
-    ListView1->setColumnCount(0);
+    ListView1 = design_.add<QTreeView>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, 6120, 2220, 8.25,
+                                       client_);
     ListView1->setToolTip(QStringLiteral("Click record to edit or delete."));
     cmdList = design_.add<QPushButton>(QStringLiteral("cmdList"), Kind::CommandButton, 120, 4560, 1080, 330, 8.25,
                                        client_);
@@ -548,29 +558,39 @@ void MainFrame::closeSetupWindow()
 void MainFrame::addListColumns()
 {
     const double windowWidth = design_.geometry().width;
-    auto fill = [&](QTreeWidget* list, const QVector<MainVariants::Column>& cols) {
+    struct Columns {
         QStringList headers;
         QVector<double> widths;
+        QVector<Qt::Alignment> alignments;
+    };
+    auto columns = [&](const QVector<MainVariants::Column>& cols) {
+        Columns out;
         for (const MainVariants::Column& c : cols) {
-            headers << c.header;
-            widths << MainLoad::columnWidth(c.twips, windowWidth);
-        }
-        list->setColumnCount(int(cols.size()));
-        list->setHeaderLabels(headers);
-        for (int i = 0; i < cols.size(); ++i) {
+            out.headers << c.header;
+            out.widths << MainLoad::columnWidth(c.twips, windowWidth);
             Qt::Alignment a = Qt::AlignLeft;
-            if (cols[i].align == MainVariants::Column::Align::Right)
+            if (c.align == MainVariants::Column::Align::Right)
                 a = Qt::AlignRight;
-            else if (cols[i].align == MainVariants::Column::Align::Center)
+            else if (c.align == MainVariants::Column::Align::Center)
                 a = Qt::AlignHCenter;
-            list->headerItem()->setTextAlignment(i, a | Qt::AlignVCenter);
+            out.alignments << a;
         }
-        design_.setColumns(list, widths);
+        return out;
+    };
+    auto fill = [&](QTreeWidget* list, const QVector<MainVariants::Column>& cols) {
+        const Columns c = columns(cols);
+        list->setColumnCount(int(cols.size()));
+        list->setHeaderLabels(c.headers);
+        for (int i = 0; i < cols.size(); ++i)
+            list->headerItem()->setTextAlignment(i, c.alignments[i] | Qt::AlignVCenter);
+        design_.setColumns(list, c.widths);
     };
     QVector<MainVariants::Column> contact = variant_.contactColumns;
     if (variant_.roverColumn && G.RoverFlag == 1)
         contact << variant_.roverCountyColumn;
-    fill(ListView1, contact);
+    const Columns c = columns(contact);
+    contactList_->setColumns(c.headers, c.alignments);
+    design_.setColumns(ListView1, c.widths);
     if (variant_.changeCountyMenu && G.RoverFlag != 1)
         action(QStringLiteral("mnuChangeCounty"))->setEnabled(false);
     fill(txtDX, MainVariants::spotColumns());
@@ -731,6 +751,7 @@ void MainFrame::ReloadLog()
     const LogReload::Result r = LogReload::ReloadLog(Tallies::gridViewFromCaption(Command1->text()));
     if (r.loaded)
         showTallies(r);
+    contactList_->ListRecentContacts();
 }
 
 void MainFrame::showTallies(const LogReload::Result& r)
@@ -805,7 +826,7 @@ void MainFrame::DisplayBandMapLabels()
         spotPanel_->DisplayBandMapLabels();
 }
 
-void MainFrame::cmdDelete_Click() {}
+void MainFrame::cmdDelete_Click() { contactList_->cmdDelete_Click(); }
 void MainFrame::Form_KeyDown(int&, int&) {}
 void MainFrame::Form_KeyPress(int&) {}
 void MainFrame::mnuBand10Ch_Click() {}

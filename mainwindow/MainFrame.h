@@ -14,6 +14,7 @@
 
 #include "core/DesignWindow.h"
 #include "entry/ReloadLog.h"
+#include "mainwindow/ContactListPanel.h"
 #include "mainwindow/MainLogWindow.h"
 #include "mainwindow/MainServices.h"
 #include "mainwindow/MainVariants.h"
@@ -25,6 +26,7 @@ class QListWidget;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QTreeView;
 class QTreeWidget;
 class VbLine;
 class VbTimer;
@@ -86,6 +88,9 @@ public:
     void BandFreqConversion(float& frequencyValue) override;
     void ModeSelection(QString& strMode) override;
 
+    // The contact list ListView1 with its buttons and menu items.
+    ContactListPanel& contactList() const { return *contactList_; }
+
     // The band-map panel behind PacketResize and the band-map procedures (none without spots).
     MainServices::SpotPanel* spotPanel() const { return spotPanel_.get(); }
 
@@ -120,7 +125,7 @@ public:
     QLabel* lblPossDup = nullptr;
     QLabel* lblDupe = nullptr;
     // Contact list.
-    QTreeWidget* ListView1 = nullptr;
+    QTreeView* ListView1 = nullptr;    // the rows are ContactList::Model's
     QPushButton* cmdList = nullptr;
     QPushButton* cmdEdit = nullptr;
     QPushButton* cmdDelete = nullptr;
@@ -185,5 +190,6 @@ private:
     QWidget* client_ = nullptr;
     DesignLayout design_;
     std::unique_ptr<MainServices::SpotPanel> spotPanel_;
+    std::unique_ptr<ContactListPanel> contactList_;
     bool loaded_ = false;
 };

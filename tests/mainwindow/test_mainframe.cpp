@@ -79,11 +79,11 @@ protected:
         return w;
     }
 
-    static QStringList headers(QTreeWidget* list)
+    static QStringList headers(QTreeView* list)
     {
         QStringList out;
-        for (int i = 0; i < list->columnCount(); ++i)
-            out << list->headerItem()->text(i);
+        for (int i = 0; i < list->model()->columnCount(); ++i)
+            out << list->model()->headerData(i, Qt::Horizontal).toString();
         return out;
     }
     static QLabel* label(QWidget* w, const QString& name) { return w->findChild<QLabel*>(name); }
