@@ -1,0 +1,79 @@
+// The duplicate checks of the entry row on a full log (11000 contacts), one keystroke each, beside
+// "CallPass": one plain case-insensitive comparison of every logged call with the typed one. Each
+// check must stay within 3 times CallPass. The typed call is in no record, so every check scans the
+// whole log (the partial list never fills up and stops early).
+#include <benchmark/benchmark.h>
+
+#include "LogFixture.h"
+#include "core/Globals.h"
+#include "core/Module2Log.h"
+#include "entry/DupeCheck.h"
+
+namespace {
+
+const QString TypedCall = QStringLiteral("W9ZZQ");
+
+// The full log loaded into memory, with the band and mode of most of its contacts.
+class LoadedLog {
+public:
+    LoadedLog()
+    {
+        resetGlobals();
+        G.ProgramFolder = log_.folder();
+        loaded_ = Module2::LoadLog() && G.QSOCount == LogFixture::Records;
+        G.CurrentBand = QStringLiteral("20");
+        G.CurrentMode = QStringLiteral("CW");
+        G.ShowPartialsFlag = 1;
+        G.LoggedOnFlag = 1;
+    }
+    ~LoadedLog() { resetGlobals(); }
+    bool loaded() const { return loaded_; }
+
+private:
+    LogFixture log_;
+    bool loaded_ = false;
+};
+
+} // namespace
+
+static void CallPass(benchmark::State& state)
+{
+    LoadedLog log;
+    if (!log.loaded())
+        state.SkipWithError("the log did not load");
+    for (auto _ : state) {
+        int equal = 0;
+        for (int i = 1; i <= G.QSOCount; ++i)
+            if (QString::compare(G.ContactArrays.ContactCall[i], TypedCall, Qt::CaseInsensitive) == 0)
+                ++equal;
+        benchmark::DoNotOptimize(equal);
+    }
+    state.SetItemsProcessed(state.iterations() * G.QSOCount);
+}
+BENCHMARK(CallPass)->Unit(benchmark::kMicrosecond);
+
+// The last key of "W9ZZQ" typed into the call field.
+static void PartialDupe(benchmark::State& state)
+{
+    LoadedLog log;
+    if (!log.loaded())
+        state.SkipWithError("the log did not load");
+    const QString call = TypedCall.left(4);
+    const int key = TypedCall.back().unicode();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DupeCheck::PartialDupeCheck(call, key));
+    state.SetItemsProcessed(state.iterations() * G.QSOCount);
+}
+BENCHMARK(PartialDupe)->Unit(benchmark::kMicrosecond);
+
+// Leaving the call field with "W9ZZQ", listing the earlier contacts on.
+static void DupCheck2(benchmark::State& state)
+{
+    LoadedLog log;
+    if (!log.loaded())
+        state.SkipWithError("the log did not load");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DupeCheck::DupCheck2(TypedCall, QString(), true));
+    state.SetItemsProcessed(state.iterations() * G.QSOCount);
+}
+BENCHMARK(DupCheck2)->Unit(benchmark::kMicrosecond);

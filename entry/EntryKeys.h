@@ -1,0 +1,225 @@
+#pragma once
+// The entry row of the main windows: the text boxes in which the operator types one contact's
+// exchange, and the decisions their key and focus handlers make, without any widget.
+//
+// Fast entry: letters become capitals, the report fields take digits only, a character that
+// belongs to the next field is carried there (a digit after a complete call goes to the report
+// received, a letter in the report received goes on to the county, a digit in the county goes to
+// the report sent), Space advances, county names complete themselves from the last county of the
+// table upwards, leaving the call field fills the default reports, and Enter anywhere logs.
+// A double quote never enters a field, typed or pasted: it would break the list format of log.txt.
+//
+// `OutEntry` is the out-of-state window's row as a model: it owns the texts, selections and the
+// focus of the fields and the status labels the handlers write. The window forwards each event to
+// the handler of the same name and then shows the model's state in its widgets; everything the
+// row needs from outside itself (logging, the contact list, spoken prompts, the clock button) it
+// asks of an `EntryHost`. The pure decisions below it serve the in-state window as well.
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <array>
+#include <optional>
+
+namespace Entry {
+
+// The fields of the entry row, in tab order. `Other` is any control of the window that is not an
+// entry field (a list or a button that took the focus by a click).
+enum class Field { None, Call, RSTR, Cntry, Sec, RSTS, PostConTime, PostConDate, Other };
+
+struct FieldSpec {
+    Field field;
+    const char* control;        // objectName of the text box
+    const char* outCaption;     // caption in the out-of-state window
+    const char* inCaption;      // caption in the in-state window
+    int captionIndex;           // index of the caption in lblStation (-1: its own label)
+    int tabIndex;
+    int maxLength;              // design maximum (the mode commands change the report fields')
+};
+
+// The seven entry fields, left to right.
+const std::array<FieldSpec, 7>& fieldSpecs();
+const FieldSpec& fieldSpec(Field f);
+
+// Key codes the handlers act on.
+constexpr int KeyBackspace = 8, KeyEnter = 13, KeySpace = 32, KeyQuote = 34;
+
+// Colours of the status labels (&HBBGGRR; ButtonFace is the system colour number).
+constexpr long long ColorTeal = 0xC0C000, ColorRed = 0xFF, ColorLightCyan = 0xFFFFC0,
+                    ColorButtonFace = 0x8000000F;
+
+// One text box as the handlers see it: its text, caret (selStart, 0 = before the first character)
+// and selection, its length limit and whether it is shown.
+struct TextBox {
+    QString text;
+    int selStart = 0;
+    int selLength = 0;
+    int maxLength = 0;   // 0: no limit
+    bool visible = true;
+
+    // A text set from code: caret at the start, nothing selected.
+    void setText(const QString& s);
+    void selectAll();
+    // What the box does with a key its handler let through: Backspace removes the selection or the
+    // character before the caret; a printable character replaces the selection unless the box is
+    // full; other control codes do nothing.
+    void type(int keyAscii);
+    // Pasted or dropped text: double quotes and line breaks are left out, the rest replaces the
+    // selection as far as the length limit allows.
+    void paste(const QString& s);
+};
+
+// Text without double quotes (and without line breaks, which a one-line field cannot hold).
+QString withoutQuotes(const QString& s);
+
+// --- Pure decisions ----------------------------------------------------------------------------
+
+// Whether a digit typed into the call field goes on to the report received: the caret is at the
+// end of a call longer than two characters that, from its second character on, holds a digit, no
+// character below "0" (slash, hyphen, blank) and ends in a letter.
+bool callCarriesDigit(const QString& call, int selStart, int keyAscii);
+
+// The county field's type-ahead: the typed prefix is the text before the caret followed by the
+// key's character; the last name of `names` that begins with it (ignoring case) completes it.
+// The result keeps the prefix as typed, puts the caret after it and selects the rest.
+struct Completion {
+    QString text;
+    int selStart = 0;
+    int selLength = 0;
+};
+std::optional<Completion> countyTypeAhead(const QString& text, int caret, int keyAscii,
+                                          const QStringList& names);
+
+// Whether a Space typed into the county field moves on to the report sent (true) or is typed:
+// it moves on at the end of the text, and inside it when more than one character follows the
+// caret, the next one is not a blank and the text does not begin with "De" or "La".
+bool countySpaceAdvances(const QString& text, int caret);
+
+// Whether the county field upper-cases a key: when it is empty, or when the caret stands inside
+// the text right after a blank.
+bool countyCapitalises(const QString& text, int caret);
+
+// The report the fields get when the call field is left with them empty: "59" in phone mode,
+// "599" otherwise.
+QString defaultReport(const QString& mode);
+
+// The greeting for the authors' calls (ignoring case), none for any other call.
+enum class Window { Out, In };
+std::optional<QString> greeting(const QString& call, Window w);
+
+// Font size in points of the partial-duplicate label: 9 points on the 9600-twip design screen at
+// full size, in proportion otherwise.
+double dupeFontPoints(int screenWidthTwips, int formSizePercent);
+
+// --- The out-of-state window's entry row -------------------------------------------------------
+
+// The labels the entry handlers write.
+struct StatusLabels {
+    QString lblDialog;
+    long long lblDialogBackColor = ColorTeal;
+    QString lblDupe;
+    long long lblDupeBackColor = ColorButtonFace;
+    double lblDupeFontPoints = 0;
+    QString Label19, Label22, Label23;   // continent, bearing, miles
+};
+
+// What the row asks of its window.
+class EntryHost {
+public:
+    virtual ~EntryHost() = default;
+    // Enter in any entry field: log the contact (Outfrm.Mains, see OutLogging).
+    virtual void Mains() {}
+    // Time On, run by Mains while the operating clock is stopped. The window sets the focus to the
+    // call field through OutEntry::setFocus.
+    virtual void cmdLogOn_Click() {}
+    // Starts a spoken prompt (BlindFrm.BlindKeyPhone) and returns at once.
+    virtual void BlindKeyPhone(const QString& name) {}
+    // Whether the spoken prompt still plays.
+    virtual bool promptPlaying() { return false; }
+    // Entering the call field hides cmdEdit and cmdDelete.
+    virtual void hideEditButtons() {}
+    // Rows of the contact list ListView1, and its refill with the recent contacts.
+    virtual int contactListRows() { return 0; }
+    virtual void ListRecentContacts() {}
+    // The tick of "&List Previous Contacts", and the contact list emptied and filled with these
+    // records (the earlier contacts of the call, oldest first).
+    virtual bool listPreviousChecked() { return false; }
+    virtual void listPreviousContacts(const QVector<int>& records) {}
+    // After a logged contact (the tallies are already counted): county lists and score labels.
+    virtual void UpdateCountyLists() {}
+    virtual void ShowScore() {}
+    // After every logging attempt.
+    virtual void ShowQSORates() {}
+};
+
+class OutEntry {
+public:
+    explicit OutEntry(EntryHost* host = nullptr);
+
+    void setHost(EntryHost* host);
+    EntryHost& host() { return *host_; }
+
+    // The boxes and the focus.
+    TextBox txtCall, txtRSTR, txtCntry, txtSec, txtRSTS, txtPostConTime, txtPostConDate;
+    Field focus = Field::Call;
+    StatusLabels labels;
+    // The screen's width in twips (the partial-duplicate font follows it).
+    int screenWidthTwips = 9600;
+
+    TextBox& box(Field f);
+    const TextBox& box(Field f) const;
+
+    // --- What the window calls ---
+    // A character typed into field f (after the window's own key handling let it through): runs
+    // the field's key handler and types what it leaves of the key into that field. The state and
+    // post-contest fields have no handler here: their keys are typed as the window passes them.
+    void keyPress(Field f, int keyAscii);
+    // Pasted or dropped text (no double quote gets in).
+    void paste(Field f, const QString& text);
+    // A text written from outside the row (a list click, the county list window).
+    void setText(Field f, const QString& text);
+    // Selection of field f as the operator left it (mouse, arrow keys).
+    void setSelection(Field f, int selStart, int selLength);
+    // The focus moves to field `to`: the leave handler of the old field and the enter handler of
+    // the new one run, as they do for Tab, Backtab, a click or a handler's own move. Moving to the
+    // field that has the focus runs nothing.
+    void setFocus(Field to);
+    // The next visible entry field after `from` in tab order, wrapping to the call field.
+    Field nextInTabOrder(Field from) const;
+    // Report fields' length limit (the mode commands: CW 3, phone 2, digital 3).
+    void setReportLength(int n);
+
+    // --- The handlers (by their control and event names) ---
+    void txtCall_KeyPress(int& KeyAscii);
+    void txtRSTR_KeyPress(int& KeyAscii);
+    void txtSec_KeyPress(int& KeyAscii);
+    void txtRSTS_KeyPress(int& KeyAscii);
+    void txtCall_Change();
+    void txtRSTS_Change();
+    void txtCall_GotFocus();
+    void txtCall_LostFocus();
+    void txtRSTR_GotFocus();
+    void txtSec_GotFocus();
+    void txtRSTS_GotFocus();
+    // Esc with nothing being sent, and the Clear command.
+    void ClearEntry();
+
+    // Empties the entry the way logging and the duplicate check do: the report sent, the state
+    // field, the call, the report received and the county, then the continent, bearing and miles.
+    void emptyEntry();
+    // Selects the whole text of a field.
+    void selectAll(Field f);
+
+private:
+    void changed(Field f);
+    // Carries a key to another field's handler: ForwardedKey and FieldForwardState name it there.
+    void carry(int& KeyAscii, int state, void (OutEntry::*target)(int&));
+    // Enter in any entry field is swallowed and logs the contact; true when the key was Enter.
+    bool enterLogs(int& KeyAscii);
+    // The target's side of a carry: the key becomes the field's whole text, caret after it.
+    void takeCarried(Field f, int& KeyAscii);
+    EntryHost* host_;
+    EntryHost noHost_;
+};
+
+} // namespace Entry
