@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "core/Module2County.h"
 #include "core/StationSetup.h"
+#include "entry/EntryKeys.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 
@@ -71,23 +72,6 @@ bool sameText(const QString& a, const QString& b) { return a.compare(b, Qt::Case
 // Control keys other than Backspace (Ctrl+C, Ctrl+V, ...) type nothing and complete nothing.
 bool isCommandKey(int k) { return k > 0 && k < KeySpace && k != KeyBackspace; }
 
-// The last of `names` that begins with `prefix` (ignoring case) completes it: the prefix as typed
-// stays, the rest of the name follows, selected.
-std::optional<TextEdit> complete(const QString& prefix, const QStringList& names)
-{
-    for (qsizetype i = names.size() - 1; i >= 0; --i) {
-        const QString& name = names[i];
-        if (name.startsWith(prefix, Qt::CaseInsensitive)) {
-            TextEdit e;
-            e.text = prefix + name.mid(prefix.size());
-            e.selStart = int(prefix.size());
-            e.selLength = int(name.size() - prefix.size());
-            return e;
-        }
-    }
-    return std::nullopt;
-}
-
 void countyKey(KeyResult& r, const QString& text, int caret)
 {
     int& k = r.key;
@@ -106,8 +90,8 @@ void countyKey(KeyResult& r, const QString& text, int caret)
         k = Module2::UpperCaseKey(k);
     if (k <= 0)
         return;
-    if (auto c = complete(t.left(caret) + QChar(char16_t(k)), G.CountyNames)) {
-        r.edit = c;
+    if (const auto c = Entry::countyTypeAhead(t, caret, k, G.CountyNames)) {
+        r.edit = TextEdit{c->text, c->selStart, c->selLength};
         k = 0;
     }
 }
