@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "core/Module2County.h"
 #include "core/StationSetup.h"
+#include "entry/DupeCheck.h"
 #include "entry/EntryKeys.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
@@ -67,7 +68,7 @@ int Cap2(int keyAscii) { return (keyAscii >= 'a' && keyAscii <= 'z') ? keyAscii 
 
 namespace {
 
-bool sameText(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+using DupeCheck::sameText;
 
 // Control keys other than Backspace (Ctrl+C, Ctrl+V, ...) type nothing and complete nothing.
 bool isCommandKey(int k) { return k > 0 && k < KeySpace && k != KeyBackspace; }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "mainwindow/MainLogWindow.h"
 #include "reports/DEEdit.h"
 #include "tests/reports/ContactEditFixture.h"
@@ -53,6 +55,14 @@ protected:
         d.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
         QApplication::processEvents();
+    }
+    // The dialog for record `record`, shown and active.
+    std::unique_ptr<DEEdit> opened(Variant v, int record = 1)
+    {
+        G.EditIndex = record;
+        auto d = std::make_unique<DEEdit>(v, &owner);
+        show(*d);
+        return d;
     }
     template<class T>
     static T* child(QWidget& w, const char* name)
@@ -101,9 +111,8 @@ TEST_F(EditDialogTest, EachVariantHasItsRowsWithTheRecordLoaded)
 TEST_F(EditDialogTest, TypingCompletesCountiesAndKeepsQuotesOut)
 {
     add(contact());
-    G.EditIndex = 1;
-    DEEdit d(Variant::In, &owner);
-    show(d);
+    auto dialog = opened(Variant::In);
+    DEEdit& d = *dialog;
     QLineEdit* county = d.box(Box::County);
     county->setFocus();
     county->setCursorPosition(0);
@@ -131,9 +140,8 @@ TEST_F(EditDialogTest, TypingCompletesCountiesAndKeepsQuotesOut)
 TEST_F(EditDialogTest, EnterStoresAValidBandAndRefusesAnInvalidOne)
 {
     add(contact());
-    G.EditIndex = 1;
-    DEEdit d(Variant::In, &owner);
-    show(d);
+    auto dialog = opened(Variant::In);
+    DEEdit& d = *dialog;
     QLineEdit* band = d.box(Box::Band);
     band->setFocus();
     band->setText(QStringLiteral("12"));
@@ -152,9 +160,8 @@ TEST_F(EditDialogTest, EnterStoresAValidBandAndRefusesAnInvalidOne)
 TEST_F(EditDialogTest, TwoRefusedBoxesDoNotPassTheFocusBackAndForth)
 {
     add(contact());
-    G.EditIndex = 1;
-    DEEdit d(Variant::In, &owner);
-    show(d);
+    auto dialog = opened(Variant::In);
+    DEEdit& d = *dialog;
     QLineEdit* band = d.box(Box::Band);
     QLineEdit* sent = d.box(Box::SentCounty);
     sent->clear();   // refused when left
@@ -186,9 +193,8 @@ TEST_F(EditDialogTest, TwoRefusedBoxesDoNotPassTheFocusBackAndForth)
 TEST_F(EditDialogTest, LeavingABadDateShowsTheMessageAndReturnsTheFocus)
 {
     add(contact());
-    G.EditIndex = 1;
-    DEEdit d(Variant::Out, &owner);
-    show(d);
+    auto dialog = opened(Variant::Out);
+    DEEdit& d = *dialog;
     QLineEdit* date = d.box(Box::Date);
     date->setFocus();
     date->setText(QStringLiteral("2024/02/30"));
@@ -201,9 +207,8 @@ TEST_F(EditDialogTest, LeavingABadDateShowsTheMessageAndReturnsTheFocus)
 TEST_F(EditDialogTest, EscDoesNotCloseTheDialog)
 {
     add(contact());
-    G.EditIndex = 1;
-    DEEdit d(Variant::Out, &owner);
-    show(d);
+    auto dialog = opened(Variant::Out);
+    DEEdit& d = *dialog;
     QTest::keyClick(d.box(Box::Call), Qt::Key_Escape);
     EXPECT_TRUE(d.isVisible());
 }
@@ -212,9 +217,8 @@ TEST_F(EditDialogTest, DeleteDupeHidesTheDialogAndRunsTheWindowsDelete)
 {
     add(contact());
     add(contact(QStringLiteral("K1AA")));
-    G.EditIndex = 2;
-    DEEdit d(Variant::Out, &owner);
-    show(d);
+    auto dialog = opened(Variant::Out, 2);
+    DEEdit& d = *dialog;
     d.box(Box::Call)->setText(QStringLiteral("w9abc"));
     bool visibleDuringDelete = true;
     owner.onDelete = [&] { visibleDuringDelete = d.isVisible(); };
