@@ -204,5 +204,13 @@ void DEEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    // Enter presses the focused button; in a box it runs Done through the box's key handler.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget()); b && b->isVisible()) {
+            event->accept();
+            b->click();
+            return;
+        }
+    }
     QDialog::keyPressEvent(event);
 }

@@ -204,13 +204,18 @@ TEST_F(EditDialogTest, LeavingABadDateShowsTheMessageAndReturnsTheFocus)
     EXPECT_TRUE(date->hasFocus());
 }
 
-TEST_F(EditDialogTest, EscDoesNotCloseTheDialog)
+TEST_F(EditDialogTest, EscDoesNotCloseTheDialogAndEnterPressesTheFocusedButton)
 {
     add(contact());
     auto dialog = opened(Variant::Out);
     DEEdit& d = *dialog;
     QTest::keyClick(d.box(Box::Call), Qt::Key_Escape);
     EXPECT_TRUE(d.isVisible());
+    d.box(Box::Call)->setText(QStringLiteral("K9NEW"));
+    d.cmdDone->setFocus();
+    QTest::keyClick(d.cmdDone, Qt::Key_Return);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(G.ContactArrays.ContactCall[1], "K9NEW");
 }
 
 TEST_F(EditDialogTest, DeleteDupeHidesTheDialogAndRunsTheWindowsDelete)
