@@ -91,6 +91,8 @@ void DesignLayout::setColumns(QTableWidget* list, const QVector<double>& twips)
     storeColumns(list, twips);
 }
 
+void DesignLayout::setColumns(QTreeView* list, const QVector<double>& twips) { storeColumns(list, twips); }
+
 void DesignLayout::storeColumns(QWidget* list, const QVector<double>& twips)
 {
     const int i = int(widgets_.indexOf(list));

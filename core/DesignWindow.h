@@ -14,6 +14,7 @@
 #include "core/ModFormResize.h"
 
 class QTableWidget;
+class QTreeView;
 class QTreeWidget;
 class VbLine;
 namespace Platform { struct Screen; }
@@ -43,6 +44,8 @@ public:
     // Column widths (twips) of a registered list view; adds columns when it has fewer.
     void setColumns(QTreeWidget* list, const QVector<double>& twips);
     void setColumns(QTableWidget* list, const QVector<double>& twips);
+    // A view over a model: the model gives the columns.
+    void setColumns(QTreeView* list, const QVector<double>& twips);
 
     FormGeometry& geometry() { return geometry_; }
     ControlGeometry* control(const QString& objectName);

@@ -117,6 +117,9 @@ struct Globals {
     uint8_t MissingFieldFlag = 0, BadCountyFlag = 0, BadSectionFlag = 0;
     QDateTime DupeTime;
 
+    // Contact list: 1 while it shows every contact, 0 for the last 20 (never saved).
+    uint8_t ListAllFlag = 0;
+
     // Main window entry wiring: the local time of the last Time On.
     QDateTime LogOnTime;
 };

@@ -97,8 +97,11 @@ QLineEdit* EntryRowView::widget(Field f) const
 
 void EntryRowView::run(const std::function<void()>& f)
 {
-    if (depth_++ == 0)
+    if (depth_++ == 0) {
         pull();
+        for (size_t k = 0; k < before_.size(); ++k)
+            before_[k] = row_.box(Entry::fieldSpecs()[k].field);
+    }
     f();
     if (--depth_ == 0)
         show();
@@ -160,9 +163,17 @@ void EntryRowView::show()
     for (size_t k = 0; k < specs.size(); ++k) {
         const Entry::TextBox& b = row_.box(specs[k].field);
         QLineEdit* e = w_.fields[k];
-        e->setMaxLength(b.maxLength > 0 ? b.maxLength : 32767);
+        // Setting the limit puts the caret at the end: only a change is applied.
+        if (const int max = b.maxLength > 0 ? b.maxLength : 32767; e->maxLength() != max)
+            e->setMaxLength(max);
+        // A field the event left alone keeps what the widget shows (a caret put there from
+        // outside the row stays).
+        const Entry::TextBox& was = before_[k];
+        const bool changed = b.text != was.text || b.selStart != was.selStart || b.selLength != was.selLength;
         if (e->text() != b.text)
             e->setText(b.text);
+        else if (!changed)
+            continue;
         if (b.selLength > 0) {
             e->setSelection(b.selStart, b.selLength);
         } else {

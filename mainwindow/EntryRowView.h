@@ -75,8 +75,6 @@ public:
     void keyPress(Entry::Field f, int& keyAscii);
     void paste(Entry::Field f, const QString& text);
 
-    // Shows the row's state in the widgets.
-    void show();
 
     // The entry field a widget is, Field::None for any other.
     Entry::Field fieldOf(const QObject* widget) const;
@@ -90,11 +88,15 @@ private:
     void edited(Entry::Field f, const QString& text, bool byUser);
     void takeSelection(Entry::Field f);
     void pull();
+    // Shows the row's state in the widgets: the labels and the focus, and the fields the event
+    // changed.
+    void show();
 
     Entry::OutEntry& row_;
     EntryWidgets w_;
     QPointer<QWidget> scope_;
     QVector<QPointer<QObject>> hooks_;   // the key and paste filters on the fields
+    std::array<Entry::TextBox, 7> before_{};   // the fields as the event found them
     int depth_ = 0;
     bool showing_ = false;
 };

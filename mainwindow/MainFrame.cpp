@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include "core/Colors.h"
@@ -82,6 +83,17 @@ MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
     buildControls();
     connectEntry();
     spotPanel_ = MainServices::makeSpotPanel(*this);
+    ContactListControls list;
+    list.ListView1 = ListView1;
+    list.cmdList = cmdList;
+    list.cmdEdit = cmdEdit;
+    list.cmdDelete = cmdDelete;
+    list.mnuRecall = action(QStringLiteral("mnuRecall"));
+    list.mnuListPrevious = action(QStringLiteral("mnuListPrevious"));
+    list.mnuCopyListtoClipboard = action(QStringLiteral("mnuCopyListtoClipboard"));
+    list.txtCall = txtCall;
+    list.txtSec = txtSec;
+    contactList_ = std::make_unique<ContactListPanel>(which, this, this, list, [this] { ReloadLog(); });
     applyLayout();
     Form1::registerMainWindow(this, which == MainWindows::Which::Out);
 }
@@ -152,10 +164,8 @@ void MainFrame::buildControls()
     lblDupe->setAutoFillBackground(true);   // the palette's button-face colour until a check paints it
 
     // Contact list and its buttons.
-    ListView1 = design_.add<QTreeWidget>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, 6120, 2220, 8.25,
-                                         client_);
-    ListView1->setRootIsDecorated(false);
-    ListView1->setColumnCount(0);
+    ListView1 = design_.add<QTreeView>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, 6120, 2220, 8.25,
+                                       client_);
     ListView1->setToolTip(QStringLiteral("Click record to edit or delete."));
     cmdList = design_.add<QPushButton>(QStringLiteral("cmdList"), Kind::CommandButton, 120, 4560, 1080, 330, 8.25,
                                        client_);
@@ -561,29 +571,39 @@ void MainFrame::closeSetupWindow()
 void MainFrame::addListColumns()
 {
     const double windowWidth = design_.geometry().width;
-    auto fill = [&](QTreeWidget* list, const QVector<MainVariants::Column>& cols) {
+    struct Columns {
         QStringList headers;
         QVector<double> widths;
+        QVector<Qt::Alignment> alignments;
+    };
+    auto columns = [&](const QVector<MainVariants::Column>& cols) {
+        Columns out;
         for (const MainVariants::Column& c : cols) {
-            headers << c.header;
-            widths << MainLoad::columnWidth(c.twips, windowWidth);
-        }
-        list->setColumnCount(int(cols.size()));
-        list->setHeaderLabels(headers);
-        for (int i = 0; i < cols.size(); ++i) {
+            out.headers << c.header;
+            out.widths << MainLoad::columnWidth(c.twips, windowWidth);
             Qt::Alignment a = Qt::AlignLeft;
-            if (cols[i].align == MainVariants::Column::Align::Right)
+            if (c.align == MainVariants::Column::Align::Right)
                 a = Qt::AlignRight;
-            else if (cols[i].align == MainVariants::Column::Align::Center)
+            else if (c.align == MainVariants::Column::Align::Center)
                 a = Qt::AlignHCenter;
-            list->headerItem()->setTextAlignment(i, a | Qt::AlignVCenter);
+            out.alignments << a;
         }
-        design_.setColumns(list, widths);
+        return out;
+    };
+    auto fill = [&](QTreeWidget* list, const QVector<MainVariants::Column>& cols) {
+        const Columns c = columns(cols);
+        list->setColumnCount(int(cols.size()));
+        list->setHeaderLabels(c.headers);
+        for (int i = 0; i < cols.size(); ++i)
+            list->headerItem()->setTextAlignment(i, c.alignments[i] | Qt::AlignVCenter);
+        design_.setColumns(list, c.widths);
     };
     QVector<MainVariants::Column> contact = variant_.contactColumns;
     if (variant_.roverColumn && G.RoverFlag == 1)
         contact << variant_.roverCountyColumn;
-    fill(ListView1, contact);
+    const Columns c = columns(contact);
+    contactList_->setColumns(c.headers, c.alignments);
+    design_.setColumns(ListView1, c.widths);
     if (variant_.changeCountyMenu && G.RoverFlag != 1)
         action(QStringLiteral("mnuChangeCounty"))->setEnabled(false);
     fill(txtDX, MainVariants::spotColumns());
@@ -750,10 +770,11 @@ void MainFrame::ShowOperatingTime()
 void MainFrame::ReloadLog()
 {
     const LogReload::Result r = LogReload::ReloadLog(Tallies::gridViewFromCaption(Command1->text()));
-    if (!r.loaded)
-        return;
-    showTallies(r);
-    FillCountyLists();
+    if (r.loaded) {
+        showTallies(r);
+        FillCountyLists();
+    }
+    contactList_->ListRecentContacts();
 }
 
 void MainFrame::showTallies(const LogReload::Result& r)
@@ -822,7 +843,7 @@ void MainFrame::DisplayBandMapLabels()
         spotPanel_->DisplayBandMapLabels();
 }
 
-void MainFrame::cmdDelete_Click() {}
+void MainFrame::cmdDelete_Click() { contactList_->cmdDelete_Click(); }
 void MainFrame::Form_KeyDown(int&, int&) {}
 void MainFrame::Form_KeyPress(int& KeyAscii)
 {
@@ -1062,15 +1083,11 @@ void MainFrame::cmdLogOn_Click()
 void MainFrame::BlindKeyPhone(const QString&) {}
 bool MainFrame::promptPlaying() { return false; }
 
-void MainFrame::hideEditButtons()
-{
-    cmdEdit->hide();
-    cmdDelete->hide();
-}
+void MainFrame::hideEditButtons() { contactList_->hideEditButtons(); }
 
-int MainFrame::contactListRows() { return ListView1->topLevelItemCount(); }
+int MainFrame::contactListRows() { return contactList_->rows(); }
 
-void MainFrame::ListRecentContacts() {}
+void MainFrame::ListRecentContacts() { contactList_->ListRecentContacts(); }
 
 bool MainFrame::listPreviousChecked()
 {
@@ -1078,4 +1095,4 @@ bool MainFrame::listPreviousChecked()
     return a && a->isChecked();
 }
 
-void MainFrame::listPreviousContacts(const QVector<int>&) {}
+void MainFrame::listPreviousContacts(const QVector<int>& records) { contactList_->showRecords(records); }

@@ -18,6 +18,7 @@
 #include "entry/CountyLists.h"
 #include "entry/EntryKeys.h"
 #include "entry/ReloadLog.h"
+#include "mainwindow/ContactListPanel.h"
 #include "mainwindow/MainLogWindow.h"
 #include "mainwindow/MainServices.h"
 #include "mainwindow/MainVariants.h"
@@ -30,6 +31,7 @@ class EntryRowView;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QTreeView;
 class QTreeWidget;
 class VbLine;
 class VbTimer;
@@ -128,6 +130,9 @@ public:
     void BandFreqConversion(float& frequencyValue) override;
     void ModeSelection(QString& strMode) override;
 
+    // The contact list ListView1 with its buttons and menu items.
+    ContactListPanel& contactList() const { return *contactList_; }
+
     // The band-map panel behind PacketResize and the band-map procedures (none without spots).
     MainServices::SpotPanel* spotPanel() const { return spotPanel_.get(); }
 
@@ -163,7 +168,7 @@ public:
     QLabel* lblDupe = nullptr;
     QPushButton* cmdDup = nullptr;     // partial duplicates "On" / "Off"
     // Contact list.
-    QTreeWidget* ListView1 = nullptr;
+    QTreeView* ListView1 = nullptr;    // the rows are ContactList::Model's
     QPushButton* cmdList = nullptr;
     QPushButton* cmdEdit = nullptr;
     QPushButton* cmdDelete = nullptr;
@@ -243,6 +248,7 @@ private:
     QWidget* client_ = nullptr;
     DesignLayout design_;
     std::unique_ptr<MainServices::SpotPanel> spotPanel_;
+    std::unique_ptr<ContactListPanel> contactList_;
     CountyLists::Model countyLists_;
     Entry::OutEntry* row_ = nullptr;
     std::unique_ptr<EntryRowView> entryView_;

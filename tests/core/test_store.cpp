@@ -3,32 +3,7 @@
 
 #include <QFileInfo>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
-
-// Makes file writes beyond `bytes` fail (EFBIG) while it lives, whatever the user's rights.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lim = old_;
-        lim.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
 
 // What the out-of-state window's logging does: the next slot gets only the fields it sets.
 bool logOutOfStateContact(QString* error = nullptr)

@@ -10,11 +10,36 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include "core/Globals.h"
 #include "core/Module2Log.h"
 #include "platform/Clock.h"
 #include "platform/Exit.h"
 #include "platform/Prompts.h"
+
+// Makes file writes beyond `bytes` fail (EFBIG) while it lives, whatever the user's rights.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lim = old_;
+        lim.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
 
 // The two example contacts: made inside the contest state (fields 4 and 7 set, a rig frequency)
 // and outside it (fields 4 and 7 never set, no rig).

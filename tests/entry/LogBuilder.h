@@ -12,6 +12,10 @@ struct Contact {
     QString time = QStringLiteral("14:00:00");
     QString call = QStringLiteral("K9ABC");
     QString band = QStringLiteral("20");
+    QString sentCounty = QString();
+    QString rstSent = QStringLiteral("599");
+    QString rstRcvd = QStringLiteral("599");
+    QString frequency = QString();
 };
 
 // Stores the contact as the next record (G.QSOCount + 1) and returns its number.
@@ -21,14 +25,16 @@ inline int add(const Contact& c)
     auto& a = G.ContactArrays;
     a.clearSlot(i);
     a.ContactCall[i] = c.call;
-    a.ContactRSTSent[i] = QStringLiteral("599");
-    a.ContactRSTRcvd[i] = QStringLiteral("599");
+    a.ContactRSTSent[i] = c.rstSent;
+    a.ContactRSTRcvd[i] = c.rstRcvd;
     a.ContactSPC[i] = c.spc;
     a.ContactCounty[i] = c.county;
     a.ContactDate[i] = c.date;
     a.ContactTime[i] = c.time;
     a.ContactMode[i] = c.mode;
     a.ContactBand[i] = c.band;
+    a.ContactSentCounty[i] = c.sentCounty;
+    a.ContactFrequency[i] = c.frequency;
     return i;
 }
 

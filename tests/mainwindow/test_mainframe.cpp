@@ -28,68 +28,14 @@
 #include "platform/Exit.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
-#include "tests/core/test_store_fixture.h"
+#include "tests/mainwindow/MainFrameFixture.h"
 
 namespace {
-
-struct FakeRig : MainServices::Rig {
-    int starts = 0;
-    void Command1_Click() override { ++starts; }
-};
 
 const QByteArray kLog =
     "\"W9AAA\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"
     "\"K9BBB\",\"59\",\"59\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:05:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n"
     "\"N9CCC\",\"599\",\"599\",\"\",\"Allen\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:15:00\",\"CW\",\"40\",0,\"\",\"\",\"\"\r\n";
-
-class MainFrameTest : public StoreTest {
-protected:
-    void SetUp() override
-    {
-        StoreTest::SetUp();
-        ASSERT_TRUE(QDir().mkpath(G.DataFolder + QStringLiteral("/BACKUP")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/county2.txt"), dir.filePath(QStringLiteral("county2.txt"))));
-        G.PartyState = QStringLiteral("IN");
-        G.CurrentMode = QStringLiteral("CW");
-        G.CurrentBand = QStringLiteral("20");
-        G.FormSizePercent = 100;
-        G.RigType = QStringLiteral("None");
-        G.UtcOffsetHours = 4;
-        G.WorkedColor = 0x0000FF;   // red
-        G.UnworkedColor = 0;
-        clock.set(QDateTime(QDate(2024, 5, 4), QTime(14, 30, 0), Qt::UTC), -4 * 3600);
-        Platform::setScreenOverride(Platform::Screen::ofSize(9600, 7200));
-        MainServices::setRig(&rig);
-    }
-    void TearDown() override
-    {
-        MainServices::setRig(nullptr);
-        Platform::setScreenOverride(std::nullopt);
-        StoreTest::TearDown();
-    }
-
-    // A loaded window; the start question is answered Yes unless the test queued other answers.
-    template<class W>
-    std::unique_ptr<W> loaded(bool answerYes = true)
-    {
-        if (answerYes)
-            prompts.answer(Platform::Answer::Yes);
-        auto w = std::make_unique<W>();
-        w->Form_Load();
-        return w;
-    }
-
-    static QStringList headers(QTreeWidget* list)
-    {
-        QStringList out;
-        for (int i = 0; i < list->columnCount(); ++i)
-            out << list->headerItem()->text(i);
-        return out;
-    }
-    static QLabel* label(QWidget* w, const QString& name) { return w->findChild<QLabel*>(name); }
-
-    FakeRig rig;
-};
 
 TEST_F(MainFrameTest, OutOfStateWindowLoads)
 {

@@ -13,7 +13,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -23,11 +23,8 @@
 #include "core/Globals.h"
 #include "entry/EntryKeys.h"
 #include "mainwindow/Infrm.h"
-#include "mainwindow/MainServices.h"
 #include "mainwindow/Outfrm.h"
-#include "platform/Prompts.h"
-#include "platform/Screen.h"
-#include "tests/core/test_store_fixture.h"
+#include "tests/mainwindow/MainFrameFixture.h"
 
 namespace {
 
@@ -35,38 +32,19 @@ namespace {
 const QByteArray kK9abcMarion =
     "\"K9ABC\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:30:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
 
-class OutEntryWindowTest : public StoreTest {
+class OutEntryWindowTest : public MainFrameTest {
 protected:
-    void SetUp() override
-    {
-        StoreTest::SetUp();
-        ASSERT_TRUE(QDir().mkpath(G.DataFolder + QStringLiteral("/BACKUP")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/county2.txt"),
-                                dir.filePath(QStringLiteral("county2.txt"))));
-        G.PartyState = QStringLiteral("IN");
-        G.CurrentMode = QStringLiteral("CW");
-        G.CurrentBand = QStringLiteral("20");
-        G.FormSizePercent = 100;
-        G.RigType = QStringLiteral("None");
-        G.OutOfStateFlag = 1;
-        G.UtcOffsetHours = 4;
-        clock.set(QDateTime(QDate(2024, 5, 4), QTime(14, 30, 0), Qt::UTC), -4 * 3600);
-        Platform::setScreenOverride(Platform::Screen::ofSize(9600, 7200));
-    }
     void TearDown() override
     {
         w.reset();
-        Platform::setScreenOverride(std::nullopt);
-        StoreTest::TearDown();
+        MainFrameTest::TearDown();
     }
 
     // The window loaded (the start question answered Yes), shown and active.
     template<class W = Outfrm>
     std::unique_ptr<W> shown()
     {
-        prompts.answer(Platform::Answer::Yes);
-        auto win = std::make_unique<W>();
-        win->Form_Load();
+        auto win = loaded<W>();
         win->show();
         win->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(win.get()));
@@ -94,6 +72,15 @@ protected:
     }
     static long long backColor(const QLabel* l) { return Colors::toNumber(l->palette().color(QPalette::Window)); }
     QLabel* header(int index) const { return w->lblStation[index]; }
+    // The texts of row `row` of the contact list.
+    QStringList listRow(int row) const
+    {
+        QStringList out;
+        const QAbstractItemModel* m = w->ListView1->model();
+        for (int c = 0; c < m->columnCount(); ++c)
+            out << m->index(row, c).data().toString();
+        return out;
+    }
     QStringList entryTexts() const
     {
         return {w->txtCall->text(), w->txtRSTR->text(), w->txtSec->text(), w->txtRSTS->text()};
@@ -153,13 +140,20 @@ TEST_F(OutEntryWindowTest, TypedContactEndsInLogTxtAndEveryDisplay)
     EXPECT_TRUE(w->List1->findItems(QStringLiteral("Marion"), Qt::MatchFixedString).isEmpty());
     EXPECT_EQ(header(5)->text(), QStringLiteral("Counties Worked - 1"));
     EXPECT_EQ(header(7)->text(), QStringLiteral("Counties To Go - 91"));
+    // The contact list, newest first.
+    ASSERT_EQ(w->ListView1->model()->rowCount(), 1);
+    EXPECT_EQ(listRow(0), QStringList({"1", "K9ABC", "599", "Marion", "599", "05/04 14:30", "CW", "20"}));
 }
 
 TEST_F(OutEntryWindowTest, DuplicateIsRefusedInRedAndAnotherCountyIsLogged)
 {
-    writeLog(kOutStateLine);   // K9XYZ, 20 m CW, Marion, record 1
+    // K9XYZ, 20 m CW, Marion, record 1; W9AAA record 2.
+    const QByteArray log = kOutStateLine + QByteArray(kOutStateLine).replace("K9XYZ", "W9AAA");
+    writeLog(log);
     open();
     G.LoggedOnFlag = 1;
+    w->action(QStringLiteral("mnuListPrevious"))->setChecked(true);
+    EXPECT_EQ(w->ListView1->model()->rowCount(), 2);
 
     // Partial duplicates while the call is typed.
     keys(QStringLiteral("k9x"));
@@ -174,18 +168,21 @@ TEST_F(OutEntryWindowTest, DuplicateIsRefusedInRedAndAnotherCountyIsLogged)
     EXPECT_EQ(w->lblDialog->text(), QStringLiteral("Duplicate Unless Rover!  K9XYZ  2024/05/04  14:02:11   Rec#  1"));
     EXPECT_EQ(backColor(w->lblDialog), Entry::ColorRed);
     EXPECT_EQ(w->txtSec->text(), QStringLiteral("Marion"));
+    // With "List Previous Contacts" ticked the contact list shows the earlier contacts of the call.
+    ASSERT_EQ(w->ListView1->model()->rowCount(), 1);
+    EXPECT_EQ(listRow(0).mid(0, 2), QStringList({"1", "K9XYZ"}));
 
     // Same call, band, mode and county: refused.
     const int beepsBefore = prompts.beeps();
     key(Qt::Key_Return);
-    EXPECT_EQ(readLog(), kOutStateLine);
-    EXPECT_EQ(G.QSOCount, 1);
+    EXPECT_EQ(readLog(), log);
+    EXPECT_EQ(G.QSOCount, 2);
     EXPECT_EQ(w->lblDialog->text(), QStringLiteral("Duplicate K9XYZ  2024/05/04  14:02:11   Rec#  1"));
     EXPECT_EQ(backColor(w->lblDialog), Entry::ColorRed);
     EXPECT_EQ(prompts.beeps(), beepsBefore + 1);
     EXPECT_EQ(entryTexts(), QStringList({"", "", "", ""}));
     EXPECT_EQ(focused(), w->txtCall);
-    EXPECT_EQ(w->lblTotScore->text(), QStringLiteral("2"));
+    EXPECT_EQ(w->lblTotScore->text(), QStringLiteral("4"));
 
     // The first key afterwards returns the status line to teal.
     keys(QStringLiteral("k"));
@@ -196,8 +193,8 @@ TEST_F(OutEntryWindowTest, DuplicateIsRefusedInRedAndAnotherCountyIsLogged)
     keys(QStringLiteral("ham"));
     EXPECT_EQ(w->txtSec->text(), QStringLiteral("Hamilton"));
     key(Qt::Key_Return);
-    ASSERT_EQ(G.QSOCount, 2);
-    EXPECT_EQ(G.ContactArrays.ContactCounty[2], QStringLiteral("Hamilton"));
+    ASSERT_EQ(G.QSOCount, 3);
+    EXPECT_EQ(G.ContactArrays.ContactCounty[3], QStringLiteral("Hamilton"));
     EXPECT_TRUE(readLog().endsWith(QByteArray(kK9abcMarion).replace("K9ABC", "K9XYZ").replace("Marion", "Hamilton")));
     EXPECT_EQ(items(w->List2), QStringList({"Hamilton", "Marion"}));
 }
@@ -337,10 +334,24 @@ TEST_F(OutEntryWindowTest, ButtonsAndListsWorkTheEntry)
     QTest::mouseClick(w->Command1, Qt::LeftButton);
     EXPECT_EQ(w->Command1->text(), QStringLiteral("All Modes"));
     EXPECT_EQ(items(w->List2), QStringList{QStringLiteral("Marion")});
+    G.CurrentMode = QStringLiteral("CW");
 
     // The Clear command.
     w->action(QStringLiteral("mnuClear"))->trigger();
     EXPECT_EQ(entryTexts(), QStringList({"", "", "", ""}));
+    EXPECT_EQ(focused(), w->txtCall);
+
+    // Texts written into the fields from outside reach the entry row: Recall puts the newest
+    // call into the call field and moves on to the county, which leaves the call field.
+    w->action(QStringLiteral("mnuRecall"))->trigger();
+    EXPECT_EQ(w->row().txtCall.text, QStringLiteral("K9XYZ"));
+    EXPECT_EQ(G.WildCall, QStringLiteral("K9XYZ"));
+    EXPECT_EQ(focused(), w->txtSec);
+    EXPECT_EQ(w->row().focus, Entry::Field::Sec);
+    EXPECT_EQ(w->txtSec->text(), QStringLiteral("Marion"));
+    EXPECT_EQ(backColor(w->lblDialog), Entry::ColorRed);
+    w->txtSec->setText(QStringLiteral("Vigo"));   // as the county list window does
+    EXPECT_EQ(w->row().txtSec.text, QStringLiteral("Vigo"));
 }
 
 } // namespace

@@ -1,0 +1,216 @@
+#include "reports/DEEdit.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+#include "core/Form1.h"
+#include "mainwindow/MainLogWindow.h"
+#include "platform/KeyEvents.h"
+
+using ContactEdit::Box;
+using Kind = ControlGeometry::Kind;
+
+namespace {
+
+// Design rectangle columns and rows, in twips.
+constexpr double ButtonLeft = 120, CaptionLeft = 1440, BoxLeft = 2760, WarningLeft = 4920;
+constexpr double CaptionWidth = 1200, BoxWidth = 2040, WarningWidth = 1200, ButtonWidth = 1200;
+constexpr double FirstRowTop = 540, RowPitch = 420, BoxHeight = 285, ButtonHeight = 375;
+constexpr double ClientWidth = 6240;
+
+double rowTop(int i) { return FirstRowTop + i * RowPitch; }
+
+void styleWarning(QLabel* l)
+{
+    // White on maroon.
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, QColor(0x80, 0, 0));
+    p.setColor(QPalette::WindowText, Qt::white);
+    l->setPalette(p);
+    l->setAutoFillBackground(true);
+}
+
+} // namespace
+
+DEEdit::DEEdit(ContactEdit::Variant variant, MainLogWindow* owner, QWidget* parent)
+    : QDialog(parent),
+      design_(this, ClientWidth, rowTop(int(ContactEdit::rows(variant).size())) + ButtonHeight + 300),
+      editor_(variant),
+      owner_(owner)
+{
+    setObjectName(ContactEdit::formName(variant));
+    setWindowTitle(QStringLiteral("Edit Contact Entry"));
+    setModal(true);
+
+    lblTitle = design_.add<QLabel>(QStringLiteral("lblTitle"), Kind::Label, CaptionLeft, 150, 3000, 285, 9.75);
+    lblTitle->setText(QStringLiteral("Edit Contact:"));
+
+    const QVector<ContactEdit::Row>& rows = ContactEdit::rows(variant);
+    QWidget* previous = nullptr;
+    for (int i = 0; i < rows.size(); ++i) {
+        const ContactEdit::Row& r = rows[i];
+        const Box b = r.box;
+        auto* caption = design_.add<QLabel>(QStringLiteral("lblRow(%1)").arg(i), Kind::Label, CaptionLeft,
+                                            rowTop(i) + 30, CaptionWidth, 255);
+        caption->setText(QLatin1String(r.caption));
+        QLineEdit* edit = design_.add<QLineEdit>(QLatin1String(r.control), Kind::TextBox, BoxLeft, rowTop(i),
+                                                 BoxWidth, BoxHeight);
+        boxes_[ContactEdit::indexOf(b)] = edit;
+        if (r.warning) {
+            QLabel* w = design_.add<QLabel>(QLatin1String(r.warning), Kind::Label, WarningLeft, rowTop(i),
+                                            WarningWidth, BoxHeight);
+            w->setText(b == Box::Call ? ContactEdit::DupeWarningText : ContactEdit::InvalidWarningText);
+            styleWarning(w);
+            w->hide();
+            warnings_[ContactEdit::indexOf(b)] = w;
+        }
+        KeyEvents::hook(edit, [this, b](int& k) { KeyPress(b, k); });
+        KeyEvents::filterPaste(edit, [b](const QString& s) { return ContactEdit::cleanPaste(b, s); });
+        edit->installEventFilter(this);
+        if (previous)
+            setTabOrder(previous, edit);
+        previous = edit;
+    }
+
+    cmdDone = design_.add<QPushButton>(QStringLiteral("cmdDone"), Kind::CommandButton,
+                                       (ClientWidth - ButtonWidth) / 2, rowTop(int(rows.size())) + 60, ButtonWidth,
+                                       ButtonHeight);
+    cmdDone->setText(QStringLiteral("Done"));
+    setTabOrder(previous, cmdDone);
+    // At the left, under the call row.
+    cmdDeleteDupe = design_.add<QPushButton>(QStringLiteral("cmdDeleteDupe"), Kind::CommandButton, ButtonLeft,
+                                             rowTop(1), ButtonWidth, ButtonHeight);
+    cmdDeleteDupe->setText(QStringLiteral("Delete Dupe"));
+    cmdDeleteDupe->hide();
+    for (QPushButton* b : {cmdDone, cmdDeleteDupe}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    connect(cmdDone, &QPushButton::clicked, this, [this] { cmdDone_Click(); });
+    connect(cmdDeleteDupe, &QPushButton::clicked, this, [this] { cmdDeleteDupe_Click(); });
+
+    Form_Load();
+}
+
+void DEEdit::Form_Load()
+{
+    design_.resizeForm();
+    editor_.Form_Load();
+    for (QLineEdit* b : boxes_)
+        if (b)
+            b->setText(QString());
+    showState();
+    box(Box::Call)->setFocus();
+}
+
+void DEEdit::readBoxes()
+{
+    for (int i = 0; i < ContactEdit::BoxCount; ++i)
+        if (boxes_[i])
+            editor_.text[i] = boxes_[i]->text();
+}
+
+void DEEdit::showState()
+{
+    for (int i = 0; i < ContactEdit::BoxCount; ++i) {
+        if (boxes_[i] && boxes_[i]->text() != editor_.text[i])
+            boxes_[i]->setText(editor_.text[i]);
+        if (warnings_[i])
+            warnings_[i]->setVisible(editor_.warning[i]);
+    }
+    cmdDeleteDupe->setVisible(editor_.deleteDupeShown);
+    if (editor_.focusRequest) {
+        const Box b = *editor_.focusRequest;
+        editor_.focusRequest.reset();
+        returnFocus(b);
+    }
+}
+
+void DEEdit::returnFocus(Box b)
+{
+    QLineEdit* target = box(b);
+    if (!target || target->hasFocus())
+        return;
+    movingFocus_ = true;
+    target->setFocus(Qt::OtherFocusReason);
+    movingFocus_ = false;
+}
+
+void DEEdit::LostFocus(Box b)
+{
+    readBoxes();
+    editor_.leaveCheck(b);
+    showState();
+}
+
+void DEEdit::cmdDone_Click()
+{
+    readBoxes();
+    const bool stored = editor_.cmdDone_Click();
+    showState();
+    if (stored)
+        accept();
+}
+
+void DEEdit::cmdDeleteDupe_Click()
+{
+    hide();
+    MainLogWindow* owner = owner_ ? owner_ : Form1::target();
+    if (owner)
+        owner->cmdDelete_Click();
+}
+
+void DEEdit::KeyPress(Box b, int& KeyAscii)
+{
+    QLineEdit* edit = box(b);
+    const int caret = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    const ContactEdit::KeyResult r = ContactEdit::keyPress(variant(), b, edit->text(), caret, KeyAscii);
+    KeyAscii = r.key;
+    if (r.runDone) {
+        cmdDone_Click();
+        return;
+    }
+    if (r.edit) {
+        edit->setText(r.edit->text);
+        if (r.edit->selLength > 0)
+            edit->setSelection(r.edit->selStart, r.edit->selLength);
+        else
+            edit->setCursorPosition(r.edit->selStart);
+    }
+}
+
+bool DEEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut && !movingFocus_ && isVisible()) {
+        // Leaving the box for another control of the dialog; not another window coming up.
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+        if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason) {
+            for (int i = 0; i < ContactEdit::BoxCount; ++i)
+                if (boxes_[i] == watched)
+                    LostFocus(static_cast<Box>(i));
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void DEEdit::keyPressEvent(QKeyEvent* event)
+{
+    // The dialog has no Cancel: Esc does not close it.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    // Enter presses the focused button; in a box it runs Done through the box's key handler.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget()); b && b->isVisible()) {
+            event->accept();
+            b->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,243 @@
+// The edit dialog as a window: its controls, typing into its boxes, Enter, the focus going back to
+// a refused box, and Delete Dupe.
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "mainwindow/MainLogWindow.h"
+#include "reports/DEEdit.h"
+#include "tests/reports/ContactEditFixture.h"
+
+namespace {
+
+using ContactEdit::Box;
+using ContactEdit::Variant;
+
+// A main window that only counts its Delete commands.
+struct FakeOwner : MainLogWindow {
+    int deletes = 0;
+    std::function<void()> onDelete;
+    void cmdDelete_Click() override
+    {
+        ++deletes;
+        if (onDelete)
+            onDelete();
+    }
+    void Form_KeyDown(int&, int&) override {}
+    void Form_KeyPress(int&) override {}
+    void mnuBand10Ch_Click() override {}
+    void mnuBand15Ch_Click() override {}
+    void mnuBand160Ch_Click() override {}
+    void mnuBand20Ch_Click() override {}
+    void mnuBand40Ch_Click() override {}
+    void mnuBand6Ch_Click() override {}
+    void mnuBand80Ch_Click() override {}
+    void Mains() override {}
+    void PacketResize() override {}
+    void BandMapSpots(QVariant&, QVariant&, QVariant&) override {}
+    void DisplayBandMapLabels() override {}
+    void BandFreqConversion(float&) override {}
+    void ModeSelection(QString&) override {}
+};
+
+class EditDialogTest : public ContactEditTest {
+protected:
+    void show(DEEdit& d)
+    {
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        QApplication::processEvents();
+    }
+    // The dialog for record `record`, shown and active.
+    std::unique_ptr<DEEdit> opened(Variant v, int record = 1)
+    {
+        G.EditIndex = record;
+        auto d = std::make_unique<DEEdit>(v, &owner);
+        show(*d);
+        return d;
+    }
+    template<class T>
+    static T* child(QWidget& w, const char* name)
+    {
+        return w.findChild<T*>(QString::fromLatin1(name));
+    }
+
+    FakeOwner owner;
+};
+
+TEST_F(EditDialogTest, EachVariantHasItsRowsWithTheRecordLoaded)
+{
+    add(contact());
+    G.EditIndex = 1;
+    DEEdit in(Variant::In, &owner);
+    EXPECT_EQ(in.objectName(), "DEEditInfrm");
+    EXPECT_EQ(in.windowTitle(), "Edit Contact Entry");
+    EXPECT_EQ(in.lblTitle->text(), "Edit Contact:");
+    const char* inBoxes[] = {"txtEditCall", "txtEditCk", "txtEditSec", "txtEditNum", "txtEditPre",
+                             "txtEditDate", "txtEditTime", "txtEditBnd", "Text1", "Text3"};
+    const char* inTexts[] = {"W9ABC", "599", "Marion", "599", "IN", "2024/05/04", "14:02:11", "CW", "20", "Vigo"};
+    for (int i = 0; i < 10; ++i) {
+        QLineEdit* b = child<QLineEdit>(in, inBoxes[i]);
+        ASSERT_NE(b, nullptr) << inBoxes[i];
+        EXPECT_EQ(b->text(), inTexts[i]) << inBoxes[i];
+    }
+    for (const char* w : {"Label1", "Label2", "Label3", "Label6", "Label7", "Label9"}) {
+        QLabel* l = child<QLabel>(in, w);
+        ASSERT_NE(l, nullptr) << w;
+        EXPECT_TRUE(l->isHidden()) << w;
+    }
+    EXPECT_EQ(child<QLabel>(in, "Label1")->text(), "  Dupe!");
+    EXPECT_EQ(child<QLabel>(in, "Label7")->text(), "   Invalid!");
+    EXPECT_TRUE(in.cmdDeleteDupe->isHidden());
+    EXPECT_EQ(in.cmdDeleteDupe->text(), "Delete Dupe");
+    EXPECT_EQ(in.cmdDone->text(), "Done");
+
+    DEEdit out(Variant::Out, &owner);
+    EXPECT_EQ(out.objectName(), "DEEditOut");
+    EXPECT_EQ(child<QLineEdit>(out, "txtEditSec"), nullptr);
+    EXPECT_EQ(child<QLineEdit>(out, "Text3"), nullptr);
+    EXPECT_EQ(child<QLineEdit>(out, "txtEditPre")->text(), "Marion");   // the county box here
+    EXPECT_EQ(out.warningLabel(Box::County)->objectName(), "Label2");
+}
+
+TEST_F(EditDialogTest, TypingCompletesCountiesAndKeepsQuotesOut)
+{
+    add(contact());
+    auto dialog = opened(Variant::In);
+    DEEdit& d = *dialog;
+    QLineEdit* county = d.box(Box::County);
+    county->setFocus();
+    county->setCursorPosition(0);
+    QTest::keyClicks(county, "mari");
+    EXPECT_EQ(county->text(), "Marion");
+    EXPECT_EQ(county->selectedText(), "on");
+
+    QLineEdit* call = d.box(Box::Call);
+    call->setFocus();
+    call->clear();
+    QTest::keyClicks(call, "k9\"x");
+    EXPECT_EQ(call->text(), "K9X");
+    QApplication::clipboard()->setText(QStringLiteral("\"N0\"CALL"));
+    call->clear();
+    QTest::keyClick(call, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(call->text(), "N0CALL");
+
+    QLineEdit* date = d.box(Box::Date);
+    date->setFocus();
+    date->clear();
+    QTest::keyClicks(date, "5-4:2024/x");
+    EXPECT_EQ(date->text(), "542024/");
+}
+
+TEST_F(EditDialogTest, EnterStoresAValidBandAndRefusesAnInvalidOne)
+{
+    add(contact());
+    auto dialog = opened(Variant::In);
+    DEEdit& d = *dialog;
+    QLineEdit* band = d.box(Box::Band);
+    band->setFocus();
+    band->setText(QStringLiteral("12"));
+    QTest::keyClick(band, Qt::Key_Return);
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(d.warningLabel(Box::Band)->isVisible());
+    EXPECT_EQ(G.ContactArrays.ContactBand[1], "20");
+
+    band->setText(QStringLiteral("2"));
+    QTest::keyClick(band, Qt::Key_Return);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(G.ContactArrays.ContactBand[1], "2");
+}
+
+TEST_F(EditDialogTest, TwoRefusedBoxesDoNotPassTheFocusBackAndForth)
+{
+    add(contact());
+    auto dialog = opened(Variant::In);
+    DEEdit& d = *dialog;
+    QLineEdit* band = d.box(Box::Band);
+    QLineEdit* sent = d.box(Box::SentCounty);
+    sent->clear();   // refused when left
+    band->setFocus();
+    band->setText(QStringLiteral("12"));
+    QApplication::processEvents();
+
+    QTest::keyClick(band, Qt::Key_Tab);   // towards the County Sent box
+    QApplication::processEvents();
+    EXPECT_TRUE(band->hasFocus());
+    EXPECT_TRUE(d.warningLabel(Box::Band)->isVisible());
+    EXPECT_FALSE(d.warningLabel(Box::SentCounty)->isVisible());
+    EXPECT_EQ(prompts.beeps(), 1);
+
+    // Corrected, the band lets the focus go; the empty County Sent box then keeps it.
+    band->setText(QStringLiteral("40"));
+    QTest::keyClick(band, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_TRUE(sent->hasFocus());
+    EXPECT_FALSE(d.warningLabel(Box::Band)->isVisible());
+    band->setText(QStringLiteral("12"));
+    QTest::mouseClick(band, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(sent->hasFocus());
+    EXPECT_TRUE(d.warningLabel(Box::SentCounty)->isVisible());
+    EXPECT_EQ(prompts.beeps(), 2);
+}
+
+TEST_F(EditDialogTest, LeavingABadDateShowsTheMessageAndReturnsTheFocus)
+{
+    add(contact());
+    auto dialog = opened(Variant::Out);
+    DEEdit& d = *dialog;
+    QLineEdit* date = d.box(Box::Date);
+    date->setFocus();
+    date->setText(QStringLiteral("2024/02/30"));
+    QTest::keyClick(date, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(prompts.messages(), QStringList({"You have entered an invalid date format!"}));
+    EXPECT_TRUE(date->hasFocus());
+}
+
+TEST_F(EditDialogTest, EscDoesNotCloseTheDialogAndEnterPressesTheFocusedButton)
+{
+    add(contact());
+    auto dialog = opened(Variant::Out);
+    DEEdit& d = *dialog;
+    QTest::keyClick(d.box(Box::Call), Qt::Key_Escape);
+    EXPECT_TRUE(d.isVisible());
+    d.box(Box::Call)->setText(QStringLiteral("K9NEW"));
+    d.cmdDone->setFocus();
+    QTest::keyClick(d.cmdDone, Qt::Key_Return);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(G.ContactArrays.ContactCall[1], "K9NEW");
+}
+
+TEST_F(EditDialogTest, DeleteDupeHidesTheDialogAndRunsTheWindowsDelete)
+{
+    add(contact());
+    add(contact(QStringLiteral("K1AA")));
+    auto dialog = opened(Variant::Out, 2);
+    DEEdit& d = *dialog;
+    d.box(Box::Call)->setText(QStringLiteral("w9abc"));
+    bool visibleDuringDelete = true;
+    owner.onDelete = [&] { visibleDuringDelete = d.isVisible(); };
+    d.cmdDone->click();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(d.warningLabel(Box::Call)->isVisible());
+    ASSERT_TRUE(d.cmdDeleteDupe->isVisible());
+    EXPECT_EQ(G.ContactArrays.ContactCall[2], "K1AA");
+
+    d.cmdDeleteDupe->click();
+    EXPECT_EQ(owner.deletes, 1);
+    EXPECT_FALSE(visibleDuringDelete);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(G.ContactArrays.ContactCall[2], "K1AA");   // the boxes were not stored
+}
+
+} // namespace
