@@ -33,7 +33,7 @@ public:
     void BlindKeyPhone(const QString& name);
     // True while a prompt plays (the control's Mode reads 526).
     bool promptPlaying() const;
-    // Waits without yielding while a prompt plays, at most maxMs.
+    // Waits without yielding while a prompt plays, at most maxMs on Platform::clock().
     void waitForPrompt(qint64 maxMs = PromptWaitMs) const;
 
     // Option buttons: each plays its own prompts when it is ticked; the level changes on Done.
