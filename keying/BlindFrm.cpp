@@ -1,0 +1,166 @@
+#include "keying/BlindFrm.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QThread>
+
+#include "core/Globals.h"
+#include "core/Module2Prefs.h"
+#include "keying/KeyerLayout.h"
+#include "keying/MMControl.h"
+#include "platform/Clock.h"
+#include "platform/Screen.h"
+#include "platform/VbControls.h"
+
+using Kind = ControlGeometry::Kind;
+using KeyerLayout::addButton;
+using KeyerLayout::addLabel;
+
+namespace {
+
+QPointer<BlindFrm>& theWindow()
+{
+    static QPointer<BlindFrm> w;
+    return w;
+}
+
+constexpr double DesignWidth = 6600;
+constexpr double DesignHeight = 5100;
+
+} // namespace
+
+BlindFrm& BlindFrm::instance()
+{
+    if (!theWindow())
+        theWindow() = new BlindFrm();
+    return *theWindow();
+}
+
+bool BlindFrm::loaded() { return !theWindow().isNull(); }
+
+void BlindFrm::unload()
+{
+    BlindFrm* w = theWindow().data();
+    theWindow() = nullptr;
+    if (!w)
+        return;
+    w->MMControl1->Close();
+    delete w;
+}
+
+BlindFrm::BlindFrm() : DesignWindow(DesignWidth, DesignHeight)
+{
+    setObjectName(QStringLiteral("BlindFrm"));
+    setWindowTitle(QStringLiteral("Voice Navigation Settings"));
+    DesignLayout& d = design();
+
+    addLabel(d, QStringLiteral("Label1"),
+             QStringLiteral("Choose one of the options below.  Select Off to turn the navigation function off, "
+                            "Call to indicate the Call field only and All Data Fields to provide verbal prompts "
+                            "through all the data fields."),
+             240, 180, 6120, 660);
+    addLabel(d, QStringLiteral("Label2"),
+             QStringLiteral("Voice navigation speaks a short prompt naming each entry field as it gets the focus, "
+                            "and announces a duplicate contact, for operators who cannot see the screen."),
+             240, 900, 6120, 480);
+
+    Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 240, 1500, 3600, 1380);
+    Frame1->setTitle(QStringLiteral("Choose your preferred option:"));
+    auto option = [&](const QString& name, const QString& caption, double top) {
+        auto* o = d.add<QRadioButton>(name, Kind::OptionButton, 240, top, 3000, 285, 8.25, Frame1);
+        o->setText(caption);
+        return o;
+    };
+    Option1 = option(QStringLiteral("Option1"), QStringLiteral("Off"), 330);
+    Option2 = option(QStringLiteral("Option2"), QStringLiteral("Call Only"), 660);
+    Option3 = option(QStringLiteral("Option3"), QStringLiteral("All Data Fields"), 990);
+    connect(Option1, &QRadioButton::clicked, this, [this] { Option1_Click(); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
+    connect(Option3, &QRadioButton::clicked, this, [this] { Option3_Click(); });
+
+    Command1 = addButton(d, QStringLiteral("Command1"), QStringLiteral("Done"), 4560, 2100, 1200, 420);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    addLabel(d, QStringLiteral("Label3"),
+             QStringLiteral("The prompts are .wav files named Call, SPC, RstRcvd, RstSnt, County, Dupe, NavEn and "
+                            "NavDis; they must be added to the working directory."),
+             240, 3060, 6120, 480);
+    Label7 = addLabel(d, QStringLiteral("Label7"), QString(), 240, 3600, 6120, 660);
+    addLabel(d, QStringLiteral("Label4"),
+             QStringLiteral("Suggestions for making voice navigation more useful are welcome."),
+             240, 4440, 6120, 285);
+
+    MMControl1 = new MMControl(this);
+    MMControl1->setObjectName(QStringLiteral("MMControl1"));
+
+    Form_Load();
+}
+
+BlindFrm::~BlindFrm() = default;
+
+void BlindFrm::Form_Load()
+{
+    // The same rule as the voice keyer window: the window's share of the screen, centred.
+    const Platform::Screen s = Platform::Screen::current();
+    KeyerLayout::scaleToShare(design().geometry(), s.width, s.height, s.width, false);
+    design().apply();
+
+    Label7->setText(QStringLiteral("Put the audio wave files in this program's working directory: ") + G.ProgramFolder);
+
+    // Selecting the saved level runs its option's Click, so the first load speaks the state.
+    switch (G.VoiceNavLevel) {
+    case 0: setOptionValue(Option1, true); break;
+    case 1: setOptionValue(Option2, true); break;
+    case 2: setOptionValue(Option3, true); break;
+    default: break;
+    }
+}
+
+void BlindFrm::BlindKeyPhone(const QString& name)
+{
+    MMControl1->Notify = false;
+    MMControl1->Wait = true;
+    MMControl1->Shareable = false;
+    MMControl1->DeviceType = QStringLiteral("WaveAudio");
+    MMControl1->Close();
+    MMControl1->FileName = G.ProgramFolder + QLatin1Char('/') + name + QStringLiteral(".wav");
+    if (MMControl1->FileName.trimmed().isEmpty())
+        return;
+    MMControl1->Open();
+    if (MMControl1->Error() == MMControl::ErrorNone)
+        MMControl1->Play();
+}
+
+bool BlindFrm::promptPlaying() const { return MMControl1->Mode() == MMControl::ModePlay; }
+
+void BlindFrm::waitForPrompt(qint64 maxMs) const
+{
+    const qint64 start = Platform::clock().monotonicMs();
+    while (promptPlaying() && Platform::clock().monotonicMs() - start < maxMs)
+        QThread::msleep(5);
+}
+
+void BlindFrm::Option1_Click() { BlindKeyPhone(QStringLiteral("NavDis")); }
+
+void BlindFrm::Option2_Click()
+{
+    BlindKeyPhone(QStringLiteral("NavEn"));
+    waitForPrompt();
+    BlindKeyPhone(QStringLiteral("Call"));
+}
+
+void BlindFrm::Option3_Click() { BlindKeyPhone(QStringLiteral("NavEn")); }
+
+void BlindFrm::Command1_Click()
+{
+    G.VoiceNavLevel = 0;
+    if (Option2->isChecked())
+        G.VoiceNavLevel = 1;
+    if (Option3->isChecked())
+        G.VoiceNavLevel = 2;
+    hide();
+    Module2::WriteQSOpref();
+}

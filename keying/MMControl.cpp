@@ -1,0 +1,63 @@
+#include "keying/MMControl.h"
+
+#include <QFileInfo>
+
+#include "core/Files.h"
+#include "platform/Sound.h"
+
+MMControl::MMControl(QObject* parent) : QObject(parent) {}
+
+MMControl::~MMControl()
+{
+    if (player_)
+        player_->close();
+}
+
+void MMControl::setCommand(const QString& command)
+{
+    const QString c = command.trimmed().toLower();
+    error_ = ErrorNone;
+    if (c == QLatin1String("close")) {
+        if (player_)
+            player_->close();
+        player_.reset();
+    } else if (c == QLatin1String("open")) {
+        if (player_)
+            player_->close();
+        player_.reset();
+        const QString name = FileName.trimmed();
+        if (DeviceType.compare(QLatin1String("WaveAudio"), Qt::CaseInsensitive) != 0 || name.isEmpty()) {
+            error_ = ErrorBadCommand;
+            return;
+        }
+        const QFileInfo given(name);
+        const QString path = Files::resolve(given.absolutePath(), given.fileName());
+        std::unique_ptr<Platform::WavePlayer> player = Platform::createWavePlayer();
+        if (!player || !player->open(path)) {
+            error_ = ErrorCannotOpen;
+            return;
+        }
+        player_ = std::move(player);
+    } else if (c == QLatin1String("play")) {
+        if (!player_) {
+            error_ = ErrorNotOpen;
+            return;
+        }
+        player_->play();
+    } else if (c == QLatin1String("stop")) {
+        if (!player_) {
+            error_ = ErrorNotOpen;
+            return;
+        }
+        player_->stop();
+    } else {
+        error_ = ErrorBadCommand;
+    }
+}
+
+int MMControl::Mode() const
+{
+    if (!player_)
+        return ModeNotOpen;
+    return player_->isPlaying() ? ModePlay : ModeStop;
+}
