@@ -25,6 +25,7 @@
 #include "entry/DupeCheck.h"
 #include "entry/ReloadLog.h"
 #include "entry/Tallies.h"
+#include "keying/BlindFrm.h"
 #include "mainwindow/EntryRowView.h"
 #include "mainwindow/MainLoad.h"
 #include "mainwindow/MainSizing.h"
@@ -1079,9 +1080,9 @@ void MainFrame::cmdLogOn_Click()
     setEntryFocus(Entry::Field::Call);
 }
 
-// The spoken prompts come with the voice navigation window; until then nothing plays.
-void MainFrame::BlindKeyPhone(const QString&) {}
-bool MainFrame::promptPlaying() { return false; }
+// The spoken prompts play in the voice navigation window.
+void MainFrame::BlindKeyPhone(const QString& name) { BlindFrm::instance().BlindKeyPhone(name); }
+bool MainFrame::promptPlaying() { return BlindFrm::loaded() && BlindFrm::instance().promptPlaying(); }
 
 void MainFrame::hideEditButtons() { contactList_->hideEditButtons(); }
 

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,8 +24,11 @@
 #include "core/Colors.h"
 #include "core/Globals.h"
 #include "entry/EntryKeys.h"
+#include "keying/BlindFrm.h"
 #include "mainwindow/Infrm.h"
 #include "mainwindow/Outfrm.h"
+#include "platform/Sound.h"
+#include "tests/keying/test_sound_wave.h"
 #include "tests/mainwindow/MainFrameFixture.h"
 
 namespace {
@@ -37,6 +42,7 @@ protected:
     void TearDown() override
     {
         w.reset();
+        BlindFrm::unload();
         MainFrameTest::TearDown();
     }
 
@@ -352,6 +358,34 @@ TEST_F(OutEntryWindowTest, ButtonsAndListsWorkTheEntry)
     EXPECT_EQ(backColor(w->lblDialog), Entry::ColorRed);
     w->txtSec->setText(QStringLiteral("Vigo"));   // as the county list window does
     EXPECT_EQ(w->row().txtSec.text, QStringLiteral("Vigo"));
+}
+
+TEST_F(OutEntryWindowTest, VoiceNavigationNamesTheFieldsAndWaitsForTheDupe)
+{
+    Platform::FakeSound sound;
+    for (const char* name : {"Call", "RstRcvd", "County", "RstSnt"})
+        ASSERT_TRUE(TestWave::write(dir.filePath(QString::fromLatin1(name) + ".wav"), TestWave::wave(50, 8000)));
+    ASSERT_TRUE(TestWave::write(dir.filePath(QStringLiteral("Dupe.wav")), TestWave::wave(300, 8000)));
+    writeLog(kOutStateLine);
+    G.VoiceNavLevel = 2;
+    open();
+    G.LoggedOnFlag = 1;
+    Platform::setClock(nullptr);   // the prompts play on the real clock
+    sound.played.clear();
+
+    keys(QStringLiteral("k9xyz"));
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    QElapsedTimer t;
+    t.start();
+    key(Qt::Key_Return);   // a duplicate: the spoken "Dupe" is waited for, then the call field named
+    EXPECT_GE(t.elapsed(), 250);
+    QStringList names;
+    for (const QString& path : sound.played)
+        names << QFileInfo(path).baseName();
+    EXPECT_EQ(names, QStringList({"RstRcvd", "County", "RstSnt", "Dupe", "Call"}));
+    BlindFrm::unload();   // its player is the fake's
 }
 
 } // namespace
