@@ -1,11 +1,13 @@
 #pragma once
 // Shared set-up of the main window tests: a program folder with the county list, the saved
 // options of a station on 20 m CW, a fixed clock and screen, and a recorded rig start.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -57,6 +59,18 @@ protected:
             prompts.answer(Platform::Answer::Yes);
         auto w = std::make_unique<W>();
         w->Form_Load();
+        return w;
+    }
+
+    // A loaded window, shown and active.
+    template<class W>
+    std::unique_ptr<W> shown()
+    {
+        auto w = loaded<W>();
+        w->show();
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        QApplication::processEvents();
         return w;
     }
 

@@ -61,17 +61,6 @@ protected:
         return lines;
     }
 
-    template<class W>
-    std::unique_ptr<W> shown()
-    {
-        auto w = loaded<W>();
-        w->show();
-        w->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
-        QApplication::processEvents();
-        return w;
-    }
-
     static QPoint rowPoint(QTreeView* v, int row) { return v->visualRect(v->model()->index(row, 1)).center(); }
     static void clickRow(QTreeView* v, int row, Qt::MouseButton button = Qt::LeftButton)
     {

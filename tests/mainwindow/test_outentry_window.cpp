@@ -46,19 +46,12 @@ protected:
         MainFrameTest::TearDown();
     }
 
-    // The window loaded (the start question answered Yes), shown and active.
-    template<class W = Outfrm>
-    std::unique_ptr<W> shown()
+    // The out-of-state window shown and active, no prompt recorded yet.
+    void open()
     {
-        auto win = loaded<W>();
-        win->show();
-        win->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(win.get()));
-        QApplication::processEvents();
+        w = shown<Outfrm>();
         prompts.clear();
-        return win;
     }
-    void open() { w = shown(); }
 
     static QWidget* focused() { return QApplication::focusWidget(); }
     // Types the characters into whichever control has the focus, following it as it moves.
