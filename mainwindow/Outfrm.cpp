@@ -9,7 +9,7 @@ Outfrm::~Outfrm() { unbindEntryRow(); }
 
 void Outfrm::Mains()
 {
-    if (inMains_)
+    if (inMains_ || !entryView())
         return;
     inMains_ = true;
     entryView()->run([this] { OutLogging::Mains(row_); });
