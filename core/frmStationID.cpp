@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -46,14 +45,6 @@ void setBold(QWidget* w, bool bold)
 }
 
 } // namespace
-
-frmStationID& frmStationID::instance()
-{
-    static QPointer<frmStationID> form;
-    if (!form)
-        form = new frmStationID();
-    return *form;
-}
 
 frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHeight, parent), Text(13, nullptr)
 {

@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include "core/DesignWindow.h"
+#include "core/SingleWindow.h"
 #include "core/StationSetup.h"
 
 class QGroupBox;
@@ -15,11 +16,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class frmStationID : public DesignWindow {
+class frmStationID : public DesignWindow, public SingleWindow<frmStationID> {
     Q_OBJECT
 public:
-    // The one station setup window of the run, made (and loaded) on first use.
-    static frmStationID& instance();
+    // instance(): the one station setup window of the run, made (and loaded) on first use.
 
     // Builds the window and runs its loading. The start-up uses instance(); tests make their own.
     explicit frmStationID(QWidget* parent = nullptr);

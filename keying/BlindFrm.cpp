@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
@@ -21,35 +20,15 @@ using KeyerLayout::addLabel;
 
 namespace {
 
-QPointer<BlindFrm>& theWindow()
-{
-    static QPointer<BlindFrm> w;
-    return w;
-}
-
 constexpr double DesignWidth = 6600;
 constexpr double DesignHeight = 5100;
 
 } // namespace
 
-BlindFrm& BlindFrm::instance()
-{
-    if (!theWindow())
-        theWindow() = new BlindFrm();
-    return *theWindow();
-}
 
-bool BlindFrm::loaded() { return !theWindow().isNull(); }
 
-void BlindFrm::unload()
-{
-    BlindFrm* w = theWindow().data();
-    theWindow() = nullptr;
-    if (!w)
-        return;
-    w->MMControl1->Close();
-    delete w;
-}
+
+void BlindFrm::Form_Unload() { MMControl1->Close(); }
 
 BlindFrm::BlindFrm() : DesignWindow(DesignWidth, DesignHeight)
 {

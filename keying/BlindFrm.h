@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "core/DesignWindow.h"
+#include "core/SingleWindow.h"
 
 class MMControl;
 class QGroupBox;
@@ -18,15 +19,11 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-class BlindFrm : public DesignWindow {
+class BlindFrm : public DesignWindow, public SingleWindow<BlindFrm> {
     Q_OBJECT
-public:
-    // The window of the run, made (hidden) on first use.
-    static BlindFrm& instance();
-    static bool loaded();
-    // Unloads the window (shut-down): closes the prompt player; the next instance() makes a fresh one.
-    static void unload();
+    friend class SingleWindow<BlindFrm>;
 
+public:
     // Plays the prompt ProgramFolder/<name>.wav (file name found without regard to case), cutting
     // off the prompt before it, and returns at once. A missing file or no sound device plays
     // nothing and shows nothing.
@@ -53,6 +50,8 @@ public:
     QLabel* Label7;                              // names the folder of the prompt files
 
 private:
+    // Unloading closes the prompt player.
+    void Form_Unload();
     BlindFrm();
     ~BlindFrm() override;
     void Form_Load();

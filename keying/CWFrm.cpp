@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -17,11 +16,6 @@ using Kind = ControlGeometry::Kind;
 
 namespace {
 
-QPointer<CWFrm>& theWindow()
-{
-    static QPointer<CWFrm> w;
-    return w;
-}
 
 // Design client area, twips.
 constexpr double DesignWidth = 9360;
@@ -34,20 +28,8 @@ using KeyerLayout::addButton;
 using KeyerLayout::addLabel;
 using KeyerLayout::addTextBox;
 
-CWFrm& CWFrm::instance()
-{
-    if (!theWindow())
-        theWindow() = new CWFrm();
-    return *theWindow();
-}
 
-bool CWFrm::loaded() { return !theWindow().isNull(); }
 
-void CWFrm::unload()
-{
-    delete theWindow().data();
-    theWindow() = nullptr;
-}
 
 CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
 {

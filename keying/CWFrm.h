@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "core/DesignWindow.h"
+#include "core/SingleWindow.h"
 #include "keying/KeyerSettings.h"
 
 class QCheckBox;
@@ -19,16 +20,11 @@ class QPushButton;
 class QRadioButton;
 class VbTimer;
 
-class CWFrm : public DesignWindow {
+class CWFrm : public DesignWindow, public SingleWindow<CWFrm> {
     Q_OBJECT
-public:
-    // The window of the run, made (hidden) on first use.
-    static CWFrm& instance();
-    // Whether the window is loaded.
-    static bool loaded();
-    // Unloads the window (shut-down); the next instance() makes a fresh one.
-    static void unload();
+    friend class SingleWindow<CWFrm>;
 
+public:
     // Puts the values of CW.txt into the boxes, as far as they were read; when the whole file was
     // taken, ticks the keying option of G.CWKeyMethod (its Click handler runs).
     void LoadSettings(const KeyerSettings::CWSettings& s);

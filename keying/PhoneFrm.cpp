@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -15,11 +14,6 @@ using Kind = ControlGeometry::Kind;
 
 namespace {
 
-QPointer<PhoneFrm>& theWindow()
-{
-    static QPointer<PhoneFrm> w;
-    return w;
-}
 
 constexpr double DesignWidth = 9000;
 constexpr double DesignHeight = 5400;
@@ -30,20 +24,8 @@ using KeyerLayout::addButton;
 using KeyerLayout::addLabel;
 using KeyerLayout::addTextBox;
 
-PhoneFrm& PhoneFrm::instance()
-{
-    if (!theWindow())
-        theWindow() = new PhoneFrm();
-    return *theWindow();
-}
 
-bool PhoneFrm::loaded() { return !theWindow().isNull(); }
 
-void PhoneFrm::unload()
-{
-    delete theWindow().data();
-    theWindow() = nullptr;
-}
 
 PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
 {

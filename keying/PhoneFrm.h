@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/DesignWindow.h"
+#include "core/SingleWindow.h"
 #include "keying/KeyerSettings.h"
 
 class QGroupBox;
@@ -15,15 +16,11 @@ class QPushButton;
 class QRadioButton;
 class VbTimer;
 
-class PhoneFrm : public DesignWindow {
+class PhoneFrm : public DesignWindow, public SingleWindow<PhoneFrm> {
     Q_OBJECT
-public:
-    // The window of the run, made (hidden) on first use.
-    static PhoneFrm& instance();
-    static bool loaded();
-    // Unloads the window (shut-down); the next instance() makes a fresh one.
-    static void unload();
+    friend class SingleWindow<PhoneFrm>;
 
+public:
     // Puts the values of wave2.txt into the boxes and selects the push-to-talk line; the repeat
     // timer takes the pause. The push-to-talk port is not opened here.
     void LoadSettings(const KeyerSettings::PhoneSettings& s);

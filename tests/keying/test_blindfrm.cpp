@@ -161,8 +161,9 @@ TEST_F(BlindFrmTest, FirstLoadSpeaksTheLevel)
         for (QRadioButton* o : {w.Option1, w.Option2, w.Option3})
             EXPECT_EQ(o->isChecked(), c.option && o == w.*c.option) << c.level << " " << o->objectName().toStdString();
         // "Call Only" lets NavEn play out before Call.
-        if (c.level == 1)
+        if (c.level == 1) {
             EXPECT_GE(took.elapsed(), 45);
+        }
         EXPECT_FALSE(w.isVisible());
         BlindFrm::unload();
     }
