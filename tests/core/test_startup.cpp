@@ -152,21 +152,22 @@ TEST_F(StartupTest, LogoSitsCentredAndAboveTheMiddleUnscaled)
 
 TEST_F(StartupTest, LogoRunsItsTimeModally)
 {
-    frmQuoltLogo logo;
     QElapsedTimer t;
     t.start();
+    frmQuoltLogo logo;
     // Looked at between the two timers; on a loaded machine the look may come late, and then it
     // proves nothing either way.
     bool looked = false, secondShown = false;
     QTimer::singleShot(1500, &logo, [&] {
-        looked = t.elapsed() < 1850;
+        looked = t.elapsed() < 1800;
         secondShown = logo.Image2->isVisible();
     });
     logo.exec();
     const qint64 ms = t.elapsed();
     if (looked)
         EXPECT_TRUE(secondShown);
-    EXPECT_GE(ms, 1850);
+    // Qt's default timers may fire up to 5 % early.
+    EXPECT_GE(ms, 1800);
     EXPECT_LT(ms, 15000);
 }
 
