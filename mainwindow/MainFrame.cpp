@@ -138,8 +138,8 @@ void MainFrame::buildControls()
     addLabel(QStringLiteral("Label14"), QStringLiteral("Local"), 8280, 30, 1140, 225);
     lblCurTime = addLabel(QStringLiteral("lblCurTime"), QStringLiteral("Reg Time"), 8280, 255, 900, 255, 9);
     Label16 = addLabel(QStringLiteral("Label16"), QStringLiteral("am"), 9180, 255, 270, 255, 9);
-    addLabel(QStringLiteral("Label13"), variant_.operatingTimeTitle, 7260, 525, 1260, 240);
-    lblttrack = addLabel(QStringLiteral("lblttrack"), QStringLiteral("00:00:00"), 8520, 525, 900, 240, 9);
+    addLabel(QStringLiteral("Label13"), variant_.operatingTimeTitle, 7260, 525, 1380, 240);
+    lblttrack = addLabel(QStringLiteral("lblttrack"), QStringLiteral("00:00:00"), 8640, 525, 900, 240, 9);
     Timer1 = new VbTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(60000);
