@@ -108,13 +108,16 @@ void frmQuoltLogo::Form_Load()
     g.left = (screen.width - g.width) / 2;
     g.top = (screen.height - g.height) / 2 - 170;
     design_->apply();
-    Timer1->start();
-    Timer2->start();
 
     // The shared folder is resolved (and made) here already, before anything is shown.
     QString root;
     modGlobalPreferences::ResolveUserFolder(root, QString::fromLatin1(modGlobalPreferences::MakerFolder),
                                             QString::fromLatin1(modGlobalPreferences::SharedSubFolder));
+    // The timers start once its error boxes, if any, are answered: an operator reading them
+    // neither uses up the logo's time nor lets the close timer fire before the window runs, which
+    // would leave the logo up until clicked.
+    Timer1->start();
+    Timer2->start();
     const QString splash = Files::resolve(root, QStringLiteral("Shared/splash.jpg"));
     if (!QFileInfo(splash).isFile())
         return;

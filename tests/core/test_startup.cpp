@@ -171,6 +171,50 @@ TEST_F(StartupTest, LogoRunsItsTimeModally)
     EXPECT_LT(ms, 15000);
 }
 
+// An operator who takes a while over the folder error boxes of the logo window's own folder
+// check: the boxes come before the logo, so its time starts only after them.
+class SlowMessageBoxes : public Platform::ScriptedPrompts {
+public:
+    Platform::Answer messageBox(const QString& text, const QString& title, Platform::Buttons buttons,
+                      Platform::Icon icon) override
+    {
+        if (calls().isEmpty())
+            QTest::qWait(2300);
+        return ScriptedPrompts::messageBox(text, title, buttons, icon);
+    }
+};
+
+TEST_F(StartupTest, FolderErrorBoxesDoNotUseUpTheLogosTime)
+{
+    // A home that is a file: no Documents folder can be made in it.
+    const QString blocked = tmp.filePath(QStringLiteral("homefile"));
+    {
+        QFile f(blocked);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    qputenv("HOME", QFile::encodeName(blocked));
+    SlowMessageBoxes slow;
+    Platform::setPrompts(&slow);
+
+    QElapsedTimer t;
+    frmQuoltLogo logo;
+    ASSERT_FALSE(slow.callsOf(QStringLiteral("message")).isEmpty());
+    EXPECT_TRUE(logo.Timer1->isActive());
+    EXPECT_TRUE(logo.Timer2->isActive());
+    EXPECT_FALSE(logo.Image2->isVisible());
+
+    // The logo then closes by itself (a stuck one is closed after 6 s and fails the test).
+    bool stuck = false;
+    QTimer::singleShot(6000, &logo, [&] {
+        stuck = true;
+        logo.reject();
+    });
+    t.start();
+    logo.exec();
+    EXPECT_FALSE(stuck);
+    EXPECT_GE(t.elapsed(), 1700);
+}
+
 TEST_F(StartupTest, StartUpReachesTheStationSetup)
 {
     const QString program = tmp.filePath(QStringLiteral("program"));
