@@ -81,7 +81,7 @@ struct Globals {
     // Tables loaded at start.
     QVector<CountryRow> CountryTable;
     QVector<StatePosition> StatePositions;     // rows 1..50 (index 0 unused)
-    QStringList CountyNames, CountyAbbrevs;    // the contest state's counties, 0-based
+    QStringList CountyNames, CountyAbbreviations; // the contest state's counties, 0-based
     QStringList StateProvinceTable, StateProvinceNames;
     int32_t StateProvinceCount = 0;
 

@@ -19,7 +19,7 @@ QString valueText(const ListFormat::Value& v)
 bool LoadCountyList()
 {
     G.CountyNames.clear();
-    G.CountyAbbrevs.clear();
+    G.CountyAbbreviations.clear();
     QByteArray data;
     if (!Files::readAll(Files::resolve(G.ProgramFolder, QStringLiteral("county2.txt")), data))
         return false;
@@ -34,7 +34,7 @@ bool LoadCountyList()
         if (G.CountyNames.size() == MaxCounties)
             return false;
         G.CountyNames.append(stateAndName.mid(2));
-        G.CountyAbbrevs.append(valueText(second));
+        G.CountyAbbreviations.append(valueText(second));
     }
     return true;
 }
@@ -42,9 +42,9 @@ bool LoadCountyList()
 QString CountyNameFromAbbrev(const QString& abbrev)
 {
     const QString wanted = abbrev.toUpper();
-    const qsizetype n = qMin(G.CountyNames.size(), G.CountyAbbrevs.size());
+    const qsizetype n = qMin(G.CountyNames.size(), G.CountyAbbreviations.size());
     for (qsizetype i = 0; i < n; ++i)
-        if (G.CountyAbbrevs[i] == wanted)
+        if (G.CountyAbbreviations[i] == wanted)
             return G.CountyNames[i];
     return QString();
 }

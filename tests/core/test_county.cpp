@@ -44,7 +44,7 @@ TEST_F(CountyTest, KeepsOnlyTheContestStatesRowsInFileOrder)
     writeCounties(kThreeStates);
     EXPECT_TRUE(Module2::LoadCountyList());
     EXPECT_EQ(G.CountyNames, QStringList({"Marion", "Adams", "La Porte", "St. Joseph", "Allen"}));
-    EXPECT_EQ(G.CountyAbbrevs, QStringList({"MARI", "ADAM", "LAPO", "stjo", "MARI"}));
+    EXPECT_EQ(G.CountyAbbreviations, QStringList({"MARI", "ADAM", "LAPO", "stjo", "MARI"}));
 }
 
 TEST_F(CountyTest, AbbreviationGivesTheFirstCountyWithIt)
@@ -75,10 +75,10 @@ TEST_F(CountyTest, EmptyTableFindsNothing)
 TEST_F(CountyTest, MissingFileLeavesAnEmptyTableAndFails)
 {
     G.CountyNames = QStringList({"Old"});
-    G.CountyAbbrevs = QStringList({"OLD"});
+    G.CountyAbbreviations = QStringList({"OLD"});
     EXPECT_FALSE(Module2::LoadCountyList());
     EXPECT_TRUE(G.CountyNames.isEmpty());
-    EXPECT_TRUE(G.CountyAbbrevs.isEmpty());
+    EXPECT_TRUE(G.CountyAbbreviations.isEmpty());
 }
 
 TEST_F(CountyTest, LoadStopsAtAFileEndingInsideARowKeepingTheRowsRead)
@@ -97,7 +97,7 @@ TEST_F(CountyTest, TableHoldsAtMost1000Counties)
     EXPECT_FALSE(Module2::LoadCountyList());
     EXPECT_EQ(G.CountyNames.size(), 1000);
     EXPECT_EQ(G.CountyNames.last(), "C1000");
-    EXPECT_EQ(G.CountyAbbrevs.size(), 1000);
+    EXPECT_EQ(G.CountyAbbreviations.size(), 1000);
 }
 
 TEST_F(CountyTest, FileNameIsFoundWithoutRegardToCase)
