@@ -122,6 +122,9 @@ struct Globals {
 
     // Main window entry wiring: the local time of the last Time On.
     QDateTime LogOnTime;
+
+    // Start-up: the first character of ProgramFolder (its drive; "/" here), set once at start.
+    QString ProgramDrive;
 };
 
 extern Globals G;

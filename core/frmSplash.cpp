@@ -32,6 +32,7 @@ void frmSplash::Form_Load()
 {
     // 1. The program's folder is where it was started; the program never changes directory.
     G.ProgramFolder = QDir::currentPath();
+    G.ProgramDrive = G.ProgramFolder.left(1);
 
     // 2. The logo, modally: start-up waits here until it has closed.
     {

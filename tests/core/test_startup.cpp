@@ -260,6 +260,7 @@ TEST_F(StartupTest, StartUpReachesTheStationSetup)
     EXPECT_TRUE(logoSeen);
     EXPECT_FALSE(splashSeen);
     EXPECT_EQ(G.ProgramFolder, program);
+    EXPECT_EQ(G.ProgramDrive, program.left(1));
     EXPECT_EQ(G.ProgramVersion, QStringLiteral("2.1"));
     const QString root = home + QStringLiteral("/Documents/Quolt Software");
     EXPECT_EQ(G.UserRootFolder, root);
