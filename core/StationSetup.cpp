@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -45,6 +46,11 @@ KeyResult boxKey(int box, int keyAscii)
     }
     r.key = filterOf(box) == Filter::NumBerr ? NumBerr(r.key) : Cap3(r.key);
     return r;
+}
+
+int utcBoxRoom(int textLength, int selectionLength)
+{
+    return std::max(0, UtcBoxMaxLength - (textLength - selectionLength));
 }
 
 KeyResult countyKey(const QString& text, int caret, int keyAscii)

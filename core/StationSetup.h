@@ -43,6 +43,12 @@ struct KeyResult {
 // passes through the box's filter.
 KeyResult boxKey(int box, int keyAscii);
 
+// Typing into the UTC box stops at 7 characters; text the program puts there is shown whole.
+constexpr int UtcBoxMaxLength = 7;
+// How many characters typing or pasting may still add to the UTC box, given its text's length
+// and the length of the selection the input replaces (0 when it is full).
+int utcBoxRoom(int textLength, int selectionLength);
+
 // The county box: a letter becomes a capital at the start of each word (empty box, caret at the
 // start, or a blank as the box's last character); Enter runs Done.
 KeyResult countyKey(const QString& text, int caret, int keyAscii);

@@ -23,7 +23,6 @@ namespace {
 
 constexpr double DesignWidth = 4950;
 constexpr double DesignHeight = 5400;
-constexpr int UtcBoxMaxLength = 7;
 
 struct BoxRow {
     int box;
@@ -67,7 +66,6 @@ frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHe
     }
     Text1 = Text[1]; Text2 = Text[2]; Text3 = Text[3]; Text4 = Text[4]; Text5 = Text[5]; Text6 = Text[6];
     Text7 = Text[7]; Text8 = Text[8]; Text9 = Text[9]; Text10 = Text[10]; Text11 = Text[11]; Text12 = Text[12];
-    Text6->setMaxLength(UtcBoxMaxLength);
 
     auto option = [&](const QString& name, const QString& caption, double left, QWidget* frame) {
         auto* o = d.add<QRadioButton>(name, Kind::OptionButton, left, 270, 900, 255, 8.25, frame);
@@ -117,7 +115,12 @@ frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHe
         else
             KeyEvents::hook(Text[box], [this, box](int& k) { Text_KeyPress(box, k); });
         // The profile is stored in the list format, which cannot hold a double quote.
-        KeyEvents::filterPaste(Text[box], [](const QString& s) { return QString(s).remove(QLatin1Char('"')); });
+        KeyEvents::filterPaste(Text[box], [this, box](const QString& s) {
+            QString clean = QString(s).remove(QLatin1Char('"'));
+            if (box == 6)
+                clean.truncate(StationSetup::utcBoxRoom(int(Text6->text().size()), int(Text6->selectedText().size())));
+            return clean;
+        });
     }
     Text6->installEventFilter(this);
 
@@ -225,6 +228,10 @@ void frmStationID::Text_KeyPress(int box, int& KeyAscii)
 {
     const StationSetup::KeyResult r = StationSetup::boxKey(box, KeyAscii);
     KeyAscii = r.key;
+    // A full UTC box takes no further character; Backspace still works.
+    if (box == 6 && KeyAscii >= ' '
+        && StationSetup::utcBoxRoom(int(Text6->text().size()), int(Text6->selectedText().size())) == 0)
+        KeyAscii = 0;
     if (r.runDone)
         Command1_Click();
 }

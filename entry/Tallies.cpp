@@ -202,15 +202,19 @@ QDateTime utcNow()
 
 QDateTime contactDateTime(const QString& date, const QString& time)
 {
-    int d[3], t[3] = {0, 0, 0}, parts = 0;
-    if (!readNumbers(date.trimmed(), QLatin1Char('/'), d, 3, 3, parts))
+    // The log's own "yyyy/mm/dd", or a date as the operator typed it into a record edited by hand
+    // (month/day/year, month/day of this year).
+    const QDate day =
+        Format::parseTypedDate(date.trimmed(), Platform::clock().read().local.date()).value_or(QDate());
+    int t[3] = {0, 0, 0}, parts = 0;
+    QTime clock;
+    if (readNumbers(time.trimmed(), QLatin1Char(':'), t, 2, 3, parts) && QTime::isValid(t[0], t[1], t[2]))
+        clock = QTime(t[0], t[1], t[2]);
+    if (!clock.isValid())
+        clock = Format::parseTypedTime(time.trimmed()).value_or(QTime());
+    if (!day.isValid() || !clock.isValid())
         return {};
-    if (!readNumbers(time.trimmed(), QLatin1Char(':'), t, 2, 3, parts))
-        return {};
-    const QDate day(d[0], d[1], d[2]);
-    if (!day.isValid() || !QTime::isValid(t[0], t[1], t[2]))
-        return {};
-    return QDateTime(day, QTime(t[0], t[1], t[2]), Qt::UTC);
+    return QDateTime(day, clock, Qt::UTC);
 }
 
 std::optional<Rates> QSORates(const QDateTime& now)

@@ -115,8 +115,9 @@ struct Rates {
 std::optional<Rates> QSORates(const QDateTime& now);
 inline std::optional<Rates> QSORates() { return QSORates(utcNow()); }
 
-// A record's date and time ("yyyy/mm/dd" and "hh:mm:ss" or "hh:mm") as one UTC instant; invalid
-// when either cannot be read.
+// A record's date and time ("yyyy/mm/dd" and "hh:mm:ss" or "hh:mm", or the forms an operator
+// types: month/day/year, month/day of this year, h:mm) as one UTC instant; invalid when either
+// cannot be read.
 QDateTime contactDateTime(const QString& date, const QString& time);
 
 } // namespace Tallies

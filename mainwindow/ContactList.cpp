@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "core/Module2Log.h"
 #include "core/Module2Prefs.h"
+#include "platform/Clock.h"
 #include "platform/Prompts.h"
 
 #include <QDate>
@@ -41,10 +42,16 @@ Layout layoutFor(MainWindows::Which which, uint8_t roverFlag)
 
 QString dateTimeText(const QString& date, const QString& time)
 {
-    const QDate d = QDate::fromString(date, QStringLiteral("yyyy/MM/dd"));
+    // The log's own forms first; a text an older log holds as the operator typed it ("5/4/2024",
+    // "9:05") is shown in the same form when it reads as a date or a time.
+    QDate d = QDate::fromString(date, QStringLiteral("yyyy/MM/dd"));
+    if (!d.isValid())
+        d = Format::parseTypedDate(date, Platform::clock().read().local.date()).value_or(QDate());
     QTime t = QTime::fromString(time, QStringLiteral("hh:mm:ss"));
     if (!t.isValid())
         t = QTime::fromString(time, QStringLiteral("hh:mm"));
+    if (!t.isValid())
+        t = Format::parseTypedTime(time).value_or(QTime());
     return (d.isValid() ? Format::monthDay(d) : date) + QLatin1Char(' ')
         + (t.isValid() ? Format::hourMinute(t) : time);
 }

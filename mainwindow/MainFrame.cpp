@@ -183,24 +183,25 @@ void MainFrame::buildControls()
 
     // Score and rates: a caption with its value beside it.
     struct ScoreRow {
-        const char* caption;
+        QString caption;
         QLabel** value;
         const char* name;
     };
+    const QStringList& score = variant_.scoreCaptions;
     const ScoreRow rows[] = {
-        {"Total PH Contacts ........", &lblTotCon, "lblTotCon"},
-        {"Total CW Contacts ......", &lblsectogo, "lblsectogo"},
-        {"Total Multipliers ...........", &lblTotSec, "lblTotSec"},
-        {"Tot Score ....................", &lblTotScore, "lblTotScore"},
-        {"QSOs / Hr (last 60 min)", &lblAQSO60, "lblAQSO60"},
-        {"QSOs / Hr (last 20 min)", &lblAQSO20, "lblAQSO20"},
+        {score.value(0), &lblTotCon, "lblTotCon"},
+        {score.value(1), &lblsectogo, "lblsectogo"},
+        {score.value(2), &lblTotSec, "lblTotSec"},
+        {score.value(3), &lblTotScore, "lblTotScore"},
+        {QStringLiteral("QSOs / Hr (last 60 min)"), &lblAQSO60, "lblAQSO60"},
+        {QStringLiteral("QSOs / Hr (last 20 min)"), &lblAQSO20, "lblAQSO20"},
     };
     // Below the divider: three columns of two rows.
     for (int i = 0; i < 6; ++i) {
         const ScoreRow& r = rows[i];
         const double left = 120 + (i / 2) * 3120;
         const double top = 5040 + (i % 2) * 255;
-        addLabel(QStringLiteral("Label%1").arg(4 + i), QString::fromLatin1(r.caption), left, top, 2160, 240);
+        addLabel(QStringLiteral("Label%1").arg(4 + i), r.caption, left, top, 2160, 240);
         *r.value = addLabel(QString::fromLatin1(r.name), QStringLiteral("0"), left + 2160, top, 840, 240);
         (*r.value)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }

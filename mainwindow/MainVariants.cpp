@@ -48,6 +48,8 @@ Variant makeOut()
     v.roverRepeatLogging = false;
     v.releasesRoverWindow = false;
     v.operatingTimeTitle = QStringLiteral("Operating Time");
+    v.scoreCaptions = {QStringLiteral("Total PH Contacts ........"), QStringLiteral("Total CW Contacts ......"),
+                       QStringLiteral("Total Multipliers ..........."), QStringLiteral("Tot Score ....................")};
     return v;
 }
 
@@ -93,6 +95,8 @@ Variant makeIn()
     v.roverRepeatLogging = true;
     v.releasesRoverWindow = true;
     v.operatingTimeTitle = QStringLiteral(" Oper Time");
+    v.scoreCaptions = {QStringLiteral("Total PH Contacts ......."), QStringLiteral("Total CW Contacts ....."),
+                       QStringLiteral("Total Multipliers .........."), QStringLiteral("Total Score ................")};
     return v;
 }
 

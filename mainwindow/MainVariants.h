@@ -3,6 +3,7 @@
 // the contest state) and Infrm (a station inside it, fixed or rover). The frame reads these
 // values; no other code tests which window it is for these differences.
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include "mainwindow/MainWindows.h"
@@ -77,6 +78,9 @@ struct Variant {
 
     // Title of the operating-time label lblttrack.
     QString operatingTimeTitle;
+
+    // Captions beside the score labels lblTotCon, lblsectogo, lblTotSec and lblTotScore.
+    QStringList scoreCaptions;
 };
 
 // The table row of a window.

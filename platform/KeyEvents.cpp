@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -251,6 +252,26 @@ public:
                 connect(a, &QAction::triggered, this, [this] { paste(QApplication::clipboard()->text()); });
             }
             menu->popup(ce->globalPos());
+            return true;
+        }
+        case QEvent::InputMethod: {
+            // Text an input method commits (a compose sequence, a dead key) is typed as keys, so
+            // that it meets the same key handling as the keyboard's.
+            auto* im = static_cast<QInputMethodEvent*>(ev);
+            if (im->commitString().isEmpty())
+                return false;
+            const QString committed = im->commitString();
+            for (QChar c : committed) {
+                const int key = c.unicode() < 0x100 ? c.toUpper().unicode() : int(Qt::Key_unknown);
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+                QCoreApplication::sendEvent(edit_, &press);
+                QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+                QCoreApplication::sendEvent(edit_, &release);
+            }
+            if (!im->preeditString().isEmpty()) {
+                QInputMethodEvent rest(im->preeditString(), im->attributes());
+                QCoreApplication::sendEvent(edit_, &rest);
+            }
             return true;
         }
         case QEvent::Drop: {

@@ -39,7 +39,8 @@ QObject* hook(QWidget* control, KeyPressFn keyPress, KeyDownFn keyDown = {});
 QObject* hookForm(QWidget* form, KeyPressFn keyPress, KeyDownFn keyDown = {});
 
 // Text pasted or dropped into `edit` (keyboard, context menu, middle button, drag and drop) goes
-// through `clean` first; an empty result inserts nothing.
+// through `clean` first; an empty result inserts nothing. Text an input method commits is typed
+// into `edit` as key presses, one per character, so the key handlers see it as typing.
 QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> clean);
 
 } // namespace KeyEvents

@@ -35,7 +35,6 @@ TEST_F(SetupWindow, ShowsTheSavedProfileAndFillsTheKeyerWindows)
         EXPECT_EQ(box->text(), text) << box->objectName().toStdString();
     for (QLineEdit* hidden : {w.Text10, w.Text11, w.Text12})
         EXPECT_TRUE(hidden->isHidden());
-    EXPECT_EQ(w.Text6->maxLength(), 7);
 
     EXPECT_TRUE(w.Option1->isChecked());
     EXPECT_TRUE(w.Option3->isChecked());
@@ -152,6 +151,37 @@ TEST_F(SetupWindow, TypedKeysGoThroughTheBoxesFilters)
     w.Text3->clear();
     QTest::keyClicks(w.Text3, QStringLiteral("86,15w"));
     EXPECT_EQ(w.Text3->text(), "8615");
+}
+
+TEST_F(SetupWindow, UtcBoxLimitsTypingButShowsTheWholeOffset)
+{
+    // An offset the operator gave the offset question in full: the box shows it whole and Done
+    // stores it unchanged; only typing is held to 7 characters.
+    writeAll();
+    clock.set(QDateTime(QDate(2024, 3, 2), QTime(15, 0), Qt::UTC), -4 * 3600);
+    prompts.answerInput(QStringLiteral("-4.333333"));
+    frmStationID w;
+    EXPECT_EQ(w.Text6->text(), "-4.333333");
+    w.Command1_Click();
+    EXPECT_EQ(G.UtcOffsetHours, -4.333333f);
+    EXPECT_TRUE(read(modGlobalPreferences::PrefsPath()).contains("<OWN_UTC>-4.333333</OWN_UTC>"));
+
+    // A full box takes no more characters, but Backspace and a key over the selection work.
+    w.Text6->setText(QStringLiteral("-4.5123"));
+    w.Text6->end(false);
+    QTest::keyClicks(w.Text6, QStringLiteral("9"));
+    EXPECT_EQ(w.Text6->text(), "-4.5123");
+    QTest::keyClick(w.Text6, Qt::Key_Backspace);
+    QTest::keyClicks(w.Text6, QStringLiteral("78"));
+    EXPECT_EQ(w.Text6->text(), "-4.5127");
+    w.Text6->selectAll();
+    QTest::keyClicks(w.Text6, QStringLiteral("3"));
+    EXPECT_EQ(w.Text6->text(), "3");
+
+    // A paste takes what fits.
+    QApplication::clipboard()->setText(QStringLiteral("12345678"));
+    QTest::keyClick(w.Text6, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.Text6->text(), "3123456");
 }
 
 TEST_F(SetupWindow, CountryBoxCompletesAndFillsThePosition)

@@ -330,12 +330,35 @@ TEST_F(RatesTest, UnreadableDateOrTimeGivesNoRates)
 {
     for (auto [date, time] : {std::pair{"2024/13/04", "14:50:00"}, std::pair{"", "14:50:00"},
                               std::pair{"2024/05/04", "25:00:00"}, std::pair{"2024/05/04", "14.50"},
-                              std::pair{"04/05", "14:50:00"}}) {
+                              std::pair{"4/31/2024", "14:50:00"}}) {
         resetGlobals();
         at(30);
         TestLog::add({"", "", "CW", date, time});
         EXPECT_FALSE(Tallies::QSORates(now).has_value()) << date << " " << time;
     }
+}
+
+// A record edited by hand holds its date and time as they were typed; they still count.
+TEST_F(RatesTest, TypedDateAndTimeFormsAreRead)
+{
+    Platform::FakeClock clock;
+    Platform::setClock(&clock);
+    clock.set(now, 0);
+    struct Case {
+        const char* date;
+        const char* time;
+        int perHour60, perHour20;
+    };
+    for (const Case& c : {Case{"5/4/2024", "14:50:00", 1, 3}, Case{"05/04/24", "14:50", 1, 3},
+                          Case{"5/4", "9:05", 0, 0}, Case{"2024/5/4", "14:30", 1, 0}}) {
+        resetGlobals();
+        TestLog::add({"", "", "CW", c.date, c.time});
+        const auto r = Tallies::QSORates(now);
+        ASSERT_TRUE(r.has_value()) << c.date << " " << c.time;
+        EXPECT_EQ(r->perHour60, c.perHour60) << c.date << " " << c.time;
+        EXPECT_EQ(r->perHour20, c.perHour20) << c.date << " " << c.time;
+    }
+    Platform::setClock(nullptr);
 }
 
 TEST_F(RatesTest, UnreadableRecordBeyondTheHourIsNeverRead)

@@ -99,6 +99,10 @@ TEST_F(ContactListTest, DateTimeColumn)
     EXPECT_EQ(ContactList::dateTimeText("2024/05/04", "09:30"), "05/04 09:30");   // post-contest entry
     EXPECT_EQ(ContactList::dateTimeText("", ""), " ");
     EXPECT_EQ(ContactList::dateTimeText("someday", "noon"), "someday noon");
+    // Dates and times an older log holds as they were typed.
+    EXPECT_EQ(ContactList::dateTimeText("5/4/2024", "9:05"), "05/04 09:05");
+    EXPECT_EQ(ContactList::dateTimeText("2024/5/4", "9:05:30"), "05/04 09:05");
+    EXPECT_EQ(ContactList::dateTimeText("12/25", "14:02"), "12/25 14:02");
 }
 
 // ---- Sorting -----------------------------------------------------------------------------------

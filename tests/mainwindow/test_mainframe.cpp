@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "core/Form1.h"
@@ -227,6 +228,43 @@ TEST_F(MainFrameTest, InStateReloadColoursTheWorkedStates)
     // OH on CW and Allen on phone; 2 + 1 points.
     EXPECT_EQ(w->lblTotSec->text(), QStringLiteral("2"));
     EXPECT_EQ(w->lblTotScore->text(), QStringLiteral("6"));
+}
+
+// Each window's captions beside its score and rate labels.
+TEST_F(MainFrameTest, ScoreCaptionsFollowTheWindow)
+{
+    struct Case {
+        const char* window;
+        QStringList captions;   // beside lblTotCon, lblsectogo, lblTotSec, lblTotScore, lblAQSO60, lblAQSO20
+    };
+    const Case cases[] = {
+        {"Outfrm",
+         {"Total PH Contacts ........", "Total CW Contacts ......", "Total Multipliers ...........",
+          "Tot Score ....................", "QSOs / Hr (last 60 min)", "QSOs / Hr (last 20 min)"}},
+        {"Infrm",
+         {"Total PH Contacts .......", "Total CW Contacts .....", "Total Multipliers ..........",
+          "Total Score ................", "QSOs / Hr (last 60 min)", "QSOs / Hr (last 20 min)"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window);
+        std::unique_ptr<MainFrame> w;
+        if (QLatin1String(c.window) == QLatin1String("Outfrm"))
+            w = loaded<Outfrm>();
+        else
+            w = loaded<Infrm>();
+        const QLabel* values[] = {w->lblTotCon, w->lblsectogo, w->lblTotSec, w->lblTotScore, w->lblAQSO60, w->lblAQSO20};
+        QStringList beside;
+        for (const QLabel* value : values) {
+            // The caption is the label that ends where the value starts, on the same line.
+            QString caption;
+            for (const QLabel* l : w->findChildren<QLabel*>())
+                if (l != value && std::abs(l->geometry().right() + 1 - value->geometry().left()) <= 1 &&
+                    l->geometry().top() == value->geometry().top())
+                    caption = l->text();
+            beside << caption;
+        }
+        EXPECT_EQ(beside, c.captions);
+    }
 }
 
 TEST_F(MainFrameTest, MissingCountyFileIsReportedAndTheLoadGoesOn)

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -261,6 +262,30 @@ TEST_F(OutEntryWindowTest, DoubleQuoteNeverEntersAField)
     QApplication::clipboard()->setText(QStringLiteral("\"IN\""));
     key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(in->txtCntry->text(), QStringLiteral("ohIN"));
+}
+
+// Text committed by an input method (a compose sequence, a dead key) is typed like keys: the
+// field's handling sees each character, so no double quote gets in and letters become capitals.
+TEST_F(OutEntryWindowTest, InputMethodTextIsTypedLikeKeys)
+{
+    open();
+    G.LoggedOnFlag = 1;
+    keys(QStringLiteral("k9ab"));
+    auto commit = [](QWidget* field, const QString& text) {
+        QInputMethodEvent im(QString(), {});
+        im.setCommitString(text);
+        QCoreApplication::sendEvent(field, &im);
+    };
+    commit(w->txtCall, QStringLiteral("\"c"));
+    EXPECT_EQ(w->txtCall->text(), QStringLiteral("K9ABC"));
+    EXPECT_EQ(w->row().txtCall.text, QStringLiteral("K9ABC"));
+    EXPECT_EQ(G.WildCall, QStringLiteral("K9ABC"));
+
+    w.reset();
+    auto in = shown<Infrm>();
+    in->txtCntry->setFocus();
+    commit(in->txtCntry, QStringLiteral("o\"h"));
+    EXPECT_EQ(in->txtCntry->text(), QStringLiteral("oh"));
 }
 
 TEST_F(OutEntryWindowTest, OnlyAMoveInsideTheWindowLeavesTheCallField)
