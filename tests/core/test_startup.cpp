@@ -164,8 +164,9 @@ TEST_F(StartupTest, LogoRunsItsTimeModally)
     });
     logo.exec();
     const qint64 ms = t.elapsed();
-    if (looked)
+    if (looked) {
         EXPECT_TRUE(secondShown);
+    }
     // Qt's default timers may fire up to 5 % early.
     EXPECT_GE(ms, 1800);
     EXPECT_LT(ms, 15000);
