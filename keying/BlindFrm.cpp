@@ -17,6 +17,7 @@
 using Kind = ControlGeometry::Kind;
 using KeyerLayout::addButton;
 using KeyerLayout::addLabel;
+using KeyerLayout::addOption;
 
 namespace {
 
@@ -24,9 +25,6 @@ constexpr double DesignWidth = 6600;
 constexpr double DesignHeight = 5100;
 
 } // namespace
-
-
-
 
 void BlindFrm::Form_Unload() { MMControl1->Close(); }
 
@@ -49,9 +47,7 @@ BlindFrm::BlindFrm() : DesignWindow(DesignWidth, DesignHeight)
     Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 240, 1500, 3600, 1380);
     Frame1->setTitle(QStringLiteral("Choose your preferred option:"));
     auto option = [&](const QString& name, const QString& caption, double top) {
-        auto* o = d.add<QRadioButton>(name, Kind::OptionButton, 240, top, 3000, 285, 8.25, Frame1);
-        o->setText(caption);
-        return o;
+        return addOption(d, name, caption, 240, top, 3000, 285, Frame1);
     };
     Option1 = option(QStringLiteral("Option1"), QStringLiteral("Off"), 330);
     Option2 = option(QStringLiteral("Option2"), QStringLiteral("Call Only"), 660);

@@ -16,7 +16,6 @@ using Kind = ControlGeometry::Kind;
 
 namespace {
 
-
 // Design client area, twips.
 constexpr double DesignWidth = 9360;
 constexpr double DesignHeight = 6780;
@@ -26,10 +25,8 @@ constexpr double HelpPt = 6.75;
 
 using KeyerLayout::addButton;
 using KeyerLayout::addLabel;
+using KeyerLayout::addOption;
 using KeyerLayout::addTextBox;
-
-
-
 
 CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
 {
@@ -78,9 +75,7 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 4680, 840, 4560, 1680);
     Frame1->setTitle(QStringLiteral("Keying Options"));
     auto option = [&](const QString& name, const QString& caption, double l, double t, double w, QWidget* parent) {
-        auto* o = d.add<QRadioButton>(name, Kind::OptionButton, l, t, w, 255, 8.25, parent);
-        o->setText(caption);
-        return o;
+        return addOption(d, name, caption, l, t, w, 255, parent);
     };
     Option1 = option(QStringLiteral("Option1"), QStringLiteral("RTS"), 120, 300, 1000, Frame1);
     Option2 = option(QStringLiteral("Option2"), QStringLiteral("DTR"), 1200, 300, 1000, Frame1);

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <algorithm>
 
@@ -63,6 +64,14 @@ QPushButton* addButton(DesignLayout& d, const QString& name, const QString& capt
     auto* button = d.add<QPushButton>(name, ControlGeometry::Kind::CommandButton, left, top, width, height, 8.25, parent);
     button->setText(caption);
     return button;
+}
+
+QRadioButton* addOption(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
+                        double width, double height, QWidget* parent)
+{
+    auto* option = d.add<QRadioButton>(name, ControlGeometry::Kind::OptionButton, left, top, width, height, 8.25, parent);
+    option->setText(caption);
+    return option;
 }
 
 QLineEdit* addTextBox(DesignLayout& d, const QString& name, const QString& text, double left, double top,

@@ -9,6 +9,7 @@ class DesignLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 struct FormGeometry;
 
@@ -26,6 +27,9 @@ QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, d
 // A command button with its caption, and a text box with its design text.
 QPushButton* addButton(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
                        double width, double height, QWidget* parent = nullptr);
+// An option button with its caption.
+QRadioButton* addOption(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
+                        double width, double height, QWidget* parent = nullptr);
 QLineEdit* addTextBox(DesignLayout& d, const QString& name, const QString& text, double left, double top,
                       double width, double height, QWidget* parent = nullptr);
 

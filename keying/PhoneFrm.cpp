@@ -14,7 +14,6 @@ using Kind = ControlGeometry::Kind;
 
 namespace {
 
-
 constexpr double DesignWidth = 9000;
 constexpr double DesignHeight = 5400;
 constexpr int WatchIntervalMs = 40;
@@ -22,10 +21,8 @@ constexpr int WatchIntervalMs = 40;
 
 using KeyerLayout::addButton;
 using KeyerLayout::addLabel;
+using KeyerLayout::addOption;
 using KeyerLayout::addTextBox;
-
-
-
 
 PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
 {
@@ -45,9 +42,7 @@ PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
     Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 6600, 120, 2280, 1200);
     Frame1->setTitle(QStringLiteral("PTT"));
     auto option = [&](const QString& name, const QString& caption, double top) {
-        auto* o = d.add<QRadioButton>(name, Kind::OptionButton, 120, top, 1800, 255, 8.25, Frame1);
-        o->setText(caption);
-        return o;
+        return addOption(d, name, caption, 120, top, 1800, 255, Frame1);
     };
     Option1 = option(QStringLiteral("Option1"), QStringLiteral("RTS"), 300);
     Option2 = option(QStringLiteral("Option2"), QStringLiteral("DTR"), 570);
