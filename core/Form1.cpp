@@ -2,7 +2,7 @@
 
 #include "core/Globals.h"
 #include "core/Module2Prefs.h"
-#include "mainwindow/MainLogWindow.h"
+#include "core/MainLogWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -12,7 +12,7 @@
 #include <QTreeView>
 
 #include "core/Globals.h"
-#include "mainwindow/MainLogWindow.h"
+#include "core/MainLogWindow.h"
 #include "reports/DEEdit.h"
 
 ContactListPanel::ContactListPanel(MainWindows::Which which, MainLogWindow* window, QWidget* windowWidget,

@@ -19,7 +19,7 @@
 #include "entry/EntryKeys.h"
 #include "entry/ReloadLog.h"
 #include "mainwindow/ContactListPanel.h"
-#include "mainwindow/MainLogWindow.h"
+#include "core/MainLogWindow.h"
 #include "mainwindow/MainServices.h"
 #include "mainwindow/MainVariants.h"
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "core/Form1.h"
-#include "mainwindow/MainLogWindow.h"
+#include "core/MainLogWindow.h"
 #include "platform/KeyEvents.h"
 
 using ContactEdit::Box;

@@ -5,7 +5,7 @@
 #include "core/Files.h"
 #include "core/Form1.h"
 #include "core/Globals.h"
-#include "mainwindow/MainLogWindow.h"
+#include "core/MainLogWindow.h"
 
 #include <QDir>
 #include <QLabel>

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "mainwindow/MainLogWindow.h"
+#include "core/MainLogWindow.h"
 #include "reports/DEEdit.h"
 #include "tests/reports/ContactEditFixture.h"
 

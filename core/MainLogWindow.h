@@ -6,7 +6,7 @@
 // The controls other windows read or write directly are members of this class, named as the
 // controls (and their objectName): the window creates them and stores the pointers here.
 #include "core/Form1.h"
-#include "mainwindow/CommonFileDialog.h"
+#include "core/CommonFileDialog.h"
 
 #include <QString>
 #include <QVariant>
