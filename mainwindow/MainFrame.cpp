@@ -680,7 +680,7 @@ void MainFrame::setReportLengths()
     const int n = MainLoad::reportMaxLength(G.CurrentMode);
     txtRSTR->setMaxLength(n);
     txtRSTS->setMaxLength(n);
-    withEntry([n](Entry::OutEntry* row) {
+    withEntry([n](Entry::EntryRow* row) {
         if (row)
             row->setReportLength(n);
     });
@@ -775,6 +775,7 @@ void MainFrame::ReloadLog()
     if (r.loaded) {
         showTallies(r);
         FillCountyLists();
+        reloadLists();
     }
     contactList_->ListRecentContacts();
 }
@@ -900,7 +901,7 @@ void MainFrame::connectEntry()
         connect(clear, &QAction::triggered, this, [this] { mnuClear_Click(); });
 }
 
-void MainFrame::bindEntryRow(Entry::OutEntry& row)
+void MainFrame::bindEntryRow(Entry::EntryRow& row)
 {
     unbindEntryRow();
     row_ = &row;
@@ -912,6 +913,10 @@ void MainFrame::bindEntryRow(Entry::OutEntry& row)
     w.Label19 = Label19;
     w.Label22 = Label22;
     w.Label23 = Label23;
+    if (variant_.stateFieldShown) {
+        w.Label3 = Label3;
+        w.countyCaption = lblStation[4];
+    }
     row.screenWidthTwips = int(Platform::Screen::current().width);
     entryView_ = std::make_unique<EntryRowView>(row, w, client_);
 }
@@ -924,7 +929,7 @@ void MainFrame::unbindEntryRow()
     row_ = nullptr;
 }
 
-void MainFrame::withEntry(const std::function<void(Entry::OutEntry*)>& f)
+void MainFrame::withEntry(const std::function<void(Entry::EntryRow*)>& f)
 {
     if (entryView_)
         entryView_->run([&] { f(row_); });
@@ -948,7 +953,7 @@ QLineEdit* MainFrame::entryField(Entry::Field f) const
 
 void MainFrame::setEntryFocus(Entry::Field f)
 {
-    withEntry([&](Entry::OutEntry* row) {
+    withEntry([&](Entry::EntryRow* row) {
         if (row)
             row->setFocus(f);
         else if (QLineEdit* e = entryField(f))
@@ -958,7 +963,7 @@ void MainFrame::setEntryFocus(Entry::Field f)
 
 void MainFrame::ClearEntry()
 {
-    withEntry([](Entry::OutEntry* row) {
+    withEntry([](Entry::EntryRow* row) {
         if (row)
             row->ClearEntry();
     });
@@ -967,7 +972,7 @@ void MainFrame::ClearEntry()
 void MainFrame::cmdDup_Click()
 {
     cmdDup->setText(DupeCheck::cmdDup_Click());
-    withEntry([this](Entry::OutEntry* row) {
+    withEntry([this](Entry::EntryRow* row) {
         if (row)
             row->labels.lblDupeBackColor = Entry::ColorButtonFace;
         else
@@ -990,7 +995,7 @@ void MainFrame::countyClicked(QListWidget* list)
     if (!item)
         return;
     const CountyLists::Click c = CountyLists::countyClicked(countyLists_.window, item->text());
-    withEntry([&](Entry::OutEntry* row) {
+    withEntry([&](Entry::EntryRow* row) {
         if (row) {
             row->setText(Entry::Field::Sec, c.county);
             if (!c.state.isEmpty())
@@ -1072,7 +1077,7 @@ void MainFrame::cmdLogOn_Click()
     G.LogOnTime = Platform::clock().read().local;
     G.LoggedOnFlag = 1;
     cmdLogOn->setText(QStringLiteral("&Log \"Time Off\""));
-    withEntry([this](Entry::OutEntry* row) {
+    withEntry([this](Entry::EntryRow* row) {
         if (row)
             row->labels.lblDialog = QStringLiteral(" ");
         else
