@@ -1,6 +1,7 @@
 #include "keying/KeyerStartup.h"
 
 #include "core/Globals.h"
+#include "keying/KeyingLog.h"
 #include "keying/CWFrm.h"
 #include "keying/PhoneFrm.h"
 
@@ -22,6 +23,9 @@ bool readFiles()
     l.phone = KeyerSettings::readPhone(G.ProgramFolder);
     // CW.txt fails quietly; what it gave is still used.
     l.cw = KeyerSettings::readCW(G.ProgramFolder);
+    if (!l.cw.complete)
+        qCWarning(lcKeying) << "CW.txt read in part:" << l.cw.valuesRead << "of" << KeyerSettings::CWSettings::ValueCount
+                            << "values taken";
     if (l.cw.valuesRead >= 15)
         G.CWKeyMethod = l.cw.keyMethod;
     return l.phone.has_value();
