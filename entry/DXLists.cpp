@@ -83,12 +83,12 @@ void RebuildBandDXLists()
     }
 }
 
-void addToBand()
+void addToBand(int record)
 {
-    if (G.QSOCount < 1)
+    if (record < 1 || record > G.QSOCount)
         return;
-    const QString& s = G.ContactArrays.ContactSPC[G.QSOCount];
-    const int b = bandIndex(G.ContactArrays.ContactBand[G.QSOCount]);
+    const QString& s = G.ContactArrays.ContactSPC[record];
+    const int b = bandIndex(G.ContactArrays.ContactBand[record]);
     if (isDX(s) && b >= 0)
         addToBandList(b, s);
 }
@@ -105,20 +105,20 @@ void Model::FillDXList()
     setHeader();
 }
 
-void Model::add()
+void Model::add(int record)
 {
-    if (G.QSOCount < 1)
+    if (record < 1 || record > G.QSOCount)
         return;
-    const QString& s = G.ContactArrays.ContactSPC[G.QSOCount];
+    const QString& s = G.ContactArrays.ContactSPC[record];
     if (isDX(s))
         insertSorted(entries, s);
     setHeader();
 }
 
-void Model::AddBandDX()
+void Model::AddBandDX(int record)
 {
-    addToBand();
-    add();
+    addToBand(record);
+    add(record);
 }
 
 } // namespace DXLists

@@ -30,8 +30,8 @@ bool isNewOnBand(const QString& text, const QString& band);
 // The per-band lists from records 1 to G.QSOCount.
 void RebuildBandDXLists();
 
-// Record G.QSOCount, just logged, into its band's list unless the list holds it already.
-void addToBand();
+// Record `record`, just logged, into its band's list unless the list holds its country already.
+void addToBand(int record);
 
 // List1 and its header lblStation(5).
 class Model {
@@ -41,10 +41,10 @@ public:
 
     // Every distinct DX country of records 1 to G.QSOCount.
     void FillDXList();
-    // Record G.QSOCount, just logged: its country when it is a DX country not yet listed.
-    void add();
+    // Record `record`, just logged: its country when it is a DX country not yet listed.
+    void add(int record);
     // After a logged contact: both of the above (band list and List1).
-    void AddBandDX();
+    void AddBandDX(int record);
 
 private:
     void setHeader();

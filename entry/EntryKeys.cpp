@@ -522,7 +522,7 @@ void EntryRow::ClearEntry()
     labels.Label22.clear();
     labels.Label23.clear();
     if (window == Window::In)
-        labels.countyCaptionEnabled = false;
+        countyHeadingEnabled = false;
     setFocus(Field::Call);
 }
 

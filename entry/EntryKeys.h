@@ -146,10 +146,6 @@ struct StatusLabels {
     long long lblDupeBackColor = ColorButtonFace;
     double lblDupeFontPoints = 0;
     QString Label19, Label22, Label23;   // continent, bearing, miles
-    // In-state window: the "New" marker Label3 and whether the "County" caption lblStation(4) is
-    // enabled (greyed out while no county is wanted).
-    bool Label3Visible = false;
-    bool countyCaptionEnabled = true;
 };
 
 class InEntry;
@@ -193,8 +189,9 @@ public:
     // After a key in the call field while G.DupeFlag is 1: holds until 3 seconds after the
     // duplicate found at logging, then clears G.DupeFlag.
     virtual void HoldDupeFlag() {}
-    // After a logged DX contact whose country was new on the band (Label3 shown): the DX lists.
-    virtual void AddBandDX() {}
+    // Record `record`, just logged with a DX country, joins the DX lists (the list of its band and
+    // List1) unless they hold that country already.
+    virtual void AddBandDX(int record) {}
 };
 
 // The fields, focus and labels of an entry row and what both windows' rows do alike. The handlers
@@ -215,6 +212,11 @@ public:
     TextBox txtCall, txtRSTR, txtCntry, txtSec, txtRSTS, txtPostConTime, txtPostConDate;
     Field focus = Field::Call;
     StatusLabels labels;
+    // In-state window: lblStation(4), the "County" heading over the county field, enabled only for
+    // a station of the contest state; Label3, the "New" marker of a DX country not yet worked on
+    // the current band.
+    bool countyHeadingEnabled = true;
+    bool newMarkerVisible = false;
     // The screen's width in twips (the partial-duplicate font follows it).
     int screenWidthTwips = 9600;
 

@@ -63,7 +63,7 @@ bool Mains(Entry::InEntry& row)
             Tallies::addContact(i);
             if (!a.ContactCounty[i].isEmpty())
                 row.host().UpdateCountyLists();
-            row.host().AddBandDX();
+            row.host().AddBandDX(i);
             row.host().ShowScore();
             row.host().ListRecentContacts();
             row.labels.lblDialog.clear();

@@ -50,9 +50,9 @@ void Infrm::DupCheck2(Entry::InEntry&) {}
 void Infrm::PartialDupeCheck(Entry::InEntry&, int&) {}
 void Infrm::HoldDupeFlag() {}
 
-void Infrm::AddBandDX()
+void Infrm::AddBandDX(int record)
 {
-    dxList_.AddBandDX();
+    dxList_.AddBandDX(record);
     showDXList();
 }
 

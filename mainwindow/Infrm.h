@@ -29,7 +29,7 @@ public:
     void DupCheck2(Entry::InEntry& row) override;
     void PartialDupeCheck(Entry::InEntry& row, int& KeyAscii) override;
     void HoldDupeFlag() override;
-    void AddBandDX() override;
+    void AddBandDX(int record) override;
 
 protected:
     void Label25_Change() override;

@@ -20,8 +20,7 @@ protected:
         c.spc = QString::fromLatin1(spc);
         c.band = QString::fromLatin1(band);
         c.mode = QStringLiteral("CW");
-        TestLog::add(c);
-        model.AddBandDX();
+        model.AddBandDX(TestLog::add(c));
     }
     static QStringList band(const char* b) { return G.BandDXLists[DXLists::bandIndex(QString::fromLatin1(b))]; }
 

@@ -31,7 +31,7 @@ public:
         calls << QStringLiteral("HoldDupeFlag");
         G.DupeFlag = 0;
     }
-    void AddBandDX() override { calls << QStringLiteral("AddBandDX"); }
+    void AddBandDX(int) override { calls << QStringLiteral("AddBandDX"); }
 };
 
 class InEntryTest : public ::testing::Test {
