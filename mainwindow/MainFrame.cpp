@@ -27,6 +27,7 @@
 #include "entry/Tallies.h"
 #include "keying/BlindFrm.h"
 #include "mainwindow/EntryRowView.h"
+#include "mainwindow/LogMenusPanel.h"
 #include "mainwindow/MainLoad.h"
 #include "mainwindow/MainSizing.h"
 #include "mainwindow/StateProvinces.h"
@@ -95,6 +96,11 @@ MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
     list.txtCall = txtCall;
     list.txtSec = txtSec;
     contactList_ = std::make_unique<ContactListPanel>(which, this, this, list, [this] { ReloadLog(); });
+    logMenus_ = std::make_unique<LogMenusPanel>(
+        *this, this, [this](const QString& name) { return action(name); },
+        LogMenus::Host{[this] { ReloadLog(); }, [this] { ShowOperatingTime(); }, [this] { ShowQSORates(); },
+                       [this] { return Command1->text(); }, [this] { Command1_Click(); },
+                       [this](const QString& county) { setLabel25(county); }});
     applyLayout();
     Form1::registerMainWindow(this, which == MainWindows::Which::Out);
 }

@@ -28,6 +28,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class EntryRowView;
+class LogMenusPanel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -249,6 +250,7 @@ private:
     DesignLayout design_;
     std::unique_ptr<MainServices::SpotPanel> spotPanel_;
     std::unique_ptr<ContactListPanel> contactList_;
+    std::unique_ptr<LogMenusPanel> logMenus_;   // New, exports, archive, restore and the tool menus
     CountyLists::Model countyLists_;
     Entry::OutEntry* row_ = nullptr;
     std::unique_ptr<EntryRowView> entryView_;
