@@ -180,7 +180,7 @@ bool DECabrilloIn::Command4_Click()
                                      std::pair{QStringLiteral("UserEMail"), email},
                                      std::pair{QStringLiteral("UserClubName"), club}})
         if (!Platform::saveSetting(key, value))
-            qCWarning(reportsLog) << "could not save the setting" << key;
+            qCWarning(lcReports) << "could not save the setting" << key;
     modGlobalPreferences::SetGlobalPreference(QStringLiteral("OWN_ADDRESS_NAME"), name, 0);
     modGlobalPreferences::SetGlobalPreference(QStringLiteral("OWN_ADDRESS_Line1"), line1, 0);
     modGlobalPreferences::SetGlobalPreference(QStringLiteral("OWN_ADDRESS_Line2"), line2, 0);

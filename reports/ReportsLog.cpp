@@ -1,3 +1,3 @@
 #include "reports/ReportsLog.h"
 
-Q_LOGGING_CATEGORY(reportsLog, "vqplog.reports")
+Q_LOGGING_CATEGORY(lcReports, "vqplog.reports")

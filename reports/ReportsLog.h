@@ -1,5 +1,6 @@
 #pragma once
-// Logging category of the reports folder (failures it does not show in a window).
+// The logging category of reports/ ("vqplog.reports"). Failures the program deliberately does not show
+// to the operator still leave a qCWarning here.
 #include <QLoggingCategory>
 
-Q_DECLARE_LOGGING_CATEGORY(reportsLog)
+Q_DECLARE_LOGGING_CATEGORY(lcReports)
