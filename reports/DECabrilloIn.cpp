@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <utility>
-
 #include "core/Files.h"
 #include "core/Form1.h"
 #include "core/Globals.h"
@@ -16,14 +14,16 @@
 #include "core/Module2Log.h"
 #include "core/modGlobalPreferences.h"
 #include "platform/KeyEvents.h"
-#include "reports/ReportsLog.h"
 #include "platform/Prompts.h"
-#include "platform/Settings.h"
+#include "platform/SettingsStore.h"
 #include "platform/VbControls.h"
 
 using Kind = ControlGeometry::Kind;
 
 namespace {
+
+// The section of the per-user settings store that keeps the address boxes.
+const QString SettingsSection = QStringLiteral("Settings");
 
 constexpr double ClientWidth = 7800, ClientHeight = 6240;
 constexpr double CaptionLeft = 120, BoxLeft = 2640, BoxWidth = 5040, RowPitch = 420, BoxHeight = 285;
@@ -97,11 +97,11 @@ DECabrilloIn::DECabrilloIn(MainLogWindow* owner, QWidget* parent)
 void DECabrilloIn::Form_Load()
 {
     design_.resizeForm();
-    Text5->setText(Platform::getSetting(QStringLiteral("UserAddressName")));
-    Text6->setText(Platform::getSetting(QStringLiteral("UserAddressLine1")));
-    Text7->setText(Platform::getSetting(QStringLiteral("UserAddressLine2")));
-    Text8->setText(Platform::getSetting(QStringLiteral("UserEMail")));
-    Text2->setText(Platform::getSetting(QStringLiteral("UserClubName")));
+    Text5->setText(Platform::getSetting(SettingsSection, QStringLiteral("UserAddressName")));
+    Text6->setText(Platform::getSetting(SettingsSection, QStringLiteral("UserAddressLine1")));
+    Text7->setText(Platform::getSetting(SettingsSection, QStringLiteral("UserAddressLine2")));
+    Text8->setText(Platform::getSetting(SettingsSection, QStringLiteral("UserEMail")));
+    Text2->setText(Platform::getSetting(SettingsSection, QStringLiteral("UserClubName")));
 }
 
 void DECabrilloIn::Text1_KeyPress(int& KeyAscii) { KeyAscii = Module2::UpperCaseKey(KeyAscii); }
@@ -173,14 +173,11 @@ bool DECabrilloIn::Command4_Click()
 
     const QString name = Text5->text().trimmed(), line1 = Text6->text().trimmed(), line2 = Text7->text().trimmed(),
                   email = Text8->text().trimmed(), club = Text2->text().trimmed();
-    // The file is written; a settings store that cannot be saved only costs retyping next time.
-    for (const auto& [key, value] : {std::pair{QStringLiteral("UserAddressName"), name},
-                                     std::pair{QStringLiteral("UserAddressLine1"), line1},
-                                     std::pair{QStringLiteral("UserAddressLine2"), line2},
-                                     std::pair{QStringLiteral("UserEMail"), email},
-                                     std::pair{QStringLiteral("UserClubName"), club}})
-        if (!Platform::saveSetting(key, value))
-            qCWarning(lcReports) << "could not save the setting" << key;
+    Platform::saveSetting(SettingsSection, QStringLiteral("UserAddressName"), name);
+    Platform::saveSetting(SettingsSection, QStringLiteral("UserAddressLine1"), line1);
+    Platform::saveSetting(SettingsSection, QStringLiteral("UserAddressLine2"), line2);
+    Platform::saveSetting(SettingsSection, QStringLiteral("UserEMail"), email);
+    Platform::saveSetting(SettingsSection, QStringLiteral("UserClubName"), club);
     modGlobalPreferences::SetGlobalPreference(QStringLiteral("OWN_ADDRESS_NAME"), name, 0);
     modGlobalPreferences::SetGlobalPreference(QStringLiteral("OWN_ADDRESS_Line1"), line1, 0);
     modGlobalPreferences::SetGlobalPreference(QStringLiteral("OWN_ADDRESS_Line2"), line2, 0);

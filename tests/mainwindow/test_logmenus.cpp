@@ -15,7 +15,7 @@
 #include "mainwindow/Infrm.h"
 #include "mainwindow/LogMenusPanel.h"
 #include "mainwindow/Outfrm.h"
-#include "platform/Settings.h"
+#include "platform/SettingsStore.h"
 #include "reports/DECabrilloIn.h"
 #include "tests/mainwindow/MainFrameFixture.h"
 
@@ -165,7 +165,7 @@ TEST_F(LogMenusTest, WriteSubmissionFileFromBothWindows)
                                 "SOAPBOX: "};
         expected << c.qsoLines << "END-OF-LOG:";
         EXPECT_EQ(fileBytes(target).toStdString(), crlf(expected).toStdString());
-        EXPECT_EQ(Platform::getSetting(QStringLiteral("UserAddressName")), QStringLiteral("Pat Doe"));
+        EXPECT_EQ(Platform::getSetting(QStringLiteral("Settings"), QStringLiteral("UserAddressName")), QStringLiteral("Pat Doe"));
     }
 }
 

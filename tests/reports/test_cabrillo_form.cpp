@@ -14,7 +14,7 @@
 #include "FakeMainWindow.h"
 #include "core/Globals.h"
 #include "core/modGlobalPreferences.h"
-#include "platform/Settings.h"
+#include "platform/SettingsStore.h"
 #include "reports/DECabrilloIn.h"
 #include "tests/core/test_store_fixture.h"
 #include "tests/entry/LogBuilder.h"
