@@ -10,8 +10,8 @@
 #include "platform/Exit.h"
 #include "platform/Prompts.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <array>

@@ -427,3 +427,20 @@ TEST_F(AdifTest, CancelInTheSaveDialogIsSilentAndTheWorkingLogIsNeverATarget)
     ASSERT_EQ(prompts.messages().size(), 1);
     EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[0].title, QStringLiteral("Unable to write file."));
 }
+
+TEST_F(AdifTest, EmptyLogsWriteTheHeaderOrNothingAndStillReportSuccess)
+{
+    prompts.answerFile(target());
+    CommonFileDialog dialog;
+    Module2::ExportADIF(dialog);
+    EXPECT_TRUE(fileBytes(target()).endsWith("\r\n\r\n<EOH>\r\n\r\n"));
+    QString why;
+    const auto records = readAdif(fileBytes(target()), &why);
+    ASSERT_TRUE(records) << why.toStdString();
+    EXPECT_TRUE(records->isEmpty());
+    EXPECT_EQ(prompts.callsOf(QStringLiteral("message")).last().title, QStringLiteral("File Written Successfully."));
+
+    ASSERT_TRUE(Module2::ExportForDovrel());
+    EXPECT_EQ(fileBytes(dir.filePath(QStringLiteral("LogExp.txt"))), QByteArray());
+    EXPECT_EQ(prompts.callsOf(QStringLiteral("message")).last().title, QStringLiteral("Export Successful!"));
+}
