@@ -150,6 +150,20 @@ public:
     virtual void ShowScore() {}
     // After every logging attempt.
     virtual void ShowQSORates() {}
+    // Paints what the handlers have changed so far, before a wait that lets no input in (the
+    // spoken "Dupe", the in-state hold after a duplicate); called again while such a wait runs.
+    virtual void repaint() {}
+
+    // ---- In-state window only (InLogging, InDupeCheck) ----
+    // The rover's present counties (the rover county window's list), entry 0 being CurrentCounty;
+    // empty when the window was never used.
+    virtual QStringList roverCounties() { return {}; }
+    // Label25 shows the own county (after CurrentCounty changed).
+    virtual void showOwnCounty(const QString& county) {}
+    // Grid label Label10(row) of a state or province just worked turns WorkedColor.
+    virtual void stateWorked(int row) {}
+    // Record `record`, a DX country new on the current band, joins that band's DX list.
+    virtual void AddBandDX(int record) {}
 };
 
 class OutEntry {
