@@ -2,6 +2,15 @@
 
 namespace Entry {
 
+InRow::InRow(EntryHost* host)
+{
+    setHost(host);
+    for (const auto& s : fieldSpecs())
+        box(s.field).maxLength = s.maxLength;
+    txtPostConTime.visible = false;
+    txtPostConDate.visible = false;
+}
+
 TextBox& InRow::box(Field f)
 {
     switch (f) {

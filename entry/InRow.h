@@ -14,7 +14,8 @@ namespace Entry {
 
 class InRow {
 public:
-    explicit InRow(EntryHost* host = nullptr) { setHost(host); }
+    // The fields get their design length limits; the post-contest boxes start hidden.
+    explicit InRow(EntryHost* host = nullptr);
     virtual ~InRow() = default;
     InRow(const InRow&) = delete;
     InRow& operator=(const InRow&) = delete;
