@@ -152,7 +152,7 @@ public:
     virtual void ShowQSORates() {}
     // Paints what the handlers have changed so far, before a wait that lets no input in (the
     // spoken "Dupe", the in-state hold after a duplicate); called again while such a wait runs.
-    virtual void repaint() {}
+    virtual void repaintWindow() {}
 
     // ---- In-state window only (InLogging, InDupeCheck) ----
     // The rover's present counties (the rover county window's list), entry 0 being CurrentCounty;

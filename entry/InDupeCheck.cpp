@@ -142,7 +142,7 @@ void HoldDupeFlag(Entry::EntryHost& host)
     const QDateTime end = G.DupeTime.addSecs(3);
     const qint64 start = Platform::clock().monotonicMs();
     for (;;) {
-        host.repaint();
+        host.repaintWindow();
         if (wholeSeconds(Platform::clock().read().local) >= end)
             break;
         if (Platform::clock().monotonicMs() - start >= HoldMaxMs)

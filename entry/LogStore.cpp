@@ -113,7 +113,7 @@ void sayDupe(Entry::EntryHost& host)
     host.BlindKeyPhone(QStringLiteral("Dupe"));
     if (G.VoiceNavLevel == 0)
         return;
-    host.repaint();
+    host.repaintWindow();
     const qint64 start = Platform::clock().monotonicMs();
     while (host.promptPlaying() && Platform::clock().monotonicMs() - start < DupePromptWaitMs)
         QThread::msleep(5);

@@ -22,7 +22,7 @@ public:
     void showOwnCounty(const QString& county) override { ownCounty << county; }
     void stateWorked(int row) override { workedRows << row; }
     void AddBandDX(int record) override { calls << QStringLiteral("AddBandDX %1").arg(record); }
-    void repaint() override
+    void repaintWindow() override
     {
         ++repaints;
         if (clock && repaintAdvanceMs)
