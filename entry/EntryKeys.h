@@ -121,6 +121,10 @@ struct StatusLabels {
     long long lblDupeBackColor = ColorButtonFace;
     double lblDupeFontPoints = 0;
     QString Label19, Label22, Label23;   // continent, bearing, miles
+    // In-state window: the "New" marker Label3 and whether the "County" caption lblStation(4) is
+    // enabled (greyed out while no county is wanted).
+    bool Label3Visible = false;
+    bool countyCaptionEnabled = true;
 };
 
 // What the row asks of its window.
@@ -162,8 +166,8 @@ public:
     virtual void showOwnCounty(const QString& county) {}
     // Grid label Label10(row) of a state or province just worked turns WorkedColor.
     virtual void stateWorked(int row) {}
-    // Record `record`, a DX country new on the current band, joins that band's DX list.
-    virtual void AddBandDX(int record) {}
+    // After a logged DX contact whose country was new on the band (Label3 shown): the DX lists.
+    virtual void AddBandDX() {}
 };
 
 class OutEntry {

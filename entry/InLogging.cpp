@@ -64,8 +64,8 @@ MainsResult store(InRow& row, const QDateTime& utc)
     row.labels.lblDupeBackColor = Entry::ColorButtonFace;
     row.labels.lblDupe.clear();
     counted(row, r.record);
-    if (rec.spc.size() > 2 && row.newMarkerVisible)
-        row.host().AddBandDX(r.record);
+    if (rec.spc.size() > 2 && row.labels.Label3Visible)
+        row.host().AddBandDX();
     row.host().ShowScore();
     return r;
 }

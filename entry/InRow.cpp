@@ -47,7 +47,7 @@ void InRow::emptyEntry()
     labels.Label19.clear();
     labels.Label22.clear();
     labels.Label23.clear();
-    countyHeadingEnabled = false;
+    labels.countyCaptionEnabled = false;
 }
 
 } // namespace Entry

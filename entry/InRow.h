@@ -26,11 +26,6 @@ public:
     TextBox txtCall, txtRSTR, txtCntry, txtSec, txtRSTS, txtPostConTime, txtPostConDate;
     Field focus = Field::Call;
     StatusLabels labels;
-    // lblStation(4), the "County" heading over the county field: enabled only for a station of
-    // the contest state.
-    bool countyHeadingEnabled = false;
-    // Label3, the "New" marker: the country in the state field has not been worked on this band.
-    bool newMarkerVisible = false;
 
     TextBox& box(Field f);
     const TextBox& box(Field f) const { return const_cast<InRow*>(this)->box(f); }
@@ -45,7 +40,7 @@ public:
 
     // Empties the entry as logging and the duplicate check do: report sent, state field, call,
     // report received, county (in that order), the continent, bearing and miles, and the county
-    // heading is disabled.
+    // caption lblStation(4) is disabled (labels.countyCaptionEnabled).
     void emptyEntry();
 
 protected:

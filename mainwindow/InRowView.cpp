@@ -80,8 +80,8 @@ void InRowView::pull()
     l.Label19 = w_.Label19->text();
     l.Label22 = w_.Label22->text();
     l.Label23 = w_.Label23->text();
-    row_.countyHeadingEnabled = countyHeading_ && countyHeading_->isEnabled();
-    row_.newMarkerVisible = newMarker_ && !newMarker_->isHidden();
+    l.countyCaptionEnabled = countyHeading_ && countyHeading_->isEnabled();
+    l.Label3Visible = newMarker_ && !newMarker_->isHidden();
 }
 
 void InRowView::show()
@@ -108,5 +108,5 @@ void InRowView::show()
     w_.Label22->setText(l.Label22);
     w_.Label23->setText(l.Label23);
     if (countyHeading_)
-        countyHeading_->setEnabled(row_.countyHeadingEnabled);
+        countyHeading_->setEnabled(l.countyCaptionEnabled);
 }

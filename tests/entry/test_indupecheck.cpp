@@ -1,7 +1,7 @@
 // The in-state window's duplicate checks: at logging, on leaving the call field, while typing,
 // and the hold after a duplicate. A rover may be worked again from each of its counties, and the
 // own station may itself be a rover: every check keeps to the contacts sent from the own county.
-#include "InEntryFixture.h"
+#include "InLoggingFixture.h"
 
 #include "entry/InDupeCheck.h"
 #include "entry/InLogging.h"
@@ -10,18 +10,18 @@ using Entry::Field;
 using Logging::Ending;
 
 // W9ABC on 40 m CW, worked in Marion from Adams.
-class InDupeTest : public InEntryTest {
+class InDupeCheckTest : public InLoggingTest {
 protected:
     void SetUp() override
     {
-        InEntryTest::SetUp();
+        InLoggingTest::SetUp();
         G.CurrentBand = QStringLiteral("40");
         loggedIn(QStringLiteral("W9ABC"), QStringLiteral("IN"), QStringLiteral("Marion"), QStringLiteral("Adams"),
                  QStringLiteral("40"));
     }
 };
 
-TEST_F(InDupeTest, AtLoggingTheWorkedAndTheOwnCountyDecide)
+TEST_F(InDupeCheckTest, AtLoggingTheWorkedAndTheOwnCountyDecide)
 {
     struct Case {
         const char* name;
@@ -60,14 +60,14 @@ TEST_F(InDupeTest, AtLoggingTheWorkedAndTheOwnCountyDecide)
     }
 }
 
-TEST_F(InDupeTest, EmptyFieldsAreFilledFromTheFirstContactBeforeTheComparison)
+TEST_F(InDupeCheckTest, EmptyFieldsAreFilledFromTheFirstContactBeforeTheComparison)
 {
     fill(QStringLiteral("W9ABC"), QStringLiteral("599"), QString(), QString(), QStringLiteral("599"));
     EXPECT_TRUE(InDupeCheck::LogDupeCheck(in));
     EXPECT_TRUE(in.labels.lblDialog.startsWith(QStringLiteral("Duplicate W9ABC")));
 }
 
-TEST_F(InDupeTest, LeavingTheCallWarnsFillsAndStillLetsTheContactBeLogged)
+TEST_F(InDupeCheckTest, LeavingTheCallWarnsFillsAndStillLetsTheContactBeLogged)
 {
     fill(QStringLiteral("W9ABC"), QString(), QString(), QString(), QString());
     InDupeCheck::DupCheck2(in);
@@ -86,7 +86,7 @@ TEST_F(InDupeTest, LeavingTheCallWarnsFillsAndStillLetsTheContactBeLogged)
     EXPECT_EQ(InLogging::Mains(in).ending, Ending::Logged);
 }
 
-TEST_F(InDupeTest, AStationOutsideTheStateIsRefusedOnLeavingTheCall)
+TEST_F(InDupeCheckTest, AStationOutsideTheStateIsRefusedOnLeavingTheCall)
 {
     loggedIn(QStringLiteral("K4XYZ"), QStringLiteral("OH"), QString(), QStringLiteral("Adams"), QStringLiteral("20"),
              QStringLiteral("PH"));
@@ -101,7 +101,7 @@ TEST_F(InDupeTest, AStationOutsideTheStateIsRefusedOnLeavingTheCall)
     EXPECT_EQ(inHost.prompts, QStringList{"Dupe"});
 }
 
-TEST_F(InDupeTest, ListPreviousContactsShowsEveryEarlierContactOldestFirst)
+TEST_F(InDupeCheckTest, ListPreviousContactsShowsEveryEarlierContactOldestFirst)
 {
     loggedIn(QStringLiteral("K9AAA"), QStringLiteral("IN"), QStringLiteral("Lake"), QStringLiteral("Adams"));
     loggedIn(QStringLiteral("W9ABC"), QStringLiteral("IN"), QStringLiteral("Allen"), QStringLiteral("Adams"),
@@ -124,7 +124,7 @@ TEST_F(InDupeTest, ListPreviousContactsShowsEveryEarlierContactOldestFirst)
 }
 
 // The county of an earlier contact is brought back only for a station of the contest state.
-TEST_F(InDupeTest, FillInNeverGivesAStationOutsideTheStateACounty)
+TEST_F(InDupeCheckTest, FillInNeverGivesAStationOutsideTheStateACounty)
 {
     fill(QStringLiteral("W9ABC"), QString(), QStringLiteral("OH"), QString(), QString());
     InDupeCheck::DupCheck2(in);
@@ -133,7 +133,7 @@ TEST_F(InDupeTest, FillInNeverGivesAStationOutsideTheStateACounty)
     EXPECT_EQ(in.txtSec.text, QString());
 }
 
-TEST_F(InDupeTest, PartialListKeepsToTheOwnCounty)
+TEST_F(InDupeCheckTest, PartialListKeepsToTheOwnCounty)
 {
     G.CurrentBand = QStringLiteral("20");
     loggedIn(QStringLiteral("K9AA"), QStringLiteral("OH"), QString(), QStringLiteral("Adams"));
@@ -158,7 +158,7 @@ TEST_F(InDupeTest, PartialListKeepsToTheOwnCounty)
     EXPECT_EQ(in.labels.lblDupeBackColor, Entry::ColorButtonFace);
 }
 
-TEST_F(InDupeTest, TheThirdCharacterMustHoldADigitOrSlash)
+TEST_F(InDupeCheckTest, TheThirdCharacterMustHoldADigitOrSlash)
 {
     struct Case {
         const char* typed;
@@ -177,7 +177,7 @@ TEST_F(InDupeTest, TheThirdCharacterMustHoldADigitOrSlash)
 
 // The hold lasts until the clock, in whole seconds, is 3 seconds past the duplicate; the window is
 // repainted while it lasts, and a clock set back cannot make it longer than 3 seconds.
-TEST_F(InDupeTest, HoldAfterADuplicateIsBounded)
+TEST_F(InDupeCheckTest, HoldAfterADuplicateIsBounded)
 {
     inHost.repaintAdvanceMs = 250;
     G.DupeFlag = 1;
@@ -198,7 +198,7 @@ TEST_F(InDupeTest, HoldAfterADuplicateIsBounded)
 
 // With voice navigation on, the wait for the spoken "Dupe" repaints first and ends when the prompt
 // ends; without it the prompt is started and not waited for.
-TEST_F(InDupeTest, SpokenDupeIsWaitedForOnlyWithVoiceNavigation)
+TEST_F(InDupeCheckTest, SpokenDupeIsWaitedForOnlyWithVoiceNavigation)
 {
     for (int level : {0, 1}) {
         SCOPED_TRACE(level);

@@ -1,7 +1,7 @@
 // Logging a contact in the in-state window: the checks and their messages, the record as log.txt
 // holds it (the own county in field 7), points and multipliers, and the rover's repeat for each
 // further county.
-#include "InEntryFixture.h"
+#include "InLoggingFixture.h"
 
 #include <QDir>
 
@@ -11,7 +11,7 @@
 using Entry::Field;
 using Logging::Ending;
 
-TEST_F(InEntryTest, ContactIsOneLineOfLogTxtWithTheOwnCountySent)
+TEST_F(InLoggingTest, ContactIsOneLineOfLogTxtWithTheOwnCountySent)
 {
     G.CurrentFrequency = QStringLiteral("14.025");
     fill(QStringLiteral("K9XYZ"), QStringLiteral("579"), QStringLiteral("IN"), QStringLiteral("mari"),
@@ -33,7 +33,7 @@ TEST_F(InEntryTest, ContactIsOneLineOfLogTxtWithTheOwnCountySent)
 
 // Each row: the entry, the message that stays, the field with the focus, the beeps. Nothing is
 // stored and the entry stays for correction.
-TEST_F(InEntryTest, RefusedEntries)
+TEST_F(InLoggingTest, RefusedEntries)
 {
     struct Case {
         const char* name;
@@ -67,14 +67,16 @@ TEST_F(InEntryTest, RefusedEntries)
     }
 }
 
-TEST_F(InEntryTest, CountryNameAfterABadSectionIsStoredUnchecked)
+TEST_F(InLoggingTest, CountryNameAfterABadSectionIsStoredUnchecked)
 {
     fill(QStringLiteral("DL1ABC"), QStringLiteral("599"), QStringLiteral("XX"), QString(), QStringLiteral("599"));
     EXPECT_EQ(InLogging::Mains(in).ending, Ending::Refused);
     EXPECT_EQ(in.labels.lblDialog, QStringLiteral("Invald Section!"));
 
     in.setText(Field::Cntry, QStringLiteral("Germany"));
+    in.labels.Label3Visible = true;   // new on this band: the DX list takes it
     EXPECT_EQ(InLogging::Mains(in).ending, Ending::Logged);
+    EXPECT_TRUE(inHost.calls.contains(QStringLiteral("AddBandDX")));
     EXPECT_EQ(G.ContactArrays.ContactSPC[1], QStringLiteral("Germany"));
     EXPECT_EQ(G.MultiplierCount, 0);   // a DX country is no multiplier
     EXPECT_EQ(G.QSOPoints, 2);
@@ -82,7 +84,7 @@ TEST_F(InEntryTest, CountryNameAfterABadSectionIsStoredUnchecked)
 
 // A county typed for a station outside the contest state is dropped, and an earlier contact of the
 // call with a county does not bring it back.
-TEST_F(InEntryTest, StationOutsideTheStateNeverStoresACounty)
+TEST_F(InLoggingTest, StationOutsideTheStateNeverStoresACounty)
 {
     loggedIn(QStringLiteral("W9ABC"), QStringLiteral("IN"), QStringLiteral("Marion"), QStringLiteral("Adams"),
              QStringLiteral("40"));
@@ -97,7 +99,7 @@ TEST_F(InEntryTest, StationOutsideTheStateNeverStoresACounty)
     }
 }
 
-TEST_F(InEntryTest, PointsByModeAndTheStateGrid)
+TEST_F(InLoggingTest, PointsByModeAndTheStateGrid)
 {
     struct Step {
         const char* mode;
@@ -131,7 +133,7 @@ TEST_F(InEntryTest, PointsByModeAndTheStateGrid)
     EXPECT_EQ(Tallies::scoreTexts(Tallies::figures()).lblTotScore, QStringLiteral("27"));
 }
 
-TEST_F(InEntryTest, DateAndTimeAreUtcFromOneReading)
+TEST_F(InLoggingTest, DateAndTimeAreUtcFromOneReading)
 {
     // 21:30 on the PC, 5 hours to UTC: the next day's 02:30.
     clock.set(QDateTime(QDate(2024, 5, 5), QTime(2, 30, 0), Qt::UTC), -5 * 3600);
@@ -141,7 +143,7 @@ TEST_F(InEntryTest, DateAndTimeAreUtcFromOneReading)
     EXPECT_EQ(G.ContactArrays.ContactTime[1], QStringLiteral("02:30:00"));
 }
 
-TEST_F(InEntryTest, PostContestDateAndTime)
+TEST_F(InLoggingTest, PostContestDateAndTime)
 {
     in.txtPostConDate.visible = in.txtPostConTime.visible = true;
     in.txtPostConDate.setText(QStringLiteral("5/4/2024"));
@@ -162,7 +164,7 @@ TEST_F(InEntryTest, PostContestDateAndTime)
     EXPECT_EQ(G.QSOCount, 1);
 }
 
-TEST_F(InEntryTest, FailedAppendCountsNothingAndStartsNoRepeat)
+TEST_F(InLoggingTest, FailedAppendCountsNothingAndStartsNoRepeat)
 {
     G.RoverFlag = 1;
     inHost.rover = {QStringLiteral("Adams"), QStringLiteral("Allen")};
@@ -179,7 +181,7 @@ TEST_F(InEntryTest, FailedAppendCountsNothingAndStartsNoRepeat)
     EXPECT_EQ(G.CurrentCounty, QStringLiteral("Adams"));
 }
 
-TEST_F(InEntryTest, FullLogIsRefusedWithAMessage)
+TEST_F(InLoggingTest, FullLogIsRefusedWithAMessage)
 {
     G.QSOCount = ContactArraysT::MaxContacts;
     fill(QStringLiteral("K9XYZ"), QStringLiteral("599"), QStringLiteral("OH"), QString(), QStringLiteral("599"));
@@ -192,17 +194,17 @@ TEST_F(InEntryTest, FullLogIsRefusedWithAMessage)
 
 // ---- Rover on a county line -----------------------------------------------------------------
 
-class RoverTest : public InEntryTest {
+class RoverRepeatTest : public InLoggingTest {
 protected:
     void SetUp() override
     {
-        InEntryTest::SetUp();
+        InLoggingTest::SetUp();
         G.RoverFlag = 1;
         inHost.rover = {QStringLiteral("Adams"), QStringLiteral("Marion")};
     }
 };
 
-TEST_F(RoverTest, OneContactIsLoggedOncePerCounty)
+TEST_F(RoverRepeatTest, OneContactIsLoggedOncePerCounty)
 {
     fill(QStringLiteral("K9XYZ"), QStringLiteral("599"), QStringLiteral("OH"), QString(), QStringLiteral("599"));
     const auto r = InLogging::Mains(in);
@@ -220,7 +222,7 @@ TEST_F(RoverTest, OneContactIsLoggedOncePerCounty)
     EXPECT_EQ(G.MultiplierCount, 1);   // Ohio on CW, once
 }
 
-TEST_F(RoverTest, ADuplicateInAFurtherCountyIsSkipped)
+TEST_F(RoverRepeatTest, ADuplicateInAFurtherCountyIsSkipped)
 {
     inHost.rover = {QStringLiteral("Adams"), QStringLiteral("Allen"), QStringLiteral("Marion")};
     loggedIn(QStringLiteral("K9XYZ"), QStringLiteral("OH"), QString(), QStringLiteral("Allen"));
@@ -235,7 +237,7 @@ TEST_F(RoverTest, ADuplicateInAFurtherCountyIsSkipped)
     EXPECT_EQ(G.CurrentCounty, QStringLiteral("Adams"));
 }
 
-TEST_F(RoverTest, AFailedStepLeavesTheFirstCountyCurrent)
+TEST_F(RoverRepeatTest, AFailedStepLeavesTheFirstCountyCurrent)
 {
     inHost.rover = {QStringLiteral("Adams"), QStringLiteral("Allen"), QStringLiteral("Marion")};
     // After the first record is stored log.txt can no longer be written.
@@ -251,7 +253,7 @@ TEST_F(RoverTest, AFailedStepLeavesTheFirstCountyCurrent)
     EXPECT_EQ(inHost.ownCounty.last(), QStringLiteral("Adams"));
 }
 
-TEST_F(RoverTest, ARefusedContactStartsNoRepeatAndAFixedStationNone)
+TEST_F(RoverRepeatTest, ARefusedContactStartsNoRepeatAndAFixedStationNone)
 {
     fill(QStringLiteral("K9XYZ"), QString(), QStringLiteral("OH"), QString(), QStringLiteral("599"));
     EXPECT_EQ(InLogging::Mains(in).ending, Ending::Refused);

@@ -30,7 +30,7 @@ namespace {
 const QByteArray kOhioFromAdams = "\"K9XYZ\",\"599\",\"579\",\"OH\",\"\",\"\",\"Adams\",\"\",\"\",\"\",\"\","
                                   "\"2024/05/04\",\"14:30:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
 
-class InEntryWindowTest : public MainFrameTest {
+class InLoggingWindowTest : public MainFrameTest {
 protected:
     void SetUp() override
     {
@@ -79,7 +79,7 @@ protected:
     std::unique_ptr<Infrm> w;
 };
 
-TEST_F(InEntryWindowTest, TypedContactIsLoggedWithTheOwnCountyAndCounted)
+TEST_F(InLoggingWindowTest, TypedContactIsLoggedWithTheOwnCountyAndCounted)
 {
     open();
     QLabel* ohio = w->Label10[38];
@@ -116,7 +116,7 @@ TEST_F(InEntryWindowTest, TypedContactIsLoggedWithTheOwnCountyAndCounted)
     EXPECT_EQ(textColor(w->Label10[41]), G.UnworkedColor);   // the contest state is no multiplier
 }
 
-TEST_F(InEntryWindowTest, GridAnswersHoverAndClickAndTheViewLeavesTheScore)
+TEST_F(InLoggingWindowTest, GridAnswersHoverAndClickAndTheViewLeavesTheScore)
 {
     writeLog(kOhioFromAdams + QByteArray(kOhioFromAdams).replace("K9XYZ", "K8AAA").replace("\"CW\"", "\"PH\""));
     open();
@@ -141,7 +141,7 @@ TEST_F(InEntryWindowTest, GridAnswersHoverAndClickAndTheViewLeavesTheScore)
     EXPECT_EQ(score(), (QStringList{"1", "1", "2", "6"}));
 }
 
-TEST_F(InEntryWindowTest, RoverLogsOneContactOncePerCounty)
+TEST_F(InLoggingWindowTest, RoverLogsOneContactOncePerCounty)
 {
     G.RoverFlag = 1;
     open();
@@ -162,7 +162,7 @@ TEST_F(InEntryWindowTest, RoverLogsOneContactOncePerCounty)
 
 // The county change window: typing completes the county, a text that is no county is refused,
 // and Done makes the county the own one, saved and shown.
-TEST_F(InEntryWindowTest, CountyChangeSetsTheOwnCounty)
+TEST_F(InLoggingWindowTest, CountyChangeSetsTheOwnCounty)
 {
     G.RoverFlag = 1;   // the menu item is enabled for rovers
     open();
