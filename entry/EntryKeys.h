@@ -146,6 +146,10 @@ struct StatusLabels {
     long long lblDupeBackColor = ColorButtonFace;
     double lblDupeFontPoints = 0;
     QString Label19, Label22, Label23;   // continent, bearing, miles
+    // In-state window: the "New" marker Label3 and whether the "County" caption lblStation(4) is
+    // enabled (greyed out while no county is wanted).
+    bool Label3Visible = false;
+    bool countyCaptionEnabled = true;
 };
 
 class InEntry;
@@ -177,11 +181,13 @@ public:
     virtual void ShowScore() {}
     // After every logging attempt.
     virtual void ShowQSORates() {}
+    // Paints what the handlers have changed so far, before a wait that lets no input in (the
+    // spoken "Dupe", the in-state hold after a duplicate); called again while such a wait runs.
+    virtual void repaintWindow() {}
 
-    // In-state window only.
+    // ---- In-state window only ----
     // Leaving a non-empty call field: the duplicate warning, the fill-in of the county and state
-    // fields from an earlier contact, the list of earlier contacts. Works on the row's fields and
-    // labels.
+    // fields from an earlier contact, the list of earlier contacts (InDupeCheck::DupCheck2).
     virtual void DupCheck2(InEntry& row) {}
     // At the end of every key press in the call field, with the key as the handler left it
     // (upper-cased; 0 for a key it consumed): the partial-duplicate list and its messages.
@@ -189,6 +195,13 @@ public:
     // After a key in the call field while G.DupeFlag is 1: holds until 3 seconds after the
     // duplicate found at logging, then clears G.DupeFlag.
     virtual void HoldDupeFlag() {}
+    // The rover's present counties (the rover county window's list), entry 0 being CurrentCounty;
+    // empty when the window was never used.
+    virtual QStringList roverCounties() { return {}; }
+    // Label25 shows the own county (after CurrentCounty changed).
+    virtual void showOwnCounty(const QString& county) {}
+    // Grid label Label10(row) of a state or province just worked turns WorkedColor.
+    virtual void stateWorked(int row) {}
     // Record `record`, just logged with a DX country, joins the DX lists (the list of its band and
     // List1) unless they hold that country already.
     virtual void AddBandDX(int record) {}
@@ -212,11 +225,6 @@ public:
     TextBox txtCall, txtRSTR, txtCntry, txtSec, txtRSTS, txtPostConTime, txtPostConDate;
     Field focus = Field::Call;
     StatusLabels labels;
-    // In-state window: lblStation(4), the "County" heading over the county field, enabled only for
-    // a station of the contest state; Label3, the "New" marker of a DX country not yet worked on
-    // the current band.
-    bool countyHeadingEnabled = true;
-    bool newMarkerVisible = false;
     // The screen's width in twips (the partial-duplicate font follows it).
     int screenWidthTwips = 9600;
 

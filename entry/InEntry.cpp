@@ -199,14 +199,14 @@ void InEntry::txtCntry_KeyPress(int& KeyAscii)
 
 void InEntry::txtCntry_Change()
 {
-    countyHeadingEnabled = sameText(txtCntry.text, G.PartyState);
+    labels.countyCaptionEnabled = sameText(txtCntry.text, G.PartyState);
     if (txtCntry.text.size() == 2) {
         if (const StatePosition* s = CountryLookup::statePosition(txtCntry.text)) {
             labels.Label19 = QStringLiteral("NA");
             ShowBearingDistance(float(s->latitude), float(s->longitude));
         }
     }
-    newMarkerVisible = DXLists::isNewOnBand(txtCntry.text, G.CurrentBand);
+    labels.Label3Visible = DXLists::isNewOnBand(txtCntry.text, G.CurrentBand);
 }
 
 void InEntry::txtCntry_GotFocus()
@@ -226,7 +226,7 @@ void InEntry::txtSec_GotFocus()
 {
     // A county is wanted only for a contact in the contest state.
     const bool wanted = sameText(txtCntry.text, G.PartyState);
-    countyHeadingEnabled = wanted;
+    labels.countyCaptionEnabled = wanted;
     if (!wanted)
         setFocus(Field::RSTS);
     fieldPrompt("County");

@@ -152,9 +152,9 @@ void EntryRowView::pull()
     l.Label22 = w_.Label22->text();
     l.Label23 = w_.Label23->text();
     if (w_.Label3)
-        row_.newMarkerVisible = !w_.Label3->isHidden();
+        row_.labels.Label3Visible = !w_.Label3->isHidden();
     if (w_.countyCaption)
-        row_.countyHeadingEnabled = w_.countyCaption->isEnabled();
+        row_.labels.countyCaptionEnabled = w_.countyCaption->isEnabled();
 }
 
 void EntryRowView::show()
@@ -199,9 +199,9 @@ void EntryRowView::show()
     w_.Label22->setText(l.Label22);
     w_.Label23->setText(l.Label23);
     if (w_.Label3)
-        w_.Label3->setVisible(row_.newMarkerVisible);
+        w_.Label3->setVisible(row_.labels.Label3Visible);
     if (w_.countyCaption)
-        w_.countyCaption->setEnabled(row_.countyHeadingEnabled);
+        w_.countyCaption->setEnabled(row_.labels.countyCaptionEnabled);
     showing_ = false;
 }
 

@@ -80,6 +80,10 @@ public:
     void paste(Entry::Field f, const QString& text);
 
 
+    // Shows the row's present state in the widgets (a wait that lets no input in calls it so the
+    // operator sees what the handlers have done so far).
+    void show();
+
     // The entry field a widget is, Field::None for any other.
     Entry::Field fieldOf(const QObject* widget) const;
     QLineEdit* widget(Entry::Field f) const;
@@ -94,7 +98,6 @@ private:
     void pull();
     // Shows the row's state in the widgets: the labels and the focus, and the fields the event
     // changed.
-    void show();
 
     Entry::EntryRow& row_;
     EntryWidgets w_;

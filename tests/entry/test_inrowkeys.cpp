@@ -126,17 +126,17 @@ TEST_F(InEntryTest, CompletedCountryShowsItsContinentAndPosition)
     EXPECT_EQ(row.labels.Label19, QStringLiteral("AS"));
     EXPECT_FALSE(row.labels.Label22.trimmed().isEmpty());
     EXPECT_FALSE(row.labels.Label23.trimmed().isEmpty());
-    EXPECT_TRUE(row.newMarkerVisible);   // a DX country not worked on 20 m
+    EXPECT_TRUE(row.labels.Label3Visible);   // a DX country not worked on 20 m
 
     // A state shows the continent NA and the bearing to the state's centre.
     row.setText(Field::Cntry, QStringLiteral("OH"));
     EXPECT_EQ(row.labels.Label19, QStringLiteral("NA"));
     EXPECT_GT(row.labels.Label22.trimmed().toInt(), 60);   // about east
     EXPECT_LT(row.labels.Label22.trimmed().toInt(), 100);
-    EXPECT_FALSE(row.newMarkerVisible);
-    EXPECT_FALSE(row.countyHeadingEnabled);
+    EXPECT_FALSE(row.labels.Label3Visible);
+    EXPECT_FALSE(row.labels.countyCaptionEnabled);
     row.setText(Field::Cntry, QStringLiteral("in"));
-    EXPECT_TRUE(row.countyHeadingEnabled);
+    EXPECT_TRUE(row.labels.countyCaptionEnabled);
 }
 
 // --- County -------------------------------------------------------------------------------------------
@@ -146,7 +146,7 @@ TEST_F(InEntryTest, CountyTypeAheadAndSpaceForTheContestState)
     place(Field::Cntry, QStringLiteral("IN"));
     row.setFocus(Field::Sec);
     EXPECT_EQ(row.focus, Field::Sec);
-    EXPECT_TRUE(row.countyHeadingEnabled);
+    EXPECT_TRUE(row.labels.countyCaptionEnabled);
     typeAlong(QStringLiteral("Mar"));
     EXPECT_EQ(row.txtSec.text, QStringLiteral("Martin"));   // the last county beginning Mar
     EXPECT_EQ(row.txtSec.selStart, 3);
@@ -169,7 +169,7 @@ TEST_F(InEntryTest, CountyIsSkippedForAnyOtherState)
     focusQuietly(Field::Cntry);
     row.setFocus(Field::Sec);
     EXPECT_EQ(row.focus, Field::RSTS);
-    EXPECT_FALSE(row.countyHeadingEnabled);
+    EXPECT_FALSE(row.labels.countyCaptionEnabled);
     EXPECT_EQ(host.prompts, QStringList({"RstSnt", "County"}));
 }
 
@@ -245,7 +245,7 @@ TEST_F(InEntryTest, TypingACallShowsItsCountry)
     EXPECT_LT(bearing, 60);
     EXPECT_GT(miles, 4000);
     EXPECT_LT(miles, 5000);
-    EXPECT_TRUE(row.newMarkerVisible);
+    EXPECT_TRUE(row.labels.Label3Visible);
 
     // A new call: below two characters the state field and the labels are emptied first.
     for (int k = 0; k < 6; ++k)
@@ -254,7 +254,7 @@ TEST_F(InEntryTest, TypingACallShowsItsCountry)
     EXPECT_TRUE(row.txtCntry.text.isEmpty());
     EXPECT_EQ(row.labels.Label19, QStringLiteral("NA"));
     EXPECT_TRUE(row.labels.Label22.isEmpty());
-    EXPECT_FALSE(row.newMarkerVisible);
+    EXPECT_FALSE(row.labels.Label3Visible);
 
     // Alaska and Hawaii are written as their abbreviations.
     row.setText(Field::Call, QStringLiteral("KL7XX"));
@@ -293,8 +293,8 @@ TEST_F(InEntryTest, EnterInAnyFieldLogs)
 TEST_F(InEntryTest, ClearGreysTheCountyCaption)
 {
     place(Field::Cntry, QStringLiteral("IN"));
-    EXPECT_TRUE(row.countyHeadingEnabled);
+    EXPECT_TRUE(row.labels.countyCaptionEnabled);
     row.ClearEntry();
-    EXPECT_FALSE(row.countyHeadingEnabled);
+    EXPECT_FALSE(row.labels.countyCaptionEnabled);
     EXPECT_EQ(row.focus, Field::Call);
 }
