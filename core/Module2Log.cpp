@@ -10,7 +10,9 @@
 #include "platform/Prompts.h"
 
 #include <QFile>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QVector>
 
 #include <array>
 
@@ -20,6 +22,11 @@ namespace {
 
 constexpr int MaxContacts = ContactArraysT::MaxContacts;
 constexpr int FieldCount = ContactArraysT::FieldCount;
+
+// The largest log.txt that is read: 11000 records of up to 6 KB each, far beyond what the entry
+// fields and edit boxes give a contact. Anything larger is not a log of this program, and is
+// refused before it is read into memory.
+constexpr qint64 MaxLogBytes = qint64(MaxContacts) * 6144;
 
 // The 18 text arrays by field number (index 16 unused), looked up once per load.
 std::array<QVector<QString>*, FieldCount + 1> textArrays(ContactArraysT& ca)
@@ -81,7 +88,27 @@ void setError(QString* error, const QString& text)
         *error = text;
 }
 
-// Copies log.txt to BACKUP/yyyymmddhhnn.log (local time now), replacing a copy of the same minute.
+// A name in `folder` for a backup made at `local` that no file has yet: yyyymmddhhnn.log, else
+// with the seconds (yyyymmddhhnnss.log), else with a counter (yyyymmddhhnnss-2.log, -3 ...).
+// Names are compared without regard to case. Empty when every counter is taken.
+QString freeBackupName(const QString& folder, const QDateTime& local)
+{
+    const QString minute = Format::stamp(local);
+    const QString second = minute + local.toString(QStringLiteral("ss"));
+    const auto taken = [&folder](const QString& name) { return Files::exists(Files::resolve(folder, name)); };
+    if (!taken(minute + QStringLiteral(".log")))
+        return minute + QStringLiteral(".log");
+    if (!taken(second + QStringLiteral(".log")))
+        return second + QStringLiteral(".log");
+    for (int n = 2; n <= 9999; ++n) {
+        const QString name = second + QStringLiteral("-%1.log").arg(n);
+        if (!taken(name))
+            return name;
+    }
+    return QString();
+}
+
+// Copies log.txt into BACKUP under a name no other file has: a backup never replaces another.
 bool copyToBackup(QString* error)
 {
     if (G.DataFolder.isEmpty()) {
@@ -91,7 +118,11 @@ bool copyToBackup(QString* error)
     const QString folder = BackupFolder();
     if (!Files::makeFolder(folder, error))
         return false;
-    const QString name = Format::stamp(Platform::clock().read().local) + QStringLiteral(".log");
+    const QString name = freeBackupName(folder, Platform::clock().read().local);
+    if (name.isEmpty()) {
+        setError(error, QStringLiteral("every backup name of this second is taken"));
+        return false;
+    }
     return Files::copyReplace(LogPath(), Files::resolve(folder, name), error);
 }
 
@@ -99,6 +130,8 @@ bool copyToBackup(QString* error)
 // run on from its last value.
 bool endsInsideLine(const QString& path)
 {
+    if (!Files::isRegularFile(path))
+        return false;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly) || f.isSequential() || f.size() == 0)
         return false;
@@ -152,31 +185,41 @@ bool LoadLog()
 
     const QString path = LogPath();
     int count = 0;
+    int badLine = 0;
     bool failed = false;
     if (Files::exists(path)) {
         QByteArray data;
-        if (!Files::readAll(path, data)) {
+        if (!Files::readRegular(path, MaxLogBytes, data)) {
             failed = true;
         } else {
+            // One record per line, exactly 19 values. Blank lines are passed over wherever they
+            // stand, so a blank line that an editor or `echo` left at the end stays harmless when
+            // the next contact is appended after it. Any other line fails the whole load: a
+            // damaged line taken as a shifted record would be written back by the next edit.
             ContactArraysT& ca = G.ContactArrays;
             const auto arrays = textArrays(ca);
-            ListFormat::Reader reader(std::move(data));
-            ListFormat::Value v;
-            while (!failed && !reader.atEnd()) {
+            ListFormat::LineReader lines(data);
+            QByteArrayView line;
+            QVector<ListFormat::Value> values;
+            values.reserve(FieldCount + 1);
+            while (!failed && lines.next(line)) {
+                if (ListFormat::isBlankLine(line))
+                    continue;
+                if (!ListFormat::splitLine(line, values) || values.size() != FieldCount) {
+                    badLine = lines.lineNumber();
+                    failed = true;
+                    break;
+                }
                 if (count == MaxContacts) {
                     failed = true;
                     break;
                 }
                 ++count;
                 for (int k = 1; k <= FieldCount; ++k) {
-                    if (!reader.next(v)) {
-                        failed = true;   // the file ends inside a record
-                        break;
-                    }
                     if (k == 16)
-                        ca.ContactField16[count] = takeNumber(v);
+                        ca.ContactField16[count] = takeNumber(values[k - 1]);
                     else
-                        takeText(v, (*arrays[k])[count]);
+                        takeText(values[k - 1], (*arrays[k])[count]);
                 }
             }
         }
@@ -185,8 +228,11 @@ bool LoadLog()
     if (failed) {
         // Nothing of a half-read file stays in memory, so nothing can write it back.
         clearSlotsFrom(1);
-        Platform::prompts().messageBox(QStringLiteral("Error opening file."), QStringLiteral("File Error"),
-                                       Platform::Buttons::Ok);
+        QString text = QStringLiteral("Error opening file.");
+        if (badLine > 0)
+            text += QStringLiteral("\r\n\r\nlog.txt, line %1 is not one contact record (19 values); "
+                                   "the file was left as it is.").arg(badLine);
+        Platform::prompts().messageBox(text, QStringLiteral("File Error"), Platform::Buttons::Ok);
         Platform::endProgram();
         return false;
     }
