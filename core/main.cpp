@@ -6,6 +6,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vqplog"));
-    Startup::begin();
+    if (!Startup::begin())
+        return 1;
     return app.exec();
 }
