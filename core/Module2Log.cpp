@@ -65,8 +65,9 @@ void clearSlotsFrom(int from)
         if (k == 16)
             continue;
         QVector<QString>& a = *arrays[k];
+        const QVector<QString>& read = a;   // looking does not detach
         for (int i = from; i <= MaxContacts; ++i)
-            if (!a[i].isNull())
+            if (!read[i].isNull())
                 a[i] = QString();
     }
     for (int i = from; i <= MaxContacts; ++i)
@@ -113,6 +114,10 @@ bool copyToBackup(QString* error)
 {
     if (G.DataFolder.isEmpty()) {
         setError(error, QStringLiteral("no data folder is set"));
+        return false;
+    }
+    if (!Files::isRegularFile(LogPath())) {
+        setError(error, QStringLiteral("log.txt is not a regular file"));
         return false;
     }
     const QString folder = BackupFolder();
