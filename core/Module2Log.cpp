@@ -1,5 +1,6 @@
 #include "core/Module2Log.h"
 
+#include "core/CoreLog.h"
 #include "core/Files.h"
 #include "core/Format.h"
 #include "core/Globals.h"
@@ -9,8 +10,9 @@
 #include "platform/Exit.h"
 #include "platform/Prompts.h"
 
-#include <QFile>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QVector>
 
@@ -159,6 +161,22 @@ QString LogFullError()
 
 QString LogPath() { return Files::resolve(G.ProgramFolder, QStringLiteral("log.txt")); }
 
+QString WorkingLogRefusal()
+{
+    return QStringLiteral("log.txt is the working log of this program and cannot be replaced here. Choose another file.");
+}
+
+bool IsWorkingLog(const QString& path)
+{
+    const QFileInfo chosen(path);
+    const QFileInfo log(LogPath());
+    if (chosen.exists() && log.exists())
+        return chosen.canonicalFilePath() == log.canonicalFilePath();
+    return QDir::cleanPath(chosen.absoluteFilePath()).compare(QDir::cleanPath(log.absoluteFilePath()),
+                                                              Qt::CaseInsensitive)
+        == 0;
+}
+
 QString LogWriteFailureText(const QString& error)
 {
     return QStringLiteral("Error writing the log file log.txt:\r\n") + error
@@ -179,6 +197,51 @@ QByteArray LogRecordLine(int index)
     return w.data();
 }
 
+namespace {
+
+// Reads the records of a log file's bytes by the store's rules: one record per line, exactly 19
+// values (ListFormat::splitLine), at most 11000 records. Blank lines are passed over wherever
+// they stand, so a blank line that an editor or `echo` left at the end stays harmless when the
+// next contact is appended after it; a byte-order mark at the start is skipped. Any other line
+// fails the whole read: a damaged line taken as a shifted record would be written back by the
+// next edit. With `into` the records fill slots 1 to `count` of it; without, the bytes are only
+// checked. False on a broken file, with `badLine` the number of the line that is not a record
+// (0 when the file holds too many records).
+bool readRecords(const QByteArray& data, ContactArraysT* into, int& count, int& badLine)
+{
+    count = 0;
+    badLine = 0;
+    std::array<QVector<QString>*, FieldCount + 1> arrays{};
+    if (into)
+        arrays = textArrays(*into);
+    ListFormat::LineReader lines(data);
+    QByteArrayView line;
+    QVector<ListFormat::Value> values;
+    values.reserve(FieldCount + 1);
+    while (lines.next(line)) {
+        if (ListFormat::isBlankLine(line))
+            continue;
+        if (!ListFormat::splitLine(line, values) || values.size() != FieldCount) {
+            badLine = lines.lineNumber();
+            return false;
+        }
+        if (count == MaxContacts)
+            return false;
+        ++count;
+        if (!into)
+            continue;
+        for (int k = 1; k <= FieldCount; ++k) {
+            if (k == 16)
+                into->ContactField16[count] = takeNumber(values[k - 1]);
+            else
+                takeText(values[k - 1], (*arrays[k])[count]);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 bool LoadLog()
 {
     G.QSOCount = 0;
@@ -194,40 +257,8 @@ bool LoadLog()
     bool failed = false;
     if (Files::exists(path)) {
         QByteArray data;
-        if (!Files::readRegular(path, MaxLogBytes, data)) {
-            failed = true;
-        } else {
-            // One record per line, exactly 19 values. Blank lines are passed over wherever they
-            // stand, so a blank line that an editor or `echo` left at the end stays harmless when
-            // the next contact is appended after it. Any other line fails the whole load: a
-            // damaged line taken as a shifted record would be written back by the next edit.
-            ContactArraysT& ca = G.ContactArrays;
-            const auto arrays = textArrays(ca);
-            ListFormat::LineReader lines(data);
-            QByteArrayView line;
-            QVector<ListFormat::Value> values;
-            values.reserve(FieldCount + 1);
-            while (!failed && lines.next(line)) {
-                if (ListFormat::isBlankLine(line))
-                    continue;
-                if (!ListFormat::splitLine(line, values) || values.size() != FieldCount) {
-                    badLine = lines.lineNumber();
-                    failed = true;
-                    break;
-                }
-                if (count == MaxContacts) {
-                    failed = true;
-                    break;
-                }
-                ++count;
-                for (int k = 1; k <= FieldCount; ++k) {
-                    if (k == 16)
-                        ca.ContactField16[count] = takeNumber(values[k - 1]);
-                    else
-                        takeText(values[k - 1], (*arrays[k])[count]);
-                }
-            }
-        }
+        failed = !Files::readRegular(path, MaxLogBytes, data)
+            || !readRecords(data, &G.ContactArrays, count, badLine);
     }
 
     if (failed) {
@@ -246,6 +277,29 @@ bool LoadLog()
     G.QSOCount = count;
     if (G.LogCountAtLoad == 0)
         G.LogCountAtLoad = static_cast<float>(count);
+    return true;
+}
+
+bool CheckLogFile(const QString& path, int* records, QString* error)
+{
+    QByteArray data;
+    if (!Files::readRegular(path, MaxLogBytes, data, error))
+        return false;
+    int count = 0;
+    int badLine = 0;
+    if (!readRecords(data, nullptr, count, badLine)) {
+        if (badLine > 0)
+            setError(error, QStringLiteral("%1 is not a contest log: its line %2 is not one contact record.")
+                                .arg(QDir::toNativeSeparators(path))
+                                .arg(badLine));
+        else
+            setError(error, QStringLiteral("%1 is not a contest log: it holds more than %2 contacts.")
+                                .arg(QDir::toNativeSeparators(path))
+                                .arg(MaxContacts));
+        return false;
+    }
+    if (records)
+        *records = count;
     return true;
 }
 
@@ -337,7 +391,9 @@ void BackupLog()
 {
     if (G.QSOCount <= 0 || static_cast<float>(G.QSOCount) == G.LogCountAtLoad)
         return;
-    copyToBackup(nullptr);
+    QString error;
+    if (!copyToBackup(&error))
+        qCWarning(lcCore) << "log.txt not copied to the BACKUP folder:" << BackupFolder() << error;
 }
 
 } // namespace Module2

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "core/CoreLog.h"
 #include "core/Files.h"
 #include "core/Format.h"
 #include "core/Globals.h"
@@ -117,10 +118,14 @@ bool ReadQSOpref()
     return ok;
 }
 
-void WriteQSOpref()
+bool WriteQSOpref()
 {
     // Replaced through a temporary file: a failed write leaves the previous file whole.
-    Files::writeAtomic(prefsPath(), QSOprefText());
+    QString error;
+    if (Files::writeAtomic(prefsPath(), QSOprefText(), &error))
+        return true;
+    qCWarning(lcCore) << "QSOpref.txt not written:" << prefsPath() << error;
+    return false;
 }
 
 float RecommendedUTCOffset(const QDateTime& local, const QDateTime& utc)

@@ -10,7 +10,7 @@ namespace Module2 {
 
 // Writes all 25 items from G to QSOpref.txt in the program folder. The file is replaced through
 // a temporary file, so it is never left half written. Failures are not reported.
-void WriteQSOpref();
+bool WriteQSOpref();
 
 // The band and mode of the installed QSOpref.txt (data/), which a profile starts from when its
 // file does not give them.
