@@ -184,8 +184,9 @@ TEST_F(FoldersTest, UserProfileAsHomeWithoutAppDataKeepsEveryFolderUnderHome)
         EXPECT_TRUE(isDir(G.DataFolder));
         EXPECT_TRUE(isDir(G.SharedFolder));
         EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("/My Documents")));
-        if (!rootTreeBefore)
+        if (!rootTreeBefore) {
             EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/Quolt Software")));
+        }
         EXPECT_TRUE(prompts.calls().isEmpty());
     }
 }

@@ -223,8 +223,9 @@ TEST_F(QSOprefTest, BandAndModeStartFromTheInstalledDefaultsWhateverCouldNotBeRe
         QDir(path()).removeRecursively();
         if (c.file)
             writeFile(path(), *c.file);
-        if (c.asFolder)
+        if (c.asFolder) {
             ASSERT_TRUE(QDir().mkpath(path()));
+        }
         resetGlobals();
         G.ProgramFolder = dir.path();
         Module2::ReadQSOpref();

@@ -215,3 +215,30 @@ TEST_F(StoreTest, TwoNewLogsWithinOneMinuteKeepTwoBackups)
     EXPECT_EQ(read(folder + "20240504100232.log"), third);
     EXPECT_EQ(read(folder + "20240504100232-2.log"), fourth);
 }
+
+// A file offered for a restore is checked by the same rules before it replaces log.txt.
+TEST_F(StoreTest, ARestoredFileIsCheckedByTheSameRules)
+{
+    const QString archive = dir.filePath(QStringLiteral("archive.log"));
+    auto writeArchive = [&](const QByteArray& data) {
+        QFile f(archive);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(data);
+    };
+    int records = -1;
+    QString error;
+    writeArchive("\xEF\xBB\xBF" + lineFor(QStringLiteral("A1")) + "\r\n" + lineFor(QStringLiteral("B2")) + "\n");
+    EXPECT_TRUE(Module2::CheckLogFile(archive, &records, &error));
+    EXPECT_EQ(records, 2);
+
+    QByteArray twenty = lineFor(QStringLiteral("B2"));
+    twenty.replace("\"14.025\"", "\"14.025\",\"\"");
+    writeArchive(lineFor(QStringLiteral("A1")) + twenty);
+    EXPECT_FALSE(Module2::CheckLogFile(archive, &records, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("line 2 "))) << error.toStdString();
+
+    QFile::remove(archive);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(archive).constData(), 0600), 0);
+    EXPECT_FALSE(Module2::CheckLogFile(archive, &records, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
