@@ -93,8 +93,8 @@ bool KeyRouter::speedStepAllowed(const QString& speedText, bool up)
     const int wpm = speedText.trimmed().toInt(&ok);
     if (!ok)
         return false;
-    const int next = up ? wpm + 1 : wpm - 1;
-    return next >= SlowestWpm && next <= FastestWpm;
+    // A step toward the range is always taken (a speed box holding 150 can come down).
+    return up ? wpm < FastestWpm : wpm > SlowestWpm;
 }
 
 void KeyRouter::setStatus(const QString& text, long long backColor)

@@ -59,8 +59,8 @@ public:
     // The character of the last Ctrl key is still to be discarded.
     bool skipNextKeyPress() const { return skipNextKeyPress_; }
 
-    // The speed one word per minute up or down from the text of the speed box, when the result
-    // stays within 5 to 99 WPM; no value otherwise (the key then changes nothing).
+    // Whether the speed may go one word per minute up (below 99 WPM) or down (above 5 WPM) from
+    // the text of the speed box; a text that is no whole number is not stepped.
     static bool speedStepAllowed(const QString& speedText, bool up);
 
 private:
