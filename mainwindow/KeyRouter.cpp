@@ -204,10 +204,9 @@ void KeyRouter::Form_KeyPress(int& KeyAscii)
         skipNextKeyPress_ = false;
         // The field's own edit commands (paste, cut, undo, select all) still work; any other
         // character of a Ctrl combination is dropped.
-        if (!isEditCommand(KeyAscii)) {
+        if (!isEditCommand(KeyAscii))
             KeyAscii = 0;
-            return;
-        }
+        return;
     }
     Keyers& k = keyers();
     const bool esc = KeyAscii == KeyEvents::vbKeyEscape;
