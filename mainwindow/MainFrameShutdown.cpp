@@ -14,6 +14,7 @@
 #include "keying/PhoneFrm.h"
 #include "mainwindow/MainServices.h"
 #include "platform/Exit.h"
+#include "platform/VbControls.h"
 
 void MainFrame::Form_QueryUnload(bool& cancel)
 {
@@ -29,6 +30,9 @@ void MainFrame::Form_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
+    // The clocks and the rates stop with the window.
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
     using MainServices::DeviceWindow;
     PhoneFrm::unload();
     CWFrm::unload();
