@@ -3,6 +3,8 @@
 #include "core/Globals.h"
 #include "core/Module2County.h"
 #include "entry/DupeCheck.h"
+#include "entry/PostContest.h"
+#include "platform/Clock.h"
 #include "platform/Prompts.h"
 
 #include <algorithm>
@@ -272,7 +274,12 @@ void EntryRow::keyPress(Field f, int keyAscii)
 {
     if (f == Field::None || f == Field::Other)
         return;
-    handleKey(f, keyAscii);
+    if (f == Field::PostConTime)
+        txtPostConTime_KeyPress(keyAscii);
+    else if (f == Field::PostConDate)
+        txtPostConDate_KeyPress(keyAscii);
+    else
+        handleKey(f, keyAscii);
     if (keyAscii != 0 && keyAscii != KeyQuote) {
         const QString before = box(f).text;
         box(f).type(keyAscii);
@@ -310,7 +317,46 @@ void EntryRow::setFocus(Field to)
     focus = to;
     if (from == Field::Call)
         leaveCall();
-    entered(to);
+    if (to == Field::PostConTime)
+        txtPostConTime_GotFocus();
+    else if (to == Field::PostConDate)
+        txtPostConDate_GotFocus();
+    else
+        entered(to);
+}
+
+// Post-contest boxes ------------------------------------------------------------------------------
+
+void EntryRow::postContestKey(Field f, int& KeyAscii)
+{
+    const PostContest::Box b = f == Field::PostConTime ? PostContest::Box::Time : PostContest::Box::Date;
+    switch (PostContest::keyPress(b, KeyAscii)) {
+    case PostContest::KeyAction::Type: return;
+    case PostContest::KeyAction::Discard: KeyAscii = 0; return;
+    case PostContest::KeyAction::NextField:
+        KeyAscii = 0;
+        setFocus(nextInTabOrder(f));
+        return;
+    case PostContest::KeyAction::Log:
+        KeyAscii = 0;
+        host_->Mains();
+        return;
+    }
+}
+
+void EntryRow::txtPostConTime_KeyPress(int& KeyAscii) { postContestKey(Field::PostConTime, KeyAscii); }
+void EntryRow::txtPostConDate_KeyPress(int& KeyAscii) { postContestKey(Field::PostConDate, KeyAscii); }
+
+void EntryRow::txtPostConTime_GotFocus() { selectAll(Field::PostConTime); }
+
+void EntryRow::txtPostConDate_GotFocus()
+{
+    const std::optional<QString> today =
+        PostContest::dateOnFocus(txtPostConDate.text, Platform::clock().read().local.date());
+    if (!today)
+        return;
+    setText(Field::PostConDate, *today);
+    selectAll(Field::PostConDate);
 }
 
 void EntryRow::carry(int& KeyAscii, const CarryRule& rule)

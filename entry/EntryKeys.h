@@ -252,6 +252,14 @@ public:
     // Report fields' length limit (the mode commands: CW 3, phone 2, digital 3).
     void setReportLength(int n);
 
+    // Post-contest boxes (PostContest's rules), the same in both windows: Space moves on, Enter
+    // logs, other keys are filtered; the time box selects its text on focus, an empty date box gets
+    // today's date.
+    void txtPostConTime_KeyPress(int& KeyAscii);
+    void txtPostConDate_KeyPress(int& KeyAscii);
+    void txtPostConTime_GotFocus();
+    void txtPostConDate_GotFocus();
+
     // Esc with nothing being sent, and the Clear command.
     virtual void ClearEntry();
     // Empties the entry the way logging and the duplicate check do: the report sent, the state
@@ -296,6 +304,7 @@ protected:
     void emptyStateAndPosition();
 
 private:
+    void postContestKey(Field f, int& KeyAscii);
     EntryHost* host_;
     EntryHost noHost_;
 };
