@@ -166,8 +166,9 @@ public:
     virtual void showOwnCounty(const QString& county) {}
     // Grid label Label10(row) of a state or province just worked turns WorkedColor.
     virtual void stateWorked(int row) {}
-    // After a logged DX contact whose country was new on the band (Label3 shown): the DX lists.
-    virtual void AddBandDX() {}
+    // Record `record`, just logged with a DX country, joins the DX lists (the list of its band and
+    // List1) unless they hold that country already.
+    virtual void AddBandDX(int record) {}
 };
 
 class OutEntry {

@@ -65,7 +65,7 @@ MainsResult store(InRow& row, const QDateTime& utc)
     row.labels.lblDupe.clear();
     counted(row, r.record);
     if (rec.spc.size() > 2 && row.labels.Label3Visible)
-        row.host().AddBandDX();
+        row.host().AddBandDX(r.record);
     row.host().ShowScore();
     return r;
 }
@@ -157,6 +157,7 @@ MainsResult Mains(InRow& row)
 
     if (r.ending == Ending::Logged) {
         row.emptyEntry();
+        row.labels.countyCaptionEnabled = false;
         row.setFocus(Field::Call);
     }
 

@@ -47,7 +47,6 @@ void InRow::emptyEntry()
     labels.Label19.clear();
     labels.Label22.clear();
     labels.Label23.clear();
-    labels.countyCaptionEnabled = false;
 }
 
 } // namespace Entry

@@ -39,8 +39,7 @@ public:
     void setFocus(Field to);
 
     // Empties the entry as logging and the duplicate check do: report sent, state field, call,
-    // report received, county (in that order), the continent, bearing and miles, and the county
-    // caption lblStation(4) is disabled (labels.countyCaptionEnabled).
+    // report received, county (in that order), then the continent, bearing and miles.
     void emptyEntry();
 
 protected:
