@@ -1,18 +1,15 @@
 #include "mainwindow/Infrm.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "core/Colors.h"
 #include "core/Globals.h"
-#include "core/Module2Prefs.h"
 #include "entry/InLogging.h"
 #include "entry/Tallies.h"
 #include "mainwindow/InRowView.h"
 #include "mainwindow/StateGridPanel.h"
 #include "platform/Screen.h"
-#include "reports/frmCountyChange.h"
 #include "reports/frmCountyChangeRover.h"
 
 Infrm::Infrm(QWidget* parent) : MainFrame(MainWindows::Which::In, parent)
@@ -28,8 +25,6 @@ Infrm::Infrm(QWidget* parent) : MainFrame(MainWindows::Which::In, parent)
     view_ = std::make_unique<InRowView>(row_, w, lblStation[4], Label3, [this] { Mains(); });
     grid_ = std::make_unique<StateGridPanel>(
         Label10, [this](int i) { Label10_Click(i); }, [this](int i) { Label10_MouseMove(i); });
-    if (QAction* a = action(QStringLiteral("mnuChangeCounty")))
-        connect(a, &QAction::triggered, this, [this] { mnuChangeCounty_Click(); });
 }
 
 Infrm::~Infrm()
@@ -68,16 +63,6 @@ void Infrm::Label10_MouseMove(int Index)
     f.setPointSizeF(Tallies::gridHoverFontPoints(int(Platform::Screen::current().width), G.FormSizePercent));
     lblDupe->setFont(f);
     lblDupe->setText(Tallies::stateTotalText(Label10[Index]->text(), G.StateProvinceNames.value(Index)));
-}
-
-void Infrm::mnuChangeCounty_Click()
-{
-    {
-        frmCountyChange window(this);
-        window.exec();
-    }
-    Module2::WriteQSOpref();
-    setLabel25(G.CurrentCounty);
 }
 
 void Infrm::cmdLogOn_Click()

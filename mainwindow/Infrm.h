@@ -2,8 +2,8 @@
 // The main window of a station inside the contest state, fixed or rover: it works stations
 // anywhere and counts states, provinces and counties. Beside the shared frame it has its entry
 // row, whose Enter logs the contact (InLogging::Mains, with the rover's repeat for further
-// counties), the worked-states grid's click and hover, the own county label (kept as the CW county
-// wildcard) and the county change opened from "Cha&nge County".
+// counties), the worked-states grid's click and hover, and the own county label (kept as the CW
+// county wildcard), which the county change ("Cha&nge County", in the log menus) sets.
 #include <memory>
 
 #include "entry/InRow.h"
@@ -32,9 +32,6 @@ public:
     // focus stays where it is); the mouse over a label shows its name and total in lblDupe.
     void Label10_Click(int Index);
     void Label10_MouseMove(int Index);
-
-    // "Cha&nge County": the county change window, then QSOpref.txt and Label25.
-    void mnuChangeCounty_Click();
 
     // Entry::EntryHost, the in-state members.
     void cmdLogOn_Click() override;
