@@ -91,6 +91,7 @@ void announceDuplicate(InRow& row, int record)
     G.DupeTime = wholeSeconds(Platform::clock().read().local);
     row.setFocus(Field::Call);
     row.emptyEntry();
+    row.labels.countyCaptionEnabled = false;
 }
 
 bool LogDupeCheck(InRow& row)

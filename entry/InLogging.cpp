@@ -159,6 +159,7 @@ MainsResult Mains(InRow& row)
 
     if (r.ending == Ending::Logged) {
         row.emptyEntry();
+        row.labels.countyCaptionEnabled = false;
         row.setFocus(Field::Call);
     }
 

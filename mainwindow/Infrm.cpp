@@ -1,21 +1,17 @@
 #include "mainwindow/Infrm.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 
 #include "core/Colors.h"
 #include "core/Globals.h"
-#include "core/Module2Prefs.h"
 #include "entry/InDupeCheck.h"
 #include "entry/InLogging.h"
 #include "entry/Tallies.h"
 #include "mainwindow/EntryRowView.h"
-#include "mainwindow/LogMenusPanel.h"
 #include "mainwindow/StateGridPanel.h"
 #include "platform/Screen.h"
-#include "reports/frmCountyChange.h"
 #include "reports/frmCountyChangeRover.h"
 
 Infrm::Infrm(QWidget* parent) : MainFrame(MainWindows::Which::In, parent)
@@ -24,13 +20,6 @@ Infrm::Infrm(QWidget* parent) : MainFrame(MainWindows::Which::In, parent)
     connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
     grid_ = std::make_unique<StateGridPanel>(
         Label10, [this](int i) { Label10_Click(i); }, [this](int i) { Label10_MouseMove(i); });
-    // The log menus' panel answers "Cha&nge County" through its tool service when one is installed;
-    // without one this window opens its county change window itself.
-    if (QAction* a = action(QStringLiteral("mnuChangeCounty")))
-        connect(a, &QAction::triggered, this, [this] {
-            if (!LogMenus::tools())
-                mnuChangeCounty_Click();
-        });
 }
 
 Infrm::~Infrm()
@@ -91,16 +80,6 @@ void Infrm::Label10_MouseMove(int Index)
     f.setPointSizeF(Tallies::gridHoverFontPoints(int(Platform::Screen::current().width), G.FormSizePercent));
     lblDupe->setFont(f);
     lblDupe->setText(Tallies::stateTotalText(Label10[Index]->text(), G.StateProvinceNames.value(Index)));
-}
-
-void Infrm::mnuChangeCounty_Click()
-{
-    {
-        frmCountyChange window(this);
-        window.exec();
-    }
-    Module2::WriteQSOpref();
-    setLabel25(G.CurrentCounty);
 }
 
 void Infrm::cmdLogOn_Click()

@@ -4,8 +4,9 @@
 // (Entry::InEntry: country lookup, state field completion, carries), whose Enter logs the contact
 // (InLogging::Mains, with the rover's repeat for further counties) and whose call field runs the
 // in-state duplicate checks (InDupeCheck); the DX countries worked (List1 and the per-band lists
-// behind the "New" marker); the worked-states grid's click and hover; the own county label (kept as
-// the CW county wildcard) and the county change opened from "Cha&nge County".
+// behind the "New" marker); the worked-states grid's click and hover; and the own county label
+// (kept as the CW county wildcard), which the county change ("Cha&nge County", in the log menus)
+// sets.
 #include <memory>
 
 #include "entry/DXLists.h"
@@ -42,9 +43,6 @@ public:
     // focus stays where it is); the mouse over a label shows its name and total in lblDupe.
     void Label10_Click(int Index);
     void Label10_MouseMove(int Index);
-
-    // "Cha&nge County": the county change window, then QSOpref.txt and Label25.
-    void mnuChangeCounty_Click();
 
     // Entry::EntryHost, the in-state members.
     void cmdLogOn_Click() override;

@@ -21,7 +21,7 @@ public:
     QStringList roverCounties() override { return rover; }
     void showOwnCounty(const QString& county) override { ownCounty << county; }
     void stateWorked(int row) override { workedRows << row; }
-    void AddBandDX(int) override { calls << QStringLiteral("AddBandDX"); }
+    void AddBandDX(int record) override { calls << QStringLiteral("AddBandDX %1").arg(record); }
     void repaintWindow() override
     {
         ++repaints;

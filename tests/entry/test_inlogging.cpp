@@ -16,7 +16,9 @@ TEST_F(InLoggingTest, ContactIsOneLineOfLogTxtWithTheOwnCountySent)
     G.CurrentFrequency = QStringLiteral("14.025");
     fill(QStringLiteral("K9XYZ"), QStringLiteral("579"), QStringLiteral("IN"), QStringLiteral("mari"),
          QStringLiteral("599"));
+    in.labels.countyCaptionEnabled = true;
     const auto r = InLogging::Mains(in);
+    EXPECT_FALSE(in.labels.countyCaptionEnabled);
 
     ASSERT_EQ(r.ending, Ending::Logged);
     EXPECT_EQ(logText(), QByteArray("\"K9XYZ\",\"599\",\"579\",\"IN\",\"Marion\",\"\",\"Adams\",\"\",\"\",\"\",\"\","
@@ -76,7 +78,7 @@ TEST_F(InLoggingTest, CountryNameAfterABadSectionIsStoredUnchecked)
     in.setText(Field::Cntry, QStringLiteral("Germany"));
     in.labels.Label3Visible = true;   // new on this band: the DX list takes it
     EXPECT_EQ(InLogging::Mains(in).ending, Ending::Logged);
-    EXPECT_TRUE(inHost.calls.contains(QStringLiteral("AddBandDX")));
+    EXPECT_TRUE(inHost.calls.contains(QStringLiteral("AddBandDX 1")));
     EXPECT_EQ(G.ContactArrays.ContactSPC[1], QStringLiteral("Germany"));
     EXPECT_EQ(G.MultiplierCount, 0);   // a DX country is no multiplier
     EXPECT_EQ(G.QSOPoints, 2);

@@ -20,6 +20,7 @@
 #include "entry/EntryKeys.h"
 #include "keying/BlindFrm.h"
 #include "mainwindow/Infrm.h"
+#include "mainwindow/ReportTools.h"
 #include "reports/frmCountyChange.h"
 #include "reports/frmCountyChangeRover.h"
 #include "tests/mainwindow/MainFrameFixture.h"
@@ -170,6 +171,7 @@ TEST_F(InLoggingWindowTest, RoverLogsOneContactOncePerCounty)
 TEST_F(InLoggingWindowTest, CountyChangeSetsTheOwnCounty)
 {
     G.RoverFlag = 1;   // the menu item is enabled for rovers
+    LogMenus::setTools(&ReportTools::instance());
     open();
     bool sawInvalid = false;
     QTimer::singleShot(0, [&] {
