@@ -428,7 +428,7 @@ void MainFrame::buildMenus()
     addItem(transmit, QStringLiteral("mnuCW"), QStringLiteral("&CW Setup"));
     addItem(transmit, QStringLiteral("mnuVoice"), QStringLiteral("&Voice Setup"));
     options->addSeparator();
-    QAction* rigInterface = addItem(options, QStringLiteral("mnuRigInterface"), QStringLiteral("&Rig Interface"));
+    addItem(options, QStringLiteral("mnuRigInterface"), QStringLiteral("&Rig Interface"));
     options->addSeparator();
     QMenu* dx = addMenu(options, QStringLiteral("mnuDXSpot"), QStringLiteral("&DX Spotting"));
     addItem(dx, QStringLiteral("mnuDXSpotting"), QStringLiteral("&Configure"));
@@ -469,10 +469,6 @@ void MainFrame::buildMenus()
 
     connect(formSize, &QAction::triggered, this, [this] { mnuFormSize_Click(); });
     connect(taskbar, &QAction::triggered, this, [this] { mnuTaskbar_Click(); });
-    connect(rigInterface, &QAction::triggered, this, [] {
-        if (MainServices::Rig* r = MainServices::rig())
-            r->Show();
-    });
 }
 
 QAction* MainFrame::action(const QString& objectName) const { return findChild<QAction*>(objectName); }

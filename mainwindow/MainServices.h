@@ -18,8 +18,6 @@ public:
     // The rig window's "Test": loads the hidden rig window with its saved settings, opens the
     // rig's serial port and starts polling; a bad port is reported by the rig window itself.
     virtual void Command1_Click() = 0;
-    // Ctrl+R and "&Rig Interface": shows the rig window modeless, making it on first use.
-    virtual void Show() {}
 };
 
 // The band-map panel of one main window (spot list txtDX, band map lblDX with LineDX, the spot

@@ -12,13 +12,6 @@ namespace {
 class RigWindowService : public MainServices::Rig {
 public:
     void Command1_Click() override { RigControlfrm::instance().Command1_Click(); }
-    void Show() override
-    {
-        RigControlfrm& w = RigControlfrm::instance();
-        w.show();
-        w.raise();
-        w.activateWindow();
-    }
 };
 
 } // namespace
