@@ -19,11 +19,13 @@ public:
 void install()
 {
     static RigWindowService service;
-    if (MainServices::rig() == &service)
-        return;
+    static bool unloadConnected = false;
     MainServices::setRig(&service);
-    if (QCoreApplication* app = QCoreApplication::instance())
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app && !unloadConnected) {
+        unloadConnected = true;
         QObject::connect(app, &QCoreApplication::aboutToQuit, [] { RigControlfrm::unload(); });
+    }
 }
 
 } // namespace RigHookup

@@ -5,7 +5,7 @@
 namespace RigHookup {
 
 // Installs the rig window as MainServices::rig() and its unload at the application's end.
-// Calling it again changes nothing.
+// Calling it again installs the service again (tests replace it with their own).
 void install();
 
 } // namespace RigHookup

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Globals.h"
+#include "mainwindow/AppHooks.h"
 
 int main(int argc, char** argv)
 {
@@ -23,5 +24,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    installAppHooks();
     return RUN_ALL_TESTS();
 }
