@@ -166,7 +166,7 @@ TEST_F(RigTest, PollingStoppedChangesNothing)
 }
 
 // A radio that does not answer: the labels say "No Response", nothing is handed to the main
-// window, and typing goes on.
+// window, and typing goes on. One that stops answering leaves the last values shown and handed.
 TEST_F(RigTest, SilentRadioLeavesWindowResponsive)
 {
     KenwoodRadio radio;
@@ -178,7 +178,6 @@ TEST_F(RigTest, SilentRadioLeavesWindowResponsive)
     w.Command1_Click();
     QLineEdit call;
     call.show();
-    call.activateWindow();
     QTest::qWait(300);
     EXPECT_FALSE(radio.received.isEmpty());
     EXPECT_EQ(w.lblFreq->text(), QStringLiteral("No Response"));
@@ -192,6 +191,42 @@ TEST_F(RigTest, SilentRadioLeavesWindowResponsive)
     float f = 7.03f;
     w.ChangeFrequency(f);
     EXPECT_TRUE(w.tmrGetData->isEnabled());
+
+    // The radio answers, then goes quiet.
+    radio.silent = false;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.lastIs(7.03f, "CW"); }, 2000));
+    radio.silent = true;
+    QTest::qWait(100);
+    const qsizetype handed = main.freqs.size();
+    QTest::qWait(300);
+    EXPECT_EQ(main.freqs.size(), handed);
+    EXPECT_EQ(w.lblFreq->text(), QStringLiteral("7.03000"));
+    EXPECT_EQ(w.lblMode->text(), QStringLiteral("CW"));
+}
+
+// A power line the device refuses (a pty has no modem lines) is no open failure.
+TEST_F(RigTest, RefusedPowerLineIsNoFailure)
+{
+    for (const char* line : {"R", "D"}) {
+        KenwoodRadio radio;
+        writeSettings(QStringLiteral("Kenwood"));
+        QFile f(dir.filePath("RigCntrl.txt"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        QByteArray data = f.readAll();
+        f.close();
+        data.replace("\r\n\"N\"\r\n\"F\"", QByteArray("\r\n\"") + line + "\"\r\n\"F\"");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(data);
+        f.close();
+        usePort(radio);
+        RigControlfrm& w = startPolling();
+        EXPECT_EQ(w.RigPowerLine, QString::fromLatin1(line));
+        EXPECT_TRUE(w.comComm1.isOpen()) << line;
+        EXPECT_TRUE(prompts.messages().isEmpty()) << line;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return main.lastIs(14.025f, "CW"); }, 2000)) << line;
+        RigControlfrm::unload();
+        main.freqs.clear();
+    }
 }
 
 // A radio that floods the line: each read step takes a bounded slice, the window keeps running,
