@@ -1,7 +1,5 @@
 #include "mainwindow/RigHookup.h"
 
-#include <QCoreApplication>
-
 #include "mainwindow/MainServices.h"
 #include "rig/RigControlfrm.h"
 
@@ -19,13 +17,16 @@ public:
 void install()
 {
     static RigWindowService service;
-    static bool unloadConnected = false;
     MainServices::setRig(&service);
-    QCoreApplication* app = QCoreApplication::instance();
-    if (app && !unloadConnected) {
-        unloadConnected = true;
-        QObject::connect(app, &QCoreApplication::aboutToQuit, [] { RigControlfrm::unload(); });
-    }
+    MainServices::setDeviceWindow(MainServices::DeviceWindow::RigWindow,
+                                  {[] {
+                                       RigControlfrm& w = RigControlfrm::instance();
+                                       w.show();
+                                       w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
+                                       w.raise();
+                                       w.activateWindow();
+                                   },
+                                   [] { RigControlfrm::unload(); }});
 }
 
 } // namespace RigHookup
