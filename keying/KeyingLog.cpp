@@ -1,0 +1,3 @@
+#include "keying/KeyingLog.h"
+
+Q_LOGGING_CATEGORY(lcKeying, "vqplog.keying")
