@@ -1,6 +1,5 @@
 #include "keying/frmWinKey.h"
 
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QGroupBox>
@@ -336,10 +335,9 @@ void frmWinKey::WKTransmit()
     Platform::Monotonic& clock = Platform::monotonic();
     while (!G.CWBuffer.isEmpty()) {
         G.WinkeyStatus = modWinKey::wk_getstatus();
-        QElapsedTimer full;
-        full.start();
+        const qint64 fullSince = clock.nowNs();
         while (G.WinkeyStatus > 4 && !G.CWBuffer.isEmpty()) {
-            if (full.elapsed() > FullWaitLimitMs) {
+            if (clock.nowNs() - fullSince > qint64(FullWaitLimitMs) * 1000000) {
                 // A device that never takes more would hold the send for ever.
                 qCWarning(lcKeying) << "keyer device stayed full; text not sent:" << G.CWBuffer;
                 G.CWBuffer.clear();

@@ -33,7 +33,7 @@ public:
     // Hands G.CWBuffer to the device one character at a time, removing each, and returns when the
     // buffer is empty. Opens the device first when it is closed; empties the buffer when it cannot.
     // Waits for the device only while it cannot take more, pumping the event loop; gives up on a
-    // device that stays full for FullWaitLimitMs.
+    // device that stays full for FullWaitLimitMs (the text still waiting is dropped then).
     void WKTransmit();
     // Sends the whole setting (the boxes' checks, pin configuration, keyer mode).
     void ApplyWinkeySettings();
@@ -49,7 +49,8 @@ public:
     // Shows the window modally: returns when it is hidden again.
     void showModal();
 
-    static constexpr int FullWaitLimitMs = 15000;
+    // How long a send waits for a device that cannot take more, on the monotonic clock.
+    static inline int FullWaitLimitMs = 15000;
 
     QLineEdit *txtWKComPort, *txtWKWPM, *txtWeight, *txtLeadIn, *txtTail, *txtRatio;
     QLabel *lblOpenStatus, *lblVersion;

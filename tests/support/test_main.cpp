@@ -3,6 +3,7 @@
 // binary with --gtest_list_tests outside the test environment, where no display may exist.
 #include <QApplication>
 #include <QByteArray>
+#include <QTemporaryDir>
 #include <cstring>
 #include <memory>
 
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Globals.h"
+#include "platform/SettingsStore.h"
 
 int main(int argc, char** argv)
 {
@@ -23,5 +25,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // No test reads or writes the user's own settings store.
+    QTemporaryDir settingsDir;
+    Platform::setSettingsFile(settingsDir.filePath(QStringLiteral("settings.ini")));
     return RUN_ALL_TESTS();
 }
