@@ -87,7 +87,11 @@ QString decodeMorse(const QString& units)
             out += byElements.value(current, QLatin1Char('~'));
         current.clear();
     };
-    for (QChar u : units + QStringLiteral("000")) {
+    // Leading key-up units (the line dropped when the port opened) carry nothing.
+    qsizetype first = units.indexOf(QLatin1Char('1'));
+    if (first < 0)
+        return {};
+    for (QChar u : units.mid(first) + QStringLiteral("000")) {
         if (u == QLatin1Char('1')) {
             if (zeros >= 3) {
                 flush();

@@ -47,5 +47,5 @@ private:
 };
 
 // Morse back to text: element strings ("1"/"0" per unit) cut at gaps of three units or more; a gap
-// of 11 units (a letter gap and a standard word space) is a blank.
+// of 11 units (a letter gap and a standard word space) is a blank. Leading key-up units are skipped.
 QString decodeMorse(const QString& units);
