@@ -60,6 +60,8 @@ class CwTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        frmWinKey::unload();
+        CWFrm::unload();
         resetGlobals();
         ASSERT_TRUE(dir.isValid());
         G.ProgramFolder = dir.path();
