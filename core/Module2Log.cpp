@@ -1,5 +1,6 @@
 #include "core/Module2Log.h"
 
+#include "core/CoreLog.h"
 #include "core/Files.h"
 #include "core/Format.h"
 #include "core/Globals.h"
@@ -286,7 +287,9 @@ void BackupLog()
 {
     if (G.QSOCount <= 0 || static_cast<float>(G.QSOCount) == G.LogCountAtLoad)
         return;
-    copyToBackup(nullptr);
+    QString error;
+    if (!copyToBackup(&error))
+        qCWarning(lcCore) << "log.txt not copied to the BACKUP folder:" << BackupFolder() << error;
 }
 
 } // namespace Module2

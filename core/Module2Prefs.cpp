@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "core/CoreLog.h"
 #include "core/Files.h"
 #include "core/Format.h"
 #include "core/Globals.h"
@@ -112,10 +113,14 @@ bool ReadQSOpref()
     return ParseQSOpref(data);
 }
 
-void WriteQSOpref()
+bool WriteQSOpref()
 {
     // Replaced through a temporary file: a failed write leaves the previous file whole.
-    Files::writeAtomic(prefsPath(), QSOprefText());
+    QString error;
+    if (Files::writeAtomic(prefsPath(), QSOprefText(), &error))
+        return true;
+    qCWarning(lcCore) << "QSOpref.txt not written:" << prefsPath() << error;
+    return false;
 }
 
 float RecommendedUTCOffset(const QDateTime& local, const QDateTime& utc)

@@ -10,7 +10,7 @@ namespace Module2 {
 
 // Writes all 25 items from G to QSOpref.txt in the program folder. The file is replaced through
 // a temporary file, so it is never left half written. Failures are not reported.
-void WriteQSOpref();
+bool WriteQSOpref();
 
 // Reads the 25 items from QSOpref.txt in the program folder into G, in file order. Reading stops
 // at the first failure (no file, fewer than 25 values, a number that does not read as one): the

@@ -222,6 +222,17 @@ Boxes boxesFromProfile()
     return b;
 }
 
+namespace {
+KeyerSteps& installedKeyerSteps()
+{
+    static KeyerSteps steps;
+    return steps;
+}
+} // namespace
+
+void setKeyerSteps(KeyerSteps steps) { installedKeyerSteps() = std::move(steps); }
+const KeyerSteps& keyerSteps() { return installedKeyerSteps(); }
+
 LoadResult loadData()
 {
     LoadResult res;
@@ -237,12 +248,7 @@ LoadResult loadData()
     Module2::CheckUTCOffset();
     res.countryTableLoaded = step(LoadCountryTable());
     res.statesLoaded = step(LoadStatePositions());
-    res.phone = KeyerSettings::readPhone(G.ProgramFolder);
-    step(res.phone.has_value());
-    // CW.txt fails quietly; what it gave is still used.
-    res.cw = KeyerSettings::readCW(G.ProgramFolder);
-    if (res.cw.valuesRead >= 15)
-        G.CWKeyMethod = res.cw.keyMethod;
+    res.keyerFilesRead = step(!keyerSteps().readFiles || keyerSteps().readFiles());
     return res;
 }
 

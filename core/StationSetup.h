@@ -7,10 +7,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
-#include "keying/KeyerSettings.h"
-#include "mainwindow/MainWindows.h"
+#include "core/MainWindowChoice.h"
 
 namespace StationSetup {
 
@@ -101,20 +101,33 @@ using Boxes = std::array<QString, 13>;
 // The boxes as the profile in G fills them.
 Boxes boxesFromProfile();
 
+// The keyer windows' settings files (wave2.txt for the voice keyer, CW.txt for the CW keyer) and
+// the windows themselves belong to keying/, above this folder; it provides these steps and
+// installAppHooks (mainwindow/AppHooks.h) installs them at start. A step not installed is skipped.
+struct KeyerSteps {
+    // Reads both files from the program folder. False when wave2.txt did not read whole; CW.txt
+    // fails quietly, and its value 15 goes straight into G.CWKeyMethod when it was read.
+    std::function<bool()> readFiles;
+    // Give the voice keyer window and the CW keyer window what readFiles found (each window is
+    // made only when its file gave it values).
+    std::function<void()> fillPhoneWindow;
+    std::function<void()> fillCWWindow;
+};
+void setKeyerSteps(KeyerSteps steps);
+const KeyerSteps& keyerSteps();
+
 // What the loading found, for the window to apply to its controls.
 struct LoadResult {
     bool profileRead = false;   // QSOpref.txt read whole
     bool failed = false;        // some step failed (the error box was shown once)
     bool countryTableLoaded = false;
     bool statesLoaded = false;
-    std::optional<KeyerSettings::PhoneSettings> phone;   // wave2.txt, when it read whole
-    KeyerSettings::CWSettings cw;                        // CW.txt, as far as it read
+    bool keyerFilesRead = false;  // the keyer step's answer (true when it is not installed)
 };
 
 // The file steps of the loading, each on its own: QSOpref.txt, the UTC-offset check, the
-// country table, the state table, wave2.txt and CW.txt. A failure of any step but CW.txt shows
-// the error box (once, however many steps fail) and the next steps still run. CW.txt's value 15
-// goes straight into G.CWKeyMethod when it was read.
+// country table, the state table, and the keyer windows' files (KeyerSteps::readFiles). A failure
+// of any step shows the error box (once, however many steps fail) and the next steps still run.
 LoadResult loadData();
 
 // ---- Done --------------------------------------------------------------------------------------

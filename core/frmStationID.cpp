@@ -10,9 +10,6 @@
 #include <QTimer>
 
 #include "core/Globals.h"
-#include "keying/CWFrm.h"
-#include "keying/PhoneFrm.h"
-#include "mainwindow/MainWindows.h"
 #include "platform/KeyEvents.h"
 #include "platform/Prompts.h"
 #include "platform/VbControls.h"
@@ -156,8 +153,8 @@ void frmStationID::Form_Load()
     else if (a.roverNo)
         setOptionValue(Option3, true);
 
-    if (load_.phone)
-        PhoneFrm::instance().LoadSettings(*load_.phone);
+    if (const auto& fill = StationSetup::keyerSteps().fillPhoneWindow)
+        fill();
     LoadCWSettings();
 
     const StationSetup::Boxes b = StationSetup::boxesFromProfile();
@@ -168,8 +165,8 @@ void frmStationID::Form_Load()
 void frmStationID::LoadCWSettings()
 {
     // The CW window is made only when CW.txt gave it something.
-    if (load_.cw.valuesRead > 0)
-        CWFrm::instance().LoadSettings(load_.cw);
+    if (const auto& fill = StationSetup::keyerSteps().fillCWWindow)
+        fill();
 }
 
 StationSetup::Boxes frmStationID::boxes() const

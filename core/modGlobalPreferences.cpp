@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include "core/CoreLog.h"
 #include "core/Files.h"
 #include "core/Globals.h"
 #include "platform/Prompts.h"
@@ -161,6 +162,8 @@ void EnsureFolder(const QString& path, int showErrors)
     if (showErrors == 1)
         Platform::prompts().messageBox(error + QStringLiteral("  ") + path, QStringLiteral("Unable to create directory."),
                                        Platform::Buttons::Ok);
+    else
+        qCWarning(lcCore) << "folder not made:" << path << error;
 }
 
 void ResolveUserFolder(QString& result, const QString& makerFolder, const QString& subFolder)
@@ -226,7 +229,9 @@ void LoadGlobalPreferences(const QString& path)
         G.GlobalPrefsText = QString::fromLatin1(Declaration);
         return;
     }
-    if (!Files::readAll(file, data)) {
+    QString error;
+    if (!Files::readAll(file, data, &error)) {
+        qCWarning(lcCore) << "shared preferences not read, and not rewritten in this run:" << file << error;
         G.GlobalPrefsUnreadable = true;
         G.GlobalPrefsText = QString::fromLatin1(Declaration);
         return;
@@ -245,12 +250,20 @@ void LoadGlobalPreferences(const QString& path)
 bool SaveGlobalPreferences(const QString& path)
 {
     G.GlobalPrefsPath = path;
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        qCWarning(lcCore) << "shared preferences not written: no file is set";
         return false;
+    }
     const QString file = resolvedFile(path);
-    if (G.GlobalPrefsUnreadable && Files::exists(file))
+    if (G.GlobalPrefsUnreadable && Files::exists(file)) {
+        qCWarning(lcCore) << "shared preferences not written: the file could not be read at start" << file;
         return false;
-    return Files::writeAtomic(file, (G.GlobalPrefsText + QLatin1String("\r\n")).toUtf8());
+    }
+    QString error;
+    if (Files::writeAtomic(file, (G.GlobalPrefsText + QLatin1String("\r\n")).toUtf8(), &error))
+        return true;
+    qCWarning(lcCore) << "shared preferences not written:" << file << error;
+    return false;
 }
 
 void SetGlobalPreference(const QString& tag, const QString& value, int save)

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "core/Files.h"
+#include "keying/KeyingLog.h"
 #include "platform/Sound.h"
 
 MMControl::MMControl(QObject* parent) : QObject(parent) {}
@@ -27,6 +28,7 @@ void MMControl::setCommand(const QString& command)
         player_.reset();
         const QString name = FileName.trimmed();
         if (DeviceType.compare(QLatin1String("WaveAudio"), Qt::CaseInsensitive) != 0 || name.isEmpty()) {
+            qCWarning(lcKeying) << "sound not opened: device" << DeviceType << "file" << name;
             error_ = ErrorBadCommand;
             return;
         }
@@ -34,23 +36,27 @@ void MMControl::setCommand(const QString& command)
         const QString path = Files::resolve(given.absolutePath(), given.fileName());
         std::unique_ptr<Platform::WavePlayer> player = Platform::createWavePlayer();
         if (!player || !player->open(path)) {
+            qCWarning(lcKeying) << "sound not opened:" << path;
             error_ = ErrorCannotOpen;
             return;
         }
         player_ = std::move(player);
     } else if (c == QLatin1String("play")) {
         if (!player_) {
+            qCWarning(lcKeying) << "sound command" << command << "with no file open";
             error_ = ErrorNotOpen;
             return;
         }
         player_->play();
     } else if (c == QLatin1String("stop")) {
         if (!player_) {
+            qCWarning(lcKeying) << "sound command" << command << "with no file open";
             error_ = ErrorNotOpen;
             return;
         }
         player_->stop();
     } else {
+        qCWarning(lcKeying) << "sound command not known:" << command;
         error_ = ErrorBadCommand;
     }
 }

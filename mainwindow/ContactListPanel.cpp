@@ -157,7 +157,8 @@ void ContactListPanel::showEditDialog()
         return;
     }
     const auto variant = which_ == MainWindows::Which::In ? ContactEdit::Variant::In : ContactEdit::Variant::Out;
-    DEEdit dialog(variant, window_, windowWidget_);
+    MainLogWindow* window = window_;
+    DEEdit dialog(variant, [window] { window->cmdDelete_Click(); }, windowWidget_);
     dialog.exec();
 }
 

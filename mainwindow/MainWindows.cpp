@@ -2,7 +2,6 @@
 
 #include <QPointer>
 
-#include "core/Globals.h"
 #include "mainwindow/Infrm.h"
 #include "mainwindow/Outfrm.h"
 
@@ -13,9 +12,7 @@ namespace {
 QPointer<MainFrame> g_window;
 }
 
-Which chooseMainWindow() { return G.OutOfStateFlag != 0 ? Which::Out : Which::In; }
-
-void showMainWindow()
+void openMainWindow()
 {
     if (!g_window) {
         if (chooseMainWindow() == Which::Out)

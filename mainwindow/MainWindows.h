@@ -1,21 +1,16 @@
 #pragma once
-// Which main window a run uses, and opening it. The station setup's Done calls showMainWindow():
-// Outfrm for a station outside the contest state (OutOfStateFlag 1), Infrm otherwise. Exactly one
-// of the two windows is created in a run; the choice holds until the program ends.
-namespace MainWindows {
-
-enum class Which { Out, In };
-
-// The window G.OutOfStateFlag names: 1 (or any value but 0) Outfrm, 0 Infrm.
-Which chooseMainWindow();
-
-// Creates the chosen window on first use and shows it (its first show runs its load).
-void showMainWindow();
-
-} // namespace MainWindows
+// Opening the main window of the run (the choice itself is core/MainWindowChoice.h).
+// installAppHooks makes openMainWindow what MainWindows::showMainWindow() runs.
+#include "core/MainWindowChoice.h"
 
 class MainFrame;
+
 namespace MainWindows {
-// The main window of this run, or nullptr before showMainWindow().
+
+// Creates the window chooseMainWindow() names on first use and shows it.
+void openMainWindow();
+
+// The main window of this run, or nullptr before it was opened.
 MainFrame* current();
+
 } // namespace MainWindows

@@ -1,5 +1,6 @@
 #pragma once
-// Logging category of the platform layers: failures they deliberately do not show.
+// The logging category of platform/ ("vqplog.platform"). Failures the program deliberately does not show
+// to the operator still leave a qCWarning here.
 #include <QLoggingCategory>
 
 Q_DECLARE_LOGGING_CATEGORY(lcPlatform)

@@ -13,6 +13,7 @@
 #include <set>
 
 #include "platform/Clock.h"
+#include "platform/PlatformLog.h"
 
 namespace Platform {
 
@@ -95,11 +96,19 @@ std::optional<WaveInfo> readWaveInfo(const QString& path)
 bool TimedWavePlayer::open(const QString& path)
 {
     close();
-    if (!outputAvailable())
+    if (!outputAvailable()) {
+        qCWarning(lcPlatform) << "no sound output to play" << path;
         return false;
+    }
     const std::optional<WaveInfo> info = readWaveInfo(path);
-    if (!info || !openOutput(path, *info))
+    if (!info) {
+        qCWarning(lcPlatform) << "not a readable wave file:" << path;
         return false;
+    }
+    if (!openOutput(path, *info)) {
+        qCWarning(lcPlatform) << "sound output not opened for" << path;
+        return false;
+    }
     path_ = path;
     info_ = *info;
     open_ = true;

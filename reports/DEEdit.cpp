@@ -7,8 +7,6 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "core/Form1.h"
-#include "core/MainLogWindow.h"
 #include "platform/KeyEvents.h"
 
 using ContactEdit::Box;
@@ -36,11 +34,11 @@ void styleWarning(QLabel* l)
 
 } // namespace
 
-DEEdit::DEEdit(ContactEdit::Variant variant, MainLogWindow* owner, QWidget* parent)
+DEEdit::DEEdit(ContactEdit::Variant variant, std::function<void()> deleteDupe, QWidget* parent)
     : QDialog(parent),
       design_(this, ClientWidth, rowTop(int(ContactEdit::rows(variant).size())) + ButtonHeight + 300),
       editor_(variant),
-      owner_(owner)
+      deleteDupe_(std::move(deleteDupe))
 {
     setObjectName(ContactEdit::formName(variant));
     setWindowTitle(QStringLiteral("Edit Contact Entry"));
@@ -159,9 +157,8 @@ void DEEdit::cmdDone_Click()
 void DEEdit::cmdDeleteDupe_Click()
 {
     hide();
-    MainLogWindow* owner = owner_ ? owner_ : Form1::target();
-    if (owner)
-        owner->cmdDelete_Click();
+    if (deleteDupe_)
+        deleteDupe_();
 }
 
 void DEEdit::KeyPress(Box b, int& KeyAscii)

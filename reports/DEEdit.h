@@ -11,11 +11,11 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 #include "core/DesignWindow.h"
 #include "reports/ContactEdit.h"
 
-class MainLogWindow;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,9 +23,10 @@ class QPushButton;
 class DEEdit : public QDialog {
     Q_OBJECT
 public:
-    // `owner` is the main window whose Delete command "Delete Dupe" runs (Form1::target() when
-    // null). The dialog loads record G.EditIndex at once.
-    explicit DEEdit(ContactEdit::Variant variant, MainLogWindow* owner = nullptr, QWidget* parent = nullptr);
+    // `deleteDupe` is the opener's Delete command ("Are you sure?" on the contact selected in its
+    // list), which "Delete Dupe" runs; without one the button only hides the dialog. The dialog
+    // loads record G.EditIndex at once.
+    explicit DEEdit(ContactEdit::Variant variant, std::function<void()> deleteDupe = {}, QWidget* parent = nullptr);
 
     ContactEdit::Variant variant() const { return editor_.variant(); }
     ContactEdit::Editor& editor() { return editor_; }
@@ -35,7 +36,7 @@ public:
     void Form_Load();
     // Done: stores the boxes and hides the dialog, or stays open with the refusal shown.
     void cmdDone_Click();
-    // Hides the dialog and runs the owner's Delete ("Are you sure?") on the contact selected in
+    // Hides the dialog and runs the opener's Delete ("Are you sure?") on the contact selected in
     // its list, the one being edited.
     void cmdDeleteDupe_Click();
     // Runs the leave check of box `b` as if the focus had left it.
@@ -65,7 +66,7 @@ private:
 
     DesignLayout design_;
     ContactEdit::Editor editor_;
-    MainLogWindow* owner_ = nullptr;
+    std::function<void()> deleteDupe_;
     std::array<QLineEdit*, ContactEdit::BoxCount> boxes_{};
     std::array<QLabel*, ContactEdit::BoxCount> warnings_{};
     bool movingFocus_ = false;

@@ -2,6 +2,7 @@
 #include "tests/core/test_stationsetup_support.h"
 
 #include "core/Module2Prefs.h"
+#include "keying/KeyerStartup.h"
 #include "mainwindow/MainWindows.h"
 
 using namespace StationSetup;
@@ -141,9 +142,9 @@ TEST_F(Folder, LoadingWithEveryFilePresent)
     EXPECT_FLOAT_EQ(float(G.StatePositions[1].latitude), 30.5f);
     EXPECT_FLOAT_EQ(float(G.StatePositions[1].longitude), 70.25f);
     EXPECT_EQ(G.StatePositions[50].abbrev, "WY");
-    ASSERT_TRUE(r.phone.has_value());
-    EXPECT_EQ(r.phone->port, "2");
-    EXPECT_TRUE(r.cw.complete);
+    ASSERT_TRUE(KeyerStartup::loaded().phone.has_value());
+    EXPECT_EQ(KeyerStartup::loaded().phone->port, "2");
+    EXPECT_TRUE(KeyerStartup::loaded().cw.complete);
     EXPECT_EQ(G.CWKeyMethod, 2);
 
     const Boxes b = boxesFromProfile();
@@ -201,8 +202,8 @@ TEST_F(Folder, EachLoadingStepFailsOnItsOwn)
         if (file != "states.txt") {
             EXPECT_EQ(G.StatePositions[50].abbrev, "WY");
         }
-        EXPECT_EQ(r.phone.has_value(), file != "wave2.txt");
-        EXPECT_EQ(r.cw.complete, file != "CW.txt");
+        EXPECT_EQ(KeyerStartup::loaded().phone.has_value(), file != "wave2.txt");
+        EXPECT_EQ(KeyerStartup::loaded().cw.complete, file != "CW.txt");
         TearDown();
     }
 }
@@ -231,8 +232,8 @@ TEST_F(Folder, FirstRunWithoutProfileStillLoadsTheTables)
     EXPECT_EQ(errorBoxes(), 1);
     EXPECT_EQ(G.CountryTable.size(), 4);
     EXPECT_EQ(G.StatePositions[50].abbrev, "WY");
-    EXPECT_TRUE(r.phone.has_value());
-    EXPECT_TRUE(r.cw.complete);
+    EXPECT_TRUE(KeyerStartup::loaded().phone.has_value());
+    EXPECT_TRUE(KeyerStartup::loaded().cw.complete);
     const Answers a = answersFor(r.profileRead, G.OutOfStateFlag, G.RoverFlag);
     EXPECT_FALSE(a.inStateYes || a.inStateNo || a.roverYes || a.roverNo);
 }
@@ -248,7 +249,7 @@ TEST_F(Folder, OverlongCountryTableKeepsTenThousandRows)
     EXPECT_EQ(G.CountryTable.last().country, "Land 9999");
     // The later steps still ran.
     EXPECT_EQ(G.StatePositions[50].abbrev, "WY");
-    EXPECT_TRUE(r.phone.has_value());
+    EXPECT_TRUE(KeyerStartup::loaded().phone.has_value());
 }
 
 TEST_F(Folder, TenThousandCountryRowsAreNoFailure)

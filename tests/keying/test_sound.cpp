@@ -8,6 +8,7 @@
 #include "keying/MMControl.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
+#include "tests/support/LogCapture.h"
 #include "test_sound_wave.h"
 
 using namespace TestWave;
@@ -120,6 +121,7 @@ TEST_F(WavePlayerTest, FilesThatCannotPlayDoNotOpen)
     const QString good = file(QStringLiteral("good.wav"), wave(200));
     const QString text = file(QStringLiteral("text.wav"), "not a wave file");
     std::unique_ptr<Platform::WavePlayer> p = Platform::createWavePlayer();
+    LogCapture log;
     EXPECT_FALSE(p->open(dir.filePath(QStringLiteral("missing.wav"))));
     EXPECT_FALSE(p->open(text));
     EXPECT_FALSE(p->open(dir.path()));   // a folder
@@ -129,6 +131,7 @@ TEST_F(WavePlayerTest, FilesThatCannotPlayDoNotOpen)
     p->play();
     EXPECT_FALSE(p->isPlaying());
     EXPECT_TRUE(sound.events.isEmpty()) << sound.events.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(log.warnings("vqplog.platform").size(), 4);
 
     // A failed open also ends what was open before.
     sound.deviceAvailable = true;
@@ -190,6 +193,7 @@ TEST_F(WavePlayerTest, ControlFailuresLeaveNothingPlaying)
     };
     for (const Case& k : cases) {
         sound.deviceAvailable = k.device;
+        LogCapture log;
         MMControl c;
         c.DeviceType = k.deviceType;
         c.FileName = k.fileName;
@@ -199,6 +203,8 @@ TEST_F(WavePlayerTest, ControlFailuresLeaveNothingPlaying)
         const bool plays = k.error == MMControl::ErrorNone;
         EXPECT_EQ(c.Mode(), plays ? MMControl::ModePlay : MMControl::ModeNotOpen) << k.name;
         EXPECT_EQ(c.Error(), plays ? MMControl::ErrorNone : MMControl::ErrorNotOpen) << k.name;
+        // Nothing is shown, but each failed command leaves a warning.
+        EXPECT_EQ(log.warnings("vqplog.keying").size(), plays ? 0 : 2) << k.name;
         c.Close();
     }
     MMControl c;

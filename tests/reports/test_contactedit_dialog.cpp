@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
-#include "core/MainLogWindow.h"
 #include "reports/DEEdit.h"
 #include "tests/reports/ContactEditFixture.h"
 
@@ -20,31 +20,18 @@ namespace {
 using ContactEdit::Box;
 using ContactEdit::Variant;
 
-// A main window that only counts its Delete commands.
-struct FakeOwner : MainLogWindow {
+// The opener's Delete command, counted.
+struct FakeOwner {
     int deletes = 0;
     std::function<void()> onDelete;
-    void cmdDelete_Click() override
+    std::function<void()> deleteCommand()
     {
-        ++deletes;
-        if (onDelete)
-            onDelete();
+        return [this] {
+            ++deletes;
+            if (onDelete)
+                onDelete();
+        };
     }
-    void Form_KeyDown(int&, int&) override {}
-    void Form_KeyPress(int&) override {}
-    void mnuBand10Ch_Click() override {}
-    void mnuBand15Ch_Click() override {}
-    void mnuBand160Ch_Click() override {}
-    void mnuBand20Ch_Click() override {}
-    void mnuBand40Ch_Click() override {}
-    void mnuBand6Ch_Click() override {}
-    void mnuBand80Ch_Click() override {}
-    void Mains() override {}
-    void PacketResize() override {}
-    void BandMapSpots(QVariant&, QVariant&, QVariant&) override {}
-    void DisplayBandMapLabels() override {}
-    void BandFreqConversion(float&) override {}
-    void ModeSelection(QString&) override {}
 };
 
 class EditDialogTest : public ContactEditTest {
@@ -60,7 +47,7 @@ protected:
     std::unique_ptr<DEEdit> opened(Variant v, int record = 1)
     {
         G.EditIndex = record;
-        auto d = std::make_unique<DEEdit>(v, &owner);
+        auto d = std::make_unique<DEEdit>(v, owner.deleteCommand());
         show(*d);
         return d;
     }
@@ -77,7 +64,7 @@ TEST_F(EditDialogTest, EachVariantHasItsRowsWithTheRecordLoaded)
 {
     add(contact());
     G.EditIndex = 1;
-    DEEdit in(Variant::In, &owner);
+    DEEdit in(Variant::In, owner.deleteCommand());
     EXPECT_EQ(in.objectName(), "DEEditInfrm");
     EXPECT_EQ(in.windowTitle(), "Edit Contact Entry");
     EXPECT_EQ(in.lblTitle->text(), "Edit Contact:");
@@ -100,7 +87,7 @@ TEST_F(EditDialogTest, EachVariantHasItsRowsWithTheRecordLoaded)
     EXPECT_EQ(in.cmdDeleteDupe->text(), "Delete Dupe");
     EXPECT_EQ(in.cmdDone->text(), "Done");
 
-    DEEdit out(Variant::Out, &owner);
+    DEEdit out(Variant::Out, owner.deleteCommand());
     EXPECT_EQ(out.objectName(), "DEEditOut");
     EXPECT_EQ(child<QLineEdit>(out, "txtEditSec"), nullptr);
     EXPECT_EQ(child<QLineEdit>(out, "Text3"), nullptr);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Globals.h"
+#include "mainwindow/AppHooks.h"
 #include "platform/SettingsStore.h"
 
 int main(int argc, char** argv)
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    installAppHooks();
     // No test reads or writes the user's own settings store.
     QTemporaryDir settingsDir;
     Platform::setSettingsFile(settingsDir.filePath(QStringLiteral("settings.ini")));

@@ -1,0 +1,3 @@
+#include "entry/EntryLog.h"
+
+Q_LOGGING_CATEGORY(lcEntry, "vqplog.entry")

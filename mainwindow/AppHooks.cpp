@@ -1,0 +1,12 @@
+#include "mainwindow/AppHooks.h"
+
+#include "core/MainWindowChoice.h"
+#include "core/StationSetup.h"
+#include "keying/KeyerStartup.h"
+#include "mainwindow/MainWindows.h"
+
+void installAppHooks()
+{
+    MainWindows::setOpener(&MainWindows::openMainWindow);
+    StationSetup::setKeyerSteps(KeyerStartup::steps());
+}

@@ -1,0 +1,5 @@
+#pragma once
+// Wires the calls that go up the layers: the station setup (core/) opens the main window and
+// loads the keyer windows through hooks that this installs. main.cpp calls it once before the
+// start; the tests' main does too, so every test runs with the program's wiring.
+void installAppHooks();

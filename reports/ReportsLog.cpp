@@ -1,0 +1,3 @@
+#include "reports/ReportsLog.h"
+
+Q_LOGGING_CATEGORY(lcReports, "vqplog.reports")

@@ -1,0 +1,3 @@
+#include "rig/RigLog.h"
+
+Q_LOGGING_CATEGORY(lcRig, "vqplog.rig")

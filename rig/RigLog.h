@@ -1,0 +1,6 @@
+#pragma once
+// The logging category of rig/ ("vqplog.rig"). Failures the program deliberately does not show
+// to the operator still leave a qCWarning here.
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcRig)

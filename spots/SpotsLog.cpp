@@ -1,0 +1,3 @@
+#include "spots/SpotsLog.h"
+
+Q_LOGGING_CATEGORY(lcSpots, "vqplog.spots")
