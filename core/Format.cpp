@@ -109,6 +109,20 @@ std::optional<QDate> parseTypedDate(const QString& s, const QDate& today)
     return date;
 }
 
+std::optional<QDate> parseLogDate(const QString& s)
+{
+    const QString t = s.trimmed();
+    if (t.size() != 10 || t[4] != QLatin1Char('/') || t[7] != QLatin1Char('/'))
+        return std::nullopt;
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (t[i] < QLatin1Char('0') || t[i] > QLatin1Char('9'))
+            return std::nullopt;
+    const QDate date(t.left(4).toInt(), t.mid(5, 2).toInt(), t.mid(8, 2).toInt());
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
 std::optional<QTime> parseTypedTime(const QString& s)
 {
     QVector<int> v, w;

@@ -10,6 +10,7 @@
 #include "platform/Exit.h"
 #include "platform/Prompts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -122,6 +123,22 @@ QString LogFullError()
 
 QString LogPath() { return Files::resolve(G.ProgramFolder, QStringLiteral("log.txt")); }
 
+QString WorkingLogRefusal()
+{
+    return QStringLiteral("log.txt is the working log of this program and cannot be replaced here. Choose another file.");
+}
+
+bool IsWorkingLog(const QString& path)
+{
+    const QFileInfo chosen(path);
+    const QFileInfo log(LogPath());
+    if (chosen.exists() && log.exists())
+        return chosen.canonicalFilePath() == log.canonicalFilePath();
+    return QDir::cleanPath(chosen.absoluteFilePath()).compare(QDir::cleanPath(log.absoluteFilePath()),
+                                                              Qt::CaseInsensitive)
+        == 0;
+}
+
 QString LogWriteFailureText(const QString& error)
 {
     return QStringLiteral("Error writing the log file log.txt:\r\n") + error
@@ -142,6 +159,39 @@ QByteArray LogRecordLine(int index)
     return w.data();
 }
 
+namespace {
+
+// Reads the records of a log file's bytes by the store's rules: 19 list-format values per record,
+// at most 11000 records, the file ending only between records. With `into` the records fill slots
+// 1 to `count` of it; without, the bytes are only checked. False on a broken file.
+bool readRecords(QByteArray data, ContactArraysT* into, int& count)
+{
+    count = 0;
+    std::array<QVector<QString>*, FieldCount + 1> arrays{};
+    if (into)
+        arrays = textArrays(*into);
+    ListFormat::Reader reader(std::move(data));
+    ListFormat::Value v;
+    while (!reader.atEnd()) {
+        if (count == MaxContacts)
+            return false;
+        ++count;
+        for (int k = 1; k <= FieldCount; ++k) {
+            if (!reader.next(v))
+                return false;   // the file ends inside a record
+            if (!into)
+                continue;
+            if (k == 16)
+                into->ContactField16[count] = takeNumber(v);
+            else
+                takeText(v, (*arrays[k])[count]);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 bool LoadLog()
 {
     G.QSOCount = 0;
@@ -156,31 +206,7 @@ bool LoadLog()
     bool failed = false;
     if (Files::exists(path)) {
         QByteArray data;
-        if (!Files::readAll(path, data)) {
-            failed = true;
-        } else {
-            ContactArraysT& ca = G.ContactArrays;
-            const auto arrays = textArrays(ca);
-            ListFormat::Reader reader(std::move(data));
-            ListFormat::Value v;
-            while (!failed && !reader.atEnd()) {
-                if (count == MaxContacts) {
-                    failed = true;
-                    break;
-                }
-                ++count;
-                for (int k = 1; k <= FieldCount; ++k) {
-                    if (!reader.next(v)) {
-                        failed = true;   // the file ends inside a record
-                        break;
-                    }
-                    if (k == 16)
-                        ca.ContactField16[count] = takeNumber(v);
-                    else
-                        takeText(v, (*arrays[k])[count]);
-                }
-            }
-        }
+        failed = !Files::readAll(path, data) || !readRecords(std::move(data), &G.ContactArrays, count);
     }
 
     if (failed) {
@@ -196,6 +222,24 @@ bool LoadLog()
     G.QSOCount = count;
     if (G.LogCountAtLoad == 0)
         G.LogCountAtLoad = static_cast<float>(count);
+    return true;
+}
+
+bool CheckLogFile(const QString& path, int* records, QString* error)
+{
+    QByteArray data;
+    if (!Files::readAll(path, data, error))
+        return false;
+    int count = 0;
+    if (!readRecords(std::move(data), nullptr, count)) {
+        setError(error, QStringLiteral("%1 is not a contest log: it ends inside a record or holds more than %2 "
+                                       "contacts.")
+                            .arg(QDir::toNativeSeparators(path))
+                            .arg(MaxContacts));
+        return false;
+    }
+    if (records)
+        *records = count;
     return true;
 }
 

@@ -17,6 +17,11 @@ namespace Module2 {
 // Fixes LogCountAtLoad at the first load that finds any record.
 bool LoadLog();
 
+// Reads the file at `path` by the same rules as LoadLog without touching the log in memory or
+// showing anything: true (with the number of records) when LoadLog would read it, false with the
+// reason when it could not be read or is not a log.
+bool CheckLogFile(const QString& path, int* records = nullptr, QString* error = nullptr);
+
 // Appends record QSOCount to log.txt as one line (creating the file when missing), flushed to
 // the disk before it reports success. Refuses a record number outside 1..11000. On failure the
 // file keeps whole records only and `error` holds the reason; the caller rolls QSOCount back
@@ -58,6 +63,12 @@ void BackupLog();
 
 // The path of log.txt in the program folder (found without regard to case).
 QString LogPath();
+
+// True when `path` names the working log log.txt (any spelling of it, through links too): exports
+// and restore refuse it, so no other file ever replaces the working log by mistake.
+bool IsWorkingLog(const QString& path);
+// What a refused write over the working log says.
+QString WorkingLogRefusal();
 
 // The message box text every caller shows when writing log.txt failed.
 QString LogWriteFailureText(const QString& error);

@@ -37,6 +37,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class EntryRowView;
+class LogMenusPanel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -267,6 +268,7 @@ private:
     std::unique_ptr<BandModePanel> bandMode_;
     std::unique_ptr<ClockPanel> clocks_;
     std::unique_ptr<KeyRouter> keys_;
+    std::unique_ptr<LogMenusPanel> logMenus_;   // New, exports, archive, restore and the tool menus
     CountyLists::Model countyLists_;
     Entry::OutEntry* row_ = nullptr;
     std::unique_ptr<EntryRowView> entryView_;
