@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <ctime>
+#include <sys/prctl.h>
 
 namespace Platform {
 
@@ -17,6 +18,9 @@ timespec toTimespec(qint64 ns)
 
 class SystemMonotonic : public Monotonic {
 public:
+    // The last stretch before a deadline is spent reading the clock rather than sleeping.
+    static constexpr qint64 SpinNs = 1000000;
+
     qint64 nowNs() const override
     {
         timespec t;
@@ -25,9 +29,22 @@ public:
     }
     void waitUntilNs(qint64 deadlineNs) override
     {
-        // An absolute sleep: a signal that interrupts it resumes toward the same deadline.
-        const timespec t = toTimespec(deadlineNs);
-        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {
+        // The kernel may wake a sleeper late by its timer slack (50 us by default); this thread
+        // asks for none, once.
+        static thread_local bool slackSet = false;
+        if (!slackSet) {
+            prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+            slackSet = true;
+        }
+        // Sleep to shortly before the deadline (an absolute sleep: a signal that interrupts it
+        // resumes toward the same time), then read the clock until the deadline: a wake-up a
+        // little late costs nothing, and the spin is short.
+        if (deadlineNs - nowNs() > SpinNs) {
+            const timespec t = toTimespec(deadlineNs - SpinNs);
+            while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {
+            }
+        }
+        while (nowNs() < deadlineNs) {
         }
     }
     void sleepMs(qint64 ms) override
