@@ -382,7 +382,10 @@ void CWFrm::LoopThroughCWBuffer()
         // The keyer device sends on its own: the contact is logged once, before the text goes.
         if (G.CWBuffer.contains(QLatin1Char('!')))
             logContact();
+        QPointer<CWFrm> self(this);
         frmWinKey::instance().WKTransmit();
+        if (!self)
+            return;
         if (G.CWRepeatOn == 1)
             tmrRepeat->setEnabled(true);
         return;
@@ -394,7 +397,11 @@ void CWFrm::LoopThroughCWBuffer()
     while (!G.CWBuffer.isEmpty()) {
         QString c = G.CWBuffer.left(1);
         G.CWBuffer.remove(0, 1);
-        Transmit(c);
+        Transmit(c);   // may show this window modally (a port that cannot open)
+        if (!self) {
+            G.CWSending = 0;
+            return;
+        }
         if (Check1->checkState() == Qt::Checked)
             setDialogCaption(G.CWBuffer);
         KeyingPump::pump();
@@ -403,11 +410,22 @@ void CWFrm::LoopThroughCWBuffer()
             return;
         }
     }
+    // A character that ended on a failed line may have left it keyed: try once more to drop it.
+    if (lineFailed_)
+        releaseOutput();
+    lineFailed_ = false;
     if (G.CWRepeatOn == 1)
         tmrRepeat->setEnabled(true);
     G.CWSending = 0;
     if (Check1->checkState() == Qt::Checked)
         setDialogCaption(G.KeyboardCWMode == 1 ? KeyboardModeCaption : QString());
+}
+
+void CWFrm::releaseOutput()
+{
+    bool failed = false;
+    if (std::unique_ptr<Platform::KeyLine> line = keyLine(&failed))
+        line->setKeyed(false);
 }
 
 std::unique_ptr<Platform::KeyLine> CWFrm::keyLine(bool* failed)
@@ -458,8 +476,10 @@ void CWFrm::Transmit(QString& CodeCharacter)
     const CwEngine::KeyResult r = CwEngine::keyElements(elements, t, line.get(), Platform::monotonic());
     if (r == CwEngine::KeyResult::SpeedTooLow)
         qCWarning(lcKeying) << "speed" << Text11->text() << "is below 1 WPM; character not keyed";
-    else if (r == CwEngine::KeyResult::LineFailed)
+    else if (r == CwEngine::KeyResult::LineFailed) {
+        lineFailed_ = true;
         qCWarning(lcKeying) << "key line could not be set; character ended";
+    }
 }
 
 void CWFrm::releaseLine()

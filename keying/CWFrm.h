@@ -152,6 +152,9 @@ private:
     // The echo target: the active main window's status label.
     static void setDialogCaption(const QString& text);
     void releaseLine();
+    // Drops the line of the ticked output (after a character that ended on a failed line).
+    void releaseOutput();
+    bool lineFailed_ = false;   // a character of the running send ended on a failed line
     // An option's click: when it is ticked, its method becomes the keying output.
     bool keyingOption(QRadioButton* option, uint8_t method);
 };

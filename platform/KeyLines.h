@@ -8,6 +8,10 @@
 // the modem-line calls (a pty, some adapters) is still open: its lines simply key nothing, and the
 // refusal is logged once. A port that has gone (unplugged adapter) fails the call, so the caller
 // can stop.
+// Thread: the caller's; every call returns at once (no waits). Lifetime: a serial port is open
+// while its SerialLines object lives; a parallel port is claimed at its first write and kept for
+// the run. Failure: an open that fails gives the system's error text; a write that fails returns
+// false and is logged (vqplog.platform), and the next write tries the port afresh.
 // Parallel: Linux ppdev. The I/O address is the register's address (base + 2); the port is the
 // /dev/parportN whose base address (/proc/sys/dev/parport/*/base-addr) is the given base, and the
 // usual first port's base 0x378 means parport0 when no entry matches.

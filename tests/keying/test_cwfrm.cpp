@@ -271,3 +271,28 @@ TEST_F(CwTest, SpeedArrowsChangeTheBoxWithoutBounds)
     cw->UpDown1_DownClick();
     EXPECT_EQ(cw->Text11->text(), QStringLiteral("-1"));
 }
+
+TEST_F(CwTest, LineThatFailsMidSendIsDroppedWhenTheSendEnds)
+{
+    cw->Text10_LostFocus();   // opens the port
+    ASSERT_TRUE(cw->commOpen());
+    // "E" keys; the second "E" keys its first element, then the line refuses two changes (the
+    // element and the release after it) and works again.
+    lines.failAfter = 5;
+    lines.failTimes = 2;
+    G.CWBuffer = QStringLiteral("EE");
+    cw->LoopThroughCWBuffer();
+    EXPECT_EQ(lines.states(QStringLiteral("RTS")).right(6), QStringLiteral("100010"));
+    EXPECT_FALSE(lines.keyed(QStringLiteral("RTS")));
+    EXPECT_EQ(G.CWSending, 0);
+
+    // A port gone for good: every character ends at once and the send still ends.
+    lines.failAfter = 0;
+    lines.failTimes = -1;
+    G.CWBuffer = QStringLiteral("CQ CQ");
+    cw->LoopThroughCWBuffer();
+    EXPECT_TRUE(G.CWBuffer.isEmpty());
+    EXPECT_EQ(G.CWSending, 0);
+    CWFrm::unload();
+    EXPECT_EQ(lines.openPorts, 0);
+}

@@ -42,8 +42,14 @@ bool FakeKeyLines::writeParallel(int address, uint8_t value) { return record(QSt
 
 bool FakeKeyLines::record(const QString& line, int address, int value)
 {
-    if (failAfter == 0)
-        return false;
+    if (failAfter == 0) {
+        if (failTimes != 0) {
+            if (failTimes > 0)
+                --failTimes;
+            return false;
+        }
+        failAfter = -1;   // working again
+    }
     if (failAfter > 0)
         --failAfter;
     events.push_back({Platform::monotonic().nowNs(), line, address, value});

@@ -27,9 +27,10 @@ public:
 
     // Paths that refuse to open ("No such file or directory").
     QStringList missingPaths;
-    // After this many further line changes every change fails (the port or adapter has gone);
-    // -1: never.
+    // After this many further line changes, changes fail (the port or adapter has gone); -1: never.
     int failAfter = -1;
+    // How many changes fail before the line works again; -1: for good.
+    int failTimes = -1;
 
     QVector<Event> events;
     QStringList opened;        // paths opened, in order
