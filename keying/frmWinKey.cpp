@@ -323,8 +323,20 @@ void frmWinKey::cmdDone_Click()
     hide();
 }
 
+void frmWinKey::noticeDeviceGone()
+{
+    // A port that went away (an unplugged adapter): the device counts as closed, so the next send
+    // opens it anew.
+    if (G.WinkeyVersion != 0 && !modWinKey::deviceIsOpen()) {
+        G.WinkeyVersion = 0;
+        lblOpenStatus->setText(QStringLiteral("Closed"));
+        lblVersion->setText(QStringLiteral("Version #"));
+    }
+}
+
 void frmWinKey::WKTransmit()
 {
+    noticeDeviceGone();
     if (G.WinkeyVersion == 0)
         cmdOpenWinkey_Click();
     if (G.WinkeyVersion == 0) {
@@ -357,12 +369,7 @@ void frmWinKey::WKTransmit()
         G.CWBuffer.remove(0, 1);
         clock.sleepMs(PauseMs);
     }
-    // A port that went away mid-send: the device counts as closed, so the next send opens it anew.
-    if (G.WinkeyVersion != 0 && !modWinKey::deviceIsOpen()) {
-        G.WinkeyVersion = 0;
-        lblOpenStatus->setText(QStringLiteral("Closed"));
-        lblVersion->setText(QStringLiteral("Version #"));
-    }
+    noticeDeviceGone();
 }
 
 void frmWinKey::ApplyWinkeySettings()

@@ -72,6 +72,8 @@ private:
     frmWinKey();
     void Form_Load();
     void leadTail(QLineEdit* lostFocus);
+    // Marks the device closed when its port has gone since it was opened.
+    void noticeDeviceGone();
     // An option of either frame was clicked.
     void optionClicked(QRadioButton* option, uint8_t byte, bool mode);
 };

@@ -195,6 +195,28 @@ TEST_F(WinkeyTest, DeviceThatGoesAwayMidSendCountsAsClosed)
     EXPECT_TRUE(G.CWBuffer.isEmpty());
     EXPECT_EQ(G.WinkeyVersion, 0);
     EXPECT_EQ(wk->lblOpenStatus->text(), QStringLiteral("Closed"));
+
+    // Plugged in again (here: another pty), the next send opens it and nothing is lost.
+    device = std::make_unique<FakeKeyerDevice>();
+    qputenv("VQPLOG_COM5", device->slavePath().toLocal8Bit());
+    G.CWBuffer = QStringLiteral("TU");
+    cw->LoopThroughCWBuffer();
+    EXPECT_EQ(G.WinkeyVersion, 23);
+    ASSERT_TRUE(device->waitForText(2));
+    EXPECT_EQ(device->text(), QByteArray("TU"));
+}
+
+TEST_F(WinkeyTest, DeviceGoneBetweenSendsIsOpenedAgainByTheNextSend)
+{
+    open();
+    device = std::make_unique<FakeKeyerDevice>();   // the first pty is gone
+    qputenv("VQPLOG_COM5", device->slavePath().toLocal8Bit());
+    cw->Text11->setText(QStringLiteral("25"));      // a write to the gone port finds it gone
+    G.CWBuffer = QStringLiteral("CQ");
+    cw->LoopThroughCWBuffer();
+    EXPECT_EQ(G.WinkeyVersion, 23);
+    ASSERT_TRUE(device->waitForText(2));
+    EXPECT_EQ(device->text(), QByteArray("CQ"));
 }
 
 TEST_F(WinkeyTest, SpeedBoxReachesTheOpenDeviceWithinItsRange)
