@@ -735,13 +735,3 @@ void CWFrm::txtCWLoop_LostFocus()
     txtCWLoop->setText(QStringLiteral("0"));
     tmrRepeat->setInterval(0);
 }
-
-// Sending and messages: being built.
-void CWFrm::LoopThroughCWBuffer() { G.CWBuffer.clear(); }
-void CWFrm::Transmit(QString&) {}
-void CWFrm::CWSetup() {}
-void CWFrm::FKeyCW(int) { G.CWBuffer.clear(); }
-void CWFrm::UpDown1_UpClick() {}
-void CWFrm::UpDown1_DownClick() {}
-void CWFrm::Text11_Change() {}
-void CWFrm::tmrRepeat_Timer() {}
