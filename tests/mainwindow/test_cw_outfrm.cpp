@@ -1,6 +1,7 @@
-// CW from the out-of-state window with the keyer device as output: the function-key messages of
-// CW.txt reach a fake device on a pty pair with the call field filled in, and the "!" of a message
-// logs the contact into log.txt before the text is handed over.
+// CW from the out-of-state window with the keyer device as output: F1 and F2 pressed in the window
+// send the function-key messages of CW.txt to a fake device on a pty pair with the call field
+// filled in, the "!" of a message logs the contact into log.txt before the text is handed over,
+// and Esc clears the device while it still sends.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -79,8 +80,9 @@ TEST_F(CwOutfrmTest, MessagesReachTheDeviceAndTheBangLogsTheContact)
     ASSERT_EQ(w->txtCall->text(), QStringLiteral("K9ABC"));
     ASSERT_EQ(w->txtRSTS->text(), QStringLiteral("599"));
 
-    // F1 (the window's routing of function keys to the CW keyer calls this).
-    CWFrm::instance().FKeyCW(112);
+    // F1, pressed in the window (mode CW): its key handling hands the key to the CW keyer.
+    ASSERT_EQ(G.CurrentMode, QStringLiteral("CW"));
+    QTest::keyClick(focused(), Qt::Key_F1);
     EXPECT_EQ(G.WinkeyVersion, 23);   // the first send opened the device
     ASSERT_TRUE(device.waitForText(15));
     EXPECT_EQ(device.text(), QByteArray("CQ TEST DE W1AW"));
@@ -90,7 +92,7 @@ TEST_F(CwOutfrmTest, MessagesReachTheDeviceAndTheBangLogsTheContact)
 
     // F2: the contact is logged before the exchange goes out, which still carries the call.
     device.clearRecord();
-    CWFrm::instance().FKeyCW(113);
+    QTest::keyClick(focused(), Qt::Key_F2);
     ASSERT_TRUE(device.waitForText(13));
     EXPECT_EQ(device.text(), QByteArray("K9ABC TU 5NN!"));
     EXPECT_EQ(readLog(),
@@ -98,4 +100,10 @@ TEST_F(CwOutfrmTest, MessagesReachTheDeviceAndTheBangLogsTheContact)
                          "\"20\",0,\"\",\"\",\"\"\r\n"));
     EXPECT_EQ(G.QSOCount, 1);
     EXPECT_TRUE(w->txtCall->text().isEmpty());
+
+    // Esc while the device still sends clears the device's buffer.
+    device.clearRecord();
+    device.statusByte = 0xC4;
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    EXPECT_TRUE(device.waitForCommand(QStringLiteral("clear")));
 }
