@@ -671,6 +671,7 @@ void CWFrm::optLoop_Click()
 void CWFrm::CalibrateLoop()
 {
     Platform::Monotonic& clock = Platform::monotonic();
+    const Platform::PreciseTiming precise(clock);
     const qint64 t0 = clock.nowNs();
     CwEngine::spinLoop(CalibrationTurns);
     const qint64 t1 = clock.nowNs();

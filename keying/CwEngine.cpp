@@ -101,6 +101,7 @@ KeyResult keyElements(const QString& elementString, const CharacterTiming& t, Pl
     const qint64 sleepMs = qint64(std::nearbyint(unit));
     const double loopTurns = t.loopOffset * 20.0 / t.wpm;
 
+    const Platform::PreciseTiming precise(clock);
     qint64 deadline = clock.nowNs();
     for (QChar e : elementString) {
         const bool down = e == QLatin1Char('1');

@@ -2,7 +2,11 @@
 
 #include <cerrno>
 #include <ctime>
+#include <pthread.h>
+#include <sched.h>
 #include <sys/prctl.h>
+
+#include "platform/PlatformLog.h"
 
 namespace Platform {
 
@@ -52,6 +56,39 @@ public:
         if (ms > 0)
             waitUntilNs(nowNs() + ms * 1000000);
     }
+
+    void beginPrecise() override
+    {
+        if (depth_++ > 0)
+            return;
+        raised_ = false;
+        if (pthread_getschedparam(pthread_self(), &oldPolicy_, &oldParam_) != 0)
+            return;
+        sched_param p{};
+        p.sched_priority = 1;   // the lowest real-time priority: above every ordinary program
+        const int err = pthread_setschedparam(pthread_self(), SCHED_FIFO, &p);
+        raised_ = err == 0;
+        if (!raised_ && !refusalLogged_) {
+            refusalLogged_ = true;
+            qCWarning(lcPlatform) << "no real-time priority for CW timing; edges may be late on a busy machine";
+        }
+    }
+    void endPrecise() override
+    {
+        if (depth_ == 0 || --depth_ > 0)
+            return;
+        if (raised_)
+            pthread_setschedparam(pthread_self(), oldPolicy_, &oldParam_);
+        raised_ = false;
+    }
+
+private:
+    // Used only by the thread that times CW (the GUI thread).
+    int depth_ = 0;
+    bool raised_ = false;
+    bool refusalLogged_ = false;
+    int oldPolicy_ = SCHED_OTHER;
+    sched_param oldParam_{};
 };
 
 Monotonic* current = nullptr;
