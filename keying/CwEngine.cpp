@@ -101,7 +101,11 @@ KeyResult keyElements(const QString& elementString, const CharacterTiming& t, Pl
     const qint64 sleepMs = qint64(std::nearbyint(unit));
     const double loopTurns = t.loopOffset * 20.0 / t.wpm;
 
-    const Platform::PreciseTiming precise(clock);
+    // The Loop method spins for the whole character: it gets no raised priority, which would
+    // hold a processor from everything else for that long.
+    std::optional<Platform::PreciseTiming> precise;
+    if (t.timing != Timing::Loop)
+        precise.emplace(clock);
     qint64 deadline = clock.nowNs();
     for (QChar e : elementString) {
         const bool down = e == QLatin1Char('1');

@@ -46,7 +46,7 @@ enum class KeyResult {
 //          start of the character), so the character's length does not drift;
 //   Sleep: a relative sleep of the unit rounded to whole ms (halves to even);
 //   Loop:  an empty loop of loopOffset x 20 / wpm turns (none when 0 or less).
-// The clock is asked for precise wake-ups for the length of the character only.
+// Timer and Sleep ask the clock for precise wake-ups for the length of the character only.
 // Whatever the outcome, the line is left up (released) when this returns.
 KeyResult keyElements(const QString& elementString, const CharacterTiming& t, Platform::KeyLine* line,
                       Platform::Monotonic& clock);
