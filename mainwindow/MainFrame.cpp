@@ -72,6 +72,8 @@ MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
     contactList_ = std::make_unique<ContactListPanel>(which, this, this, list, [this] { ReloadLog(); });
     bandMode_ = std::make_unique<BandModePanel>(*this);
     clocks_ = std::make_unique<ClockPanel>(*this);
+    if (QAction* exit = action(QStringLiteral("mnuExit")))
+        connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     logMenus_ = std::make_unique<LogMenusPanel>(
         *this, this, [this](const QString& name) { return action(name); },
         LogMenus::Host{[this] { ReloadLog(); }, [this] { clocks_->ShowOperatingTime(); }, [this] { ShowQSORates(); },
