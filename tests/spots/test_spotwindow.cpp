@@ -147,7 +147,8 @@ TEST_F(SpotWindowTest, TncOnAPtyOpensFromTheSavedSettingsAndHandsOnSpots)
     w.txtSent->setText(QStringLiteral("MYCALL K9AB"));
     int enter = 13;
     w.txtSent_KeyPress(enter);
-    QTRY_COMPARE_WITH_TIMEOUT(tnc.received(), QByteArray("\x03MYCALL K9AB\r"), 3000);
+    QByteArray got;
+    QTRY_COMPARE_WITH_TIMEOUT(got += tnc.received(), QByteArray("\x03MYCALL K9AB\r"), 3000);
 
     // A changed line setting closes the open port.
     w.optBaud48->click();
