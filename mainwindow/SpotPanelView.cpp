@@ -10,6 +10,7 @@
 
 #include "core/Globals.h"
 #include "core/ListFormat.h"
+#include "core/Module2Prefs.h"
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/MainWindowLog.h"
 #include "platform/Clock.h"
@@ -22,11 +23,17 @@ namespace SpotHookup {
 
 void install()
 {
-    static bool unloadConnected = false;
-    if (QCoreApplication* app = QCoreApplication::instance(); app && !unloadConnected) {
-        unloadConnected = true;
-        QObject::connect(app, &QCoreApplication::aboutToQuit, [] { PacketSpotfrm::unload(); });
-    }
+    // Ctrl+D and the menu show the window in its normal state; the main window's shut-down
+    // unloads it (its socket, serial port and timer end with it).
+    MainServices::setDeviceWindow(MainServices::DeviceWindow::SpotWindow,
+                                  {[] {
+                                       PacketSpotfrm& f = PacketSpotfrm::instance();
+                                       f.setWindowState(f.windowState() & ~Qt::WindowMinimized);
+                                       f.show();
+                                       f.raise();
+                                       f.activateWindow();
+                                   },
+                                   [] { PacketSpotfrm::unload(); }});
     MainServices::setSpotPanelFactory(
         [](MainFrame& window) -> std::unique_ptr<MainServices::SpotPanel> { return std::make_unique<SpotPanelView>(window); });
 }
@@ -35,13 +42,7 @@ void install()
 
 namespace {
 
-void showSpotWindow()
-{
-    PacketSpotfrm& f = PacketSpotfrm::instance();
-    f.show();
-    f.raise();
-    f.activateWindow();
-}
+void showSpotWindow() { MainServices::showDeviceWindow(MainServices::DeviceWindow::SpotWindow); }
 
 } // namespace
 
@@ -54,7 +55,10 @@ SpotPanelView::SpotPanelView(MainFrame& window) : QObject(&window), w_(window)
     w_.lblDX->installEventFilter(this);
     QObject::connect(w_.txtDX, &QTreeWidget::itemClicked, this, [this] { txtDX_Click(); });
     if (QAction* a = w_.findChild<QAction*>(QStringLiteral("mnuDXSpotting")))
-        QObject::connect(a, &QAction::triggered, this, [] { showSpotWindow(); });
+        QObject::connect(a, &QAction::triggered, this, [] {
+            Module2::WriteQSOpref();
+            showSpotWindow();
+        });
 }
 
 bool SpotPanelView::eventFilter(QObject* watched, QEvent* event)

@@ -126,4 +126,13 @@ TEST_F(BandMapWindowTest, TheListKeeps200RowsAndTheStripOpensTheSpotWindow)
     ASSERT_TRUE(PacketSpotfrm::loaded());
     EXPECT_TRUE(PacketSpotfrm::instance().isVisible());
     EXPECT_EQ(PacketSpotfrm::instance().SpotSource, QStringLiteral("None"));
+
+    // Ctrl+D brings it back after it was unloaded, and the window's shut-down unloads it.
+    PacketSpotfrm::unload();
+    int key = 'D', shift = 2;
+    w->Form_KeyDown(key, shift);
+    ASSERT_TRUE(PacketSpotfrm::loaded());
+    EXPECT_TRUE(PacketSpotfrm::instance().isVisible());
+    MainServices::unloadDeviceWindow(MainServices::DeviceWindow::SpotWindow);
+    EXPECT_FALSE(PacketSpotfrm::loaded());
 }
