@@ -43,6 +43,8 @@ void install()
 namespace {
 
 void showSpotWindow() { MainServices::showDeviceWindow(MainServices::DeviceWindow::SpotWindow); }
+// A double click on the list or the strip (after its single click) opens the spectrum map.
+void showSpectrumMap() { MainServices::showDeviceWindow(MainServices::DeviceWindow::SpectrumMap); }
 
 } // namespace
 
@@ -54,6 +56,7 @@ SpotPanelView::SpotPanelView(MainFrame& window) : QObject(&window), w_(window)
     }
     w_.lblDX->installEventFilter(this);
     QObject::connect(w_.txtDX, &QTreeWidget::itemClicked, this, [this] { txtDX_Click(); });
+    QObject::connect(w_.txtDX, &QTreeWidget::itemDoubleClicked, this, [] { showSpectrumMap(); });
     if (QAction* a = w_.findChild<QAction*>(QStringLiteral("mnuDXSpotting")))
         QObject::connect(a, &QAction::triggered, this, [] {
             Module2::WriteQSOpref();
@@ -66,6 +69,8 @@ bool SpotPanelView::eventFilter(QObject* watched, QEvent* event)
     if (watched == w_.lblDX) {
         if (event->type() == QEvent::MouseButtonRelease)
             lblDX_Click();
+        else if (event->type() == QEvent::MouseButtonDblClick)
+            showSpectrumMap();
         return false;
     }
     const int index = int(w_.lblDXSpot.indexOf(static_cast<QLabel*>(watched)));
@@ -90,6 +95,7 @@ void SpotPanelView::BandMapSpots(QVariant& qDXSpotCall, QVariant& qDXSpotFreq, Q
         return;
     if (w_.lblDX->isVisible())
         DisplayBandMapLabels();
+    Spots::redrawSpectrumMap();
     QTreeWidget* list = w_.txtDX;
     while (list->topLevelItemCount() > 199)
         delete list->takeTopLevelItem(list->topLevelItemCount() - 1);

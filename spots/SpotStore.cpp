@@ -14,6 +14,22 @@ SpotStoreT& SpotStore()
 
 void resetSpotStore() { SpotStore() = SpotStoreT{}; }
 
+namespace {
+std::function<void()>& spectrumRedraw()
+{
+    static std::function<void()> f;
+    return f;
+}
+} // namespace
+
+void setSpectrumMapRedraw(std::function<void()> redraw) { spectrumRedraw() = std::move(redraw); }
+
+void redrawSpectrumMap()
+{
+    if (spectrumRedraw())
+        spectrumRedraw()();
+}
+
 QString CallPrefix(const QString& call)
 {
     const qsizetype n = call.size();

@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace Spots {
@@ -32,6 +33,11 @@ void resetSpotStore();
 // the part before it when the slash lies in the first half, else the part after it (cut to the
 // last digit's position), a bare number after the slash getting the call's leading letters.
 QString CallPrefix(const QString& call);
+
+// The spectrum map's redraw after each spot taken in while it is shown; the spectrum map installs
+// it when it opens and removes it (an empty function) when it closes.
+void setSpectrumMapRedraw(std::function<void()> redraw);
+void redrawSpectrumMap();
 
 // One row of the spot list txtDX, column by column.
 struct SpotRow {
