@@ -89,8 +89,16 @@ TelnetSource::TelnetSource() : socket_(std::make_unique<QTcpSocket>())
         reported_ = true;
         const int number = errorNumberOf(e);
         qCWarning(lcSpots) << "telnet:" << socket_->errorString();
-        if (onError)
-            onError(number);
+        // Reported from the event loop, never inside connectTo(): the opener finishes first, and
+        // an error of a connection that was replaced meanwhile is dropped.
+        const int generation = generation_;
+        QMetaObject::invokeMethod(
+            this,
+            [this, number, generation] {
+                if (generation == generation_ && onError)
+                    onError(number);
+            },
+            Qt::QueuedConnection);
     });
 }
 
@@ -104,6 +112,7 @@ void TelnetSource::connectTo(const QString& host, quint16 port)
 {
     close();
     reported_ = false;
+    ++generation_;
     socket_->connectToHost(host, port);
 }
 
@@ -112,6 +121,7 @@ void TelnetSource::close()
     idle_.stop();
     cutter_.clear();
     reported_ = true;   // an error of the connection being dropped is not reported
+    ++generation_;
     socket_->abort();
 }
 

@@ -54,6 +54,7 @@ private:
     LineCutter cutter_;
     QTimer idle_;
     bool reported_ = false;
+    int generation_ = 0;
 };
 
 class TncPort {

@@ -100,6 +100,14 @@ TEST_F(SpotWindowTest, RefusedConnectionAndABadPortTextCloseTheSource)
     w.Command1_Click();
     QTRY_VERIFY_WITH_TIMEOUT(!w.listening(), 5000);
     EXPECT_TRUE(terminal().contains(QStringLiteral("ERROR: Connection is forcefully rejected.")));
+    EXPECT_FALSE(w.Timer1->isEnabled());
+
+    // A host that cannot be found ends the same way, whenever the socket reports it.
+    w.txtTelnetHost->setText(QStringLiteral("no-such-host.invalid"));
+    w.Command1_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(!w.listening(), 10000);
+    EXPECT_TRUE(terminal().contains(QStringLiteral("Host not found")));
+    EXPECT_FALSE(w.Timer1->isEnabled());
 
     w.txtTelnetPort->setText(QStringLiteral("7x"));
     w.Command1_Click();
