@@ -76,6 +76,41 @@ QString stripQuotes(const QString& s)
 
 void PacketSpotfrm::setPacketEngine(PacketEngineSource* engine) { engineSlot() = engine; }
 
+void PacketSpotfrm::scaleToScreen(FormGeometry& form, double screenWidth, double screenHeight)
+{
+    const double fx = screenWidth / ModFormResize::DesignScreenWidth;
+    const double fy = screenHeight / ModFormResize::DesignScreenHeight;
+    const double newWidth = form.width * fx;
+    form.setOuterSize(newWidth, form.height * fy);
+    form.left = (screenWidth - newWidth) / 2;
+    form.top = 2;
+    form.fontSize *= newWidth / ModFormResize::DesignScreenWidth;
+    const double fontFactor = std::min(fx, 1.5);
+    // A control parked left of the window (a negative left) is scaled as if it stood 75000 twips
+    // further right, so it stays off the window.
+    constexpr double Park = 75000;
+    for (ControlGeometry& c : form.controls) {
+        if (c.kind == ControlGeometry::Kind::Line) {
+            const bool parked = c.x1 < 0;
+            const double shift = parked ? Park : 0;
+            c.x1 = (c.x1 + shift) * fx - shift;
+            c.x2 = (c.x2 + shift) * fx - shift;
+            c.y1 *= fy;
+            c.y2 *= fy;
+            continue;
+        }
+        if (!c.isBoxKind())
+            continue;
+        const double shift = c.left < 0 ? Park : 0;
+        if (c.isTextKind())
+            c.fontSize *= fontFactor;
+        c.height *= fy;
+        c.left = (c.left + shift) * fx - shift;
+        c.top *= fy;
+        c.width *= fx;
+    }
+}
+
 PacketSpotfrm::PacketSpotfrm() : DesignWindow(9000, 6600)
 {
     setObjectName(QStringLiteral("PacketSpotfrm"));
@@ -236,10 +271,9 @@ void PacketSpotfrm::buildControls()
 
 void PacketSpotfrm::Form_Load()
 {
-    // The window spans the screen's share of its design size and sits at the top, centred across.
-    design().apply();
     const Platform::Screen s = Platform::Screen::current();
-    move(std::max(0, (s.toPixelsX(s.width) - width()) / 2), 0);
+    scaleToScreen(design().geometry(), s.width, s.height);
+    design().apply();
 
     List1->blockSignals(true);
     List1->addItems({QStringLiteral("None"), QStringLiteral("TNC"), QStringLiteral("Telnet"),

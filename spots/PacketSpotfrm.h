@@ -51,6 +51,10 @@ class PacketSpotfrm : public DesignWindow, public SingleWindow<PacketSpotfrm> {
 
 public:
     static void setPacketEngine(PacketEngineSource* engine);   // the caller keeps ownership
+    // The window's own scaling at load (screen in twips): window and controls by the screen's
+    // factors, control fonts by its width / 9600 (at most 1.5), the window centred across the
+    // screen at its top.
+    static void scaleToScreen(FormGeometry& form, double screenWidth, double screenHeight);
 
     // Handlers and procedures, named as the window's controls and events.
     void Form_Activate();

@@ -221,3 +221,25 @@ TEST_F(SpotWindowTest, SpotLastPutsTheLastCallBehindThePlaceholder)
     EXPECT_EQ(w.txtSent->text(), QStringLiteral("DX Frequency in kHz K9XYZ"));
     EXPECT_EQ(w.txtSent->selectedText(), QStringLiteral("Frequency in kHz"));
 }
+
+TEST_F(SpotWindowTest, WindowTakesItsShareOfTheScreenAtTheTop)
+{
+    FormGeometry g;
+    g.setOuterSize(9000, 7000);
+    g.fontSize = 8.25;
+    ControlGeometry box;
+    box.kind = ControlGeometry::Kind::TextBox;
+    box.left = 120, box.top = 400, box.width = 1000, box.height = 285, box.fontSize = 8;
+    ControlGeometry parked = box;
+    parked.left = -2000;
+    g.controls = {box, parked};
+    PacketSpotfrm::scaleToScreen(g, 28800, 14400);   // three times as wide, twice as high
+    EXPECT_DOUBLE_EQ(g.width, 27000);
+    EXPECT_DOUBLE_EQ(g.height, 14000);
+    EXPECT_DOUBLE_EQ(g.left, 900);
+    EXPECT_DOUBLE_EQ(g.top, 2);
+    EXPECT_DOUBLE_EQ(g.controls[0].left, 360);
+    EXPECT_DOUBLE_EQ(g.controls[0].top, 800);
+    EXPECT_DOUBLE_EQ(g.controls[0].fontSize, 12);   // font factor held to 1.5
+    EXPECT_DOUBLE_EQ(g.controls[1].left, (75000 - 2000) * 3.0 - 75000);   // still off the window
+}
