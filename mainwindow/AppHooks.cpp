@@ -7,6 +7,7 @@
 #include "mainwindow/MainServices.h"
 #include "mainwindow/MainWindows.h"
 #include "mainwindow/RigHookup.h"
+#include "mainwindow/SpotPanelView.h"
 
 void installAppHooks()
 {
@@ -16,4 +17,5 @@ void installAppHooks()
     // The keyer device window is opened from the CW window; the main window only releases it
     // (and with it the device) at shut-down.
     MainServices::setDeviceWindow(MainServices::DeviceWindow::KeyerDevice, {{}, [] { frmWinKey::unload(); }});
+    SpotHookup::install();
 }

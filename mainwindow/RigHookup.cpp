@@ -10,6 +10,7 @@ namespace {
 class RigWindowService : public MainServices::Rig {
 public:
     void Command1_Click() override { RigControlfrm::instance().Command1_Click(); }
+    void ChangeFrequency(float& qChangeFreq) override { RigControlfrm::instance().ChangeFrequency(qChangeFreq); }
 };
 
 } // namespace
