@@ -48,6 +48,13 @@ QString grouped(double v)
 
 QString operatingTime(double seconds)
 {
+    // A damaged saved value (negative, beyond any contest, not a number) is clamped, so every
+    // conversion below stays within a 64-bit integer: 2^53 s is where whole seconds end in a double.
+    constexpr double MaxSeconds = 9007199254740992.0;
+    if (!(seconds > 0))
+        seconds = 0;
+    else if (seconds > MaxSeconds)
+        seconds = MaxSeconds;
     const double t = std::floor(seconds);
     const long long h = (long long)std::floor(t / 3600);
     const long long m = (long long)std::floor(t / 60 - double(h) * 60);

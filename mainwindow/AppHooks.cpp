@@ -5,10 +5,12 @@
 #include "keying/KeyerStartup.h"
 #include "mainwindow/MainWindows.h"
 #include "mainwindow/ReportTools.h"
+#include "mainwindow/RigHookup.h"
 
 void installAppHooks()
 {
     MainWindows::setOpener(&MainWindows::openMainWindow);
     StationSetup::setKeyerSteps(KeyerStartup::steps());
     LogMenus::setTools(&ReportTools::instance());
+    RigHookup::install();
 }

@@ -2,12 +2,26 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Clocks {
 
+namespace {
+// A damaged saved offset (1E+30, not a number) is bounded, so the whole-number arithmetic below
+// stays within 64 bits; no real offset comes near the bound.
+double bounded(double offsetHours)
+{
+    constexpr double Limit = 1e9;
+    if (!std::isfinite(offsetHours))
+        return 0;
+    return std::clamp(offsetHours, -Limit, Limit);
+}
+} // namespace
+
 QString utcClock(const QDateTime& local, double offsetHours)
 {
+    offsetHours = bounded(offsetHours);
     const qint64 minutes = std::llround(offsetHours * 60.0);
     return local.time().addSecs(int(minutes * 60 % 86400)).toString(QStringLiteral("hh:mm:ss"));
 }
@@ -35,6 +49,7 @@ float operatingSeconds(const QDateTime& logOnTime, const QDateTime& now, float s
 
 QString loggedOffText(const QDateTime& local, double offsetHours)
 {
+    offsetHours = bounded(offsetHours);
     const QDateTime t = local.addSecs(qint64(std::llround(offsetHours)) * 3600);
     return QStringLiteral("Logged Off at ") + QLocale::system().toString(t.date(), QLocale::ShortFormat)
            + QLatin1Char(' ') + t.time().toString(QStringLiteral("hh:mm:ss"));

@@ -13,11 +13,14 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include "core/Colors.h"
@@ -548,6 +551,14 @@ TEST_F(ConsoleWindowTest, ClockTexts)
     const QDateTime on(QDate(2024, 5, 4), QTime(12, 0, 0), Qt::UTC);
     EXPECT_EQ(Clocks::operatingSeconds(on, on.addSecs(90), 100), 190.0f);
     EXPECT_EQ(Clocks::operatingSeconds(on, on.addSecs(-300), 100), 200.0f);
+
+    // A damaged saved offset still gives a clock text. (The undefined-behaviour sanitizer
+    // reports the overflow such a value caused.)
+    const QRegularExpression time(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"));
+    for (double absurd : {1e30, -1e30, double(std::numeric_limits<float>::max()), std::nan("")}) {
+        EXPECT_TRUE(time.match(Clocks::utcClock(local, absurd)).hasMatch()) << absurd;
+        EXPECT_TRUE(Clocks::loggedOffText(local, absurd).startsWith(QStringLiteral("Logged Off at "))) << absurd;
+    }
 }
 
 // ---- Post-contest entry -------------------------------------------------------------------------
