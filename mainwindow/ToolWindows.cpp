@@ -4,6 +4,7 @@
 
 #include "core/Form5.h"
 #include "core/Form6.h"
+#include "reports/CountyMapIN.h"
 #include "reports/GraphQSO.h"
 #include "reports/frmCountyList.h"
 
@@ -20,7 +21,7 @@ void openModal()
 } // namespace
 
 void ToolWindows::showRateGraph() { openModal<GraphQSO>(); }
-void ToolWindows::showCountyMap() {}
+void ToolWindows::showCountyMap() { openModal<CountyMapIN>(); }
 void ToolWindows::showCountyList() { openModal<frmCountyList>(); }
 // The county change window belongs to the county change tools; until they install it the
 // command only saves the options and shows the county.
