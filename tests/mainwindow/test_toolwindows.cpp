@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -23,6 +24,8 @@
 #include "mainwindow/MainServices.h"
 #include "mainwindow/Outfrm.h"
 #include "mainwindow/ToolWindows.h"
+#include "reports/CountyMap.h"
+#include "reports/CountyMapIN.h"
 #include "reports/GraphQSO.h"
 #include "reports/frmCountyList.h"
 #include "tests/mainwindow/MainFrameFixture.h"
@@ -183,4 +186,22 @@ TEST_F(ToolWindowsTest, DeviceMenusOpenTheirWindowsInBothWindows)
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         first->hide();
     }
+}
+
+TEST_F(ToolWindowsTest, MapPaintsCountiesOfEveryModeAndLeavesTheListsInAllModes)
+{
+    for (const char* name : {"CountyMapIN.bmp", "CountyMapIN.txt"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name), dir.filePath(QLatin1String(name))));
+    // Allen on phone only, the window on CW.
+    writeLog("\"K9BBB\",\"59\",\"59\",\"\",\"Allen\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:05:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n");
+    G.OutOfStateFlag = 1;
+    auto w = shown<Outfrm>();
+    w->Command1->click();
+    ASSERT_EQ(w->Command1->text(), QStringLiteral("Crnt Mode"));
+    const auto labels = *CountyMap::readLabels(dir.filePath(QStringLiteral("CountyMapIN.txt")));
+    withModal<CountyMapIN>(*w, QStringLiteral("mnuMap"), [&](CountyMapIN& map) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return map.picture().pixelColor(labels[11].seed()) != QColor(Qt::white); }, 2000));
+        EXPECT_EQ(map.picture().pixelColor(labels[0].seed()), QColor(Qt::white));
+    });
+    EXPECT_EQ(w->Command1->text(), QStringLiteral("All Modes"));
 }
