@@ -7,7 +7,6 @@
 #include <QString>
 #include <QWidget>
 
-#include "core/Module2Prefs.h"
 #include "keying/BlindFrm.h"
 #include "keying/CWFrm.h"
 #include "keying/PhoneFrm.h"
@@ -64,14 +63,6 @@ void showModal(QWidget& w)
 
 void mnuCW_Click() { showModal(CWFrm::instance()); }
 void mnuVoice_Click() { showModal(PhoneFrm::instance()); }
-void mnuRigInterface_Click() { MainServices::showDeviceWindow(MainServices::DeviceWindow::RigWindow); }
-
-void mnuDXSpotting_Click()
-{
-    Module2::WriteQSOpref();
-    MainServices::showDeviceWindow(MainServices::DeviceWindow::SpotWindow);
-}
-
 void mnuSpectrumMap_Click() { MainServices::showDeviceWindow(MainServices::DeviceWindow::SpectrumMap); }
 void mnuBlind_Click() { bringToFront(BlindFrm::instance()); }
 // The band-plan window finds its data file in the program folder by name (never by the current
@@ -83,8 +74,6 @@ void connectItems(QObject* context, const std::function<QAction*(const QString&)
     const std::pair<const char*, void (*)()> items[] = {
         {"mnuCW", &mnuCW_Click},
         {"mnuVoice", &mnuVoice_Click},
-        {"mnuRigInterface", &mnuRigInterface_Click},
-        {"mnuDXSpotting", &mnuDXSpotting_Click},
         {"mnuSpectrumMap", &mnuSpectrumMap_Click},
         {"mnuBlind", &mnuBlind_Click},
         {"mnuPrivileges", &mnuPrivileges_Click},

@@ -1,9 +1,10 @@
 #pragma once
 // The device window commands of both main windows' Options and Band menus: the CW and voice
 // keyer set-up (modal; the keyer windows stay loaded, their boxes are the settings in use), the
-// rig interface, the DX-spotting window (after saving QSOpref.txt) and the voice navigation
-// window (modeless, long-lived), the spectrum map and the band plan (modal, built afresh each
-// time by their subsystems through MainServices).
+// voice navigation window (modeless, long-lived), the spectrum map and the band plan (modal,
+// built afresh each time by their subsystems through MainServices). The rig interface item is
+// wired by the frame and the DX-spotting item (QSOpref.txt saved, then the spot window) by the
+// band-map panel, beside the rest of their subsystems' hook-up.
 #include <functional>
 
 class QAction;
@@ -19,8 +20,6 @@ void connectItems(QObject* context, const std::function<QAction*(const QString&)
 
 void mnuCW_Click();
 void mnuVoice_Click();
-void mnuRigInterface_Click();
-void mnuDXSpotting_Click();
 void mnuSpectrumMap_Click();
 void mnuBlind_Click();
 void mnuPrivileges_Click();

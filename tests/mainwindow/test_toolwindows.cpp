@@ -20,6 +20,7 @@
 #include "keying/BlindFrm.h"
 #include "keying/CWFrm.h"
 #include "keying/PhoneFrm.h"
+#include "mainwindow/AppHooks.h"
 #include "mainwindow/Infrm.h"
 #include "mainwindow/MainServices.h"
 #include "mainwindow/Outfrm.h"
@@ -42,8 +43,6 @@ const QByteArray kInLog =
     "\"W8OH\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:20:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
 
 using MainServices::DeviceWindow;
-const DeviceWindow kAllDevices[] = {DeviceWindow::SpotWindow, DeviceWindow::SpectrumMap, DeviceWindow::BandPlan,
-                                    DeviceWindow::RigTune, DeviceWindow::RigWindow};
 
 } // namespace
 
@@ -57,8 +56,7 @@ protected:
     void TearDown() override
     {
         LogMenus::setTools(nullptr);
-        for (DeviceWindow d : kAllDevices)
-            MainServices::setDeviceWindow(d, {});
+        installAppHooks();   // the program's own device windows again
         CWFrm::unload();
         PhoneFrm::unload();
         BlindFrm::unload();
