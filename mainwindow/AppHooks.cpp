@@ -9,7 +9,6 @@
 #include "mainwindow/ReportTools.h"
 #include "mainwindow/RigHookup.h"
 #include "mainwindow/SpotPanelView.h"
-#include "mainwindow/ToolWindows.h"
 
 void installAppHooks()
 {
@@ -21,5 +20,4 @@ void installAppHooks()
     // (and with it the device) at shut-down.
     MainServices::setDeviceWindow(MainServices::DeviceWindow::KeyerDevice, {{}, [] { frmWinKey::unload(); }});
     SpotHookup::install();
-    LogMenus::setTools(&ToolWindows::production());
 }

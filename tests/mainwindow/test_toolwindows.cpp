@@ -24,7 +24,7 @@
 #include "mainwindow/Infrm.h"
 #include "mainwindow/MainServices.h"
 #include "mainwindow/Outfrm.h"
-#include "mainwindow/ToolWindows.h"
+#include "mainwindow/ReportTools.h"
 #include "reports/CountyMap.h"
 #include "reports/CountyMapIN.h"
 #include "reports/GraphQSO.h"
@@ -51,7 +51,7 @@ protected:
     void SetUp() override
     {
         MainFrameTest::SetUp();
-        LogMenus::setTools(&ToolWindows::production());
+        LogMenus::setTools(&ReportTools::instance());
     }
     void TearDown() override
     {
