@@ -20,6 +20,8 @@
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/ScriptedPrompts.h"
 
 namespace {
 
