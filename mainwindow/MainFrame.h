@@ -1,7 +1,16 @@
 #pragma once
 // The frame shared by both main windows, Outfrm (a station outside the contest state) and Infrm
-// (a station inside it): every control and menu item at its design rectangle, the load, and the
-// window's sizing. What differs between the two windows comes from MainVariants.
+// (a station inside it): the load, the members other windows call, and the panels that each own
+// one concern of the window. What differs between the two windows comes from MainVariants.
+//
+// The frame's code is split by concern:
+// - MainFrameLayout.cpp: every control and menu item at its design rectangle, and the sizing;
+// - MainFrameEntry.cpp: the entry row's wiring (fields, Clear, cmdDup, county lists, score);
+// - ContactListPanel: the contact list; BandModePanel: band and mode; ClockPanel: the clocks
+//   and operating time; KeyRouter: the window-wide key handling; MainServices::SpotPanel: the
+//   band-map panel, made by the spot subsystem.
+// A panel connects its controls to its handlers; the frame creates the controls and keeps
+// them as its members (tests and other windows find them by objectName).
 //
 // The window is designed at 9600 x 7200 twips (outer size, menu bar and frame included); the
 // controls sit in a client area below the menu bar. Control arrays are named "name(index)",
@@ -35,6 +44,9 @@ class QTreeView;
 class QTreeWidget;
 class VbLine;
 class VbTimer;
+class BandModePanel;
+class ClockPanel;
+class KeyRouter;
 
 // The frame is also the entry row's window (Entry::EntryHost): what the row's handlers and logging
 // ask of it (Time On, the contact list, county lists, score, rates, spoken prompts) is here, for
@@ -69,8 +81,6 @@ public:
     // Pushes the geometry model to the widgets.
     void applyLayout();
 
-    // The saved operating time into lblttrack.
-    void ShowOperatingTime();
     // Reads log.txt again and shows every tally.
     void ReloadLog();
     // Shows a reload's figures: score and rate labels, and the worked-states grid's colours.
@@ -92,9 +102,6 @@ public:
     void List3_Click();
     void FillCountyLists();
     const CountyLists::Model& countyLists() const { return countyLists_; }
-    // The mode commands' maximum report length (CW and digital 3, phone 2) from G.CurrentMode.
-    void setReportLengths();
-
     // Entry::EntryHost (Mains is MainLogWindow's).
     void cmdLogOn_Click() override;
     void BlindKeyPhone(const QString& name) override;
@@ -132,6 +139,12 @@ public:
 
     // The contact list ListView1 with its buttons and menu items.
     ContactListPanel& contactList() const { return *contactList_; }
+    // Band and mode: the menus, their ticks, Label24 and Label30, the report lengths.
+    BandModePanel& bandMode() const { return *bandMode_; }
+    // Time On/Time Off, the clocks and the operating time, the rate timer.
+    ClockPanel& clocks() const { return *clocks_; }
+    // The window-wide key handling (hot keys, function keys, Esc).
+    KeyRouter& keys() const { return *keys_; }
 
     // The band-map panel behind PacketResize and the band-map procedures (none without spots).
     MainServices::SpotPanel* spotPanel() const { return spotPanel_.get(); }
@@ -197,6 +210,14 @@ public:
     QAction* action(const QString& objectName) const;
     QMenu* menu(const QString& objectName) const;
 
+    // Runs f on the bound entry row as one event of the row (f gets nullptr without one).
+    void withEntry(const std::function<void(Entry::OutEntry*)>& f);
+    // Puts the focus in an entry field (through the row when one is bound).
+    void setEntryFocus(Entry::Field f);
+    QLineEdit* entryField(Entry::Field f) const;
+    // Paints a label's background (and text) with &HBBGGRR colours.
+    static void setLabelColors(QLabel* label, long long back, long long fore = -1);
+
 protected:
     // Puts an entry row on the entry fields: from then on the row gets their keys, pastes, focus
     // moves and outside writes, and the fields show it. The row outlives the binding.
@@ -227,18 +248,12 @@ private:
     void closeSetupWindow();
     void addListColumns();
     void fillStateGrid();
-    void restoreModeTicks();
-    void restoreBandTick();
     void setCountyCaption();
     void setOwnCallLabel();
     bool AskOpenExistingLog(QString* error);
 
     // Entry wiring.
     void connectEntry();
-    // Runs f on the bound row as one event of the row (nullptr without one).
-    void withEntry(const std::function<void(Entry::OutEntry*)>& f);
-    void setEntryFocus(Entry::Field f);
-    QLineEdit* entryField(Entry::Field f) const;
     void countyClicked(QListWidget* list);
     void showCountyLists();
     void showScore(const Tallies::ScoreTexts& t);
@@ -249,6 +264,9 @@ private:
     DesignLayout design_;
     std::unique_ptr<MainServices::SpotPanel> spotPanel_;
     std::unique_ptr<ContactListPanel> contactList_;
+    std::unique_ptr<BandModePanel> bandMode_;
+    std::unique_ptr<ClockPanel> clocks_;
+    std::unique_ptr<KeyRouter> keys_;
     CountyLists::Model countyLists_;
     Entry::OutEntry* row_ = nullptr;
     std::unique_ptr<EntryRowView> entryView_;

@@ -1,0 +1,224 @@
+// The entry row's wiring in a main window: the fields' keys and pastes, Clear and Esc, the
+// partial-duplicate button, the county lists, and what the row asks of its window
+// (Entry::EntryHost: the contact list, score, rates and spoken prompts).
+#include "mainwindow/MainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QListWidgetItem>
+#include <QPushButton>
+
+#include "core/Colors.h"
+#include "core/Globals.h"
+#include "entry/DupeCheck.h"
+#include "entry/Tallies.h"
+#include "keying/BlindFrm.h"
+#include "mainwindow/EntryRowView.h"
+#include "platform/KeyEvents.h"
+#include "platform/Screen.h"
+
+// ---------------------------------------------------------------------------------------------
+// Contact entry: the entry row, the partial-duplicate button, the county lists, score and rates.
+
+void MainFrame::connectEntry()
+{
+    // Nothing pasted or dropped brings a double quote into a field (a bound row takes the pastes
+    // of its fields before this filter sees them).
+    for (QLineEdit* e : {txtCall, txtRSTR, txtCntry, txtSec, txtRSTS, txtPostConTime, txtPostConDate})
+        KeyEvents::filterPaste(e, Entry::withoutQuotes);
+
+    connect(cmdDup, &QPushButton::clicked, this, [this] { cmdDup_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
+    // In the in-state window List1 lists DX countries: its click belongs to that window's entry.
+    if (variant_.which == MainWindows::Which::Out)
+        connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    if (List3)
+        connect(List3, &QListWidget::itemClicked, this, [this] { List3_Click(); });
+    if (QAction* clear = action(QStringLiteral("mnuClear")))
+        connect(clear, &QAction::triggered, this, [this] { mnuClear_Click(); });
+}
+
+void MainFrame::bindEntryRow(Entry::OutEntry& row)
+{
+    unbindEntryRow();
+    row_ = &row;
+    row.setHost(this);
+    EntryWidgets w;
+    w.fields = {txtCall, txtRSTR, txtCntry, txtSec, txtRSTS, txtPostConTime, txtPostConDate};
+    w.lblDialog = lblDialog;
+    w.lblDupe = lblDupe;
+    w.Label19 = Label19;
+    w.Label22 = Label22;
+    w.Label23 = Label23;
+    row.screenWidthTwips = int(Platform::Screen::current().width);
+    entryView_ = std::make_unique<EntryRowView>(row, w, client_);
+}
+
+void MainFrame::unbindEntryRow()
+{
+    entryView_.reset();
+    if (row_)
+        row_->setHost(nullptr);
+    row_ = nullptr;
+}
+
+void MainFrame::withEntry(const std::function<void(Entry::OutEntry*)>& f)
+{
+    if (entryView_)
+        entryView_->run([&] { f(row_); });
+    else
+        f(nullptr);
+}
+
+QLineEdit* MainFrame::entryField(Entry::Field f) const
+{
+    switch (f) {
+    case Entry::Field::Call: return txtCall;
+    case Entry::Field::RSTR: return txtRSTR;
+    case Entry::Field::Cntry: return txtCntry;
+    case Entry::Field::Sec: return txtSec;
+    case Entry::Field::RSTS: return txtRSTS;
+    case Entry::Field::PostConTime: return txtPostConTime;
+    case Entry::Field::PostConDate: return txtPostConDate;
+    default: return nullptr;
+    }
+}
+
+void MainFrame::setEntryFocus(Entry::Field f)
+{
+    withEntry([&](Entry::OutEntry* row) {
+        if (row)
+            row->setFocus(f);
+        else if (QLineEdit* e = entryField(f))
+            e->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void MainFrame::ClearEntry()
+{
+    withEntry([](Entry::OutEntry* row) {
+        if (row)
+            row->ClearEntry();
+    });
+}
+
+void MainFrame::cmdDup_Click()
+{
+    cmdDup->setText(DupeCheck::cmdDup_Click());
+    withEntry([this](Entry::OutEntry* row) {
+        if (row)
+            row->labels.lblDupeBackColor = Entry::ColorButtonFace;
+        else
+            setLabelColors(lblDupe, Colors::toNumber(QApplication::palette().color(QPalette::Button)));
+    });
+    setEntryFocus(Entry::Field::Call);
+}
+
+void MainFrame::Command1_Click()
+{
+    setEntryFocus(Entry::Field::Call);
+    if (countyLists_.Command1_Click())
+        ReloadLog();
+    showCountyLists();
+}
+
+void MainFrame::countyClicked(QListWidget* list)
+{
+    const QListWidgetItem* item = list->currentItem();
+    if (!item)
+        return;
+    const CountyLists::Click c = CountyLists::countyClicked(countyLists_.window, item->text());
+    withEntry([&](Entry::OutEntry* row) {
+        if (row) {
+            row->setText(Entry::Field::Sec, c.county);
+            if (!c.state.isEmpty())
+                row->setText(Entry::Field::Cntry, c.state);
+            row->setFocus(c.focus);
+            return;
+        }
+        txtSec->setText(c.county);
+        if (!c.state.isEmpty())
+            txtCntry->setText(c.state);
+        if (QLineEdit* e = entryField(c.focus))
+            e->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void MainFrame::List1_Click() { countyClicked(List1); }
+void MainFrame::List2_Click() { countyClicked(List2); }
+void MainFrame::List3_Click()
+{
+    if (List3)
+        countyClicked(List3);
+}
+
+void MainFrame::FillCountyLists()
+{
+    countyLists_.FillCountyLists();
+    showCountyLists();
+}
+
+void MainFrame::UpdateCountyLists()
+{
+    countyLists_.UpdateCountyLists();
+    showCountyLists();
+}
+
+void MainFrame::showCountyLists()
+{
+    // The model keeps both lists in the order of a sorted list box (ignoring case).
+    auto fill = [](QListWidget* list, const QStringList& entries) {
+        if (!list)
+            return;
+        list->setSortingEnabled(false);
+        list->clear();
+        list->addItems(entries);
+    };
+    fill(findChild<QListWidget*>(QString::fromLatin1(countyLists_.toGoListName())), countyLists_.toGo);
+    fill(List2, countyLists_.worked);
+    lblStation[countyLists_.workedHeaderIndex()]->setText(countyLists_.workedHeader);
+    lblStation[countyLists_.toGoHeaderIndex()]->setText(countyLists_.toGoHeader);
+    Command1->setText(countyLists_.filterCaption);
+}
+
+void MainFrame::showScore(const Tallies::ScoreTexts& t)
+{
+    lblTotCon->setText(t.lblTotCon);
+    lblsectogo->setText(t.lblsectogo);
+    lblTotSec->setText(t.lblTotSec);
+    lblTotScore->setText(t.lblTotScore);
+}
+
+void MainFrame::showRates(const std::optional<Tallies::Rates>& rates)
+{
+    if (!rates)
+        return;
+    lblAQSO60->setText(QString::number(rates->perHour60));
+    lblAQSO20->setText(QString::number(rates->perHour20));
+}
+
+void MainFrame::ShowScore() { showScore(Tallies::scoreTexts(Tallies::figures())); }
+
+void MainFrame::ShowQSORates() { showRates(Tallies::QSORates()); }
+
+// The spoken prompts play in the voice navigation window.
+void MainFrame::BlindKeyPhone(const QString& name) { BlindFrm::instance().BlindKeyPhone(name); }
+bool MainFrame::promptPlaying() { return BlindFrm::loaded() && BlindFrm::instance().promptPlaying(); }
+
+void MainFrame::hideEditButtons() { contactList_->hideEditButtons(); }
+
+int MainFrame::contactListRows() { return contactList_->rows(); }
+
+void MainFrame::ListRecentContacts() { contactList_->ListRecentContacts(); }
+
+bool MainFrame::listPreviousChecked()
+{
+    const QAction* a = action(QStringLiteral("mnuListPrevious"));
+    return a && a->isChecked();
+}
+
+void MainFrame::listPreviousContacts(const QVector<int>& records) { contactList_->showRecords(records); }
