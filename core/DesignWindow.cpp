@@ -2,6 +2,10 @@
 
 #include <QFont>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTreeView>
@@ -39,6 +43,38 @@ DesignLayout::DesignLayout(QWidget* form, double designClientWidthTwips, double 
 {
     geometry_.setClientSize(designClientWidthTwips, designClientHeightTwips);
     apply();
+}
+
+QLabel* DesignLayout::addLabel(const QString& objectName, const QString& caption, double left, double top,
+                               double width, double height, QWidget* parent, double fontPt)
+{
+    auto* label = add<QLabel>(objectName, Kind::Label, left, top, width, height, fontPt, parent);
+    label->setText(caption);
+    return label;
+}
+
+QPushButton* DesignLayout::addButton(const QString& objectName, const QString& caption, double left, double top,
+                                     double width, double height, QWidget* parent)
+{
+    auto* button = add<QPushButton>(objectName, Kind::CommandButton, left, top, width, height, DefaultFontPt, parent);
+    button->setText(caption);
+    return button;
+}
+
+QRadioButton* DesignLayout::addOption(const QString& objectName, const QString& caption, double left, double top,
+                                      double width, double height, QWidget* parent)
+{
+    auto* option = add<QRadioButton>(objectName, Kind::OptionButton, left, top, width, height, DefaultFontPt, parent);
+    option->setText(caption);
+    return option;
+}
+
+QLineEdit* DesignLayout::addTextBox(const QString& objectName, const QString& text, double left, double top,
+                                    double width, double height, QWidget* parent)
+{
+    auto* box = add<QLineEdit>(objectName, Kind::TextBox, left, top, width, height, DefaultFontPt, parent);
+    box->setText(text);
+    return box;
 }
 
 void DesignLayout::adopt(QWidget* w, const QString& objectName, Kind kind, double left, double top,

@@ -221,6 +221,18 @@ public:
 
     bool eventFilter(QObject* obj, QEvent* ev) override
     {
+        // Only the events below are looked at: the edit also gets events (a focus out) while it
+        // is being destroyed, when it is no longer a QLineEdit to ask anything.
+        switch (ev->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::ContextMenu:
+        case QEvent::InputMethod:
+        case QEvent::Drop:
+            break;
+        default:
+            return false;
+        }
         if (obj != edit_ || edit_->isReadOnly())
             return false;
         switch (ev->type()) {
