@@ -7,12 +7,25 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Files {
 
 namespace {
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+
+// Closes a descriptor when it goes out of scope.
+struct Fd {
+    int fd = -1;
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
 
 void setError(QString* error, const QString& text)
 {
@@ -30,6 +43,13 @@ QString matchEntry(const QDir& dir, const QString& part)
         if (e.compare(part, Qt::CaseInsensitive) == 0)
             return e;
     return part;
+}
+// Cuts a file back to its size before a failed append. A failure here leaves the partial line,
+// which the loader then refuses; the caller reports the write's own reason either way.
+void cutBack(int fd, off_t size)
+{
+    if (::ftruncate(fd, size) != 0)
+        errno = 0;
 }
 } // namespace
 
@@ -59,6 +79,69 @@ bool readAll(const QString& path, QByteArray& out, QString* error)
     return true;
 }
 
+bool isRegularFile(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool readRegular(const QString& path, qint64 maxBytes, QByteArray& out, QString* error)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
+        setError(error, systemError());
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        setError(error, QStringLiteral("not a regular file"));
+        return false;
+    }
+    // Without blocking, in case the name was replaced by a FIFO since the test above.
+    Fd f{::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    if (f.fd < 0) {
+        setError(error, systemError());
+        return false;
+    }
+    if (::fstat(f.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        setError(error, QStringLiteral("not a regular file"));
+        return false;
+    }
+    if (st.st_size > maxBytes) {
+        setError(error, QStringLiteral("the file is larger than %1 bytes").arg(maxBytes));
+        return false;
+    }
+    // The file may still grow while it is read: never more than the limit.
+    QByteArray data(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    qint64 have = 0;
+    for (;;) {
+        if (have == data.size()) {
+            if (have > maxBytes) {
+                setError(error, QStringLiteral("the file is larger than %1 bytes").arg(maxBytes));
+                return false;
+            }
+            data.resize(qsizetype(qMin<qint64>(maxBytes + 1, have * 2 + 4096)));
+        }
+        const ssize_t n = ::read(f.fd, data.data() + have, size_t(data.size() - have));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            setError(error, systemError());
+            return false;
+        }
+        if (n == 0)
+            break;
+        have += n;
+    }
+    if (have > maxBytes) {
+        setError(error, QStringLiteral("the file is larger than %1 bytes").arg(maxBytes));
+        return false;
+    }
+    data.truncate(qsizetype(have));
+    out = std::move(data);
+    return true;
+}
+
 bool writeAtomic(const QString& path, const QByteArray& data, QString* error)
 {
     QSaveFile f(path);
@@ -82,29 +165,50 @@ bool writeAtomic(const QString& path, const QByteArray& data, QString* error)
 
 bool append(const QString& path, const QByteArray& data, QString* error)
 {
-    QFile f(path);
-    // Unbuffered: after a failed write nothing is left in a buffer for close() to write later,
-    // so cutting the file back to its old size is final.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        setError(error, f.errorString());
+    // Opened without blocking: a FIFO nobody reads fails here (ENXIO) instead of hanging.
+    Fd f{::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666)};
+    if (f.fd < 0) {
+        setError(error, systemError());
         return false;
     }
-    const qint64 before = f.size();
-    if (f.write(data) != data.size() || !f.flush()) {
-        const QString why = f.errorString();
-        // Take a partial line back off, so the file keeps whole records only.
-        if (!f.isSequential())
-            f.resize(before);
-        setError(error, why);
+    const int flags = ::fcntl(f.fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(f.fd, F_SETFL, flags & ~O_NONBLOCK);
+    struct stat st {};
+    const bool regular = ::fstat(f.fd, &st) == 0 && S_ISREG(st.st_mode);
+    const off_t before = regular ? st.st_size : 0;
+    // Written by hand: a write that stops part way reports no error of its own, and the reason
+    // comes only from the next attempt (full disk, file size limit).
+    const char* p = data.constData();
+    qint64 left = data.size();
+    while (left > 0) {
+        const ssize_t n = ::write(f.fd, p, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int err = n < 0 ? errno : EIO;
+            // Take a partial line back off, so the file keeps whole records only.
+            if (regular)
+                cutBack(f.fd, before);
+            setError(error, systemError(err));
+            return false;
+        }
+        p += n;
+        left -= n;
+    }
+    if (::fsync(f.fd) != 0 && errno != EINVAL && errno != EROFS) {
+        const int err = errno;
+        if (regular)
+            cutBack(f.fd, before);
+        setError(error, systemError(err));
         return false;
     }
-    if (::fsync(f.handle()) != 0 && errno != EINVAL) {
-        const QString why = systemError();
-        f.resize(before);
-        setError(error, why);
+    const int fd = f.fd;
+    f.fd = -1;
+    if (::close(fd) != 0 && errno != EINTR) {
+        setError(error, systemError());
         return false;
     }
-    f.close();
     return true;
 }
 

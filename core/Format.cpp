@@ -48,6 +48,13 @@ QString grouped(double v)
 
 QString operatingTime(double seconds)
 {
+    // A damaged saved value (negative, beyond any contest, not a number) is clamped, so every
+    // conversion below stays within a 64-bit integer: 2^53 s is where whole seconds end in a double.
+    constexpr double MaxSeconds = 9007199254740992.0;
+    if (!(seconds > 0))
+        seconds = 0;
+    else if (seconds > MaxSeconds)
+        seconds = MaxSeconds;
     const double t = std::floor(seconds);
     const long long h = (long long)std::floor(t / 3600);
     const long long m = (long long)std::floor(t / 60 - double(h) * 60);
@@ -104,6 +111,20 @@ std::optional<QDate> parseTypedDate(const QString& s, const QDate& today)
         m = v[0], d = v[1], y = today.year();
     }
     const QDate date(y, m, d);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+std::optional<QDate> parseLogDate(const QString& s)
+{
+    const QString t = s.trimmed();
+    if (t.size() != 10 || t[4] != QLatin1Char('/') || t[7] != QLatin1Char('/'))
+        return std::nullopt;
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (t[i] < QLatin1Char('0') || t[i] > QLatin1Char('9'))
+            return std::nullopt;
+    const QDate date(t.left(4).toInt(), t.mid(5, 2).toInt(), t.mid(8, 2).toInt());
     if (!date.isValid())
         return std::nullopt;
     return date;

@@ -43,4 +43,8 @@ QString operatingTime(double seconds);
 std::optional<QDate> parseTypedDate(const QString& s, const QDate& today);
 std::optional<QTime> parseTypedTime(const QString& s);
 
+// A stored contact date: exactly "yyyy/mm/dd" (blanks around it allowed) naming a real calendar
+// day; no value for anything else. Exports read dates only this way, whatever the locale.
+std::optional<QDate> parseLogDate(const QString& s);
+
 } // namespace Format

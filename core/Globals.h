@@ -99,10 +99,17 @@ struct Globals {
     uint8_t LoggedOnFlag = 0;
     double OpSecondsTotal = 0;
 
-    // Keying.
+    // Keying. CWBuffer: text waiting to be sent as CW; CWSending: 1 while the CW keyer's own send
+    // loop runs; CWKeyMethod: keying output (0 none, 1 serial RTS, 2 serial DTR, 3 parallel port,
+    // 5 keyer device); CWRepeatOn / PhoneRepeatOn: the F1 repeat of a keyer is armed.
     QString CWBuffer;
-    uint8_t CWSending = 0, CWKeyMethod = 0, CWRepeatOn = 0, PhoneRepeatOn = 0, WinkeyVersion = 0;
+    uint8_t CWSending = 0, CWKeyMethod = 0, CWRepeatOn = 0, PhoneRepeatOn = 0;
+    // The keyer device: WinkeyVersion not 0 while it is open; WinkeyStatus the last status read;
+    // its serial port number, pin configuration and keyer mode bytes (the device window sets 6 and 0
+    // at its load).
+    uint8_t WinkeyVersion = 0;
     int32_t WinkeyStatus = 0;
+    uint8_t WinkeyComPort = 0, WinkeyPinConfig = 0, WinkeyMode = 0;
 
     // Tallies area: contacts by mode, recounted with the points at every reload.
     int32_t PHContactCount = 0, CWContactCount = 0, DGContactCount = 0;

@@ -38,6 +38,27 @@ QString shortest(double v, int maxDigits, bool asSingle)
 }
 } // namespace
 
+// A bare token as a value: empty, a truth value, a number, or else a text as written.
+static void bareValue(const QByteArray& bytes, Value& out)
+{
+    const QString token = fromFileBytes(bytes).trimmed();
+    out.text = token;
+    if (token.isEmpty()) {
+        out.kind = Value::Kind::Empty;
+    } else if (token.compare(QLatin1String("#TRUE#"), Qt::CaseInsensitive) == 0
+               || token.compare(QLatin1String("#FALSE#"), Qt::CaseInsensitive) == 0) {
+        out.kind = Value::Kind::Bool;
+        out.boolean = token.at(1).toUpper() == QLatin1Char('T');
+        out.number = out.boolean ? -1 : 0;
+    } else if (parseNumber(token, out.number)) {
+        out.kind = Value::Kind::Number;
+    } else {
+        out.kind = Value::Kind::Text;
+    }
+}
+
+static bool startsWithByteOrderMark(QByteArrayView data) { return data.startsWith(QByteArrayView(ByteOrderMark)); }
+
 QString Value::toText() const
 {
     switch (kind) {
@@ -72,6 +93,12 @@ int Value::toInt(int fallback) const
     if (!toNumber(d) || std::fabs(d) > 2147483647.0)
         return fallback;
     return static_cast<int>(std::nearbyint(d));
+}
+
+Reader::Reader(QByteArray data) : data_(std::move(data))
+{
+    if (startsWithByteOrderMark(data_))
+        pos_ = 3;
 }
 
 void Reader::skipBlanks()
@@ -112,20 +139,7 @@ bool Reader::next(Value& out)
         const qsizetype start = pos_;
         while (pos_ < n && data_[pos_] != ',' && !isLineEnd(data_[pos_]))
             ++pos_;
-        const QString token = fromFileBytes(data_.mid(start, pos_ - start)).trimmed();
-        out.text = token;
-        if (token.isEmpty()) {
-            out.kind = Value::Kind::Empty;
-        } else if (token.compare(QLatin1String("#TRUE#"), Qt::CaseInsensitive) == 0
-                   || token.compare(QLatin1String("#FALSE#"), Qt::CaseInsensitive) == 0) {
-            out.kind = Value::Kind::Bool;
-            out.boolean = token.at(1).toUpper() == QLatin1Char('T');
-            out.number = out.boolean ? -1 : 0;
-        } else if (parseNumber(token, out.number)) {
-            out.kind = Value::Kind::Number;
-        } else {
-            out.kind = Value::Kind::Text;
-        }
+        bareValue(data_.mid(start, pos_ - start), out);
     }
     // Consume the separator: a comma, or one line end (CR LF, CR or LF).
     if (pos_ < n) {
@@ -157,6 +171,76 @@ bool Reader::nextNumber(double& out)
     if (!next(v))
         return false;
     return v.toNumber(out);
+}
+
+LineReader::LineReader(QByteArrayView data) : data_(data)
+{
+    if (startsWithByteOrderMark(data_))
+        pos_ = 3;
+}
+
+bool LineReader::next(QByteArrayView& line)
+{
+    const qsizetype n = data_.size();
+    if (pos_ >= n)
+        return false;
+    qsizetype end = pos_;
+    while (end < n && !isLineEnd(data_[end]))
+        ++end;
+    line = data_.sliced(pos_, end - pos_);
+    ++lineNumber_;
+    if (end < n && data_[end] == '\r' && end + 1 < n && data_[end + 1] == '\n')
+        pos_ = end + 2;
+    else
+        pos_ = end + 1;
+    return true;
+}
+
+bool isBlankLine(QByteArrayView line)
+{
+    for (char c : line)
+        if (!isBlank(c))
+            return false;
+    return true;
+}
+
+bool splitLine(QByteArrayView line, QVector<Value>& out)
+{
+    out.clear();
+    const qsizetype n = line.size();
+    qsizetype pos = 0;
+    for (;;) {
+        Value v;
+        while (pos < n && isBlank(line[pos]))
+            ++pos;
+        if (pos < n && line[pos] == '"') {
+            const qsizetype start = pos + 1;
+            qsizetype end = start;
+            while (end < n && line[end] != '"')
+                ++end;
+            if (end == n)
+                return false;   // the quote does not close on this line
+            v.kind = Value::Kind::Text;
+            v.text = fromFileBytes(line.sliced(start, end - start).toByteArray());
+            pos = end + 1;
+            while (pos < n && isBlank(line[pos]))
+                ++pos;
+            if (pos < n && line[pos] != ',')
+                return false;   // something after the closing quote
+        } else {
+            const qsizetype start = pos;
+            while (pos < n && line[pos] != ',') {
+                if (line[pos] == '"')
+                    return false;   // a quote inside a bare value
+                ++pos;
+            }
+            bareValue(line.sliced(start, pos - start).toByteArray(), v);
+        }
+        out.push_back(std::move(v));
+        if (pos == n)
+            return true;
+        ++pos;   // the comma; a comma at the end of the line leaves one more, empty value
+    }
 }
 
 void Writer::separate()

@@ -4,7 +4,9 @@
 // ends. Line ends only separate values, so a reader takes "the next N values" wherever they stand.
 // Files are single-byte text (Latin-1), kept byte for byte.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QVector>
 
 namespace ListFormat {
 
@@ -24,9 +26,13 @@ struct Value {
     int toInt(int fallback = 0) const;
 };
 
+// A UTF-8 byte-order mark that an editor may put before the first value; readers skip it.
+inline constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
+
+// Reads values one after another, wherever the line ends stand (settings files).
 class Reader {
 public:
-    explicit Reader(QByteArray data) : data_(std::move(data)) {}
+    explicit Reader(QByteArray data);
     // True when only blanks and line ends remain.
     bool atEnd() const;
     // Reads the next value; false at the end of the data (out is then Empty).
@@ -41,6 +47,34 @@ private:
     QByteArray data_;
     qsizetype pos_ = 0;
 };
+
+// Hands out the lines of a file one at a time, numbered from 1, for files that hold one record
+// per line (log.txt). CR LF, LF or a lone CR ends a line; a byte-order mark at the very start
+// of the data is skipped. The last line needs no line end.
+class LineReader {
+public:
+    explicit LineReader(QByteArrayView data);
+    // The next line without its line end; false at the end of the data.
+    bool next(QByteArrayView& line);
+    int lineNumber() const { return lineNumber_; }
+
+private:
+    QByteArrayView data_;
+    qsizetype pos_ = 0;
+    int lineNumber_ = 0;
+};
+
+// True when the line holds nothing but blanks (spaces and tabs). Such a line is no record: it
+// separates nothing and is passed over wherever it stands.
+bool isBlankLine(QByteArrayView line);
+
+// Splits one line into its values, strictly, so that a damaged line is never taken for a
+// different record. Blanks around a value are passed over. A quoted text runs to the next
+// double quote on the same line and is followed by a comma or the line's end; a bare value runs
+// to the next comma or the line's end and holds no double quote. False for anything else (a
+// quote that does not close on its line, characters after a closing quote, a quote inside a
+// bare value); `out` is then unspecified.
+bool splitLine(QByteArrayView line, QVector<Value>& out);
 
 // Builds list-format text. Values on one line are separated by commas; endLine() writes CR LF.
 class Writer {

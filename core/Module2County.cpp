@@ -36,7 +36,9 @@ bool LoadCountyList()
         G.CountyNames.append(stateAndName.mid(2));
         G.CountyAbbreviations.append(valueText(second));
     }
-    return true;
+    // A table without a county of the state would refuse every county entered, with no word
+    // why: the caller reports it as it reports a missing file.
+    return !G.CountyNames.isEmpty();
 }
 
 QString CountyNameFromAbbrev(const QString& abbrev)

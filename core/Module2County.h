@@ -8,7 +8,8 @@ namespace Module2 {
 // Fills G.CountyNames / G.CountyAbbreviations from county2.txt in the program folder: rows of two
 // values, "<state code><county name>" and the abbreviation; only rows whose first two characters
 // equal G.PartyState exactly enter the table, in file order (at most 1000). False when the file
-// is missing or unreadable, or a 1001st row of the state is met; the rows read so far stay.
+// is missing or unreadable, holds no row of the state, or a 1001st row of the state is met; the
+// rows read so far stay.
 bool LoadCountyList();
 
 // The county whose abbreviation equals `abbrev` in upper case (the first such row), or an

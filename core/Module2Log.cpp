@@ -10,8 +10,11 @@
 #include "platform/Exit.h"
 #include "platform/Prompts.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QVector>
 
 #include <array>
 
@@ -21,6 +24,11 @@ namespace {
 
 constexpr int MaxContacts = ContactArraysT::MaxContacts;
 constexpr int FieldCount = ContactArraysT::FieldCount;
+
+// The largest log.txt that is read: 11000 records of up to 6 KB each, far beyond what the entry
+// fields and edit boxes give a contact. Anything larger is not a log of this program, and is
+// refused before it is read into memory.
+constexpr qint64 MaxLogBytes = qint64(MaxContacts) * 6144;
 
 // The 18 text arrays by field number (index 16 unused), looked up once per load.
 std::array<QVector<QString>*, FieldCount + 1> textArrays(ContactArraysT& ca)
@@ -59,8 +67,9 @@ void clearSlotsFrom(int from)
         if (k == 16)
             continue;
         QVector<QString>& a = *arrays[k];
+        const QVector<QString>& read = a;   // looking does not detach
         for (int i = from; i <= MaxContacts; ++i)
-            if (!a[i].isNull())
+            if (!read[i].isNull())
                 a[i] = QString();
     }
     for (int i = from; i <= MaxContacts; ++i)
@@ -82,17 +91,45 @@ void setError(QString* error, const QString& text)
         *error = text;
 }
 
-// Copies log.txt to BACKUP/yyyymmddhhnn.log (local time now), replacing a copy of the same minute.
+// A name in `folder` for a backup made at `local` that no file has yet: yyyymmddhhnn.log, else
+// with the seconds (yyyymmddhhnnss.log), else with a counter (yyyymmddhhnnss-2.log, -3 ...).
+// Names are compared without regard to case. Empty when every counter is taken.
+QString freeBackupName(const QString& folder, const QDateTime& local)
+{
+    const QString minute = Format::stamp(local);
+    const QString second = minute + local.toString(QStringLiteral("ss"));
+    const auto taken = [&folder](const QString& name) { return Files::exists(Files::resolve(folder, name)); };
+    if (!taken(minute + QStringLiteral(".log")))
+        return minute + QStringLiteral(".log");
+    if (!taken(second + QStringLiteral(".log")))
+        return second + QStringLiteral(".log");
+    for (int n = 2; n <= 9999; ++n) {
+        const QString name = second + QStringLiteral("-%1.log").arg(n);
+        if (!taken(name))
+            return name;
+    }
+    return QString();
+}
+
+// Copies log.txt into BACKUP under a name no other file has: a backup never replaces another.
 bool copyToBackup(QString* error)
 {
     if (G.DataFolder.isEmpty()) {
         setError(error, QStringLiteral("no data folder is set"));
         return false;
     }
+    if (!Files::isRegularFile(LogPath())) {
+        setError(error, QStringLiteral("log.txt is not a regular file"));
+        return false;
+    }
     const QString folder = BackupFolder();
     if (!Files::makeFolder(folder, error))
         return false;
-    const QString name = Format::stamp(Platform::clock().read().local) + QStringLiteral(".log");
+    const QString name = freeBackupName(folder, Platform::clock().read().local);
+    if (name.isEmpty()) {
+        setError(error, QStringLiteral("every backup name of this second is taken"));
+        return false;
+    }
     return Files::copyReplace(LogPath(), Files::resolve(folder, name), error);
 }
 
@@ -100,6 +137,8 @@ bool copyToBackup(QString* error)
 // run on from its last value.
 bool endsInsideLine(const QString& path)
 {
+    if (!Files::isRegularFile(path))
+        return false;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly) || f.isSequential() || f.size() == 0)
         return false;
@@ -122,6 +161,22 @@ QString LogFullError()
 
 QString LogPath() { return Files::resolve(G.ProgramFolder, QStringLiteral("log.txt")); }
 
+QString WorkingLogRefusal()
+{
+    return QStringLiteral("log.txt is the working log of this program and cannot be replaced here. Choose another file.");
+}
+
+bool IsWorkingLog(const QString& path)
+{
+    const QFileInfo chosen(path);
+    const QFileInfo log(LogPath());
+    if (chosen.exists() && log.exists())
+        return chosen.canonicalFilePath() == log.canonicalFilePath();
+    return QDir::cleanPath(chosen.absoluteFilePath()).compare(QDir::cleanPath(log.absoluteFilePath()),
+                                                              Qt::CaseInsensitive)
+        == 0;
+}
+
 QString LogWriteFailureText(const QString& error)
 {
     return QStringLiteral("Error writing the log file log.txt:\r\n") + error
@@ -142,6 +197,51 @@ QByteArray LogRecordLine(int index)
     return w.data();
 }
 
+namespace {
+
+// Reads the records of a log file's bytes by the store's rules: one record per line, exactly 19
+// values (ListFormat::splitLine), at most 11000 records. Blank lines are passed over wherever
+// they stand, so a blank line that an editor or `echo` left at the end stays harmless when the
+// next contact is appended after it; a byte-order mark at the start is skipped. Any other line
+// fails the whole read: a damaged line taken as a shifted record would be written back by the
+// next edit. With `into` the records fill slots 1 to `count` of it; without, the bytes are only
+// checked. False on a broken file, with `badLine` the number of the line that is not a record
+// (0 when the file holds too many records).
+bool readRecords(const QByteArray& data, ContactArraysT* into, int& count, int& badLine)
+{
+    count = 0;
+    badLine = 0;
+    std::array<QVector<QString>*, FieldCount + 1> arrays{};
+    if (into)
+        arrays = textArrays(*into);
+    ListFormat::LineReader lines(data);
+    QByteArrayView line;
+    QVector<ListFormat::Value> values;
+    values.reserve(FieldCount + 1);
+    while (lines.next(line)) {
+        if (ListFormat::isBlankLine(line))
+            continue;
+        if (!ListFormat::splitLine(line, values) || values.size() != FieldCount) {
+            badLine = lines.lineNumber();
+            return false;
+        }
+        if (count == MaxContacts)
+            return false;
+        ++count;
+        if (!into)
+            continue;
+        for (int k = 1; k <= FieldCount; ++k) {
+            if (k == 16)
+                into->ContactField16[count] = takeNumber(values[k - 1]);
+            else
+                takeText(values[k - 1], (*arrays[k])[count]);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 bool LoadLog()
 {
     G.QSOCount = 0;
@@ -153,41 +253,22 @@ bool LoadLog()
 
     const QString path = LogPath();
     int count = 0;
+    int badLine = 0;
     bool failed = false;
     if (Files::exists(path)) {
         QByteArray data;
-        if (!Files::readAll(path, data)) {
-            failed = true;
-        } else {
-            ContactArraysT& ca = G.ContactArrays;
-            const auto arrays = textArrays(ca);
-            ListFormat::Reader reader(std::move(data));
-            ListFormat::Value v;
-            while (!failed && !reader.atEnd()) {
-                if (count == MaxContacts) {
-                    failed = true;
-                    break;
-                }
-                ++count;
-                for (int k = 1; k <= FieldCount; ++k) {
-                    if (!reader.next(v)) {
-                        failed = true;   // the file ends inside a record
-                        break;
-                    }
-                    if (k == 16)
-                        ca.ContactField16[count] = takeNumber(v);
-                    else
-                        takeText(v, (*arrays[k])[count]);
-                }
-            }
-        }
+        failed = !Files::readRegular(path, MaxLogBytes, data)
+            || !readRecords(data, &G.ContactArrays, count, badLine);
     }
 
     if (failed) {
         // Nothing of a half-read file stays in memory, so nothing can write it back.
         clearSlotsFrom(1);
-        Platform::prompts().messageBox(QStringLiteral("Error opening file."), QStringLiteral("File Error"),
-                                       Platform::Buttons::Ok);
+        QString text = QStringLiteral("Error opening file.");
+        if (badLine > 0)
+            text += QStringLiteral("\r\n\r\nlog.txt, line %1 is not one contact record (19 values); "
+                                   "the file was left as it is.").arg(badLine);
+        Platform::prompts().messageBox(text, QStringLiteral("File Error"), Platform::Buttons::Ok);
         Platform::endProgram();
         return false;
     }
@@ -196,6 +277,29 @@ bool LoadLog()
     G.QSOCount = count;
     if (G.LogCountAtLoad == 0)
         G.LogCountAtLoad = static_cast<float>(count);
+    return true;
+}
+
+bool CheckLogFile(const QString& path, int* records, QString* error)
+{
+    QByteArray data;
+    if (!Files::readRegular(path, MaxLogBytes, data, error))
+        return false;
+    int count = 0;
+    int badLine = 0;
+    if (!readRecords(data, nullptr, count, badLine)) {
+        if (badLine > 0)
+            setError(error, QStringLiteral("%1 is not a contest log: its line %2 is not one contact record.")
+                                .arg(QDir::toNativeSeparators(path))
+                                .arg(badLine));
+        else
+            setError(error, QStringLiteral("%1 is not a contest log: it holds more than %2 contacts.")
+                                .arg(QDir::toNativeSeparators(path))
+                                .arg(MaxContacts));
+        return false;
+    }
+    if (records)
+        *records = count;
     return true;
 }
 

@@ -10,12 +10,20 @@ namespace Module2 {
 
 // Reads log.txt into G.ContactArrays and clears the counters the reload recomputes (QSOCount,
 // QSOPoints, MultiplierCount, the per-band DX counts and every cell of CountyModeMatrix).
-// Slots above the loaded count are emptied. A missing log.txt is an empty log. An unreadable
-// file, one that ends inside a record, or one with more than 11000 records shows
-// "Error opening file." titled "File Error", ends the program (Platform::endProgram) and,
-// when the program goes on (tests), returns false with the memory log empty.
+// Slots above the loaded count are emptied. A missing log.txt is an empty log. Each record is one
+// line of exactly 19 values; blank lines are passed over and a byte-order mark at the start is
+// skipped. A file that is not a regular file, is larger than 11000 records can be, cannot be
+// read, holds a line that is not one record, or holds more than 11000 records shows
+// "Error opening file." titled "File Error" (for a bad line with a second paragraph naming it),
+// leaves log.txt untouched, ends the program (Platform::endProgram) and, when the program goes
+// on (tests), returns false with the memory log empty.
 // Fixes LogCountAtLoad at the first load that finds any record.
 bool LoadLog();
+
+// Reads the file at `path` by the same rules as LoadLog without touching the log in memory or
+// showing anything: true (with the number of records) when LoadLog would read it, false with the
+// reason when it could not be read or is not a log.
+bool CheckLogFile(const QString& path, int* records = nullptr, QString* error = nullptr);
 
 // Appends record QSOCount to log.txt as one line (creating the file when missing), flushed to
 // the disk before it reports success. Refuses a record number outside 1..11000. On failure the
@@ -42,22 +50,30 @@ bool DeleteContact(int index, QString* error = nullptr);
 // nothing else changes and false is returned with the reason. The caller redraws.
 bool NewLog(QString* error = nullptr);
 
-// Copies a non-empty log.txt into BACKUP as BackupLog names it, whatever LogCountAtLoad says.
-// Every operation that empties or replaces log.txt (new log, restore) calls it first and stops
-// when it returns false (`error` then holds the reason). True when log.txt is missing or empty.
+// Copies a non-empty log.txt into BACKUP under a name of its own, as BackupLog names it,
+// whatever LogCountAtLoad says. Every operation that empties or replaces log.txt (new log,
+// restore) calls it first and stops when it returns false (`error` then holds the reason). True
+// when log.txt is missing or empty.
 bool BackupLogBeforeErase(QString* error = nullptr);
 
 // The folder of the automatic backups and archives: BACKUP in the data folder (found without
 // regard to case).
 QString BackupFolder();
 
-// Copies log.txt into BACKUP in the data folder as yyyymmddhhnn.log (local time; a copy in the
-// same minute replaces the earlier one) when QSOCount is above 0 and differs from
-// LogCountAtLoad. Silent on failure.
+// Copies log.txt into BACKUP in the data folder as yyyymmddhhnn.log (local time) when QSOCount is
+// above 0 and differs from LogCountAtLoad. A backup never replaces another file: when the
+// minute's name is taken the name gains the seconds (yyyymmddhhnnss.log), then a counter
+// (yyyymmddhhnnss-2.log ...). Silent on failure.
 void BackupLog();
 
 // The path of log.txt in the program folder (found without regard to case).
 QString LogPath();
+
+// True when `path` names the working log log.txt (any spelling of it, through links too): exports
+// and restore refuse it, so no other file ever replaces the working log by mistake.
+bool IsWorkingLog(const QString& path);
+// What a refused write over the working log says.
+QString WorkingLogRefusal();
 
 // The message box text every caller shows when writing log.txt failed.
 QString LogWriteFailureText(const QString& error);

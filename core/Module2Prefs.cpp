@@ -108,9 +108,14 @@ bool ParseQSOpref(const QByteArray& data)
 bool ReadQSOpref()
 {
     QByteArray data;
-    if (!Files::readAll(prefsPath(), data))
-        return false;
-    return ParseQSOpref(data);
+    const bool ok = Files::readAll(prefsPath(), data) && ParseQSOpref(data);
+    // The window always shows a band and a mode, and every contact stores them: a profile that
+    // did not give them takes the installed ones rather than logging empty values.
+    if (G.CurrentBand.isEmpty())
+        G.CurrentBand = DefaultBand;
+    if (G.CurrentMode.isEmpty())
+        G.CurrentMode = DefaultMode;
+    return ok;
 }
 
 bool WriteQSOpref()

@@ -12,9 +12,16 @@ namespace Module2 {
 // a temporary file, so it is never left half written. Failures are not reported.
 bool WriteQSOpref();
 
+// The band and mode of the installed QSOpref.txt (data/), which a profile starts from when its
+// file does not give them.
+inline const QString DefaultBand = QStringLiteral("40");
+inline const QString DefaultMode = QStringLiteral("CW");
+
 // Reads the 25 items from QSOpref.txt in the program folder into G, in file order. Reading stops
 // at the first failure (no file, fewer than 25 values, a number that does not read as one): the
 // items read before it keep their new values, the others keep theirs. False on any failure.
+// Whatever happened, a band or mode that is still empty afterwards is DefaultBand / DefaultMode,
+// so no contact is ever stored without them.
 bool ReadQSOpref();
 
 // Compares UtcOffsetHours with the PC clock's offset and offers to correct it (one input box);

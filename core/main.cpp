@@ -9,6 +9,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vqplog"));
     installAppHooks();
-    Startup::begin();
+    if (!Startup::begin())
+        return 1;
     return app.exec();
 }

@@ -195,8 +195,11 @@ void ResolveUserFolder(QString& result, const QString& makerFolder, const QStrin
         return;
     }
     // Neither: a tree under USERPROFILE and one under APPDATA; the APPDATA one is the result.
+    // Without APPDATA the tree under USERPROFILE is: an empty APPDATA would put the folders at
+    // the file system's root, shared by every run on the machine.
     result = ensureTree(profile, maker, sub);
-    result = ensureTree(appData, maker, sub);
+    if (!appData.isEmpty())
+        result = ensureTree(appData, maker, sub);
 }
 
 void ResolveFolders()

@@ -4,7 +4,8 @@
 // Folders: UserRootFolder is the per-user base folder followed by "/Quolt Software"; DataFolder
 // and SharedFolder are its "Vazazev" and "Shared" subfolders. With USERPROFILE set, the base is
 // USERPROFILE/My Documents, else USERPROFILE/Documents, else APPDATA (trees are made under both
-// USERPROFILE and APPDATA in that last case). With USERPROFILE unset (the usual Linux case) the
+// USERPROFILE and APPDATA in that last case; with APPDATA empty the USERPROFILE one is the base,
+// never the file system's root). With USERPROFILE unset (the usual Linux case) the
 // base is $HOME/Documents; no "My Documents" folder is ever made in the home folder.
 //
 // The preferences file: a declaration line and one "<TAG>value</TAG>" line per value, CR LF line

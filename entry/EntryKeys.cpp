@@ -3,6 +3,8 @@
 #include "core/Globals.h"
 #include "core/Module2County.h"
 #include "entry/DupeCheck.h"
+#include "entry/PostContest.h"
+#include "platform/Clock.h"
 #include "platform/Prompts.h"
 
 #include <algorithm>
@@ -251,6 +253,8 @@ void OutEntry::keyPress(Field f, int keyAscii)
     case Field::RSTR: txtRSTR_KeyPress(keyAscii); break;
     case Field::Sec: txtSec_KeyPress(keyAscii); break;
     case Field::RSTS: txtRSTS_KeyPress(keyAscii); break;
+    case Field::PostConTime: txtPostConTime_KeyPress(keyAscii); break;
+    case Field::PostConDate: txtPostConDate_KeyPress(keyAscii); break;
     case Field::None:
     case Field::Other: return;
     default: break;
@@ -297,8 +301,44 @@ void OutEntry::setFocus(Field to)
     case Field::RSTR: txtRSTR_GotFocus(); break;
     case Field::Sec: txtSec_GotFocus(); break;
     case Field::RSTS: txtRSTS_GotFocus(); break;
+    case Field::PostConTime: txtPostConTime_GotFocus(); break;
+    case Field::PostConDate: txtPostConDate_GotFocus(); break;
     default: break;
     }
+}
+
+// Post-contest boxes ------------------------------------------------------------------------------
+
+void OutEntry::postContestKey(Field f, int& KeyAscii)
+{
+    const PostContest::Box b = f == Field::PostConTime ? PostContest::Box::Time : PostContest::Box::Date;
+    switch (PostContest::keyPress(b, KeyAscii)) {
+    case PostContest::KeyAction::Type: return;
+    case PostContest::KeyAction::Discard: KeyAscii = 0; return;
+    case PostContest::KeyAction::NextField:
+        KeyAscii = 0;
+        setFocus(nextInTabOrder(f));
+        return;
+    case PostContest::KeyAction::Log:
+        KeyAscii = 0;
+        host_->Mains();
+        return;
+    }
+}
+
+void OutEntry::txtPostConTime_KeyPress(int& KeyAscii) { postContestKey(Field::PostConTime, KeyAscii); }
+void OutEntry::txtPostConDate_KeyPress(int& KeyAscii) { postContestKey(Field::PostConDate, KeyAscii); }
+
+void OutEntry::txtPostConTime_GotFocus() { selectAll(Field::PostConTime); }
+
+void OutEntry::txtPostConDate_GotFocus()
+{
+    const std::optional<QString> today =
+        PostContest::dateOnFocus(txtPostConDate.text, Platform::clock().read().local.date());
+    if (!today)
+        return;
+    setText(Field::PostConDate, *today);
+    selectAll(Field::PostConDate);
 }
 
 void OutEntry::carry(int& KeyAscii, int state, void (OutEntry::*target)(int&))

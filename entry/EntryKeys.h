@@ -171,8 +171,8 @@ public:
 
     // --- What the window calls ---
     // A character typed into field f (after the window's own key handling let it through): runs
-    // the field's key handler and types what it leaves of the key into that field. The state and
-    // post-contest fields have no handler here: their keys are typed as the window passes them.
+    // the field's key handler and types what it leaves of the key into that field. The state
+    // field has no handler here: its keys are typed as the window passes them.
     void keyPress(Field f, int keyAscii);
     // Pasted or dropped text (no double quote gets in).
     void paste(Field f, const QString& text);
@@ -201,6 +201,12 @@ public:
     void txtRSTR_GotFocus();
     void txtSec_GotFocus();
     void txtRSTS_GotFocus();
+    // Post-contest boxes (PostContest's rules): Space moves on, Enter logs, other keys are
+    // filtered; the time box selects its text on focus, an empty date box gets today's date.
+    void txtPostConTime_KeyPress(int& KeyAscii);
+    void txtPostConDate_KeyPress(int& KeyAscii);
+    void txtPostConTime_GotFocus();
+    void txtPostConDate_GotFocus();
     // Esc with nothing being sent, and the Clear command.
     void ClearEntry();
 
@@ -211,6 +217,7 @@ public:
     void selectAll(Field f);
 
 private:
+    void postContestKey(Field f, int& KeyAscii);
     void changed(Field f);
     // Carries a key to another field's handler: ForwardedKey and FieldForwardState name it there.
     void carry(int& KeyAscii, int state, void (OutEntry::*target)(int&));

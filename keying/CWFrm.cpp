@@ -215,3 +215,13 @@ void CWFrm::Option5_Click()
     // Once the keyer device is chosen its configuration stays reachable for the run.
     cmdConfWinkey->setVisible(true);
 }
+
+// Sending and messages: being built.
+void CWFrm::LoopThroughCWBuffer() { G.CWBuffer.clear(); }
+void CWFrm::Transmit(QString&) {}
+void CWFrm::CWSetup() {}
+void CWFrm::FKeyCW(int) { G.CWBuffer.clear(); }
+void CWFrm::UpDown1_UpClick() {}
+void CWFrm::UpDown1_DownClick() {}
+void CWFrm::Text11_Change() {}
+void CWFrm::tmrRepeat_Timer() {}

@@ -29,6 +29,39 @@ public:
     // taken, ticks the keying option of G.CWKeyMethod (its Click handler runs).
     void LoadSettings(const KeyerSettings::CWSettings& s);
 
+    // --- Sending (everything runs on the GUI thread; a send pumps the event loop once after each
+    // character, so key handlers, timers and a nested FKeyCW run between characters) ---
+
+    // Sends everything in G.CWBuffer. With the keyer device (G.CWKeyMethod 5) a "!" anywhere in
+    // the buffer first logs the contact through the active main window's Mains, then the buffer is
+    // handed to the device; otherwise G.CWSending is 1 while the characters are keyed one by one,
+    // the text still waiting is echoed into lblDialog when Check1 is ticked, and the loop ends when
+    // the buffer is empty (Esc in a main window empties it). Arms tmrRepeat at the end when
+    // G.CWRepeatOn is 1. The key line is up whenever this returns.
+    void LoopThroughCWBuffer();
+    // Keys one character on the chosen output at the speed in Text11; "!" logs the contact at
+    // this point of the text when the active main window's call field is not empty. Nothing is
+    // keyed with G.CWKeyMethod 0. Does not change CodeCharacter.
+    void Transmit(QString& CodeCharacter);
+    // Opens the keying serial port on the number in Text10 (closing it first); refuses with the
+    // "Invalid port." box when the port cannot be opened.
+    void CWSetup();
+
+    // --- Function-key messages ---
+
+    // Empties G.CWBuffer, then (G.CWKeyMethod not 0) takes the message of KeyCode (112..120 F1..F9,
+    // 124 F10, 122 F11), fills in its wildcards and sends it (returns when it has been sent or
+    // handed to the keyer device). F1 arms the repeat when txtCWLoop holds a number above 0.
+    void FKeyCW(int KeyCode);
+    // Speed box Text11 one word per minute up or down, without bounds.
+    void UpDown1_UpClick();
+    void UpDown1_DownClick();
+    // The speed box changed: forwards a speed of 5..99 to the keyer device when it is the open
+    // output.
+    void Text11_Change();
+    // The F1 repeat timer fired: sends F1 again.
+    void tmrRepeat_Timer();
+
     // Keying options: each acts only when its option is now ticked.
     void Option1_Click();
     void Option2_Click();

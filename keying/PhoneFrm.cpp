@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "keying/KeyerLayout.h"
+#include "keying/MMControl.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
 
@@ -83,9 +84,18 @@ PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
     tmrRepeat = new VbTimer(this);
     tmrRepeat->setObjectName(QStringLiteral("tmrRepeat"));
     tmrRepeat->setEnabled(false);
+    MMControl1 = new MMControl(this);
+    MMControl1->setObjectName(QStringLiteral("MMControl1"));
 
     Form_Load();
 }
+
+PhoneFrm::~PhoneFrm() = default;
+
+void PhoneFrm::Form_Unload() { MMControl1->Close(); }
+
+// Message playback comes with the voice keyer's sending.
+void PhoneFrm::FKeyPhone(int) {}
 
 void PhoneFrm::Form_Load()
 {

@@ -9,6 +9,7 @@
 #include "core/SingleWindow.h"
 #include "keying/KeyerSettings.h"
 
+class MMControl;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +26,12 @@ public:
     // timer takes the pause. The push-to-talk port is not opened here.
     void LoadSettings(const KeyerSettings::PhoneSettings& s);
 
+    // Plays the message of KeyCode (112..120: F1..F9, the file in Text1..Text9) with push-to-talk;
+    // F1 arms the repeat when txtPHLoop holds a number above 0. Other codes do nothing.
+    void FKeyPhone(int KeyCode);
+
+    MMControl* MMControl1;  // plays the messages; Mode() is 526 while one plays
+
     std::array<QLineEdit*, 10> Text{};   // Text[1]..Text[9]: the F1..F9 .wav paths
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9;
     QLineEdit* Text10;     // push-to-talk serial port, 0 for none
@@ -39,6 +46,9 @@ public:
     VbTimer* tmrRepeat;    // F1 repeat
 
 private:
+    // Unloading closes the message player, which stops a message that plays.
+    void Form_Unload();
     PhoneFrm();
+    ~PhoneFrm() override;
     void Form_Load();
 };

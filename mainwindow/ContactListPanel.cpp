@@ -1,5 +1,7 @@
 #include "mainwindow/ContactListPanel.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QClipboard>
 #include <QFocusEvent>
@@ -43,6 +45,8 @@ ContactListPanel::ContactListPanel(MainWindows::Which which, MainLogWindow* wind
     connect(v->header(), &QHeaderView::sectionClicked, this, [this](int column) { ListView1_ColumnClick(column); });
     v->installEventFilter(this);
     v->viewport()->installEventFilter(this);
+    if (c_.txtCall)
+        c_.txtCall->installEventFilter(this);
 
     if (c_.cmdList)
         connect(c_.cmdList, &QPushButton::clicked, this, [this] { cmdList_Click(); });
@@ -64,9 +68,32 @@ void ContactListPanel::setColumns(const QStringList& headers, const QVector<Qt::
     model_.setHeaders(headers, alignments);
 }
 
-void ContactListPanel::ListRecentContacts() { model_.ListRecentContacts(); }
+void ContactListPanel::ListRecentContacts()
+{
+    model_.ListRecentContacts();
+    fitColumns();
+}
 
-void ContactListPanel::showRecords(const QVector<int>& records) { model_.showRecords(records); }
+void ContactListPanel::showRecords(const QVector<int>& records)
+{
+    model_.showRecords(records);
+    fitColumns();
+}
+
+void ContactListPanel::fitColumns()
+{
+    QTreeView* v = c_.ListView1;
+    if (!v)
+        return;
+    // The design widths suit a narrower font than the window may have: a column widens to show
+    // its header and the rows in view whole, and never gets narrower than its design width.
+    for (int c = 0; c < model_.columnCount(); ++c) {
+        const int rowsWidth = static_cast<QAbstractItemView*>(v)->sizeHintForColumn(c);
+        const int need = std::max(v->header()->sectionSizeHint(c), rowsWidth);
+        if (v->columnWidth(c) < need)
+            v->setColumnWidth(c, need);
+    }
+}
 
 // ---- Handlers ----------------------------------------------------------------------------------
 
@@ -178,7 +205,13 @@ void ContactListPanel::ReloadLog()
 bool ContactListPanel::eventFilter(QObject* watched, QEvent* event)
 {
     QTreeView* v = c_.ListView1;
-    if (watched == v->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == c_.txtCall && event->type() == QEvent::FocusIn) {
+        // The call field getting the focus (Tab, a click, Esc, Clear, a logged contact) ends the
+        // choice of a row to edit; the window merely coming back to the front does not.
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+        if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason)
+            hideEditButtons();
+    } else if (watched == v->viewport() && event->type() == QEvent::MouseButtonRelease) {
         const auto* m = static_cast<QMouseEvent*>(event);
         if (m->button() == Qt::LeftButton)
             ListView1_Click();

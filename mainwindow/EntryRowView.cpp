@@ -1,5 +1,7 @@
 #include "mainwindow/EntryRowView.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
@@ -163,8 +165,11 @@ void EntryRowView::show()
     for (size_t k = 0; k < specs.size(); ++k) {
         const Entry::TextBox& b = row_.box(specs[k].field);
         QLineEdit* e = w_.fields[k];
-        // Setting the limit puts the caret at the end: only a change is applied.
-        if (const int max = b.maxLength > 0 ? b.maxLength : 32767; e->maxLength() != max)
+        // Setting the limit puts the caret at the end: only a change is applied. The row
+        // enforces its limit on typing; the widget's never cuts a text the row holds (a report
+        // typed before the mode command lowered the limit stays whole).
+        if (const int max = b.maxLength > 0 ? std::max(b.maxLength, int(b.text.size())) : 32767;
+            e->maxLength() != max)
             e->setMaxLength(max);
         // A field the event left alone keeps what the widget shows (a caret put there from
         // outside the row stays).

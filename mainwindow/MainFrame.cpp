@@ -22,6 +22,7 @@
 #include "mainwindow/ClockPanel.h"
 #include "mainwindow/EntryRowView.h"
 #include "mainwindow/KeyRouter.h"
+#include "mainwindow/LogMenusPanel.h"
 #include "mainwindow/MainLoad.h"
 #include "mainwindow/MainSizing.h"
 #include "mainwindow/StateProvinces.h"
@@ -71,6 +72,13 @@ MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
     contactList_ = std::make_unique<ContactListPanel>(which, this, this, list, [this] { ReloadLog(); });
     bandMode_ = std::make_unique<BandModePanel>(*this);
     clocks_ = std::make_unique<ClockPanel>(*this);
+    if (QAction* exit = action(QStringLiteral("mnuExit")))
+        connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    logMenus_ = std::make_unique<LogMenusPanel>(
+        *this, this, [this](const QString& name) { return action(name); },
+        LogMenus::Host{[this] { ReloadLog(); }, [this] { clocks_->ShowOperatingTime(); }, [this] { ShowQSORates(); },
+                       [this] { return Command1->text(); }, [this] { Command1_Click(); },
+                       [this](const QString& county) { setLabel25(county); }});
     applyLayout();
     Form1::registerMainWindow(this, which == MainWindows::Which::Out);
 }

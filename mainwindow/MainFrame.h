@@ -37,6 +37,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class EntryRowView;
+class LogMenusPanel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -118,6 +119,32 @@ public:
     // Window events.
     void Form_Activate();
     void Form_MouseMove();
+
+    // ---- Post-contest entry ----
+    // Shows or hides the Time and Date boxes with their captions and moves the menu tick; the
+    // boxes keep their text, nothing is saved, the focus stays.
+    void mnuPostContest_Click();
+    bool postContestOn() const;
+
+    // ---- Shut-down ----
+    // A close request: empties G.CWBuffer, and refuses (cancel) while the CW send loop runs, which
+    // then stops after the character it is sending.
+    void Form_QueryUnload(bool& cancel);
+    // Releases the device windows in order (voice keyer, CW keyer, voice navigation, spot window,
+    // spectrum map, rig window, Form1, the rover county window in the in-state window, the keyer
+    // device), then copies log.txt into BACKUP when this run changed the number of contacts.
+    // Runs once however often it is asked.
+    void Form_Unload();
+    // The end of the run: while logged on, the running operating time is saved in QSOpref.txt
+    // and the operator logged off. Runs once.
+    void Form_Terminate();
+    // File > Exit: saves the operating time as Form_Terminate does and ends the program at once,
+    // without unloading windows, closing devices or making the backup.
+    void mnuExit_Click();
+
+    // The in-state window works out its state/province/country indications again for a new band
+    // or mode while a call is entered (its state field's change handler).
+    virtual void rerunStateField() {}
 
     // MainLogWindow.
     void cmdDelete_Click() override;
@@ -230,6 +257,7 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
@@ -254,6 +282,9 @@ private:
 
     // Entry wiring.
     void connectEntry();
+    // The post-contest boxes' keys and focus while no entry row is bound.
+    void postContestKeyPress(QLineEdit* box, int& KeyAscii);
+    void postContestGotFocus(QLineEdit* box);
     void countyClicked(QListWidget* list);
     void showCountyLists();
     void showScore(const Tallies::ScoreTexts& t);
@@ -267,8 +298,11 @@ private:
     std::unique_ptr<BandModePanel> bandMode_;
     std::unique_ptr<ClockPanel> clocks_;
     std::unique_ptr<KeyRouter> keys_;
+    std::unique_ptr<LogMenusPanel> logMenus_;   // New, exports, archive, restore and the tool menus
     CountyLists::Model countyLists_;
     Entry::OutEntry* row_ = nullptr;
     std::unique_ptr<EntryRowView> entryView_;
     bool loaded_ = false;
+    bool unloaded_ = false;
+    bool terminated_ = false;
 };

@@ -14,9 +14,11 @@
 #include "core/Colors.h"
 #include "core/Globals.h"
 #include "entry/DupeCheck.h"
+#include "entry/PostContest.h"
 #include "entry/Tallies.h"
 #include "keying/BlindFrm.h"
 #include "mainwindow/EntryRowView.h"
+#include "platform/Clock.h"
 #include "platform/KeyEvents.h"
 #include "platform/Screen.h"
 
@@ -40,6 +42,66 @@ void MainFrame::connectEntry()
         connect(List3, &QListWidget::itemClicked, this, [this] { List3_Click(); });
     if (QAction* clear = action(QStringLiteral("mnuClear")))
         connect(clear, &QAction::triggered, this, [this] { mnuClear_Click(); });
+    if (QAction* post = action(QStringLiteral("mnuPostContest")))
+        connect(post, &QAction::triggered, this, [this] { mnuPostContest_Click(); });
+    // The post-contest boxes' own keys and focus; a bound entry row takes both over.
+    for (QLineEdit* box : {txtPostConTime, txtPostConDate}) {
+        KeyEvents::hook(box, [this, box](int& KeyAscii) { postContestKeyPress(box, KeyAscii); });
+        // After the box's own focus handling, so the selection made here is the one shown.
+        connect(static_cast<EntryBox*>(box), &EntryBox::focusEntered, this, [this, box] { postContestGotFocus(box); });
+    }
+}
+
+bool MainFrame::postContestOn() const { return !txtPostConTime->isHidden(); }
+
+void MainFrame::mnuPostContest_Click()
+{
+    QAction* item = action(QStringLiteral("mnuPostContest"));
+    const bool on = !postContestOn();
+    for (QWidget* w : {static_cast<QWidget*>(lblPostConTime), static_cast<QWidget*>(txtPostConTime),
+                       static_cast<QWidget*>(lblPostConDate), static_cast<QWidget*>(txtPostConDate)})
+        w->setVisible(on);
+    if (item)
+        item->setChecked(on);
+    withEntry([on](Entry::OutEntry* row) {
+        if (row) {
+            row->txtPostConTime.visible = on;
+            row->txtPostConDate.visible = on;
+        }
+    });
+}
+
+void MainFrame::postContestKeyPress(QLineEdit* box, int& KeyAscii)
+{
+    if (entryView_)
+        return;
+    const PostContest::Box b = box == txtPostConTime ? PostContest::Box::Time : PostContest::Box::Date;
+    switch (PostContest::keyPress(b, KeyAscii)) {
+    case PostContest::KeyAction::Type: return;
+    case PostContest::KeyAction::Discard: KeyAscii = 0; return;
+    case PostContest::KeyAction::NextField:
+        KeyAscii = 0;
+        (box == txtPostConTime ? txtPostConDate : txtCall)->setFocus(Qt::TabFocusReason);
+        return;
+    case PostContest::KeyAction::Log:
+        KeyAscii = 0;
+        Mains();
+        return;
+    }
+}
+
+void MainFrame::postContestGotFocus(QLineEdit* box)
+{
+    if (entryView_)
+        return;
+    if (box == txtPostConDate) {
+        const std::optional<QString> today =
+            PostContest::dateOnFocus(box->text(), Platform::clock().read().local.date());
+        if (!today)
+            return;
+        box->setText(*today);
+    }
+    box->selectAll();
 }
 
 void MainFrame::bindEntryRow(Entry::OutEntry& row)

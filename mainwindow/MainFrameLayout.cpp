@@ -409,6 +409,8 @@ void MainFrame::applyLayout()
     client_->setGeometry(0, mh, cw, ch);
     resize(cw, ch + mh);
     move(s.toPixelsX(g.left), s.toPixelsY(g.top));
+    if (contactList_)
+        contactList_->fitColumns();
 }
 
 void MainFrame::SizeCountyLists()

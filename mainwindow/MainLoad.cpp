@@ -99,7 +99,8 @@ QStringList runSteps(const QVector<Step>& steps)
 
 QString countyListFailureText()
 {
-    return QStringLiteral("The county list county2.txt could not be read from the program folder. "
+    return QStringLiteral("No county of the contest state was read from county2.txt in the program folder "
+                          "(the file is missing, cannot be read or holds no county of the state). "
                           "The county lists stay empty; the log is loaded as usual.");
 }
 

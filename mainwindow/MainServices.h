@@ -38,6 +38,27 @@ public:
     virtual void RefreshBandMap() = 0;
 };
 
+// The windows of other subsystems that the main window opens (hot keys, menus) and releases at
+// shut-down. Each subsystem installs the calls of its window; a window with nothing installed
+// was never made: showing it and unloading it do nothing.
+enum class DeviceWindow {
+    SpotWindow,    // PacketSpotfrm: modeless, normal window state
+    SpectrumMap,   // modal, unloaded when it closes
+    BandPlan,      // frmBandPlan: modal, unloaded when it closes
+    RigTune,       // frmRigTune: modal, unloaded when it closes
+    RigWindow,     // RigControlfrm: modeless
+    RoverCounty,   // frmCountyChangeRover
+    KeyerDevice,   // frmWinKey
+};
+struct DeviceWindowCalls {
+    std::function<void()> show;     // shows the window as its opener expects (and, when
+                                    // modal, unloads it after it closes)
+    std::function<void()> unload;   // runs the window's unload when it is loaded
+};
+void setDeviceWindow(DeviceWindow w, DeviceWindowCalls calls);
+void showDeviceWindow(DeviceWindow w);
+void unloadDeviceWindow(DeviceWindow w);
+
 // The rig window in use; nullptr when none is installed.
 Rig* rig();
 void setRig(Rig* r);   // the caller keeps ownership

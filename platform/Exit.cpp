@@ -12,9 +12,7 @@ std::function<void()>& hook()
     static std::function<void()> h;
     return h;
 }
-} // namespace
-
-void endProgram()
+void endWith(int status)
 {
     if (hook()) {
         hook()();
@@ -22,8 +20,14 @@ void endProgram()
     }
     // At once: no window unloads, no destructors that could write files.
     std::fflush(nullptr);
-    std::_Exit(EXIT_FAILURE);
+    std::_Exit(status);
 }
+
+} // namespace
+
+void endProgram() { endWith(EXIT_FAILURE); }
+
+void endProgramNormally() { endWith(EXIT_SUCCESS); }
 
 void setEndProgramHook(std::function<void()> h) { hook() = std::move(h); }
 

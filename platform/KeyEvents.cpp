@@ -18,6 +18,22 @@
 
 namespace KeyEvents {
 
+bool isStorable(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x20 && u <= 0x7E) || (u >= 0xA0 && u <= 0xFF);
+}
+
+QString storableOnly(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text)
+        if (isStorable(c))
+            out.append(c);
+    return out;
+}
+
 int keyCodeOf(int qtKey)
 {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
@@ -114,6 +130,20 @@ int asciiOf(const QKeyEvent* e)
     return (c < 32 || c == 127) ? 0 : c;
 }
 
+// True when the key would type text holding a character that no field may hold. Keys that type
+// no text (arrows, function keys) and those asciiOf gives a code of its own (Enter, Esc,
+// Backspace, Ctrl with a letter) are not such keys.
+bool typesUnstorable(const QKeyEvent* e, int ascii)
+{
+    if (ascii == 0 || ascii < 32 || ascii == 127)
+        return false;
+    const QString t = e->text();
+    for (QChar c : t)
+        if (!isStorable(c))
+            return true;
+    return false;
+}
+
 // The key event that types character `ascii`.
 int qtKeyForAscii(int ascii)
 {
@@ -185,6 +215,10 @@ private:
                     return true;
             }
         }
+        // A character the files cannot store exactly is dropped here, before any handler of the
+        // form or the control sees it, as the handlers drop a double quote.
+        if (typesUnstorable(ke, ascii0))
+            return true;
         if (!press_ || ascii0 == 0)
             return false;
         int ascii = ascii0;
@@ -221,19 +255,9 @@ public:
 
     bool eventFilter(QObject* obj, QEvent* ev) override
     {
-        // Only the events below are looked at: the edit also gets events (a focus out) while it
-        // is being destroyed, when it is no longer a QLineEdit to ask anything.
-        switch (ev->type()) {
-        case QEvent::KeyPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::ContextMenu:
-        case QEvent::InputMethod:
-        case QEvent::Drop:
-            break;
-        default:
-            return false;
-        }
-        if (obj != edit_ || edit_->isReadOnly())
+        // While the edit is being destroyed it still sends events (focus, hide), but it is no
+        // longer a QLineEdit: nothing of it may be called then.
+        if (obj != edit_ || qobject_cast<QLineEdit*>(obj) == nullptr || edit_->isReadOnly())
             return false;
         switch (ev->type()) {
         case QEvent::KeyPress: {
@@ -302,7 +326,8 @@ public:
 
     void paste(const QString& text)
     {
-        const QString cleaned = clean_ ? clean_(text) : text;
+        const QString storable = storableOnly(text);
+        const QString cleaned = clean_ ? clean_(storable) : storable;
         if (!cleaned.isEmpty())
             edit_->insert(cleaned);
     }

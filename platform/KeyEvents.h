@@ -26,20 +26,31 @@ constexpr int vbKeyBack = 8, vbKeyTab = 9, vbKeyReturn = 13, vbKeyShift = 16, vb
               vbKeyEnd = 35, vbKeyHome = 36, vbKeyLeft = 37, vbKeyUp = 38, vbKeyRight = 39,
               vbKeyDown = 40, vbKeyInsert = 45, vbKeyDelete = 46, vbKeyF1 = 112, vbKeyF12 = 123;
 
+// A character the program's files store exactly and that an entry field or edit box may hold:
+// printable Latin-1 (blank to "~" and no-break space to "y" with diaeresis). Control characters
+// and anything outside Latin-1 (which the files would store as "?") are not.
+bool isStorable(QChar c);
+// `text` without the characters isStorable refuses.
+QString storableOnly(const QString& text);
+
 // The virtual-key code of a Qt key (0 when it has none). Letters give 65-90, digits 48-57.
 int keyCodeOf(int qtKey);
 // The shift state bits of Qt keyboard modifiers.
 int shiftOf(int qtModifiers);
 
 // Gives `control` KeyPress and KeyDown handlers. The returned filter belongs to the control.
+// A key that would type a character isStorable refuses types nothing and reaches no KeyPress
+// handler.
 QObject* hook(QWidget* control, KeyPressFn keyPress, KeyDownFn keyDown = {});
 
 // Form-level key preview: the handlers see the keys of the form and every control on it before
-// the controls (and their own hooks) do. The returned filter belongs to the form.
+// the controls (and their own hooks) do. As with hook(), a key typing a character isStorable
+// refuses is dropped. The returned filter belongs to the form.
 QObject* hookForm(QWidget* form, KeyPressFn keyPress, KeyDownFn keyDown = {});
 
-// Text pasted or dropped into `edit` (keyboard, context menu, middle button, drag and drop) goes
-// through `clean` first; an empty result inserts nothing. Text an input method commits is typed
+// Text pasted or dropped into `edit` (keyboard, context menu, middle button, drag and drop) loses
+// the characters isStorable refuses and then goes through `clean`; an empty result inserts
+// nothing. Text an input method commits is typed
 // into `edit` as key presses, one per character, so the key handlers see it as typing.
 QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> clean);
 

@@ -81,6 +81,24 @@ TEST_F(CountyTest, MissingFileLeavesAnEmptyTableAndFails)
     EXPECT_TRUE(G.CountyAbbreviations.isEmpty());
 }
 
+// A table without a county of the contest state would refuse every county with no word why: the
+// load fails as for a missing file, so the caller says so.
+TEST_F(CountyTest, AFileWithoutACountyOfTheStateFails)
+{
+    struct Case { const char* name; QByteArray data; };
+    const Case cases[] = {
+        {"empty", ""},
+        {"blank lines only", "\r\n\r\n"},
+        {"other states only", "\"OHAdams\",\"ADAM\"\r\n\"inLake\",\"LAKE\"\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeCounties(c.data);
+        EXPECT_FALSE(Module2::LoadCountyList());
+        EXPECT_TRUE(G.CountyNames.isEmpty());
+    }
+}
+
 TEST_F(CountyTest, LoadStopsAtAFileEndingInsideARowKeepingTheRowsRead)
 {
     writeCounties("\"INMarion\",\"MARI\"\r\n\"INAllen\"\r\n");

@@ -165,6 +165,33 @@ TEST_F(FoldersTest, NoMyDocumentsIsEverMadeInTheHomeFolder)
     EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("/My Documents")));
 }
 
+// With neither documents folder and no APPDATA the tree under USERPROFILE is the result: an empty
+// APPDATA never puts the folders at the file system's root.
+TEST_F(FoldersTest, UserProfileAsHomeWithoutAppDataKeepsEveryFolderUnderHome)
+{
+    for (const char* appData : {static_cast<const char*>(nullptr), ""}) {
+        SCOPED_TRACE(appData ? "APPDATA empty" : "APPDATA unset");
+        qputenv("USERPROFILE", QFile::encodeName(home));
+        if (appData)
+            qputenv("APPDATA", appData);
+        else
+            qunsetenv("APPDATA");
+        const bool rootTreeBefore = QFileInfo::exists(QStringLiteral("/Quolt Software"));
+        ResolveFolders();
+        const QString root = home + QStringLiteral("/Quolt Software");
+        EXPECT_EQ(G.UserRootFolder, root);
+        EXPECT_EQ(G.DataFolder, root + QStringLiteral("/Vazazev"));
+        EXPECT_EQ(G.SharedFolder, root + QStringLiteral("/Shared"));
+        EXPECT_TRUE(isDir(G.DataFolder));
+        EXPECT_TRUE(isDir(G.SharedFolder));
+        EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("/My Documents")));
+        if (!rootTreeBefore) {
+            EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/Quolt Software")));
+        }
+        EXPECT_TRUE(prompts.calls().isEmpty());
+    }
+}
+
 TEST_F(FoldersTest, AFailedListingIsReportedAndResolutionGoesOn)
 {
     // A folder that links to itself cannot be listed.

@@ -152,3 +152,53 @@ TEST(ListFormat, Latin1BytesKept)
     w.text(s).endLine();
     EXPECT_EQ(w.data(), line);
 }
+
+// The strict line rule of files with one record per line: what one line splits into, and which
+// lines are refused rather than read as some other record.
+TEST(ListFormat, SplitLineTakesOneLineStrictly)
+{
+    struct Case { const char* name; QByteArray line; int values; const char* firstText; };
+    const Case cases[] = {
+        {"quoted and bare", "\"K9XYZ\",0,\"\",#TRUE#", 4, "K9XYZ"},
+        {"blanks around values", "  \"A\" , 1.5 ,\t\"\"", 3, "A"},
+        {"empty values between commas", ",,", 3, ""},
+        {"a comma at the end adds an empty value", "\"A\",", 2, "A"},
+        {"a comma inside quotes", "\"A,B\",\"C\"", 2, "A,B"},
+        {"Latin-1 kept", "\"M\xFC" "ller\"", 1, "M\u00FCller"},
+        {"unclosed quote", "\"A,\"B", -1, nullptr},
+        {"text after a closing quote", "\"A\"B,\"C\"", -1, nullptr},
+        {"a stray quote inside a quoted value", "\"A\"\"B\"", -1, nullptr},
+        {"a quote inside a bare value", "A\"B,1", -1, nullptr},
+        {"a quote that would close on a later line", "\"A", -1, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QVector<Value> v;
+        const bool ok = splitLine(c.line, v);
+        if (c.values < 0) {
+            EXPECT_FALSE(ok);
+            continue;
+        }
+        ASSERT_TRUE(ok);
+        ASSERT_EQ(v.size(), c.values);
+        EXPECT_EQ(v[0].text, QString::fromUtf8(c.firstText));
+    }
+}
+
+TEST(ListFormat, LineReaderNumbersLinesAndSkipsALeadingByteOrderMark)
+{
+    LineReader r(QByteArrayView("\xEF\xBB\xBF" "a\r\nb\n\r\n  \rc"));
+    QByteArrayView line;
+    QList<QByteArray> lines;
+    while (r.next(line))
+        lines << line.toByteArray() + "|" + QByteArray::number(r.lineNumber());
+    EXPECT_EQ(lines, (QList<QByteArray>{"a|1", "b|2", "|3", "  |4", "c|5"}));
+    EXPECT_TRUE(isBlankLine(" \t"));
+    EXPECT_FALSE(isBlankLine(" ,"));
+
+    // The value reader of settings files skips the mark as well.
+    Reader settings(QByteArray("\xEF\xBB\xBF\"W9ABC\"\r\n"));
+    QString first;
+    ASSERT_TRUE(settings.nextText(first));
+    EXPECT_EQ(first, "W9ABC");
+}

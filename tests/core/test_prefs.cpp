@@ -1,6 +1,8 @@
 // QSOpref.txt: the 25 items written and read back, short and damaged files, and the UTC offset check.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -193,6 +195,47 @@ TEST_F(QSOprefTest, MissingFileReadsNothing)
     G.OwnCall = QStringLiteral("K9ZZ");
     EXPECT_FALSE(Module2::ReadQSOpref());
     EXPECT_EQ(G.OwnCall, QStringLiteral("K9ZZ"));
+}
+
+// No contact is ever stored without a band and a mode: what the file does not give of them
+// starts from the installed defaults, whatever went wrong with the file.
+TEST_F(QSOprefTest, BandAndModeStartFromTheInstalledDefaultsWhateverCouldNotBeRead)
+{
+    fillProfile();
+    G.CurrentBand = QStringLiteral("20");
+    G.CurrentMode = QStringLiteral("PH");
+    const QList<QByteArray> full = Module2::QSOprefText().split('\n');
+    QList<QByteArray> noBandOrMode = full;
+    noBandOrMode[8] = "\"\"\r";
+    noBandOrMode[9] = "\"\"\r";
+
+    struct Case { const char* name; std::optional<QByteArray> file; bool asFolder; const char* band; const char* mode; };
+    const Case cases[] = {
+        {"missing", std::nullopt, false, "40", "CW"},
+        {"empty", QByteArray(), false, "40", "CW"},
+        {"unreadable (a folder)", std::nullopt, true, "40", "CW"},
+        {"short, ending before the mode", full.mid(0, 8).join('\n') + '\n', false, "40", "CW"},
+        {"short, ending after the mode", full.mid(0, 9).join('\n') + '\n', false, "40", "PH"},
+        {"empty band and mode", noBandOrMode.join('\n'), false, "40", "CW"},
+        {"whole", full.join('\n'), false, "20", "PH"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path());
+        QDir(path()).removeRecursively();
+        if (c.file)
+            writeFile(path(), *c.file);
+        if (c.asFolder) {
+            ASSERT_TRUE(QDir().mkpath(path()));
+        }
+        resetGlobals();
+        G.ProgramFolder = dir.path();
+        Module2::ReadQSOpref();
+        EXPECT_EQ(G.CurrentBand, QString::fromLatin1(c.band));
+        EXPECT_EQ(G.CurrentMode, QString::fromLatin1(c.mode));
+    }
+    EXPECT_EQ(Module2::DefaultBand, QStringLiteral("40"));
+    EXPECT_EQ(Module2::DefaultMode, QStringLiteral("CW"));
 }
 
 TEST_F(QSOprefTest, FileNameIsFoundWithoutRegardToCase)

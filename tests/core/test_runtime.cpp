@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <limits>
 
 #include "core/Colors.h"
 #include "core/Files.h"
@@ -139,4 +142,24 @@ TEST(Prompts, ScriptedAnswersAndRecords)
     EXPECT_EQ(fake.messages(), (QStringList{"Open existing log?", "Again?", "Error opening file."}));
     EXPECT_EQ(fake.callsOf("input").at(1).defaultText, "d");
     Platform::setPrompts(nullptr);
+}
+
+TEST(Format, OperatingTimeText)
+{
+    struct Case { double seconds; const char* text; };
+    const Case cases[] = {
+        {3725, "01:02:05"}, {754, "00:12:34"}, {59, "00:00:59"}, {59.9, "00:00:59"}, {0, "00:00:00"},
+        {100 * 3600 + 61, "00:01:01"},   // 100 hours and more: the last two digits of the hours
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Format::operatingTime(c.seconds), QString::fromLatin1(c.text)) << c.seconds;
+
+    // A saved value far beyond any contest or below zero (a damaged QSOpref.txt) still gives two
+    // digits a part.
+    const QRegularExpression form(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"));
+    for (double absurd : {1e30, -1e30, -5.0, 1e19, std::numeric_limits<double>::infinity(),
+                          std::numeric_limits<double>::quiet_NaN(), double(std::numeric_limits<float>::max())}) {
+        const QString text = Format::operatingTime(absurd);
+        EXPECT_TRUE(form.match(text).hasMatch()) << absurd << " gives " << text.toStdString();
+    }
 }

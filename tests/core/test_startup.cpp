@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "core/Globals.h"
+#include "core/ProgramLock.h"
 #include "core/Startup.h"
 #include "core/frmQuoltLogo.h"
 #include "core/frmSplash.h"
@@ -248,8 +249,9 @@ TEST_F(StartupTest, StartUpReachesTheStationSetup)
         }
     });
     poll.start(20);
-    Startup::begin();
+    EXPECT_TRUE(Startup::begin());
     poll.stop();
+    ProgramLock::release();
     QDir::setCurrent(before);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 

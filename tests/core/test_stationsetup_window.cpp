@@ -113,6 +113,13 @@ TEST_F(SetupWindow, FirstRunAsksForEverythingAndDoneOpensTheOutOfStateWindow)
     EXPECT_EQ(G.UtcOffsetHours, 0.0f);
     EXPECT_EQ(MainWindows::chooseMainWindow(), MainWindows::Which::Out);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("QSOpref.txt"))));
+    // Done writes a band and a mode, never the empty values a missing file left.
+    QFile written(dir.filePath(QStringLiteral("QSOpref.txt")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = written.readAll().split('\n');
+    ASSERT_GE(lines.size(), 10);
+    EXPECT_EQ(lines[8], "\"CW\"\r");
+    EXPECT_EQ(lines[9], "\"40\"\r");
 }
 
 TEST_F(SetupWindow, MissingWaveFileStillFillsTheProfile)
@@ -237,6 +244,11 @@ TEST_F(SetupWindow, PastedQuotesAreDropped)
     w.Text5->clear();
     QTest::keyClick(w.Text5, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(w.Text5->text(), "W9XY");
+    // Nor does a character QSOpref.txt cannot store exactly, or a control character.
+    QApplication::clipboard()->setText(QStringLiteral("Jos\u00E9\t\u0141\u0001"));
+    w.Text5->clear();
+    QTest::keyClick(w.Text5, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.Text5->text(), QStringLiteral("Jos\u00E9"));
 }
 
 TEST_F(SetupWindow, LeavingTheUtcBoxWithNonNumericTextBeeps)

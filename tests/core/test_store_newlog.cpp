@@ -159,7 +159,7 @@ TEST_F(StoreTest, RunStartedEmptyFixesItsReferenceAtTheFirstReload)
     EXPECT_TRUE(backups().isEmpty());
 }
 
-TEST_F(StoreTest, BackupsInTheSameMinuteLeaveOneFileWithTheLaterCopy)
+TEST_F(StoreTest, BackupsInTheSameMinuteNeverReplaceOneAnother)
 {
     G.LogCountAtLoad = 1;
     G.QSOCount = 2;
@@ -169,12 +169,18 @@ TEST_F(StoreTest, BackupsInTheSameMinuteLeaveOneFileWithTheLaterCopy)
     writeLog(linesFor({"A1", "B2", "C3"}));
     G.QSOCount = 3;
     Module2::BackupLog();
-    ASSERT_EQ(backups(), QStringList({"202405041002.log"}));
-    EXPECT_EQ(readFile(G.DataFolder + "/BACKUP/202405041002.log"), linesFor({"A1", "B2", "C3"}));
+    ASSERT_EQ(backups(), QStringList({"202405041002.log", "20240504100251.log"}));
+    EXPECT_EQ(readFile(G.DataFolder + "/BACKUP/202405041002.log"), linesFor({"A1", "B2"}));
+    EXPECT_EQ(readFile(G.DataFolder + "/BACKUP/20240504100251.log"), linesFor({"A1", "B2", "C3"}));
 
-    clock.advanceMs(10 * 1000);   // 10:03 local
+    // A name taken in another case counts as taken.
+    clock.advanceMs(10 * 1000);   // 10:03:01 local
+    QFile other(G.DataFolder + "/BACKUP/202405041003.LOG");
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
     Module2::BackupLog();
-    EXPECT_EQ(backups(), QStringList({"202405041002.log", "202405041003.log"}));
+    EXPECT_EQ(readFile(G.DataFolder + "/BACKUP/202405041003.LOG"), QByteArray());
+    EXPECT_EQ(readFile(G.DataFolder + "/BACKUP/20240504100301.log"), linesFor({"A1", "B2", "C3"}));
 }
 
 TEST_F(StoreTest, BackupReusesAFolderSpelledInAnotherCase)

@@ -282,6 +282,20 @@ TEST_F(MainFrameTest, MissingCountyFileIsReportedAndTheLoadGoesOn)
     EXPECT_EQ(rig.starts, 1);   // and the rig still started
 }
 
+TEST_F(MainFrameTest, ACountyFileWithoutACountyOfTheStateIsReportedAsAMissingOne)
+{
+    QFile f(dir.filePath(QStringLiteral("county2.txt")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.close();
+    writeLog(kLog);
+    auto w = loaded<Outfrm>();
+    const QStringList messages = prompts.messages();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("county2.txt"))) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("No county"))) << messages[0].toStdString();
+    EXPECT_EQ(G.QSOCount, 3);
+}
+
 TEST_F(MainFrameTest, RigStartsOnlyWithARigType)
 {
     struct Case {

@@ -24,6 +24,7 @@
 
 #include "core/Colors.h"
 #include "core/Globals.h"
+#include "core/Module2Prefs.h"
 #include "entry/EntryKeys.h"
 #include "keying/BlindFrm.h"
 #include "mainwindow/Infrm.h"
@@ -287,6 +288,75 @@ TEST_F(OutEntryWindowTest, InputMethodTextIsTypedLikeKeys)
     in->txtCntry->setFocus();
     commit(in->txtCntry, QStringLiteral("o\"h"));
     EXPECT_EQ(in->txtCntry->text(), QStringLiteral("oh"));
+}
+
+// Only characters log.txt stores exactly get into an entry field: a character outside Latin-1
+// (stored as "?" otherwise) and control characters are dropped when typed, pasted or dropped,
+// in every field of both windows. Latin-1 letters are kept.
+TEST_F(OutEntryWindowTest, OnlyCharactersTheLogStoresEnterAField)
+{
+    auto type = [](QWidget* field, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(field, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(field, &release);
+    };
+    const QString junk = QStringLiteral("5\t9\u20AC\u00019\u007F\u001B\u0085\u4E2D");
+    auto checkFields = [&](QWidget* window, const QList<QLineEdit*>& fields) {
+        for (QLineEdit* f : fields) {
+            SCOPED_TRACE(f->objectName().toStdString());
+            f->setFocus();
+            f->clear();
+            QApplication::clipboard()->setText(junk);
+            QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(f->text(), QStringLiteral("599"));
+            type(f, QStringLiteral("\u20AC"));
+            type(f, QStringLiteral("\u0001"));
+            EXPECT_EQ(f->text(), QStringLiteral("599"));
+
+            f->clear();
+            QMimeData mime;
+            mime.setText(junk);
+            const QPoint at = f->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(f, &enter);
+            QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(f, &drop);
+            EXPECT_EQ(f->text(), QStringLiteral("599"));
+            f->clear();
+        }
+        Q_UNUSED(window);
+    };
+
+    open();
+    G.LoggedOnFlag = 1;
+    checkFields(w.get(), {w->txtCall, w->txtRSTR, w->txtSec, w->txtRSTS});
+
+    // A Latin-1 letter is stored exactly, so it stays; the contact is logged as shown.
+    w->txtCall->setFocus();
+    keys(QStringLiteral("k9ab"));
+    type(w->txtCall, QStringLiteral("\u00C9"));
+    type(w->txtCall, QStringLiteral("\u0416"));
+    EXPECT_EQ(w->txtCall->text(), QStringLiteral("K9AB\u00C9"));
+
+    w.reset();
+    auto in = shown<Infrm>();
+    checkFields(in.get(), {in->txtCall, in->txtRSTR, in->txtCntry, in->txtSec, in->txtRSTS});
+}
+
+// With QSOpref.txt missing the window still logs a band and a mode: the installed defaults.
+TEST_F(OutEntryWindowTest, AMissingProfileStillLogsBandAndMode)
+{
+    G.CurrentBand.clear();
+    G.CurrentMode.clear();
+    ASSERT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("QSOpref.txt"))));
+    EXPECT_FALSE(Module2::ReadQSOpref());
+    open();
+    G.LoggedOnFlag = 1;
+    keys(QStringLiteral("k9abc 599 marion 599"));
+    key(Qt::Key_Return);
+    ASSERT_EQ(G.QSOCount, 1);
+    EXPECT_EQ(readLog(), QByteArray(kK9abcMarion).replace("\"20\"", "\"40\""));
 }
 
 TEST_F(OutEntryWindowTest, OnlyAMoveInsideTheWindowLeavesTheCallField)

@@ -1,6 +1,7 @@
 // The edit dialog as a window: its controls, typing into its boxes, Enter, the focus going back to
 // a refused box, and Delete Dupe.
 #include <QApplication>
+#include <QRegularExpression>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,6 +123,31 @@ TEST_F(EditDialogTest, TypingCompletesCountiesAndKeepsQuotesOut)
     date->clear();
     QTest::keyClicks(date, "5-4:2024/x");
     EXPECT_EQ(date->text(), "542024/");
+}
+
+// Only characters log.txt stores exactly get into a box: outside Latin-1 and control characters
+// are dropped when typed or pasted, in every box of both variants.
+TEST_F(EditDialogTest, OnlyCharactersTheLogStoresEnterABox)
+{
+    add(contact());
+    for (Variant v : {Variant::In, Variant::Out}) {
+        auto dialog = opened(v);
+        for (QLineEdit* b : dialog->findChildren<QLineEdit*>()) {
+            SCOPED_TRACE(b->objectName().toStdString());
+            b->setFocus();
+            b->clear();
+            QApplication::clipboard()->setText(QStringLiteral("1\t2\u20AC\u0001/\u007F3\u001B"));
+            QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+            EXPECT_FALSE(b->text().contains(QRegularExpression(QStringLiteral("[^\\x20-\\x7E\\xA0-\\xFF]"))))
+                << b->text().toStdString();
+            EXPECT_TRUE(b->text().contains(QLatin1Char('1'))) << b->text().toStdString();
+            const QString before = b->text();
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u20AC"));
+            QCoreApplication::sendEvent(b, &press);
+            EXPECT_EQ(b->text(), before);
+        }
+        dialog.reset();
+    }
 }
 
 TEST_F(EditDialogTest, EnterStoresAValidBandAndRefusesAnInvalidOne)

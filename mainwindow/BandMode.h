@@ -1,0 +1,46 @@
+#pragma once
+// Band and mode decisions of the main windows, without widgets: which band a rig frequency lies
+// in, what a rig report asks the window to change, how the band and mode labels step, and the
+// text a frequency is kept in. BandModePanel applies them to the window.
+#include <QString>
+#include <QVector>
+
+namespace BandMode {
+
+// One row of the band table: a frequency strictly between the limits (MHz, single precision)
+// lies in the band `name`.
+struct BandRow {
+    float lower, upper;
+    const char* name;
+};
+// The band table in the order it is searched. The HF and VHF rows are the band edges widened by
+// 0.0001 MHz on each side, so an edge frequency belongs to its band. The 10 GHz row is named
+// "10G": a microwave report must not be taken for the 10 m band.
+const QVector<BandRow>& bandTable();
+
+// The band name of a frequency in MHz, empty when it lies in no band of the table.
+QString bandOfFrequency(float mhz);
+
+// The bands a rig report may switch the window to ("160", "80", "40", "20", "15", "10").
+bool isContestBand(const QString& band);
+
+// The band command a rig frequency asks for: a contest band other than `currentBand` (letter
+// case ignored), else empty (the report then only changes the frequency text).
+QString bandCommandFor(float mhz, const QString& currentBand);
+
+// The frequency as it is stored with a contact: no leading zero, three decimals ("7.000",
+// ".500", "14025.000").
+QString frequencyText(float mhz);
+
+// The mode command a rig mode text asks for: "CW" or "PH" (letter case ignored) when it differs
+// from `currentMode`, else empty ("DG", "AM" and an empty text change nothing).
+QString modeCommandFor(const QString& rigMode, const QString& currentMode);
+
+// The band label steps through the contest bands: 160, 80, 40, 20, 15, 10 and back to 160.
+// Empty for any other current band (6 m, 2 m or an odd saved value): no change.
+QString nextBand(const QString& currentBand);
+
+// The mode label toggles CW and PH; any mode but CW (PH, DG, an odd saved value) leads to CW.
+QString nextMode(const QString& currentMode);
+
+} // namespace BandMode

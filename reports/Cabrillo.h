@@ -1,0 +1,61 @@
+#pragma once
+// The contest entry as a Cabrillo 2.0 file: the header lines from the station profile and the
+// summary form, one QSO line per contact of the log in memory, and "END-OF-LOG:".
+//
+// The text is made whole first (CabrilloText, no widgets) and then written in one atomic replace,
+// so a failure never leaves part of a file behind.
+//
+// QSO lines put their fields at fixed columns (QSOLine). A field that reaches or passes the column
+// of the next one is followed by one blank and the line goes on, so no two values ever run
+// together and a contact always stays on one line.
+#include <QByteArray>
+#include <QString>
+#include <QPair>
+#include <QStringList>
+#include <QVector>
+
+namespace Cabrillo {
+
+enum class Category { SingleOp, MultiOp, Mobile };
+enum class Power { High, Low, QRP };
+
+// What the summary form adds to the log: its option groups and boxes, as typed.
+struct Summary {
+    Category category = Category::SingleOp;
+    Power power = Power::Low;
+    QString club;        // CLUB-NAME, left out when empty
+    QString operators;   // OPERATORS; the own call when empty
+    QString name;
+    QString address1, address2, email;
+    QString soapbox;
+};
+
+// "SINGLE-OP LOW" and the like: the category text and the power text with its own leading blank.
+QString categoryText(Category c, Power p);
+
+// The claimed score, G.QSOPoints x G.MultiplierCount, in the printed-number form: a blank in place
+// of the sign (a minus for a negative score), the digits, and one trailing blank (" 12345 ").
+QString claimedScoreText();
+
+// The frequency field of a band ("20" gives "14000", "6" gives "   50"); empty for a band
+// without one.
+QString bandFrequency(const QString& band);
+
+// Lays fields out at their columns (column 1 = first character). Before each field, blanks fill
+// the line up to one short of its column; when the line already reaches that far and does not end
+// in a blank, one blank is added instead.
+QString placeAtColumns(const QString& start, const QVector<QPair<int, QString>>& fields);
+
+// The QSO line of record i (without line end), or an empty text and a message naming the record
+// when its date is not a "yyyy/mm/dd" calendar date. `outOfState` chooses the sent exchange: the
+// own state or province for a station outside the contest state, the record's sent county for
+// one inside it. Reads G.OwnStateProvince.
+QString QSOLine(int i, const QString& ownCall, bool outOfState, QString* error = nullptr);
+
+// The whole file, CR LF line ends: the header, a QSO line for each record 1 to G.QSOCount of
+// G.ContactArrays and "END-OF-LOG:". False with the message of the first record that cannot be
+// written. Reads G.OwnCall (trimmed here, without changing it), G.OwnSection, G.PartyState,
+// G.ProgramVersion, G.OutOfStateFlag and the score counters.
+bool CabrilloText(const Summary& summary, QByteArray& out, QString* error = nullptr);
+
+} // namespace Cabrillo

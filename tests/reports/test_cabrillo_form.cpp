@@ -1,0 +1,188 @@
+// The summary form: its boxes from the settings store, the write through the window's file
+// dialog, what is saved after a write (and only then), and the failures that leave no file.
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "FakeMainWindow.h"
+#include "core/Globals.h"
+#include "core/modGlobalPreferences.h"
+#include "platform/SettingsStore.h"
+#include "reports/DECabrilloIn.h"
+#include "tests/core/test_store_fixture.h"
+#include "tests/entry/LogBuilder.h"
+
+namespace {
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+class CabrilloFormTest : public StoreTest {
+protected:
+    void SetUp() override
+    {
+        StoreTest::SetUp();
+        settingsFile = dir.filePath(QStringLiteral("settings.ini"));
+        Platform::setSettingsFile(settingsFile);
+        G.SharedFolder = dir.filePath(QStringLiteral("Shared"));
+        ASSERT_TRUE(QDir().mkpath(G.SharedFolder));
+        G.GlobalPrefsPath = modGlobalPreferences::PrefsPath();
+        G.PartyState = QStringLiteral("IN");
+        G.OwnCall = QStringLiteral(" k9test");   // a lower-case call has no file stem
+        G.OwnSection = QStringLiteral("IN");
+        TestLog::Contact c;
+        c.call = QStringLiteral("W8TEST");
+        c.spc = QStringLiteral("OH");
+        c.mode = QStringLiteral("CW");
+        c.sentCounty = QStringLiteral("Marion");
+        TestLog::add(c);
+        G.QSOPoints = 2;
+        G.MultiplierCount = 1;
+    }
+    void TearDown() override
+    {
+        Platform::setSettingsFile(QString());
+        StoreTest::TearDown();
+    }
+    void saveSettings(const QString& name, const QString& club)
+    {
+        QSettings s(settingsFile, QSettings::IniFormat);
+        s.setValue(QStringLiteral("Settings/UserAddressName"), name);
+        s.setValue(QStringLiteral("Settings/UserAddressLine1"), QStringLiteral("1 Main St"));
+        s.setValue(QStringLiteral("Settings/UserAddressLine2"), QStringLiteral("Town"));
+        s.setValue(QStringLiteral("Settings/UserEMail"), QStringLiteral("a@b.org"));
+        s.setValue(QStringLiteral("Settings/UserClubName"), club);
+    }
+    QString setting(const QString& key) const
+    {
+        QSettings s(settingsFile, QSettings::IniFormat);
+        return s.value(QStringLiteral("Settings/") + key).toString();
+    }
+
+    QString settingsFile;
+    FakeMainWindow window;
+};
+
+TEST_F(CabrilloFormTest, OpensWithStoredAddressAndDefaultChoices)
+{
+    saveSettings(QStringLiteral("Pat Doe"), QStringLiteral("Hoosier DX"));
+    DECabrilloIn form(&window);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Summary Sheet Information"));
+    EXPECT_EQ(form.Text5->text(), QStringLiteral("Pat Doe"));
+    EXPECT_EQ(form.Text6->text(), QStringLiteral("1 Main St"));
+    EXPECT_EQ(form.Text7->text(), QStringLiteral("Town"));
+    EXPECT_EQ(form.Text8->text(), QStringLiteral("a@b.org"));
+    EXPECT_EQ(form.Text2->text(), QStringLiteral("Hoosier DX"));
+    EXPECT_TRUE(form.Text1->text().isEmpty());
+    EXPECT_TRUE(form.Text11->text().isEmpty());
+    EXPECT_TRUE(form.Option6->isChecked());
+    EXPECT_TRUE(form.Option3->isChecked());
+    EXPECT_EQ(Cabrillo::categoryText(form.summary().category, form.summary().power), QStringLiteral("SINGLE-OP LOW"));
+
+    form.show();
+    form.Text1->setFocus();
+    QTest::keyClicks(form.Text1, QStringLiteral("k9abc w9xyz"));
+    EXPECT_EQ(form.Text1->text(), QStringLiteral("K9ABC W9XYZ"));
+}
+
+TEST_F(CabrilloFormTest, WriteSavesTheFileThenTheTrimmedAddressOnce)
+{
+    DECabrilloIn form(&window);
+    form.Text5->setText(QStringLiteral("  Pat Doe "));
+    form.Text2->setText(QStringLiteral(" Hoosier DX "));
+    form.Option2->click();   // Mobile
+    form.Option1->click();   // QRP
+    const QString target = dir.filePath(QStringLiteral("entry.log"));
+    prompts.answerFile(target);
+
+    ASSERT_TRUE(form.Command4_Click());
+    EXPECT_EQ(G.OwnCall, QStringLiteral("k9test"));
+    const auto save = prompts.callsOf(QStringLiteral("save"));
+    ASSERT_EQ(save.size(), 1);
+    EXPECT_EQ(save[0].text, G.DataFolder);
+    EXPECT_EQ(save[0].defaultText, QStringLiteral("YourCall.log"));
+    EXPECT_EQ(window.cdbFile.Filter, QStringLiteral("LOG Files (*.log)"));
+
+    const QByteArray file = fileBytes(target);
+    EXPECT_TRUE(file.startsWith("START-OF-LOG: 2.0\r\n"));
+    EXPECT_TRUE(file.contains("\r\nCATEGORY: MOBILE QRP\r\nCLUB-NAME:  Hoosier DX \r\nCLAIMED-SCORE:  2 \r\n"))
+        << file.toStdString();
+    EXPECT_TRUE(file.contains("\r\nNAME:   Pat Doe \r\n")) << "boxes go into the file as typed";
+    EXPECT_TRUE(file.endsWith("\r\nEND-OF-LOG:\r\n"));
+
+    EXPECT_EQ(prompts.messages().size(), 2);
+    EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[0].title, QStringLiteral("File Written Successfully."));
+    EXPECT_TRUE(prompts.messages()[0].contains(target));
+    EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[1].title, QStringLiteral("  Thanks!"));
+    EXPECT_EQ(prompts.beeps(), 2);
+
+    EXPECT_EQ(setting(QStringLiteral("UserAddressName")), QStringLiteral("Pat Doe"));
+    EXPECT_EQ(setting(QStringLiteral("UserClubName")), QStringLiteral("Hoosier DX"));
+    const QByteArray prefs = fileBytes(modGlobalPreferences::PrefsPath());
+    for (const char* tag : {"<OWN_ADDRESS_NAME>Pat Doe</OWN_ADDRESS_NAME>", "<OWN_ADDRESS_LINE1></OWN_ADDRESS_LINE1>",
+                            "<OWN_ADDRESS_LINE2></OWN_ADDRESS_LINE2>", "<OWN_EMAIL></OWN_EMAIL>",
+                            "<OWN_CLUB_NAME>Hoosier DX</OWN_CLUB_NAME>"})
+        EXPECT_TRUE(prefs.contains(tag)) << tag;
+
+    // The form stays open and writes again, replacing the file.
+    form.Option5->click();
+    prompts.answerFile(target);
+    ASSERT_TRUE(form.Command4_Click());
+    EXPECT_TRUE(fileBytes(target).contains("\r\nCATEGORY: MULTI-OP QRP\r\n"));
+}
+
+TEST_F(CabrilloFormTest, CancelAndFailuresWriteAndSaveNothing)
+{
+    saveSettings(QStringLiteral("Old Name"), QStringLiteral("Old Club"));
+    const QString earlier = dir.filePath(QStringLiteral("entry.log"));
+    {
+        QFile f(earlier);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("earlier entry\r\n");
+    }
+    writeLog(kInStateLine);
+    struct Case {
+        const char* name;
+        QString target;            // empty: Cancel
+        bool badDate;
+        const char* messagePart;   // empty: no message at all
+    };
+    const Case cases[] = {
+        {"cancel", QString(), false, ""},
+        {"folder that does not exist", dir.filePath(QStringLiteral("no/such/folder/entry.log")), false, "No such file"},
+        {"unreadable date", earlier, true, "Contact 1 (W8TEST)"},
+        {"the working log", dir.filePath(QStringLiteral("LOG.TXT")), false, "working log"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts.clear();
+        G.ContactArrays.ContactDate[1] = c.badDate ? QStringLiteral("2024/02/30") : QStringLiteral("2024/05/04");
+        DECabrilloIn form(&window);
+        form.Text5->setText(QStringLiteral("New Name"));
+        if (!c.target.isEmpty())
+            prompts.answerFile(c.target);
+        EXPECT_FALSE(form.Command4_Click());
+        if (*c.messagePart) {
+            ASSERT_EQ(prompts.messages().size(), 1);
+            EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[0].title, QStringLiteral("Unable to write file."));
+            EXPECT_TRUE(prompts.messages()[0].contains(QLatin1String(c.messagePart))) << prompts.messages()[0].toStdString();
+            EXPECT_EQ(prompts.beeps(), 1);
+        } else {
+            EXPECT_TRUE(prompts.messages().isEmpty());
+        }
+        EXPECT_EQ(fileBytes(earlier), QByteArray("earlier entry\r\n"));
+        EXPECT_EQ(readLog(), kInStateLine);
+        EXPECT_EQ(setting(QStringLiteral("UserAddressName")), QStringLiteral("Old Name"));
+        EXPECT_FALSE(QFile::exists(modGlobalPreferences::PrefsPath()));
+    }
+}
