@@ -45,36 +45,40 @@ DesignLayout::DesignLayout(QWidget* form, double designClientWidthTwips, double 
     apply();
 }
 
+namespace {
+// A control made by add() with its caption or text set.
+template<class W>
+W* withText(W* w, const QString& text)
+{
+    w->setText(text);
+    return w;
+}
+} // namespace
+
 QLabel* DesignLayout::addLabel(const QString& objectName, const QString& caption, double left, double top,
                                double width, double height, QWidget* parent, double fontPt)
 {
-    auto* label = add<QLabel>(objectName, Kind::Label, left, top, width, height, fontPt, parent);
-    label->setText(caption);
-    return label;
+    return withText(add<QLabel>(objectName, Kind::Label, left, top, width, height, fontPt, parent), caption);
 }
 
 QPushButton* DesignLayout::addButton(const QString& objectName, const QString& caption, double left, double top,
                                      double width, double height, QWidget* parent)
 {
-    auto* button = add<QPushButton>(objectName, Kind::CommandButton, left, top, width, height, DefaultFontPt, parent);
-    button->setText(caption);
-    return button;
+    return withText(add<QPushButton>(objectName, Kind::CommandButton, left, top, width, height, DefaultFontPt, parent),
+                    caption);
 }
 
 QRadioButton* DesignLayout::addOption(const QString& objectName, const QString& caption, double left, double top,
                                       double width, double height, QWidget* parent)
 {
-    auto* option = add<QRadioButton>(objectName, Kind::OptionButton, left, top, width, height, DefaultFontPt, parent);
-    option->setText(caption);
-    return option;
+    return withText(add<QRadioButton>(objectName, Kind::OptionButton, left, top, width, height, DefaultFontPt, parent),
+                    caption);
 }
 
 QLineEdit* DesignLayout::addTextBox(const QString& objectName, const QString& text, double left, double top,
                                     double width, double height, QWidget* parent)
 {
-    auto* box = add<QLineEdit>(objectName, Kind::TextBox, left, top, width, height, DefaultFontPt, parent);
-    box->setText(text);
-    return box;
+    return withText(add<QLineEdit>(objectName, Kind::TextBox, left, top, width, height, DefaultFontPt, parent), text);
 }
 
 void DesignLayout::adopt(QWidget* w, const QString& objectName, Kind kind, double left, double top,
