@@ -2,6 +2,7 @@
 
 #include "core/Globals.h"
 #include "platform/Clock.h"
+#include "platform/Prompts.h"
 
 namespace DupeCheck {
 
@@ -35,7 +36,7 @@ bool onCurrentBandAndMode(int i)
 
 } // namespace
 
-PartialResult PartialDupeCheck(const QString& call, int keyAscii)
+PartialResult PartialDupeCheck(const QString& call, int keyAscii, const QString* sentCounty)
 {
     PartialResult r;
     const QString typed = call + QChar(char16_t(keyAscii));
@@ -47,7 +48,7 @@ PartialResult PartialDupeCheck(const QString& call, int keyAscii)
             // The call first: most records fail there, and that test is the cheapest.
             const QString& c = a.ContactCall[i];
             if (c.size() >= typed.size() && c.startsWith(typed, Qt::CaseInsensitive)
-                && onCurrentBandAndMode(i))
+                && onCurrentBandAndMode(i) && (!sentCounty || sameText(a.ContactSentCounty[i], *sentCounty)))
                 r.matches.prepend(c + QLatin1Char(' '));
             if (r.matches.size() > 100)
                 break;
@@ -68,6 +69,21 @@ PartialResult PartialDupeCheck(const QString& call, int keyAscii)
         }
     }
     return r;
+}
+
+void showPartial(Entry::StatusLabels& labels, const PartialResult& p)
+{
+    labels.lblDialogBackColor = Entry::ColorTeal;
+    labels.lblDupeBackColor = Entry::ColorButtonFace;
+    labels.lblDupe.clear();
+    if (p.searched) {
+        labels.lblDupeBackColor = p.matches.isEmpty() ? Entry::ColorButtonFace : Entry::ColorTeal;
+        labels.lblDupe = p.matches;
+    }
+    if (p.dialog)
+        labels.lblDialog = *p.dialog;
+    if (p.beep)
+        Platform::prompts().beep();
 }
 
 DupCheck2Result DupCheck2(const QString& call, const QString& county, bool listPrevious)

@@ -411,18 +411,7 @@ void OutEntry::txtCall_KeyPress(int& KeyAscii)
         return;
 
     KeyAscii = Module2::UpperCaseKey(KeyAscii);
-    const DupeCheck::PartialResult p = DupeCheck::PartialDupeCheck(txtCall.text, KeyAscii);
-    labels.lblDialogBackColor = ColorTeal;
-    labels.lblDupeBackColor = ColorButtonFace;
-    labels.lblDupe.clear();
-    if (p.searched) {
-        labels.lblDupeBackColor = p.matches.isEmpty() ? ColorButtonFace : ColorTeal;
-        labels.lblDupe = p.matches;
-    }
-    if (p.dialog)
-        labels.lblDialog = *p.dialog;
-    if (p.beep)
-        Platform::prompts().beep();
+    DupeCheck::showPartial(labels, DupeCheck::PartialDupeCheck(txtCall.text, KeyAscii));
 }
 
 void OutEntry::txtCall_Change() { G.WildCall = txtCall.text; }

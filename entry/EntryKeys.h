@@ -121,6 +121,10 @@ struct StatusLabels {
     long long lblDupeBackColor = ColorButtonFace;
     double lblDupeFontPoints = 0;
     QString Label19, Label22, Label23;   // continent, bearing, miles
+    // In-state window: the "New" marker Label3 and whether the "County" caption lblStation(4) is
+    // enabled (greyed out while no county is wanted).
+    bool Label3Visible = false;
+    bool countyCaptionEnabled = true;
 };
 
 // What the row asks of its window.
@@ -150,6 +154,21 @@ public:
     virtual void ShowScore() {}
     // After every logging attempt.
     virtual void ShowQSORates() {}
+    // Paints what the handlers have changed so far, before a wait that lets no input in (the
+    // spoken "Dupe", the in-state hold after a duplicate); called again while such a wait runs.
+    virtual void repaintWindow() {}
+
+    // ---- In-state window only (InLogging, InDupeCheck) ----
+    // The rover's present counties (the rover county window's list), entry 0 being CurrentCounty;
+    // empty when the window was never used.
+    virtual QStringList roverCounties() { return {}; }
+    // Label25 shows the own county (after CurrentCounty changed).
+    virtual void showOwnCounty(const QString& county) {}
+    // Grid label Label10(row) of a state or province just worked turns WorkedColor.
+    virtual void stateWorked(int row) {}
+    // Record `record`, just logged with a DX country, joins the DX lists (the list of its band and
+    // List1) unless they hold that country already.
+    virtual void AddBandDX(int record) {}
 };
 
 class OutEntry {
