@@ -270,7 +270,7 @@ private:
     void buildSpotPanel();
     void buildMenus();
     QLabel* addLabel(const QString& name, const QString& caption, double left, double top, double width,
-                     double height, double fontPt = 8.25);
+                     double height, double fontPt = DefaultFontPt);
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, bool checkable = false);
     QMenu* addMenu(QMenu* parentMenu, const QString& name, const QString& caption);
 
