@@ -78,9 +78,6 @@ MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
     if (QAction* rig = action(QStringLiteral("mnuRigInterface")))
         connect(rig, &QAction::triggered, this,
                 [] { MainServices::showDeviceWindow(MainServices::DeviceWindow::RigWindow); });
-    if (QAction* plan = action(QStringLiteral("mnuPrivileges")))
-        connect(plan, &QAction::triggered, this,
-                [] { MainServices::showDeviceWindow(MainServices::DeviceWindow::BandPlan); });
     logMenus_ = std::make_unique<LogMenusPanel>(
         *this, this, [this](const QString& name) { return action(name); },
         LogMenus::Host{[this] { ReloadLog(); }, [this] { clocks_->ShowOperatingTime(); }, [this] { ShowQSORates(); },

@@ -69,21 +69,6 @@ QString key(const QString& name)
 
 using Ring = QVector<QPointF>;   // longitude, latitude
 
-double ringArea(const Ring& r, QPointF* centroid)
-{
-    double a = 0, cx = 0, cy = 0;
-    for (int i = 0; i < r.size(); ++i) {
-        const QPointF p = r[i], q = r[(i + 1) % r.size()];
-        const double c = p.x() * q.y() - q.x() * p.y();
-        a += c;
-        cx += (p.x() + q.x()) * c;
-        cy += (p.y() + q.y()) * c;
-    }
-    if (centroid && a != 0)
-        *centroid = QPointF(cx / (3 * a), cy / (3 * a));
-    return a / 2;
-}
-
 } // namespace
 
 int main(int argc, char** argv)

@@ -15,6 +15,7 @@
 #include "core/Globals.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
+#include "tests/support/ScriptedPrompts.h"
 
 class HelpColorsTest : public ::testing::Test {
 protected:

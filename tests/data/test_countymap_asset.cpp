@@ -102,10 +102,13 @@ TEST(CountyMapAsset, OneClosedWhiteAreaPerLabelAndTheSurroundings)
         EXPECT_FALSE(seen.contains(area)) << "two labels in one area";
         seen.insert(area);
         // The derived rectangles lie wholly inside their county.
-        if (i != 0 && i != 45 && i != 82 && i != 91)
-            for (int y = l.rect.top(); y <= l.rect.bottom(); ++y)
-                for (int x = l.rect.left(); x <= l.rect.right(); ++x)
+        if (i != 0 && i != 45 && i != 82 && i != 91) {
+            for (int y = l.rect.top(); y <= l.rect.bottom(); ++y) {
+                for (int x = l.rect.left(); x <= l.rect.right(); ++x) {
                     ASSERT_EQ(a.of[y * img.width() + x], area) << x << "," << y;
+                }
+            }
+        }
     }
     EXPECT_EQ(seen.size(), 92);
 }

@@ -20,6 +20,9 @@
 #include "platform/VbControls.h"
 #include "tests/support/FakeKeyLines.h"
 #include "test_sound_wave.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakeSound.h"
 
 namespace {
 
@@ -114,9 +117,11 @@ TEST_F(PhoneTest, FKeyKeysTheSelectedLineWhileTheMessagePlays)
         EXPECT_EQ(lines.states(QStringLiteral("RTS")), c.rts);
         EXPECT_EQ(lines.states(QStringLiteral("DTR")), c.dtr);
         EXPECT_EQ(lines.states(QStringLiteral("LPT")), c.lpt);
-        for (const FakeKeyLines::Event& e : lines.events)
-            if (e.line == QLatin1String("LPT"))
+        for (const FakeKeyLines::Event& e : lines.events) {
+            if (e.line == QLatin1String("LPT")) {
                 EXPECT_EQ(e.address, 0x37A);   // the control register of the port at &H378
+            }
+        }
     }
     EXPECT_EQ(lines.opened.value(0), QStringLiteral("/dev/fake-com3"));
 }
@@ -154,8 +159,9 @@ TEST_F(PhoneTest, AMessageThatCannotPlayIsReleasedAtTheFirstTick)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = dir.filePath(QStringLiteral("bad-%1.wav").arg(c.name).replace(QLatin1Char(' '), QLatin1Char('-')));
-        if (!c.bytes.isEmpty())
+        if (!c.bytes.isEmpty()) {
             ASSERT_TRUE(TestWave::write(path, c.bytes));
+        }
         sound.deviceAvailable = c.device;
         phone->Text1->setText(path);
         phone->FKeyPhone(F1);

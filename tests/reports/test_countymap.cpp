@@ -17,6 +17,7 @@
 #include "reports/CountyMapIN.h"
 #include "tests/entry/LogBuilder.h"
 #include "tests/reports/FakeMainWindow.h"
+#include "tests/support/FakeClock.h"
 
 namespace {
 

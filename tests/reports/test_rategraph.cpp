@@ -13,6 +13,7 @@
 #include "reports/GraphQSO.h"
 #include "reports/RateGraph.h"
 #include "tests/entry/LogBuilder.h"
+#include "tests/support/ScriptedPrompts.h"
 
 namespace {
 

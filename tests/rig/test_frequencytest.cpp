@@ -6,6 +6,7 @@
 #include "platform/Prompts.h"
 #include "rig/frmFrequencyTest.h"
 #include "tests/rig/RigFixture.h"
+#include "tests/support/ScriptedPrompts.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
 #include "rig/frmBandPlan.h"
+#include "tests/support/ScriptedPrompts.h"
 
 namespace {
 
