@@ -1,6 +1,7 @@
 #include "core/DesignWindow.h"
 
 #include <QFont>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +80,29 @@ QLineEdit* DesignLayout::addTextBox(const QString& objectName, const QString& te
                                     double width, double height, QWidget* parent)
 {
     return withText(add<QLineEdit>(objectName, Kind::TextBox, left, top, width, height, DefaultFontPt, parent), text);
+}
+
+QGroupBox* DesignLayout::addFrame(const QString& objectName, const QString& caption, double left, double top,
+                                  double width, double height, QWidget* parent)
+{
+    auto* frame = add<QGroupBox>(objectName, Kind::Frame, left, top, width, height, DefaultFontPt, parent);
+    frame->setTitle(caption);
+    return frame;
+}
+
+QVector<QRadioButton*> DesignLayout::addOptionColumn(QWidget* frame, std::initializer_list<OptionRow> rows,
+                                                     double left, double top, double step, double width,
+                                                     double height)
+{
+    QVector<QRadioButton*> made;
+    for (const OptionRow& r : rows) {
+        QRadioButton* o = addOption(QLatin1String(r.objectName), QLatin1String(r.caption), left,
+                                    top + step * double(made.size()), width, height, frame);
+        if (r.button)
+            *r.button = o;
+        made.push_back(o);
+    }
+    return made;
 }
 
 void DesignLayout::adopt(QWidget* w, const QString& objectName, Kind kind, double left, double top,

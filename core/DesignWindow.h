@@ -11,8 +11,11 @@
 #include <QVector>
 #include <QWidget>
 
+#include <initializer_list>
+
 #include "core/ModFormResize.h"
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,6 +52,19 @@ public:
                             double width, double height, QWidget* parent = nullptr);
     QLineEdit* addTextBox(const QString& objectName, const QString& text, double left, double top, double width,
                           double height, QWidget* parent = nullptr);
+    // A frame (group box) with its caption.
+    QGroupBox* addFrame(const QString& objectName, const QString& caption, double left, double top, double width,
+                        double height, QWidget* parent = nullptr);
+    // One button of addOptionColumn: the member it is stored in (may be null), its name and caption.
+    struct OptionRow {
+        QRadioButton** button;
+        const char* objectName;
+        const char* caption;
+    };
+    // Option buttons in `frame`, one under the other: the first at (left, top), each next one `step`
+    // twips lower, all `width` x `height`. Returns them in the order given.
+    QVector<QRadioButton*> addOptionColumn(QWidget* frame, std::initializer_list<OptionRow> rows, double left,
+                                           double top, double step, double width, double height);
     // Registers a widget created elsewhere (already parented to the form or a container).
     void adopt(QWidget* w, const QString& objectName, ControlGeometry::Kind kind, double left,
                double top, double width, double height, double fontPt = DefaultFontPt);

@@ -14,7 +14,6 @@
 #include "platform/Prompts.h"
 #include "platform/VbControls.h"
 
-using Kind = ControlGeometry::Kind;
 
 namespace {
 
@@ -66,19 +65,18 @@ frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHe
     auto option = [&](const QString& name, const QString& caption, double left, QWidget* frame) {
         return d.addOption(name, caption, left, 270, 900, 255, frame);
     };
-    Frame2 = d.add<QGroupBox>(QStringLiteral("Frame2"), Kind::Frame, 120, 3300, 4710, 615);
-    Frame2->setTitle(QStringLiteral("Are you in Vazazev?"));
+    Frame2 = d.addFrame(QStringLiteral("Frame2"), QStringLiteral("Are you in Vazazev?"), 120, 3300, 4710, 615);
     Option1 = option(QStringLiteral("Option1"), QStringLiteral("Yes"), 1200, Frame2);
     Option2 = option(QStringLiteral("Option2"), QStringLiteral("No"), 2520, Frame2);
-    Frame3 = d.add<QGroupBox>(QStringLiteral("Frame3"), Kind::Frame, 120, 4020, 4710, 615);
-    Frame3->setTitle(QStringLiteral("Are you operating as a Rover?"));
+    Frame3 = d.addFrame(QStringLiteral("Frame3"), QStringLiteral("Are you operating as a Rover?"), 120, 4020, 4710,
+                        615);
     Option4 = option(QStringLiteral("Option4"), QStringLiteral("Yes"), 1200, Frame3);
     Option3 = option(QStringLiteral("Option3"), QStringLiteral("No"), 2520, Frame3);
     Command1 = d.addButton(QStringLiteral("Command1"), QStringLiteral("Done"), 1755, 4800, 1440, 420);
 
     // The hidden party frame: one button per state.
-    Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 6000, 1320, 3300, 3000);
-    Frame1->setTitle(QStringLiteral("Please select the state QSO party:"));
+    Frame1 = d.addFrame(QStringLiteral("Frame1"), QStringLiteral("Please select the state QSO party:"), 6000, 1320,
+                        3300, 3000);
     for (int i = 0; i < 50; ++i) {
         QRadioButton* o = d.addOption(QStringLiteral("optState_%1").arg(i),
                                       QLatin1String(StationSetup::PartyStateCaptions[i]), 120 + (i % 5) * 630,

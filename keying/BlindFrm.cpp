@@ -14,10 +14,8 @@
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
 
-using Kind = ControlGeometry::Kind;
 using KeyerLayout::addButton;
 using KeyerLayout::addLabel;
-using KeyerLayout::addOption;
 
 namespace {
 
@@ -44,14 +42,12 @@ BlindFrm::BlindFrm() : DesignWindow(DesignWidth, DesignHeight)
                             "and announces a duplicate contact, for operators who cannot see the screen."),
              240, 900, 6120, 480);
 
-    Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 240, 1500, 3600, 1380);
-    Frame1->setTitle(QStringLiteral("Choose your preferred option:"));
-    auto option = [&](const QString& name, const QString& caption, double top) {
-        return addOption(d, name, caption, 240, top, 3000, 285, Frame1);
-    };
-    Option1 = option(QStringLiteral("Option1"), QStringLiteral("Off"), 330);
-    Option2 = option(QStringLiteral("Option2"), QStringLiteral("Call Only"), 660);
-    Option3 = option(QStringLiteral("Option3"), QStringLiteral("All Data Fields"), 990);
+    Frame1 = d.addFrame(QStringLiteral("Frame1"), QStringLiteral("Choose your preferred option:"), 240, 1500, 3600,
+                        1380);
+    d.addOptionColumn(Frame1,
+                      {{&Option1, "Option1", "Off"}, {&Option2, "Option2", "Call Only"},
+                       {&Option3, "Option3", "All Data Fields"}},
+                      240, 330, 330, 3000, 285);
     connect(Option1, &QRadioButton::clicked, this, [this] { Option1_Click(); });
     connect(Option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
     connect(Option3, &QRadioButton::clicked, this, [this] { Option3_Click(); });

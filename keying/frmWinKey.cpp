@@ -27,10 +27,8 @@
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
 
-using Kind = ControlGeometry::Kind;
 using KeyerLayout::addButton;
 using KeyerLayout::addLabel;
-using KeyerLayout::addOption;
 using KeyerLayout::addTextBox;
 
 namespace {
@@ -113,20 +111,22 @@ frmWinKey::frmWinKey() : DesignWindow(DesignWidth, DesignHeight)
         top += 390;
     }
 
-    fraMode = d.add<QGroupBox>(QStringLiteral("fraMode"), Kind::Frame, 120, 2580, 3120, 1440);
-    fraMode->setTitle(QStringLiteral("Keyer Mode"));
-    optIambicB = addOption(d, QStringLiteral("optIambicB"), QStringLiteral("Iambic B"), 120, 300, 2800, 255, fraMode);
-    optIambicA = addOption(d, QStringLiteral("optIambicA"), QStringLiteral("Iambic A"), 120, 570, 2800, 255, fraMode);
-    optUltimatic = addOption(d, QStringLiteral("optUltimatic"), QStringLiteral("Ultimatic"), 120, 840, 2800, 255, fraMode);
-    optBug = addOption(d, QStringLiteral("optBug"), QStringLiteral("Bug Keyer"), 120, 1110, 2800, 255, fraMode);
+    fraMode = d.addFrame(QStringLiteral("fraMode"), QStringLiteral("Keyer Mode"), 120, 2580, 3120, 1440);
+    d.addOptionColumn(fraMode,
+                      {{&optIambicB, "optIambicB", "Iambic B"},
+                       {&optIambicA, "optIambicA", "Iambic A"},
+                       {&optUltimatic, "optUltimatic", "Ultimatic"},
+                       {&optBug, "optBug", "Bug Keyer"}},
+                      120, 300, 270, 2800, 255);
     optIambicB->setChecked(true);
 
-    fraPin = d.add<QGroupBox>(QStringLiteral("fraPin"), Kind::Frame, 3360, 2580, 3120, 1440);
-    fraPin->setTitle(QStringLiteral("Pin 5 Configuration"));
-    optKey5Out3Off = addOption(d, QStringLiteral("optKey5Out3Off"), QStringLiteral("P5 Key Out, P3 Off"), 120, 300, 2800, 255, fraPin);
-    optKey5Off3Out = addOption(d, QStringLiteral("optKey5Off3Out"), QStringLiteral("P5 Off, P3 Key Out"), 120, 570, 2800, 255, fraPin);
-    optTone = addOption(d, QStringLiteral("optTone"), QStringLiteral("Tone"), 120, 840, 2800, 255, fraPin);
-    optPTT = addOption(d, QStringLiteral("optPTT"), QStringLiteral("PTT"), 120, 1110, 2800, 255, fraPin);
+    fraPin = d.addFrame(QStringLiteral("fraPin"), QStringLiteral("Pin 5 Configuration"), 3360, 2580, 3120, 1440);
+    d.addOptionColumn(fraPin,
+                      {{&optKey5Out3Off, "optKey5Out3Off", "P5 Key Out, P3 Off"},
+                       {&optKey5Off3Out, "optKey5Off3Out", "P5 Off, P3 Key Out"},
+                       {&optTone, "optTone", "Tone"},
+                       {&optPTT, "optPTT", "PTT"}},
+                      120, 300, 270, 2800, 255);
     optTone->setChecked(true);
 
     addLabel(d, QStringLiteral("lblStatusCaption"), QStringLiteral("WinKey Status:"), 120, 4140, 1500, 255);

@@ -38,19 +38,16 @@ DECabrilloIn::DECabrilloIn(MainLogWindow* owner, QWidget* parent)
     setModal(true);
     DesignLayout& d = design_;
 
-    auto option = [&](const QString& name, const QString& caption, int row, QGroupBox* frame) {
-        return d.addOption(name, caption, 240, 300 + row * 300, 3000, 255, frame);
-    };
-    Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 120, 120, 3600, 1260);
-    Frame1->setTitle(QStringLiteral("Category"));
-    Option6 = option(QStringLiteral("Option6"), QStringLiteral("Single Op"), 0, Frame1);
-    Option5 = option(QStringLiteral("Option5"), QStringLiteral("Multi Op"), 1, Frame1);
-    Option2 = option(QStringLiteral("Option2"), QStringLiteral("Mobile"), 2, Frame1);
-    Frame2 = d.add<QGroupBox>(QStringLiteral("Frame2"), Kind::Frame, 4080, 120, 3600, 1260);
-    Frame2->setTitle(QStringLiteral("Power"));
-    Option4 = option(QStringLiteral("Option4"), QStringLiteral("High"), 0, Frame2);
-    Option3 = option(QStringLiteral("Option3"), QStringLiteral("Low (150W)"), 1, Frame2);
-    Option1 = option(QStringLiteral("Option1"), QStringLiteral("QRP (5W)"), 2, Frame2);
+    Frame1 = d.addFrame(QStringLiteral("Frame1"), QStringLiteral("Category"), 120, 120, 3600, 1260);
+    d.addOptionColumn(Frame1,
+                      {{&Option6, "Option6", "Single Op"}, {&Option5, "Option5", "Multi Op"},
+                       {&Option2, "Option2", "Mobile"}},
+                      240, 300, 300, 3000, 255);
+    Frame2 = d.addFrame(QStringLiteral("Frame2"), QStringLiteral("Power"), 4080, 120, 3600, 1260);
+    d.addOptionColumn(Frame2,
+                      {{&Option4, "Option4", "High"}, {&Option3, "Option3", "Low (150W)"},
+                       {&Option1, "Option1", "QRP (5W)"}},
+                      240, 300, 300, 3000, 255);
 
     int row = 0;
     auto box = [&](const QString& name, const QString& caption) {
@@ -72,10 +69,8 @@ DECabrilloIn::DECabrilloIn(MainLogWindow* owner, QWidget* parent)
                               ClientWidth - 240, BoxHeight);
 
     const double buttonTop = soapTop + 840;
-    Command4 = d.add<QPushButton>(QStringLiteral("Command4"), Kind::CommandButton, 1800, buttonTop, 2040, 375);
-    Command4->setText(QStringLiteral("Write Cabrillo File"));
-    Command3 = d.add<QPushButton>(QStringLiteral("Command3"), Kind::CommandButton, 4200, buttonTop, 1200, 375);
-    Command3->setText(QStringLiteral("Done"));
+    Command4 = d.addButton(QStringLiteral("Command4"), QStringLiteral("Write Cabrillo File"), 1800, buttonTop, 2040, 375);
+    Command3 = d.addButton(QStringLiteral("Command3"), QStringLiteral("Done"), 4200, buttonTop, 1200, 375);
     for (QPushButton* b : {Command4, Command3}) {
         b->setAutoDefault(false);
         b->setDefault(false);

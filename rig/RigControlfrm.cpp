@@ -86,66 +86,58 @@ RigControlfrm::RigControlfrm() : DesignWindow(DesignWidth, DesignHeight)
     chkFrequency = d.add<QCheckBox>(QStringLiteral("chkFrequency"), Kind::CheckBox, 120, 5160, 2400, 255);
     chkFrequency->setText(QStringLiteral("Use Frequency"));
     chkFrequency->setChecked(true);
-    Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 120, 5460, 2400, 1320);
-    Frame1->setTitle(QStringLiteral("Mode by:"));
-    OptRig = addOption(d, QStringLiteral("OptRig"), QStringLiteral("Rig"), 120, 270, 2100, 255, Frame1);
-    OptFreq = addOption(d, QStringLiteral("OptFreq"), QStringLiteral("Frequency"), 120, 600, 2100, 255, Frame1);
-    OptDont = addOption(d, QStringLiteral("OptDont"), QStringLiteral("Don't Use"), 120, 930, 2100, 255, Frame1);
+    Frame1 = d.addFrame(QStringLiteral("Frame1"), QStringLiteral("Mode by:"), 120, 5460, 2400, 1320);
+    d.addOptionColumn(Frame1,
+                      {{&OptRig, "OptRig", "Rig"}, {&OptFreq, "OptFreq", "Frequency"},
+                       {&OptDont, "OptDont", "Don't Use"}},
+                      120, 270, 330, 2100, 255);
     OptRig->setChecked(true);
 
     // Serial line.
-    fraBaud = d.add<QGroupBox>(QStringLiteral("fraBaud"), Kind::Frame, 2700, 120, 1500, 3150);
-    fraBaud->setTitle(QStringLiteral("Baud Rate (k):"));
-    const char* baudNames[] = {"optBaud12", "optBaud24", "optBaud48", "optBaud96", "optBaud144",
-                               "optBaud192", "optBaud288", "optBaud384", "optBaud560"};
-    const char* baudCaptions[] = {"1.2", "2.4", "4.8", "9.6", "14.4", "19.2", "28.8", "38.4", "56"};
-    std::array<QRadioButton*, 9> bauds{};
-    for (int i = 0; i < 9; ++i)
-        bauds[i] = addOption(d, QString::fromLatin1(baudNames[i]), QString::fromLatin1(baudCaptions[i]), 120,
-                             270 + i * 315, 1200, 255, fraBaud);
-    optBaud12 = bauds[0]; optBaud24 = bauds[1]; optBaud48 = bauds[2]; optBaud96 = bauds[3]; optBaud144 = bauds[4];
-    optBaud192 = bauds[5]; optBaud288 = bauds[6]; optBaud384 = bauds[7]; optBaud560 = bauds[8];
+    fraBaud = d.addFrame(QStringLiteral("fraBaud"), QStringLiteral("Baud Rate (k):"), 2700, 120, 1500, 3150);
+    const QVector<QRadioButton*> bauds =
+        d.addOptionColumn(fraBaud,
+                          {{&optBaud12, "optBaud12", "1.2"}, {&optBaud24, "optBaud24", "2.4"},
+                           {&optBaud48, "optBaud48", "4.8"}, {&optBaud96, "optBaud96", "9.6"},
+                           {&optBaud144, "optBaud144", "14.4"}, {&optBaud192, "optBaud192", "19.2"},
+                           {&optBaud288, "optBaud288", "28.8"}, {&optBaud384, "optBaud384", "38.4"},
+                           {&optBaud560, "optBaud560", "56"}},
+                          120, 270, 315, 1200, 255);
     optBaud560->setChecked(true);
 
-    fraParity = d.add<QGroupBox>(QStringLiteral("fraParity"), Kind::Frame, 2700, 3360, 1500, 1200);
-    fraParity->setTitle(QStringLiteral("Parity:"));
-    optParityOdd = addOption(d, QStringLiteral("optParityOdd"), QStringLiteral("Odd"), 120, 270, 1200, 255, fraParity);
-    optParityNone = addOption(d, QStringLiteral("optParityNone"), QStringLiteral("None"), 120, 570, 1200, 255, fraParity);
-    optParityEven = addOption(d, QStringLiteral("optParityEven"), QStringLiteral("Even"), 120, 870, 1200, 255, fraParity);
+    fraParity = d.addFrame(QStringLiteral("fraParity"), QStringLiteral("Parity:"), 2700, 3360, 1500, 1200);
+    d.addOptionColumn(fraParity,
+                      {{&optParityOdd, "optParityOdd", "Odd"}, {&optParityNone, "optParityNone", "None"},
+                       {&optParityEven, "optParityEven", "Even"}},
+                      120, 270, 300, 1200, 255);
     optParityNone->setChecked(true);
 
-    fraData = d.add<QGroupBox>(QStringLiteral("fraData"), Kind::Frame, 4320, 120, 1440, 900);
-    fraData->setTitle(QStringLiteral("Data Bits:"));
-    optData7 = addOption(d, QStringLiteral("optData7"), QStringLiteral("7"), 120, 270, 1100, 255, fraData);
-    optData8 = addOption(d, QStringLiteral("optData8"), QStringLiteral("8"), 120, 570, 1100, 255, fraData);
+    fraData = d.addFrame(QStringLiteral("fraData"), QStringLiteral("Data Bits:"), 4320, 120, 1440, 900);
+    d.addOptionColumn(fraData, {{&optData7, "optData7", "7"}, {&optData8, "optData8", "8"}}, 120, 270, 300, 1100, 255);
     optData8->setChecked(true);
 
-    fraStop = d.add<QGroupBox>(QStringLiteral("fraStop"), Kind::Frame, 4320, 1110, 1440, 900);
-    fraStop->setTitle(QStringLiteral("Stop Bits:"));
-    optStop1 = addOption(d, QStringLiteral("optStop1"), QStringLiteral("1"), 120, 270, 1100, 255, fraStop);
-    optStop2 = addOption(d, QStringLiteral("optStop2"), QStringLiteral("2"), 120, 570, 1100, 255, fraStop);
+    fraStop = d.addFrame(QStringLiteral("fraStop"), QStringLiteral("Stop Bits:"), 4320, 1110, 1440, 900);
+    d.addOptionColumn(fraStop, {{&optStop1, "optStop1", "1"}, {&optStop2, "optStop2", "2"}}, 120, 270, 300, 1100, 255);
     optStop1->setChecked(true);
 
-    fraPort = d.add<QGroupBox>(QStringLiteral("fraPort"), Kind::Frame, 4320, 2100, 1440, 1950);
-    fraPort->setTitle(QStringLiteral("Comm Port:"));
+    fraPort = d.addFrame(QStringLiteral("fraPort"), QStringLiteral("Comm Port:"), 4320, 2100, 1440, 1950);
     for (int i = 0; i < 10; ++i)
         optComm[i] = addOption(d, QStringLiteral("optComm(%1)").arg(i), QString::number(i + 1), 120 + (i / 5) * 660,
                                270 + (i % 5) * 315, 600, 255, fraPort);
     optComm[0]->setChecked(true);
 
-    fraPower = d.add<QGroupBox>(QStringLiteral("fraPower"), Kind::Frame, 5880, 120, 1680, 1200);
-    fraPower->setTitle(QStringLiteral("Connection Power:"));
-    optPowerNone = addOption(d, QStringLiteral("optPowerNone"), QStringLiteral("None"), 120, 270, 1400, 255, fraPower);
-    optPowerRTS = addOption(d, QStringLiteral("optPowerRTS"), QStringLiteral("RTS"), 120, 570, 1400, 255, fraPower);
-    optPowerDTR = addOption(d, QStringLiteral("optPowerDTR"), QStringLiteral("DTR"), 120, 870, 1400, 255, fraPower);
+    fraPower = d.addFrame(QStringLiteral("fraPower"), QStringLiteral("Connection Power:"), 5880, 120, 1680, 1200);
+    d.addOptionColumn(fraPower,
+                      {{&optPowerNone, "optPowerNone", "None"}, {&optPowerRTS, "optPowerRTS", "RTS"},
+                       {&optPowerDTR, "optPowerDTR", "DTR"}},
+                      120, 270, 300, 1400, 255);
     optPowerNone->setChecked(true);
 
-    fraPoll = d.add<QGroupBox>(QStringLiteral("fraPoll"), Kind::Frame, 5880, 1410, 1680, 1500);
-    fraPoll->setTitle(QStringLiteral("Radio Polling Rate:"));
-    optPollFast = addOption(d, QStringLiteral("optPollFast"), QStringLiteral("100 ms"), 120, 270, 1400, 255, fraPoll);
-    optPollMed = addOption(d, QStringLiteral("optPollMed"), QStringLiteral("500 ms"), 120, 570, 1400, 255, fraPoll);
-    optPollSlow = addOption(d, QStringLiteral("optPollSlow"), QStringLiteral("2 Sec"), 120, 870, 1400, 255, fraPoll);
-    optReallySlow = addOption(d, QStringLiteral("optReallySlow"), QStringLiteral("10 Sec"), 120, 1170, 1400, 255, fraPoll);
+    fraPoll = d.addFrame(QStringLiteral("fraPoll"), QStringLiteral("Radio Polling Rate:"), 5880, 1410, 1680, 1500);
+    d.addOptionColumn(fraPoll,
+                      {{&optPollFast, "optPollFast", "100 ms"}, {&optPollMed, "optPollMed", "500 ms"},
+                       {&optPollSlow, "optPollSlow", "2 Sec"}, {&optReallySlow, "optReallySlow", "10 Sec"}},
+                      120, 270, 300, 1400, 255);
     optPollMed->setChecked(true);
 
     // Buttons and what the radio said.

@@ -103,6 +103,35 @@ TEST_F(DesignWindowTest, ControlsInAFrameStayRelativeToIt)
     EXPECT_EQ(option->mapTo(&w, QPoint(0, 0)), QPoint(176, 192));
 }
 
+TEST_F(DesignWindowTest, AFramesOptionColumnStepsDownInsideTheFrame)
+{
+    DesignWindow w(6000, 4500);
+    QRadioButton* first = nullptr;
+    QRadioButton* third = nullptr;
+    QGroupBox* frame = w.design().addFrame("fraPoll", "Polling:", 1500, 1500, 3000, 2250);
+    const QVector<QRadioButton*> made = w.design().addOptionColumn(
+        frame, {{&first, "optFast", "Fast"}, {nullptr, "optMed", "Medium"}, {&third, "optSlow", "Slow"}}, 150, 300,
+        450, 1500, 255);
+
+    EXPECT_EQ(frame->title(), QStringLiteral("Polling:"));
+    ASSERT_EQ(made.size(), 3);
+    EXPECT_EQ(first, made[0]);
+    EXPECT_EQ(third, made[2]);
+    const char* names[] = {"optFast", "optMed", "optSlow"};
+    const char* captions[] = {"Fast", "Medium", "Slow"};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(names[i]);
+        EXPECT_EQ(made[i]->objectName(), QLatin1String(names[i]));
+        EXPECT_EQ(made[i]->text(), QLatin1String(captions[i]));
+        EXPECT_EQ(made[i]->parentWidget(), frame);
+        ASSERT_NE(w.control(names[i]), nullptr);
+        EXPECT_DOUBLE_EQ(w.control(names[i])->top, 300 + 450 * i);
+        EXPECT_DOUBLE_EQ(w.control(names[i])->left, 150);
+        EXPECT_DOUBLE_EQ(w.control(names[i])->fontSize, DefaultFontPt);
+    }
+    EXPECT_EQ(made[1]->geometry(), QRect(10, 50, 100, 17));
+}
+
 TEST_F(DesignWindowTest, EveryControlKeepsItsOwnFont)
 {
     DesignWindow w(6000, 4500);
