@@ -21,14 +21,19 @@ void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, doubl
     const double newHeight = areaHeight * form.height / ModFormResize::DesignScreenHeight;
     const double fx = newWidth / form.width;
     const double fy = newHeight / form.height;
-    const double fontFactor = std::min(screenWidth / ModFormResize::DesignScreenWidth, 1.5);
 
     form.left = (areaWidth - newWidth) / 2;
     form.top = (areaHeight - newHeight) / 2;
     form.setOuterSize(newWidth, newHeight);
     if (windowFontFollows)
         form.fontSize *= newWidth / ModFormResize::DesignScreenWidth;
+    scaleControls(form, fx, fy, fontFactor(screenWidth));
+}
 
+double fontFactor(double screenWidth) { return std::min(screenWidth / ModFormResize::DesignScreenWidth, 1.5); }
+
+void scaleControls(FormGeometry& form, double fx, double fy, double fontScale)
+{
     for (ControlGeometry& c : form.controls) {
         if (c.kind == ControlGeometry::Kind::Line) {
             c.x1 *= fx;
@@ -44,7 +49,7 @@ void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, doubl
         c.top *= fy;
         c.height *= fy;
         if (c.isTextKind())
-            c.fontSize *= fontFactor;
+            c.fontSize *= fontScale;
     }
 }
 

@@ -22,6 +22,14 @@ namespace DeviceLayout {
 void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, double screenWidth,
                   bool windowFontFollows);
 
+// The font factor of these windows' controls: screenWidth / 9600 (twips), at most 1.5.
+double fontFactor(double screenWidth);
+
+// The controls' part of that scaling, also for windows that size themselves by another rule (the
+// band plan fills the work area, the county list the screen): boxes by fx and fy, lines' ends
+// likewise, the fonts of controls that show text by fontScale. Other controls are left alone.
+void scaleControls(FormGeometry& form, double fx, double fy, double fontScale);
+
 // A label of a device window, top-left aligned; a box taller than one line wraps its text.
 QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
                  double width, double height, QWidget* parent = nullptr, double fontPt = DefaultFontPt);

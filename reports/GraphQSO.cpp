@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include <algorithm>
 
+#include "core/DeviceLayout.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
@@ -96,28 +96,7 @@ void GraphQSO::Form_Load()
     // The design-size window fills the work area; the controls follow its change of size, their
     // fonts the screen width (at most one and a half times).
     const Platform::Screen s = Platform::Screen::current();
-    FormGeometry& g = design_.geometry();
-    const double w0 = g.width, h0 = g.height;
-    g.width = s.workWidth * w0 / DesignWidth;
-    g.height = s.workHeight * h0 / DesignHeight;
-    g.left = (s.workWidth - g.width) / 2;
-    g.top = (s.workHeight - g.height) / 2;
-    g.clientWidth = g.width - g.borderWidth;
-    g.clientHeight = g.height - g.captionHeight;
-    g.fontSize *= g.width / DesignWidth;
-    const double fx = g.width / w0, fy = g.height / h0;
-    const double f = std::min(s.width / DesignWidth, 1.5);
-    for (ControlGeometry& c : g.controls) {
-        c.left *= fx;
-        c.width *= fx;
-        c.top *= fy;
-        c.height *= fy;
-        c.x1 *= fx;
-        c.x2 *= fx;
-        c.y1 *= fy;
-        c.y2 *= fy;
-        c.fontSize *= f;
-    }
+    DeviceLayout::scaleToShare(design_.geometry(), s.workWidth, s.workHeight, s.width, true);
     design_.apply();
     DrawRateGraph();
 }

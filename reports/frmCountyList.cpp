@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "core/DeviceLayout.h"
 #include "core/Form1.h"
 #include "core/Globals.h"
 #include "core/MainLogWindow.h"
@@ -43,14 +44,7 @@ void frmCountyList::Form_Load()
     g.clientWidth = g.width - g.borderWidth;
     g.clientHeight = g.height - g.captionHeight;
     g.fontSize *= g.width / 9600;
-    const double f = std::min(sx, 1.5);
-    for (ControlGeometry& c : g.controls) {
-        c.left *= sx;
-        c.width *= sx;
-        c.top *= sy;
-        c.height *= sy;
-        c.fontSize *= f;
-    }
+    DeviceLayout::scaleControls(g, sx, sy, DeviceLayout::fontFactor(s.width));
     ListView1->setHeaderLabels({QStringLiteral("County"), QStringLiteral("Abbreviation")});
     design_.setColumns(ListView1, {s.width / 9600 * 1300, s.width / 9600 * 1300});
     design_.apply();

@@ -1,5 +1,6 @@
 #include "rig/frmBandPlan.h"
 
+#include "core/DeviceLayout.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <algorithm>
 
 namespace {
 
@@ -81,19 +81,8 @@ frmBandPlan::frmBandPlan(const QString& folder, QWidget* parent)
     const Platform::Screen s = Platform::Screen::current();
     FormGeometry& g = d.geometry();
     g.setClientSize(9480, 6690);
-    const double rx = s.workWidth / g.width, ry = s.workHeight / g.height;
-    fontFactor_ = std::min(s.width / 9600.0, 1.5);
-    for (ControlGeometry& c : g.controls) {
-        c.left *= rx;
-        c.width *= rx;
-        c.top *= ry;
-        c.height *= ry;
-        c.x1 *= rx;
-        c.x2 *= rx;
-        c.y1 *= ry;
-        c.y2 *= ry;
-        c.fontSize *= fontFactor_;
-    }
+    fontFactor_ = DeviceLayout::fontFactor(s.width);
+    DeviceLayout::scaleControls(g, s.workWidth / g.width, s.workHeight / g.height, fontFactor_);
     g.setOuterSize(s.workWidth, s.workHeight);
     g.left = s.workLeft;
     g.top = s.workTop;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/DeviceLayout.h"
 #include "core/Globals.h"
 #include "core/ModFormResize.h"
 #include "platform/Prompts.h"
@@ -280,4 +281,44 @@ TEST_F(FormResize, FailureHalfwayThroughTheControls)
     EXPECT_DOUBLE_EQ(f.controls[1].width, 3e38);
     EXPECT_DOUBLE_EQ(f.controls[2].left, 100);
     EXPECT_DOUBLE_EQ(f.controls[2].fontSize, 8);
+}
+
+// The device windows' rule: a share of the area centred on it; boxes and line ends follow the
+// window, text fonts the screen width (capped at 1.5), an image's font and other controls stay.
+TEST(DeviceScaling, ShareOfTheAreaAndWhatEachControlKindTakes)
+{
+    FormGeometry f = form(4800, 3600);
+    f.controls = {box(Kind::Label, 120, 240, 1200, 255), box(Kind::Image, 600, 600, 900, 900),
+                  line(100, 200, 300, 400), box(Kind::Other, 50, 60, 70, 80)};
+    // A work area twice the design screen, a screen three times as wide: fonts stop at 1.5.
+    DeviceLayout::scaleToShare(f, 19200, 14400, 28800, true);
+
+    EXPECT_DOUBLE_EQ(f.width, 9600);
+    EXPECT_DOUBLE_EQ(f.height, 7200);
+    EXPECT_DOUBLE_EQ(f.left, 4800);
+    EXPECT_DOUBLE_EQ(f.top, 3600);
+    EXPECT_DOUBLE_EQ(f.clientWidth, 9600 - f.borderWidth);
+    EXPECT_DOUBLE_EQ(f.fontSize, 8);   // the window's font: new width / 9600
+
+    const ControlGeometry& label = f.controls[0];
+    EXPECT_DOUBLE_EQ(label.left, 240);
+    EXPECT_DOUBLE_EQ(label.top, 480);
+    EXPECT_DOUBLE_EQ(label.width, 2400);
+    EXPECT_DOUBLE_EQ(label.height, 510);
+    EXPECT_DOUBLE_EQ(label.fontSize, 12);
+    EXPECT_DOUBLE_EQ(f.controls[1].width, 1800);
+    EXPECT_DOUBLE_EQ(f.controls[1].fontSize, 8);
+    EXPECT_DOUBLE_EQ(f.controls[2].x2, 600);
+    EXPECT_DOUBLE_EQ(f.controls[2].y2, 800);
+    EXPECT_DOUBLE_EQ(f.controls[3].left, 50);
+    EXPECT_DOUBLE_EQ(f.controls[3].fontSize, 8);
+
+    // The controls alone, by the factors a window of another rule gives them.
+    DeviceLayout::scaleControls(f, 0.5, 0.25, DeviceLayout::fontFactor(4800));
+    EXPECT_DOUBLE_EQ(f.controls[0].width, 1200);
+    EXPECT_DOUBLE_EQ(f.controls[0].height, 127.5);
+    EXPECT_DOUBLE_EQ(f.controls[0].fontSize, 6);
+    EXPECT_DOUBLE_EQ(f.controls[2].x1, 100);
+    EXPECT_DOUBLE_EQ(f.controls[2].y1, 100);
+    EXPECT_DOUBLE_EQ(f.width, 9600);   // the window is the caller's
 }
