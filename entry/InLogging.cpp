@@ -21,13 +21,6 @@ using Logging::MainsResult;
 
 namespace {
 
-void refuse(InRow& row, const QString& message, Field focus)
-{
-    Platform::prompts().beep();
-    row.labels.lblDialog = message;
-    row.setFocus(focus);
-}
-
 bool isContestState(const QString& state) { return sameText(state, G.PartyState); }
 
 // What the window shows and counts for a stored record.
@@ -43,26 +36,13 @@ void counted(InRow& row, int record)
 
 MainsResult store(InRow& row, const QDateTime& utc)
 {
-    Logging::NewRecord rec;
-    rec.call = row.txtCall.text;
-    rec.rstSent = row.txtRSTS.text;
-    rec.rstRcvd = row.txtRSTR.text;
+    Logging::NewRecord rec = Logging::recordOf(row, utc);
     rec.spc = row.txtCntry.text;
-    rec.county = row.txtSec.text;
     rec.sentCounty = G.CurrentCounty;
-    rec.date = row.txtPostConDate.visible ? row.txtPostConDate.text : Format::logDate(utc.date());
-    rec.time = row.txtPostConTime.visible ? row.txtPostConTime.text : Format::logTime(utc.time());
-    rec.mode = G.CurrentMode;
-    rec.band = G.CurrentBand;
-    rec.frequency = G.CurrentFrequency;
-    const MainsResult r = Logging::storeRecord(rec);
+    const MainsResult r = Logging::storeEntry(row, rec);
     if (r.ending != Ending::Logged)
         return r;
 
-    row.labels.lblDialogBackColor = Entry::ColorTeal;
-    row.labels.lblDialog.clear();
-    row.labels.lblDupeBackColor = Entry::ColorButtonFace;
-    row.labels.lblDupe.clear();
     counted(row, r.record);
     // Every DX contact goes to the DX lists, which add only what they lack: so they hold what a
     // reload would build, also for entries the "New" marker leaves out ("Not Found", "Hawaii").
@@ -83,15 +63,14 @@ void restoreOwnCounty(InRow& row, const QString& county)
 void CheckRequiredFields(InRow& row)
 {
     Logging::checkRequired(
-        {
+        row, {
             {[&] { return isContestState(row.txtCntry.text) && row.txtSec.text.isEmpty(); }, "Need County!",
              Field::Sec},
             {[&] { return row.txtRSTR.text.isEmpty(); }, "Report Received!", Field::RSTR},
             {[&] { return row.txtCall.text.size() < 3; }, "Need Call Sign!", Field::Call},
             {[&] { return row.txtCntry.text.isEmpty(); }, "Need Country!", Field::Cntry},
             {[&] { return row.txtRSTS.text.isEmpty(); }, "Need Report Sent!", Field::RSTS},
-        },
-        [&](const QString& message, Field f) { refuse(row, message, f); });
+        });
 }
 
 void ValidateSection(InRow& row)
@@ -106,14 +85,12 @@ void ValidateSection(InRow& row)
             return;
         }
     }
-    refuse(row, QStringLiteral("Invald Section!"), Field::Cntry);
+    Logging::refuse(row, QStringLiteral("Invald Section!"), Field::Cntry);
 }
 
 void ValidateCounty(InRow& row)
 {
-    G.BadCountyFlag = Logging::isCountyName(row.txtSec.text) ? 0 : 1;
-    if (G.BadCountyFlag == 1)
-        refuse(row, row.txtSec.text + QStringLiteral(" is not a valid county!"), Field::Sec);
+    Logging::validateCounty(row);
 }
 
 MainsResult Mains(InRow& row)

@@ -23,6 +23,33 @@ bool allDigits(const QString& s)
 
 } // namespace
 
+NewRecord recordOf(const Entry::EntryRow& row, const QDateTime& utc)
+{
+    NewRecord rec;
+    rec.call = row.txtCall.text;
+    rec.rstSent = row.txtRSTS.text;
+    rec.rstRcvd = row.txtRSTR.text;
+    rec.county = row.txtSec.text;
+    rec.date = row.txtPostConDate.visible ? row.txtPostConDate.text : Format::logDate(utc.date());
+    rec.time = row.txtPostConTime.visible ? row.txtPostConTime.text : Format::logTime(utc.time());
+    rec.mode = G.CurrentMode;
+    rec.band = G.CurrentBand;
+    rec.frequency = G.CurrentFrequency;
+    return rec;
+}
+
+MainsResult storeEntry(Entry::EntryRow& row, const NewRecord& rec)
+{
+    const MainsResult r = storeRecord(rec);
+    if (r.ending != Ending::Logged)
+        return r;
+    row.labels.lblDialogBackColor = Entry::ColorTeal;
+    row.labels.lblDialog.clear();
+    row.labels.lblDupeBackColor = Entry::ColorButtonFace;
+    row.labels.lblDupe.clear();
+    return r;
+}
+
 MainsResult storeRecord(const NewRecord& rec)
 {
     MainsResult r;
@@ -88,16 +115,29 @@ bool checkPostContest(Entry::TextBox& date, Entry::TextBox& time, QString& dialo
     return true;
 }
 
-void checkRequired(std::initializer_list<RequiredField> fields,
-                   const std::function<void(const QString&, Entry::Field)>& refuse)
+void checkRequired(Entry::EntryRow& row, std::initializer_list<RequiredField> fields)
 {
     G.MissingFieldFlag = 0;
     for (const RequiredField& f : fields) {
         if (f.fails()) {
             G.MissingFieldFlag = 1;
-            refuse(QString::fromLatin1(f.message), f.field);
+            refuse(row, QString::fromLatin1(f.message), f.field);
         }
     }
+}
+
+void refuse(Entry::EntryRow& row, const QString& message, Entry::Field field)
+{
+    Platform::prompts().beep();
+    row.labels.lblDialog = message;
+    row.setFocus(field);
+}
+
+void validateCounty(Entry::EntryRow& row)
+{
+    G.BadCountyFlag = isCountyName(row.txtSec.text) ? 0 : 1;
+    if (G.BadCountyFlag == 1)
+        refuse(row, row.txtSec.text + QStringLiteral(" is not a valid county!"), Entry::Field::Sec);
 }
 
 bool isCountyName(const QString& text)

@@ -10,6 +10,7 @@
 #include "entry/EntryKeys.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -46,6 +47,16 @@ struct NewRecord {
 // before. Counts nothing: the caller adds the tallies of a stored record.
 MainsResult storeRecord(const NewRecord& rec);
 
+// The record of the row's entry as both windows fill it: call, reports and county as typed; date
+// and time from the post-contest boxes when they show, else from `utc`; G.CurrentMode,
+// G.CurrentBand and G.CurrentFrequency. The caller adds what only its window logs (SPC, county
+// sent).
+NewRecord recordOf(const Entry::EntryRow& row, const QDateTime& utc);
+
+// storeRecord, and after a stored contact the row's status labels back to rest: both lines empty,
+// the dialog line teal, the duplicate line ButtonFace. Counts nothing.
+MainsResult storeEntry(Entry::EntryRow& row, const NewRecord& rec);
+
 // The post-contest boxes checked and rewritten as "yyyy/mm/dd" and "hh:mm" (a numeric time of 3 or
 // 4 characters gets its colon first: 930 is 9:30). False after "Invalid date format!" or
 // "Invalid time format!" written into `dialog` (with a beep); the boxes then keep what was typed
@@ -59,14 +70,18 @@ struct RequiredField {
     const char* message;
     Entry::Field field;
 };
-// Runs every test in order: G.MissingFieldFlag is 1 when any failed; `refuse` (which beeps, shows
-// the message and moves the focus) runs for each failing one, so the last failure's message and
-// field stay.
-void checkRequired(std::initializer_list<RequiredField> fields,
-                   const std::function<void(const QString& message, Entry::Field field)>& refuse);
+// Runs every test in order: G.MissingFieldFlag is 1 when any failed; each failing one is refused
+// (below), so the last failure's message and field stay.
+void checkRequired(Entry::EntryRow& row, std::initializer_list<RequiredField> fields);
+
+// A failed check: a beep, `message` in the row's lblDialog, the focus to `field` (its handlers run).
+void refuse(Entry::EntryRow& row, const QString& message, Entry::Field field);
 
 // Whether `text` is a county name of G.CountyNames, ignoring case and otherwise exactly.
 bool isCountyName(const QString& text);
+// G.BadCountyFlag: 0 when the row's county field holds a county name; else 1 and the field is
+// refused with "<text> is not a valid county!".
+void validateCounty(Entry::EntryRow& row);
 
 // The spoken "Dupe": started and, with voice navigation on, waited for at most DupePromptWaitMs
 // without letting input in; the window is repainted first so the red message shows meanwhile.

@@ -1,6 +1,5 @@
 #include "entry/OutLogging.h"
 
-#include "core/Format.h"
 #include "core/Globals.h"
 #include "core/Module2County.h"
 #include "core/Module2Log.h"
@@ -16,13 +15,6 @@ using Entry::Field;
 using Entry::OutEntry;
 
 namespace {
-
-void refuse(OutEntry& row, const QString& message, Field focus)
-{
-    Platform::prompts().beep();
-    row.labels.lblDialog = message;
-    row.setFocus(focus);
-}
 
 void logDupeCheck(OutEntry& row)
 {
@@ -47,24 +39,10 @@ void logDupeCheck(OutEntry& row)
 // window's contact list, county lists and score follow.
 MainsResult store(OutEntry& row, const QDateTime& utc)
 {
-    Logging::NewRecord rec;
-    rec.call = row.txtCall.text;
-    rec.rstSent = row.txtRSTS.text;
-    rec.rstRcvd = row.txtRSTR.text;
-    rec.county = row.txtSec.text;
-    rec.date = row.txtPostConDate.visible ? row.txtPostConDate.text : Format::logDate(utc.date());
-    rec.time = row.txtPostConTime.visible ? row.txtPostConTime.text : Format::logTime(utc.time());
-    rec.mode = G.CurrentMode;
-    rec.band = G.CurrentBand;
-    rec.frequency = G.CurrentFrequency;
-    const MainsResult r = Logging::storeRecord(rec);
+    const MainsResult r = Logging::storeEntry(row, Logging::recordOf(row, utc));
     if (r.ending != Ending::Logged)
         return r;
 
-    row.labels.lblDialogBackColor = Entry::ColorTeal;
-    row.labels.lblDialog.clear();
-    row.labels.lblDupeBackColor = Entry::ColorButtonFace;
-    row.labels.lblDupe.clear();
     Tallies::addContact(r.record);
     row.host().ListRecentContacts();
     row.host().UpdateCountyLists();
@@ -84,20 +62,17 @@ void CheckRequiredFields(OutEntry& row)
     // Each test looks at the fields as they are when its turn comes (moving the focus off the
     // call field fills the default reports); all four are made.
     Logging::checkRequired(
-        {
+        row, {
             {[&] { return row.txtSec.text.isEmpty(); }, "Need County!", Field::Sec},
             {[&] { return row.txtRSTR.text.isEmpty(); }, "Report Received!", Field::RSTR},
             {[&] { return row.txtCall.text.size() < 3; }, "Need Call Sign!", Field::Call},
             {[&] { return row.txtRSTS.text.isEmpty(); }, "Need Report Sent!", Field::RSTS},
-        },
-        [&](const QString& message, Field f) { refuse(row, message, f); });
+        });
 }
 
 void ValidateCounty(OutEntry& row)
 {
-    G.BadCountyFlag = Logging::isCountyName(row.txtSec.text) ? 0 : 1;
-    if (G.BadCountyFlag == 1)
-        refuse(row, row.txtSec.text + QStringLiteral(" is not a valid county!"), Field::Sec);
+    Logging::validateCounty(row);
 }
 
 MainsResult Mains(OutEntry& row)
