@@ -316,7 +316,7 @@ void EntryRow::setFocus(Field to)
     const Field from = focus;
     focus = to;
     if (from == Field::Call)
-        leaveCall();
+        txtCall_LostFocus();
     if (to == Field::PostConTime)
         txtPostConTime_GotFocus();
     else if (to == Field::PostConDate)
@@ -572,11 +572,9 @@ void EntryRow::ClearEntry()
     setFocus(Field::Call);
 }
 
-// --- OutEntry ------------------------------------------------------------------------------------
+// The handlers both rows share, and their dispatch.
 
-OutEntry::OutEntry(EntryHost* host) : EntryRow(Window::Out, host) {}
-
-bool OutEntry::handleKey(Field f, int& KeyAscii)
+bool EntryRow::handleKey(Field f, int& KeyAscii)
 {
     switch (f) {
     case Field::Call: txtCall_KeyPress(KeyAscii); return true;
@@ -587,7 +585,7 @@ bool OutEntry::handleKey(Field f, int& KeyAscii)
     }
 }
 
-void OutEntry::changed(Field f)
+void EntryRow::changed(Field f)
 {
     if (f == Field::Call)
         txtCall_Change();
@@ -595,7 +593,7 @@ void OutEntry::changed(Field f)
         txtRSTS_Change();
 }
 
-void OutEntry::entered(Field f)
+void EntryRow::entered(Field f)
 {
     switch (f) {
     case Field::Call: txtCall_GotFocus(); break;
@@ -605,6 +603,19 @@ void OutEntry::entered(Field f)
     default: break;
     }
 }
+
+void EntryRow::txtCall_GotFocus() { callEntered(); }
+void EntryRow::txtRSTR_KeyPress(int& KeyAscii) { reportReceivedKey(KeyAscii); }
+void EntryRow::txtRSTR_GotFocus() { fieldPrompt("RstRcvd"); }
+void EntryRow::txtSec_KeyPress(int& KeyAscii) { countyKey(KeyAscii); }
+void EntryRow::txtSec_GotFocus() { fieldPrompt("County"); }
+void EntryRow::txtRSTS_KeyPress(int& KeyAscii) { reportSentKey(KeyAscii); }
+void EntryRow::txtRSTS_Change() { G.WildRST = txtRSTS.text; }
+void EntryRow::txtRSTS_GotFocus() { fieldPrompt("RstSnt"); }
+
+// --- OutEntry ------------------------------------------------------------------------------------
+
+OutEntry::OutEntry(EntryHost* host) : EntryRow(Window::Out, host) {}
 
 void OutEntry::txtCall_KeyPress(int& KeyAscii)
 {
@@ -619,8 +630,6 @@ void OutEntry::txtCall_KeyPress(int& KeyAscii)
 }
 
 void OutEntry::txtCall_Change() { G.WildCall = txtCall.text; }
-
-void OutEntry::txtCall_GotFocus() { callEntered(); }
 
 void OutEntry::txtCall_LostFocus()
 {
@@ -650,13 +659,5 @@ void OutEntry::txtCall_LostFocus()
     }
     defaultReports();
 }
-
-void OutEntry::txtRSTR_KeyPress(int& KeyAscii) { reportReceivedKey(KeyAscii); }
-void OutEntry::txtRSTR_GotFocus() { fieldPrompt("RstRcvd"); }
-void OutEntry::txtSec_KeyPress(int& KeyAscii) { countyKey(KeyAscii); }
-void OutEntry::txtSec_GotFocus() { fieldPrompt("County"); }
-void OutEntry::txtRSTS_KeyPress(int& KeyAscii) { reportSentKey(KeyAscii); }
-void OutEntry::txtRSTS_Change() { G.WildRST = txtRSTS.text; }
-void OutEntry::txtRSTS_GotFocus() { fieldPrompt("RstSnt"); }
 
 } // namespace Entry

@@ -207,8 +207,9 @@ public:
     virtual void AddBandDX(int record) {}
 };
 
-// The fields, focus and labels of an entry row and what both windows' rows do alike. The handlers
-// of each field are the window's (OutEntry, InEntry).
+// The fields, focus and labels of an entry row and what both windows' rows do alike, the handlers
+// of the shared fields included. The call field's handlers, the state field's and those a row
+// replaces are the window's (OutEntry, InEntry).
 class EntryRow {
 public:
     explicit EntryRow(Window window, EntryHost* host = nullptr);
@@ -260,6 +261,21 @@ public:
     void txtPostConTime_GotFocus();
     void txtPostConDate_GotFocus();
 
+    // The handlers of the five fields both rows have (by their control and event names). The call
+    // field's key, change and leave handlers are each row's own; the others do the same in both
+    // rows unless a row replaces them.
+    virtual void txtCall_KeyPress(int& KeyAscii) = 0;
+    virtual void txtCall_Change() = 0;
+    virtual void txtCall_LostFocus() = 0;
+    void txtCall_GotFocus();
+    void txtRSTR_KeyPress(int& KeyAscii);
+    void txtRSTR_GotFocus();
+    void txtSec_KeyPress(int& KeyAscii);
+    virtual void txtSec_GotFocus();
+    virtual void txtRSTS_KeyPress(int& KeyAscii);
+    void txtRSTS_Change();
+    void txtRSTS_GotFocus();
+
     // Esc with nothing being sent, and the Clear command.
     virtual void ClearEntry();
     // Empties the entry the way logging and the duplicate check do: the report sent, the state
@@ -269,13 +285,12 @@ public:
     void selectAll(Field f);
 
 protected:
-    // The field's key handler; false for a field without one.
-    virtual bool handleKey(Field f, int& KeyAscii) = 0;
+    // The field's key handler; false for a field without one. A row with a field of its own adds it.
+    virtual bool handleKey(Field f, int& KeyAscii);
     // The field's change handler.
-    virtual void changed(Field f) = 0;
-    // The leave handler of the call field and the enter handlers of the fields.
-    virtual void leaveCall() = 0;
-    virtual void entered(Field f) = 0;
+    virtual void changed(Field f);
+    // The field's enter handler.
+    virtual void entered(Field f);
 
     // Carries a key to another field's key handler: ForwardedKey and FieldForwardState name it there.
     void carry(int& KeyAscii, const CarryRule& rule);
@@ -314,24 +329,10 @@ class OutEntry : public EntryRow {
 public:
     explicit OutEntry(EntryHost* host = nullptr);
 
-    // --- The handlers (by their control and event names) ---
-    void txtCall_KeyPress(int& KeyAscii);
-    void txtRSTR_KeyPress(int& KeyAscii);
-    void txtSec_KeyPress(int& KeyAscii);
-    void txtRSTS_KeyPress(int& KeyAscii);
-    void txtCall_Change();
-    void txtRSTS_Change();
-    void txtCall_GotFocus();
-    void txtCall_LostFocus();
-    void txtRSTR_GotFocus();
-    void txtSec_GotFocus();
-    void txtRSTS_GotFocus();
-
-protected:
-    bool handleKey(Field f, int& KeyAscii) override;
-    void changed(Field f) override;
-    void leaveCall() override { txtCall_LostFocus(); }
-    void entered(Field f) override;
+    // --- The call field's handlers ---
+    void txtCall_KeyPress(int& KeyAscii) override;
+    void txtCall_Change() override;
+    void txtCall_LostFocus() override;
 };
 
 } // namespace Entry

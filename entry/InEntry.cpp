@@ -16,38 +16,29 @@ const QString NotFound = QStringLiteral("Not Found");
 
 InEntry::InEntry(EntryHost* host) : EntryRow(Window::In, host) {}
 
+// The state field is this row's own; the other fields' dispatch is the shared one.
 bool InEntry::handleKey(Field f, int& KeyAscii)
 {
-    switch (f) {
-    case Field::Call: txtCall_KeyPress(KeyAscii); return true;
-    case Field::RSTR: txtRSTR_KeyPress(KeyAscii); return true;
-    case Field::Cntry: txtCntry_KeyPress(KeyAscii); return true;
-    case Field::Sec: txtSec_KeyPress(KeyAscii); return true;
-    case Field::RSTS: txtRSTS_KeyPress(KeyAscii); return true;
-    default: return false;
-    }
+    if (f != Field::Cntry)
+        return EntryRow::handleKey(f, KeyAscii);
+    txtCntry_KeyPress(KeyAscii);
+    return true;
 }
 
 void InEntry::changed(Field f)
 {
-    switch (f) {
-    case Field::Call: txtCall_Change(); break;
-    case Field::Cntry: txtCntry_Change(); break;
-    case Field::RSTS: txtRSTS_Change(); break;
-    default: break;
-    }
+    if (f == Field::Cntry)
+        txtCntry_Change();
+    else
+        EntryRow::changed(f);
 }
 
 void InEntry::entered(Field f)
 {
-    switch (f) {
-    case Field::Call: txtCall_GotFocus(); break;
-    case Field::RSTR: txtRSTR_GotFocus(); break;
-    case Field::Cntry: txtCntry_GotFocus(); break;
-    case Field::Sec: txtSec_GotFocus(); break;
-    case Field::RSTS: txtRSTS_GotFocus(); break;
-    default: break;
-    }
+    if (f == Field::Cntry)
+        txtCntry_GotFocus();
+    else
+        EntryRow::entered(f);
 }
 
 // Call field ----------------------------------------------------------------------------------------
@@ -68,8 +59,6 @@ void InEntry::txtCall_Change()
     G.WildCall = txtCall.text;
     CountryLookup();
 }
-
-void InEntry::txtCall_GotFocus() { callEntered(); }
 
 void InEntry::txtCall_LostFocus()
 {
@@ -140,11 +129,6 @@ void InEntry::ShowBearingDistance(float latitude, float longitude)
     labels.Label22 = c.Label22;
     labels.Label23 = c.Label23;
 }
-
-// Report received ------------------------------------------------------------------------------------
-
-void InEntry::txtRSTR_KeyPress(int& KeyAscii) { reportReceivedKey(KeyAscii); }
-void InEntry::txtRSTR_GotFocus() { fieldPrompt("RstRcvd"); }
 
 // State, province or country ------------------------------------------------------------------------
 
@@ -220,8 +204,6 @@ void InEntry::txtCntry_GotFocus()
 
 // County ------------------------------------------------------------------------------------------------
 
-void InEntry::txtSec_KeyPress(int& KeyAscii) { countyKey(KeyAscii); }
-
 void InEntry::txtSec_GotFocus()
 {
     // A county is wanted only for a contact in the contest state.
@@ -248,7 +230,5 @@ void InEntry::txtRSTS_KeyPress(int& KeyAscii)
     reportSentKey(KeyAscii);
 }
 
-void InEntry::txtRSTS_Change() { G.WildRST = txtRSTS.text; }
-void InEntry::txtRSTS_GotFocus() { fieldPrompt("RstSnt"); }
 
 } // namespace Entry

@@ -21,22 +21,16 @@ class InEntry : public EntryRow {
 public:
     explicit InEntry(EntryHost* host = nullptr);
 
-    // --- The handlers (by their control and event names) ---
-    void txtCall_KeyPress(int& KeyAscii);
-    void txtRSTR_KeyPress(int& KeyAscii);
+    // --- The handlers of this row (by their control and event names) ---
+    void txtCall_KeyPress(int& KeyAscii) override;
+    void txtCall_Change() override;
+    void txtCall_LostFocus() override;
     void txtCntry_KeyPress(int& KeyAscii);
-    void txtSec_KeyPress(int& KeyAscii);
-    void txtRSTS_KeyPress(int& KeyAscii);
-    void txtCall_Change();
     // Also run by the window after a change of band or mode (the "New" marker follows the band).
     void txtCntry_Change();
-    void txtRSTS_Change();
-    void txtCall_GotFocus();
-    void txtCall_LostFocus();
-    void txtRSTR_GotFocus();
     void txtCntry_GotFocus();
-    void txtSec_GotFocus();
-    void txtRSTS_GotFocus();
+    void txtSec_GotFocus() override;
+    void txtRSTS_KeyPress(int& KeyAscii) override;
 
     // The country of the call field (run by its change handler): writes G.LookupCall, the state
     // field and its selection, the continent, bearing and miles.
@@ -47,7 +41,6 @@ public:
 protected:
     bool handleKey(Field f, int& KeyAscii) override;
     void changed(Field f) override;
-    void leaveCall() override { txtCall_LostFocus(); }
     void entered(Field f) override;
 };
 
