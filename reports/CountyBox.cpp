@@ -4,9 +4,12 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/DesignWindow.h"
+#include "core/Globals.h"
 #include "entry/EntryKeys.h"
 #include "platform/KeyEvents.h"
 #include "platform/Prompts.h"
+#include "platform/Screen.h"
 #include "reports/CountyChange.h"
 
 CountyBox::CountyBox(QLineEdit* box, std::function<void()> enter) : QObject(box), box_(box), enter_(std::move(enter))
@@ -63,13 +66,28 @@ bool CountyBox::check(QLineEdit* box, QLabel* invalid)
     return false;
 }
 
-void CountyBox::styleInvalid(QLabel* l)
+CountyBox::Field CountyBox::addField(DesignLayout& d, double top)
 {
-    l->setText(QStringLiteral("   Invalid!"));
-    QPalette p = l->palette();
+    Field f;
+    f.box = d.add<QLineEdit>(QStringLiteral("Text1"), ControlGeometry::Kind::TextBox, 240, top, 2760, 375, 12);
+    f.box->setMaxLength(20);
+    f.invalid = d.addLabel(QStringLiteral("Label2"), QStringLiteral("   Invalid!"), 3120, top + 45, 1320, 285,
+                           nullptr, 9.75);
+    QPalette p = f.invalid->palette();
     p.setColor(QPalette::Window, QColor(128, 0, 0));
     p.setColor(QPalette::WindowText, QColor(255, 255, 255));
-    l->setPalette(p);
-    l->setAutoFillBackground(true);
-    l->hide();
+    f.invalid->setPalette(p);
+    f.invalid->setAutoFillBackground(true);
+    f.invalid->hide();
+    return f;
+}
+
+void CountyBox::load(DesignLayout& d, const Field& f)
+{
+    const Platform::Screen s = Platform::Screen::current();
+    ModFormResize::ScaleToScreen(d.geometry(), s.width, s.height);
+    d.apply();
+    f.box->setText(G.CurrentCounty);
+    f.box->setCursorPosition(0);
+    f.invalid->hide();
 }

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class DesignLayout;
 class QLabel;
 class QLineEdit;
 
@@ -19,8 +20,18 @@ public:
     // The county check shown beside the box: "   Invalid!" (white on maroon) and a beep when
     // the text is no county of the table, the label hidden otherwise. True when it passed.
     static bool check(QLineEdit* box, QLabel* invalid);
-    // Makes `l` the "   Invalid!" label: white on maroon, hidden.
-    static void styleInvalid(QLabel* l);
+
+    // The county box Text1 and its "   Invalid!" label Label2 (white on maroon, hidden) as both
+    // county change windows place them: the box (12 points, at most 20 characters) at (240, top),
+    // the label beside it.
+    struct Field {
+        QLineEdit* box;
+        QLabel* invalid;
+    };
+    static Field addField(DesignLayout& d, double top);
+    // The windows' load: scaled to the screen, the box showing G.CurrentCounty with the caret at
+    // its start, the label hidden.
+    static void load(DesignLayout& d, const Field& f);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

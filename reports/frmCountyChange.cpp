@@ -8,7 +8,6 @@
 
 #include "core/Globals.h"
 #include "core/Module2Prefs.h"
-#include "platform/Screen.h"
 #include "reports/CountyBox.h"
 #include "reports/frmCountyChangeRover.h"
 
@@ -21,10 +20,9 @@ frmCountyChange::frmCountyChange(QWidget* parent) : QDialog(parent), design_(thi
     setModal(true);
     Label1 = design_.add<QLabel>(QStringLiteral("Label1"), Kind::Label, 240, 180, 4200, 285, 9.75);
     Label1->setText(QStringLiteral("Please enter your current county:"));
-    Text1 = design_.add<QLineEdit>(QStringLiteral("Text1"), Kind::TextBox, 240, 540, 2760, 375, 12);
-    Text1->setMaxLength(20);
-    Label2 = design_.add<QLabel>(QStringLiteral("Label2"), Kind::Label, 3120, 585, 1320, 285, 9.75);
-    CountyBox::styleInvalid(Label2);
+    const CountyBox::Field county = CountyBox::addField(design_, 540);
+    Text1 = county.box;
+    Label2 = county.invalid;
     Command1 = design_.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 240, 1140, 1200, 495);
     Command1->setText(QStringLiteral("Done"));
     cmdMultipleCounties =
@@ -42,12 +40,7 @@ frmCountyChange::frmCountyChange(QWidget* parent) : QDialog(parent), design_(thi
 
 void frmCountyChange::Form_Load()
 {
-    const Platform::Screen s = Platform::Screen::current();
-    ModFormResize::ScaleToScreen(design_.geometry(), s.width, s.height);
-    design_.apply();
-    Text1->setText(G.CurrentCounty);
-    Text1->setCursorPosition(0);
-    Label2->hide();
+    CountyBox::load(design_, {Text1, Label2});
 }
 
 void frmCountyChange::Text1_LostFocus() { CountyBox::check(Text1, Label2); }

@@ -5,8 +5,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "core/Globals.h"
-#include "platform/Screen.h"
 #include "reports/CountyBox.h"
 
 using Kind = ControlGeometry::Kind;
@@ -21,10 +19,9 @@ frmCountyChangeRover::frmCountyChangeRover(QWidget* parent) : QDialog(parent), d
     Label1->setWordWrap(true);
     Label3 = design_.add<QLabel>(QStringLiteral("Label3"), Kind::Label, 240, 660, 4200, 285);
     Label3->setText(QStringLiteral("Type the county and the press enter to add to the list."));
-    Text1 = design_.add<QLineEdit>(QStringLiteral("Text1"), Kind::TextBox, 240, 1020, 2760, 375, 12);
-    Text1->setMaxLength(20);
-    Label2 = design_.add<QLabel>(QStringLiteral("Label2"), Kind::Label, 3120, 1065, 1320, 285, 9.75);
-    CountyBox::styleInvalid(Label2);
+    const CountyBox::Field county = CountyBox::addField(design_, 1020);
+    Text1 = county.box;
+    Label2 = county.invalid;
     List1 = design_.add<QListWidget>(QStringLiteral("List1"), Kind::ListBox, 240, 1500, 2760, 1860);
     Command1 = design_.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 3240, 2865, 1200, 495);
     Command1->setText(QStringLiteral("&Done"));
@@ -35,12 +32,7 @@ frmCountyChangeRover::frmCountyChangeRover(QWidget* parent) : QDialog(parent), d
     connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { List1_Click(List1->row(item)); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
-    const Platform::Screen s = Platform::Screen::current();
-    ModFormResize::ScaleToScreen(design_.geometry(), s.width, s.height);
-    design_.apply();
-    Text1->setText(G.CurrentCounty);
-    Text1->setCursorPosition(0);
-    Label2->hide();
+    CountyBox::load(design_, {Text1, Label2});
 }
 
 void frmCountyChangeRover::showFor(QLineEdit* countyBox)
