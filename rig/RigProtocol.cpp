@@ -44,18 +44,6 @@ std::optional<qint64> decimalText(const QString& s)
     return v;
 }
 
-int hexValue(QChar c)
-{
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
-
 // One or two hexadecimal characters as a byte value; -1 when not hexadecimal.
 int hexPiece(const QString& piece)
 {
@@ -100,6 +88,18 @@ const QString CW = QStringLiteral("CW");
 const QString PH = QStringLiteral("PH");
 
 } // namespace
+
+int hexValue(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return -1;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Models

@@ -87,6 +87,8 @@ QByteArray orionStart();    // "X" CR
 
 // 0..15 as one upper-case digit; empty for anything else.
 QString NibbleToHex(int v);
+// The value of one hexadecimal digit (either case); -1 for any other character.
+int hexValue(QChar c);
 // "FE 03 " : every byte as two upper-case digits and one blank.
 QString BytesToHexText(const QByteArray& bytes);
 // "FE03" : the same without blanks.

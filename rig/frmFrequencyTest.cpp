@@ -3,27 +3,12 @@
 #include "platform/Prompts.h"
 #include "rig/RigControlfrm.h"
 #include "rig/RigLog.h"
+#include "rig/RigProtocol.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
-
-} // namespace
 
 namespace Rig {
 
@@ -40,7 +25,7 @@ std::optional<QByteArray> testCommandBytes(const QString& typed, bool hex)
     QByteArray out;
     const QStringList pieces = text.split(QLatin1Char(' '));
     for (const QString& p : pieces) {
-        const int hi = p.size() == 2 ? hexDigit(p.at(0)) : -1, lo = p.size() == 2 ? hexDigit(p.at(1)) : -1;
+        const int hi = p.size() == 2 ? hexValue(p.at(0)) : -1, lo = p.size() == 2 ? hexValue(p.at(1)) : -1;
         if (hi < 0 || lo < 0)
             return std::nullopt;
         out.append(static_cast<char>(hi * 16 + lo));
