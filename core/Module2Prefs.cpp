@@ -24,15 +24,6 @@ const QString FileName = QStringLiteral("QSOpref.txt");
 QString prefsPath() { return Files::resolve(G.ProgramFolder, FileName); }
 
 // One reader step per item kind; each returns false when the value is missing or does not fit.
-bool readText(ListFormat::Reader& r, QString& out)
-{
-    ListFormat::Value v;
-    if (!r.next(v))
-        return false;
-    out = v.toText();
-    return true;
-}
-
 bool readSingle(ListFormat::Reader& r, float& out)
 {
     ListFormat::Value v;
@@ -94,14 +85,14 @@ bool ParseQSOpref(const QByteArray& data)
 {
     ListFormat::Reader r(data);
     // Each item goes straight into its variable, so a failure leaves the earlier ones read.
-    return readText(r, G.OwnCall) && readText(r, G.OwnStateProvince) && readText(r, G.OwnCountry)
-        && readText(r, G.OwnSection) && readText(r, G.OwnName) && readText(r, G.OwnCategory)
-        && readText(r, G.CurrentCounty) && readText(r, G.OwnCity) && readText(r, G.CurrentMode)
-        && readText(r, G.CurrentBand) && readSingle(r, G.UtcOffsetHours) && readSingle(r, G.OwnLongitude)
-        && readSingle(r, G.OwnLatitude) && readText(r, G.OwnContinent) && readInteger(r, G.FormSizePercent)
+    return r.nextText(G.OwnCall) && r.nextText(G.OwnStateProvince) && r.nextText(G.OwnCountry)
+        && r.nextText(G.OwnSection) && r.nextText(G.OwnName) && r.nextText(G.OwnCategory)
+        && r.nextText(G.CurrentCounty) && r.nextText(G.OwnCity) && r.nextText(G.CurrentMode)
+        && r.nextText(G.CurrentBand) && readSingle(r, G.UtcOffsetHours) && readSingle(r, G.OwnLongitude)
+        && readSingle(r, G.OwnLatitude) && r.nextText(G.OwnContinent) && readInteger(r, G.FormSizePercent)
         && readInteger(r, G.WorkedColor) && readInteger(r, G.UnworkedColor) && readSingle(r, G.OpSecondsSaved)
-        && readText(r, G.PartyState) && readInteger(r, G.OutOfStateFlag) && readInteger(r, G.RoverFlag)
-        && readInteger(r, G.VoiceNavLevel) && readText(r, G.RigType) && readInteger(r, G.TaskbarOption)
+        && r.nextText(G.PartyState) && readInteger(r, G.OutOfStateFlag) && readInteger(r, G.RoverFlag)
+        && readInteger(r, G.VoiceNavLevel) && r.nextText(G.RigType) && readInteger(r, G.TaskbarOption)
         && readInteger(r, G.ListPreviousFlag);
 }
 

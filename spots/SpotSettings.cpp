@@ -25,34 +25,25 @@ bool readWhole(ListFormat::Reader& r, double lo, double hi, int& out)
     return true;
 }
 
-bool readText(ListFormat::Reader& r, QString& out)
-{
-    ListFormat::Value v;
-    if (!r.next(v))
-        return false;
-    out = v.toText();
-    return true;
-}
-
 } // namespace
 
 int readSpotSettings(const QByteArray& data, SpotSettings& s)
 {
     ListFormat::Reader r(data);
     int n = 0;
-    if (!readText(r, s.TNCBaudRate)) return n;
+    if (!r.nextText(s.TNCBaudRate)) return n;
     ++n;
-    if (!readText(r, s.TNCParity)) return n;
+    if (!r.nextText(s.TNCParity)) return n;
     ++n;
-    if (!readText(r, s.TNCDataBits)) return n;
+    if (!r.nextText(s.TNCDataBits)) return n;
     ++n;
-    if (!readText(r, s.TNCStopBits)) return n;
+    if (!r.nextText(s.TNCStopBits)) return n;
     ++n;
     if (!readWhole(r, 0, 255, s.TNCCommPort)) return n;
     ++n;
-    if (!readText(r, s.TNCPowerLine)) return n;
+    if (!r.nextText(s.TNCPowerLine)) return n;
     ++n;
-    if (!readText(r, s.SpotSource)) return n;
+    if (!r.nextText(s.SpotSource)) return n;
     ++n;
     if (!readWhole(r, -32768, 32767, s.reserved)) return n;
     ++n;
@@ -75,11 +66,11 @@ int readSpotSettings(const QByteArray& data, SpotSettings& s)
             s.optList = v.toText().compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0;
     }
     ++n;
-    if (!readText(r, s.txtHex)) return n;
+    if (!r.nextText(s.txtHex)) return n;
     ++n;
-    if (!readText(r, s.txtTelnetPort)) return n;
+    if (!r.nextText(s.txtTelnetPort)) return n;
     ++n;
-    if (!readText(r, s.txtTelnetHost)) return n;
+    if (!r.nextText(s.txtTelnetHost)) return n;
     return ++n;
 }
 
