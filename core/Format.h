@@ -13,6 +13,9 @@ bool isNumeric(const QString& s);
 // The number a numeric text holds; `fallback` for any other text.
 double toNumber(const QString& s, double fallback = 0);
 
+// Blanks (spaces only, not tabs or line ends) trimmed from both ends.
+QString trimBlanks(const QString& s);
+
 // Shortest plain forms with a point: 5, 5.5, -3.5, 0.33.
 QString number(double v);
 QString single(float v);

@@ -336,25 +336,13 @@ bool Editor::cmdDone_Click()
     return true;
 }
 
-namespace {
-// Leading and trailing blanks off.
-QString trimBlanks(const QString& s)
-{
-    qsizetype b = 0, e = s.size();
-    while (b < e && s[b] == QLatin1Char(' '))
-        ++b;
-    while (e > b && s[e - 1] == QLatin1Char(' '))
-        --e;
-    return s.mid(b, e - b);
-}
-} // namespace
 
 void Editor::store()
 {
     ContactArraysT& a = G.ContactArrays;
     const Editor& e = *this;
     const bool out = variant_ == Variant::Out;
-    auto put = [&](QVector<QString>& field, Box b, bool trim) { field[record_] = trim ? trimBlanks(e[b]) : e[b]; };
+    auto put = [&](QVector<QString>& field, Box b, bool trim) { field[record_] = trim ? Format::trimBlanks(e[b]) : e[b]; };
     put(a.ContactCall, Box::Call, out);
     put(a.ContactRSTSent, Box::RstS, out);
     put(a.ContactRSTRcvd, Box::RstR, out);

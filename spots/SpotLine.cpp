@@ -4,16 +4,6 @@
 
 namespace Spots {
 
-QString trimBlanks(const QString& s)
-{
-    qsizetype b = 0, e = s.size();
-    while (b < e && s[b] == QLatin1Char(' '))
-        ++b;
-    while (e > b && s[e - 1] == QLatin1Char(' '))
-        --e;
-    return s.mid(b, e - b);
-}
-
 bool isSpotLine(const QString& line)
 {
     return line.left(2).compare(QStringLiteral("DX"), Qt::CaseInsensitive) == 0;

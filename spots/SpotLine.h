@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/Format.h"
+
 namespace Spots {
 
 // True when the line's first two characters are "DX", ignoring case.
@@ -19,7 +21,7 @@ QString spotCall(const QString& line);
 // both ends (a CR or LF at its end stays).
 QString spotRecord(const QString& line);
 // Trims blanks (spaces only) from both ends, as the spot columns are trimmed.
-QString trimBlanks(const QString& s);
+using Format::trimBlanks;
 
 // Cuts a byte stream from a network or serial peer into whole lines. A line ends at LF, at CR LF,
 // or at a CR followed by anything else; each line is returned with "\r\n" as its end. Telnet
