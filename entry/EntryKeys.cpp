@@ -605,6 +605,15 @@ void EntryRow::entered(Field f)
 }
 
 void EntryRow::txtCall_GotFocus() { callEntered(); }
+
+void EntryRow::greetAuthor()
+{
+    if (const auto hello = greeting(txtCall.text, window)) {
+        labels.lblDialog = *hello;
+        labels.lblDialogBackColor = ColorLightCyan;
+        Platform::prompts().beep();
+    }
+}
 void EntryRow::txtRSTR_KeyPress(int& KeyAscii) { reportReceivedKey(KeyAscii); }
 void EntryRow::txtRSTR_GotFocus() { fieldPrompt("RstRcvd"); }
 void EntryRow::txtSec_KeyPress(int& KeyAscii) { countyKey(KeyAscii); }
@@ -634,11 +643,7 @@ void OutEntry::txtCall_Change() { G.WildCall = txtCall.text; }
 void OutEntry::txtCall_LostFocus()
 {
     const QString call = txtCall.text;
-    if (const auto hello = greeting(call, Window::Out)) {
-        labels.lblDialog = *hello;
-        labels.lblDialogBackColor = ColorLightCyan;
-        Platform::prompts().beep();
-    }
+    greetAuthor();
     if (call.isEmpty())
         return;
 

@@ -313,6 +313,8 @@ protected:
     void defaultReports();
     // Entering the call field.
     void callEntered();
+    // Leaving the call field with an author's call: the greeting in lblDialog (light cyan), a beep.
+    void greetAuthor();
     // A spoken field prompt at navigation level 2 ("All Data Fields") and above.
     void fieldPrompt(const char* name);
     // Empties the state field and the continent, bearing and miles.

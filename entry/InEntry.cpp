@@ -63,11 +63,7 @@ void InEntry::txtCall_Change()
 void InEntry::txtCall_LostFocus()
 {
     const QString call = txtCall.text;
-    if (const auto hello = greeting(call, Window::In)) {
-        labels.lblDialog = *hello;
-        labels.lblDialogBackColor = ColorLightCyan;
-        Platform::prompts().beep();
-    }
+    greetAuthor();
     if (call.isEmpty())
         return;
     host().DupCheck2(*this);
