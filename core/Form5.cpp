@@ -26,8 +26,7 @@ Form5::Form5(QWidget* parent) : QDialog(parent), design_(this, 7725, 6000)
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setReadOnly(true);
-    Command1 = design_.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 3240, 5400, 1215, 375);
-    Command1->setText(QStringLiteral("Close"));
+    Command1 = design_.addButton(QStringLiteral("Command1"), QStringLiteral("Close"), 3240, 5400, 1215, 375);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     design_.apply();
 }

@@ -12,7 +12,6 @@
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
 
-using Kind = ControlGeometry::Kind;
 
 namespace {
 
@@ -39,14 +38,13 @@ Form6::Form6(QWidget* parent) : QDialog(parent), design_(this, 5595, 2115)
     setWindowTitle(QStringLiteral(" Modify Multiplier Color Selections"));
     setModal(true);
     DesignLayout& d = design_;
-    Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 120, 120, 2535, 495);
-    Command1->setText(QStringLiteral("Change \"Remaining\" Color"));
-    Command3 = d.add<QPushButton>(QStringLiteral("Command3"), Kind::CommandButton, 2880, 120, 2535, 495);
-    Command3->setText(QStringLiteral("Change \"Worked\" Color"));
-    Label2 = d.add<QLabel>(QStringLiteral("Label2"), Kind::Label, 480, 840, 1935, 495);
-    Label2->setText(QStringLiteral("Appearance of multiplier remaining"));
-    Label1 = d.add<QLabel>(QStringLiteral("Label1"), Kind::Label, 3240, 840, 1935, 495);
-    Label1->setText(QStringLiteral("Appearance of multiplier worked"));
+    Command1 =
+        d.addButton(QStringLiteral("Command1"), QStringLiteral("Change \"Remaining\" Color"), 120, 120, 2535, 495);
+    Command3 = d.addButton(QStringLiteral("Command3"), QStringLiteral("Change \"Worked\" Color"), 2880, 120, 2535, 495);
+    Label2 =
+        d.addLabel(QStringLiteral("Label2"), QStringLiteral("Appearance of multiplier remaining"), 480, 840, 1935, 495);
+    Label1 =
+        d.addLabel(QStringLiteral("Label1"), QStringLiteral("Appearance of multiplier worked"), 3240, 840, 1935, 495);
     for (QLabel* l : {Label1, Label2}) {
         QFont f = l->font();
         f.setFamily(QStringLiteral("Arial"));
@@ -58,8 +56,7 @@ Form6::Form6(QWidget* parent) : QDialog(parent), design_(this, 5595, 2115)
     d.control(QStringLiteral("Label2"))->fontName = QStringLiteral("Arial");
     Line2 = d.addLine(QStringLiteral("Line2"), 2760, 0, 2760, 1440);
     Line1 = d.addLine(QStringLiteral("Line1"), 120, 1440, 5520, 1440);
-    Command6 = d.add<QPushButton>(QStringLiteral("Command6"), Kind::CommandButton, 2160, 1680, 1095, 375);
-    Command6->setText(QStringLiteral("Done"));
+    Command6 = d.addButton(QStringLiteral("Command6"), QStringLiteral("Done"), 2160, 1680, 1095, 375);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });

@@ -16,13 +16,9 @@ frmSplash::frmSplash(QWidget* parent) : DesignWindow(4800, 2400, parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("vqplog"));
-    using Kind = ControlGeometry::Kind;
-    lblVersion1 = add<QLabel>(QStringLiteral("lblVersion1"), Kind::Label, 240, 240, 1800, 375);
-    lblVersion1->setText(QStringLiteral("2.1"));
-    Command1 = add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 240, 1680, 1800, 495);
-    Command1->setText(QStringLiteral("Continue"));
-    Command2 = add<QPushButton>(QStringLiteral("Command2"), Kind::CommandButton, 2760, 1680, 1800, 495);
-    Command2->setText(QStringLiteral("Cancel"));
+    lblVersion1 = design().addLabel(QStringLiteral("lblVersion1"), QStringLiteral("2.1"), 240, 240, 1800, 375);
+    Command1 = design().addButton(QStringLiteral("Command1"), QStringLiteral("Continue"), 240, 1680, 1800, 495);
+    Command2 = design().addButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), 2760, 1680, 1800, 495);
     apply();
     connect(Command1, &QPushButton::clicked, this, &frmSplash::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmSplash::Command2_Click);

@@ -81,8 +81,7 @@ GraphQSO::GraphQSO(QWidget* parent) : QDialog(parent), design_(this, DesignWidth
     }
     lblBnd[6]->setVisible(false);
 
-    Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 7440, 6480, 1800, 375);
-    Command1->setText(QStringLiteral("Black Background"));
+    Command1 = d.addButton(QStringLiteral("Command1"), QStringLiteral("Black Background"), 7440, 6480, 1800, 375);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
     QPalette p = palette();

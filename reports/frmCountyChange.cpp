@@ -11,23 +11,21 @@
 #include "reports/CountyBox.h"
 #include "reports/frmCountyChangeRover.h"
 
-using Kind = ControlGeometry::Kind;
 
 frmCountyChange::frmCountyChange(QWidget* parent) : QDialog(parent), design_(this, 4680, 1920)
 {
     setObjectName(QStringLiteral("frmCountyChange"));
     setWindowTitle(QStringLiteral("County Change"));
     setModal(true);
-    Label1 = design_.add<QLabel>(QStringLiteral("Label1"), Kind::Label, 240, 180, 4200, 285, 9.75);
-    Label1->setText(QStringLiteral("Please enter your current county:"));
+    Label1 = design_.addLabel(QStringLiteral("Label1"), QStringLiteral("Please enter your current county:"), 240, 180,
+                              4200, 285, nullptr, 9.75);
     const CountyBox::Field county = CountyBox::addField(design_, 540);
     Text1 = county.box;
     Label2 = county.invalid;
-    Command1 = design_.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 240, 1140, 1200, 495);
-    Command1->setText(QStringLiteral("Done"));
-    cmdMultipleCounties =
-        design_.add<QPushButton>(QStringLiteral("cmdMultipleCounties"), Kind::CommandButton, 1560, 1140, 2880, 495);
-    cmdMultipleCounties->setText(QStringLiteral("&Rovers on County Lines Click to Add Multiple Counties"));
+    Command1 = design_.addButton(QStringLiteral("Command1"), QStringLiteral("Done"), 240, 1140, 1200, 495);
+    cmdMultipleCounties = design_.addButton(QStringLiteral("cmdMultipleCounties"),
+                                            QStringLiteral("&Rovers on County Lines Click to Add Multiple Counties"),
+                                            1560, 1140, 2880, 495);
     setTabOrder(Text1, Command1);
     setTabOrder(Command1, cmdMultipleCounties);
 

@@ -14,17 +14,19 @@ frmCountyChangeRover::frmCountyChangeRover(QWidget* parent) : QDialog(parent), d
     setObjectName(QStringLiteral("frmCountyChangeRover"));
     setWindowTitle(QStringLiteral("County Change for Rovers"));
     setModal(true);
-    Label1 = design_.add<QLabel>(QStringLiteral("Label1"), Kind::Label, 240, 120, 4200, 480, 9.75);
-    Label1->setText(QStringLiteral("Please enter your current counties.  Click on listed counties to remove."));
+    Label1 = design_.addLabel(
+        QStringLiteral("Label1"),
+        QStringLiteral("Please enter your current counties.  Click on listed counties to remove."), 240, 120, 4200,
+        480, nullptr, 9.75);
     Label1->setWordWrap(true);
-    Label3 = design_.add<QLabel>(QStringLiteral("Label3"), Kind::Label, 240, 660, 4200, 285);
-    Label3->setText(QStringLiteral("Type the county and the press enter to add to the list."));
+    Label3 = design_.addLabel(QStringLiteral("Label3"),
+                              QStringLiteral("Type the county and the press enter to add to the list."), 240, 660,
+                              4200, 285);
     const CountyBox::Field county = CountyBox::addField(design_, 1020);
     Text1 = county.box;
     Label2 = county.invalid;
     List1 = design_.add<QListWidget>(QStringLiteral("List1"), Kind::ListBox, 240, 1500, 2760, 1860);
-    Command1 = design_.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 3240, 2865, 1200, 495);
-    Command1->setText(QStringLiteral("&Done"));
+    Command1 = design_.addButton(QStringLiteral("Command1"), QStringLiteral("&Done"), 3240, 2865, 1200, 495);
     setTabOrder(Text1, List1);
     setTabOrder(List1, Command1);
 

@@ -27,10 +27,9 @@ const char* const ChartPrefixes[] = {"blbl", "bnlb", "priv"};
 QLabel* titleLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
                    double width, double height, double pt, const QString& family)
 {
-    auto* l = d.add<QLabel>(name, ControlGeometry::Kind::Label, left, top, width, height, pt);
+    QLabel* l = d.addLabel(name, caption, left, top, width, height, nullptr, pt);
     if (auto* c = d.control(name))
         c->fontName = family;
-    l->setText(caption);
     l->setAlignment(Qt::AlignCenter);
     l->setFrameShape(QFrame::Box);
     l->setAutoFillBackground(true);
@@ -56,25 +55,22 @@ frmBandPlan::frmBandPlan(const QString& folder, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     DesignLayout& d = design_;
-    Command7 = d.add<QPushButton>(QStringLiteral("Command7"), ControlGeometry::Kind::CommandButton, 4080,
-                                  6360, 1215, 300);
-    Command7->setText(QStringLiteral("Done"));
+    Command7 = d.addButton(QStringLiteral("Command7"), QStringLiteral("Done"), 4080, 6360, 1215, 300);
     for (int i = 0; i < 6; ++i) {
         const ClassButton& c = Classes[i];
-        Command[i] = d.add<QPushButton>(QStringLiteral("Command%1").arg(i + 1),
-                                        ControlGeometry::Kind::CommandButton, c.left, 80, c.width, 300);
-        Command[i]->setText(QString::fromLatin1(c.caption));
+        Command[i] = d.addButton(QStringLiteral("Command%1").arg(i + 1), QString::fromLatin1(c.caption), c.left, 80,
+                                 c.width, 300);
         connect(Command[i], &QPushButton::clicked, this, [this, i] { Command_Click(i); });
     }
     connect(Command7, &QPushButton::clicked, this, &frmBandPlan::Command7_Click);
     Label1 = titleLabel(d, QStringLiteral("Label1"), QStringLiteral("Frequencies Effective"), 120, 400, 6375,
                         300, 9, QStringLiteral("Arial"));
-    Label2 = titleLabel(d, QStringLiteral("Label2"), QStringLiteral("Privelages"), 6600, 120, 2775, 255, 8.25,
+    Label2 = titleLabel(d, QStringLiteral("Label2"), QStringLiteral("Privelages"), 6600, 120, 2775, 255, DefaultFontPt,
                         QStringLiteral("Arial Narrow"));
     setColors(Label1, Qt::darkBlue, Qt::white);
     setColors(Label2, Qt::darkBlue, Qt::white);
-    Label3 = titleLabel(d, QStringLiteral("Label3"), QStringLiteral("CW"), 6600, 420, 1335, 255, 8.25, {});
-    Label4 = titleLabel(d, QStringLiteral("Label4"), QStringLiteral("Phone"), 8040, 420, 1335, 255, 8.25, {});
+    Label3 = titleLabel(d, QStringLiteral("Label3"), QStringLiteral("CW"), 6600, 420, 1335, 255, DefaultFontPt, {});
+    Label4 = titleLabel(d, QStringLiteral("Label4"), QStringLiteral("Phone"), 8040, 420, 1335, 255, DefaultFontPt, {});
     Line1 = d.addLine(QStringLiteral("Line1"), 120, 720, 9360, 720);
 
     // The whole desktop work area, controls stretched with it.

@@ -1,5 +1,6 @@
 #include "rig/frmFrequencyTest.h"
 
+#include "core/DeviceLayout.h"
 #include "platform/Prompts.h"
 #include "rig/RigControlfrm.h"
 #include "rig/RigLog.h"
@@ -39,10 +40,8 @@ namespace {
 
 QLabel* addText(DesignLayout& d, const QString& name, const QString& text, double top, double height)
 {
-    auto* l = d.add<QLabel>(name, ControlGeometry::Kind::Label, 240, top, 7800, height);
-    l->setText(text);
+    QLabel* l = DeviceLayout::addLabel(d, name, text, 240, top, 7800, height);
     l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
 }
 
@@ -62,13 +61,10 @@ frmFrequencyTest::frmFrequencyTest(RigControlfrm& rig, QWidget* parent)
             QStringLiteral("If your radio requires a hexidecimal format, please enter in the format of XX XX XX "
                            "(using spaces between each two digits) and click the Convert to Hex check box below."),
             660, 495);
-    Text1 = d.add<QLineEdit>(QStringLiteral("Text1"), ControlGeometry::Kind::TextBox, 240, 1260, 5280, 285);
-    Text1->setText(QStringLiteral("FA00028475000;"));
+    Text1 = d.addTextBox(QStringLiteral("Text1"), QStringLiteral("FA00028475000;"), 240, 1260, 5280, 285);
     Check1 = d.add<QCheckBox>(QStringLiteral("Check1"), ControlGeometry::Kind::CheckBox, 5640, 1260, 1455, 285);
     Check1->setText(QStringLiteral("Convert to Hex"));
-    Command1 = d.add<QPushButton>(QStringLiteral("Command1"), ControlGeometry::Kind::CommandButton, 7200, 1230,
-                                  840, 345);
-    Command1->setText(QStringLiteral("Send"));
+    Command1 = d.addButton(QStringLiteral("Command1"), QStringLiteral("Send"), 7200, 1230, 840, 345);
     addText(d, QStringLiteral("Label3"),
             QStringLiteral("Once you have a working command, please e-mail me the exact command and the frequency "
                            "(in Mhz) specified in the command."),
@@ -80,9 +76,7 @@ frmFrequencyTest::frmFrequencyTest(RigControlfrm& rig, QWidget* parent)
                            "switch to the specified frequency."),
             2580, 735);
     Text2 = d.add<QLineEdit>(QStringLiteral("Text2"), ControlGeometry::Kind::TextBox, 3240, 3600, 1215, 285);
-    Command2 = d.add<QPushButton>(QStringLiteral("Command2"), ControlGeometry::Kind::CommandButton, 4680, 3570,
-                                  840, 345);
-    Command2->setText(QStringLiteral("Send"));
+    Command2 = d.addButton(QStringLiteral("Command2"), QStringLiteral("Send"), 4680, 3570, 840, 345);
     setTabOrder(Text1, Check1);
     setTabOrder(Check1, Command1);
     setTabOrder(Command1, Text2);
