@@ -81,6 +81,22 @@ bool Value::toNumber(double& out) const
     return false;
 }
 
+std::optional<int> wholeIn(double number, int lo, int hi)
+{
+    const double r = std::nearbyint(number);
+    if (!(r >= lo && r <= hi))
+        return std::nullopt;
+    return static_cast<int>(r);
+}
+
+std::optional<int> Value::toWhole(int lo, int hi) const
+{
+    double d = 0;
+    if (!toNumber(d))
+        return std::nullopt;
+    return wholeIn(d, lo, hi);
+}
+
 double Value::toDouble(double fallback) const
 {
     double d;

@@ -8,7 +8,13 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+
 namespace ListFormat {
+
+// A number as a whole-number variable of range [lo, hi] receives it: rounded, halves to even; no
+// value when the result lies outside the range (or the number is not finite).
+std::optional<int> wholeIn(double number, int lo, int hi);
 
 struct Value {
     enum class Kind { Empty, Text, Number, Bool };
@@ -23,6 +29,9 @@ struct Value {
     // The value as a numeric variable receives it; false when it is not a number.
     bool toNumber(double& out) const;
     double toDouble(double fallback = 0) const;
+    // The value as a whole-number variable of range [lo, hi] receives it (wholeIn); no value when
+    // it is not a number or does not fit.
+    std::optional<int> toWhole(int lo, int hi) const;
     int toInt(int fallback = 0) const;
 };
 

@@ -37,14 +37,13 @@ bool readSingle(ListFormat::Reader& r, float& out)
 template <class Int>
 bool readInteger(ListFormat::Reader& r, Int& out)
 {
+    static_assert(sizeof(Int) <= sizeof(int));
     ListFormat::Value v;
-    double d;
-    if (!r.next(v) || !v.toNumber(d))
+    const auto whole = r.next(v) ? v.toWhole(std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max())
+                                 : std::nullopt;
+    if (!whole)
         return false;
-    d = std::nearbyint(d);
-    if (d < double(std::numeric_limits<Int>::min()) || d > double(std::numeric_limits<Int>::max()))
-        return false;
-    out = static_cast<Int>(d);
+    out = static_cast<Int>(*whole);
     return true;
 }
 

@@ -27,10 +27,7 @@ std::optional<int> wholeIn(const ListFormat::Value& v, int lo, int hi)
     const auto d = numeric(v);
     if (!d)
         return std::nullopt;
-    const double r = std::nearbyint(*d);
-    if (r < lo || r > hi)
-        return std::nullopt;
-    return static_cast<int>(r);
+    return ListFormat::wholeIn(*d, lo, hi);
 }
 
 QByteArray fileData(const QString& folder, const QString& name, bool& found)

@@ -4,7 +4,6 @@
 #include "core/ListFormat.h"
 #include "rig/RigLog.h"
 
-#include <cmath>
 
 namespace Rig {
 
@@ -12,18 +11,6 @@ namespace {
 
 const QString FileName = QStringLiteral("RigCntrl.txt");
 
-// A whole number of the item's kind (rounded halves to even, as the runtime converts).
-bool wholeIn(const ListFormat::Value& v, int lo, int hi, int& out)
-{
-    double d = 0;
-    if (!v.toNumber(d))
-        return false;
-    const double r = std::nearbyint(d);
-    if (r < lo || r > hi)
-        return false;
-    out = int(r);
-    return true;
-}
 
 } // namespace
 
@@ -42,8 +29,12 @@ RigSettings parseRigSettings(const QByteArray& data)
         return true;
     };
     auto number = [&](int& into, int lo, int hi) {
-        if (!r.next(v) || !wholeIn(v, lo, hi, into))
+        if (!r.next(v))
             return false;
+        const auto whole = v.toWhole(lo, hi);
+        if (!whole)
+            return false;
+        into = *whole;
         ++s.itemsRead;
         return true;
     };

@@ -2,7 +2,6 @@
 
 #include <QFile>
 
-#include <cmath>
 
 #include "core/Files.h"
 #include "core/ListFormat.h"
@@ -12,16 +11,13 @@ namespace Spots {
 
 namespace {
 
-bool readWhole(ListFormat::Reader& r, double lo, double hi, int& out)
+bool readWhole(ListFormat::Reader& r, int lo, int hi, int& out)
 {
     ListFormat::Value v;
-    double d = 0;
-    if (!r.next(v) || !v.toNumber(d))
+    const auto whole = r.next(v) ? v.toWhole(lo, hi) : std::nullopt;
+    if (!whole)
         return false;
-    d = std::nearbyint(d);
-    if (d < lo || d > hi)
-        return false;
-    out = int(d);
+    out = *whole;
     return true;
 }
 

@@ -90,6 +90,24 @@ TEST(ListFormat, NumbersReadStrictly)
     }
 }
 
+// A value read into a whole-number setting: halves go to the even neighbour, and anything that
+// does not fit the setting's range (or is no number) is refused rather than wrapped.
+TEST(ListFormat, WholeNumbersRoundToEvenAndStayInRange)
+{
+    const QVector<Value> values = readAll("2.5,3.5,-0.5,255.4,255.5,-1,\"12\",\"x\",,#TRUE#");
+    struct Case { const char* what; std::optional<int> expected; };
+    const Case cases[] = {
+        {"2.5", 2}, {"3.5", 4}, {"-0.5", 0}, {"255.4", 255}, {"255.5 rounds past the top", std::nullopt},
+        {"-1 below the bottom", std::nullopt}, {"a number in quotes", 12}, {"a text", std::nullopt},
+        {"an empty value is 0", 0}, {"#TRUE# is -1", std::nullopt},
+    };
+    ASSERT_EQ(values.size(), std::size(cases));
+    for (int i = 0; i < values.size(); ++i)
+        EXPECT_EQ(values[i].toWhole(0, 255), cases[i].expected) << cases[i].what;
+    EXPECT_EQ(wholeIn(-32768.4, -32768, 32767), -32768);
+    EXPECT_EQ(wholeIn(std::nan(""), -32768, 32767), std::nullopt);
+}
+
 TEST(ListFormat, ShortestNumberForms)
 {
     EXPECT_EQ(formatSingle(5.0f), "5");
