@@ -292,7 +292,12 @@ private:
             qCWarning(lcPlatform) << "packet engine: more than" << MaxQueued << "frames waiting; the oldest dropped";
             queue_.pop_front();
         }
-        queue_.push_back({QString::fromLatin1(from), QString::fromLatin1(data.left(MaxFrameData)), kind});
+        // Engines end their texts with a NUL, as C strings; it is no part of the text.
+        qsizetype n = data.size();
+        while (n > 0 && data[n - 1] == '\0')
+            --n;
+        queue_.push_back({QString::fromLatin1(from), QString::fromLatin1(data.left(std::min<qsizetype>(n, MaxFrameData))),
+                          kind});
     }
 
     QPointer<QTcpSocket> socket_;

@@ -35,6 +35,7 @@
 //                     'D' connected data -> 'D', from-call the other station
 //                     'U' 'I' 'S' 'T' monitored frames (UI, information, supervisory, own
 //                     transmission) -> as they are, from-call the frame's source
+//   A text's closing NULs (engines send C strings) are dropped.
 //   Other API kinds (version, port information, outstanding frames, heard lists, raw frames, the
 //   registration reply) never reach the window.
 #include <QByteArray>

@@ -102,7 +102,8 @@ TEST_F(PacketEngineTest, FramesInAreCutFromTheStreamTranslatedAndHandedOutOneAtA
         FakeAgwEngine::frame('D', "W9XYZ", "K9AB", "hello\r", 0xF0) +                     // connected data
         FakeAgwEngine::frame('I', "W9XYZ", "K9AB", " 1:Fm W9XYZ To K9AB <I R0 S0>\rhello\r") +
         FakeAgwEngine::frame('y', "K9AB", {}, QByteArray(4, '\0')) +                       // outstanding frames
-        FakeAgwEngine::frame('d', "K9AB", "W9XYZ", "*** DISCONNECTED From Station W9XYZ\r") +  // calls swapped
+        // Link down, with the calls the other way round and a closing NUL.
+        FakeAgwEngine::frame('d', "K9AB", "W9XYZ", QByteArray("*** DISCONNECTED From Station W9XYZ\r\0", 37)) +
         FakeAgwEngine::frame('U', "N0BIG", "ALL", QByteArray(5000, 'a'));                  // more than 4000
     // TCP may cut anywhere: inside a header, inside the data.
     for (qsizetype at = 0; at < stream.size(); at += 17) {
