@@ -87,11 +87,10 @@ public:
         QString data;       // Latin-1, at most MaxFrameData characters
         int kind = 0;       // character code of the kind
     };
-    static constexpr int ConnectWaitMs = 2000;
-    static constexpr int RegisterWaitMs = 2000;
-    static constexpr int MaxQueued = 500;
-    static constexpr int MaxFrameData = 4000;
-    static constexpr int MaxCall = 9;
+    // The bounds of startPoll's waits, in ms.
+    static constexpr int ConnectWaitMs = 2000, RegisterWaitMs = 2000;
+    // Frames waiting at most, data characters handed out per frame at most, the longest call.
+    static constexpr int MaxQueued = 500, MaxFrameData = 4000, MaxCall = 9;
 
     virtual ~PacketEngine() = default;
     // Connects, registers `call` and turns monitoring on. `application` names the client in the

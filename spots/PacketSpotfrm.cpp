@@ -177,16 +177,27 @@ void PacketSpotfrm::buildControls()
     for (int i = 0; i < 6; ++i)
         *bauds[i] = option(fraBaud, QLatin1String(baudNames[i]), QLatin1String(baudCaps[i]), 120 + (i % 3) * 1400,
                            280 + (i / 3) * 300, 1200);
+    // A frame's option buttons one under the other: (member, name, caption), from `top` by `step`.
+    struct Choice {
+        QRadioButton** member;
+        const char* name;
+        const char* caption;
+    };
+    auto column = [&option](QGroupBox* f, std::initializer_list<Choice> choices, double top, double step, double w) {
+        for (const Choice& c : choices) {
+            *c.member = option(f, QLatin1String(c.name), QLatin1String(c.caption), 120, top, w);
+            top += step;
+        }
+    };
     fraParity = frame(QStringLiteral("fraParity"), QStringLiteral("Parity"), 4600, 1600, 1100, 1200);
-    optParityOdd = option(fraParity, QStringLiteral("optParityOdd"), QStringLiteral("Odd"), 120, 250, 900);
-    optParityNone = option(fraParity, QStringLiteral("optParityNone"), QStringLiteral("None"), 120, 550, 900);
-    optParityEven = option(fraParity, QStringLiteral("optParityEven"), QStringLiteral("Even"), 120, 850, 900);
+    column(fraParity,
+           {{&optParityOdd, "optParityOdd", "Odd"}, {&optParityNone, "optParityNone", "None"},
+            {&optParityEven, "optParityEven", "Even"}},
+           250, 300, 900);
     fraData = frame(QStringLiteral("fraData"), QStringLiteral("Data Bits"), 5800, 1600, 1000, 900);
-    optData7 = option(fraData, QStringLiteral("optData7"), QStringLiteral("7"), 120, 280, 700);
-    optData8 = option(fraData, QStringLiteral("optData8"), QStringLiteral("8"), 120, 580, 700);
+    column(fraData, {{&optData7, "optData7", "7"}, {&optData8, "optData8", "8"}}, 280, 300, 700);
     fraStop = frame(QStringLiteral("fraStop"), QStringLiteral("Stop Bits"), 6900, 1600, 1000, 900);
-    optStop1 = option(fraStop, QStringLiteral("optStop1"), QStringLiteral("1"), 120, 280, 700);
-    optStop2 = option(fraStop, QStringLiteral("optStop2"), QStringLiteral("2"), 120, 580, 700);
+    column(fraStop, {{&optStop1, "optStop1", "1"}, {&optStop2, "optStop2", "2"}}, 280, 300, 700);
     fraPort = frame(QStringLiteral("fraPort"), QStringLiteral("Comm Port"), 120, 2550, 4400, 900);
     for (int i = 0; i < 10; ++i)
         optComm << option(fraPort, QStringLiteral("optComm(%1)").arg(i), QString::number(i + 1), 120 + (i % 5) * 850,
@@ -196,10 +207,10 @@ void PacketSpotfrm::buildControls()
     optPowerRTS = option(fraPower, QStringLiteral("optPowerRTS"), QStringLiteral("RTS"), 800, 280, 650);
     optPowerDTR = option(fraPower, QStringLiteral("optPowerDTR"), QStringLiteral("DTR"), 1450, 280, 650);
     Frame1 = frame(QStringLiteral("Frame1"), QStringLiteral("Handshaking"), 6900, 2550, 2000, 1300);
-    Option1 = option(Frame1, QStringLiteral("Option1"), QStringLiteral("None"), 120, 250, 1700);
-    Option2 = option(Frame1, QStringLiteral("Option2"), QStringLiteral("Xon Xoff"), 120, 500, 1700);
-    Option3 = option(Frame1, QStringLiteral("Option3"), QStringLiteral("RTS"), 120, 750, 1700);
-    Option4 = option(Frame1, QStringLiteral("Option4"), QStringLiteral("RTS OnOff"), 120, 1000, 1700);
+    column(Frame1,
+           {{&Option1, "Option1", "None"}, {&Option2, "Option2", "Xon Xoff"}, {&Option3, "Option3", "RTS"},
+            {&Option4, "Option4", "RTS OnOff"}},
+           250, 250, 1700);
     // The buttons as designed.
     optBaud192->setChecked(true);
     optParityNone->setChecked(true);
