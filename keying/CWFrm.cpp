@@ -7,9 +7,32 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <QEvent>
+#include <QEventLoop>
+#include <QFocusEvent>
+#include <QPointer>
+
+#include <cmath>
+
+#include "core/Files.h"
+#include "core/Form1.h"
+#include "core/Format.h"
 #include "core/Globals.h"
+#include "core/MainLogWindow.h"
+#include "keying/CntyAbbCW.h"
+#include "keying/CwEngine.h"
 #include "keying/KeyerLayout.h"
+#include "keying/KeyingLog.h"
+#include "keying/KeyingPump.h"
+#include "keying/frmWinKey.h"
+#include "keying/modWinKey.h"
+#include "platform/ComPorts.h"
+#include "platform/KeyEvents.h"
+#include "platform/KeyLines.h"
+#include "platform/Monotonic.h"
+#include "platform/Prompts.h"
 #include "platform/Screen.h"
+#include "platform/SettingsStore.h"
 #include "platform/VbControls.h"
 
 using Kind = ControlGeometry::Kind;
@@ -21,6 +44,31 @@ constexpr double DesignWidth = 9360;
 constexpr double DesignHeight = 6780;
 // Help texts are set smaller than the controls.
 constexpr double HelpPt = 6.75;
+
+const QString SettingsSection = QStringLiteral("Settings");
+const QString KeyboardModeCaption = QStringLiteral("Keyboard CW Mode is on.  Press F12 to exit.");
+
+// Loop calibration: empty loop turns counted.
+constexpr double CalibrationTurns = 5000000;
+
+// Keeps the keys `keep` accepts (Backspace always); drops the rest.
+void filterKeys(QLineEdit* box, std::function<bool(int)> keep)
+{
+    KeyEvents::hook(box, [keep](int& k) {
+        if (k != KeyEvents::vbKeyBack && !keep(k))
+            k = 0;
+    });
+}
+
+// A whole number as the runtime converts a double to a 16-bit integer (halves to even); no value
+// when it does not fit.
+std::optional<int> toInt16(double v)
+{
+    const double r = std::nearbyint(v);
+    if (!(r >= -32768 && r <= 32767))
+        return std::nullopt;
+    return int(r);
+}
 } // namespace
 
 using KeyerLayout::addButton;
@@ -148,6 +196,38 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     connect(Option3, &QRadioButton::clicked, this, [this] { Option3_Click(); });
     connect(Option4, &QRadioButton::clicked, this, [this] { Option4_Click(); });
     connect(Option5, &QRadioButton::clicked, this, [this] { Option5_Click(); });
+    connect(optTimer, &QRadioButton::clicked, this, [this] { optTimer_Click(); });
+    connect(OptSleep, &QRadioButton::clicked, this, [this] { OptSleep_Click(); });
+    connect(optLoop, &QRadioButton::clicked, this, [this] { optLoop_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(cmdConfWinkey, &QPushButton::clicked, this, [this] { cmdConfWinkey_Click(); });
+    connect(cmdLoopFaster, &QPushButton::clicked, this, [this] { cmdLoopFaster_Click(); });
+    connect(cmdLoopSlower, &QPushButton::clicked, this, [this] { cmdLoopSlower_Click(); });
+    connect(Text11, &QLineEdit::textChanged, this, [this] { Text11_Change(); });
+    connect(txtSpace, &QLineEdit::textChanged, this, [this] { txtSpace_Change(); });
+    connect(txtLoop, &QLineEdit::textChanged, this, [this] { txtLoop_Change(); });
+    connect(tmrRepeat, &VbTimer::timeout, this, [this] { tmrRepeat_Timer(); });
+
+    // Message boxes: letters typed as capitals; a double quote never enters (it would break CW.txt).
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13})
+        KeyEvents::hook(Text[i], [](int& k) {
+            if (k == '"')
+                k = 0;
+            else if (k >= 'a' && k <= 'z')
+                k = k - 'a' + 'A';
+        });
+    auto digitsOrColon = [](int k) { return k >= '0' && k <= ':'; };
+    filterKeys(Text10, digitsOrColon);
+    filterKeys(Text11, digitsOrColon);
+    filterKeys(txtSpace, [](int k) { return k >= '-' && k <= ':'; });
+    filterKeys(txtCWLoop, [](int k) { return k == '.' || (k >= '0' && k <= '9'); });
+    for (QLineEdit* box : {Text10, Text11, txtSpace, txtCWLoop})
+        box->installEventFilter(this);
 
     Form_Load();
 }
@@ -159,6 +239,68 @@ void CWFrm::Form_Load()
     const Platform::Screen s = Platform::Screen::current();
     KeyerLayout::scaleToShare(design().geometry(), s.workWidth, s.workHeight, s.width, true);
     design().apply();
+
+    // The timing method and the loop count of the last Done.
+    CWLoopOffset = Format::toNumber(Platform::getSetting(SettingsSection, QStringLiteral("UserCWLoopOffset"), QStringLiteral("0")), 0);
+    txtLoop->setText(Format::number(CWLoopOffset));
+    const QString selection = Platform::getSetting(SettingsSection, QStringLiteral("UserCWSelection"), QStringLiteral("Timer"));
+    if (selection == QLatin1String("Timer"))
+        setOptionValue(optTimer, true);
+    else if (selection == QLatin1String("Sleep"))
+        setOptionValue(OptSleep, true);
+    else if (selection == QLatin1String("Loop"))
+        setOptionValue(optLoop, true);
+}
+
+CWFrm::~CWFrm() { releaseLine(); }
+
+void CWFrm::Form_Unload()
+{
+    G.CWBuffer.clear();
+    tmrRepeat->setEnabled(false);
+    closeComm();
+}
+
+void CWFrm::hideEvent(QHideEvent* e)
+{
+    DesignWindow::hideEvent(e);
+    emit hidden();
+}
+
+bool CWFrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        // The speed and port boxes select their text from the caret on when entered.
+        if (watched == Text10 || watched == Text11) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            QMetaObject::invokeMethod(box, [box] {
+                box->setSelection(box->cursorPosition(), int(box->text().size()) - box->cursorPosition());
+            }, Qt::QueuedConnection);
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        if (watched == Text10)
+            Text10_LostFocus();
+        else if (watched == Text11)
+            Text11_LostFocus();
+        else if (watched == txtSpace)
+            txtSpace_LostFocus();
+        else if (watched == txtCWLoop)
+            txtCWLoop_LostFocus();
+    }
+    return DesignWindow::eventFilter(watched, event);
+}
+
+void CWFrm::showModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    connect(this, &CWFrm::hidden, &loop, &QEventLoop::quit);
+    if (isVisible())
+        loop.exec();
+    setWindowModality(Qt::NonModal);
 }
 
 void CWFrm::LoadSettings(const KeyerSettings::CWSettings& s)
@@ -212,16 +354,385 @@ void CWFrm::Option5_Click()
 {
     if (!keyingOption(Option5, 5))
         return;
-    // Once the keyer device is chosen its configuration stays reachable for the run.
+    // Once the keyer device is chosen its configuration stays reachable for the run; its window
+    // is made now, so WK.txt is read before the first send.
     cmdConfWinkey->setVisible(true);
+    frmWinKey::instance();
 }
 
-// Sending and messages: being built.
-void CWFrm::LoopThroughCWBuffer() { G.CWBuffer.clear(); }
-void CWFrm::Transmit(QString&) {}
-void CWFrm::CWSetup() {}
-void CWFrm::FKeyCW(int) { G.CWBuffer.clear(); }
-void CWFrm::UpDown1_UpClick() {}
-void CWFrm::UpDown1_DownClick() {}
-void CWFrm::Text11_Change() {}
-void CWFrm::tmrRepeat_Timer() {}
+// --- Sending --------------------------------------------------------------------------------
+
+void CWFrm::logContact()
+{
+    MainLogWindow* w = Form1::target();
+    if (w && w->txtCall && !w->txtCall->text().isEmpty())
+        w->Mains();
+}
+
+void CWFrm::setDialogCaption(const QString& text)
+{
+    MainLogWindow* w = Form1::target();
+    if (w && w->lblDialog)
+        w->lblDialog->setText(text);
+}
+
+void CWFrm::LoopThroughCWBuffer()
+{
+    if (G.CWKeyMethod == 5) {
+        // The keyer device sends on its own: the contact is logged once, before the text goes.
+        if (G.CWBuffer.contains(QLatin1Char('!')))
+            logContact();
+        QPointer<CWFrm> self(this);
+        frmWinKey::instance().WKTransmit();
+        if (!self)
+            return;
+        if (G.CWRepeatOn == 1)
+            tmrRepeat->setEnabled(true);
+        return;
+    }
+
+    // The window can be unloaded from the pump (the main window going); stop then.
+    QPointer<CWFrm> self(this);
+    G.CWSending = 1;
+    while (!G.CWBuffer.isEmpty()) {
+        QString c = G.CWBuffer.left(1);
+        G.CWBuffer.remove(0, 1);
+        Transmit(c);   // may show this window modally (a port that cannot open)
+        if (!self) {
+            G.CWSending = 0;
+            return;
+        }
+        if (Check1->checkState() == Qt::Checked)
+            setDialogCaption(G.CWBuffer);
+        KeyingPump::pump();
+        if (!self) {
+            G.CWSending = 0;
+            return;
+        }
+    }
+    // A character that ended on a failed line may have left it keyed: try once more to drop it.
+    if (lineFailed_)
+        releaseOutput();
+    lineFailed_ = false;
+    if (G.CWRepeatOn == 1)
+        tmrRepeat->setEnabled(true);
+    G.CWSending = 0;
+    if (Check1->checkState() == Qt::Checked)
+        setDialogCaption(G.KeyboardCWMode == 1 ? KeyboardModeCaption : QString());
+}
+
+void CWFrm::releaseOutput()
+{
+    bool failed = false;
+    if (std::unique_ptr<Platform::KeyLine> line = keyLine(&failed))
+        line->setKeyed(false);
+}
+
+std::unique_ptr<Platform::KeyLine> CWFrm::keyLine(bool* failed)
+{
+    *failed = false;
+    if (Option2->isChecked() || Option1->isChecked()) {
+        if (!Comm)
+            return nullptr;   // no port (number 0): the elements are timed, nothing is keyed
+        return std::make_unique<Platform::SerialKeyLine>(*Comm, Option2->isChecked() ? Platform::SerialLine::Dtr
+                                                                                     : Platform::SerialLine::Rts);
+    }
+    if (Option3->isChecked()) {
+        const auto address = CwEngine::controlRegister(Text14->text());
+        if (!address) {
+            qCWarning(lcKeying) << "parallel port address" << Text14->text() << "out of range; nothing keyed";
+            *failed = true;
+            return nullptr;
+        }
+        return std::make_unique<Platform::ParallelKeyLine>(*address);
+    }
+    return nullptr;
+}
+
+void CWFrm::Transmit(QString& CodeCharacter)
+{
+    if (G.CWKeyMethod == 0)
+        return;
+    if ((G.CWKeyMethod == 1 || G.CWKeyMethod == 2) && !Comm)
+        CWSetup();
+    const QChar c = CodeCharacter.isEmpty() ? QChar() : CodeCharacter.at(0);
+    QString elements = CwEngine::elements(c);
+    if (c == QLatin1Char('!'))
+        logContact();
+    if (c == QLatin1Char(' '))
+        elements = CwEngine::spaceElements(int(Format::toNumber(txtSpace->text(), 0)));
+
+    bool failed = false;
+    std::unique_ptr<Platform::KeyLine> line = keyLine(&failed);
+    if (failed || elements.isEmpty())
+        return;
+
+    CwEngine::CharacterTiming t;
+    t.wpm = Format::toNumber(Text11->text(), 0);
+    t.timing = optLoop->isChecked() ? CwEngine::Timing::Loop
+             : OptSleep->isChecked() ? CwEngine::Timing::Sleep
+                                     : CwEngine::Timing::Timer;
+    t.loopOffset = CWLoopOffset;
+    const CwEngine::KeyResult r = CwEngine::keyElements(elements, t, line.get(), Platform::monotonic());
+    if (r == CwEngine::KeyResult::SpeedTooLow)
+        qCWarning(lcKeying) << "speed" << Text11->text() << "is below 1 WPM; character not keyed";
+    else if (r == CwEngine::KeyResult::LineFailed) {
+        lineFailed_ = true;
+        qCWarning(lcKeying) << "key line could not be set; character ended";
+    }
+}
+
+void CWFrm::releaseLine()
+{
+    if (Comm) {
+        Comm->setDtr(false);
+        Comm->setRts(false);
+    }
+}
+
+void CWFrm::closeComm()
+{
+    releaseLine();
+    Comm.reset();
+}
+
+void CWFrm::CWSetup()
+{
+    closeComm();
+    const auto port = toInt16(Format::toNumber(Text10->text(), 0));
+    bool ok = port.has_value();
+    if (ok && *port > 0) {
+        // The voice keyer's push-to-talk port and this one exclude each other; the voice keyer
+        // closes its own when this one opens (it is not built with a port yet).
+        QString error;
+        Comm = Platform::keyLineHardware().openSerial(Platform::comPortPath(*port, G.DataFolder), &error);
+        ok = Comm != nullptr;
+        if (!ok)
+            qCWarning(lcKeying) << "CW keying port" << *port << "cannot be opened:" << error;
+    }
+    if (ok)
+        return;
+    Platform::prompts().beep();
+    Platform::prompts().messageBox(
+        QStringLiteral("The port you have selected for CW keying is invalid.  Please select another or enter 0 for none."),
+        QStringLiteral("Invalid port."));
+    if (!isVisible())
+        showModal();
+}
+
+// --- Function-key messages ------------------------------------------------------------------
+
+void CWFrm::FKeyCW(int KeyCode)
+{
+    G.CWBuffer.clear();
+    if (G.CWKeyMethod != 0) {
+        QString message;
+        if (KeyCode >= 112 && KeyCode <= 120)
+            message = Text[KeyCode - 111]->text();
+        else if (KeyCode == 124)
+            message = Text12->text();
+        else if (KeyCode == 122)
+            message = Text13->text();
+        if (KeyCode == 112 && Format::toNumber(txtCWLoop->text(), 0) > 0)
+            G.CWRepeatOn = 1;
+        if (!message.isEmpty()) {
+            message = CwEngine::fillWildcard(message, QLatin1Char('$'), [] { return G.WildCall; });
+            message = CwEngine::fillWildcard(message, QLatin1Char('#'), [] { return QString(); });
+            message = CwEngine::fillWildcard(message, QLatin1Char('*'), [] {
+                if (G.WildRST == QLatin1String("599") || G.WildRST.isEmpty())
+                    G.WildRST = QStringLiteral("5NN");
+                return G.WildRST;
+            });
+            message = CwEngine::fillWildcard(message, QLatin1Char('^'), [] { return CntyAbbCW::GetCntyAbbCW(G.WildCounty); });
+            G.CWBuffer += message;
+            QPointer<CWFrm> self(this);
+            LoopThroughCWBuffer();
+            if (!self)
+                return;
+        }
+    }
+    KeyingPump::pump();
+}
+
+void CWFrm::UpDown1_UpClick() { Text11->setText(Format::number(Format::toNumber(Text11->text(), 0) + 1)); }
+
+void CWFrm::UpDown1_DownClick() { Text11->setText(Format::number(Format::toNumber(Text11->text(), 0) - 1)); }
+
+void CWFrm::Text11_Change()
+{
+    const QString t = Text11->text();
+    if (!Format::isNumeric(t))
+        return;
+    const double wpm = Format::toNumber(t, 0);
+    if (wpm > 4 && wpm < 100 && G.WinkeyVersion != 0 && G.CWKeyMethod == 5)
+        modWinKey::wk_wpm(uint8_t(std::nearbyint(wpm)));
+}
+
+void CWFrm::tmrRepeat_Timer()
+{
+    tmrRepeat->setEnabled(false);
+    FKeyCW(112);
+}
+
+// --- Settings window ------------------------------------------------------------------------
+
+void CWFrm::Command1_Click()
+{
+    KeyerSettings::CWSettings s;
+    for (int i = 0; i < 9; ++i)
+        s.messages[i] = Text[i + 1]->text();
+    s.port = Text10->text();
+    s.speed = Text11->text();
+    s.f10Message = Text12->text();
+    s.f11Message = Text13->text();
+    s.wordSpace = txtSpace->text();
+    s.keyMethod = G.CWKeyMethod;
+    s.parallelAddress = Text14->text();
+    s.echo = Check1->checkState() == Qt::Checked ? 1 : Check1->checkState() == Qt::PartiallyChecked ? 2 : 0;
+    s.repeatSeconds = txtCWLoop->text();
+    QString error;
+    if (Files::writeAtomic(Files::resolve(G.ProgramFolder, QStringLiteral("CW.txt")), KeyerSettings::formatCW(s), &error)) {
+        const QString timing = optLoop->isChecked() ? QStringLiteral("Loop")
+                             : OptSleep->isChecked() ? QStringLiteral("Sleep")
+                                                     : QStringLiteral("Timer");
+        Platform::saveSetting(SettingsSection, QStringLiteral("UserCWSelection"), timing);
+        Platform::saveSetting(SettingsSection, QStringLiteral("UserCWLoopOffset"), Format::number(CWLoopOffset));
+    } else {
+        qCWarning(lcKeying) << "CW.txt not written:" << error;
+    }
+    hide();
+}
+
+void CWFrm::Command2_Click() { UpDown1_UpClick(); }
+void CWFrm::Command3_Click() { UpDown1_DownClick(); }
+
+void CWFrm::Command4_Click()
+{
+    Label23->setVisible(true);
+    KeyingPump::pump();
+    QPointer<CWFrm> self(this);
+    FKeyCW(120);
+    if (!self)
+        return;
+    Label23->setVisible(false);
+    if (isVisible())
+        Text1->setFocus();
+}
+
+void CWFrm::Command5_Click()
+{
+    const QString t = txtSpace->text();
+    txtSpace->setText(Format::isNumeric(t) ? Format::number(Format::toNumber(t) - 1) : QStringLiteral("0"));
+}
+
+void CWFrm::Command6_Click()
+{
+    const QString t = txtSpace->text();
+    txtSpace->setText(Format::isNumeric(t) ? Format::number(Format::toNumber(t) + 1) : QStringLiteral("0"));
+}
+
+void CWFrm::cmdConfWinkey_Click()
+{
+    frmWinKey::instance().showModal();
+    Command1->setFocus();
+}
+
+void CWFrm::optTimer_Click()
+{
+    if (!optTimer->isChecked())
+        return;
+    for (QWidget* w : {static_cast<QWidget*>(txtLoop), static_cast<QWidget*>(lblLoop),
+                       static_cast<QWidget*>(cmdLoopFaster), static_cast<QWidget*>(cmdLoopSlower)})
+        w->setEnabled(false);
+}
+
+void CWFrm::OptSleep_Click()
+{
+    if (!OptSleep->isChecked())
+        return;
+    for (QWidget* w : {static_cast<QWidget*>(txtLoop), static_cast<QWidget*>(lblLoop),
+                       static_cast<QWidget*>(cmdLoopFaster), static_cast<QWidget*>(cmdLoopSlower)})
+        w->setEnabled(false);
+}
+
+void CWFrm::optLoop_Click()
+{
+    if (!optLoop->isChecked())
+        return;
+    for (QWidget* w : {static_cast<QWidget*>(txtLoop), static_cast<QWidget*>(lblLoop),
+                       static_cast<QWidget*>(cmdLoopFaster), static_cast<QWidget*>(cmdLoopSlower)})
+        w->setEnabled(true);
+    KeyingPump::pump();
+    if (CWLoopOffset == 0)
+        CalibrateLoop();
+    txtLoop->setText(Format::number(CWLoopOffset));
+}
+
+void CWFrm::CalibrateLoop()
+{
+    Platform::Monotonic& clock = Platform::monotonic();
+    const Platform::PreciseTiming precise(clock);
+    const qint64 t0 = clock.nowNs();
+    CwEngine::spinLoop(CalibrationTurns);
+    const qint64 t1 = clock.nowNs();
+    // No measurable time: the count stands as the loop's own total, as before a division.
+    CWLoopOffset = CwEngine::loopOffsetFrom(CalibrationTurns, t1 - t0).value_or(CalibrationTurns);
+}
+
+void CWFrm::txtLoop_Change()
+{
+    if (Format::isNumeric(txtLoop->text()))
+        CWLoopOffset = Format::toNumber(txtLoop->text());
+}
+
+void CWFrm::cmdLoopFaster_Click()
+{
+    if (Format::isNumeric(txtLoop->text()))
+        txtLoop->setText(Format::number(std::nearbyint(Format::toNumber(txtLoop->text()) * 0.9)));
+    Command1->setFocus();
+}
+
+void CWFrm::cmdLoopSlower_Click()
+{
+    if (Format::isNumeric(txtLoop->text()))
+        txtLoop->setText(Format::number(std::nearbyint(Format::toNumber(txtLoop->text()) * 1.111111111111)));
+    Command1->setFocus();
+}
+
+void CWFrm::Text10_LostFocus()
+{
+    if (!Format::isNumeric(Text10->text()))
+        Text10->setText(QStringLiteral("0"));
+    CWSetup();
+}
+
+void CWFrm::Text11_LostFocus()
+{
+    if (!Format::isNumeric(Text11->text()))
+        Text11->setText(QStringLiteral("0"));
+}
+
+void CWFrm::txtSpace_Change()
+{
+    const QString t = txtSpace->text();
+    if (Format::isNumeric(t) && Format::toNumber(t) < -8)
+        txtSpace->setText(QStringLiteral("-8"));
+}
+
+void CWFrm::txtSpace_LostFocus()
+{
+    if (!Format::isNumeric(txtSpace->text()))
+        txtSpace->setText(QStringLiteral("0"));
+}
+
+void CWFrm::txtCWLoop_LostFocus()
+{
+    const QString t = txtCWLoop->text();
+    const double seconds = Format::toNumber(t, -1);
+    if (Format::isNumeric(t) && seconds >= 0 && seconds < 60) {
+        tmrRepeat->setInterval(int(std::nearbyint(seconds * 1000)));
+        return;
+    }
+    txtCWLoop->setText(QStringLiteral("0"));
+    tmrRepeat->setInterval(0);
+}

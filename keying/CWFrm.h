@@ -7,6 +7,7 @@
 // Esc means something here (it stops sending), so the window is not a dialog.
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "core/DesignWindow.h"
 #include "core/SingleWindow.h"
@@ -19,6 +20,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class VbTimer;
+namespace Platform {
+class KeyLine;
+class SerialLines;
+} // namespace Platform
 
 class CWFrm : public DesignWindow, public SingleWindow<CWFrm> {
     Q_OBJECT
@@ -69,6 +74,42 @@ public:
     void Option4_Click();
     void Option5_Click();
 
+    // --- Settings window ---
+
+    // Done: writes CW.txt in the program folder and the timing settings "UserCWSelection" and
+    // "UserCWLoopOffset", then hides the window. A failed write is logged; the window still hides.
+    void Command1_Click();
+    void Command2_Click();   // Faster
+    void Command3_Click();   // Slower
+    void Command4_Click();   // Test: sends the F9 message
+    void Command5_Click();   // word space one less
+    void Command6_Click();   // word space one more
+    void cmdConfWinkey_Click();
+    void optTimer_Click();
+    void OptSleep_Click();
+    // Enables the loop count; calibrates it first when it is 0.
+    void optLoop_Click();
+    void txtLoop_Change();
+    void cmdLoopFaster_Click();
+    void cmdLoopSlower_Click();
+    void Text10_LostFocus();
+    void Text11_LostFocus();
+    void txtSpace_Change();
+    void txtSpace_LostFocus();
+    void txtCWLoop_LostFocus();
+    // Counts the empty loop 5,000,000 times on the monotonic clock: CWLoopOffset becomes the turns
+    // per 60 ms. Blocks for the count.
+    void CalibrateLoop();
+
+    // Shows the window modally: returns when it is hidden again.
+    void showModal();
+    // The keying serial port, open or not (the keyer device closes it when it opens).
+    bool commOpen() const { return Comm != nullptr; }
+    void closeComm();
+
+    // The keying serial port's lines while it is open (nullptr when closed).
+    std::unique_ptr<Platform::SerialLines> Comm;
+
     // Message boxes F1..F9 (Text1..Text9), F10 (Text12), F11 (Text13).
     std::array<QLineEdit*, 14> Text{};   // Text[1]..Text[13]; Text[0] unused
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9;
@@ -89,9 +130,31 @@ public:
     // Loop timing: empty loop turns per 60 ms (shown in txtLoop).
     double CWLoopOffset = 0;
 
+    // Runs at unload: the key line is released and the keying port closed.
+    void Form_Unload();
+    ~CWFrm() override;
+
+protected:
+    void hideEvent(QHideEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    void hidden();
+
 private:
     CWFrm();
     void Form_Load();
+    // The line an element sets, by the ticked option (nullptr: none, the elements are only timed).
+    // Sets *failed when the option's line cannot be had (a parallel address that does not fit).
+    std::unique_ptr<Platform::KeyLine> keyLine(bool* failed);
+    // Logs the contact in the active main window when its call field is not empty.
+    static void logContact();
+    // The echo target: the active main window's status label.
+    static void setDialogCaption(const QString& text);
+    void releaseLine();
+    // Drops the line of the ticked output (after a character that ended on a failed line).
+    void releaseOutput();
+    bool lineFailed_ = false;   // a character of the running send ended on a failed line
     // An option's click: when it is ticked, its method becomes the keying output.
     bool keyingOption(QRadioButton* option, uint8_t method);
 };

@@ -110,6 +110,75 @@ CWSettings readCW(const QString& folder)
     return found ? parseCW(data) : CWSettings();
 }
 
+QByteArray formatCW(const CWSettings& s)
+{
+    ListFormat::Writer w;
+    for (const QString& m : s.messages)
+        w.text(m).endLine();
+    w.text(s.port).endLine();
+    w.text(s.speed).endLine();
+    w.text(s.f10Message).endLine();
+    w.text(s.f11Message).endLine();
+    w.text(s.wordSpace).endLine();
+    w.integer(s.keyMethod).endLine();
+    w.text(s.parallelAddress).endLine();
+    w.integer(s.echo).endLine();
+    w.text(s.repeatSeconds).endLine();
+    return w.data();
+}
+
+WinkeyRead parseWinkey(const QByteArray& data)
+{
+    WinkeyRead out;
+    WinkeySettings& s = out.settings;
+    ListFormat::Reader r(data);
+    ListFormat::Value v;
+    auto byte = [&](uint8_t& into) {
+        if (!r.next(v))
+            return false;
+        const auto b = wholeIn(v, 0, 255);
+        if (!b)
+            return false;
+        into = static_cast<uint8_t>(*b);
+        ++out.valuesRead;
+        return true;
+    };
+    auto text = [&](QString& into) {
+        if (!r.next(v))
+            return false;
+        into = v.toText();
+        ++out.valuesRead;
+        return true;
+    };
+    if (!byte(s.comPort) || !text(s.wpm) || !text(s.weight) || !text(s.leadIn) || !text(s.tail) || !text(s.ratio)) {
+        out.failed = true;
+        return out;
+    }
+    // Lines 7 and 8 came later: an older file ends here.
+    if (r.atEnd())
+        return out;
+    if (!byte(s.pinConfig)) {
+        out.failed = true;
+        return out;
+    }
+    if (r.atEnd())
+        return out;
+    if (!byte(s.mode))
+        out.failed = true;
+    return out;
+}
+
+QByteArray formatWinkey(const WinkeySettings& s)
+{
+    ListFormat::Writer w;
+    w.integer(s.comPort).endLine();
+    for (const QString* t : {&s.wpm, &s.weight, &s.leadIn, &s.tail, &s.ratio})
+        w.text(*t).endLine();
+    w.integer(s.pinConfig).endLine();
+    w.integer(s.mode).endLine();
+    return w.data();
+}
+
 std::optional<PhoneSettings> parsePhone(const QByteArray& data)
 {
     PhoneSettings s;

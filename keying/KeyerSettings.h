@@ -53,6 +53,27 @@ CWSettings parseCW(const QByteArray& data);
 // valuesRead 0.
 CWSettings readCW(const QString& folder);
 
+// CW.txt as the CW window's Done writes it: the 18 values one per line, texts quoted, the keying
+// method and the echo switch bare. valuesRead, complete and repeatIntervalMs are not written.
+QByteArray formatCW(const CWSettings& s);
+
+// WK.txt, the keyer device's settings in the data folder, eight values one per line.
+struct WinkeySettings {
+    uint8_t comPort = 0;                               // 1: bare
+    QString wpm, weight, leadIn, tail, ratio;          // 2-6: quoted texts
+    uint8_t pinConfig = 6;                             // 7: bare; may be missing (6)
+    uint8_t mode = 0;                                  // 8: bare; may be missing (0)
+};
+// What a read took: the values up to the first that failed, and whether it failed (a file that
+// ends after line 6 has not failed).
+struct WinkeyRead {
+    WinkeySettings settings;
+    int valuesRead = 0;        // 0..8
+    bool failed = false;       // a value could not be taken (short file, a byte that is not one)
+};
+WinkeyRead parseWinkey(const QByteArray& data);
+QByteArray formatWinkey(const WinkeySettings& s);
+
 // Empty when the data is short or a value cannot be taken.
 std::optional<PhoneSettings> parsePhone(const QByteArray& data);
 std::optional<PhoneSettings> readPhone(const QString& folder);

@@ -43,4 +43,7 @@ void wk_clearbuf();
 // Takes back the last character queued and not yet sent.
 void wk_backspace();
 
+// Whether the device's port is still open (false once a write found the port gone).
+bool deviceIsOpen();
+
 } // namespace modWinKey

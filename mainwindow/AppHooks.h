@@ -1,5 +1,6 @@
 #pragma once
 // Wires the calls that go up the layers: the station setup (core/) opens the main window and
-// loads the keyer windows through hooks that this installs. main.cpp calls it once before the
+// loads the keyer windows through hooks that this installs; the main window reaches the rig window
+// through the rig service it installs. main.cpp calls it once before the
 // start; the tests' main does too, so every test runs with the program's wiring.
 void installAppHooks();

@@ -74,6 +74,9 @@ MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
     clocks_ = std::make_unique<ClockPanel>(*this);
     if (QAction* exit = action(QStringLiteral("mnuExit")))
         connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    if (QAction* rig = action(QStringLiteral("mnuRigInterface")))
+        connect(rig, &QAction::triggered, this,
+                [] { MainServices::showDeviceWindow(MainServices::DeviceWindow::RigWindow); });
     logMenus_ = std::make_unique<LogMenusPanel>(
         *this, this, [this](const QString& name) { return action(name); },
         LogMenus::Host{[this] { ReloadLog(); }, [this] { clocks_->ShowOperatingTime(); }, [this] { ShowQSORates(); },

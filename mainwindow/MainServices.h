@@ -18,6 +18,9 @@ public:
     // The rig window's "Test": loads the hidden rig window with its saved settings, opens the
     // rig's serial port and starts polling; a bad port is reported by the rig window itself.
     virtual void Command1_Click() = 0;
+    // Tunes the radio to `qChangeFreq` MHz (the band map's right click, a spot list row); acts
+    // only while the rig is polled. The caller's value is not changed. Nothing without a rig.
+    virtual void ChangeFrequency(float& qChangeFreq) {}
 };
 
 // The band-map panel of one main window (spot list txtDX, band map lblDX with LineDX, the spot

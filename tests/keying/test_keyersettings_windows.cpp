@@ -13,6 +13,7 @@
 #include "keying/CWFrm.h"
 #include "keying/KeyerSettings.h"
 #include "keying/PhoneFrm.h"
+#include "keying/frmWinKey.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
 
@@ -23,6 +24,7 @@ protected:
     void SetUp() override { resetGlobals(); }
     void TearDown() override
     {
+        frmWinKey::unload();   // the "WinKey" option makes it
         CWFrm::unload();
         PhoneFrm::unload();
         Platform::setScreenOverride(std::nullopt);

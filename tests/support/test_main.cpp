@@ -3,6 +3,7 @@
 // binary with --gtest_list_tests outside the test environment, where no display may exist.
 #include <QApplication>
 #include <QByteArray>
+#include <QTemporaryDir>
 #include <cstring>
 #include <memory>
 
@@ -11,6 +12,7 @@
 
 #include "core/Globals.h"
 #include "mainwindow/AppHooks.h"
+#include "platform/SettingsStore.h"
 
 int main(int argc, char** argv)
 {
@@ -25,5 +27,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     installAppHooks();
+    // No test reads or writes the user's own settings store.
+    QTemporaryDir settingsDir;
+    Platform::setSettingsFile(settingsDir.filePath(QStringLiteral("settings.ini")));
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,4 @@
-#include "keying/KeyerLayout.h"
+#include "core/DeviceLayout.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +10,7 @@
 #include "core/DesignWindow.h"
 #include "core/ModFormResize.h"
 
-namespace KeyerLayout {
+namespace DeviceLayout {
 
 void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, double screenWidth,
                   bool windowFontFollows)
@@ -82,4 +82,4 @@ QLineEdit* addTextBox(DesignLayout& d, const QString& name, const QString& text,
     return box;
 }
 
-} // namespace KeyerLayout
+} // namespace DeviceLayout

@@ -1,0 +1,36 @@
+#pragma once
+// The device windows' own scaling at load (keyers, rig): the window takes the share of an area (the
+// desktop work area for the CW and rig windows, the screen for the voice keyer) that its design size takes of the
+// 9600 x 7200 twip design screen, centred on that area. Controls move and size with the window;
+// their fonts follow the screen width / 9600, at most 1.5.
+#include <QString>
+
+class DesignLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+struct FormGeometry;
+
+namespace DeviceLayout {
+
+// areaWidth/areaHeight: the area to share (twips); screenWidth: the whole screen's width (twips).
+// windowFontFollows: the window's own font follows the new width / 9600 (the CW window).
+void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, double screenWidth,
+                  bool windowFontFollows);
+
+// A label of a device window, top-left aligned; a box taller than one line wraps its text.
+QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
+                 double width, double height, QWidget* parent = nullptr, double fontPt = 8.25);
+
+// A command button with its caption, and a text box with its design text.
+QPushButton* addButton(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
+                       double width, double height, QWidget* parent = nullptr);
+// An option button with its caption.
+QRadioButton* addOption(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
+                        double width, double height, QWidget* parent = nullptr);
+QLineEdit* addTextBox(DesignLayout& d, const QString& name, const QString& text, double left, double top,
+                      double width, double height, QWidget* parent = nullptr);
+
+} // namespace DeviceLayout

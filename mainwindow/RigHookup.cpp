@@ -1,0 +1,33 @@
+#include "mainwindow/RigHookup.h"
+
+#include "mainwindow/MainServices.h"
+#include "rig/RigControlfrm.h"
+
+namespace RigHookup {
+
+namespace {
+
+class RigWindowService : public MainServices::Rig {
+public:
+    void Command1_Click() override { RigControlfrm::instance().Command1_Click(); }
+    void ChangeFrequency(float& qChangeFreq) override { RigControlfrm::instance().ChangeFrequency(qChangeFreq); }
+};
+
+} // namespace
+
+void install()
+{
+    static RigWindowService service;
+    MainServices::setRig(&service);
+    MainServices::setDeviceWindow(MainServices::DeviceWindow::RigWindow,
+                                  {[] {
+                                       RigControlfrm& w = RigControlfrm::instance();
+                                       w.show();
+                                       w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
+                                       w.raise();
+                                       w.activateWindow();
+                                   },
+                                   [] { RigControlfrm::unload(); }});
+}
+
+} // namespace RigHookup

@@ -1,0 +1,190 @@
+#include "mainwindow/SpotPanelView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTreeWidget>
+
+#include "core/Globals.h"
+#include "core/ListFormat.h"
+#include "core/Module2Prefs.h"
+#include "mainwindow/MainFrame.h"
+#include "mainwindow/MainWindowLog.h"
+#include "platform/Clock.h"
+#include "platform/VbControls.h"
+#include "spots/BandMap.h"
+#include "spots/PacketSpotfrm.h"
+#include "spots/SpotStore.h"
+
+namespace SpotHookup {
+
+void install()
+{
+    // Ctrl+D and the menu show the window in its normal state; the main window's shut-down
+    // unloads it (its socket, serial port and timer end with it).
+    MainServices::setDeviceWindow(MainServices::DeviceWindow::SpotWindow,
+                                  {[] {
+                                       PacketSpotfrm& f = PacketSpotfrm::instance();
+                                       f.setWindowState(f.windowState() & ~Qt::WindowMinimized);
+                                       f.show();
+                                       f.raise();
+                                       f.activateWindow();
+                                   },
+                                   [] { PacketSpotfrm::unload(); }});
+    MainServices::setSpotPanelFactory(
+        [](MainFrame& window) -> std::unique_ptr<MainServices::SpotPanel> { return std::make_unique<SpotPanelView>(window); });
+}
+
+} // namespace SpotHookup
+
+namespace {
+
+void showSpotWindow() { MainServices::showDeviceWindow(MainServices::DeviceWindow::SpotWindow); }
+// A double click on the list or the strip (after its single click) opens the spectrum map.
+void showSpectrumMap() { MainServices::showDeviceWindow(MainServices::DeviceWindow::SpectrumMap); }
+
+} // namespace
+
+SpotPanelView::SpotPanelView(MainFrame& window) : QObject(&window), w_(window)
+{
+    for (QLabel* l : w_.lblDXSpot) {
+        l->installEventFilter(this);
+        l->setMouseTracking(true);
+    }
+    w_.lblDX->installEventFilter(this);
+    QObject::connect(w_.txtDX, &QTreeWidget::itemClicked, this, [this] { txtDX_Click(); });
+    QObject::connect(w_.txtDX, &QTreeWidget::itemDoubleClicked, this, [] { showSpectrumMap(); });
+    if (QAction* a = w_.findChild<QAction*>(QStringLiteral("mnuDXSpotting")))
+        QObject::connect(a, &QAction::triggered, this, [] {
+            Module2::WriteQSOpref();
+            showSpotWindow();
+        });
+}
+
+bool SpotPanelView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == w_.lblDX) {
+        if (event->type() == QEvent::MouseButtonRelease)
+            lblDX_Click();
+        else if (event->type() == QEvent::MouseButtonDblClick)
+            showSpectrumMap();
+        return false;
+    }
+    const int index = int(w_.lblDXSpot.indexOf(static_cast<QLabel*>(watched)));
+    if (index >= 0) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            lblDXSpot_MouseDown(index, static_cast<QMouseEvent*>(event)->button());
+            return true;
+        }
+        if (event->type() == QEvent::MouseMove)
+            lblDXSpot_MouseMove(index);
+    }
+    return false;
+}
+
+void SpotPanelView::PacketResize() {}
+
+void SpotPanelView::BandMapSpots(QVariant& qDXSpotCall, QVariant& qDXSpotFreq, QVariant& qDXSpotRecord)
+{
+    const auto row = Spots::intake(Spots::SpotStore(), qDXSpotCall, qDXSpotFreq, qDXSpotRecord,
+                                   Platform::clock().read().local);
+    if (!row)
+        return;
+    if (w_.lblDX->isVisible())
+        DisplayBandMapLabels();
+    Spots::redrawSpectrumMap();
+    QTreeWidget* list = w_.txtDX;
+    while (list->topLevelItemCount() > 199)
+        delete list->takeTopLevelItem(list->topLevelItemCount() - 1);
+    auto* item = new QTreeWidgetItem(QStringList{row->call, row->frequency, row->qth, row->status, row->comments,
+                                                 row->prefix, row->time, row->from});
+    item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    list->insertTopLevelItem(0, item);
+}
+
+void SpotPanelView::SetBandMapRange()
+{
+    const Spots::BandRange range = Spots::zoomRange(Spots::SpotStore(), Spots::bandEdges(G.CurrentBand));
+    const QStringList ticks = Spots::tickCaptions(range);
+    for (int k = 0; k < 5 && k < w_.lblFreqSpot.size(); ++k)
+        w_.lblFreqSpot[k]->setText(ticks[k]);
+}
+
+void SpotPanelView::DisplayBandMapLabels()
+{
+    if (w_.lblDX->isHidden())
+        return;
+    for (QLabel* l : w_.lblDXSpot)
+        l->hide();
+    SetBandMapRange();
+    double low = 0, high = 0;
+    if (!ListFormat::parseNumber(w_.lblFreqSpot[0]->text(), low) || !ListFormat::parseNumber(w_.lblFreqSpot[4]->text(), high))
+        return;
+    const QPoint a = w_.LineDX->end1(), b = w_.LineDX->end2();
+    const int lift = int(0.004 * w_.height());
+    for (const Spots::LabelPlacement& p :
+         Spots::placeLabels(Spots::SpotStore(), low, high, Platform::clock().read().local, G.UtcOffsetHours)) {
+        QLabel* l = w_.lblDXSpot[p.slot];
+        l->setToolTip(p.toolTip);
+        l->setText(p.caption);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, p.color);
+        l->setPalette(pal);
+        const int x = int(a.x() + p.position * (b.x() - a.x()) - l->width() / 2.0);
+        l->move(x, a.y() - l->height() - lift);
+        l->show();
+        l->raise();
+    }
+}
+
+void SpotPanelView::RefreshBandMap()
+{
+    if (w_.lblDX->isVisible())
+        DisplayBandMapLabels();
+}
+
+void SpotPanelView::lblDXSpot_MouseDown(int Index, Qt::MouseButton Button)
+{
+    Spots::Spot& spot = Spots::SpotStore().slot[Index];
+    if (Button == Qt::RightButton) {
+        float f = spot.frequency;
+        if (MainServices::Rig* rig = MainServices::rig())
+            rig->ChangeFrequency(f);
+        w_.txtCall->setFocus(Qt::MouseFocusReason);
+        w_.txtCall->setText(spot.call);
+        // The Tab goes through the window's own key handling once this click has returned, so
+        // the call field's leave handling runs as if the operator had pressed Tab.
+        QCoreApplication::postEvent(w_.txtCall, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+        return;
+    }
+    spot.frequency = 0;
+    DisplayBandMapLabels();
+}
+
+void SpotPanelView::lblDXSpot_MouseMove(int Index)
+{
+    w_.lblDupe->setText(w_.lblDXSpot[Index]->toolTip());
+}
+
+void SpotPanelView::txtDX_Click()
+{
+    w_.txtCall->setFocus(Qt::MouseFocusReason);
+    QTreeWidgetItem* item = w_.txtDX->currentItem();
+    if (!item)
+        return;
+    double mhz = 0;
+    if (!ListFormat::parseNumber(item->text(1), mhz))
+        return;
+    if (G.RigType.compare(QStringLiteral("None"), Qt::CaseInsensitive) != 0) {
+        float f = float(mhz);
+        if (MainServices::Rig* rig = MainServices::rig())
+            rig->ChangeFrequency(f);
+    }
+    w_.txtCall->setFocus(Qt::MouseFocusReason);
+    w_.txtCall->setText(item->text(0));
+}
+
+void SpotPanelView::lblDX_Click() { showSpotWindow(); }

@@ -1,0 +1,43 @@
+#pragma once
+// The band-map panel of a main window: the spot list txtDX and the band map (lblDX, the ruler
+// LineDX, the spot labels lblDXSpot(0..49) and the tick labels lblFreqSpot(0..4)). It takes each
+// spot into the program's SpotStore and the list, draws the map from the store (what to draw is
+// decided by spots/BandMap), and handles the clicks: a right click on a spot tunes the rig and
+// takes the call with a Tab after it, another click removes the spot, a list row tunes and takes
+// the call, a click on the strip opens the DX-spotting window.
+//
+// The rig is reached through MainServices::rig(); with none installed a click still takes the
+// call. Switching between list and map and the room the panel takes (PacketResize) belong to the
+// panel layout, which is not built yet: until then PacketResize changes nothing.
+#include <QObject>
+
+#include "mainwindow/MainServices.h"
+
+class QTreeWidgetItem;
+
+namespace SpotHookup {
+// Installs the panel factory (every main window made afterwards gets a panel).
+void install();
+} // namespace SpotHookup
+
+class SpotPanelView : public QObject, public MainServices::SpotPanel {
+public:
+    explicit SpotPanelView(MainFrame& window);
+
+    void PacketResize() override;
+    void BandMapSpots(QVariant& qDXSpotCall, QVariant& qDXSpotFreq, QVariant& qDXSpotRecord) override;
+    void DisplayBandMapLabels() override;
+    void SetBandMapRange() override;
+    void RefreshBandMap() override;
+
+    void lblDXSpot_MouseDown(int Index, Qt::MouseButton Button);
+    void lblDXSpot_MouseMove(int Index);
+    void txtDX_Click();
+    void lblDX_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    MainFrame& w_;
+};

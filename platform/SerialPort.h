@@ -1,0 +1,72 @@
+#pragma once
+// A serial line as the device windows use it: open with a port's device path and a settings
+// text ("4800,N,8,2"), the modem lines, bytes out, a count of bytes received and not yet read, a
+// bounded read. No serial events are used: the owners poll it from their timers.
+//
+// Runs on the thread that made it (the GUI thread). No call blocks longer than a short bounded
+// wait, whatever the device does: a silent device gives empty reads, a flooding one at most the
+// asked number of bytes per read and at most `InputLimit` bytes held.
+//
+// A DTR or RTS change that the device refuses (a pty, some adapters) is not a failure: the line
+// stays as it was and a warning is logged.
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+class QSerialPort;
+
+namespace Platform {
+
+enum class Handshake { None, XonXoff, RtsCts, Both };
+
+// What the rig poll and the rig commands need of a serial line.
+class SerialLine {
+public:
+    virtual ~SerialLine() = default;
+    virtual bool isOpen() const = 0;
+    // Bytes received and not yet read; -1 when the line is not open.
+    virtual qint64 bytesWaiting() = 0;
+    // Sends the bytes at once, in order; false (with errorText()) when the line is closed or the
+    // write fails.
+    virtual bool write(const QByteArray& bytes) = 0;
+    // Takes at most `maxBytes` of the received bytes, oldest first; empty when none wait.
+    virtual QByteArray read(qint64 maxBytes) = 0;
+    // The system's description of the last failure.
+    virtual QString errorText() const = 0;
+};
+
+class SerialPort : public SerialLine {
+public:
+    // Bytes held for reading at most; a device that sends more waits in the system's buffers.
+    static constexpr qint64 InputLimit = 64 * 1024;
+
+    SerialPort();
+    ~SerialPort() override;
+
+    // Parses "baud,parity,data,stop" (parity N, O, E, M, S; data 5-8; stop 1, 1.5, 2). A baud of
+    // 56000 opens at 57600, the nearest rate the serial drivers offer. False for any other form.
+    static bool parseSettings(const QString& settings, qint32& baud, char& parity, int& dataBits, double& stopBits);
+
+    // Opens `devicePath` with the settings and handshake, DTR and RTS off. False with the
+    // system's error text in errorText() when the device is missing, in use or refuses the
+    // settings; the line is then closed.
+    bool open(const QString& devicePath, const QString& settings, Handshake handshake);
+    void close();
+    bool isOpen() const override;
+    // Raises or drops a modem line; false when the device refused (logged, not an error).
+    bool setDtr(bool on);
+    bool setRts(bool on);
+
+    qint64 bytesWaiting() override;
+    bool write(const QByteArray& bytes) override;
+    QByteArray read(qint64 maxBytes) override;
+    QString errorText() const override { return error_; }
+
+private:
+    void pull();
+    std::unique_ptr<QSerialPort> port_;
+    QString error_;
+};
+
+} // namespace Platform

@@ -1,0 +1,131 @@
+#pragma once
+// The DX-spotting window " DX Spotting Setup": the spot source (None, TNC, Telnet, AGW Packet
+// Engine), its settings (PackSpot.txt), Open and Close, the terminal with what the source sent,
+// the send box, Spot Last and Done.
+//
+// It exists once: made and loaded by its first showing (Ctrl+D, the menu, a click on the empty
+// band map); the load restores PackSpot.txt and opens the saved source while still hidden. Done
+// saves, lays out the main window's spot panel and only hides it: the source keeps running
+// until the main window unloads the window at shut-down.
+//
+// Everything runs on the GUI thread: socket events and the 333 ms timer come through the event
+// loop. Received text is decided on by Spots::Reception (GUI-free); each spot goes to the main
+// window through Form1::BandMapSpots. A source that fails says so in the terminal (a TNC port
+// also in a message box) and is closed; "Listening" is shown only while a source is open.
+//
+// The packet-engine source plugs in through setPacketEngine (a later part of the program);
+// without one, "AGW Packet Engine" opens nothing.
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+#include "core/DesignWindow.h"
+#include "core/SingleWindow.h"
+#include "spots/SpotReception.h"
+#include "spots/SpotSettings.h"
+#include "spots/SpotSources.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class VbTimer;
+
+// What the packet-engine source offers the window (installed by that source when it exists).
+class PacketEngineSource {
+public:
+    virtual ~PacketEngineSource() = default;
+    virtual void OpenAGW() = 0;          // starts the link; a failure hides "Listening" itself
+    virtual void PollAGW() = 0;          // one timer tick
+    virtual void SendAGW(const QString& text) = 0;
+    virtual void Close() = 0;            // disconnect frame to a linked station, then close
+};
+
+class PacketSpotfrm : public DesignWindow, public SingleWindow<PacketSpotfrm> {
+    friend class SingleWindow<PacketSpotfrm>;
+
+public:
+    static void setPacketEngine(PacketEngineSource* engine);   // the caller keeps ownership
+    // The window's own scaling at load (screen in twips): window and controls by the screen's
+    // factors, control fonts by its width / 9600 (at most 1.5), the window centred across the
+    // screen at its top.
+    static void scaleToScreen(FormGeometry& form, double screenWidth, double screenHeight);
+
+    // Handlers and procedures, named as the window's controls and events.
+    void Form_Activate();
+    void Form_KeyDown(int& KeyCode, int Shift);
+    void List1_Click();
+    void Command1_Click();   // Open
+    void Command2_Click();   // Close
+    void Command3_Click();   // Spot Last
+    void cmdDone_Click();
+    void Timer1_Timer();
+    void txtSent_KeyPress(int& KeyAscii);
+    void SendTelnet();
+    void OpenTelnet();
+    void OpenTNCPort();
+    void ReadSpotSettings();
+    void SaveSpotSettings();
+    void ReadCommSettings();
+    void TrimTerminal();   // shows the terminal model in the box, caret at its end
+
+    // State.
+    QString SpotSource;
+    bool SpotSettingsLoading = false;
+    Spots::SpotSettings settings;   // the serial snapshot and the items kept for the file
+    Spots::Reception reception;     // terminal, TNC buffer, tick count
+    Spots::TelnetSource Winsock1;
+    Spots::TncPort comComm1;
+    QString AGWLinkedCall;
+
+    // Controls.
+    QLabel* Label1 = nullptr;
+    QListWidget* List1 = nullptr;
+    QPlainTextEdit* txtUnProcessed = nullptr;
+    QLineEdit* txtSent = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *cmdDone = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QRadioButton *OptBand = nullptr, *OptList = nullptr;
+    QCheckBox* chkDX = nullptr;
+    QLabel *Label2 = nullptr, *Label7 = nullptr, *Label3 = nullptr;
+    QLineEdit *txtHex = nullptr, *txtTelnetHost = nullptr, *txtTelnetPort = nullptr;
+    QGroupBox *fraBaud = nullptr, *fraParity = nullptr, *fraData = nullptr, *fraStop = nullptr, *fraPort = nullptr,
+              *fraPower = nullptr, *Frame1 = nullptr;
+    QRadioButton *optBaud12 = nullptr, *optBaud24 = nullptr, *optBaud48 = nullptr, *optBaud96 = nullptr,
+                 *optBaud144 = nullptr, *optBaud192 = nullptr;
+    QRadioButton *optParityOdd = nullptr, *optParityNone = nullptr, *optParityEven = nullptr;
+    QRadioButton *optData7 = nullptr, *optData8 = nullptr, *optStop1 = nullptr, *optStop2 = nullptr;
+    QVector<QRadioButton*> optComm;   // 0..9: ports 1..10
+    QRadioButton *optPowerNone = nullptr, *optPowerRTS = nullptr, *optPowerDTR = nullptr;
+    QRadioButton *Option1 = nullptr, *Option2 = nullptr, *Option3 = nullptr, *Option4 = nullptr;
+    VbTimer* Timer1 = nullptr;
+
+    bool listening() const;
+
+protected:
+    void Form_Unload();
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    PacketSpotfrm();
+    void Form_Load();
+    void buildControls();
+    void DisableAllOptions();
+    void EnableTNCOptions();
+    void EnableTelnetOptions();
+    void EnableAGWOptions();
+    void ShowSpotHelp();
+    void lineOption_Click();
+    void appendTerminal(const QString& s);
+    void replaceTerminal(const QString& s);
+    void Winsock1_Error(int number);
+    bool is(const QString& source) const;
+};

@@ -1,0 +1,239 @@
+#include "spots/SpotSources.h"
+
+#include <QSerialPort>
+#include <QTcpSocket>
+
+#include "core/Globals.h"
+#include "core/ListFormat.h"
+#include "platform/ComPorts.h"
+#include "spots/SpotsLog.h"
+
+namespace Spots {
+
+QString winsockErrorText(int number)
+{
+    static const struct {
+        int number;
+        const char* text;
+    } table[] = {
+        {7, "ERROR: Out of memory."},
+        {380, "ERROR: The property value is invalid."},
+        {383, "ERROR: The property is read-only."},
+        {394, "ERROR: The property can't be read."},
+        {1004, "ERROR: The operation was canceled."},
+        {10014, "ERROR: The requested address is a broadcast address, but flag is not set."},
+        {10035, "ERROR: Socket is non-blocking and the specified operation will block."},
+        {10036, "ERROR: A blocking Winsock operation in progress."},
+        {10037, "ERROR: The operation is completed. No blocking operation in progress"},
+        {10038, "ERROR: The descriptor is not a socket."},
+        {10040, "ERROR: The datagram is too large to fit into the buffer and is truncated."},
+        {10043, "ERROR: The specified port is not supported."},
+        {10048, "ERROR: Address in use."},
+        {10049, "ERROR: Address not available from the local machine."},
+        {10050, "ERROR: Network subsystem failed."},
+        {10051, "ERROR: The network cannot be reached from this host at this time."},
+        {10052, "ERROR: Connection has timed out when SO_KEEPALIVE is set."},
+        {10053, "ERROR: Connection is aborted due to timeout or other failure."},
+        {10054, "ERROR: The connection is reset by remote side.!"},
+        {10055, "ERROR: No buffer space is available."},
+        {10056, "ERROR: Socket is already connected."},
+        {10057, "ERROR: Socket is not connected."},
+        {10058, "ERROR: Socket has been shut down."},
+        {10060, "ERROR: Socket has been shut down."},
+        {10061, "ERROR: Connection is forcefully rejected."},
+        {10093, "ERROR: WinsockInit should be called first."},
+        {11001, "ERROR: Authoritative answer: Host not found."},
+        {11002, "ERROR: Non-Authoritative answer: Host not found."},
+        {11003, "ERROR: Non-recoverable errors."},
+        {11004, "ERROR: Valid name, no data record of requested type."},
+    };
+    for (const auto& row : table)
+        if (row.number == number)
+            return QString::fromLatin1(row.text);
+    return QStringLiteral("Error number ") + QString::number(number);
+}
+
+namespace {
+
+int errorNumberOf(QAbstractSocket::SocketError e)
+{
+    switch (e) {
+    case QAbstractSocket::ConnectionRefusedError: return 10061;
+    case QAbstractSocket::RemoteHostClosedError: return TelnetSource::ClosedByPeer;
+    case QAbstractSocket::HostNotFoundError: return 11001;
+    case QAbstractSocket::SocketTimeoutError: return 10060;
+    case QAbstractSocket::NetworkError: return 10051;
+    case QAbstractSocket::AddressInUseError: return 10048;
+    case QAbstractSocket::SocketAddressNotAvailableError: return 10049;
+    case QAbstractSocket::SocketResourceError: return 10055;
+    case QAbstractSocket::UnsupportedSocketOperationError: return 10043;
+    default: return 10053;
+    }
+}
+
+} // namespace
+
+TelnetSource::TelnetSource() : socket_(std::make_unique<QTcpSocket>())
+{
+    idle_.setSingleShot(true);
+    idle_.setInterval(IdleMs);
+    QObject::connect(&idle_, &QTimer::timeout, this, [this] { flushIdle(); });
+    QObject::connect(socket_.get(), &QTcpSocket::readyRead, this, [this] { readArrival(); });
+    QObject::connect(socket_.get(), &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
+        if (reported_)
+            return;
+        // Whatever is still buffered belongs to the terminal before the error does.
+        readArrival();
+        if (cutter_.hasPartial())
+            flushIdle();
+        reported_ = true;
+        const int number = errorNumberOf(e);
+        qCWarning(lcSpots) << "telnet:" << socket_->errorString();
+        // Reported from the event loop, never inside connectTo(): the opener finishes first, and
+        // an error of a connection that was replaced meanwhile is dropped.
+        const int generation = generation_;
+        QMetaObject::invokeMethod(
+            this,
+            [this, number, generation] {
+                if (generation == generation_ && onError)
+                    onError(number);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+TelnetSource::~TelnetSource()
+{
+    socket_->disconnect(this);
+    socket_->abort();
+}
+
+void TelnetSource::connectTo(const QString& host, quint16 port)
+{
+    close();
+    reported_ = false;
+    ++generation_;
+    socket_->connectToHost(host, port);
+}
+
+void TelnetSource::close()
+{
+    idle_.stop();
+    cutter_.clear();
+    reported_ = true;   // an error of the connection being dropped is not reported
+    ++generation_;
+    socket_->abort();
+}
+
+bool TelnetSource::isConnected() const { return socket_->state() == QAbstractSocket::ConnectedState; }
+
+bool TelnetSource::send(const QString& text)
+{
+    if (!isConnected())
+        return false;
+    return socket_->write(text.toLatin1()) >= 0;
+}
+
+void TelnetSource::readArrival()
+{
+    while (socket_->bytesAvailable() > 0) {
+        const QStringList lines = cutter_.feed(socket_->read(16384));
+        for (const QString& line : lines)
+            if (onLine)
+                onLine(line);
+    }
+    if (cutter_.hasPartial())
+        idle_.start();
+    else
+        idle_.stop();
+}
+
+void TelnetSource::flushIdle()
+{
+    if (!cutter_.hasPartial())
+        return;
+    // An unfinished spot line waits for its line end; anything else (a prompt) is shown now.
+    // The cutter's bound keeps a spot line that never ends from being held for ever.
+    QString peek = cutter_.takePartial();
+    if (isSpotLine(peek) && !reported_ && isConnected()) {
+        cutter_.feed(peek.toLatin1());
+        return;
+    }
+    if (onPartial)
+        onPartial(peek);
+}
+
+TncPort::TncPort() = default;
+TncPort::~TncPort() { close(); }
+
+bool TncPort::open(int portNumber, const QString& settings, int handshaking, const QString& powerLine)
+{
+    close();
+    path_ = Platform::comPortPath(portNumber, G.DataFolder);
+    const QStringList parts = settings.split(QLatin1Char(','));
+    double baud = 0;
+    if (path_.isEmpty() || parts.size() != 4 || !ListFormat::parseNumber(parts[0], baud) || baud <= 0) {
+        error_ = QStringLiteral("invalid port or settings");
+        return false;
+    }
+    auto port = std::make_unique<QSerialPort>();
+    port->setPortName(path_);
+    port->setReadBufferSize(ReadLimit * 4);
+    bool ok = port->open(QIODevice::ReadWrite);
+    ok = ok && port->setBaudRate(qint32(baud));
+    const QString parity = parts[1].trimmed().toUpper();
+    ok = ok && port->setParity(parity == QLatin1String("O")   ? QSerialPort::OddParity
+                               : parity == QLatin1String("E") ? QSerialPort::EvenParity
+                                                              : QSerialPort::NoParity);
+    ok = ok && port->setDataBits(parts[2].trimmed() == QLatin1String("7") ? QSerialPort::Data7 : QSerialPort::Data8);
+    ok = ok && port->setStopBits(parts[3].trimmed() == QLatin1String("2") ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    if (!ok) {
+        error_ = port->errorString();
+        return false;
+    }
+    // Modem lines a device refuses (a pty, some adapters) are not a failure.
+    port->setDataTerminalReady(false);
+    switch (handshaking) {
+    case 1: port->setFlowControl(QSerialPort::NoFlowControl); port->setRequestToSend(false); break;
+    case 2: port->setFlowControl(QSerialPort::SoftwareControl); port->setRequestToSend(false); break;
+    case 3:
+    case 4: port->setFlowControl(QSerialPort::HardwareControl); break;
+    default: break;
+    }
+    if (powerLine.compare(QLatin1String("R"), Qt::CaseInsensitive) == 0 &&
+        port->flowControl() != QSerialPort::HardwareControl)
+        port->setRequestToSend(true);
+    if (powerLine.compare(QLatin1String("D"), Qt::CaseInsensitive) == 0)
+        port->setDataTerminalReady(true);
+    port->clearError();
+    port_ = std::move(port);
+    return true;
+}
+
+void TncPort::close()
+{
+    if (port_)
+        port_->close();
+    port_.reset();
+}
+
+bool TncPort::isOpen() const { return port_ && port_->isOpen(); }
+
+QByteArray TncPort::read()
+{
+    if (!isOpen())
+        return {};
+    port_->waitForReadyRead(0);
+    return port_->read(ReadLimit);
+}
+
+bool TncPort::write(const QByteArray& bytes)
+{
+    if (!isOpen())
+        return false;
+    const bool ok = port_->write(bytes) == bytes.size();
+    port_->flush();
+    return ok;
+}
+
+} // namespace Spots

@@ -1,0 +1,139 @@
+// The rig window inside a running main window: the load's start-up Test polls the fake radio, the
+// window's band and mode follow it, the next contact carries its band, mode and frequency, the
+// menu shows the rig window and the window's unload turns a Yaesu's CAT off.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "mainwindow/MainServices.h"
+#include "mainwindow/Outfrm.h"
+#include "mainwindow/RigHookup.h"
+#include "platform/VbControls.h"
+#include "rig/RigControlfrm.h"
+#include "rig/RigSettings.h"
+#include "tests/mainwindow/MainFrameFixture.h"
+#include "tests/rig/FakeRadios.h"
+
+namespace {
+
+class RigMainWindowTest : public MainFrameTest {
+protected:
+    KenwoodRadio radio;
+
+    void SetUp() override
+    {
+        MainFrameTest::SetUp();
+        ASSERT_TRUE(radio.pty.ok());
+        qputenv("VQPLOG_COM1", radio.pty.slavePath().toLatin1());
+        Rig::RigSettings s;
+        s.RigBaud = QStringLiteral("4800");
+        s.RigParity = QStringLiteral("N");
+        s.RigDataBits = QStringLiteral("8");
+        s.RigStopBits = QStringLiteral("2");
+        s.RigModeQuery = QStringLiteral("MD;");
+        s.RigFreqQuery = QStringLiteral("FA;");
+        s.RigCommSettings = QStringLiteral("4800,N,8,2");
+        s.RigCommPort = 1;
+        s.RigPowerLine = QStringLiteral("N");
+        s.RigPollRate = QStringLiteral("F");
+        s.RigType = QStringLiteral("Kenwood");
+        s.useFrequency = 1;
+        s.modeSource = 1;
+        ASSERT_TRUE(Rig::writeRigSettings(G.ProgramFolder, s));
+        G.OutOfStateFlag = 1;
+        RigHookup::install();
+    }
+    std::unique_ptr<Outfrm> w;
+
+    void TearDown() override
+    {
+        w.reset();
+        RigControlfrm::unload();
+        qunsetenv("VQPLOG_COM1");
+        MainFrameTest::TearDown();
+    }
+};
+
+TEST_F(RigMainWindowTest, LoadStartsPollingTheSavedRig)
+{
+    G.RigType = QStringLiteral("Kenwood");
+    w = loaded<Outfrm>();
+    ASSERT_TRUE(RigControlfrm::loaded());
+    EXPECT_TRUE(RigControlfrm::instance().tmrGetData->isEnabled());
+    EXPECT_FALSE(RigControlfrm::instance().isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return radio.queries >= 4; }, 2000));
+    EXPECT_TRUE(radio.received.startsWith("FA;MD;"));
+}
+
+TEST_F(RigMainWindowTest, BandAndModeFollowTheRadioAndTheNextContactCarriesThem)
+{
+    G.RigType = QStringLiteral("Kenwood");
+    radio.hz = 7200000;
+    radio.mode = QStringLiteral("LSB");
+    w = shown<Outfrm>();
+    prompts.clear();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return G.CurrentBand == QLatin1String("40") && G.CurrentMode == QLatin1String("PH"); },
+                                3000));
+    EXPECT_EQ(G.CurrentFrequency, QStringLiteral("7.200"));
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label24"))->text(), QStringLiteral("40"));
+
+    // The operator tunes to 14.025 MHz CW: within a poll cycle or two the window follows.
+    radio.hz = 14025000;
+    radio.mode = QStringLiteral("CW");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return G.CurrentBand == QLatin1String("20") && G.CurrentMode == QLatin1String("CW"); },
+                                1000));
+    EXPECT_EQ(G.CurrentFrequency, QStringLiteral("14.025"));
+
+    // A contact typed now is logged on the radio's band and mode with its frequency.
+    w->activateWindow();
+    w->txtCall->setFocus();
+    auto type = [](const QString& text) {
+        for (QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    };
+    type(QStringLiteral("k9abc599mari "));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(readLog(), QByteArray("\"K9ABC\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\","
+                                    "\"2024/05/04\",\"14:30:00\",\"CW\",\"20\",0,\"\",\"\",\"14.025\"\r\n"));
+}
+
+TEST_F(RigMainWindowTest, MenuShowsTheRigWindowAndUnloadTurnsYaesuCatOff)
+{
+    YaesuRadio yaesu;
+    qputenv("VQPLOG_COM1", yaesu.pty.slavePath().toLatin1());
+    QByteArray settings;
+    {
+        QFile f(dir.filePath(QStringLiteral("RigCntrl.txt")));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        settings = f.readAll();
+    }
+    settings.replace("\"MD;\"", "\"\"").replace("\"FA;\"", "\"00 00 00 00 03\"").replace("\"Kenwood\"", "\"Yaesu\"");
+    {
+        QFile f(dir.filePath(QStringLiteral("RigCntrl.txt")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(settings);
+    }
+    G.RigType = QStringLiteral("Yaesu");
+    w = shown<Outfrm>();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return yaesu.catOn == 1 && yaesu.queries > 0; }, 2000));
+    EXPECT_FALSE(RigControlfrm::instance().isVisible());
+    w->findChild<QAction*>(QStringLiteral("mnuRigInterface"))->trigger();
+    EXPECT_TRUE(RigControlfrm::instance().isVisible());
+    EXPECT_TRUE(RigControlfrm::instance().tmrGetData->isEnabled());
+    w->close();   // the main window's unload releases the rig window
+    EXPECT_FALSE(RigControlfrm::loaded());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return yaesu.catOff == 1; }, 1000));
+}
+
+TEST_F(RigMainWindowTest, NoRigNoWindow)
+{
+    G.RigType = QStringLiteral("None");
+    w = loaded<Outfrm>();
+    EXPECT_FALSE(RigControlfrm::loaded());
+    QTest::qWait(100);
+    EXPECT_TRUE(radio.received.isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,129 @@
+#pragma once
+// Set-up of the DX-spotting window tests: a program folder, scripted prompts, a fixed clock, the
+// small country table, and a main window that takes each spot into the real SpotStore and keeps
+// the spot list rows it would show.
+#include <QCoreApplication>
+#include <QFile>
+#include <QTest>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "core/Form1.h"
+#include "core/MainLogWindow.h"
+#include "spots/BandMap.h"
+#include "spots/PacketSpotfrm.h"
+#include "spots/SpotStore.h"
+#include "tests/core/test_store_fixture.h"
+
+struct SpotMainWindow : MainLogWindow {
+    QVector<Spots::SpotRow> rows;
+    int redraws = 0, resizes = 0;
+    void cmdDelete_Click() override {}
+    void Form_KeyDown(int&, int&) override {}
+    void Form_KeyPress(int&) override {}
+    void mnuBand10Ch_Click() override {}
+    void mnuBand15Ch_Click() override {}
+    void mnuBand160Ch_Click() override {}
+    void mnuBand20Ch_Click() override {}
+    void mnuBand40Ch_Click() override {}
+    void mnuBand6Ch_Click() override {}
+    void mnuBand80Ch_Click() override {}
+    void Mains() override {}
+    void PacketResize() override { ++resizes; }
+    void BandMapSpots(QVariant& c, QVariant& f, QVariant& r) override
+    {
+        if (auto row = Spots::intake(Spots::SpotStore(), c, f, r, Platform::clock().read().local))
+            rows << *row;
+    }
+    void DisplayBandMapLabels() override { ++redraws; }
+    void BandFreqConversion(float&) override {}
+    void ModeSelection(QString&) override {}
+};
+
+// A pseudo-terminal pair: the window opens the slave as its serial port; the test is the TNC at
+// the master side.
+struct PtyPair {
+    int master = -1, slave = -1;
+    QString slavePath;
+    PtyPair()
+    {
+        char name[256] = {};
+        if (openpty(&master, &slave, name, nullptr, nullptr) == 0) {
+            slavePath = QString::fromLatin1(name);
+            termios t{};
+            tcgetattr(master, &t);
+            cfmakeraw(&t);
+            tcsetattr(master, TCSANOW, &t);
+            fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+        }
+    }
+    ~PtyPair()
+    {
+        if (slave >= 0)
+            ::close(slave);
+        if (master >= 0)
+            ::close(master);
+    }
+    void send(const QByteArray& b) { ASSERT_EQ(::write(master, b.constData(), size_t(b.size())), b.size()); }
+    QByteArray received()
+    {
+        QByteArray out;
+        char buf[512];
+        ssize_t n;
+        while ((n = ::read(master, buf, sizeof buf)) > 0)
+            out.append(buf, n);
+        return out;
+    }
+};
+
+class SpotWindowTest : public StoreTest {
+protected:
+    void SetUp() override
+    {
+        StoreTest::SetUp();
+        Spots::resetSpotStore();
+        G.OutOfStateFlag = 1;
+        G.CurrentBand = QStringLiteral("20");
+        Form1::registerMainWindow(&main, true);
+        const char* rows[][2] = {{"DL", "Germany"}, {"JA", "Japan"}, {"K", "USA"}, {"VE", "Canada"}, {"VK", "Australia"}};
+        for (const auto& r : rows) {
+            CountryRow row;
+            row.prefix = QString::fromLatin1(r[0]);
+            row.country = QString::fromLatin1(r[1]);
+            G.CountryTable << row;
+        }
+    }
+    void TearDown() override
+    {
+        PacketSpotfrm::unload();
+        Form1::unregisterMainWindow(&main);
+        qunsetenv("VQPLOG_COM3");
+        StoreTest::TearDown();
+    }
+    void writeSettings(const QByteArray& data)
+    {
+        QFile f(dir.filePath(QStringLiteral("PackSpot.txt")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    }
+    QByteArray readSettings() const
+    {
+        QFile f(dir.filePath(QStringLiteral("PackSpot.txt")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    // The calls drawn on a band's map (whole band, no zoom needed to find them).
+    static QStringList drawnOn(const QString& band)
+    {
+        const Spots::BandRange r = Spots::bandEdges(band);
+        QStringList calls;
+        for (const auto& p : Spots::placeLabels(Spots::SpotStore(), r.low, r.high, Platform::clock().read().local, 0))
+            calls << Spots::SpotStore().slot[p.slot].call;
+        return calls;
+    }
+    QString terminal() const { return PacketSpotfrm::instance().reception.terminal.text; }
+
+    SpotMainWindow main;
+};

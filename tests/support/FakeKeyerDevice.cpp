@@ -1,0 +1,164 @@
+#include "tests/support/FakeKeyerDevice.h"
+
+#include <QElapsedTimer>
+
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+// Argument bytes after each command byte (admin commands: the sub-command, then its own).
+int argumentsOf(uint8_t cmd)
+{
+    switch (cmd) {
+    case 0x00: return 1;
+    case 0x02: case 0x03: case 0x09: case 0x0E: case 0x17: return 1;
+    case 0x04: return 2;
+    default: return 0;
+    }
+}
+} // namespace
+
+FakeKeyerDevice::FakeKeyerDevice()
+{
+    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    grantpt(master_);
+    unlockpt(master_);
+    slavePath_ = QString::fromLocal8Bit(ptsname(master_));
+    termios t;
+    tcgetattr(master_, &t);
+    cfmakeraw(&t);
+    tcsetattr(master_, TCSANOW, &t);
+    thread_ = std::thread([this] { run(); });
+}
+
+FakeKeyerDevice::~FakeKeyerDevice()
+{
+    stop_ = true;
+    thread_.join();
+    ::close(master_);
+}
+
+void FakeKeyerDevice::run()
+{
+    while (!stop_) {
+        pollfd p{master_, POLLIN, 0};
+        const int r = ::poll(&p, 1, 20);
+        if (r <= 0 || !(p.revents & POLLIN)) {
+            if (r > 0 && (p.revents & (POLLHUP | POLLERR)))
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));   // no one on the slave side
+            continue;
+        }
+        uint8_t buf[256];
+        const ssize_t n = ::read(master_, buf, sizeof buf);
+        if (n <= 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            continue;
+        }
+        for (ssize_t i = 0; i < n; ++i)
+            take(buf[i]);
+    }
+}
+
+void FakeKeyerDevice::reply(uint8_t b)
+{
+    if (!silent)
+        (void)!::write(master_, &b, 1);
+}
+
+void FakeKeyerDevice::take(uint8_t b)
+{
+    std::lock_guard<std::mutex> lock(m_);
+    if (pending_.isEmpty()) {
+        if (b >= 0x20) {
+            text_ += char(b);
+            return;
+        }
+        pending_ += char(b);
+    } else {
+        pending_ += char(b);
+    }
+    const uint8_t cmd = uint8_t(pending_.at(0));
+    int need = 1 + argumentsOf(cmd);
+    if (cmd == 0x00 && pending_.size() >= 2 && uint8_t(pending_.at(1)) == 0x04)
+        need = 3;   // echo test carries one byte more
+    if (pending_.size() < need)
+        return;
+    const QByteArray c = pending_;
+    pending_.clear();
+    auto arg = [&](int i) { return QString::number(uint8_t(c.at(i))); };
+    switch (cmd) {
+    case 0x00:
+        switch (uint8_t(c.at(1))) {
+        case 0x02: commands_ << QStringLiteral("open"); reply(uint8_t(version.load())); break;
+        case 0x03: commands_ << QStringLiteral("close"); break;
+        case 0x04: commands_ << QStringLiteral("echo ") + arg(2); reply(uint8_t(c.at(2))); break;
+        default: commands_ << QStringLiteral("admin ") + arg(1); break;
+        }
+        break;
+    case 0x02: commands_ << QStringLiteral("wpm ") + arg(1); break;
+    case 0x03: commands_ << QStringLiteral("weight ") + arg(1); break;
+    case 0x04: commands_ << QStringLiteral("leadtail ") + arg(1) + QLatin1Char(' ') + arg(2); break;
+    case 0x08: commands_ << QStringLiteral("backspace"); break;
+    case 0x09: commands_ << QStringLiteral("pincfg ") + arg(1); break;
+    case 0x0A: commands_ << QStringLiteral("clear"); break;
+    case 0x0E: commands_ << QStringLiteral("mode ") + arg(1); break;
+    case 0x15: commands_ << QStringLiteral("status"); reply(uint8_t(statusByte.load())); break;
+    case 0x17: commands_ << QStringLiteral("ratio ") + arg(1); break;
+    default: commands_ << QStringLiteral("unknown ") + QString::number(cmd, 16); break;
+    }
+}
+
+QStringList FakeKeyerDevice::commands() const
+{
+    std::lock_guard<std::mutex> lock(m_);
+    return commands_;
+}
+
+QStringList FakeKeyerDevice::settingCommands() const
+{
+    QStringList out = commands();
+    out.removeAll(QStringLiteral("status"));
+    return out;
+}
+
+QByteArray FakeKeyerDevice::text() const
+{
+    std::lock_guard<std::mutex> lock(m_);
+    return text_;
+}
+
+bool FakeKeyerDevice::waitForText(int n, int ms) const
+{
+    QElapsedTimer t;
+    t.start();
+    while (text().size() < n) {
+        if (t.elapsed() > ms)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+bool FakeKeyerDevice::waitForCommand(const QString& c, int ms) const
+{
+    QElapsedTimer t;
+    t.start();
+    while (!commands().contains(c)) {
+        if (t.elapsed() > ms)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+void FakeKeyerDevice::clearRecord()
+{
+    std::lock_guard<std::mutex> lock(m_);
+    commands_.clear();
+    text_.clear();
+}

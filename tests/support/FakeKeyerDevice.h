@@ -1,0 +1,54 @@
+#pragma once
+// A keyer device in host mode on the far side of a pty pair, written from the device's public
+// protocol: it answers the echo test and the host-open command (with its version byte) and status
+// requests (with the status byte set by the test), and records every command and every character
+// it is given. The program opens slavePath() as its serial port.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+class FakeKeyerDevice {
+public:
+    FakeKeyerDevice();
+    ~FakeKeyerDevice();
+
+    QString slavePath() const { return slavePath_; }
+
+    // Answers nothing at all (a device switched off or stuck).
+    std::atomic<bool> silent{false};
+    // The version byte the host-open command returns.
+    std::atomic<int> version{23};
+    // The status byte returned to a status request: 0xC0 idle, 0xC4 busy, 0xC5 buffer nearly full.
+    std::atomic<int> statusByte{0xC0};
+
+    // Commands in order: "echo 85", "open", "close", "wpm 20", "weight 50", "leadtail 0 0",
+    // "ratio 50", "pincfg 6", "mode 0", "backspace", "clear", "status", "unknown 1b".
+    QStringList commands() const;
+    // Commands other than status requests.
+    QStringList settingCommands() const;
+    // The characters given for sending, in order.
+    QByteArray text() const;
+    // Waits (pumping nothing) up to `ms` for `n` text bytes / for a command; true when seen.
+    bool waitForText(int n, int ms = 2000) const;
+    bool waitForCommand(const QString& c, int ms = 2000) const;
+    void clearRecord();
+
+private:
+    void run();
+    void take(uint8_t b);
+    void reply(uint8_t b);
+
+    int master_ = -1;
+    QString slavePath_;
+    std::thread thread_;
+    std::atomic<bool> stop_{false};
+    mutable std::mutex m_;
+    QStringList commands_;
+    QByteArray text_;
+    // Parser: the command being read and the argument bytes still expected.
+    QByteArray pending_;
+};
