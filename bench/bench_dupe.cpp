@@ -9,6 +9,7 @@
 #include "core/Globals.h"
 #include "core/Module2Log.h"
 #include "entry/DupeCheck.h"
+#include "entry/InDupeCheck.h"
 
 #include <cstring>
 #include <vector>
@@ -29,6 +30,7 @@ public:
         G.CurrentMode = QStringLiteral("CW");
         G.ShowPartialsFlag = 1;
         G.LoggedOnFlag = 1;
+        G.CurrentCounty = QStringLiteral("Marion");
     }
     ~LoadedLog() { resetGlobals(); }
     bool loaded() const { return loaded_; }
@@ -100,3 +102,18 @@ static void DupCheck2(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * G.QSOCount);
 }
 BENCHMARK(DupCheck2)->Unit(benchmark::kMicrosecond);
+
+// The in-state window's partial check, which also compares the county each contact was sent from:
+// the last key of "W9ZZQ" typed into the call field.
+static void InStatePartial(benchmark::State& state)
+{
+    LoadedLog log;
+    if (!log.loaded())
+        state.SkipWithError("the log did not load");
+    const QString call = TypedCall.left(4);
+    const int key = TypedCall.back().unicode();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(InDupeCheck::partial(call, key));
+    state.SetItemsProcessed(state.iterations() * G.QSOCount);
+}
+BENCHMARK(InStatePartial)->Unit(benchmark::kMicrosecond);

@@ -92,6 +92,8 @@ struct Globals {
     QString WildCall, WildRST, WildCounty;
     int FieldForwardState = 0;
     QString ForwardedKey;
+    // The call the last country lookup looked up (the part after "/" of a portable call).
+    QString LookupCall;
     uint8_t KeyboardCWMode = 0;
     int32_t EditIndex = 0;
 

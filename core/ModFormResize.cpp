@@ -1,5 +1,6 @@
 #include "core/ModFormResize.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -200,6 +201,39 @@ void ResizeFormTo(FormGeometry& frm, double targetWidth, double targetHeight, do
         }
     } catch (const ResizeFailure& f) {
         report(f);
+    }
+}
+
+void ScaleToScreen(FormGeometry& frm, double screenWidthTwips, double screenHeightTwips)
+{
+    using Kind = ControlGeometry::Kind;
+    try {
+        const double sw = screenWidthTwips, sh = screenHeightTwips;
+        setWindowSize(frm, divide(frm.width, DesignScreenWidth) * sw, divide(frm.height, DesignScreenHeight) * sh);
+        setPosition(frm.left, (sw - frm.width) / 2);
+        setPosition(frm.top, (sh - frm.height) / 2);
+        setFont(frm.fontSize, frm.fontSize * divide(frm.width, DesignScreenWidth));
+
+        const float hf = divide(sw, DesignScreenWidth);
+        const float vf = divide(sh, DesignScreenHeight);
+        const float fontFactor = std::min(hf, 1.5f);
+        for (ControlGeometry& c : frm.controls) {
+            switch (c.kind) {
+            case Kind::Label: case Kind::TextBox: case Kind::CommandButton: case Kind::ListBox:
+            case Kind::Frame: case Kind::OptionButton: case Kind::Image:
+                scaleBox(c, hf, vf, false);
+                if (c.kind != Kind::Image)
+                    setFont(c.fontSize, c.fontSize * fontFactor);
+                break;
+            case Kind::Line:
+                scaleEndsAndColumns(c, hf, vf);
+                break;
+            default:
+                break;
+            }
+        }
+    } catch (const ResizeFailure&) {
+        // Only a screen of no size gets here; the window keeps its design size.
     }
 }
 

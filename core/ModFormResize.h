@@ -62,4 +62,11 @@ void ResizeForm(FormGeometry& frm, double screenWidthTwips, double screenHeightT
 void ResizeFormTo(FormGeometry& frm, double targetWidth, double targetHeight, double designWidth,
                   double designHeight, int exactSize, double fontGrowth, const QString& fontName);
 
+// The scaling of the windows that adapt themselves (the county tools): the window's size by the
+// screen factors (width SW / 9600, height SH / 7200), centred on the screen, its own font by the
+// new width / 9600; the boxes of labels, text boxes, buttons, list boxes, frames, option buttons
+// and images by the screen factors, their fonts (not the image's) by SW / 9600 but at most 1.5;
+// lines' ends by the screen factors. Other controls are left alone.
+void ScaleToScreen(FormGeometry& frm, double screenWidthTwips, double screenHeightTwips);
+
 } // namespace ModFormResize

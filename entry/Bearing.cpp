@@ -3,6 +3,7 @@
 #include "core/Format.h"
 #include "core/Globals.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Bearing {
@@ -11,17 +12,9 @@ namespace {
 constexpr double R = 57.29577951;               // degrees per radian
 constexpr double MilesPerRadian = 3955.75791314991;
 
-// The arccosine through the arctangent, failing where -v / sqrt(1 - v * v) cannot be computed.
-std::optional<double> arcCos(double v)
-{
-    const double d = 1 - v * v;
-    if (!(d > 0))
-        return std::nullopt;
-    const double a = std::atan(-v / std::sqrt(d)) + 2 * std::atan(1.0);
-    if (!std::isfinite(a))
-        return std::nullopt;
-    return a;
-}
+// The arccosine of a cosine that rounding may have pushed just outside -1..1 (a station due north
+// or south, at the own position or at the antipode): clamped, so those give a value too.
+double clampedAcos(double v) { return std::acos(std::clamp(v, -1.0, 1.0)); }
 
 // "###" and "##,###": the rounded whole number, nothing for 0, and one blank.
 QString caption(double v)
@@ -38,22 +31,19 @@ std::optional<Result> compute(float ownLatitude, float ownLongitude, float latit
     const double D = (double(ownLongitude) - double(longitude)) / R;
 
     const double x = std::sin(L1) * std::sin(L2) + std::cos(L2) * std::cos(L1) * std::cos(D);
-    const auto central = arcCos(x);
-    if (!central)
+    if (!std::isfinite(x))
         return std::nullopt;
-    const double G = *central * R;
+    const double central = clampedAcos(x);
 
-    const double divisor = std::cos(L1) * std::sin(G / R);
-    if (divisor == 0)
-        return std::nullopt;
-    const double c = (std::sin(L2) - x * std::sin(L1)) / divisor;
-    const auto A = arcCos(c);
-    if (!A)
-        return std::nullopt;
+    // At the own position or the antipode (and from a pole) every direction is as good as any:
+    // the bearing is taken as north.
+    const double divisor = std::cos(L1) * std::sin(central);
+    const double c = divisor == 0 ? 1.0 : (std::sin(L2) - x * std::sin(L1)) / divisor;
+    const double A = clampedAcos(c);
 
     Result r;
-    r.bearing = std::sin(D) > 0 ? *A * R : 360 - *A * R;
-    r.miles = *central * MilesPerRadian;
+    r.bearing = std::sin(D) > 0 ? A * R : 360 - A * R;
+    r.miles = central * MilesPerRadian;
     return r;
 }
 

@@ -14,8 +14,10 @@ struct Result {
     double miles = 0;     // statute miles
 };
 
-// No value when the arithmetic fails: the same position as the own one, the antipode, or a point
-// due north or south whose cosine rounds outside -1..1.
+// Every finite position gives a value: cosines that rounding pushes outside -1..1 (a point due
+// north or south, the own position, the antipode) are clamped, and where the direction is
+// undefined (the own position, the antipode) the bearing is north (360). No value only for
+// positions that are not numbers.
 std::optional<Result> compute(float ownLatitude, float ownLongitude, float latitude, float longitude);
 
 struct Captions {

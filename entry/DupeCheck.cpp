@@ -2,6 +2,7 @@
 
 #include "core/Globals.h"
 #include "platform/Clock.h"
+#include "platform/Prompts.h"
 
 namespace DupeCheck {
 
@@ -86,7 +87,7 @@ bool onCurrentBandAndMode(int i)
 
 } // namespace
 
-PartialResult PartialDupeCheck(const QString& call, int keyAscii)
+PartialResult PartialDupeCheck(const QString& call, int keyAscii, const QString* sentCounty)
 {
     PartialResult r;
     const QString typed = call + QChar(char16_t(keyAscii));
@@ -97,8 +98,8 @@ PartialResult PartialDupeCheck(const QString& call, int keyAscii)
         for (int i = 1; i <= G.QSOCount; ++i) {
             // The call first: most records fail there, and that test is the cheapest.
             const QString& c = a.ContactCall[i];
-            if (startsWithText(c, typed)
-                && onCurrentBandAndMode(i))
+            if (startsWithText(c, typed) && onCurrentBandAndMode(i)
+                && (!sentCounty || equalText(a.ContactSentCounty[i], *sentCounty)))
                 r.matches.prepend(c + QLatin1Char(' '));
             if (r.matches.size() > 100)
                 break;
@@ -119,6 +120,21 @@ PartialResult PartialDupeCheck(const QString& call, int keyAscii)
         }
     }
     return r;
+}
+
+void showPartial(Entry::StatusLabels& labels, const PartialResult& p)
+{
+    labels.lblDialogBackColor = Entry::ColorTeal;
+    labels.lblDupeBackColor = Entry::ColorButtonFace;
+    labels.lblDupe.clear();
+    if (p.searched) {
+        labels.lblDupeBackColor = p.matches.isEmpty() ? Entry::ColorButtonFace : Entry::ColorTeal;
+        labels.lblDupe = p.matches;
+    }
+    if (p.dialog)
+        labels.lblDialog = *p.dialog;
+    if (p.beep)
+        Platform::prompts().beep();
 }
 
 DupCheck2Result DupCheck2(const QString& call, const QString& county, bool listPrevious)

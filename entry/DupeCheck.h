@@ -13,6 +13,8 @@
 //
 // The checks decide; they do not touch widgets, beep or play sounds. Their results say what the
 // window shows (captions, colours, beeps, the spoken "Dupe").
+#include "entry/EntryKeys.h"
+
 #include <QString>
 #include <QVector>
 
@@ -42,8 +44,14 @@ struct PartialResult {
 // `call` is the call field's text before the key, `keyAscii` the key's code after the call
 // field's own handling (upper-cased; 0 for a key it consumed). Reads G.ShowPartialsFlag,
 // G.LoggedOnFlag, G.CurrentBand, G.CurrentMode. The search stops once the list passes 100
-// characters.
-PartialResult PartialDupeCheck(const QString& call, int keyAscii);
+// characters. With `sentCounty` (the in-state window's own county) only the contacts sent from
+// that county are listed.
+PartialResult PartialDupeCheck(const QString& call, int keyAscii, const QString* sentCounty = nullptr);
+
+// Shows a partial check's result on the status labels: lblDialog teal (with the check's caption
+// when it gives one), lblDupe the matches (teal) or empty (button face). Beeps when the result
+// says so.
+void showPartial(Entry::StatusLabels& labels, const PartialResult& p);
 
 // --- Leaving the call field --------------------------------------------------------------------
 

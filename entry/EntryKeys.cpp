@@ -128,23 +128,55 @@ bool callCarriesDigit(const QString& call, int selStart, int keyAscii)
     return digits > 0 && !below48 && lastDigit != len - 1;
 }
 
+std::optional<CarryRule> carryOf(Window w, Field from, const QString& text, int caret, int keyAscii)
+{
+    switch (from) {
+    case Field::Call:
+        if (callCarriesDigit(text, caret, keyAscii))
+            return CarryRule{Field::Call, DigitToReportReceived, Field::RSTR};
+        break;
+    case Field::RSTR:
+        if (keyAscii > '9')
+            return CarryRule{Field::RSTR, KeyFromReportReceived, w == Window::Out ? Field::Sec : Field::Cntry};
+        break;
+    case Field::Sec:
+        if (isDigitKey(keyAscii))
+            return CarryRule{Field::Sec, DigitToReportSent, Field::RSTS};
+        break;
+    case Field::RSTS:
+        if (w == Window::In && keyAscii > '9')
+            return CarryRule{Field::RSTS, KeyFromReportSent, Field::Cntry};
+        break;
+    default: break;
+    }
+    return std::nullopt;
+}
+
+int lastRowBeginningWith(const QString& prefix, int count, const std::function<QString(int)>& nameAt)
+{
+    for (int row = count - 1; row >= 0; --row) {
+        const QString name = nameAt(row);
+        if (name.size() >= prefix.size() && name.startsWith(prefix, Qt::CaseInsensitive))
+            return row;
+    }
+    return -1;
+}
+
 std::optional<Completion> countyTypeAhead(const QString& text, int caret, int keyAscii,
                                           const QStringList& names)
 {
     if (keyAscii <= 0)
         return std::nullopt;
     const QString prefix = text.left(caret) + QChar(char16_t(keyAscii));
-    for (int row = int(names.size()) - 1; row >= 0; --row) {
-        const QString& name = names[row];
-        if (name.size() >= prefix.size() && name.startsWith(prefix, Qt::CaseInsensitive)) {
-            Completion c;
-            c.text = prefix + name.mid(prefix.size());
-            c.selStart = int(prefix.size());
-            c.selLength = int(name.size() - prefix.size());
-            return c;
-        }
-    }
-    return std::nullopt;
+    const int row = lastRowBeginningWith(prefix, int(names.size()), [&](int k) { return names[k]; });
+    if (row < 0)
+        return std::nullopt;
+    const QString& name = names[row];
+    Completion c;
+    c.text = prefix + name.mid(prefix.size());
+    c.selStart = int(prefix.size());
+    c.selLength = int(name.size() - prefix.size());
+    return c;
 }
 
 bool countySpaceAdvances(const QString& text, int caret)
@@ -188,20 +220,20 @@ double dupeFontPoints(int screenWidthTwips, int formSizePercent)
     return double(screenWidthTwips) * 9.0 / 9600.0 * formSizePercent / 100.0;
 }
 
-// --- OutEntry ------------------------------------------------------------------------------------
+// --- EntryRow ------------------------------------------------------------------------------------
 
-OutEntry::OutEntry(EntryHost* host) : host_(host ? host : &noHost_)
+EntryRow::EntryRow(Window w, EntryHost* host) : window(w), host_(host ? host : &noHost_)
 {
     for (const auto& s : fieldSpecs())
         box(s.field).maxLength = s.maxLength;
-    txtCntry.visible = false;           // the out-of-state window never shows the state field
+    txtCntry.visible = w == Window::In;  // the out-of-state window never shows the state field
     txtPostConTime.visible = false;     // shown in post-contest entry only
     txtPostConDate.visible = false;
 }
 
-void OutEntry::setHost(EntryHost* host) { host_ = host ? host : &noHost_; }
+void EntryRow::setHost(EntryHost* host) { host_ = host ? host : &noHost_; }
 
-TextBox& OutEntry::box(Field f)
+TextBox& EntryRow::box(Field f)
 {
     switch (f) {
     case Field::RSTR: return txtRSTR;
@@ -214,25 +246,17 @@ TextBox& OutEntry::box(Field f)
     }
 }
 
-const TextBox& OutEntry::box(Field f) const { return const_cast<OutEntry*>(this)->box(f); }
+const TextBox& EntryRow::box(Field f) const { return const_cast<EntryRow*>(this)->box(f); }
 
-void OutEntry::changed(Field f)
-{
-    if (f == Field::Call)
-        txtCall_Change();
-    else if (f == Field::RSTS)
-        txtRSTS_Change();
-}
-
-void OutEntry::setText(Field f, const QString& text)
+void EntryRow::setText(Field f, const QString& text)
 {
     box(f).setText(text);
     changed(f);
 }
 
-void OutEntry::selectAll(Field f) { box(f).selectAll(); }
+void EntryRow::selectAll(Field f) { box(f).selectAll(); }
 
-void OutEntry::setSelection(Field f, int selStart, int selLength)
+void EntryRow::setSelection(Field f, int selStart, int selLength)
 {
     TextBox& b = box(f);
     b.selStart = selStart;
@@ -240,25 +264,22 @@ void OutEntry::setSelection(Field f, int selStart, int selLength)
     clampSelection(b);
 }
 
-void OutEntry::setReportLength(int n)
+void EntryRow::setReportLength(int n)
 {
     txtRSTR.maxLength = n;
     txtRSTS.maxLength = n;
 }
 
-void OutEntry::keyPress(Field f, int keyAscii)
+void EntryRow::keyPress(Field f, int keyAscii)
 {
-    switch (f) {
-    case Field::Call: txtCall_KeyPress(keyAscii); break;
-    case Field::RSTR: txtRSTR_KeyPress(keyAscii); break;
-    case Field::Sec: txtSec_KeyPress(keyAscii); break;
-    case Field::RSTS: txtRSTS_KeyPress(keyAscii); break;
-    case Field::PostConTime: txtPostConTime_KeyPress(keyAscii); break;
-    case Field::PostConDate: txtPostConDate_KeyPress(keyAscii); break;
-    case Field::None:
-    case Field::Other: return;
-    default: break;
-    }
+    if (f == Field::None || f == Field::Other)
+        return;
+    if (f == Field::PostConTime)
+        txtPostConTime_KeyPress(keyAscii);
+    else if (f == Field::PostConDate)
+        txtPostConDate_KeyPress(keyAscii);
+    else
+        handleKey(f, keyAscii);
     if (keyAscii != 0 && keyAscii != KeyQuote) {
         const QString before = box(f).text;
         box(f).type(keyAscii);
@@ -267,7 +288,7 @@ void OutEntry::keyPress(Field f, int keyAscii)
     }
 }
 
-void OutEntry::paste(Field f, const QString& text)
+void EntryRow::paste(Field f, const QString& text)
 {
     if (f == Field::None || f == Field::Other)
         return;
@@ -275,7 +296,7 @@ void OutEntry::paste(Field f, const QString& text)
     changed(f);
 }
 
-Field OutEntry::nextInTabOrder(Field from) const
+Field EntryRow::nextInTabOrder(Field from) const
 {
     const auto& specs = fieldSpecs();
     int at = 0;
@@ -288,28 +309,25 @@ Field OutEntry::nextInTabOrder(Field from) const
     return Field::Call;
 }
 
-void OutEntry::setFocus(Field to)
+void EntryRow::setFocus(Field to)
 {
     if (to == focus)
         return;
     const Field from = focus;
     focus = to;
     if (from == Field::Call)
-        txtCall_LostFocus();
-    switch (to) {
-    case Field::Call: txtCall_GotFocus(); break;
-    case Field::RSTR: txtRSTR_GotFocus(); break;
-    case Field::Sec: txtSec_GotFocus(); break;
-    case Field::RSTS: txtRSTS_GotFocus(); break;
-    case Field::PostConTime: txtPostConTime_GotFocus(); break;
-    case Field::PostConDate: txtPostConDate_GotFocus(); break;
-    default: break;
-    }
+        leaveCall();
+    if (to == Field::PostConTime)
+        txtPostConTime_GotFocus();
+    else if (to == Field::PostConDate)
+        txtPostConDate_GotFocus();
+    else
+        entered(to);
 }
 
 // Post-contest boxes ------------------------------------------------------------------------------
 
-void OutEntry::postContestKey(Field f, int& KeyAscii)
+void EntryRow::postContestKey(Field f, int& KeyAscii)
 {
     const PostContest::Box b = f == Field::PostConTime ? PostContest::Box::Time : PostContest::Box::Date;
     switch (PostContest::keyPress(b, KeyAscii)) {
@@ -326,12 +344,12 @@ void OutEntry::postContestKey(Field f, int& KeyAscii)
     }
 }
 
-void OutEntry::txtPostConTime_KeyPress(int& KeyAscii) { postContestKey(Field::PostConTime, KeyAscii); }
-void OutEntry::txtPostConDate_KeyPress(int& KeyAscii) { postContestKey(Field::PostConDate, KeyAscii); }
+void EntryRow::txtPostConTime_KeyPress(int& KeyAscii) { postContestKey(Field::PostConTime, KeyAscii); }
+void EntryRow::txtPostConDate_KeyPress(int& KeyAscii) { postContestKey(Field::PostConDate, KeyAscii); }
 
-void OutEntry::txtPostConTime_GotFocus() { selectAll(Field::PostConTime); }
+void EntryRow::txtPostConTime_GotFocus() { selectAll(Field::PostConTime); }
 
-void OutEntry::txtPostConDate_GotFocus()
+void EntryRow::txtPostConDate_GotFocus()
 {
     const std::optional<QString> today =
         PostContest::dateOnFocus(txtPostConDate.text, Platform::clock().read().local.date());
@@ -341,14 +359,14 @@ void OutEntry::txtPostConDate_GotFocus()
     selectAll(Field::PostConDate);
 }
 
-void OutEntry::carry(int& KeyAscii, int state, void (OutEntry::*target)(int&))
+void EntryRow::carry(int& KeyAscii, const CarryRule& rule)
 {
     G.ForwardedKey = QString::number(KeyAscii);
-    G.FieldForwardState = state;
-    (this->*target)(KeyAscii);
+    G.FieldForwardState = rule.state;
+    handleKey(rule.to, KeyAscii);
 }
 
-bool OutEntry::enterLogs(int& KeyAscii)
+bool EntryRow::enterLogs(int& KeyAscii)
 {
     if (KeyAscii != KeyEnter)
         return false;
@@ -357,77 +375,70 @@ bool OutEntry::enterLogs(int& KeyAscii)
     return true;
 }
 
-void OutEntry::takeCarried(Field f, int& KeyAscii)
+void EntryRow::takeCarried(Field f, int& KeyAscii)
 {
     setText(f, KeyAscii > 0 ? QString(QChar(char16_t(KeyAscii))) : QString());
     box(f).selStart = int(box(f).text.size());
-    G.FieldForwardState = 0;
+    G.FieldForwardState = NoCarry;
     KeyAscii = 0;
+}
+
+void EntryRow::emptyStateAndPosition()
+{
+    setText(Field::Cntry, QString());
+    labels.Label19.clear();
+    labels.Label22.clear();
+    labels.Label23.clear();
+}
+
+void EntryRow::fieldPrompt(const char* name)
+{
+    if (G.VoiceNavLevel >= 2)
+        host_->BlindKeyPhone(QString::fromLatin1(name));
 }
 
 // Call field ----------------------------------------------------------------------------------------
 
-void OutEntry::txtCall_KeyPress(int& KeyAscii)
+bool EntryRow::callKeyStart(int& KeyAscii)
 {
     labels.lblDupeFontPoints = dupeFontPoints(screenWidthTwips, G.FormSizePercent);
     const QString call = txtCall.text;
     const int len = int(call.size());
+    // The in-state window empties the state field before the second character whatever the key;
+    // the out-of-state window keeps it for Enter.
+    const bool in = window == Window::In;
 
-    if (len < 2 && KeyAscii != KeyEnter) {
-        setText(Field::Cntry, QString());
-        labels.Label19.clear();
-        labels.Label22.clear();
-        labels.Label23.clear();
-    }
+    if (len < 2 && (in || KeyAscii != KeyEnter))
+        emptyStateAndPosition();
     if (KeyAscii == KeyQuote)
         KeyAscii = 0;
 
     bool carried = false;
-    if (callCarriesDigit(call, txtCall.selStart, KeyAscii)) {
-        setFocus(Field::RSTR);
-        carry(KeyAscii, 4, &OutEntry::txtRSTR_KeyPress);
+    if (const auto rule = carryOf(window, Field::Call, call, txtCall.selStart, KeyAscii)) {
+        setFocus(rule->to);
+        carry(KeyAscii, *rule);
         KeyAscii = 0;
         carried = true;
     }
 
-    if (len < 3 && KeyAscii != KeyEnter && G.LoggedOnFlag == 1)
+    if (len < 3 && (in || KeyAscii != KeyEnter) && G.LoggedOnFlag == 1)
         labels.lblDialog = QStringLiteral(" ");
     if (G.LoggedOnFlag == 0) {
         labels.lblDialog = QStringLiteral("Click Log \"Time On\"!");
         Platform::prompts().beep();
     }
 
-    // A key the handler consumed (Enter, Space, a carried digit) ends it here: handing it to the
-    // partial check as 0 would search nothing and only wipe the status line, hiding the message
-    // that logging or leaving the call field has just put there.
     if (enterLogs(KeyAscii))
-        return;
-    if (KeyAscii == KeySpace && G.FieldForwardState != 4) {
+        return true;
+    if (KeyAscii == KeySpace && G.FieldForwardState != DigitToReportReceived) {
         KeyAscii = 0;
         setFocus(Field::RSTR);
-        return;
+        return true;
     }
-    if (carried)
-        return;
-
-    KeyAscii = Module2::UpperCaseKey(KeyAscii);
-    const DupeCheck::PartialResult p = DupeCheck::PartialDupeCheck(txtCall.text, KeyAscii);
-    labels.lblDialogBackColor = ColorTeal;
-    labels.lblDupeBackColor = ColorButtonFace;
-    labels.lblDupe.clear();
-    if (p.searched) {
-        labels.lblDupeBackColor = p.matches.isEmpty() ? ColorButtonFace : ColorTeal;
-        labels.lblDupe = p.matches;
-    }
-    if (p.dialog)
-        labels.lblDialog = *p.dialog;
-    if (p.beep)
-        Platform::prompts().beep();
+    return carried;
 }
 
-void OutEntry::txtCall_Change() { G.WildCall = txtCall.text; }
-
-void OutEntry::txtCall_GotFocus()
+void EntryRow::callEntered()
 {
     host_->hideEditButtons();
     if (txtCall.text.isEmpty()) {
@@ -443,33 +454,8 @@ void OutEntry::txtCall_GotFocus()
     }
 }
 
-void OutEntry::txtCall_LostFocus()
+void EntryRow::defaultReports()
 {
-    const QString call = txtCall.text;
-    if (const auto hello = greeting(call, Window::Out)) {
-        labels.lblDialog = *hello;
-        labels.lblDialogBackColor = ColorLightCyan;
-        Platform::prompts().beep();
-    }
-    if (call.isEmpty())
-        return;
-
-    const DupeCheck::DupCheck2Result d =
-        DupeCheck::DupCheck2(call, txtSec.text, host_->listPreviousChecked());
-    if (d.listed)
-        host_->listPreviousContacts(d.records);
-    if (d.countyFilled) {
-        setText(Field::Sec, d.county);
-        selectAll(Field::Sec);
-    }
-    for (int k = 0; k < d.warnings; ++k)
-        Platform::prompts().beep();
-    if (d.warnings > 0) {
-        labels.lblDialog = d.warning;
-        labels.lblDialogBackColor = ColorRed;
-        labels.lblDupeBackColor = ColorButtonFace;
-    }
-
     for (Field f : {Field::RSTR, Field::RSTS}) {
         if (box(f).text.isEmpty()) {
             setText(f, defaultReport(G.CurrentMode));
@@ -480,43 +466,42 @@ void OutEntry::txtCall_LostFocus()
 
 // Report received ------------------------------------------------------------------------------------
 
-void OutEntry::txtRSTR_KeyPress(int& KeyAscii)
+void EntryRow::reportReceivedKey(int& KeyAscii)
 {
-    if (KeyAscii > '9') {
-        // A letter belongs to the county: carry it there and move on as a Space would.
-        carry(KeyAscii, 3, &OutEntry::txtSec_KeyPress);
+    if (const auto rule = carryOf(window, Field::RSTR, txtRSTR.text, txtRSTR.selStart, KeyAscii)) {
+        // A letter belongs to the next field: carry it there and move on as a Space would. The
+        // in-state state field takes it in capitals.
+        if (window == Window::In)
+            KeyAscii = Module2::UpperCaseKey(KeyAscii);
+        carry(KeyAscii, *rule);
         KeyAscii = KeySpace;
     }
-    if (G.FieldForwardState == 4)
+    if (G.FieldForwardState == DigitToReportReceived)
         KeyAscii = G.ForwardedKey.toInt();
     if (enterLogs(KeyAscii))
         return;
     if (KeyAscii == KeySpace)
-        setFocus(Field::Sec);
+        setFocus(window == Window::Out ? Field::Sec : Field::Cntry);
     KeyAscii = Module2::DigitsOnlyKey(KeyAscii);
-    if (G.FieldForwardState == 4)
+    if (G.FieldForwardState == DigitToReportReceived)
         takeCarried(Field::RSTR, KeyAscii);
-}
-
-void OutEntry::txtRSTR_GotFocus()
-{
-    if (G.VoiceNavLevel == 2)
-        host_->BlindKeyPhone(QStringLiteral("RstRcvd"));
 }
 
 // County ------------------------------------------------------------------------------------------------
 
-void OutEntry::txtSec_KeyPress(int& KeyAscii)
+void EntryRow::countyKey(int& KeyAscii)
 {
+    // Only the out-of-state window carries letters into the county (from the report received).
+    const bool takesLetters = window == Window::Out;
     if (KeyAscii == KeyQuote)
         KeyAscii = 0;
-    if (isDigitKey(KeyAscii)) {
+    if (const auto rule = carryOf(window, Field::Sec, txtSec.text, txtSec.selStart, KeyAscii)) {
         // A digit belongs to the report sent: it becomes that report, and the county moves on as
         // for a Space.
-        carry(KeyAscii, 1, &OutEntry::txtRSTS_KeyPress);
+        carry(KeyAscii, *rule);
         KeyAscii = KeySpace;
     }
-    if (G.FieldForwardState == 3)
+    if (takesLetters && G.FieldForwardState == KeyFromReportReceived)
         KeyAscii = G.ForwardedKey.toInt();
     if (enterLogs(KeyAscii))
         return;
@@ -535,47 +520,34 @@ void OutEntry::txtSec_KeyPress(int& KeyAscii)
         txtSec.selStart = c->selStart;
         txtSec.selLength = c->selLength;
         KeyAscii = 0;
-        G.FieldForwardState = 0;
+        if (takesLetters)
+            G.FieldForwardState = NoCarry;
     }
 
-    if (G.FieldForwardState == 3)
+    if (takesLetters && G.FieldForwardState == KeyFromReportReceived)
         takeCarried(Field::Sec, KeyAscii);   // the carried letter completed nothing
-}
-
-void OutEntry::txtSec_GotFocus()
-{
-    if (G.VoiceNavLevel == 2)
-        host_->BlindKeyPhone(QStringLiteral("County"));
 }
 
 // Report sent ------------------------------------------------------------------------------------------
 
-void OutEntry::txtRSTS_KeyPress(int& KeyAscii)
+void EntryRow::reportSentKey(int& KeyAscii)
 {
-    if (G.FieldForwardState == 1)
+    if (G.FieldForwardState == DigitToReportSent)
         KeyAscii = G.ForwardedKey.toInt();
     if (enterLogs(KeyAscii))
         return;
     const bool tab = KeyAscii == KeySpace;
     KeyAscii = Module2::DigitsOnlyKey(KeyAscii);
-    if (G.FieldForwardState == 1)
+    if (G.FieldForwardState == DigitToReportSent)
         takeCarried(Field::RSTS, KeyAscii);
     // The Space becomes a Tab keystroke, which moves on once this key is done.
     if (tab)
         setFocus(nextInTabOrder(Field::RSTS));
 }
 
-void OutEntry::txtRSTS_Change() { G.WildRST = txtRSTS.text; }
-
-void OutEntry::txtRSTS_GotFocus()
-{
-    if (G.VoiceNavLevel == 2)
-        host_->BlindKeyPhone(QStringLiteral("RstSnt"));
-}
-
 // Clearing -----------------------------------------------------------------------------------------------
 
-void OutEntry::emptyEntry()
+void EntryRow::emptyEntry()
 {
     for (Field f : {Field::RSTS, Field::Cntry, Field::Call, Field::RSTR, Field::Sec})
         setText(f, QString());
@@ -584,7 +556,7 @@ void OutEntry::emptyEntry()
     labels.Label23.clear();
 }
 
-void OutEntry::ClearEntry()
+void EntryRow::ClearEntry()
 {
     for (Field f : {Field::RSTS, Field::Cntry, Field::Call, Field::RSTR, Field::Sec})
         setText(f, QString());
@@ -595,7 +567,96 @@ void OutEntry::ClearEntry()
     labels.Label19.clear();
     labels.Label22.clear();
     labels.Label23.clear();
+    if (window == Window::In)
+        labels.countyCaptionEnabled = false;
     setFocus(Field::Call);
 }
+
+// --- OutEntry ------------------------------------------------------------------------------------
+
+OutEntry::OutEntry(EntryHost* host) : EntryRow(Window::Out, host) {}
+
+bool OutEntry::handleKey(Field f, int& KeyAscii)
+{
+    switch (f) {
+    case Field::Call: txtCall_KeyPress(KeyAscii); return true;
+    case Field::RSTR: txtRSTR_KeyPress(KeyAscii); return true;
+    case Field::Sec: txtSec_KeyPress(KeyAscii); return true;
+    case Field::RSTS: txtRSTS_KeyPress(KeyAscii); return true;
+    default: return false;
+    }
+}
+
+void OutEntry::changed(Field f)
+{
+    if (f == Field::Call)
+        txtCall_Change();
+    else if (f == Field::RSTS)
+        txtRSTS_Change();
+}
+
+void OutEntry::entered(Field f)
+{
+    switch (f) {
+    case Field::Call: txtCall_GotFocus(); break;
+    case Field::RSTR: txtRSTR_GotFocus(); break;
+    case Field::Sec: txtSec_GotFocus(); break;
+    case Field::RSTS: txtRSTS_GotFocus(); break;
+    default: break;
+    }
+}
+
+void OutEntry::txtCall_KeyPress(int& KeyAscii)
+{
+    // A key the handler consumed (Enter, Space, a carried digit) ends it here: handing it to the
+    // partial check as 0 would search nothing and only wipe the status line, hiding the message
+    // that logging or leaving the call field has just put there.
+    if (callKeyStart(KeyAscii))
+        return;
+
+    KeyAscii = Module2::UpperCaseKey(KeyAscii);
+    DupeCheck::showPartial(labels, DupeCheck::PartialDupeCheck(txtCall.text, KeyAscii));
+}
+
+void OutEntry::txtCall_Change() { G.WildCall = txtCall.text; }
+
+void OutEntry::txtCall_GotFocus() { callEntered(); }
+
+void OutEntry::txtCall_LostFocus()
+{
+    const QString call = txtCall.text;
+    if (const auto hello = greeting(call, Window::Out)) {
+        labels.lblDialog = *hello;
+        labels.lblDialogBackColor = ColorLightCyan;
+        Platform::prompts().beep();
+    }
+    if (call.isEmpty())
+        return;
+
+    const DupeCheck::DupCheck2Result d =
+        DupeCheck::DupCheck2(call, txtSec.text, host().listPreviousChecked());
+    if (d.listed)
+        host().listPreviousContacts(d.records);
+    if (d.countyFilled) {
+        setText(Field::Sec, d.county);
+        selectAll(Field::Sec);
+    }
+    for (int k = 0; k < d.warnings; ++k)
+        Platform::prompts().beep();
+    if (d.warnings > 0) {
+        labels.lblDialog = d.warning;
+        labels.lblDialogBackColor = ColorRed;
+        labels.lblDupeBackColor = ColorButtonFace;
+    }
+    defaultReports();
+}
+
+void OutEntry::txtRSTR_KeyPress(int& KeyAscii) { reportReceivedKey(KeyAscii); }
+void OutEntry::txtRSTR_GotFocus() { fieldPrompt("RstRcvd"); }
+void OutEntry::txtSec_KeyPress(int& KeyAscii) { countyKey(KeyAscii); }
+void OutEntry::txtSec_GotFocus() { fieldPrompt("County"); }
+void OutEntry::txtRSTS_KeyPress(int& KeyAscii) { reportSentKey(KeyAscii); }
+void OutEntry::txtRSTS_Change() { G.WildRST = txtRSTS.text; }
+void OutEntry::txtRSTS_GotFocus() { fieldPrompt("RstSnt"); }
 
 } // namespace Entry

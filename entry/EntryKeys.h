@@ -9,16 +9,18 @@
 // table upwards, leaving the call field fills the default reports, and Enter anywhere logs.
 // A double quote never enters a field, typed or pasted: it would break the list format of log.txt.
 //
-// `OutEntry` is the out-of-state window's row as a model: it owns the texts, selections and the
-// focus of the fields and the status labels the handlers write. The window forwards each event to
-// the handler of the same name and then shows the model's state in its widgets; everything the
-// row needs from outside itself (logging, the contact list, spoken prompts, the clock button) it
-// asks of an `EntryHost`. The pure decisions below it serve the in-state window as well.
+// `EntryRow` is a window's row as a model: it owns the texts, selections and the focus of the
+// fields and the status labels the handlers write. The window forwards each event to the handler
+// of the same name and then shows the model's state in its widgets; everything the row needs from
+// outside itself (logging, the contact list, spoken prompts, the clock button, the duplicate
+// checks) it asks of an `EntryHost`. `OutEntry` is the out-of-state window's row, `InEntry`
+// (entry/InEntry.h) the in-state window's; the pure decisions below serve both.
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace Entry {
@@ -40,6 +42,9 @@ struct FieldSpec {
 // The seven entry fields, left to right.
 const std::array<FieldSpec, 7>& fieldSpecs();
 const FieldSpec& fieldSpec(Field f);
+
+// The two main windows: Out for a station outside the contest state, In for one inside it.
+enum class Window { Out, In };
 
 // Key codes the handlers act on.
 constexpr int KeyBackspace = 8, KeyEnter = 13, KeySpace = 32, KeyQuote = 34;
@@ -89,6 +94,27 @@ struct Completion {
 };
 std::optional<Completion> countyTypeAhead(const QString& text, int caret, int keyAscii,
                                           const QStringList& names);
+// The same search over any list of `count` names (nameAt(0) .. nameAt(count - 1)): the row of the
+// last name that begins with `prefix` (ignoring case), -1 for none.
+int lastRowBeginningWith(const QString& prefix, int count, const std::function<QString(int)>& nameAt);
+
+// Carries: a key typed into one field that belongs to the next one. The carrying handler stores
+// the key in G.ForwardedKey and `state` in G.FieldForwardState, runs the target field's key
+// handler with it, and then drops its own key or treats it as a Space. One table for both windows:
+//   call, a digit after a complete call (callCarriesDigit)  -> report received, state 4
+//   report received, a key above "9"                       -> county (Out) / state field (In), 3
+//   county, a digit                                         -> report sent, state 1
+//   report sent, a key above "9" (In only)                  -> state field, state 2
+struct CarryRule {
+    Field from;
+    int state;
+    Field to;
+};
+enum CarryState { NoCarry = 0, DigitToReportSent = 1, KeyFromReportSent = 2, KeyFromReportReceived = 3,
+                  DigitToReportReceived = 4 };
+// The carry that key `keyAscii` typed into field `from` (holding `text` with the caret at `caret`)
+// starts, if any.
+std::optional<CarryRule> carryOf(Window w, Field from, const QString& text, int caret, int keyAscii);
 
 // Whether a Space typed into the county field moves on to the report sent (true) or is typed:
 // it moves on at the end of the text, and inside it when more than one character follows the
@@ -104,14 +130,13 @@ bool countyCapitalises(const QString& text, int caret);
 QString defaultReport(const QString& mode);
 
 // The greeting for the authors' calls (ignoring case), none for any other call.
-enum class Window { Out, In };
 std::optional<QString> greeting(const QString& call, Window w);
 
 // Font size in points of the partial-duplicate label: 9 points on the 9600-twip design screen at
 // full size, in proportion otherwise.
 double dupeFontPoints(int screenWidthTwips, int formSizePercent);
 
-// --- The out-of-state window's entry row -------------------------------------------------------
+// --- The entry row ------------------------------------------------------------------------------
 
 // The labels the entry handlers write.
 struct StatusLabels {
@@ -121,16 +146,22 @@ struct StatusLabels {
     long long lblDupeBackColor = ColorButtonFace;
     double lblDupeFontPoints = 0;
     QString Label19, Label22, Label23;   // continent, bearing, miles
+    // In-state window: the "New" marker Label3 and whether the "County" caption lblStation(4) is
+    // enabled (greyed out while no county is wanted).
+    bool Label3Visible = false;
+    bool countyCaptionEnabled = true;
 };
+
+class InEntry;
 
 // What the row asks of its window.
 class EntryHost {
 public:
     virtual ~EntryHost() = default;
-    // Enter in any entry field: log the contact (Outfrm.Mains, see OutLogging).
+    // Enter in any entry field: log the contact (the window's Mains).
     virtual void Mains() {}
     // Time On, run by Mains while the operating clock is stopped. The window sets the focus to the
-    // call field through OutEntry::setFocus.
+    // call field through the row's setFocus.
     virtual void cmdLogOn_Click() {}
     // Starts a spoken prompt (BlindFrm.BlindKeyPhone) and returns at once.
     virtual void BlindKeyPhone(const QString& name) {}
@@ -150,11 +181,42 @@ public:
     virtual void ShowScore() {}
     // After every logging attempt.
     virtual void ShowQSORates() {}
+    // Paints what the handlers have changed so far, before a wait that lets no input in (the
+    // spoken "Dupe", the in-state hold after a duplicate); called again while such a wait runs.
+    virtual void repaintWindow() {}
+
+    // ---- In-state window only ----
+    // Leaving a non-empty call field: the duplicate warning, the fill-in of the county and state
+    // fields from an earlier contact, the list of earlier contacts (InDupeCheck::DupCheck2).
+    virtual void DupCheck2(InEntry& row) {}
+    // At the end of every key press in the call field, with the key as the handler left it
+    // (upper-cased; 0 for a key it consumed): the partial-duplicate list and its messages.
+    virtual void PartialDupeCheck(InEntry& row, int& KeyAscii) {}
+    // After a key in the call field while G.DupeFlag is 1: holds until 3 seconds after the
+    // duplicate found at logging, then clears G.DupeFlag.
+    virtual void HoldDupeFlag() {}
+    // The rover's present counties (the rover county window's list), entry 0 being CurrentCounty;
+    // empty when the window was never used.
+    virtual QStringList roverCounties() { return {}; }
+    // Label25 shows the own county (after CurrentCounty changed).
+    virtual void showOwnCounty(const QString& county) {}
+    // Grid label Label10(row) of a state or province just worked turns WorkedColor.
+    virtual void stateWorked(int row) {}
+    // Record `record`, just logged with a DX country, joins the DX lists (the list of its band and
+    // List1) unless they hold that country already.
+    virtual void AddBandDX(int record) {}
 };
 
-class OutEntry {
+// The fields, focus and labels of an entry row and what both windows' rows do alike. The handlers
+// of each field are the window's (OutEntry, InEntry).
+class EntryRow {
 public:
-    explicit OutEntry(EntryHost* host = nullptr);
+    explicit EntryRow(Window window, EntryHost* host = nullptr);
+    virtual ~EntryRow() = default;
+    EntryRow(const EntryRow&) = delete;
+    EntryRow& operator=(const EntryRow&) = delete;
+
+    const Window window;
 
     void setHost(EntryHost* host);
     EntryHost& host() { return *host_; }
@@ -171,12 +233,13 @@ public:
 
     // --- What the window calls ---
     // A character typed into field f (after the window's own key handling let it through): runs
-    // the field's key handler and types what it leaves of the key into that field. The state
-    // field has no handler here: its keys are typed as the window passes them.
+    // the field's key handler and types what it leaves of the key into that field. A field without
+    // a handler of its own types the key as the window passes it.
     void keyPress(Field f, int keyAscii);
     // Pasted or dropped text (no double quote gets in).
     void paste(Field f, const QString& text);
-    // A text written from outside the row (a list click, the county list window).
+    // A text written from outside the row (a list click, the county list window): the field's
+    // change handler runs.
     void setText(Field f, const QString& text);
     // Selection of field f as the operator left it (mouse, arrow keys).
     void setSelection(Field f, int selStart, int selLength);
@@ -188,6 +251,68 @@ public:
     Field nextInTabOrder(Field from) const;
     // Report fields' length limit (the mode commands: CW 3, phone 2, digital 3).
     void setReportLength(int n);
+
+    // Post-contest boxes (PostContest's rules), the same in both windows: Space moves on, Enter
+    // logs, other keys are filtered; the time box selects its text on focus, an empty date box gets
+    // today's date.
+    void txtPostConTime_KeyPress(int& KeyAscii);
+    void txtPostConDate_KeyPress(int& KeyAscii);
+    void txtPostConTime_GotFocus();
+    void txtPostConDate_GotFocus();
+
+    // Esc with nothing being sent, and the Clear command.
+    virtual void ClearEntry();
+    // Empties the entry the way logging and the duplicate check do: the report sent, the state
+    // field, the call, the report received and the county, then the continent, bearing and miles.
+    void emptyEntry();
+    // Selects the whole text of a field.
+    void selectAll(Field f);
+
+protected:
+    // The field's key handler; false for a field without one.
+    virtual bool handleKey(Field f, int& KeyAscii) = 0;
+    // The field's change handler.
+    virtual void changed(Field f) = 0;
+    // The leave handler of the call field and the enter handlers of the fields.
+    virtual void leaveCall() = 0;
+    virtual void entered(Field f) = 0;
+
+    // Carries a key to another field's key handler: ForwardedKey and FieldForwardState name it there.
+    void carry(int& KeyAscii, const CarryRule& rule);
+    // Enter in any entry field is swallowed and logs the contact; true when the key was Enter.
+    bool enterLogs(int& KeyAscii);
+    // The target's side of a carry: the key becomes the field's whole text, caret after it.
+    void takeCarried(Field f, int& KeyAscii);
+
+    // What both windows' handlers share.
+    // The call field's key handler up to the partial-duplicate check: true when it consumed the
+    // key (Enter, Space, a carried digit), KeyAscii then 0.
+    bool callKeyStart(int& KeyAscii);
+    // The report received's key handler.
+    void reportReceivedKey(int& KeyAscii);
+    // The county's key handler.
+    void countyKey(int& KeyAscii);
+    // The report sent's key handler after any carry of its own.
+    void reportSentKey(int& KeyAscii);
+    // Leaving a non-empty call field: empty reports get the default report, selected whole.
+    void defaultReports();
+    // Entering the call field.
+    void callEntered();
+    // A spoken field prompt at navigation level 2 ("All Data Fields") and above.
+    void fieldPrompt(const char* name);
+    // Empties the state field and the continent, bearing and miles.
+    void emptyStateAndPosition();
+
+private:
+    void postContestKey(Field f, int& KeyAscii);
+    EntryHost* host_;
+    EntryHost noHost_;
+};
+
+// The out-of-state window's row: its state field is never shown and stays empty.
+class OutEntry : public EntryRow {
+public:
+    explicit OutEntry(EntryHost* host = nullptr);
 
     // --- The handlers (by their control and event names) ---
     void txtCall_KeyPress(int& KeyAscii);
@@ -201,32 +326,12 @@ public:
     void txtRSTR_GotFocus();
     void txtSec_GotFocus();
     void txtRSTS_GotFocus();
-    // Post-contest boxes (PostContest's rules): Space moves on, Enter logs, other keys are
-    // filtered; the time box selects its text on focus, an empty date box gets today's date.
-    void txtPostConTime_KeyPress(int& KeyAscii);
-    void txtPostConDate_KeyPress(int& KeyAscii);
-    void txtPostConTime_GotFocus();
-    void txtPostConDate_GotFocus();
-    // Esc with nothing being sent, and the Clear command.
-    void ClearEntry();
 
-    // Empties the entry the way logging and the duplicate check do: the report sent, the state
-    // field, the call, the report received and the county, then the continent, bearing and miles.
-    void emptyEntry();
-    // Selects the whole text of a field.
-    void selectAll(Field f);
-
-private:
-    void postContestKey(Field f, int& KeyAscii);
-    void changed(Field f);
-    // Carries a key to another field's handler: ForwardedKey and FieldForwardState name it there.
-    void carry(int& KeyAscii, int state, void (OutEntry::*target)(int&));
-    // Enter in any entry field is swallowed and logs the contact; true when the key was Enter.
-    bool enterLogs(int& KeyAscii);
-    // The target's side of a carry: the key becomes the field's whole text, caret after it.
-    void takeCarried(Field f, int& KeyAscii);
-    EntryHost* host_;
-    EntryHost noHost_;
+protected:
+    bool handleKey(Field f, int& KeyAscii) override;
+    void changed(Field f) override;
+    void leaveCall() override { txtCall_LostFocus(); }
+    void entered(Field f) override;
 };
 
 } // namespace Entry

@@ -9,7 +9,6 @@
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 
-#include <QThread>
 
 namespace OutLogging {
 
@@ -23,27 +22,6 @@ void refuse(OutEntry& row, const QString& message, Field focus)
     Platform::prompts().beep();
     row.labels.lblDialog = message;
     row.setFocus(focus);
-}
-
-bool allDigits(const QString& s)
-{
-    for (QChar c : s)
-        if (c.unicode() < '0' || c.unicode() > '9')
-            return false;
-    return !s.isEmpty();
-}
-
-// The spoken "Dupe": started, and with voice navigation on waited for, at most DupePromptWaitMs,
-// without letting other events run.
-void sayDupe(OutEntry& row)
-{
-    row.host().BlindKeyPhone(QStringLiteral("Dupe"));
-    if (G.VoiceNavLevel == 0)
-        return;
-    const qint64 start = Platform::clock().monotonicMs();
-    while (row.host().promptPlaying()
-           && Platform::clock().monotonicMs() - start < DupePromptWaitMs)
-        QThread::msleep(5);
 }
 
 void logDupeCheck(OutEntry& row)
@@ -60,54 +38,34 @@ void logDupeCheck(OutEntry& row)
     row.labels.lblDupeBackColor = Entry::ColorButtonFace;
     row.labels.lblDupe.clear();
     Platform::prompts().beep();
-    sayDupe(row);
+    Logging::sayDupe(row.host());
     row.setFocus(Field::Call);
     row.emptyEntry();
 }
 
-// Stores the entry as record QSOCount + 1 and appends it to log.txt. On a failed append the
-// record and QSOCount are put back, so nothing is counted or shown that the file does not hold.
+// Stores the entry as the next record; after a stored contact the tallies count it and the
+// window's contact list, county lists and score follow.
 MainsResult store(OutEntry& row, const QDateTime& utc)
 {
-    MainsResult r;
-    if (G.QSOCount >= ContactArraysT::MaxContacts) {
-        r.ending = Ending::LogFull;
-        r.messageBox = Module2::LogWriteFailureText(Module2::LogFullError());
-        Platform::prompts().message(r.messageBox);
+    Logging::NewRecord rec;
+    rec.call = row.txtCall.text;
+    rec.rstSent = row.txtRSTS.text;
+    rec.rstRcvd = row.txtRSTR.text;
+    rec.county = row.txtSec.text;
+    rec.date = row.txtPostConDate.visible ? row.txtPostConDate.text : Format::logDate(utc.date());
+    rec.time = row.txtPostConTime.visible ? row.txtPostConTime.text : Format::logTime(utc.time());
+    rec.mode = G.CurrentMode;
+    rec.band = G.CurrentBand;
+    rec.frequency = G.CurrentFrequency;
+    const MainsResult r = Logging::storeRecord(rec);
+    if (r.ending != Ending::Logged)
         return r;
-    }
 
-    const int i = G.QSOCount + 1;
-    auto& a = G.ContactArrays;
-    a.clearSlot(i);
-    a.ContactCall[i] = row.txtCall.text;
-    a.ContactRSTSent[i] = row.txtRSTS.text;
-    a.ContactRSTRcvd[i] = row.txtRSTR.text;
-    a.ContactCounty[i] = row.txtSec.text;
-    a.ContactDate[i] = row.txtPostConDate.visible ? row.txtPostConDate.text : Format::logDate(utc.date());
-    a.ContactTime[i] = row.txtPostConTime.visible ? row.txtPostConTime.text : Format::logTime(utc.time());
-    a.ContactMode[i] = G.CurrentMode;
-    a.ContactBand[i] = G.CurrentBand;
-    a.ContactFrequency[i] = G.CurrentFrequency;
-    G.QSOCount = i;
-
-    QString error;
-    if (!Module2::AppendContact(&error)) {
-        a.clearSlot(i);
-        G.QSOCount = i - 1;
-        r.ending = Ending::WriteFailed;
-        r.messageBox = Module2::LogWriteFailureText(error);
-        Platform::prompts().message(r.messageBox);
-        return r;
-    }
-
-    r.ending = Ending::Logged;
-    r.record = i;
     row.labels.lblDialogBackColor = Entry::ColorTeal;
     row.labels.lblDialog.clear();
     row.labels.lblDupeBackColor = Entry::ColorButtonFace;
     row.labels.lblDupe.clear();
-    Tallies::addContact(i);
+    Tallies::addContact(r.record);
     row.host().ListRecentContacts();
     row.host().UpdateCountyLists();
     row.host().ShowScore();
@@ -118,60 +76,26 @@ MainsResult store(OutEntry& row, const QDateTime& utc)
 
 bool CheckPostContest(OutEntry& row, const QDate& today)
 {
-    const auto date = Format::parseTypedDate(row.txtPostConDate.text, today);
-    if (!date) {
-        Platform::prompts().beep();
-        row.labels.lblDialog = QStringLiteral("Invalid date format!");
-        return false;
-    }
-    row.setText(Field::PostConDate, Format::logDate(*date));
-
-    QString t = row.txtPostConTime.text;
-    if ((t.size() == 3 || t.size() == 4) && allDigits(t)) {
-        t.insert(t.size() - 2, QLatin1Char(':'));
-        row.setText(Field::PostConTime, t);
-    }
-    const auto time = Format::parseTypedTime(t);
-    if (!time) {
-        Platform::prompts().beep();
-        row.labels.lblDialog = QStringLiteral("Invalid time format!");
-        return false;
-    }
-    row.setText(Field::PostConTime, Format::hourMinute(*time));
-    return true;
+    return Logging::checkPostContest(row.txtPostConDate, row.txtPostConTime, row.labels.lblDialog, today);
 }
 
 void CheckRequiredFields(OutEntry& row)
 {
-    G.MissingFieldFlag = 0;
-    // Each check looks at the fields as they are when its turn comes (moving the focus off the
+    // Each test looks at the fields as they are when its turn comes (moving the focus off the
     // call field fills the default reports); all four are made.
-    const struct {
-        bool (*fails)(const OutEntry&);
-        const char* message;
-        Field field;
-    } checks[] = {
-        {[](const OutEntry& e) { return e.txtSec.text.isEmpty(); }, "Need County!", Field::Sec},
-        {[](const OutEntry& e) { return e.txtRSTR.text.isEmpty(); }, "Report Received!", Field::RSTR},
-        {[](const OutEntry& e) { return e.txtCall.text.size() < 3; }, "Need Call Sign!", Field::Call},
-        {[](const OutEntry& e) { return e.txtRSTS.text.isEmpty(); }, "Need Report Sent!", Field::RSTS},
-    };
-    for (const auto& c : checks) {
-        if (c.fails(row)) {
-            G.MissingFieldFlag = 1;
-            refuse(row, QString::fromLatin1(c.message), c.field);
-        }
-    }
+    Logging::checkRequired(
+        {
+            {[&] { return row.txtSec.text.isEmpty(); }, "Need County!", Field::Sec},
+            {[&] { return row.txtRSTR.text.isEmpty(); }, "Report Received!", Field::RSTR},
+            {[&] { return row.txtCall.text.size() < 3; }, "Need Call Sign!", Field::Call},
+            {[&] { return row.txtRSTS.text.isEmpty(); }, "Need Report Sent!", Field::RSTS},
+        },
+        [&](const QString& message, Field f) { refuse(row, message, f); });
 }
 
 void ValidateCounty(OutEntry& row)
 {
-    G.BadCountyFlag = 1;
-    for (const QString& name : G.CountyNames)
-        if (DupeCheck::sameText(name, row.txtSec.text)) {
-            G.BadCountyFlag = 0;
-            break;
-        }
+    G.BadCountyFlag = Logging::isCountyName(row.txtSec.text) ? 0 : 1;
     if (G.BadCountyFlag == 1)
         refuse(row, row.txtSec.text + QStringLiteral(" is not a valid county!"), Field::Sec);
 }

@@ -9,30 +9,17 @@
 // the clock button, the spoken "Dupe" and the refreshes after a logged contact. It never lets the
 // event loop run: no second Enter and no band change from the rig can start inside it.
 #include "entry/EntryKeys.h"
+#include "entry/LogStore.h"
 
 #include <QDateTime>
 #include <QString>
 
 namespace OutLogging {
 
-// How one call of Mains ended.
-enum class Ending {
-    Logged,          // stored, appended to log.txt, entry emptied
-    Refused,         // a failed check: message in lblDialog, entry kept
-    Duplicate,       // refused as a duplicate: red message, entry emptied
-    BadPostContest,  // the post-contest date or time could not be read: nothing else was done
-    LogFull,         // the log holds 11000 contacts already: message box, entry kept
-    WriteFailed,     // log.txt could not be appended to: message box, nothing counted, entry kept
-};
-
-struct MainsResult {
-    Ending ending = Ending::Refused;
-    int record = 0;        // the new record (Logged)
-    QString messageBox;    // LogFull, WriteFailed: the text shown
-};
-
-// The longest wait for the spoken "Dupe" to end, in milliseconds.
-constexpr qint64 DupePromptWaitMs = 3000;
+// How a call ends, and its result, as in the in-state window (entry/LogStore.h).
+using Ending = Logging::Ending;
+using MainsResult = Logging::MainsResult;
+using Logging::DupePromptWaitMs;
 
 // Logs the contact in `row`'s fields or refuses it. Takes the date and the time from one reading
 // of the clock (local time plus G.UtcOffsetHours), or in post-contest entry (txtPostConTime shown)

@@ -196,6 +196,21 @@ QVector<bool> workedGrid(GridView view, const QString& currentMode)
     return worked;
 }
 
+QString stateTotalText(const QString& caption, const QString& name)
+{
+    int total = 0;
+    for (int i = 1; i <= G.QSOCount; ++i)
+        if (G.ContactArrays.ContactSPC[i].compare(caption, Qt::CaseInsensitive) == 0
+            && G.ContactArrays.ContactSPC[i].size() == caption.size())
+            ++total;
+    return QStringLiteral("  ") + name + QStringLiteral("    Total =") + QLatin1Char(' ') + QString::number(total);
+}
+
+double gridHoverFontPoints(int screenWidthTwips, int formSizePercent)
+{
+    return double(screenWidthTwips) * 8.0 / 9600.0 * formSizePercent / 100.0;
+}
+
 QDateTime utcNow()
 {
     const QDateTime local = Platform::clock().read().local;

@@ -98,6 +98,13 @@ GridView gridViewFromCaption(const QString& caption);
 // currentMode when it is "CW" or "PH", none for any other mode.
 QVector<bool> workedGrid(GridView view, const QString& currentMode);
 
+// Hovering over grid label Label10(row): two blanks, the state's full name, "    Total =" and the
+// number of logged contacts (all bands and modes) whose state field equals the label's caption,
+// ignoring case, after one blank: "  Ohio    Total = 3". lblDupe shows it at
+// gridHoverFontPoints: 8 points on the 9600-twip design screen at full size, in proportion.
+QString stateTotalText(const QString& caption, const QString& name);
+double gridHoverFontPoints(int screenWidthTwips, int formSizePercent);
+
 // --- QSO rates -------------------------------------------------------------------------------
 
 // The contest clock as contacts are stamped: the PC's local time plus G.UtcOffsetHours (as whole

@@ -6,6 +6,7 @@
 #include "keying/frmWinKey.h"
 #include "mainwindow/MainServices.h"
 #include "mainwindow/MainWindows.h"
+#include "mainwindow/ReportTools.h"
 #include "mainwindow/RigHookup.h"
 #include "mainwindow/SpotPanelView.h"
 
@@ -13,6 +14,7 @@ void installAppHooks()
 {
     MainWindows::setOpener(&MainWindows::openMainWindow);
     StationSetup::setKeyerSteps(KeyerStartup::steps());
+    LogMenus::setTools(&ReportTools::instance());
     RigHookup::install();
     // The keyer device window is opened from the CW window; the main window only releases it
     // (and with it the device) at shut-down.

@@ -95,7 +95,7 @@ void BandModePanel::restoreBandTick()
 void BandModePanel::setReportLengths()
 {
     const int n = MainLoad::reportMaxLength(G.CurrentMode);
-    w_.withEntry([this, n](Entry::OutEntry* row) {
+    w_.withEntry([this, n](Entry::EntryRow* row) {
         if (row) {
             row->setReportLength(n);
             return;

@@ -47,7 +47,7 @@ void ClockPanel::cmdLogOn_Click()
         status = Clocks::loggedOffText(now, G.UtcOffsetHours);
         Module2::WriteQSOpref();
     }
-    w_.withEntry([this, &status](Entry::OutEntry* row) {
+    w_.withEntry([this, &status](Entry::EntryRow* row) {
         if (row)
             row->labels.lblDialog = status;
         else

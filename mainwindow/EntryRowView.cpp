@@ -50,7 +50,7 @@ void EntryBox::focusInEvent(QFocusEvent* e)
     emit focusEntered(e->reason());
 }
 
-EntryRowView::EntryRowView(Entry::OutEntry& row, const EntryWidgets& widgets, QWidget* scope)
+EntryRowView::EntryRowView(Entry::EntryRow& row, const EntryWidgets& widgets, QWidget* scope)
     : row_(row), w_(widgets), scope_(scope)
 {
     const auto& specs = Entry::fieldSpecs();
@@ -153,6 +153,10 @@ void EntryRowView::pull()
     l.Label19 = w_.Label19->text();
     l.Label22 = w_.Label22->text();
     l.Label23 = w_.Label23->text();
+    if (w_.Label3)
+        row_.labels.Label3Visible = !w_.Label3->isHidden();
+    if (w_.countyCaption)
+        row_.labels.countyCaptionEnabled = w_.countyCaption->isEnabled();
 }
 
 void EntryRowView::show()
@@ -199,6 +203,10 @@ void EntryRowView::show()
     w_.Label19->setText(l.Label19);
     w_.Label22->setText(l.Label22);
     w_.Label23->setText(l.Label23);
+    if (w_.Label3)
+        w_.Label3->setVisible(row_.labels.Label3Visible);
+    if (w_.countyCaption)
+        w_.countyCaption->setEnabled(row_.labels.countyCaptionEnabled);
     showing_ = false;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The out-of-state entry row (Entry::OutEntry) on the window's widgets. The row decides; this
+// An entry row (Entry::EntryRow or Entry::InEntry) on the window's widgets. The row decides; this
 // class hands it every event of the entry fields and then shows the row's state: the fields'
-// texts, selections, length limits and the focus, and the status labels its handlers write.
+// texts, selections, length limits and the focus, and the status labels its handlers write (in
+// the in-state window also the "New" marker and whether the "County" caption is enabled).
 //
 // - Keys: every character the window's own key handling lets through goes to the row's key
 //   handling, which types it itself; the widget never types it. Control characters the row does
@@ -52,6 +53,9 @@ struct EntryWidgets {
     QLabel* Label19 = nullptr;
     QLabel* Label22 = nullptr;
     QLabel* Label23 = nullptr;
+    // In-state window only (nullptr: left alone): the "New" marker and the "County" caption.
+    QLabel* Label3 = nullptr;
+    QLabel* countyCaption = nullptr;
 };
 
 class EntryRowView : public QObject {
@@ -59,10 +63,10 @@ class EntryRowView : public QObject {
 public:
     // `scope` holds the window's controls: any of them other than the entry fields that takes the
     // focus is Field::Other for the row.
-    EntryRowView(Entry::OutEntry& row, const EntryWidgets& widgets, QWidget* scope);
+    EntryRowView(Entry::EntryRow& row, const EntryWidgets& widgets, QWidget* scope);
     ~EntryRowView() override;
 
-    Entry::OutEntry& row() { return row_; }
+    Entry::EntryRow& row() { return row_; }
 
     // Runs `f` on the row as one event: the row first takes the labels and the focused field's
     // selection from the widgets, and the widgets show the row afterwards. A run inside a run
@@ -75,6 +79,10 @@ public:
     void keyPress(Entry::Field f, int& keyAscii);
     void paste(Entry::Field f, const QString& text);
 
+
+    // Shows the row's present state in the widgets (a wait that lets no input in calls it so the
+    // operator sees what the handlers have done so far).
+    void show();
 
     // The entry field a widget is, Field::None for any other.
     Entry::Field fieldOf(const QObject* widget) const;
@@ -90,9 +98,8 @@ private:
     void pull();
     // Shows the row's state in the widgets: the labels and the focus, and the fields the event
     // changed.
-    void show();
 
-    Entry::OutEntry& row_;
+    Entry::EntryRow& row_;
     EntryWidgets w_;
     QPointer<QWidget> scope_;
     QVector<QPointer<QObject>> hooks_;   // the key and paste filters on the fields

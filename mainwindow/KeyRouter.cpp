@@ -99,7 +99,7 @@ bool KeyRouter::speedStepAllowed(const QString& speedText, bool up)
 
 void KeyRouter::setStatus(const QString& text, long long backColor)
 {
-    w_.withEntry([&](Entry::OutEntry* row) {
+    w_.withEntry([&](Entry::EntryRow* row) {
         if (row) {
             row->labels.lblDialog = text;
             if (backColor >= 0)

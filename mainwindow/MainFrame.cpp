@@ -269,6 +269,7 @@ void MainFrame::ReloadLog()
     if (r.loaded) {
         showTallies(r);
         FillCountyLists();
+        reloadLists();
     }
     contactList_->ListRecentContacts();
 }

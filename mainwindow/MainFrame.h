@@ -51,9 +51,8 @@ class KeyRouter;
 
 // The frame is also the entry row's window (Entry::EntryHost): what the row's handlers and logging
 // ask of it (Time On, the contact list, county lists, score, rates, spoken prompts) is here, for
-// both windows. The out-of-state window binds its entry row (bindEntryRow); the in-state window's
-// own entry handling is not built yet, so its fields are plain text boxes whose keys pass the
-// window's key handling only.
+// both windows. Each window binds its own entry row (bindEntryRow): Outfrm an Entry::OutEntry,
+// Infrm an Entry::InEntry.
 class MainFrame : public QWidget, public MainLogWindow, public Entry::EntryHost {
     Q_OBJECT
 public:
@@ -88,8 +87,8 @@ public:
     void showTallies(const LogReload::Result& r);
 
     // ---- Contact entry ----
-    // The bound entry row and its view (the out-of-state window's), nullptr in the in-state window.
-    Entry::OutEntry* entryRow() const { return row_; }
+    // The bound entry row and its view (nullptr before a window binds one).
+    Entry::EntryRow* entryRow() const { return row_; }
     EntryRowView* entryView() const { return entryView_.get(); }
     // Esc with nothing being sent, and the Clear command.
     void ClearEntry();
@@ -238,7 +237,7 @@ public:
     QMenu* menu(const QString& objectName) const;
 
     // Runs f on the bound entry row as one event of the row (f gets nullptr without one).
-    void withEntry(const std::function<void(Entry::OutEntry*)>& f);
+    void withEntry(const std::function<void(Entry::EntryRow*)>& f);
     // Puts the focus in an entry field (through the row when one is bound).
     void setEntryFocus(Entry::Field f);
     QLineEdit* entryField(Entry::Field f) const;
@@ -248,11 +247,13 @@ public:
 protected:
     // Puts an entry row on the entry fields: from then on the row gets their keys, pastes, focus
     // moves and outside writes, and the fields show it. The row outlives the binding.
-    void bindEntryRow(Entry::OutEntry& row);
+    void bindEntryRow(Entry::EntryRow& row);
     void unbindEntryRow();
 
     // The in-state window keeps WildCounty equal to its county label.
     virtual void Label25_Change() {}
+    // The reload's lists beside the county lists (the in-state window's DX countries).
+    virtual void reloadLists() {}
     void setLabel25(const QString& text);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -300,7 +301,7 @@ private:
     std::unique_ptr<KeyRouter> keys_;
     std::unique_ptr<LogMenusPanel> logMenus_;   // New, exports, archive, restore and the tool menus
     CountyLists::Model countyLists_;
-    Entry::OutEntry* row_ = nullptr;
+    Entry::EntryRow* row_ = nullptr;
     std::unique_ptr<EntryRowView> entryView_;
     bool loaded_ = false;
     bool unloaded_ = false;

@@ -63,7 +63,7 @@ void MainFrame::mnuPostContest_Click()
         w->setVisible(on);
     if (item)
         item->setChecked(on);
-    withEntry([on](Entry::OutEntry* row) {
+    withEntry([on](Entry::EntryRow* row) {
         if (row) {
             row->txtPostConTime.visible = on;
             row->txtPostConDate.visible = on;
@@ -104,7 +104,7 @@ void MainFrame::postContestGotFocus(QLineEdit* box)
     box->selectAll();
 }
 
-void MainFrame::bindEntryRow(Entry::OutEntry& row)
+void MainFrame::bindEntryRow(Entry::EntryRow& row)
 {
     unbindEntryRow();
     row_ = &row;
@@ -116,6 +116,10 @@ void MainFrame::bindEntryRow(Entry::OutEntry& row)
     w.Label19 = Label19;
     w.Label22 = Label22;
     w.Label23 = Label23;
+    if (variant_.stateFieldShown) {
+        w.Label3 = Label3;
+        w.countyCaption = lblStation[4];
+    }
     row.screenWidthTwips = int(Platform::Screen::current().width);
     entryView_ = std::make_unique<EntryRowView>(row, w, client_);
 }
@@ -128,7 +132,7 @@ void MainFrame::unbindEntryRow()
     row_ = nullptr;
 }
 
-void MainFrame::withEntry(const std::function<void(Entry::OutEntry*)>& f)
+void MainFrame::withEntry(const std::function<void(Entry::EntryRow*)>& f)
 {
     if (entryView_)
         entryView_->run([&] { f(row_); });
@@ -152,7 +156,7 @@ QLineEdit* MainFrame::entryField(Entry::Field f) const
 
 void MainFrame::setEntryFocus(Entry::Field f)
 {
-    withEntry([&](Entry::OutEntry* row) {
+    withEntry([&](Entry::EntryRow* row) {
         if (row)
             row->setFocus(f);
         else if (QLineEdit* e = entryField(f))
@@ -162,7 +166,7 @@ void MainFrame::setEntryFocus(Entry::Field f)
 
 void MainFrame::ClearEntry()
 {
-    withEntry([](Entry::OutEntry* row) {
+    withEntry([](Entry::EntryRow* row) {
         if (row)
             row->ClearEntry();
     });
@@ -171,7 +175,7 @@ void MainFrame::ClearEntry()
 void MainFrame::cmdDup_Click()
 {
     cmdDup->setText(DupeCheck::cmdDup_Click());
-    withEntry([this](Entry::OutEntry* row) {
+    withEntry([this](Entry::EntryRow* row) {
         if (row)
             row->labels.lblDupeBackColor = Entry::ColorButtonFace;
         else
@@ -194,7 +198,7 @@ void MainFrame::countyClicked(QListWidget* list)
     if (!item)
         return;
     const CountyLists::Click c = CountyLists::countyClicked(countyLists_.window, item->text());
-    withEntry([&](Entry::OutEntry* row) {
+    withEntry([&](Entry::EntryRow* row) {
         if (row) {
             row->setText(Entry::Field::Sec, c.county);
             if (!c.state.isEmpty())

@@ -96,6 +96,20 @@ TEST(Format, NumericTextsAndDates)
     EXPECT_EQ(Format::stamp(dt), "202405040702");
 }
 
+TEST(Format, OperatingTimeShowsTwoDigitsEach)
+{
+    struct Case {
+        double seconds;
+        const char* text;
+    } cases[] = {
+        {0, "00:00:00"},          {3725, "01:02:05"},       {59, "00:00:59"},
+        {36000, "10:00:00"},      {359999, "99:59:59"},     {360000, "00:00:00"},   // 100 hours
+        {363725, "01:02:05"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Format::operatingTime(c.seconds), QString::fromLatin1(c.text)) << c.seconds;
+}
+
 TEST(Colors, BgrNumbers)
 {
     const QColor teal = Colors::fromNumber(0xC0C000);

@@ -46,12 +46,33 @@ TEST_F(BearingTest, FarStationIsWestOfSouthWithGroupedMiles)
                                .arg(int(r->miles + 0.5) % 1000, 3, 10, QLatin1Char('0')));
 }
 
-TEST_F(BearingTest, SamePositionOrAntipodeLeavesTheLabelsEmpty)
+// Where the cosines reach the edge of -1..1 (the own position, the antipode, a station due north
+// or south) the captions still show numbers: the arccosines are clamped.
+TEST_F(BearingTest, EdgesOfTheArcCosineGiveNumbers)
 {
-    const auto same = Bearing::ShowBearingDistance(39.77f, 86.16f);
-    EXPECT_EQ(same.Label22, QString());
-    EXPECT_EQ(same.Label23, QString());
-    EXPECT_FALSE(Bearing::compute(0.0f, 0.0f, 0.0f, 180.0f));   // the antipode
+    struct Case {
+        const char* what;
+        float ownLat, ownLon, lat, lon;
+        const char* bearing;
+        const char* miles;
+    } cases[] = {
+        {"own position", 39.77f, 86.16f, 39.77f, 86.16f, "360 ", " "},
+        {"antipode", 0.0f, 0.0f, 0.0f, 180.0f, nullptr, "12,427 "},   // any direction
+        {"due north", 39.77f, 86.16f, 49.77f, 86.16f, "360 ", "690 "},
+        {"due south", 39.77f, 86.16f, 29.77f, 86.16f, "180 ", "690 "},
+        {"due north, exact pole", 39.77f, 86.16f, 90.0f, 86.16f, "360 ", "3,468 "},
+    };
+    for (const Case& c : cases) {
+        G.OwnLatitude = c.ownLat;
+        G.OwnLongitude = c.ownLon;
+        const auto cap = Bearing::ShowBearingDistance(c.lat, c.lon);
+        if (c.bearing) {
+            EXPECT_EQ(cap.Label22, QString::fromLatin1(c.bearing)) << c.what;
+        } else {
+            EXPECT_GT(cap.Label22.trimmed().toInt(), 0) << c.what;
+        }
+        EXPECT_EQ(cap.Label23, QString::fromLatin1(c.miles)) << c.what;
+    }
 }
 
 TEST_F(BearingTest, ValuesRoundingToZeroShowOnlyTheBlank)

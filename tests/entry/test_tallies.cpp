@@ -396,3 +396,21 @@ TEST_F(RatesTest, ClockIsLocalTimePlusOffsetInWholeMinutes)
 }
 
 } // namespace
+
+TEST_F(TalliesTest, GridHoverCountsTheStateOverAllBandsAndModes)
+{
+    EXPECT_EQ(Tallies::stateTotalText(QStringLiteral("OH"), QStringLiteral("Ohio")), QStringLiteral("  Ohio    Total = 0"));
+    TestLog::add({"OH", "", "CW"});
+    TestLog::add({"oh", "", "PH"});   // typed in lower case: counts
+    TestLog::Contact other{"OH", "", "DG"};
+    other.band = QStringLiteral("80");
+    TestLog::add(other);
+    TestLog::add({"OHX", "", "CW"});
+    TestLog::add({"IN", "Marion", "CW"});
+    EXPECT_EQ(Tallies::stateTotalText(QStringLiteral("OH"), QStringLiteral("Ohio")), QStringLiteral("  Ohio    Total = 3"));
+    // The contest state is counted too, though it is no multiplier.
+    EXPECT_EQ(Tallies::stateTotalText(QStringLiteral("IN"), QStringLiteral("Vazazev")),
+              QStringLiteral("  Vazazev    Total = 1"));
+    EXPECT_DOUBLE_EQ(Tallies::gridHoverFontPoints(9600, 100), 8.0);
+    EXPECT_DOUBLE_EQ(Tallies::gridHoverFontPoints(19200, 50), 8.0);
+}

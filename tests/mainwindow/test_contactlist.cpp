@@ -58,7 +58,8 @@ TEST_F(ContactListTest, RecentViewShowsTheLastTwentyNewestFirst)
         QVector<int> want;
     };
     for (const Case& c : {Case{0, false, {}}, Case{19, false, range(19, 1)}, Case{20, false, range(20, 1)},
-                          Case{21, false, range(21, 2)}, Case{21, true, range(21, 1)}}) {
+                          Case{21, false, range(21, 2)}, Case{21, true, range(21, 1)}, Case{25, false, range(25, 6)},
+                          Case{7, false, range(7, 1)}}) {
         SCOPED_TRACE(testing::Message() << c.count << (c.all ? " all" : " last 20"));
         G.QSOCount = c.count;
         G.ListAllFlag = c.all ? 1 : 0;

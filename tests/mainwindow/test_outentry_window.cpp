@@ -254,15 +254,16 @@ TEST_F(OutEntryWindowTest, DoubleQuoteNeverEntersAField)
     key(Qt::Key_Return);
     EXPECT_EQ(readLog(), QByteArray(kK9abcMarion).replace("K9ABC", "K9AB/P"));
 
-    // The in-state window's fields take no quote either.
+    // The in-state window's fields take no quote either (its state field writes abbreviations in
+    // capitals).
     w.reset();
     auto in = shown<Infrm>();
     in->txtCntry->setFocus();
     keys(QStringLiteral("\"oh'"));
-    EXPECT_EQ(in->txtCntry->text(), QStringLiteral("oh"));
+    EXPECT_EQ(in->txtCntry->text(), QStringLiteral("OH"));
     QApplication::clipboard()->setText(QStringLiteral("\"IN\""));
     key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(in->txtCntry->text(), QStringLiteral("ohIN"));
+    EXPECT_EQ(in->txtCntry->text(), QStringLiteral("OHIN"));
 }
 
 // Text committed by an input method (a compose sequence, a dead key) is typed like keys: the
@@ -286,7 +287,7 @@ TEST_F(OutEntryWindowTest, InputMethodTextIsTypedLikeKeys)
     auto in = shown<Infrm>();
     in->txtCntry->setFocus();
     commit(in->txtCntry, QStringLiteral("o\"h"));
-    EXPECT_EQ(in->txtCntry->text(), QStringLiteral("oh"));
+    EXPECT_EQ(in->txtCntry->text(), QStringLiteral("OH"));
 }
 
 // Only characters log.txt stores exactly get into an entry field: a character outside Latin-1

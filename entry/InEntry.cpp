@@ -1,0 +1,254 @@
+#include "entry/InEntry.h"
+
+#include "core/Globals.h"
+#include "core/Module2County.h"
+#include "entry/Bearing.h"
+#include "entry/CountryLookup.h"
+#include "entry/DXLists.h"
+#include "platform/Prompts.h"
+
+namespace Entry {
+
+namespace {
+bool sameText(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+const QString NotFound = QStringLiteral("Not Found");
+} // namespace
+
+InEntry::InEntry(EntryHost* host) : EntryRow(Window::In, host) {}
+
+bool InEntry::handleKey(Field f, int& KeyAscii)
+{
+    switch (f) {
+    case Field::Call: txtCall_KeyPress(KeyAscii); return true;
+    case Field::RSTR: txtRSTR_KeyPress(KeyAscii); return true;
+    case Field::Cntry: txtCntry_KeyPress(KeyAscii); return true;
+    case Field::Sec: txtSec_KeyPress(KeyAscii); return true;
+    case Field::RSTS: txtRSTS_KeyPress(KeyAscii); return true;
+    default: return false;
+    }
+}
+
+void InEntry::changed(Field f)
+{
+    switch (f) {
+    case Field::Call: txtCall_Change(); break;
+    case Field::Cntry: txtCntry_Change(); break;
+    case Field::RSTS: txtRSTS_Change(); break;
+    default: break;
+    }
+}
+
+void InEntry::entered(Field f)
+{
+    switch (f) {
+    case Field::Call: txtCall_GotFocus(); break;
+    case Field::RSTR: txtRSTR_GotFocus(); break;
+    case Field::Cntry: txtCntry_GotFocus(); break;
+    case Field::Sec: txtSec_GotFocus(); break;
+    case Field::RSTS: txtRSTS_GotFocus(); break;
+    default: break;
+    }
+}
+
+// Call field ----------------------------------------------------------------------------------------
+
+void InEntry::txtCall_KeyPress(int& KeyAscii)
+{
+    // Enter, Space and a carried digit end as key 0; the partial check and the duplicate hold
+    // still follow every key, so the Enter that found a duplicate starts the hold at once.
+    callKeyStart(KeyAscii);
+    KeyAscii = Module2::UpperCaseKey(KeyAscii);
+    host().PartialDupeCheck(*this, KeyAscii);
+    if (G.DupeFlag == 1)
+        host().HoldDupeFlag();
+}
+
+void InEntry::txtCall_Change()
+{
+    G.WildCall = txtCall.text;
+    CountryLookup();
+}
+
+void InEntry::txtCall_GotFocus() { callEntered(); }
+
+void InEntry::txtCall_LostFocus()
+{
+    const QString call = txtCall.text;
+    if (const auto hello = greeting(call, Window::In)) {
+        labels.lblDialog = *hello;
+        labels.lblDialogBackColor = ColorLightCyan;
+        Platform::prompts().beep();
+    }
+    if (call.isEmpty())
+        return;
+    host().DupCheck2(*this);
+    defaultReports();
+    if (call.size() > 2 && txtCntry.text.isEmpty()) {
+        const QString province = CountryLookup::canadianProvince(call);
+        if (!province.isEmpty()) {
+            setText(Field::Cntry, province);
+            selectAll(Field::Cntry);
+        }
+    }
+}
+
+void InEntry::CountryLookup()
+{
+    const CountryLookup::Result r = CountryLookup::lookup(txtCall.text);
+    using Kind = CountryLookup::Result::Kind;
+    auto write = [this](const QString& text) {
+        // Only a changed text runs the field's change handler; either way the caret is at 0.
+        if (txtCntry.text != text)
+            setText(Field::Cntry, text);
+        else
+            txtCntry.setText(text);
+    };
+    switch (r.kind) {
+    case Kind::NoCall: break;
+    case Kind::Country:
+        write(r.text);
+        if (r.row >= 0) {
+            const CountryRow& row = G.CountryTable[r.row];
+            labels.Label19 = row.continent;
+            ShowBearingDistance(float(row.latitude), float(row.longitude));
+        } else {
+            labels.Label19.clear();
+            labels.Label22.clear();
+            labels.Label23.clear();
+        }
+        break;
+    case Kind::NotFound:
+        write(NotFound);
+        labels.Label19.clear();
+        labels.Label22.clear();
+        labels.Label23.clear();
+        break;
+    case Kind::UsaOrCanada: labels.Label19 = QStringLiteral("NA"); break;
+    }
+    if (r.kind != Kind::NoCall)
+        setSelection(Field::Cntry, txtCntry.selStart, int(txtCntry.text.size()));
+    if (sameText(txtCntry.text, NotFound)) {
+        labels.Label19.clear();
+        labels.Label22.clear();
+        labels.Label23.clear();
+    }
+}
+
+void InEntry::ShowBearingDistance(float latitude, float longitude)
+{
+    const Bearing::Captions c = Bearing::ShowBearingDistance(latitude, longitude);
+    labels.Label22 = c.Label22;
+    labels.Label23 = c.Label23;
+}
+
+// Report received ------------------------------------------------------------------------------------
+
+void InEntry::txtRSTR_KeyPress(int& KeyAscii) { reportReceivedKey(KeyAscii); }
+void InEntry::txtRSTR_GotFocus() { fieldPrompt("RstRcvd"); }
+
+// State, province or country ------------------------------------------------------------------------
+
+void InEntry::txtCntry_KeyPress(int& KeyAscii)
+{
+    TextBox& b = txtCntry;
+    if (KeyAscii == KeyQuote)
+        KeyAscii = 0;
+    if (enterLogs(KeyAscii))
+        return;
+    if (KeyAscii == KeySpace && b.selStart == 0 && G.FieldForwardState == NoCarry) {
+        // Space at the start accepts what the field shows (the contest state it offers on entry).
+        KeyAscii = 0;
+        setFocus(Field::Sec);
+        return;
+    }
+    if (G.FieldForwardState == KeyFromReportReceived || G.FieldForwardState == KeyFromReportSent) {
+        // A letter carried from a report field starts a new entry.
+        takeCarried(Field::Cntry, KeyAscii);
+        return;
+    }
+    if (KeyAscii != KeySpace && KeyAscii > 0 && b.selStart == 0)
+        setText(Field::Cntry, QString());   // typing at the start replaces the whole entry
+    if (b.text.isEmpty() || b.selStart < 2)
+        KeyAscii = Module2::UpperCaseKey(KeyAscii);   // abbreviations in capitals
+    if (b.selStart == 2 && KeyAscii != KeySpace && KeyAscii > 0 && b.text.size() >= 2) {
+        // A third character makes a country name: the second letter goes to lower case (a
+        // longer text edited here is cut to its first two characters).
+        setText(Field::Cntry, b.text.left(1) + b.text.mid(1, 1).toLower());
+        b.selStart = 2;
+    }
+    if (b.text.size() > 1 && KeyAscii > 0) {
+        const QString prefix = b.text.left(b.selStart) + QChar(char16_t(KeyAscii));
+        const QVector<CountryRow>& table = G.CountryTable;
+        const int row = lastRowBeginningWith(prefix, int(table.size()), [&](int k) { return table[k].country; });
+        if (row >= 0) {
+            const CountryRow& c = table[row];
+            setText(Field::Cntry, prefix + c.country.mid(prefix.size()));
+            b.selStart = int(prefix.size());
+            b.selLength = int(c.country.size() - prefix.size());
+            KeyAscii = 0;
+            labels.Label19 = c.continent;
+            ShowBearingDistance(float(c.latitude), float(c.longitude));
+        }
+        if (KeyAscii == KeySpace) {
+            // No country continues with a blank: the Space moves on.
+            KeyAscii = 0;
+            setFocus(Field::Sec);
+        }
+    }
+}
+
+void InEntry::txtCntry_Change()
+{
+    labels.countyCaptionEnabled = sameText(txtCntry.text, G.PartyState);
+    if (txtCntry.text.size() == 2) {
+        if (const StatePosition* s = CountryLookup::statePosition(txtCntry.text)) {
+            labels.Label19 = QStringLiteral("NA");
+            ShowBearingDistance(float(s->latitude), float(s->longitude));
+        }
+    }
+    labels.Label3Visible = DXLists::isNewOnBand(txtCntry.text, G.CurrentBand);
+}
+
+void InEntry::txtCntry_GotFocus()
+{
+    fieldPrompt("SPC");
+    if (txtCntry.text.isEmpty()) {
+        setText(Field::Cntry, G.PartyState);
+        selectAll(Field::Cntry);
+    }
+}
+
+// County ------------------------------------------------------------------------------------------------
+
+void InEntry::txtSec_KeyPress(int& KeyAscii) { countyKey(KeyAscii); }
+
+void InEntry::txtSec_GotFocus()
+{
+    // A county is wanted only for a contact in the contest state.
+    const bool wanted = sameText(txtCntry.text, G.PartyState);
+    labels.countyCaptionEnabled = wanted;
+    if (!wanted)
+        setFocus(Field::RSTS);
+    fieldPrompt("County");
+}
+
+// Report sent ------------------------------------------------------------------------------------------
+
+void InEntry::txtRSTS_KeyPress(int& KeyAscii)
+{
+    if (const auto rule = carryOf(window, Field::RSTS, txtRSTS.text, txtRSTS.selStart, KeyAscii)) {
+        // A letter belongs to the state field: it starts a new entry there, and the focus goes
+        // with it.
+        KeyAscii = Module2::UpperCaseKey(KeyAscii);
+        setFocus(rule->to);
+        carry(KeyAscii, *rule);
+        KeyAscii = 0;
+        return;
+    }
+    reportSentKey(KeyAscii);
+}
+
+void InEntry::txtRSTS_Change() { G.WildRST = txtRSTS.text; }
+void InEntry::txtRSTS_GotFocus() { fieldPrompt("RstSnt"); }
+
+} // namespace Entry

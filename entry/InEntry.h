@@ -1,0 +1,54 @@
+#pragma once
+// The in-state window's entry row (Infrm): call, report received, state/province/country, county
+// and report sent, in that tab order. Besides what both windows' rows do (entry/EntryKeys.h):
+// - the call's prefix names the country while it is typed (CountryLookup): the state field, the
+//   continent and the bearing and miles from the own station;
+// - a letter in the report received, and one in the report sent, is carried into the state field;
+// - the state field upper-cases abbreviations, lower-cases the second letter when a third follows
+//   (a country name), completes country names from the country table (last row first), and takes
+//   a Space at its start, or one no country continues with, as a move to the county;
+// - the county is wanted only for the contest state: entering it for any other state moves on to
+//   the report sent, and its caption is greyed;
+// - leaving the call fills the province of a Canadian call into an empty state field;
+// - the state field's text shows the "New" marker for a DX country not yet worked on the band.
+// The duplicate checks of the call field are the window's (EntryHost::DupCheck2,
+// PartialDupeCheck, HoldDupeFlag).
+#include "entry/EntryKeys.h"
+
+namespace Entry {
+
+class InEntry : public EntryRow {
+public:
+    explicit InEntry(EntryHost* host = nullptr);
+
+    // --- The handlers (by their control and event names) ---
+    void txtCall_KeyPress(int& KeyAscii);
+    void txtRSTR_KeyPress(int& KeyAscii);
+    void txtCntry_KeyPress(int& KeyAscii);
+    void txtSec_KeyPress(int& KeyAscii);
+    void txtRSTS_KeyPress(int& KeyAscii);
+    void txtCall_Change();
+    // Also run by the window after a change of band or mode (the "New" marker follows the band).
+    void txtCntry_Change();
+    void txtRSTS_Change();
+    void txtCall_GotFocus();
+    void txtCall_LostFocus();
+    void txtRSTR_GotFocus();
+    void txtCntry_GotFocus();
+    void txtSec_GotFocus();
+    void txtRSTS_GotFocus();
+
+    // The country of the call field (run by its change handler): writes G.LookupCall, the state
+    // field and its selection, the continent, bearing and miles.
+    void CountryLookup();
+    // The bearing and miles from the own station to a position (degrees, longitude west).
+    void ShowBearingDistance(float latitude, float longitude);
+
+protected:
+    bool handleKey(Field f, int& KeyAscii) override;
+    void changed(Field f) override;
+    void leaveCall() override { txtCall_LostFocus(); }
+    void entered(Field f) override;
+};
+
+} // namespace Entry
