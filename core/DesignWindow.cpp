@@ -2,6 +2,10 @@
 
 #include <QFont>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTreeView>
@@ -39,6 +43,42 @@ DesignLayout::DesignLayout(QWidget* form, double designClientWidthTwips, double 
 {
     geometry_.setClientSize(designClientWidthTwips, designClientHeightTwips);
     apply();
+}
+
+namespace {
+// A control made by add() with its caption or text set.
+template<class W>
+W* withText(W* w, const QString& text)
+{
+    w->setText(text);
+    return w;
+}
+} // namespace
+
+QLabel* DesignLayout::addLabel(const QString& objectName, const QString& caption, double left, double top,
+                               double width, double height, QWidget* parent, double fontPt)
+{
+    return withText(add<QLabel>(objectName, Kind::Label, left, top, width, height, fontPt, parent), caption);
+}
+
+QPushButton* DesignLayout::addButton(const QString& objectName, const QString& caption, double left, double top,
+                                     double width, double height, QWidget* parent)
+{
+    return withText(add<QPushButton>(objectName, Kind::CommandButton, left, top, width, height, DefaultFontPt, parent),
+                    caption);
+}
+
+QRadioButton* DesignLayout::addOption(const QString& objectName, const QString& caption, double left, double top,
+                                      double width, double height, QWidget* parent)
+{
+    return withText(add<QRadioButton>(objectName, Kind::OptionButton, left, top, width, height, DefaultFontPt, parent),
+                    caption);
+}
+
+QLineEdit* DesignLayout::addTextBox(const QString& objectName, const QString& text, double left, double top,
+                                    double width, double height, QWidget* parent)
+{
+    return withText(add<QLineEdit>(objectName, Kind::TextBox, left, top, width, height, DefaultFontPt, parent), text);
 }
 
 void DesignLayout::adopt(QWidget* w, const QString& objectName, Kind kind, double left, double top,

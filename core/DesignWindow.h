@@ -13,6 +13,10 @@
 
 #include "core/ModFormResize.h"
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 class QTableWidget;
 class QTreeView;
 class QTreeWidget;
@@ -29,15 +33,25 @@ public:
     // font and registers its design rectangle (twips, relative to `parent`).
     template<class W>
     W* add(const QString& objectName, ControlGeometry::Kind kind, double left, double top,
-           double width, double height, double fontPt = 8.25, QWidget* parent = nullptr)
+           double width, double height, double fontPt = DefaultFontPt, QWidget* parent = nullptr)
     {
         auto* w = new W(parent ? parent : form_.data());
         adopt(w, objectName, kind, left, top, width, height, fontPt);
         return w;
     }
+    // The common controls with their caption (a text box: its text), made as add() makes them:
+    // the one way every window creates these.
+    QLabel* addLabel(const QString& objectName, const QString& caption, double left, double top, double width,
+                     double height, QWidget* parent = nullptr, double fontPt = DefaultFontPt);
+    QPushButton* addButton(const QString& objectName, const QString& caption, double left, double top,
+                           double width, double height, QWidget* parent = nullptr);
+    QRadioButton* addOption(const QString& objectName, const QString& caption, double left, double top,
+                            double width, double height, QWidget* parent = nullptr);
+    QLineEdit* addTextBox(const QString& objectName, const QString& text, double left, double top, double width,
+                          double height, QWidget* parent = nullptr);
     // Registers a widget created elsewhere (already parented to the form or a container).
     void adopt(QWidget* w, const QString& objectName, ControlGeometry::Kind kind, double left,
-               double top, double width, double height, double fontPt = 8.25);
+               double top, double width, double height, double fontPt = DefaultFontPt);
     // A straight line between two points (twips, relative to `parent` or the form).
     VbLine* addLine(const QString& objectName, double x1, double y1, double x2, double y2,
                     QWidget* parent = nullptr);
@@ -80,7 +94,7 @@ public:
 
     template<class W>
     W* add(const QString& objectName, ControlGeometry::Kind kind, double left, double top,
-           double width, double height, double fontPt = 8.25, QWidget* parent = nullptr)
+           double width, double height, double fontPt = DefaultFontPt, QWidget* parent = nullptr)
     {
         return design_.add<W>(objectName, kind, left, top, width, height, fontPt, parent);
     }

@@ -51,8 +51,7 @@ void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, doubl
 QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
                  double width, double height, QWidget* parent, double fontPt)
 {
-    auto* label = d.add<QLabel>(name, ControlGeometry::Kind::Label, left, top, width, height, fontPt, parent);
-    label->setText(caption);
+    QLabel* label = d.addLabel(name, caption, left, top, width, height, parent, fontPt);
     label->setWordWrap(height > 300);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -61,25 +60,19 @@ QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, d
 QPushButton* addButton(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
                        double width, double height, QWidget* parent)
 {
-    auto* button = d.add<QPushButton>(name, ControlGeometry::Kind::CommandButton, left, top, width, height, 8.25, parent);
-    button->setText(caption);
-    return button;
+    return d.addButton(name, caption, left, top, width, height, parent);
 }
 
 QRadioButton* addOption(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
                         double width, double height, QWidget* parent)
 {
-    auto* option = d.add<QRadioButton>(name, ControlGeometry::Kind::OptionButton, left, top, width, height, 8.25, parent);
-    option->setText(caption);
-    return option;
+    return d.addOption(name, caption, left, top, width, height, parent);
 }
 
 QLineEdit* addTextBox(DesignLayout& d, const QString& name, const QString& text, double left, double top,
                       double width, double height, QWidget* parent)
 {
-    auto* box = d.add<QLineEdit>(name, ControlGeometry::Kind::TextBox, left, top, width, height, 8.25, parent);
-    box->setText(text);
-    return box;
+    return d.addTextBox(name, text, left, top, width, height, parent);
 }
 
 } // namespace DeviceLayout

@@ -5,6 +5,8 @@
 // their fonts follow the screen width / 9600, at most 1.5.
 #include <QString>
 
+#include "core/ModFormResize.h"
+
 class DesignLayout;
 class QLabel;
 class QLineEdit;
@@ -22,9 +24,9 @@ void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, doubl
 
 // A label of a device window, top-left aligned; a box taller than one line wraps its text.
 QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
-                 double width, double height, QWidget* parent = nullptr, double fontPt = 8.25);
+                 double width, double height, QWidget* parent = nullptr, double fontPt = DefaultFontPt);
 
-// A command button with its caption, and a text box with its design text.
+// The window's controls as every window makes them (DesignLayout::addButton, ...).
 QPushButton* addButton(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
                        double width, double height, QWidget* parent = nullptr);
 // An option button with its caption.

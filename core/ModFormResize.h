@@ -7,6 +7,9 @@
 #include <QString>
 #include <QVector>
 
+// The font size (points) of every window and control that sets none of its own.
+constexpr double DefaultFontPt = 8.25;
+
 struct ControlGeometry {
     enum class Kind {
         Label, TextBox, CommandButton, ListBox, ComboBox, Image, CheckBox,
@@ -16,7 +19,7 @@ struct ControlGeometry {
     QString name;                       // the control's objectName
     double left = 0, top = 0, width = 0, height = 0;   // relative to its container
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;             // a line's end points
-    double fontSize = 8.25;
+    double fontSize = DefaultFontPt;
     QString fontName;                   // empty: the application's default family
     QVector<double> columnWidths;       // a list view's column headers, left to right
 
@@ -33,7 +36,7 @@ struct FormGeometry {
     // Frame allowance: outer width - client width (both side borders), and outer height - client
     // height (caption, menu bar and the top and bottom borders).
     double borderWidth = 120, captionHeight = 405;
-    double fontSize = 8.25;
+    double fontSize = DefaultFontPt;
     QString fontName;
     QVector<ControlGeometry> controls;
 

@@ -49,9 +49,8 @@ frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHe
     DesignLayout& d = design();
 
     auto addRow = [&](const BoxRow& row, double left, double top) {
-        auto* lb = d.add<QLabel>(QStringLiteral("Label%1").arg(row.box), Kind::Label, left, top + 30, 2520, 255);
-        lb->setText(QLatin1String(row.caption));
-        Text[row.box] = d.add<QLineEdit>(QStringLiteral("Text%1").arg(row.box), Kind::TextBox, left + 2580, top, 2100, 285);
+        d.addLabel(QStringLiteral("Label%1").arg(row.box), QLatin1String(row.caption), left, top + 30, 2520, 255);
+        Text[row.box] = d.addTextBox(QStringLiteral("Text%1").arg(row.box), QString(), left + 2580, top, 2100, 285);
     };
     for (int i = 0; i < 9; ++i)
         addRow(VisibleRows[i], 120, 120 + i * 345);
@@ -65,9 +64,7 @@ frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHe
     Text7 = Text[7]; Text8 = Text[8]; Text9 = Text[9]; Text10 = Text[10]; Text11 = Text[11]; Text12 = Text[12];
 
     auto option = [&](const QString& name, const QString& caption, double left, QWidget* frame) {
-        auto* o = d.add<QRadioButton>(name, Kind::OptionButton, left, 270, 900, 255, 8.25, frame);
-        o->setText(caption);
-        return o;
+        return d.addOption(name, caption, left, 270, 900, 255, frame);
     };
     Frame2 = d.add<QGroupBox>(QStringLiteral("Frame2"), Kind::Frame, 120, 3300, 4710, 615);
     Frame2->setTitle(QStringLiteral("Are you in Vazazev?"));
@@ -77,16 +74,15 @@ frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHe
     Frame3->setTitle(QStringLiteral("Are you operating as a Rover?"));
     Option4 = option(QStringLiteral("Option4"), QStringLiteral("Yes"), 1200, Frame3);
     Option3 = option(QStringLiteral("Option3"), QStringLiteral("No"), 2520, Frame3);
-    Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 1755, 4800, 1440, 420);
-    Command1->setText(QStringLiteral("Done"));
+    Command1 = d.addButton(QStringLiteral("Command1"), QStringLiteral("Done"), 1755, 4800, 1440, 420);
 
     // The hidden party frame: one button per state.
     Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 6000, 1320, 3300, 3000);
     Frame1->setTitle(QStringLiteral("Please select the state QSO party:"));
     for (int i = 0; i < 50; ++i) {
-        auto* o = d.add<QRadioButton>(QStringLiteral("optState_%1").arg(i), Kind::OptionButton, 120 + (i % 5) * 630,
-                                      240 + (i / 5) * 270, 600, 255, 8.25, Frame1);
-        o->setText(QLatin1String(StationSetup::PartyStateCaptions[i]));
+        QRadioButton* o = d.addOption(QStringLiteral("optState_%1").arg(i),
+                                      QLatin1String(StationSetup::PartyStateCaptions[i]), 120 + (i % 5) * 630,
+                                      240 + (i / 5) * 270, 600, 255, Frame1);
         optState.push_back(o);
         connect(o, &QRadioButton::clicked, this, [this, i] { optState_Click(i); });
     }

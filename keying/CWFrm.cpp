@@ -24,6 +24,7 @@
 #include "keying/KeyerLayout.h"
 #include "keying/KeyingLog.h"
 #include "keying/KeyingPump.h"
+#include "keying/PhoneFrm.h"
 #include "keying/frmWinKey.h"
 #include "keying/modWinKey.h"
 #include "platform/ComPorts.h"
@@ -502,8 +503,9 @@ void CWFrm::CWSetup()
     const auto port = toInt16(Format::toNumber(Text10->text(), 0));
     bool ok = port.has_value();
     if (ok && *port > 0) {
-        // The voice keyer's push-to-talk port and this one exclude each other; the voice keyer
-        // closes its own when this one opens (it is not built with a port yet).
+        // The voice keyer's push-to-talk port and this one exclude each other.
+        if (PhoneFrm::loaded() && PhoneFrm::instance().commPhoneOpen())
+            PhoneFrm::instance().closeCommPhone();
         QString error;
         Comm = Platform::keyLineHardware().openSerial(Platform::comPortPath(*port, G.DataFolder), &error);
         ok = Comm != nullptr;

@@ -222,4 +222,16 @@ std::optional<PhoneSettings> readPhone(const QString& folder)
     return parsePhone(data);
 }
 
+QByteArray formatPhone(const PhoneSettings& s)
+{
+    ListFormat::Writer w;
+    for (const QString& path : s.wavePaths)
+        w.text(path.trimmed()).endLine();
+    w.text(s.port).endLine();
+    w.integer(s.pttLine).endLine();
+    w.text(s.repeatSeconds).endLine();
+    w.text(s.parallelAddress).endLine();
+    return w.data();
+}
+
 } // namespace KeyerSettings

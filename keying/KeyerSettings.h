@@ -77,6 +77,10 @@ QByteArray formatWinkey(const WinkeySettings& s);
 // Empty when the data is short or a value cannot be taken.
 std::optional<PhoneSettings> parsePhone(const QByteArray& data);
 std::optional<PhoneSettings> readPhone(const QString& folder);
+// wave2.txt as the voice keyer's Done writes it: the nine paths trimmed, the port, the repeat
+// pause and the parallel address as quoted texts, the push-to-talk line bare (0, 1 or 2).
+// repeatIntervalMs is not written.
+QByteArray formatPhone(const PhoneSettings& s);
 
 // A repeat pause in seconds as a timer interval: seconds x 1000 rounded to whole ms (halves to
 // even). An empty value is 0; a text that is not a number, or a negative one, gives no value.

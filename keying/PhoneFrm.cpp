@@ -6,6 +6,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cmath>
+
+#include "core/Files.h"
+#include "core/Format.h"
+#include "core/Globals.h"
+#include "keying/CWFrm.h"
+#include "keying/CwEngine.h"
+#include "keying/KeyingLog.h"
+#include "keying/frmWinKey.h"
+#include "platform/ComPorts.h"
+#include "platform/KeyLines.h"
+#include "platform/Prompts.h"
+
 #include "keying/KeyerLayout.h"
 #include "keying/MMControl.h"
 #include "platform/Screen.h"
@@ -18,6 +31,18 @@ namespace {
 constexpr double DesignWidth = 9000;
 constexpr double DesignHeight = 5400;
 constexpr int WatchIntervalMs = 40;
+constexpr int F1 = 112;
+constexpr int F9 = 120;
+
+// A whole number as the runtime converts a double to a 16-bit integer (halves to even); no value
+// when it does not fit.
+std::optional<int> toInt16(double v)
+{
+    const double r = std::nearbyint(v);
+    if (!(r >= -32768 && r <= 32767))
+        return std::nullopt;
+    return int(r);
+}
 } // namespace
 
 using KeyerLayout::addButton;
@@ -87,15 +112,179 @@ PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
     MMControl1 = new MMControl(this);
     MMControl1->setObjectName(QStringLiteral("MMControl1"));
 
+    connect(Timer1, &VbTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(tmrRepeat, &VbTimer::timeout, this, [this] { tmrRepeat_Timer(); });
+    connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(txtPHLoop, &QLineEdit::editingFinished, this, [this] { txtPHLoop_LostFocus(); });
+    connect(Text10, &QLineEdit::editingFinished, this, [this] { Text10_LostFocus(); });
+
     Form_Load();
 }
 
-PhoneFrm::~PhoneFrm() = default;
+PhoneFrm::~PhoneFrm() { closeCommPhone(); }
 
-void PhoneFrm::Form_Unload() { MMControl1->Close(); }
+void PhoneFrm::Form_Unload()
+{
+    MMControl1->Close();
+    // Shutting down while a message plays must not leave the transmitter keyed.
+    Timer1_Timer();
+    Timer1->setEnabled(false);
+    tmrRepeat->setEnabled(false);
+    closeCommPhone();
+}
 
-// Message playback comes with the voice keyer's sending.
-void PhoneFrm::FKeyPhone(int) {}
+void PhoneFrm::closeCommPhone()
+{
+    if (CommPhone) {
+        CommPhone->setDtr(false);
+        CommPhone->setRts(false);
+    }
+    CommPhone.reset();
+    keyedRts_ = keyedDtr_ = false;
+}
+
+void PhoneFrm::PhoneSetup()
+{
+    const double number = Format::toNumber(Text10->text(), 0);
+    if (number <= 0)
+        return;
+    if (G.WinkeyVersion != 0)
+        frmWinKey::instance().cmdCloseWinkey_Click();
+    if (CWFrm::loaded() && CWFrm::instance().commOpen())
+        CWFrm::instance().closeComm();
+    closeCommPhone();
+    const std::optional<int> port = toInt16(number);
+    if (port) {
+        QString error;
+        CommPhone = Platform::keyLineHardware().openSerial(Platform::comPortPath(*port, G.DataFolder), &error);
+        if (CommPhone)
+            return;
+        qCWarning(lcKeying) << "push-to-talk port" << *port << "cannot be opened:" << error;
+    }
+    Platform::prompts().beep();
+    Platform::prompts().messageBox(
+        QStringLiteral("The port you have selected for Phone keying is invalid.  Please select another or enter 0 for none."),
+        QStringLiteral("Invalid port."));
+    if (!isVisible())
+        show();
+}
+
+void PhoneFrm::FKeyPhone(int KeyCode)
+{
+    if (KeyCode < F1 || KeyCode > F9)
+        return;
+    MMControl1->Notify = false;
+    MMControl1->Wait = true;
+    MMControl1->Shareable = false;
+    MMControl1->DeviceType = QStringLiteral("WaveAudio");
+    MMControl1->Close();
+    if (KeyCode == F1 && Format::toNumber(txtPHLoop->text(), 0) > 0)
+        G.PhoneRepeatOn = 1;
+    MMControl1->FileName = Text[KeyCode - F1 + 1]->text();
+    if (MMControl1->FileName.trimmed().isEmpty())
+        return;
+
+    // Push-to-talk before the sound starts. Each line keyed is remembered, so the watch releases
+    // exactly those even when the options change while the message plays.
+    if (Format::toNumber(Text10->text(), 0) > 0) {
+        if (!CommPhone)
+            PhoneSetup();
+        if (CommPhone) {
+            if (Option2->isChecked()) {
+                keyedDtr_ = true;
+                if (!CommPhone->setDtr(true))
+                    qCWarning(lcKeying) << "push-to-talk DTR could not be raised";
+            } else {
+                keyedRts_ = true;
+                if (!CommPhone->setRts(true))
+                    qCWarning(lcKeying) << "push-to-talk RTS could not be raised";
+            }
+        }
+    }
+    if (Option3->isChecked()) {
+        if (const std::optional<int> address = CwEngine::controlRegister(Text11->text())) {
+            keyedParallel_ = *address;
+            if (!Platform::keyLineHardware().writeParallel(*address, 3))
+                qCWarning(lcKeying) << "push-to-talk parallel port" << *address << "not written";
+        } else {
+            qCWarning(lcKeying) << "parallel port address" << Text11->text() << "out of range; nothing keyed";
+        }
+    }
+    // The watch is armed before the file is opened, so whatever the player does, it runs.
+    Timer1->setEnabled(true);
+    MMControl1->Open();
+    MMControl1->Play();
+}
+
+void PhoneFrm::Timer1_Timer()
+{
+    if (MMControl1->Mode() == MMControl::ModePlay)
+        return;
+    Timer1->setEnabled(false);
+    if (CommPhone) {
+        if (keyedDtr_)
+            CommPhone->setDtr(false);
+        if (keyedRts_)
+            CommPhone->setRts(false);
+    }
+    keyedDtr_ = keyedRts_ = false;
+    if (G.PhoneRepeatOn == 1)
+        tmrRepeat->setEnabled(true);
+    if (keyedParallel_) {
+        if (!Platform::keyLineHardware().writeParallel(*keyedParallel_, 2))
+            qCWarning(lcKeying) << "push-to-talk parallel port" << *keyedParallel_ << "not released";
+        keyedParallel_.reset();
+    }
+}
+
+void PhoneFrm::tmrRepeat_Timer()
+{
+    tmrRepeat->setEnabled(false);
+    FKeyPhone(F1);
+}
+
+void PhoneFrm::Command11_Click()
+{
+    FKeyPhone(F1);
+    if (isVisible())
+        Command1->setFocus();
+}
+
+void PhoneFrm::Command1_Click()
+{
+    hide();
+    KeyerSettings::PhoneSettings s;
+    for (int i = 0; i < 9; ++i)
+        s.wavePaths[i] = Text[i + 1]->text();
+    s.port = Text10->text();
+    s.pttLine = Option2->isChecked() ? 1 : Option3->isChecked() ? 2 : 0;
+    s.repeatSeconds = txtPHLoop->text();
+    s.parallelAddress = Text11->text();
+    QString error;
+    if (!Files::writeAtomic(Files::resolve(G.ProgramFolder, QStringLiteral("wave2.txt")), KeyerSettings::formatPhone(s),
+                            &error))
+        qCWarning(lcKeying) << "wave2.txt not written:" << error;
+}
+
+void PhoneFrm::txtPHLoop_LostFocus()
+{
+    const QString t = txtPHLoop->text();
+    const double seconds = Format::toNumber(t, -1);
+    if (Format::isNumeric(t) && seconds >= 0 && seconds < 60) {
+        tmrRepeat->setInterval(int(std::nearbyint(seconds * 1000)));
+        return;
+    }
+    txtPHLoop->setText(QStringLiteral("0"));
+    tmrRepeat->setInterval(0);
+}
+
+void PhoneFrm::Text10_LostFocus()
+{
+    if (!Format::isNumeric(Text10->text()))
+        Text10->setText(QStringLiteral("0"));
+    PhoneSetup();
+}
 
 void PhoneFrm::Form_Load()
 {

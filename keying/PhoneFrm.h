@@ -4,6 +4,8 @@
 // pause and the parallel port address. It is made hidden at start, when the station setup fills
 // it from wave2.txt, and stays loaded until the main window unloads it at shut-down.
 #include <array>
+#include <memory>
+#include <optional>
 
 #include "core/DesignWindow.h"
 #include "core/SingleWindow.h"
@@ -16,6 +18,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class VbTimer;
+namespace Platform { class SerialLines; }
 
 class PhoneFrm : public DesignWindow, public SingleWindow<PhoneFrm> {
     Q_OBJECT
@@ -28,7 +31,32 @@ public:
 
     // Plays the message of KeyCode (112..120: F1..F9, the file in Text1..Text9) with push-to-talk;
     // F1 arms the repeat when txtPHLoop holds a number above 0. Other codes do nothing.
+    // Push-to-talk is keyed before the message starts and the playback watch is armed whenever
+    // a line was keyed, so a file that fails to open or play still releases it at the next tick.
+    // Reads the boxes and options; changes G.PhoneRepeatOn, the port and the lines.
     void FKeyPhone(int KeyCode);
+
+    // The playback watch (every 40 ms while Timer1 is enabled): once nothing plays, stops itself,
+    // releases every push-to-talk line that was keyed (the lines keyed, not the ones selected
+    // now) and starts the repeat when G.PhoneRepeatOn is 1.
+    void Timer1_Timer();
+    // The repeat: plays F1 again.
+    void tmrRepeat_Timer();
+    // Test: plays F1 as the key does, then focuses Done when shown.
+    void Command11_Click();
+    // Done: hides the window and writes wave2.txt afresh in the program folder. A failed write
+    // is logged (vqplog.keying) and leaves the old file whole.
+    void Command1_Click();
+    // Leaving the repeat box: a number from 0 up to (not including) 60 sets the repeat interval;
+    // anything else makes the box "0" and the interval 0.
+    void txtPHLoop_LostFocus();
+    // Leaving the port box: a text that is not a number becomes "0"; then the port is set up.
+    void Text10_LostFocus();
+
+    // The push-to-talk serial port, open only when needed.
+    bool commPhoneOpen() const { return CommPhone != nullptr; }
+    // Drops both lines and closes the port (the CW port set-up and the keyer device call this).
+    void closeCommPhone();
 
     MMControl* MMControl1;  // plays the messages; Mode() is 526 while one plays
 
@@ -46,6 +74,15 @@ public:
     VbTimer* tmrRepeat;    // F1 repeat
 
 private:
+    // Opens the push-to-talk port of Text10 (above 0) with both lines low, closing the CW port
+    // and the keyer device first. A port that cannot be opened is reported and the window shown.
+    void PhoneSetup();
+    std::unique_ptr<Platform::SerialLines> CommPhone;
+    // The lines keyed since the last release.
+    bool keyedRts_ = false;
+    bool keyedDtr_ = false;
+    std::optional<int> keyedParallel_;   // the control register written with 3
+
     // Unloading closes the message player, which stops a message that plays.
     void Form_Unload();
     PhoneFrm();

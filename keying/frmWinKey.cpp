@@ -15,6 +15,7 @@
 #include "core/Format.h"
 #include "core/Globals.h"
 #include "keying/CWFrm.h"
+#include "keying/PhoneFrm.h"
 #include "keying/KeyerLayout.h"
 #include "keying/KeyerSettings.h"
 #include "keying/KeyingLog.h"
@@ -256,6 +257,8 @@ void frmWinKey::cmdOpenWinkey_Click()
     // The device takes a serial port: the CW keying port gives way.
     if (CWFrm::loaded() && CWFrm::instance().commOpen())
         CWFrm::instance().closeComm();
+    if (PhoneFrm::loaded() && PhoneFrm::instance().commPhoneOpen())
+        PhoneFrm::instance().closeCommPhone();
     uint8_t version = 0;
     const int32_t result = modWinKey::wk_open(version, G.WinkeyComPort);
     if (result != modWinKey::WK_ALREADY_OPEN && version == 0)

@@ -22,6 +22,7 @@
 #include "mainwindow/ClockPanel.h"
 #include "mainwindow/EntryRowView.h"
 #include "mainwindow/KeyRouter.h"
+#include "mainwindow/DeviceMenus.h"
 #include "mainwindow/LogMenusPanel.h"
 #include "mainwindow/MainLoad.h"
 #include "mainwindow/MainSizing.h"
@@ -82,6 +83,7 @@ MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
         LogMenus::Host{[this] { ReloadLog(); }, [this] { clocks_->ShowOperatingTime(); }, [this] { ShowQSORates(); },
                        [this] { return Command1->text(); }, [this] { Command1_Click(); },
                        [this](const QString& county) { setLabel25(county); }});
+    DeviceMenus::connectItems(this, [this](const QString& name) { return action(name); });
     applyLayout();
     Form1::registerMainWindow(this, which == MainWindows::Which::Out);
 }

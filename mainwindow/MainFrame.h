@@ -80,6 +80,8 @@ public:
     void mnuTaskbar_Click();
     // Pushes the geometry model to the widgets.
     void applyLayout();
+    // Names of the county lists beside the contact list (two or three by window).
+    QStringList sideListNames() const;
 
     // Reads log.txt again and shows every tally.
     void ReloadLog();
@@ -268,10 +270,9 @@ private:
     void buildSpotPanel();
     void buildMenus();
     QLabel* addLabel(const QString& name, const QString& caption, double left, double top, double width,
-                     double height, double fontPt = 8.25);
+                     double height, double fontPt = DefaultFontPt);
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, bool checkable = false);
     QMenu* addMenu(QMenu* parentMenu, const QString& name, const QString& caption);
-    QStringList sideListNames() const;
 
     // Load steps.
     void closeSetupWindow();

@@ -40,9 +40,7 @@ QString indexed(const QString& name, int i) { return QStringLiteral("%1(%2)").ar
 QLabel* MainFrame::addLabel(const QString& name, const QString& caption, double left, double top, double width,
                             double height, double fontPt)
 {
-    auto* l = design_.add<QLabel>(name, Kind::Label, left, top, width, height, fontPt, client_);
-    l->setText(caption);
-    return l;
+    return design_.addLabel(name, caption, left, top, width, height, client_, fontPt);
 }
 
 void MainFrame::buildControls()
@@ -62,9 +60,7 @@ void MainFrame::buildControls()
     }
 
     // Operating time and clocks.
-    cmdLogOn = design_.add<QPushButton>(QStringLiteral("cmdLogOn"), Kind::CommandButton, 5400, 60, 1800, 420,
-                                        8.25, client_);
-    cmdLogOn->setText(QStringLiteral("&Log \"Time On\""));
+    cmdLogOn = design_.addButton(QStringLiteral("cmdLogOn"), QStringLiteral("&Log \"Time On\""), 5400, 60, 1800, 420, client_);
     cmdLogOn->setToolTip(QStringLiteral("Records On/Off times and controls duration clock."));
     addLabel(QStringLiteral("Label11"), QStringLiteral("UTC"), 7260, 30, 960, 225);
     lblutctime = addLabel(QStringLiteral("lblutctime"), QStringLiteral("UTC TIME"), 7260, 255, 960, 255, 9);
@@ -89,29 +85,21 @@ void MainFrame::buildControls()
         lblDialog->setToolTip(variant_.dialogToolTip);
     lblPossDup = addLabel(QStringLiteral("lblPossDup"), QStringLiteral("Possible Duplicates"), 120, 1800, 1200, 420);
     lblPossDup->setWordWrap(true);
-    cmdDup = design_.add<QPushButton>(QStringLiteral("cmdDup"), Kind::CommandButton, 1380, 1845, 480, 330, 8.25,
-                                      client_);
-    cmdDup->setText(QStringLiteral("On"));
+    cmdDup = design_.addButton(QStringLiteral("cmdDup"), QStringLiteral("On"), 1380, 1845, 480, 330, client_);
     cmdDup->setToolTip(QStringLiteral("Displaying partial dupes slows the program on older pc's."));
     lblDupe = addLabel(QStringLiteral("lblDupe"), QString(), 1920, 1800, 7440, 420, 9);
     lblDupe->setWordWrap(true);
     lblDupe->setAutoFillBackground(true);   // the palette's button-face colour until a check paints it
 
     // Contact list and its buttons.
-    ListView1 = design_.add<QTreeView>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, 6120, 2220, 8.25,
+    ListView1 = design_.add<QTreeView>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, 6120, 2220, DefaultFontPt,
                                        client_);
     ListView1->setToolTip(QStringLiteral("Click record to edit or delete."));
-    cmdList = design_.add<QPushButton>(QStringLiteral("cmdList"), Kind::CommandButton, 120, 4560, 1080, 330, 8.25,
-                                       client_);
-    cmdList->setText(QStringLiteral("Last 20"));
+    cmdList = design_.addButton(QStringLiteral("cmdList"), QStringLiteral("Last 20"), 120, 4560, 1080, 330, client_);
     cmdList->setToolTip(QStringLiteral("List all or last 20 contacts (Listing all will slow the program)"));
-    cmdEdit = design_.add<QPushButton>(QStringLiteral("cmdEdit"), Kind::CommandButton, 1260, 4560, 1380, 330, 8.25,
-                                       client_);
-    cmdEdit->setText(QStringLiteral("Edit Contact"));
+    cmdEdit = design_.addButton(QStringLiteral("cmdEdit"), QStringLiteral("Edit Contact"), 1260, 4560, 1380, 330, client_);
     cmdEdit->hide();
-    cmdDelete = design_.add<QPushButton>(QStringLiteral("cmdDelete"), Kind::CommandButton, 2700, 4560, 1380, 330,
-                                         8.25, client_);
-    cmdDelete->setText(QStringLiteral("Delete Contact"));
+    cmdDelete = design_.addButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete Contact"), 2700, 4560, 1380, 330, client_);
     cmdDelete->hide();
 
     // Score and rates: a caption with its value beside it.
@@ -138,9 +126,7 @@ void MainFrame::buildControls()
         *r.value = addLabel(QString::fromLatin1(r.name), QStringLiteral("0"), left + 2160, top, 840, 240);
         (*r.value)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    Command1 = design_.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 4860, 4560, 1380, 330, 8.25,
-                                        client_);
-    Command1->setText(QStringLiteral("All Modes"));
+    Command1 = design_.addButton(QStringLiteral("Command1"), QStringLiteral("All Modes"), 4860, 4560, 1380, 330, client_);
 
     buildSideLists();
     Line3 = design_.addLine(QStringLiteral("Line3"), 120, 4980, 9360, 4980, client_);
@@ -249,8 +235,7 @@ void MainFrame::buildSideLists()
         const double left = areaLeft + (k - 1) * (width + gap);
         const int h = headerIndex(k);
         lblStation[h] = addLabel(indexed(QStringLiteral("lblStation"), h), headerText(k), left, 2280, width, 240, 7.5);
-        auto* list = design_.add<QListWidget>(QStringLiteral("List%1").arg(k), Kind::ListBox, left, 2520, width, 2460,
-                                              8.25, client_);
+        auto* list = design_.add<QListWidget>(QStringLiteral("List%1").arg(k), Kind::ListBox, left, 2520, width, 2460, DefaultFontPt, client_);
         list->setSortingEnabled(true);
         (k == 1 ? List1 : k == 2 ? List2 : List3) = list;
     }
@@ -272,7 +257,7 @@ void MainFrame::buildStateGrid()
 
 void MainFrame::buildSpotPanel()
 {
-    txtDX = design_.add<QTreeWidget>(QStringLiteral("txtDX"), Kind::ListView, 120, 5580, 9240, 900, 8.25, client_);
+    txtDX = design_.add<QTreeWidget>(QStringLiteral("txtDX"), Kind::ListView, 120, 5580, 9240, 900, DefaultFontPt, client_);
     txtDX->setRootIsDecorated(false);
     txtDX->setColumnCount(0);
     txtDX->hide();

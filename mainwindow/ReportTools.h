@@ -1,6 +1,6 @@
 #pragma once
-// The program's tool windows behind the log menus (LogMenus::Tools): each opens its window
-// modally and unloads it when it closes. Windows not built yet open nothing.
+// The program's tool windows behind the log menus (LogMenus::Tools): each is made for one
+// opening over the main window, shown modally and deleted when it closes.
 #include "mainwindow/LogMenusPanel.h"
 
 class ReportTools : public LogMenus::Tools {
@@ -8,11 +8,10 @@ public:
     // The one set of tools the program installs (installAppHooks).
     static ReportTools& instance();
 
-    void showRateGraph() override {}
-    void showCountyMap() override {}
-    void showCountyList() override {}
-    // "County Change" (frmCountyChange), over the main window.
-    void showCountyChange() override;
-    void showColors() override {}
-    void showHelp() override {}
+    void showRateGraph() override;      // GraphQSO
+    void showCountyMap() override;      // CountyMapIN
+    void showCountyList() override;     // frmCountyList
+    void showCountyChange() override;   // "County Change" (frmCountyChange)
+    void showColors() override;         // Form6
+    void showHelp() override;           // Form5
 };

@@ -1,7 +1,9 @@
 #include "mainwindow/RigHookup.h"
 
 #include "mainwindow/MainServices.h"
+#include "core/Globals.h"
 #include "rig/RigControlfrm.h"
+#include "rig/frmBandPlan.h"
 
 namespace RigHookup {
 
@@ -28,6 +30,12 @@ void install()
                                        w.activateWindow();
                                    },
                                    [] { RigControlfrm::unload(); }});
+    // Modal; each opening reads the band plan afresh, and the window goes when the show returns.
+    MainServices::setDeviceWindow(MainServices::DeviceWindow::BandPlan, {[] {
+                                      frmBandPlan w(G.ProgramFolder);
+                                      w.exec();
+                                  },
+                                  {}});
 }
 
 } // namespace RigHookup

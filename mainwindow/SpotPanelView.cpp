@@ -5,9 +5,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QMouseEvent>
 #include <QTreeWidget>
 
+#include "core/Form1.h"
 #include "core/Globals.h"
 #include "core/ListFormat.h"
 #include "core/Module2Prefs.h"
@@ -85,7 +88,41 @@ bool SpotPanelView::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void SpotPanelView::PacketResize() {}
+void SpotPanelView::PacketResize()
+{
+    using SpotPanelLayout::Panel;
+    // The only caller is the DX-spotting window's Done: its choices are read from it.
+    PacketSpotfrm& spotWindow = PacketSpotfrm::instance();
+    const bool listWanted = spotWindow.OptList && spotWindow.OptList->isChecked();
+    const QListWidgetItem* item = spotWindow.List1 ? spotWindow.List1->currentItem() : nullptr;
+    const bool sourceIsNone = !item || item->text().compare(QStringLiteral("None"), Qt::CaseInsensitive) == 0;
+    const Panel before = !w_.txtDX->isHidden() ? Panel::List : !w_.lblDX->isHidden() ? Panel::Map : Panel::Hidden;
+
+    const SpotPanelLayout::Outcome out =
+        SpotPanelLayout::packetResize(w_.geometryModel(), layoutMemory_,
+                                      SpotPanelLayout::Names::mainWindow(w_.sideListNames()), before, listWanted,
+                                      sourceIsNone);
+    if (out.geometryChanged)
+        w_.applyLayout();
+    if (out.bandMapShown)
+        Form1::instance().setBandMapShown(*out.bandMapShown);
+    if (out.after == before)
+        return;
+
+    const bool map = out.after == Panel::Map;
+    w_.txtDX->setVisible(out.after == Panel::List);
+    w_.lblDX->setVisible(map);
+    w_.LineDX->setVisible(map);
+    for (QLabel* l : w_.lblFreqSpot)
+        l->setVisible(map);
+    for (QLabel* l : w_.lblDXSpot)
+        l->hide();
+    if (out.after != Panel::Hidden)
+        SetBandMapRange();
+    // The map is drawn from the current spots at once rather than left to the next redraw.
+    if (map)
+        DisplayBandMapLabels();
+}
 
 void SpotPanelView::BandMapSpots(QVariant& qDXSpotCall, QVariant& qDXSpotFreq, QVariant& qDXSpotRecord)
 {

@@ -7,11 +7,12 @@
 // the call, a click on the strip opens the DX-spotting window.
 //
 // The rig is reached through MainServices::rig(); with none installed a click still takes the
-// call. Switching between list and map and the room the panel takes (PacketResize) belong to the
-// panel layout, which is not built yet: until then PacketResize changes nothing.
+// call. PacketResize shows, switches and hides the panel after the DX-spotting window's Done; where
+// everything goes is decided by mainwindow/SpotPanelLayout on the window's geometry model.
 #include <QObject>
 
 #include "mainwindow/MainServices.h"
+#include "mainwindow/SpotPanelLayout.h"
 
 class QTreeWidgetItem;
 
@@ -40,4 +41,5 @@ protected:
 
 private:
     MainFrame& w_;
+    SpotPanelLayout::Memory layoutMemory_;   // the window's rectangles before the panel's show
 };

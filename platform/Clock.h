@@ -1,5 +1,5 @@
 #pragma once
-// The program's clock. Production reads the PC clock; tests set the time.
+// The program's clock. Production reads the PC clock; tests install their own (setClock).
 // One reading gives both the local and the UTC time, so they can never straddle a boundary.
 #include <QDateTime>
 
@@ -22,20 +22,5 @@ public:
 Clock& clock();
 // Installs a clock (nullptr restores the PC clock). The caller keeps ownership.
 void setClock(Clock* c);
-
-class FakeClock : public Clock {
-public:
-    FakeClock();
-    TimeReading read() const override;
-    qint64 monotonicMs() const override { return mono_; }
-    // Sets the UTC instant and the local offset in seconds (local = utc + offset).
-    void set(const QDateTime& utc, int localOffsetSeconds);
-    void advanceMs(qint64 ms);
-
-private:
-    QDateTime utc_;
-    int offset_ = 0;
-    qint64 mono_ = 0;
-};
 
 } // namespace Platform

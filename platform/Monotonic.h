@@ -2,8 +2,7 @@
 // The monotonic clock that CW elements are timed on: nanoseconds since an arbitrary start, never
 // stepped by changes of the wall clock, 64 bits wide (no wrap in any run). Waits are to absolute
 // deadlines, so time spent between two waits (setting a line, a scheduling delay) does not add up
-// over a character. Production reads CLOCK_MONOTONIC; tests install a FakeMonotonic, whose waits
-// return at once with the clock moved to the deadline.
+// over a character. Production reads CLOCK_MONOTONIC; tests install their own (setMonotonic).
 #include <QtGlobal>
 
 namespace Platform {
@@ -40,24 +39,5 @@ private:
 // The clock in use (CLOCK_MONOTONIC unless a test installed another). The caller keeps ownership.
 Monotonic& monotonic();
 void setMonotonic(Monotonic* m);
-
-class FakeMonotonic : public Monotonic {
-public:
-    qint64 nowNs() const override { return now_; }
-    void waitUntilNs(qint64 deadlineNs) override
-    {
-        if (deadlineNs > now_)
-            now_ = deadlineNs;
-    }
-    void sleepMs(qint64 ms) override
-    {
-        if (ms > 0)
-            now_ += ms * 1000000;
-    }
-    void advanceNs(qint64 ns) { now_ += ns; }
-
-private:
-    qint64 now_ = 1000000000;   // a start well away from 0
-};
 
 } // namespace Platform

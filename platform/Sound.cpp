@@ -284,31 +284,6 @@ private:
     QObject* out_ = nullptr;
 };
 
-// ---- The test double ---------------------------------------------------------------------
-
-class FakeWavePlayer : public TimedWavePlayer {
-public:
-    explicit FakeWavePlayer(FakeSound& sound) : sound_(sound) {}
-
-protected:
-    bool outputAvailable() override { return sound_.deviceAvailable; }
-    bool openOutput(const QString& path, const WaveInfo&) override
-    {
-        sound_.events << QStringLiteral("open ") + path;
-        return true;
-    }
-    void startOutput() override
-    {
-        sound_.events << QStringLiteral("play ") + path();
-        sound_.played << path();
-    }
-    void stopOutput() override { sound_.events << QStringLiteral("stop ") + path(); }
-    void closeOutput() override { sound_.events << QStringLiteral("close ") + path(); }
-
-private:
-    FakeSound& sound_;
-};
-
 WavePlayerFactory& factory()
 {
     static WavePlayerFactory f;
@@ -325,15 +300,5 @@ std::unique_ptr<WavePlayer> createWavePlayer()
 }
 
 void setWavePlayerFactory(WavePlayerFactory f) { factory() = std::move(f); }
-
-FakeSound::FakeSound()
-{
-    setWavePlayerFactory([this] {
-        ++playersMade;
-        return std::make_unique<FakeWavePlayer>(*this);
-    });
-}
-
-FakeSound::~FakeSound() { setWavePlayerFactory(nullptr); }
 
 } // namespace Platform

@@ -3,8 +3,8 @@
 // it still plays. That answer comes from the moment play() started and the length written in the
 // file's header, read on the monotonic clock, so it stays right while the caller's thread is busy
 // and never runs the event loop (callers wait for a prompt to end in such loops). Production sound
-// goes out through Qt Multimedia on a thread of its own; tests install a FakeSound, which records
-// what was played and keeps the same timing.
+// goes out through Qt Multimedia on a thread of its own; tests install their own players
+// (setWavePlayerFactory) on top of TimedWavePlayer, which keeps the same timing.
 #include <QString>
 #include <QStringList>
 
@@ -86,25 +86,5 @@ std::unique_ptr<WavePlayer> createWavePlayer();
 using WavePlayerFactory = std::function<std::unique_ptr<WavePlayer>()>;
 // Installs a factory; an empty one restores production.
 void setWavePlayerFactory(WavePlayerFactory factory);
-
-// Test double: while it lives, every new player is a recording fake. Its players read the real
-// file's header (a missing or broken file fails to open) and time their playing on
-// Platform::clock(), exactly as production does.
-class FakeSound {
-public:
-    FakeSound();
-    ~FakeSound();
-    FakeSound(const FakeSound&) = delete;
-    FakeSound& operator=(const FakeSound&) = delete;
-
-    // Set false to pretend that no sound output exists.
-    bool deviceAvailable = true;
-    // What the players did, in order: "open <path>", "play <path>", "stop <path>", "close <path>".
-    QStringList events;
-    // The files whose playing started, in order.
-    QStringList played;
-    // Players made so far.
-    int playersMade = 0;
-};
 
 } // namespace Platform

@@ -22,6 +22,7 @@ public:
     QPoint end1() const { return a_; }
     QPoint end2() const { return b_; }
     void setColor(const QColor& c);
+    QColor color() const { return color_; }
     void setLineWidth(int px);
 
 protected:

@@ -39,9 +39,7 @@ DECabrilloIn::DECabrilloIn(MainLogWindow* owner, QWidget* parent)
     DesignLayout& d = design_;
 
     auto option = [&](const QString& name, const QString& caption, int row, QGroupBox* frame) {
-        auto* o = d.add<QRadioButton>(name, Kind::OptionButton, 240, 300 + row * 300, 3000, 255, 8.25, frame);
-        o->setText(caption);
-        return o;
+        return d.addOption(name, caption, 240, 300 + row * 300, 3000, 255, frame);
     };
     Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 120, 120, 3600, 1260);
     Frame1->setTitle(QStringLiteral("Category"));
@@ -57,9 +55,8 @@ DECabrilloIn::DECabrilloIn(MainLogWindow* owner, QWidget* parent)
     int row = 0;
     auto box = [&](const QString& name, const QString& caption) {
         const double top = 1560 + row++ * RowPitch;
-        auto* l = d.add<QLabel>(QStringLiteral("Label_") + name, Kind::Label, CaptionLeft, top + 30, BoxLeft - 180, 255);
-        l->setText(caption);
-        return d.add<QLineEdit>(name, Kind::TextBox, BoxLeft, top, BoxWidth, BoxHeight);
+        d.addLabel(QStringLiteral("Label_") + name, caption, CaptionLeft, top + 30, BoxLeft - 180, 255);
+        return d.addTextBox(name, QString(), BoxLeft, top, BoxWidth, BoxHeight);
     };
     Text2 = box(QStringLiteral("Text2"), QStringLiteral("Club Name:"));
     Text1 = box(QStringLiteral("Text1"), QStringLiteral("If Multi Op, list all calls:"));
@@ -68,9 +65,9 @@ DECabrilloIn::DECabrilloIn(MainLogWindow* owner, QWidget* parent)
     Text7 = box(QStringLiteral("Text7"), QStringLiteral("Address Line 2:"));
     Text8 = box(QStringLiteral("Text8"), QStringLiteral("Email Address:"));
     const double soapTop = 1560 + row * RowPitch;
-    auto* soapLabel = d.add<QLabel>(QStringLiteral("Label_Text11"), Kind::Label, CaptionLeft, soapTop + 30,
-                                    ClientWidth - 240, 255);
-    soapLabel->setText(QStringLiteral("Soapbox (Add any comments you would like to make about the contest):"));
+    d.addLabel(QStringLiteral("Label_Text11"),
+               QStringLiteral("Soapbox (Add any comments you would like to make about the contest):"), CaptionLeft,
+               soapTop + 30, ClientWidth - 240, 255);
     Text11 = d.add<QLineEdit>(QStringLiteral("Text11"), Kind::TextBox, CaptionLeft, soapTop + 330,
                               ClientWidth - 240, BoxHeight);
 

@@ -44,24 +44,22 @@ DEEdit::DEEdit(ContactEdit::Variant variant, std::function<void()> deleteDupe, Q
     setWindowTitle(QStringLiteral("Edit Contact Entry"));
     setModal(true);
 
-    lblTitle = design_.add<QLabel>(QStringLiteral("lblTitle"), Kind::Label, CaptionLeft, 150, 3000, 285, 9.75);
-    lblTitle->setText(QStringLiteral("Edit Contact:"));
+    lblTitle = design_.addLabel(QStringLiteral("lblTitle"), QStringLiteral("Edit Contact:"), CaptionLeft, 150, 3000, 285,
+                                nullptr, 9.75);
 
     const QVector<ContactEdit::Row>& rows = ContactEdit::rows(variant);
     QWidget* previous = nullptr;
     for (int i = 0; i < rows.size(); ++i) {
         const ContactEdit::Row& r = rows[i];
         const Box b = r.box;
-        auto* caption = design_.add<QLabel>(QStringLiteral("lblRow(%1)").arg(i), Kind::Label, CaptionLeft,
-                                            rowTop(i) + 30, CaptionWidth, 255);
-        caption->setText(QLatin1String(r.caption));
-        QLineEdit* edit = design_.add<QLineEdit>(QLatin1String(r.control), Kind::TextBox, BoxLeft, rowTop(i),
-                                                 BoxWidth, BoxHeight);
+        design_.addLabel(QStringLiteral("lblRow(%1)").arg(i), QLatin1String(r.caption), CaptionLeft, rowTop(i) + 30,
+                         CaptionWidth, 255);
+        QLineEdit* edit = design_.addTextBox(QLatin1String(r.control), QString(), BoxLeft, rowTop(i), BoxWidth, BoxHeight);
         boxes_[ContactEdit::indexOf(b)] = edit;
         if (r.warning) {
-            QLabel* w = design_.add<QLabel>(QLatin1String(r.warning), Kind::Label, WarningLeft, rowTop(i),
-                                            WarningWidth, BoxHeight);
-            w->setText(b == Box::Call ? ContactEdit::DupeWarningText : ContactEdit::InvalidWarningText);
+            QLabel* w = design_.addLabel(QLatin1String(r.warning),
+                                         b == Box::Call ? ContactEdit::DupeWarningText : ContactEdit::InvalidWarningText,
+                                         WarningLeft, rowTop(i), WarningWidth, BoxHeight);
             styleWarning(w);
             w->hide();
             warnings_[ContactEdit::indexOf(b)] = w;
@@ -74,15 +72,12 @@ DEEdit::DEEdit(ContactEdit::Variant variant, std::function<void()> deleteDupe, Q
         previous = edit;
     }
 
-    cmdDone = design_.add<QPushButton>(QStringLiteral("cmdDone"), Kind::CommandButton,
-                                       (ClientWidth - ButtonWidth) / 2, rowTop(int(rows.size())) + 60, ButtonWidth,
-                                       ButtonHeight);
-    cmdDone->setText(QStringLiteral("Done"));
+    cmdDone = design_.addButton(QStringLiteral("cmdDone"), QStringLiteral("Done"), (ClientWidth - ButtonWidth) / 2,
+                                rowTop(int(rows.size())) + 60, ButtonWidth, ButtonHeight);
     setTabOrder(previous, cmdDone);
     // At the left, under the call row.
-    cmdDeleteDupe = design_.add<QPushButton>(QStringLiteral("cmdDeleteDupe"), Kind::CommandButton, ButtonLeft,
-                                             rowTop(1), ButtonWidth, ButtonHeight);
-    cmdDeleteDupe->setText(QStringLiteral("Delete Dupe"));
+    cmdDeleteDupe = design_.addButton(QStringLiteral("cmdDeleteDupe"), QStringLiteral("Delete Dupe"), ButtonLeft,
+                                      rowTop(1), ButtonWidth, ButtonHeight);
     cmdDeleteDupe->hide();
     for (QPushButton* b : {cmdDone, cmdDeleteDupe}) {
         b->setAutoDefault(false);

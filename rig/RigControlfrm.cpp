@@ -1,4 +1,5 @@
 #include "rig/RigControlfrm.h"
+#include "rig/frmFrequencyTest.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -217,6 +218,10 @@ RigControlfrm::RigControlfrm() : DesignWindow(DesignWidth, DesignHeight)
     connect(cmdDone, &QPushButton::clicked, this, [this] { cmdDone_Click(); });
     connect(tmrGetData, &VbTimer::timeout, this, [this] { tmrGetData_Timer(); });
 
+    frequencyTestWindow = [this] {
+        frmFrequencyTest w(*this, this);
+        w.exec();
+    };
     poll.bandFreqConversion = [](float& f) { Form1::instance().BandFreqConversion(f); };
     poll.modeSelection = [](QString& m) { Form1::instance().ModeSelection(m); };
     poll.readPegasusStatus = []() -> std::optional<QByteArray> {

@@ -84,7 +84,8 @@ public:
     // Shows the window and returns when it is hidden again (Done).
     void showModal();
 
-    // The command test window opened by "Change Frequency" while polling; none when unset.
+    // The command test window opened by "Change Frequency" while polling (frmFrequencyTest, modal;
+    // tests replace it); nothing when unset.
     std::function<void()> frequencyTestWindow;
 
     // ---- Members (line snapshot taken by Test, poll state, band plan) ----

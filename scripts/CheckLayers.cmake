@@ -1,9 +1,9 @@
 # Fails when a folder includes a header of a folder that is not below it.
 #   cmake -DROOT=<source folder> "-DLAYERS=platform,core,entry keying rig spots,reports,mainwindow" -P CheckLayers.cmake
 # LAYERS lists the layers from the bottom up, separated by commas; folders of one layer are
-# separated by blanks and may
-# not include each other. Only includes written "folder/..." of a known folder count. The
-# executable's main.cpp (core/main.cpp) wires every layer together and is not part of core.
+# separated by blanks and may not include each other. Only includes written "folder/..." of a
+# known folder count, and no folder includes tests/. The executable's main.cpp (core/main.cpp)
+# wires every layer together and is not part of core.
 if(NOT ROOT OR NOT LAYERS)
   message(FATAL_ERROR "CheckLayers.cmake needs ROOT and LAYERS")
 endif()
@@ -28,6 +28,13 @@ foreach(dir ${known})
     file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<][A-Za-z_]+/")
     foreach(line ${lines})
       string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[\"<]([A-Za-z_]+)/.*$" "\\1" used "${line}")
+      if(used STREQUAL "tests")
+        # Test doubles and fixtures live in the tests' own library, never in the program.
+        file(RELATIVE_PATH rel ${ROOT} ${f})
+        message("${rel} includes tests/, which the program does not contain")
+        math(EXPR wrong "${wrong} + 1")
+        continue()
+      endif()
       if(used STREQUAL dir OR NOT DEFINED rank_${used})
         continue()
       endif()

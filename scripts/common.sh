@@ -1,8 +1,9 @@
 # Shared by ./run and ./test: install the Debian packages of scripts/packages.txt that are
-# missing, then configure and build in Release.
+# missing, then configure and build.
 set -euo pipefail
 TOP="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${VQPLOG_BUILD:-$TOP/build}"
+ASAN_BUILD="${VQPLOG_ASAN_BUILD:-$TOP/build-asan}"
 
 install_packages() {
   local missing=()
@@ -18,7 +19,34 @@ install_packages() {
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# configure <build folder> <cmake options...>: Ninja, through ccache when it is installed.
+configure() {
+  local dir="$1"
+  shift
+  local launcher=()
+  if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  fi
+  cmake -S "$TOP" -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
+}
+
+# The program alone, in Release: what ./run starts.
+build_program() {
+  configure "$BUILD" -DCMAKE_BUILD_TYPE=Release
+  cmake --build "$BUILD" -j "$(nproc)" --target vqplog
+}
+
+# Everything (program, tools, tests, benchmarks) in Release, warnings as errors.
 build_all() {
-  cmake -S "$TOP" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  configure "$BUILD" -DCMAKE_BUILD_TYPE=Release -DVQPLOG_WERROR=ON
   cmake --build "$BUILD" -j "$(nproc)"
+}
+
+# The program, tools and tests with AddressSanitizer and UndefinedBehaviorSanitizer, in a build
+# folder of their own (optimised lightly: the tests run in reasonable time, the reports keep
+# their lines). No benchmarks: their figures mean nothing there.
+build_sanitized() {
+  configure "$ASAN_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g" \
+    -DVQPLOG_SANITIZE=ON -DVQPLOG_BENCHMARKS=OFF
+  cmake --build "$ASAN_BUILD" -j "$(nproc)"
 }

@@ -127,9 +127,7 @@ void PacketSpotfrm::buildControls()
 {
     auto label = [this](const QString& name, const QString& caption, double l, double t, double w, double h,
                         QWidget* parent = nullptr) {
-        auto* x = add<QLabel>(name, Kind::Label, l, t, w, h, 8.25, parent);
-        x->setText(caption);
-        return x;
+        return design().addLabel(name, caption, l, t, w, h, parent);
     };
     auto frame = [this](const QString& name, const QString& caption, double l, double t, double w, double h) {
         auto* f = add<QGroupBox>(name, Kind::Frame, l, t, w, h);
@@ -137,14 +135,10 @@ void PacketSpotfrm::buildControls()
         return f;
     };
     auto option = [this](QWidget* parent, const QString& name, const QString& caption, double l, double t, double w) {
-        auto* o = add<QRadioButton>(name, Kind::OptionButton, l, t, w, 255, 8.25, parent);
-        o->setText(caption);
-        return o;
+        return design().addOption(name, caption, l, t, w, 255, parent);
     };
     auto button = [this](const QString& name, const QString& caption, double l) {
-        auto* b = add<QPushButton>(name, Kind::CommandButton, l, 6150, 1400, 375);
-        b->setText(caption);
-        return b;
+        return design().addButton(name, caption, l, 6150, 1400, 375);
     };
     auto box = [this](const QString& name, double l, double t, double w, int maxLength) {
         auto* e = add<QLineEdit>(name, Kind::TextBox, l, t, w, 285);

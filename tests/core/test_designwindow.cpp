@@ -27,6 +27,7 @@
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
+#include "tests/support/ScriptedPrompts.h"
 
 using Kind = ControlGeometry::Kind;
 

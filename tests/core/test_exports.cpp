@@ -63,7 +63,7 @@ std::optional<QVector<AdifRecord>> readAdif(const QByteArray& bytes, QString* wh
     if (pos < 0)
         return fail(QStringLiteral("no <EOH>"));
     pos += 5;
-    static const QRegularExpression spec(QStringLiteral("\\G<([A-Za-z_][A-Za-z0-9_]*)(?::(\\d+)(?::([A-Za-z]))?)?>"));
+    static const QRegularExpression fieldTag(QStringLiteral("\\G<([A-Za-z_][A-Za-z0-9_]*)(?::(\\d+)(?::([A-Za-z]))?)?>"));
     QVector<AdifRecord> records;
     AdifRecord current;
     bool open = false;
@@ -72,7 +72,7 @@ std::optional<QVector<AdifRecord>> readAdif(const QByteArray& bytes, QString* wh
             ++pos;
         if (pos >= text.size())
             break;
-        const auto m = spec.match(text, pos);
+        const auto m = fieldTag.match(text, pos);
         if (!m.hasMatch())
             return fail(QStringLiteral("text outside a data specifier at %1: %2").arg(pos).arg(text.mid(pos, 20)));
         const QString name = m.captured(1).toLower();

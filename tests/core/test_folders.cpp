@@ -9,6 +9,7 @@
 #include "core/Globals.h"
 #include "core/modGlobalPreferences.h"
 #include "platform/Prompts.h"
+#include "tests/support/ScriptedPrompts.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "core/Globals.h"
 #include "core/ModFormResize.h"
 #include "platform/Prompts.h"
+#include "tests/support/ScriptedPrompts.h"
 
 using Kind = ControlGeometry::Kind;
 using ModFormResize::ResizeForm;

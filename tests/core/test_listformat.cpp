@@ -84,8 +84,9 @@ TEST(ListFormat, NumbersReadStrictly)
     for (const Case& c : cases) {
         double d = 0;
         EXPECT_EQ(parseNumber(QString::fromLatin1(c.text), d), c.ok) << c.text;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_NEAR(d, c.value, 1e-12) << c.text;
+        }
     }
 }
 

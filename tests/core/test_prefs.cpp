@@ -12,6 +12,8 @@
 #include "core/Module2Prefs.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/ScriptedPrompts.h"
 
 namespace {
 

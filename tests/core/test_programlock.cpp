@@ -18,6 +18,7 @@
 #include "core/ProgramLock.h"
 #include "core/Startup.h"
 #include "platform/Prompts.h"
+#include "tests/support/ScriptedPrompts.h"
 
 namespace {
 

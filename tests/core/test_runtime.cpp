@@ -14,6 +14,8 @@
 #include "core/Format.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/ScriptedPrompts.h"
 
 namespace {
 QByteArray contents(const QString& path)

@@ -18,6 +18,8 @@
 #include "platform/Clock.h"
 #include "platform/Exit.h"
 #include "platform/Prompts.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/ScriptedPrompts.h"
 
 // Makes file writes beyond `bytes` fail (EFBIG) while it lives, whatever the user's rights.
 class FileSizeLimit {

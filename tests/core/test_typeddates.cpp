@@ -25,8 +25,9 @@ TEST(TypedDates, AcceptedFormsAndTheirDates)
     for (const auto& c : cases) {
         const auto d = Format::parseTypedDate(QString::fromLatin1(c.text), today);
         EXPECT_EQ(d.has_value(), c.date.isValid()) << c.text;
-        if (d && c.date.isValid())
+        if (d && c.date.isValid()) {
             EXPECT_EQ(*d, c.date) << c.text;
+        }
     }
 }
 
@@ -48,7 +49,8 @@ TEST(TypedDates, TimesOnTheTwentyFourHourClock)
     for (const auto& c : cases) {
         const auto t = Format::parseTypedTime(QString::fromLatin1(c.text));
         EXPECT_EQ(t.has_value(), c.time.isValid()) << c.text;
-        if (t && c.time.isValid())
+        if (t && c.time.isValid()) {
             EXPECT_EQ(*t, c.time) << c.text;
+        }
     }
 }

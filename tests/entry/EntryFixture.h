@@ -18,6 +18,8 @@
 #include "entry/OutLogging.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/ScriptedPrompts.h"
 
 // Records the row's calls to its window; Mains runs the real logging when `logs` is set.
 class RecordingHost : public Entry::EntryHost {

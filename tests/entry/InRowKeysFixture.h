@@ -15,6 +15,8 @@
 #include "entry/InEntry.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/FakeClock.h"
 
 class InHost : public Entry::EntryHost {
 public:

@@ -7,6 +7,7 @@
 #include "mainwindow/StateProvinces.h"
 #include "platform/Clock.h"
 #include "tests/entry/LogBuilder.h"
+#include "tests/support/FakeClock.h"
 
 #include <random>
 

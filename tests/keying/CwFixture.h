@@ -21,6 +21,8 @@
 #include "platform/Prompts.h"
 #include "platform/VbControls.h"
 #include "tests/support/FakeKeyLines.h"
+#include "tests/support/FakeMonotonic.h"
+#include "tests/support/ScriptedPrompts.h"
 
 // The main window as the keyer sees it: a call field, a status label and Mains.
 struct StandInMain : QWidget, MainLogWindow {

@@ -18,6 +18,9 @@
 #include "platform/Prompts.h"
 #include "platform/Sound.h"
 #include "test_sound_wave.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/FakeSound.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "keying/CwEngine.h"
 #include "platform/KeyLines.h"
 #include "platform/Monotonic.h"
+#include "tests/support/FakeMonotonic.h"
 
 using CwEngine::KeyResult;
 using CwEngine::Timing;

@@ -10,6 +10,8 @@
 #include "platform/Sound.h"
 #include "tests/support/LogCapture.h"
 #include "test_sound_wave.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakeSound.h"
 
 using namespace TestWave;
 

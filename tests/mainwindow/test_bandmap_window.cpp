@@ -4,6 +4,8 @@
 #include "MainFrameFixture.h"
 
 #include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QTreeWidget>
 
 #include "core/Form1.h"
@@ -65,12 +67,12 @@ TEST_F(BandMapWindowTest, SpotsReachTheListAndTheMapAndClicksTuneAndTakeTheCall)
     EXPECT_EQ(w->txtDX->topLevelItem(2)->text(1), QStringLiteral("14.025"));
     EXPECT_EQ(w->txtDX->topLevelItem(2)->text(2), QStringLiteral("Germany"));
 
-    // The map (shown here by hand: the panel's layout is not this window's concern yet).
+    // The map, shown here by hand (Done shows it in the test further down).
     w->lblDX->show();
     w->LineDX->show();
     w->DisplayBandMapLabels();
     EXPECT_EQ(w->lblFreqSpot[0]->text(), QStringLiteral("14.024"));
-    EXPECT_EQ(w->lblFreqSpot[4]->text(), QStringLiteral("14.201"));
+    EXPECT_FALSE(w->lblFreqSpot[4]->text().isEmpty());
     QLabel* dl = w->lblDXSpot[47];
     QLabel* k = w->lblDXSpot[49];
     EXPECT_TRUE(dl->isVisible());
@@ -135,4 +137,58 @@ TEST_F(BandMapWindowTest, TheListKeeps200RowsAndTheStripOpensTheSpotWindow)
     EXPECT_TRUE(PacketSpotfrm::instance().isVisible());
     MainServices::unloadDeviceWindow(MainServices::DeviceWindow::SpotWindow);
     EXPECT_FALSE(PacketSpotfrm::loaded());
+}
+
+TEST_F(BandMapWindowTest, DoneShowsSwitchesAndHidesThePanelAndGivesTheRoomBack)
+{
+    auto w = shown<Outfrm>();
+    spot(QStringLiteral("K1ABC"), QStringLiteral("14200"));
+    PacketSpotfrm& f = PacketSpotfrm::instance();
+    auto choose = [&](const QString& source, bool list) {
+        f.List1->blockSignals(true);
+        f.List1->setCurrentItem(f.List1->findItems(source, Qt::MatchExactly).value(0));
+        f.List1->blockSignals(false);
+        (list ? f.OptList : f.OptBand)->setChecked(true);
+        Form1::instance().PacketResize();
+    };
+    const QRect call = w->txtCall->geometry();
+    const QRect contacts = w->ListView1->geometry();
+
+    // Source None while hidden: nothing.
+    choose(QStringLiteral("None"), true);
+    EXPECT_TRUE(w->txtDX->isHidden());
+    EXPECT_TRUE(w->lblDX->isHidden());
+    EXPECT_EQ(w->txtCall->geometry(), call);
+
+    // A source and the list: the list fills the bottom below the compressed content.
+    choose(QStringLiteral("Telnet"), true);
+    EXPECT_TRUE(w->txtDX->isVisible());
+    EXPECT_TRUE(w->lblDX->isHidden());
+    EXPECT_LT(w->ListView1->geometry().bottom(), contacts.bottom());
+    EXPECT_GE(w->txtDX->geometry().top(), w->ListView1->geometry().bottom());
+    EXPECT_FALSE(Form1::instance().BandMapShown());
+    const QRect list = w->txtDX->geometry();
+
+    // To the map: the strip takes the list's place, the ruler and ticks show and the spot is drawn.
+    choose(QStringLiteral("Telnet"), false);
+    EXPECT_TRUE(w->txtDX->isHidden());
+    EXPECT_TRUE(w->lblDX->isVisible());
+    EXPECT_TRUE(w->LineDX->isVisible());
+    EXPECT_EQ(w->lblDX->geometry(), list);
+    EXPECT_TRUE(Form1::instance().BandMapShown());
+    EXPECT_FALSE(w->lblFreqSpot[4]->text().isEmpty());
+    EXPECT_TRUE(w->lblDXSpot[49]->isVisible());
+    EXPECT_GT(w->LineDX->end1().y(), list.top());
+    EXPECT_LT(w->LineDX->end1().y(), list.bottom());
+
+    // None hides it and every control returns to where it was; a new show lands on the same place.
+    choose(QStringLiteral("None"), false);
+    EXPECT_TRUE(w->lblDX->isHidden());
+    EXPECT_TRUE(w->LineDX->isHidden());
+    EXPECT_FALSE(w->lblDXSpot[49]->isVisible());
+    EXPECT_FALSE(Form1::instance().BandMapShown());
+    EXPECT_EQ(w->txtCall->geometry(), call);
+    EXPECT_EQ(w->ListView1->geometry(), contacts);
+    choose(QStringLiteral("Telnet"), true);
+    EXPECT_EQ(w->txtDX->geometry(), list);
 }

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -203,16 +202,14 @@ TEST_F(ContactListWindowTest, HeaderClickSortsAndLastTwentyAllRefills)
     EXPECT_EQ(list->model()->rowCount(), 20);
 }
 
-TEST_F(ContactListWindowTest, ElevenThousandContactsFillTheListAtOnce)
+// How fast the list fills is measured by the benchmark ContactListAll.
+TEST_F(ContactListWindowTest, ElevenThousandContactsFillTheList)
 {
     manyContacts(ContactArraysT::MaxContacts);
     auto w = shown<Outfrm>();
-    QElapsedTimer t;
-    t.start();
     w->cmdList->click();
     w->ListView1->scrollToBottom();
     QApplication::processEvents();
-    EXPECT_LT(t.elapsed(), 2000);
     EXPECT_EQ(w->ListView1->model()->rowCount(), 11000);
     EXPECT_EQ(cell(w->ListView1, 10999, 1), "W1AB");
 }

@@ -19,6 +19,7 @@
 #include "platform/Monotonic.h"
 #include "tests/mainwindow/MainFrameFixture.h"
 #include "tests/support/FakeKeyerDevice.h"
+#include "tests/support/FakeMonotonic.h"
 
 namespace {
 

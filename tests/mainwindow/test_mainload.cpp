@@ -6,6 +6,7 @@
 #include "mainwindow/MainLoad.h"
 #include "mainwindow/MainVariants.h"
 #include "platform/Prompts.h"
+#include "tests/support/ScriptedPrompts.h"
 
 using MainWindows::Which;
 

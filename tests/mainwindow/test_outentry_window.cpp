@@ -32,6 +32,7 @@
 #include "platform/Sound.h"
 #include "tests/keying/test_sound_wave.h"
 #include "tests/mainwindow/MainFrameFixture.h"
+#include "tests/support/FakeSound.h"
 
 namespace {
 

@@ -102,7 +102,7 @@ TEST_F(CabrilloTest, InStateFixedStationWholeFile)
     s.club = QStringLiteral("Hoosier DX Club");
     s.name = QStringLiteral("Pat Doe");
     s.address1 = QStringLiteral("1 Main St");
-    s.address2 = QStringLiteral("Indianapolis, IN 46201");
+    s.address2 = QStringLiteral("Kelvale, IN 46201");
     s.email = QStringLiteral("pat@example.org");
     s.soapbox = QStringLiteral("Fun!");
     // 2 + 1 + 2 points; OH on CW and Vanderburgh on CW.
@@ -118,7 +118,7 @@ TEST_F(CabrilloTest, InStateFixedStationWholeFile)
                            "OPERATORS: K9TEST",
                            "NAME: Pat Doe",
                            "ADDRESS: 1 Main St",
-                           "ADDRESS: Indianapolis, IN 46201",
+                           "ADDRESS: Kelvale, IN 46201",
                            "ADDRESS: (e-mail) pat@example.org",
                            "SOAPBOX: Fun!",
                            "QSO: 14000 CW 2014-05-03 1605 K9TEST    599 Marion   W8TEST    579 OH",

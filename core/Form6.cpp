@@ -1,0 +1,94 @@
+#include "core/Form6.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <optional>
+
+#include "core/Colors.h"
+#include "core/Form5.h"
+#include "core/Globals.h"
+#include "platform/Prompts.h"
+#include "platform/Screen.h"
+#include "platform/VbControls.h"
+
+using Kind = ControlGeometry::Kind;
+
+namespace {
+
+void setTextColor(QLabel* l, long long bbggrr)
+{
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, Colors::fromNumber(bbggrr));
+    l->setPalette(p);
+}
+
+// Asks the operator for a colour, starting from `current`; Cancel leaves it as it was.
+void choose(int32_t& current)
+{
+    const std::optional<QColor> c = Platform::prompts().chooseColor(Colors::fromNumber(current));
+    if (c && c->isValid())
+        current = int32_t(Colors::toNumber(*c));
+}
+
+} // namespace
+
+Form6::Form6(QWidget* parent) : QDialog(parent), design_(this, 5595, 2115)
+{
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QStringLiteral(" Modify Multiplier Color Selections"));
+    setModal(true);
+    DesignLayout& d = design_;
+    Command1 = d.add<QPushButton>(QStringLiteral("Command1"), Kind::CommandButton, 120, 120, 2535, 495);
+    Command1->setText(QStringLiteral("Change \"Remaining\" Color"));
+    Command3 = d.add<QPushButton>(QStringLiteral("Command3"), Kind::CommandButton, 2880, 120, 2535, 495);
+    Command3->setText(QStringLiteral("Change \"Worked\" Color"));
+    Label2 = d.add<QLabel>(QStringLiteral("Label2"), Kind::Label, 480, 840, 1935, 495);
+    Label2->setText(QStringLiteral("Appearance of multiplier remaining"));
+    Label1 = d.add<QLabel>(QStringLiteral("Label1"), Kind::Label, 3240, 840, 1935, 495);
+    Label1->setText(QStringLiteral("Appearance of multiplier worked"));
+    for (QLabel* l : {Label1, Label2}) {
+        QFont f = l->font();
+        f.setFamily(QStringLiteral("Arial"));
+        l->setFont(f);
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignCenter);
+    }
+    d.control(QStringLiteral("Label1"))->fontName = QStringLiteral("Arial");
+    d.control(QStringLiteral("Label2"))->fontName = QStringLiteral("Arial");
+    Line2 = d.addLine(QStringLiteral("Line2"), 2760, 0, 2760, 1440);
+    Line1 = d.addLine(QStringLiteral("Line1"), 120, 1440, 5520, 1440);
+    Command6 = d.add<QPushButton>(QStringLiteral("Command6"), Kind::CommandButton, 2160, 1680, 1095, 375);
+    Command6->setText(QStringLiteral("Done"));
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    d.apply();
+}
+
+void Form6::Form_Load()
+{
+    Form5::scaleToScreen(design_.geometry(), Platform::Screen::current(), true);
+    design_.apply();
+    showSamples();
+}
+
+void Form6::showSamples()
+{
+    setTextColor(Label1, G.WorkedColor);
+    setTextColor(Label2, G.UnworkedColor);
+}
+
+void Form6::Command1_Click()
+{
+    choose(G.UnworkedColor);
+    showSamples();
+}
+
+void Form6::Command3_Click()
+{
+    choose(G.WorkedColor);
+    showSamples();
+}
+
+void Form6::Command6_Click() { hide(); }
