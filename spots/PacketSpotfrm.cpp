@@ -37,8 +37,8 @@ Platform::PacketEngine*& engineSlot()
 }
 
 const QString CrLf = QStringLiteral("\r\n");
-// Where the operator finds the packet-engine software.
-const QString EngineSite = QStringLiteral("https://www.sv2agw.com");
+// Where the operator finds a packet engine that speaks the TCP API this program uses.
+const QString EngineSite = QStringLiteral("https://packages.debian.org/stable/direwolf");
 
 const char* const HelpGeneral =
     "This window sets up DX spotting. Once a source is chosen, a list or a band map on the main window keeps "
