@@ -156,7 +156,8 @@ void FakeAgwEngine::send(const QByteArray& raw)
 
 void FakeAgwEngine::closeClient()
 {
-    const int c = client_.exchange(-1);
+    // The serving thread sees the end and closes the socket itself.
+    const int c = client_;
     if (c >= 0)
-        ::close(c);
+        ::shutdown(c, SHUT_RDWR);
 }

@@ -36,7 +36,7 @@ public:
     // Waits (running the event loop) until the client has sent `n` frames in all; false after `ms`.
     bool waitForFrames(size_t n, int ms = 5000) const;
     bool waitForClient(int ms = 5000) const;
-    // True once the client closed its end.
+    // True once the connection ended (the client closed it, or closeClient).
     bool clientGone() const { return gone_; }
     void send(const QByteArray& raw);
     void closeClient();
