@@ -67,18 +67,21 @@ TEST_F(PacketEngineTest, RegistersTurnsMonitoringOnAndSendsEachKindAsTheApiDefin
     EXPECT_TRUE(engine->putData(QStringLiteral("K1ABC"), QString(), 'c'));
     EXPECT_TRUE(engine->putData(QStringLiteral("K1ABC"), QString(), 'P'));   // nothing on the wire
     EXPECT_TRUE(engine->putData(QStringLiteral("K1ABC-15"), QStringLiteral("hello\r"), 'D'));
+    const QString longText(300, QLatin1Char('x'));   // a length whose two low bytes both count
+    EXPECT_TRUE(engine->putData(QStringLiteral("K1ABC"), longText, 'D'));
     EXPECT_TRUE(engine->putData(QStringLiteral("K1ABC"), QString(), 'd'));
     // Refused without a byte: a kind the engine has no frame for, calls that do not fit a field.
     EXPECT_FALSE(engine->putData(QStringLiteral("K1ABC"), QString(), 'Z'));
     EXPECT_FALSE(engine->putData(QStringLiteral("K1ABCDEFGHI"), QString(), 'c'));
     EXPECT_FALSE(engine->putData(QStringLiteral("  "), QString(), 'c'));
     engine->close();
-    ASSERT_TRUE(fake.waitForFrames(6));
+    ASSERT_TRUE(fake.waitForFrames(7));
     QTRY_VERIFY_WITH_TIMEOUT(fake.clientGone(), 5000);
 
     const char own[11] = "K9AB\0\0\0\0\0", none[11] = "", dx[11] = "K1ABC\0\0\0\0", dx15[11] = "K1ABC-15\0";
     const QByteArray expected = header('X', own, none, 0) + header('m', none, none, 0) + header('C', own, dx, 0) +
-                                header('D', own, dx15, 6, 0xF0) + "hello\r" + header('d', own, dx, 0) +
+                                header('D', own, dx15, 6, 0xF0) + "hello\r" + header('D', own, dx, 300, 0xF0) +
+                                longText.toLatin1() + header('d', own, dx, 0) +
                                 header('x', own, none, 0);
     EXPECT_EQ(fake.bytes().toHex(' '), expected.toHex(' '));
     EXPECT_FALSE(engine->lost());
