@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "platform/Prompts.h"
+#include "platform/Screen.h"
 #include "rig/RigTune.h"
 #include "rig/frmRigTune.h"
 #include "tests/rig/RigFixture.h"
@@ -172,7 +173,14 @@ protected:
 TEST_F(RigTunePanel, OpensAfresh)
 {
     G.RigType = QStringLiteral("None");
+    // On a screen twice the design size: positions double, fonts grow by at most 1.5.
+    Platform::setScreenOverride(Platform::Screen::ofSize(19200, 14400));
     frmRigTune p;
+    Platform::setScreenOverride(std::nullopt);
+    EXPECT_EQ(p.cmdDone->geometry(), QRect(272, 608, 98, 50));
+    EXPECT_DOUBLE_EQ(p.cmdDone->font().pointSizeF(), 12.375);
+    EXPECT_DOUBLE_EQ(p.Label2->font().pointSizeF(), 14.625);
+    EXPECT_TRUE(p.Label2->font().bold());
     EXPECT_EQ(p.windowTitle(), QStringLiteral(" Change Frequency and Mode (Ctrl G (Go))"));
     EXPECT_TRUE(p.txtFreq->text().isEmpty());
     EXPECT_EQ(p.txtFrom->text(), QStringLiteral("1.8"));
