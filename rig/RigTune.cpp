@@ -104,7 +104,7 @@ QString filterPasted(const QString& text)
 std::optional<float> frequencyToSend(const QString& freqText, const QString& rigType, const QString& freqQuery,
                                      int vfo)
 {
-    if (rigType == QLatin1String("None"))
+    if (rigType == QLatin1String("None") || rigType.isEmpty())
         return std::nullopt;
     const std::optional<float> mhz = asSingle(freqText);
     if (!mhz || !Rig::frequencyUnits(*mhz, 6))

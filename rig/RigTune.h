@@ -74,10 +74,11 @@ QString filterPasted(const QString& text);
 
 // What Go hands to ChangeFrequency for the box's text, given the selected model (`rigType`,
 // compared exactly), its frequency query and the VFO the radio last reported. No value (nothing
-// is sent) when the text is not numeric, the model is "None", or the value is not a frequency the
-// model's set-frequency command can carry: 0 or below, beyond single precision, rounding to no
-// whole hertz, or more digits than the command holds. A model without a command of its own
-// ("Other") gets any frequency above 0, which the rig window then leaves unsent.
+// is sent) when the text is not numeric, the model is "None" (or empty, as before the first
+// set-up), or the value is not a frequency the model's set-frequency command can carry: 0 or
+// below, beyond single precision, rounding to no whole hertz, or more digits than the command
+// holds. A model without a command of its own ("Other") gets any frequency above 0, which the
+// rig window then leaves unsent.
 std::optional<float> frequencyToSend(const QString& freqText, const QString& rigType, const QString& freqQuery,
                                      int vfo);
 

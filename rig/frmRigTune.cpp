@@ -27,7 +27,8 @@ constexpr double StepColumnLeft[5] = {4080, 720, 1560, 2400, 3240};
 // The scan options left to right in their frame, as indices into RigTune::ScanSteps.
 constexpr int ScanOptionOrder[5] = {4, 0, 1, 2, 3};
 
-bool noRig() { return G.RigType == QLatin1String("None"); }
+// "None" exactly; an empty type (a first run's settings) means no rig as well.
+bool noRig() { return G.RigType == QLatin1String("None") || G.RigType.isEmpty(); }
 
 } // namespace
 
@@ -53,12 +54,15 @@ frmRigTune::frmRigTune(QWidget* parent) : QDialog(parent), design_(this, 4905, 5
     }
     d.addLine(QStringLiteral("Line1"), 120, 1080, 4800, 1080);
 
-    std::array<QPushButton**, 6> modes = {&cmdCW, &cmdUSB, &cmdLSB, &cmdAM, &cmdFM, &cmdRTTY};
-    for (int i = 0; i < 6; ++i) {
-        const RigTune::ModeButton& m = RigTune::ModeButtons[size_t(i)];
-        *modes[size_t(i)] = d.addButton(QString::fromLatin1(m.name), QString::fromLatin1(m.caption), 360 + i * 720,
-                                        1200, 615, ButtonHeight);
-        connect(*modes[size_t(i)], &QPushButton::clicked, this, [this, i] { setMode(i); });
+    const std::array<QPushButton**, 6> modes = {&cmdCW, &cmdUSB, &cmdLSB, &cmdAM, &cmdFM, &cmdRTTY};
+    const std::array<void (frmRigTune::*)(), 6> modeHandlers = {&frmRigTune::cmdCW_Click,  &frmRigTune::cmdUSB_Click,
+                                                                &frmRigTune::cmdLSB_Click, &frmRigTune::cmdAM_Click,
+                                                                &frmRigTune::cmdFM_Click,  &frmRigTune::cmdRTTY_Click};
+    for (size_t i = 0; i < modes.size(); ++i) {
+        const RigTune::ModeButton& m = RigTune::ModeButtons[i];
+        *modes[i] = d.addButton(QString::fromLatin1(m.name), QString::fromLatin1(m.caption), 360 + double(i) * 720, 1200,
+                                615, ButtonHeight);
+        connect(*modes[i], &QPushButton::clicked, this, modeHandlers[i]);
     }
     d.addLine(QStringLiteral("Line2"), 120, 1680, 4800, 1680);
     d.addLine(QStringLiteral("Line3"), 120, 2160, 4800, 2160);

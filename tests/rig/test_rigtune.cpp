@@ -101,6 +101,7 @@ TEST(RigTuneSend, OnlyFrequenciesTheModelsCommandCarries)
         {"a preset", "Kenwood", QStringLiteral("14.175"), 14.175f},
         {"no rig", "None", QStringLiteral("14.175"), std::nullopt},
         {"no rig is exact: other spellings are a model", "none", QStringLiteral("14.175"), 14.175f},
+        {"a first run's empty type is no rig", "", QStringLiteral("14.175"), std::nullopt},
         {"not numeric", "Kenwood", QStringLiteral("7/04"), std::nullopt},
         {"empty", "Kenwood", QString(), std::nullopt},
         {"zero", "Kenwood", QStringLiteral("0"), std::nullopt},
