@@ -2,6 +2,7 @@
 // A full log for the benchmarks: 11000 realistic contacts of 19 values a line in log.txt of a
 // temporary program folder.
 #include <QByteArray>
+#include <QDateTime>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -12,7 +13,9 @@ class LogFixture {
 public:
     static constexpr int Records = 11000;
 
-    LogFixture()
+    // The contacts follow each other every 15 seconds up to `last` (UTC), so a fixture dated up
+    // to now gives the rates of the last hour their 240 contacts to count.
+    explicit LogFixture(const QDateTime& last = QDateTime(QDate(2024, 5, 6), QTime(21, 49, 45), Qt::UTC))
     {
         static const char* const places[] = {"OH", "IL", "MI", "KY", "TX", "CA", "ON", "NY", "Germany", "Japan"};
         static const char* const counties[] = {"Marion", "Allen", "Lake", "St. Joseph", "Vanderburgh",
@@ -24,7 +27,6 @@ public:
             const bool inState = i % 3 != 0;
             const int band = (i / 7) % 5;
             const bool cw = i % 2 == 0;
-            const int minutes = i / 4;
             const QString call = QStringLiteral("%1%2%3%4")
                                      .arg(QChar(u"KNWA"[i % 4]))
                                      .arg(i % 10)
@@ -36,11 +38,8 @@ public:
             w.text(QString());
             w.text(inState ? QString::fromLatin1(counties[(i / 100) % 10]) : QString());
             w.text(QString()).text(QString()).text(QString()).text(QString());
-            w.text(QStringLiteral("2024/05/%1").arg(4 + minutes / 1440, 2, 10, QChar('0')));
-            w.text(QStringLiteral("%1:%2:%3")
-                       .arg((minutes / 60) % 24, 2, 10, QChar('0'))
-                       .arg(minutes % 60, 2, 10, QChar('0'))
-                       .arg((i * 7) % 60, 2, 10, QChar('0')));
+            const QDateTime at = last.addSecs(-15LL * (Records - 1 - i));
+            w.text(at.toString(QStringLiteral("yyyy/MM/dd"))).text(at.toString(QStringLiteral("HH:mm:ss")));
             w.text(cw ? "CW" : "PH").text(QString::fromLatin1(bands[band]));
             w.number(0).text(QString()).text(QString());
             w.text(i % 5 == 0 ? QString() : QString::number(bandBase[band] + (i % 300) / 1000.0, 'f', 3));

@@ -1,6 +1,7 @@
 #include "core/ListFormat.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace ListFormat {
 
@@ -38,17 +39,55 @@ QString shortest(double v, int maxDigits, bool asSingle)
 }
 } // namespace
 
-// A bare token as a value: empty, a truth value, a number, or else a text as written.
-static void bareValue(const QByteArray& bytes, Value& out)
+// The white space of Latin-1 text as QChar::isSpace knows it.
+static bool isLatin1Space(unsigned char c) { return c == ' ' || (c >= 9 && c <= 13) || c == 0x85 || c == 0xA0; }
+
+QByteArrayView trimmedToken(QByteArrayView token)
 {
-    const QString token = fromFileBytes(bytes).trimmed();
-    out.text = token;
+    qsizetype b = 0;
+    qsizetype e = token.size();
+    while (b < e && isLatin1Space(static_cast<unsigned char>(token[b])))
+        ++b;
+    while (e > b && isLatin1Space(static_cast<unsigned char>(token[e - 1])))
+        --e;
+    return token.sliced(b, e - b);
+}
+
+bool isTruthToken(QByteArrayView token, bool& truth)
+{
+    // No Latin-1 letter folds to an ASCII one, so an ASCII comparison is the case-blind one.
+    const auto equalsFolded = [&token](const char* word, qsizetype n) {
+        if (token.size() != n)
+            return false;
+        for (qsizetype i = 0; i < n; ++i) {
+            char c = token[i];
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 32);
+            if (c != word[i])
+                return false;
+        }
+        return true;
+    };
+    if (equalsFolded("#TRUE#", 6)) {
+        truth = true;
+        return true;
+    }
+    if (equalsFolded("#FALSE#", 7)) {
+        truth = false;
+        return true;
+    }
+    return false;
+}
+
+// A bare token as a value: empty, a truth value, a number, or else a text as written.
+static void bareValue(QByteArrayView bytes, Value& out)
+{
+    const QByteArrayView token = trimmedToken(bytes);
+    out.text = QString::fromLatin1(token);
     if (token.isEmpty()) {
         out.kind = Value::Kind::Empty;
-    } else if (token.compare(QLatin1String("#TRUE#"), Qt::CaseInsensitive) == 0
-               || token.compare(QLatin1String("#FALSE#"), Qt::CaseInsensitive) == 0) {
+    } else if (isTruthToken(token, out.boolean)) {
         out.kind = Value::Kind::Bool;
-        out.boolean = token.at(1).toUpper() == QLatin1Char('T');
         out.number = out.boolean ? -1 : 0;
     } else if (parseNumber(token, out.number)) {
         out.kind = Value::Kind::Number;
@@ -155,7 +194,7 @@ bool Reader::next(Value& out)
         const qsizetype start = pos_;
         while (pos_ < n && data_[pos_] != ',' && !isLineEnd(data_[pos_]))
             ++pos_;
-        bareValue(data_.mid(start, pos_ - start), out);
+        bareValue(QByteArrayView(data_).sliced(start, pos_ - start), out);
     }
     // Consume the separator: a comma, or one line end (CR LF, CR or LF).
     if (pos_ < n) {
@@ -200,9 +239,12 @@ bool LineReader::next(QByteArrayView& line)
     const qsizetype n = data_.size();
     if (pos_ >= n)
         return false;
-    qsizetype end = pos_;
-    while (end < n && !isLineEnd(data_[end]))
-        ++end;
+    // The line ends at the first LF or CR, whichever comes first.
+    const char* const start = data_.data() + pos_;
+    const void* lf = std::memchr(start, '\n', size_t(n - pos_));
+    const qsizetype lfAt = lf ? static_cast<const char*>(lf) - data_.data() : n;
+    const void* cr = std::memchr(start, '\r', size_t(lfAt - pos_));
+    const qsizetype end = cr ? static_cast<const char*>(cr) - data_.data() : lfAt;
     line = data_.sliced(pos_, end - pos_);
     ++lineNumber_;
     if (end < n && data_[end] == '\r' && end + 1 < n && data_[end + 1] == '\n')
@@ -220,43 +262,68 @@ bool isBlankLine(QByteArrayView line)
     return true;
 }
 
-bool splitLine(QByteArrayView line, QVector<Value>& out)
+bool splitLineViews(QByteArrayView line, LineViews& out)
 {
     out.clear();
+    const char* const data = line.data();
     const qsizetype n = line.size();
     qsizetype pos = 0;
     for (;;) {
-        Value v;
-        while (pos < n && isBlank(line[pos]))
+        ValueView v;
+        while (pos < n && isBlank(data[pos]))
             ++pos;
-        if (pos < n && line[pos] == '"') {
+        if (pos < n && data[pos] == '"') {
             const qsizetype start = pos + 1;
             qsizetype end = start;
-            while (end < n && line[end] != '"')
+            while (end < n && data[end] != '"')
                 ++end;
             if (end == n)
                 return false;   // the quote does not close on this line
-            v.kind = Value::Kind::Text;
-            v.text = fromFileBytes(line.sliced(start, end - start).toByteArray());
+            v.bytes = line.sliced(start, end - start);
+            v.quoted = true;
             pos = end + 1;
-            while (pos < n && isBlank(line[pos]))
+            while (pos < n && isBlank(data[pos]))
                 ++pos;
-            if (pos < n && line[pos] != ',')
+            if (pos < n && data[pos] != ',')
                 return false;   // something after the closing quote
         } else {
             const qsizetype start = pos;
-            while (pos < n && line[pos] != ',') {
-                if (line[pos] == '"')
+            while (pos < n && data[pos] != ',') {
+                if (data[pos] == '"')
                     return false;   // a quote inside a bare value
                 ++pos;
             }
-            bareValue(line.sliced(start, pos - start).toByteArray(), v);
+            v.bytes = line.sliced(start, pos - start);
         }
-        out.push_back(std::move(v));
+        out.push_back(v);
         if (pos == n)
             return true;
         ++pos;   // the comma; a comma at the end of the line leaves one more, empty value
     }
+}
+
+Value toValue(const ValueView& v)
+{
+    Value out;
+    if (v.quoted) {
+        out.kind = Value::Kind::Text;
+        out.text = QString::fromLatin1(v.bytes);
+    } else {
+        bareValue(v.bytes, out);
+    }
+    return out;
+}
+
+bool splitLine(QByteArrayView line, QVector<Value>& out)
+{
+    out.clear();
+    LineViews views;
+    if (!splitLineViews(line, views))
+        return false;
+    out.reserve(views.size());
+    for (const ValueView& v : views)
+        out.push_back(toValue(v));
+    return true;
 }
 
 void Writer::separate()
@@ -325,34 +392,41 @@ QString formatSingle(float v) { return shortest(static_cast<double>(v), 7, true)
 
 bool parseNumber(const QString& s, double& out)
 {
-    const QString t = s.trimmed();
+    // Past the trimming, any character outside Latin-1 fails the grammar either way ('?').
+    return parseNumber(QByteArrayView(s.trimmed().toLatin1()), out);
+}
+
+bool parseNumber(QByteArrayView s, double& out)
+{
+    const QByteArrayView t = trimmedToken(s);
     if (t.isEmpty())
         return false;
-    int i = 0;
-    const int n = t.size();
-    if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    if (t[i] == '+' || t[i] == '-')
         ++i;
     int digits = 0;
-    while (i < n && t[i].isDigit() && t[i].unicode() < 128) { ++i; ++digits; }
-    if (i < n && t[i] == QLatin1Char('.')) {
+    while (i < n && isDigit(t[i])) { ++i; ++digits; }
+    if (i < n && t[i] == '.') {
         ++i;
-        while (i < n && t[i].isDigit() && t[i].unicode() < 128) { ++i; ++digits; }
+        while (i < n && isDigit(t[i])) { ++i; ++digits; }
     }
     if (digits == 0)
         return false;
-    if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
-        if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
+        if (i < n && (t[i] == '+' || t[i] == '-'))
             ++i;
         int expDigits = 0;
-        while (i < n && t[i].isDigit() && t[i].unicode() < 128) { ++i; ++expDigits; }
+        while (i < n && isDigit(t[i])) { ++i; ++expDigits; }
         if (expDigits == 0)
             return false;
     }
     if (i != n)
         return false;
     bool ok = false;
-    const double v = t.toLatin1().toDouble(&ok);
+    const double v = t.toDouble(&ok);
     if (!ok || !std::isfinite(v))
         return false;
     out = v;

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QVarLengthArray>
 #include <QVector>
 
 #include <optional>
@@ -85,6 +86,29 @@ bool isBlankLine(QByteArrayView line);
 // bare value); `out` is then unspecified.
 bool splitLine(QByteArrayView line, QVector<Value>& out);
 
+// One value of a line as it stands in the data, without any conversion: the bytes between the
+// quotes of a quoted text, or the bare token (leading blanks passed over, the rest up to the
+// comma as written). The view points into the line's data and lives as long as that data.
+struct ValueView {
+    QByteArrayView bytes;
+    bool quoted = false;
+};
+using LineViews = QVarLengthArray<ValueView, 24>;
+
+// splitLine without converting anything: the same rules, the values as views into `line`.
+bool splitLineViews(QByteArrayView line, LineViews& out);
+
+// A view as splitLine gives it: a quoted text as it stands, a bare token by bareValue's rules.
+Value toValue(const ValueView& v);
+
+// A bare token without the white space that QString::trimmed removes from Latin-1 text (space,
+// tab, the line and page breaks, NEL, no-break space).
+QByteArrayView trimmedToken(QByteArrayView token);
+
+// True when a trimmed bare token is a truth value (#TRUE# or #FALSE#, in any case); `truth` says
+// which.
+bool isTruthToken(QByteArrayView token, bool& truth);
+
 // Builds list-format text. Values on one line are separated by commas; endLine() writes CR LF.
 class Writer {
 public:
@@ -110,6 +134,7 @@ QString formatSingle(float v);
 // Strict number parse: optional blanks, sign, digits with an optional point (".33" accepted),
 // optional exponent. No NaN, no infinities, no thousands separators, no locale forms.
 bool parseNumber(const QString& s, double& out);
+bool parseNumber(QByteArrayView s, double& out);
 
 QByteArray toFileBytes(const QString& s);
 QString fromFileBytes(const QByteArray& b);

@@ -17,6 +17,7 @@
 #include <QVector>
 
 #include <array>
+#include <cstring>
 
 namespace Module2 {
 
@@ -40,22 +41,97 @@ std::array<QVector<QString>*, FieldCount + 1> textArrays(ContactArraysT& ca)
     return a;
 }
 
-// A value as a text field receives it: a bare value keeps its characters as written.
-void takeText(ListFormat::Value& v, QString& into)
-{
-    switch (v.kind) {
-    case ListFormat::Value::Kind::Empty: into.clear(); break;
-    case ListFormat::Value::Kind::Bool: into = v.toText(); break;
-    default: into = std::move(v.text); break;
+// The texts of one field that recur from record to record (bands, modes, reports, dates, county
+// names, empty fields): the last few distinct ones, so that a record takes a share of an existing
+// string instead of a new one. Values longer than a few characters are not kept.
+class RecentTexts {
+public:
+    static constexpr qsizetype MaxLength = 24;
+
+    const QString& get(QByteArrayView bytes)
+    {
+        for (int k = 0; k < used_; ++k) {
+            Entry& e = entries_[k];
+            if (e.length == bytes.size() && std::memcmp(e.bytes, bytes.data(), size_t(bytes.size())) == 0)
+                return e.text;
+        }
+        Entry& e = entries_[next_];
+        next_ = (next_ + 1) % Size;
+        if (used_ < Size)
+            ++used_;
+        e.length = bytes.size();
+        std::memcpy(e.bytes, bytes.data(), size_t(bytes.size()));
+        e.text = QString::fromLatin1(bytes);
+        return e.text;
     }
+
+private:
+    static constexpr int Size = 8;
+    struct Entry {
+        char bytes[MaxLength];
+        qsizetype length = 0;
+        QString text;
+    };
+    std::array<Entry, Size> entries_{};
+    int used_ = 0;
+    int next_ = 0;
+};
+
+// Whether a field's texts recur enough to share: not the call, the time or the frequency.
+constexpr bool sharedField(int k) { return k != 1 && k != 13 && k != 19; }
+
+// True when `text` (of the same length) holds the Latin-1 `bytes`.
+bool holds(const QString& text, QByteArrayView bytes)
+{
+    const QChar* t = text.constData();
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (qsizetype i = 0, n = bytes.size(); i < n; ++i)
+        if (t[i].unicode() != b[i])
+            return false;
+    return true;
+}
+
+// A value as a text field receives it, converted once from the file's bytes: a quoted text as it
+// stands, a bare value trimmed and kept as written (#TRUE# and #FALSE# as "True" and "False"), an
+// empty bare value as no text.
+void takeText(const ListFormat::ValueView& v, QString& into, RecentTexts* recent)
+{
+    QByteArrayView bytes = v.bytes;
+    if (!v.quoted) {
+        bytes = ListFormat::trimmedToken(bytes);
+        bool truth = false;
+        if (bytes.isEmpty()) {
+            into.clear();
+            return;
+        }
+        if (ListFormat::isTruthToken(bytes, truth)) {
+            into = truth ? QStringLiteral("True") : QStringLiteral("False");
+            return;
+        }
+    }
+    // A reload after an append or an edit finds nearly every slot holding its text already.
+    if (into.size() == bytes.size() && !into.isNull() && holds(into, bytes))
+        return;
+    if (recent && bytes.size() <= RecentTexts::MaxLength)
+        into = recent->get(bytes);
+    else
+        into = QString::fromLatin1(bytes);
 }
 
 // The spare number field. Nothing this program writes puts anything but 0 there; a value that is
 // not a number reads as 0 rather than making the whole log unreadable.
-double takeNumber(const ListFormat::Value& v)
+double takeNumber(const ListFormat::ValueView& v)
 {
+    if (v.quoted) {
+        double d = 0;
+        return ListFormat::parseNumber(QString::fromLatin1(v.bytes), d) ? d : 0;
+    }
+    const QByteArrayView token = ListFormat::trimmedToken(v.bytes);
+    bool truth = false;
+    if (ListFormat::isTruthToken(token, truth))
+        return truth ? -1 : 0;
     double d = 0;
-    return v.toNumber(d) ? d : 0;
+    return ListFormat::parseNumber(token, d) ? d : 0;
 }
 
 // Empties slots from..MaxContacts, touching only those that hold something.
@@ -211,17 +287,22 @@ bool readRecords(const QByteArray& data, ContactArraysT* into, int& count, int& 
 {
     count = 0;
     badLine = 0;
-    std::array<QVector<QString>*, FieldCount + 1> arrays{};
-    if (into)
-        arrays = textArrays(*into);
+    // The first slot of every text array, looked up (and made unshared) once.
+    std::array<QString*, FieldCount + 1> arrays{};
+    if (into) {
+        const auto vectors = textArrays(*into);
+        for (int k = 1; k <= FieldCount; ++k)
+            if (k != 16)
+                arrays[k] = vectors[k]->data();
+    }
+    std::array<RecentTexts, FieldCount + 1> recent;
     ListFormat::LineReader lines(data);
     QByteArrayView line;
-    QVector<ListFormat::Value> values;
-    values.reserve(FieldCount + 1);
+    ListFormat::LineViews values;
     while (lines.next(line)) {
         if (ListFormat::isBlankLine(line))
             continue;
-        if (!ListFormat::splitLine(line, values) || values.size() != FieldCount) {
+        if (!ListFormat::splitLineViews(line, values) || values.size() != FieldCount) {
             badLine = lines.lineNumber();
             return false;
         }
@@ -234,7 +315,7 @@ bool readRecords(const QByteArray& data, ContactArraysT* into, int& count, int& 
             if (k == 16)
                 into->ContactField16[count] = takeNumber(values[k - 1]);
             else
-                takeText(values[k - 1], (*arrays[k])[count]);
+                takeText(values[k - 1], arrays[k][count], sharedField(k) ? &recent[k] : nullptr);
         }
     }
     return true;

@@ -3,6 +3,8 @@
 #include "core/Globals.h"
 #include "entry/DupeCheck.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace CountyLists {
@@ -73,11 +75,20 @@ void Model::FillCountyLists()
         insertSorted(toGo, name);
     worked.clear();
     const bool allModes = filterCaption == AllModes;
+    // Spellings whose next addWorked would change nothing: the worked list holds them and no
+    // county of the to-go list is left for them. Lists only grow (worked) or shrink (to go), so
+    // a spelling stays here once it is; the log's many repeats then cost a lookup each.
+    QSet<QString> settled;
     const auto& a = G.ContactArrays;
     for (int i = 1; i <= G.QSOCount; ++i) {
         const QString& county = a.ContactCounty[i];
-        if (!county.isEmpty() && (allModes || DupeCheck::sameText(a.ContactMode[i], G.CurrentMode)))
+        if (county.isEmpty() || settled.contains(county))
+            continue;
+        if (allModes || DupeCheck::sameText(a.ContactMode[i], G.CurrentMode)) {
             addWorked(county);
+            if (indexIgnoringCase(toGo, county) < 0)
+                settled.insert(county);
+        }
     }
     setHeaders();
 }

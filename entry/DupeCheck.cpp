@@ -6,10 +6,61 @@
 
 namespace DupeCheck {
 
-bool sameText(const QString& a, const QString& b)
+namespace {
+
+enum class Fold { Equal, Different, NotAscii };
+
+// Compares the first n characters of a and b with ASCII case folding. Characters that are the
+// same need no folding; a difference involving a character outside ASCII is left to Qt's folding
+// (NotAscii), which knows the few that fold onto ASCII letters.
+Fold foldAscii(const QChar* a, const QChar* b, qsizetype n)
 {
-    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = b[i].unicode();
+        if (x == y)
+            continue;
+        if ((x | y) >= 0x80)
+            return Fold::NotAscii;
+        if (x >= 'a' && x <= 'z')
+            x = static_cast<char16_t>(x - 32);
+        if (y >= 'a' && y <= 'z')
+            y = static_cast<char16_t>(y - 32);
+        if (x != y)
+            return Fold::Different;
+    }
+    return Fold::Equal;
 }
+
+// c starts with `prefix`, without regard to case.
+bool startsWithText(const QString& c, const QString& prefix)
+{
+    if (c.size() < prefix.size())
+        return false;
+    switch (foldAscii(c.constData(), prefix.constData(), prefix.size())) {
+    case Fold::Equal: return true;
+    case Fold::Different: return false;
+    case Fold::NotAscii: break;
+    }
+    return c.startsWith(prefix, Qt::CaseInsensitive);
+}
+
+// sameText, inlined into the scans of the whole log.
+inline bool equalText(const QString& a, const QString& b)
+{
+    if (a.size() != b.size())
+        return false;
+    switch (foldAscii(a.constData(), b.constData(), a.size())) {
+    case Fold::Equal: return true;
+    case Fold::Different: return false;
+    case Fold::NotAscii: break;
+    }
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+bool sameText(const QString& a, const QString& b) { return equalText(a, b); }
 
 QString recordNumberText(int record) { return QLatin1Char(' ') + QString::number(record); }
 
@@ -31,7 +82,7 @@ QString recordTail(int i)
 bool onCurrentBandAndMode(int i)
 {
     const auto& a = G.ContactArrays;
-    return sameText(a.ContactBand[i], G.CurrentBand) && sameText(a.ContactMode[i], G.CurrentMode);
+    return equalText(a.ContactBand[i], G.CurrentBand) && equalText(a.ContactMode[i], G.CurrentMode);
 }
 
 } // namespace
@@ -47,8 +98,8 @@ PartialResult PartialDupeCheck(const QString& call, int keyAscii, const QString*
         for (int i = 1; i <= G.QSOCount; ++i) {
             // The call first: most records fail there, and that test is the cheapest.
             const QString& c = a.ContactCall[i];
-            if (c.size() >= typed.size() && c.startsWith(typed, Qt::CaseInsensitive)
-                && onCurrentBandAndMode(i) && (!sentCounty || sameText(a.ContactSentCounty[i], *sentCounty)))
+            if (startsWithText(c, typed) && onCurrentBandAndMode(i)
+                && (!sentCounty || equalText(a.ContactSentCounty[i], *sentCounty)))
                 r.matches.prepend(c + QLatin1Char(' '));
             if (r.matches.size() > 100)
                 break;
@@ -93,7 +144,7 @@ DupCheck2Result DupCheck2(const QString& call, const QString& county, bool listP
     r.county = county;
     const auto& a = G.ContactArrays;
     for (int i = 1; i <= G.QSOCount; ++i) {
-        if (!sameText(a.ContactCall[i], call))
+        if (!equalText(a.ContactCall[i], call))
             continue;
         if (listPrevious)
             r.records.append(i);
@@ -118,13 +169,13 @@ LogDupeResult LogDupeCheck(const QString& call, const QString& county)
     r.county = county;
     const auto& a = G.ContactArrays;
     for (int i = 1; i <= G.QSOCount; ++i) {
-        if (!sameText(a.ContactCall[i], call))
+        if (!equalText(a.ContactCall[i], call))
             continue;
         if (r.county.isEmpty() && !a.ContactCounty[i].isEmpty()) {
             r.county = a.ContactCounty[i];
             r.countyFilled = true;
         }
-        if (onCurrentBandAndMode(i) && sameText(a.ContactCounty[i], r.county)) {
+        if (onCurrentBandAndMode(i) && equalText(a.ContactCounty[i], r.county)) {
             r.dupeRecord = i;
             r.message = QStringLiteral("Duplicate ") + recordTail(i);
             G.DupeFlag = 1;

@@ -89,7 +89,9 @@ int pointsFor(const QString& mode) { return modeKind(mode) == ModeKind::PH ? 1 :
 void RowLookup::add(const QString& entry, int row)
 {
     // The first of equal entries wins, as a scan from the top finds it.
-    rows_.insert(key(entry), row);
+    const QString folded = key(entry);
+    rows_.insert(folded, row);
+    spellings_.insert(entry, folded);
 }
 
 RowLookup RowLookup::states()
@@ -115,7 +117,9 @@ int RowLookup::row(const QString& text) const
 {
     if (text.isEmpty())
         return 0;
-    return rows_.value(key(text), 0);
+    // The log repeats the table's own spellings: those find their folded key without folding.
+    const auto spelling = spellings_.constFind(text);
+    return rows_.value(spelling != spellings_.cend() ? *spelling : key(text), 0);
 }
 
 Figures figures()
@@ -215,12 +219,14 @@ QDateTime utcNow()
     return QDateTime(t.date(), QTime(t.time().hour(), t.time().minute(), t.time().second()), Qt::UTC);
 }
 
-QDateTime contactDateTime(const QString& date, const QString& time)
+namespace {
+
+// contactDateTime with today's date read by the caller, once for a whole scan of the log.
+QDateTime contactDateTimeOn(const QString& date, const QString& time, const QDate& today)
 {
     // The log's own "yyyy/mm/dd", or a date as the operator typed it into a record edited by hand
     // (month/day/year, month/day of this year).
-    const QDate day =
-        Format::parseTypedDate(date.trimmed(), Platform::clock().read().local.date()).value_or(QDate());
+    const QDate day = Format::parseTypedDate(date.trimmed(), today).value_or(QDate());
     int t[3] = {0, 0, 0}, parts = 0;
     QTime clock;
     if (readNumbers(time.trimmed(), QLatin1Char(':'), t, 2, 3, parts) && QTime::isValid(t[0], t[1], t[2]))
@@ -232,11 +238,20 @@ QDateTime contactDateTime(const QString& date, const QString& time)
     return QDateTime(day, clock, Qt::UTC);
 }
 
+} // namespace
+
+QDateTime contactDateTime(const QString& date, const QString& time)
+{
+    return contactDateTimeOn(date, time, Platform::clock().read().local.date());
+}
+
 std::optional<Rates> QSORates(const QDateTime& now)
 {
     int hourCount = 0, twentyCount = 0;
+    // Reading the clock means a look at the time zone; once is enough for the whole scan.
+    const QDate today = Platform::clock().read().local.date();
     for (int i = G.QSOCount; i >= 1; --i) {
-        const QDateTime t = contactDateTime(G.ContactArrays.ContactDate[i], G.ContactArrays.ContactTime[i]);
+        const QDateTime t = contactDateTimeOn(G.ContactArrays.ContactDate[i], G.ContactArrays.ContactTime[i], today);
         if (!t.isValid())
             return std::nullopt;
         const qint64 age = t.secsTo(now);

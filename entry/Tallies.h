@@ -43,7 +43,8 @@ public:
 
 private:
     void add(const QString& entry, int row);
-    QHash<QString, int> rows_;
+    QHash<QString, int> rows_;          // folded entry -> first row
+    QHash<QString, QString> spellings_; // entry as the table spells it -> its folded form
 };
 
 // The counters as the score labels show them.

@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "rig/RigControlfrm.h"
 #include "rig/frmBandPlan.h"
+#include "rig/frmRigTune.h"
 
 namespace RigHookup {
 
@@ -33,6 +34,12 @@ void install()
     // Modal; each opening reads the band plan afresh, and the window goes when the show returns.
     MainServices::setDeviceWindow(MainServices::DeviceWindow::BandPlan, {[] {
                                       frmBandPlan w(G.ProgramFolder);
+                                      w.exec();
+                                  },
+                                  {}});
+    // Ctrl+G: the tuning panel, modal, made afresh for each opening.
+    MainServices::setDeviceWindow(MainServices::DeviceWindow::RigTune, {[] {
+                                      frmRigTune w;
                                       w.exec();
                                   },
                                   {}});

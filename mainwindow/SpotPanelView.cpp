@@ -17,6 +17,7 @@
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/MainWindowLog.h"
 #include "platform/Clock.h"
+#include "platform/PacketEngine.h"
 #include "platform/VbControls.h"
 #include "spots/BandMap.h"
 #include "spots/PacketSpotfrm.h"
@@ -26,6 +27,10 @@ namespace SpotHookup {
 
 void install()
 {
+    // The packet-engine source of the DX-spotting window speaks the engine's TCP API; the engine
+    // lives as long as the program (the window closes it when its source closes).
+    static const std::unique_ptr<Platform::PacketEngine> engine = Platform::createPacketEngine();
+    PacketSpotfrm::setPacketEngine(engine.get());
     // Ctrl+D and the menu show the window in its normal state; the main window's shut-down
     // unloads it (its socket, serial port and timer end with it).
     MainServices::setDeviceWindow(MainServices::DeviceWindow::SpotWindow,

@@ -17,7 +17,8 @@
 class QTreeWidgetItem;
 
 namespace SpotHookup {
-// Installs the panel factory (every main window made afterwards gets a panel).
+// Installs the panel factory (every main window made afterwards gets a panel), the DX-spotting
+// window's calls in MainServices and its packet engine.
 void install();
 } // namespace SpotHookup
 

@@ -18,9 +18,11 @@
 #include "core/Globals.h"
 #include "core/ListFormat.h"
 #include "platform/KeyEvents.h"
+#include "platform/PacketEngine.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
+#include "spots/PacketEngineTraffic.h"
 #include "spots/SpotLine.h"
 #include "spots/SpotsLog.h"
 
@@ -28,13 +30,15 @@ using Kind = ControlGeometry::Kind;
 
 namespace {
 
-PacketEngineSource*& engineSlot()
+Platform::PacketEngine*& engineSlot()
 {
-    static PacketEngineSource* e = nullptr;
+    static Platform::PacketEngine* e = nullptr;
     return e;
 }
 
 const QString CrLf = QStringLiteral("\r\n");
+// Where the operator finds a packet engine that speaks the TCP API this program uses.
+const QString EngineSite = QStringLiteral("https://packages.debian.org/stable/direwolf");
 
 const char* const HelpGeneral =
     "This window sets up DX spotting. Once a source is chosen, a list or a band map on the main window keeps "
@@ -74,7 +78,7 @@ QString stripQuotes(const QString& s)
 
 } // namespace
 
-void PacketSpotfrm::setPacketEngine(PacketEngineSource* engine) { engineSlot() = engine; }
+void PacketSpotfrm::setPacketEngine(Platform::PacketEngine* engine) { engineSlot() = engine; }
 
 void PacketSpotfrm::scaleToScreen(FormGeometry& form, double screenWidth, double screenHeight)
 {
@@ -173,16 +177,27 @@ void PacketSpotfrm::buildControls()
     for (int i = 0; i < 6; ++i)
         *bauds[i] = option(fraBaud, QLatin1String(baudNames[i]), QLatin1String(baudCaps[i]), 120 + (i % 3) * 1400,
                            280 + (i / 3) * 300, 1200);
+    // A frame's option buttons one under the other: (member, name, caption), from `top` by `step`.
+    struct Choice {
+        QRadioButton** member;
+        const char* name;
+        const char* caption;
+    };
+    auto column = [&option](QGroupBox* f, std::initializer_list<Choice> choices, double top, double step, double w) {
+        for (const Choice& c : choices) {
+            *c.member = option(f, QLatin1String(c.name), QLatin1String(c.caption), 120, top, w);
+            top += step;
+        }
+    };
     fraParity = frame(QStringLiteral("fraParity"), QStringLiteral("Parity"), 4600, 1600, 1100, 1200);
-    optParityOdd = option(fraParity, QStringLiteral("optParityOdd"), QStringLiteral("Odd"), 120, 250, 900);
-    optParityNone = option(fraParity, QStringLiteral("optParityNone"), QStringLiteral("None"), 120, 550, 900);
-    optParityEven = option(fraParity, QStringLiteral("optParityEven"), QStringLiteral("Even"), 120, 850, 900);
+    column(fraParity,
+           {{&optParityOdd, "optParityOdd", "Odd"}, {&optParityNone, "optParityNone", "None"},
+            {&optParityEven, "optParityEven", "Even"}},
+           250, 300, 900);
     fraData = frame(QStringLiteral("fraData"), QStringLiteral("Data Bits"), 5800, 1600, 1000, 900);
-    optData7 = option(fraData, QStringLiteral("optData7"), QStringLiteral("7"), 120, 280, 700);
-    optData8 = option(fraData, QStringLiteral("optData8"), QStringLiteral("8"), 120, 580, 700);
+    column(fraData, {{&optData7, "optData7", "7"}, {&optData8, "optData8", "8"}}, 280, 300, 700);
     fraStop = frame(QStringLiteral("fraStop"), QStringLiteral("Stop Bits"), 6900, 1600, 1000, 900);
-    optStop1 = option(fraStop, QStringLiteral("optStop1"), QStringLiteral("1"), 120, 280, 700);
-    optStop2 = option(fraStop, QStringLiteral("optStop2"), QStringLiteral("2"), 120, 580, 700);
+    column(fraStop, {{&optStop1, "optStop1", "1"}, {&optStop2, "optStop2", "2"}}, 280, 300, 700);
     fraPort = frame(QStringLiteral("fraPort"), QStringLiteral("Comm Port"), 120, 2550, 4400, 900);
     for (int i = 0; i < 10; ++i)
         optComm << option(fraPort, QStringLiteral("optComm(%1)").arg(i), QString::number(i + 1), 120 + (i % 5) * 850,
@@ -192,10 +207,10 @@ void PacketSpotfrm::buildControls()
     optPowerRTS = option(fraPower, QStringLiteral("optPowerRTS"), QStringLiteral("RTS"), 800, 280, 650);
     optPowerDTR = option(fraPower, QStringLiteral("optPowerDTR"), QStringLiteral("DTR"), 1450, 280, 650);
     Frame1 = frame(QStringLiteral("Frame1"), QStringLiteral("Handshaking"), 6900, 2550, 2000, 1300);
-    Option1 = option(Frame1, QStringLiteral("Option1"), QStringLiteral("None"), 120, 250, 1700);
-    Option2 = option(Frame1, QStringLiteral("Option2"), QStringLiteral("Xon Xoff"), 120, 500, 1700);
-    Option3 = option(Frame1, QStringLiteral("Option3"), QStringLiteral("RTS"), 120, 750, 1700);
-    Option4 = option(Frame1, QStringLiteral("Option4"), QStringLiteral("RTS OnOff"), 120, 1000, 1700);
+    column(Frame1,
+           {{&Option1, "Option1", "None"}, {&Option2, "Option2", "Xon Xoff"}, {&Option3, "Option3", "RTS"},
+            {&Option4, "Option4", "RTS OnOff"}},
+           250, 250, 1700);
     // The buttons as designed.
     optBaud192->setChecked(true);
     optParityNone->setChecked(true);
@@ -255,6 +270,7 @@ void PacketSpotfrm::buildControls()
         KeyEvents::filterPaste(e, stripQuotes);
     }
     KeyEvents::hook(txtSent, [this](int& KeyAscii) { txtSent_KeyPress(KeyAscii); });
+    connect(txtSent, &QLineEdit::textChanged, this, [this] { txtSent_Change(); });
     KeyEvents::hookForm(this, {}, [this](int& KeyCode, int Shift) { Form_KeyDown(KeyCode, Shift); });
 
     reception.post = [](const QString& call, const QString& freq, const QString& record) {
@@ -289,8 +305,12 @@ void PacketSpotfrm::Form_Load()
 void PacketSpotfrm::Form_Unload()
 {
     Timer1->setEnabled(false);
-    if (engineSlot() && (!AGWLinkedCall.isEmpty() || is(QStringLiteral("AGW Packet Engine"))))
-        engineSlot()->Close();
+    if (Platform::PacketEngine* engine = engineSlot()) {
+        if (!AGWLinkedCall.isEmpty())
+            engine->putData(AGWLinkedCall, QString(), 'd');
+        if (is(QStringLiteral("AGW Packet Engine")))
+            engine->close();
+    }
     Winsock1.close();
     comComm1.close();
 }
@@ -425,10 +445,9 @@ void PacketSpotfrm::Command1_Click()
     }
     if (is(QStringLiteral("TNC")))
         ReadCommSettings();
-    else if (is(QStringLiteral("AGW Packet Engine"))) {
-        if (engineSlot())
-            engineSlot()->OpenAGW();
-    } else if (is(QStringLiteral("Telnet")))
+    else if (is(QStringLiteral("AGW Packet Engine")))
+        OpenAGW();
+    else if (is(QStringLiteral("Telnet")))
         OpenTelnet();
 }
 
@@ -441,12 +460,15 @@ void PacketSpotfrm::Command2_Click()
     comComm1.close();
     Winsock1.close();
     if (is(QStringLiteral("AGW Packet Engine"))) {
+        Platform::PacketEngine* engine = engineSlot();
         if (!AGWLinkedCall.isEmpty()) {
+            if (engine)
+                engine->putData(AGWLinkedCall, QString(), 'd');
             setWindowTitle(QStringLiteral("DX Spotting Setup"));
             AGWLinkedCall.clear();
         }
-        if (engineSlot())
-            engineSlot()->Close();
+        if (engine)
+            engine->close();
     }
     Timer1->setEnabled(false);
 }
@@ -495,8 +517,8 @@ void PacketSpotfrm::Timer1_Timer()
         reception.ReadTNCPort(comComm1.read());
         TrimTerminal();
     }
-    if (is(QStringLiteral("AGW Packet Engine")) && engineSlot())
-        engineSlot()->PollAGW();
+    if (is(QStringLiteral("AGW Packet Engine")))
+        PollAGW();
     if (reception.tick(Form1::instance().BandMapShown()))
         Form1::instance().DisplayBandMapLabels();
 }
@@ -512,8 +534,8 @@ void PacketSpotfrm::txtSent_KeyPress(int& KeyAscii)
         } else if (is(QStringLiteral("Telnet"))) {
             SendTelnet();
         } else if (is(QStringLiteral("AGW Packet Engine"))) {
-            if (Timer1->isEnabled() && engineSlot())
-                engineSlot()->SendAGW(txtSent->text());
+            if (Timer1->isEnabled())
+                SendAGW(txtSent->text());
         }
         txtSent->clear();
     }
@@ -521,6 +543,91 @@ void PacketSpotfrm::txtSent_KeyPress(int& KeyAscii)
         KeyAscii = 58;
     if (KeyAscii == 13 || KeyAscii == 27)
         KeyAscii = 0;
+}
+
+void PacketSpotfrm::txtSent_Change()
+{
+    // A long line to the packet engine goes out at the first blank typed past 70 characters.
+    if (!is(QStringLiteral("AGW Packet Engine")) || !Timer1->isEnabled())
+        return;
+    const QString text = txtSent->text();
+    if (text.size() > 70 && text.endsWith(QLatin1Char(' '))) {
+        SendAGW(text.left(text.size() - 1));
+        txtSent->clear();
+    }
+}
+
+void PacketSpotfrm::OpenAGW()
+{
+    const QString call = G.OwnCall.trimmed();
+    if (call.isEmpty()) {
+        Platform::prompts().beep();
+        Platform::prompts().messageBox(QStringLiteral("Please enter your call sign on the setup form to transmit!"),
+                                       QStringLiteral("Call Sign Required!"));
+        return;
+    }
+    const QString application = Form1::instance().windowTitle().left(50).trimmed();
+    Platform::PacketEngine* engine = engineSlot();
+    if (engine && engine->startPoll(call, application)) {
+        Timer1->setEnabled(true);
+        appendTerminal(CrLf + QStringLiteral("** Successfully connected to AGW Packet Engine **") + CrLf + CrLf);
+        return;
+    }
+    if (!engine)
+        qCWarning(lcSpots) << "no packet engine installed";
+    const QString opening = QStringLiteral(
+        "Unable to connect to the AGW Packet Engine.  To use the AGW Packet Engine to send and receive packet with "
+        "your soundcard or devices such a Baypac:");
+    const QString download = QStringLiteral("- Download the freely available software from ") + EngineSite;
+    Platform::prompts().messageBox(opening + CrLf + CrLf + download + CrLf + CrLf +
+                                       QStringLiteral("- Make sure the AGW Packet Engine software is running and "
+                                                      "configure it as described on the AGW Packet Engine website."),
+                                   QStringLiteral("Unable to connect to the AGW Packet Engine."));
+    Label4->hide();
+    appendTerminal(opening + CrLf + CrLf + download + CrLf + CrLf +
+                   QStringLiteral("- Run the Packet Engine software and configure it as described on the AGW Packet "
+                                  "Engine website for your sound card or TNC.") +
+                   CrLf + CrLf + QStringLiteral("- Click Open from this program.") + CrLf + CrLf);
+    if (!isVisible())
+        show();
+    Command2_Click();
+    Timer1->setEnabled(false);
+}
+
+void PacketSpotfrm::PollAGW()
+{
+    Platform::PacketEngine* engine = engineSlot();
+    if (!engine)
+        return;
+    Platform::PacketEngine::Frame frame;
+    if (!engine->getData(frame)) {
+        // Frames that came before a break are all taken first; then the break is said and the
+        // source closed, so "Listening" never stands without a connection.
+        if (engine->lost()) {
+            appendTerminal(CrLf + QStringLiteral("** Connection to the AGW Packet Engine lost **") + CrLf);
+            Command2_Click();
+            Platform::prompts().beep();
+        }
+        return;
+    }
+    const Spots::EngineFrameEffect effect =
+        Spots::takeEngineFrame(reception, AGWLinkedCall, frame.fromCall, frame.data, frame.kind);
+    TrimTerminal();
+    if (effect.caption)
+        setWindowTitle(*effect.caption);
+    for (int i = 0; i < effect.beeps; ++i)
+        Platform::prompts().beep();
+}
+
+void PacketSpotfrm::SendAGW(const QString& text)
+{
+    const Spots::EngineSend send = Spots::planEngineSend(text, AGWLinkedCall);
+    if (send.callRequired)
+        Platform::prompts().messageBox(QStringLiteral("You must enter a call sign to connect to such as :C Quolt"),
+                                       QStringLiteral("Call sign Required"));
+    if (Platform::PacketEngine* engine = engineSlot())
+        for (const Spots::EngineSend::Frame& f : send.frames)
+            engine->putData(f.toCall, f.data, f.kind);
 }
 
 void PacketSpotfrm::SendTelnet()

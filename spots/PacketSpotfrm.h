@@ -13,8 +13,10 @@
 // window through Form1::BandMapSpots. A source that fails says so in the terminal (a TNC port
 // also in a message box) and is closed; "Listening" is shown only while a source is open.
 //
-// The packet-engine source plugs in through setPacketEngine (a later part of the program);
-// without one, "AGW Packet Engine" opens nothing.
+// The packet-engine source speaks to the engine through the Platform::PacketEngine that the
+// program installs with setPacketEngine; what a frame does is decided by Spots::takeEngineFrame.
+// Without an engine installed, opening that source fails as when the engine cannot be reached. A
+// connection to the engine that breaks while open is said in the terminal and closes the source.
 #include <QString>
 
 #include <functional>
@@ -26,6 +28,10 @@
 #include "spots/SpotSettings.h"
 #include "spots/SpotSources.h"
 
+namespace Platform {
+class PacketEngine;
+}
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -36,21 +42,11 @@ class QPushButton;
 class QRadioButton;
 class VbTimer;
 
-// What the packet-engine source offers the window (installed by that source when it exists).
-class PacketEngineSource {
-public:
-    virtual ~PacketEngineSource() = default;
-    virtual void OpenAGW() = 0;          // starts the link; a failure hides "Listening" itself
-    virtual void PollAGW() = 0;          // one timer tick
-    virtual void SendAGW(const QString& text) = 0;
-    virtual void Close() = 0;            // disconnect frame to a linked station, then close
-};
-
 class PacketSpotfrm : public DesignWindow, public SingleWindow<PacketSpotfrm> {
     friend class SingleWindow<PacketSpotfrm>;
 
 public:
-    static void setPacketEngine(PacketEngineSource* engine);   // the caller keeps ownership
+    static void setPacketEngine(Platform::PacketEngine* engine);   // the caller keeps ownership
     // The window's own scaling at load (screen in twips): window and controls by the screen's
     // factors, control fonts by its width / 9600 (at most 1.5), the window centred across the
     // screen at its top.
@@ -66,12 +62,18 @@ public:
     void cmdDone_Click();
     void Timer1_Timer();
     void txtSent_KeyPress(int& KeyAscii);
+    void txtSent_Change();
     void SendTelnet();
     void OpenTelnet();
     void OpenTNCPort();
     void ReadSpotSettings();
     void SaveSpotSettings();
     void ReadCommSettings();
+    // The packet-engine source: register (OpenAGW, from Open), one frame per timer tick
+    // (PollAGW), the send box's text as commands or text for the linked station (SendAGW).
+    void OpenAGW();
+    void PollAGW();
+    void SendAGW(const QString& text);
     void TrimTerminal();   // shows the terminal model in the box, caret at its end
 
     // State.

@@ -25,6 +25,12 @@ void Terminal::TrimTerminal()
         caret = int(text.size()) - 1;
 }
 
+bool Terminal::showsRecently(const QString& s) const
+{
+    const qsizetype start = std::max<qsizetype>(text.size() - 800, 1) - 1;
+    return text.indexOf(s, start, Qt::CaseInsensitive) >= 0;
+}
+
 void Reception::ReadTNCPort(const QByteArray& input)
 {
     if (input.isEmpty())
@@ -50,9 +56,7 @@ void Reception::ProcessTNCBuffer()
         if (next < 0)
             return;
         const QString line = TNCReceiveBuffer.mid(1, next);
-        const qsizetype start = std::max<qsizetype>(terminal.text.size() - 800, 1) - 1;
-        const bool seen = terminal.text.indexOf(line, start, Qt::CaseInsensitive) >= 0;
-        if (!seen) {
+        if (!terminal.showsRecently(line)) {
             if (isSpotLine(line)) {
                 terminal.append(line);
                 PostSpotToMain(spotFrequency(line), spotCall(line), line);

@@ -19,6 +19,9 @@ struct Terminal {
     void append(const QString& s);
     void replace(const QString& s);
     void TrimTerminal();
+    // True when `s` stands in the last 801 characters (from the length minus 800 on), ignoring
+    // case: the duplicate test of received lines. Reads only the text.
+    bool showsRecently(const QString& s) const;
 };
 
 class Reception {

@@ -93,3 +93,20 @@ TEST_F(EntryTest, ClickOnACountyEntersIt)
     EXPECT_EQ(in.state, QStringLiteral("IN"));
     EXPECT_EQ(in.focus, Entry::Field::Sec);
 }
+
+TEST_F(EntryTest, EveryContactOfACountyTakesOneOfItsRepeatedTableEntries)
+{
+    // A table that names a county twice: each contact in it removes one entry from the to-go
+    // list, however often its spelling recurs in the log.
+    G.CountyNames = {"Lake", "LAKE", "Allen"};
+    logged(QStringLiteral("K9ABC"), QStringLiteral("lake"));
+    Model out(Window::Out);
+    out.FillCountyLists();
+    EXPECT_EQ(out.worked, QStringList{"lake"});
+    EXPECT_EQ(out.toGo.size(), 2);
+    logged(QStringLiteral("K9ABD"), QStringLiteral("lake"));
+    logged(QStringLiteral("K9ABE"), QStringLiteral("lake"));
+    out.FillCountyLists();
+    EXPECT_EQ(out.worked, QStringList{"lake"});
+    EXPECT_EQ(out.toGo, QStringList{"Allen"});
+}

@@ -208,3 +208,36 @@ TEST(DupeButton, TogglesThePartialCheck)
     EXPECT_EQ(DupeCheck::cmdDup_Click(), QStringLiteral("On"));
     EXPECT_EQ(G.ShowPartialsFlag, 1);
 }
+
+TEST(SameText, FoldsAsciiAndLeavesOtherCharactersToFullCaseFolding)
+{
+    struct Case {
+        const char* name;
+        QString a, b;
+        bool same;
+    };
+    const Case cases[] = {
+        {"equal", QStringLiteral("W9ABC"), QStringLiteral("W9ABC"), true},
+        {"other case", QStringLiteral("w9aBc"), QStringLiteral("W9AbC"), true},
+        {"other letter", QStringLiteral("W9ABC"), QStringLiteral("W9ABD"), false},
+        {"not letters", QStringLiteral("@[`{"), QStringLiteral("`{@["), false},
+        {"longer", QStringLiteral("W9ABC"), QStringLiteral("W9ABCD"), false},
+        {"Latin-1 case", QString::fromLatin1("Mari\xE9n"), QString::fromLatin1("MARI\xC9N"), true},
+        {"Latin-1 letter", QString::fromLatin1("Mari\xE9n"), QStringLiteral("Marien"), false},
+        {"Kelvin sign", QString(QChar(0x212A)) + QStringLiteral("9A"), QStringLiteral("k9a"), true},
+        {"both empty", QString(), QStringLiteral(""), true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DupeCheck::sameText(c.a, c.b), c.same) << c.name;
+        EXPECT_EQ(DupeCheck::sameText(c.b, c.a), c.same) << c.name;
+        EXPECT_EQ(DupeCheck::sameText(c.a, c.b), c.a.compare(c.b, Qt::CaseInsensitive) == 0) << c.name;
+    }
+}
+
+TEST_F(EntryTest, PartialListMatchesWithoutRegardToCaseOutsideAsciiToo)
+{
+    logged(QStringLiteral("w9abc"), QStringLiteral("Marion"));
+    logged(QString::fromLatin1("W9\xE9XY"), QStringLiteral("Marion"));
+    EXPECT_EQ(DupeCheck::PartialDupeCheck(QStringLiteral("W9A"), 'B').matches, QStringLiteral("w9abc "));
+    EXPECT_EQ(DupeCheck::PartialDupeCheck(QString::fromLatin1("W9\xC9"), 'X').matches, QString::fromLatin1("W9\xE9XY "));
+}

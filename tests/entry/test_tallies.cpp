@@ -157,6 +157,18 @@ TEST_F(TalliesTest, FirstOfEqualCountyNamesTakesTheCell)
     EXPECT_EQ(cell(Tallies::SlotCountyCW, 3), 0);
 }
 
+TEST_F(TalliesTest, ALaterEntrysExactSpellingStillFindsTheFirstEqualName)
+{
+    G.CountyNames = {"Adams", "Jay", "JAY"};
+    TestLog::add({"", "JAY", "PH"});
+    TestLog::add({"", "Jay", "CW"});
+    Tallies::Recount();
+    EXPECT_EQ(cell(Tallies::SlotCountyPH, 2), 1);
+    EXPECT_EQ(cell(Tallies::SlotCountyPH, 3), 0);
+    EXPECT_EQ(cell(Tallies::SlotCountyCW, 2), 1);
+    EXPECT_EQ(G.MultiplierCount, 2);
+}
+
 TEST_F(TalliesTest, ScoreTextsGroupThousands)
 {
     Tallies::Figures f;

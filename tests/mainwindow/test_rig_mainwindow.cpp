@@ -1,11 +1,14 @@
 // The rig window inside a running main window: the load's start-up Test polls the fake radio, the
 // window's band and mode follow it, the next contact carries its band, mode and frequency, the
-// menu shows the rig window and the window's unload turns a Yaesu's CAT off.
+// menu shows the rig window and the window's unload turns a Yaesu's CAT off; Ctrl+G's tuning
+// panel tunes the radio and the window's band and mode follow.
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "mainwindow/MainServices.h"
 #include "mainwindow/Outfrm.h"
@@ -13,6 +16,7 @@
 #include "platform/VbControls.h"
 #include "rig/RigControlfrm.h"
 #include "rig/RigSettings.h"
+#include "rig/frmRigTune.h"
 #include "tests/mainwindow/MainFrameFixture.h"
 #include "tests/rig/FakeRadios.h"
 
@@ -125,6 +129,55 @@ TEST_F(RigMainWindowTest, MenuShowsTheRigWindowAndUnloadTurnsYaesuCatOff)
     w->close();   // the main window's unload releases the rig window
     EXPECT_FALSE(RigControlfrm::loaded());
     EXPECT_TRUE(QTest::qWaitFor([&] { return yaesu.catOff == 1; }, 1000));
+}
+
+TEST_F(RigMainWindowTest, CtrlGTuningPanelMovesTheRadioAndTheWindowFollows)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/BandPlan.txt"),
+                            dir.filePath(QStringLiteral("BandPlan.txt"))));
+    G.RigType = QStringLiteral("Kenwood");
+    radio.hz = 7025000;
+    radio.mode = QStringLiteral("CW");
+    w = shown<Outfrm>();
+    prompts.clear();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return G.CurrentBand == QLatin1String("40") && G.CurrentMode == QLatin1String("CW"); },
+                                3000));
+
+    // The panel is modal: the operator's clicks run while Ctrl+G's show is open.
+    auto busy = [] { return !RigControlfrm::instance().tmrGetData->isEnabled(); };
+    bool opened = false, followed20 = false, stepped = false, followedCW = false;
+    QTimer::singleShot(100, [&] {
+        auto* p = qobject_cast<frmRigTune*>(QApplication::activeModalWidget());
+        if (!p)
+            return;
+        opened = true;
+        p->cmdBand[5]->click();   // "20": 14.175 MHz, USB by the band plan
+        followed20 = QTest::qWaitFor([&] { return G.CurrentBand == QLatin1String("20") && G.CurrentMode == QLatin1String("PH"); },
+                                     3000)
+                     && radio.mode == QLatin1String("USB");
+        p->cmdTune[6]->click();   // 1 KHz up
+        p->cmdTune[5]->click();   // 5 KHz down
+        stepped = QTest::qWaitFor([&] { return !busy() && G.CurrentFrequency == QLatin1String("14.171"); }, 3000);
+        // Every frequency change sets the band plan's mode first; the operator's mode comes after.
+        p->cmdCW->click();
+        followedCW = QTest::qWaitFor([&] { return !busy() && G.CurrentMode == QLatin1String("CW"); }, 3000);
+        p->cmdDone->click();
+    });
+    QTest::keyClick(w->txtCall, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(followed20) << G.CurrentBand.toStdString() << " " << G.CurrentMode.toStdString();
+    EXPECT_TRUE(stepped) << G.CurrentFrequency.toStdString();
+    EXPECT_TRUE(followedCW) << G.CurrentMode.toStdString();
+    EXPECT_EQ(radio.hz, 14171000);
+    EXPECT_EQ(radio.mode, QStringLiteral("CW"));
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label24"))->text(), QStringLiteral("20"));
+    EXPECT_TRUE(w->txtCall->text().isEmpty());   // Ctrl+G typed nothing
+    // The panel went with its show.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(w->findChildren<frmRigTune*>().isEmpty());
+    for (QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<frmRigTune*>(top), nullptr);
+    EXPECT_TRUE(prompts.messages().isEmpty());
 }
 
 TEST_F(RigMainWindowTest, NoRigNoWindow)
