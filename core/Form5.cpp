@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/CoreLog.h"
+#include "core/DeviceLayout.h"
 #include "core/Files.h"
 #include "core/Globals.h"
 #include "platform/Screen.h"
@@ -42,21 +43,7 @@ void Form5::scaleToScreen(FormGeometry& g, const Platform::Screen& s, bool contr
     g.top = (s.height - g.height) / 2;
     g.fontSize *= wf;
     const double f = controlFontsByWidth ? wf : std::min(wf, hf);
-    for (ControlGeometry& c : g.controls) {
-        if (c.kind == ControlGeometry::Kind::Line) {
-            c.x1 *= wf;
-            c.x2 *= wf;
-            c.y1 *= hf;
-            c.y2 *= hf;
-            continue;
-        }
-        c.left *= wf;
-        c.width *= wf;
-        c.top *= hf;
-        c.height *= hf;
-        if (c.kind != ControlGeometry::Kind::Image)
-            c.fontSize *= f;
-    }
+    DeviceLayout::scaleControls(g, wf, hf, f);
 }
 
 void Form5::Form_Load()
