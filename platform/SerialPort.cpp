@@ -100,26 +100,27 @@ void SerialPort::close()
 
 bool SerialPort::isOpen() const { return port_->isOpen(); }
 
+namespace {
+// What a modem-line change came to: a refusal (ptys, some adapters) is logged and cleared, so the
+// port stays usable.
+bool lineSet(QSerialPort& port, bool done, const char* line)
+{
+    if (done)
+        return true;
+    qCWarning(lcPlatform) << line << "refused on" << port.portName() << port.errorString();
+    port.clearError();
+    return false;
+}
+} // namespace
+
 bool SerialPort::setDtr(bool on)
 {
-    if (!port_->isOpen())
-        return false;
-    if (port_->setDataTerminalReady(on))
-        return true;
-    qCWarning(lcPlatform) << "DTR refused on" << port_->portName() << port_->errorString();
-    port_->clearError();
-    return false;
+    return port_->isOpen() && lineSet(*port_, port_->setDataTerminalReady(on), "DTR");
 }
 
 bool SerialPort::setRts(bool on)
 {
-    if (!port_->isOpen())
-        return false;
-    if (port_->setRequestToSend(on))
-        return true;
-    qCWarning(lcPlatform) << "RTS refused on" << port_->portName() << port_->errorString();
-    port_->clearError();
-    return false;
+    return port_->isOpen() && lineSet(*port_, port_->setRequestToSend(on), "RTS");
 }
 
 void SerialPort::pull()
