@@ -41,20 +41,16 @@ void MMControl::setCommand(const QString& command)
             return;
         }
         player_ = std::move(player);
-    } else if (c == QLatin1String("play")) {
+    } else if (c == QLatin1String("play") || c == QLatin1String("stop")) {
         if (!player_) {
             qCWarning(lcKeying) << "sound command" << command << "with no file open";
             error_ = ErrorNotOpen;
             return;
         }
-        player_->play();
-    } else if (c == QLatin1String("stop")) {
-        if (!player_) {
-            qCWarning(lcKeying) << "sound command" << command << "with no file open";
-            error_ = ErrorNotOpen;
-            return;
-        }
-        player_->stop();
+        if (c == QLatin1String("play"))
+            player_->play();
+        else
+            player_->stop();
     } else {
         qCWarning(lcKeying) << "sound command not known:" << command;
         error_ = ErrorBadCommand;
