@@ -31,15 +31,21 @@ QVector<BandPlanRow> extraPlanRows(const QByteArray& data)
     return rows;
 }
 
-QVector<BandPlanRow> loadExtraPlanRows(const QString& folder)
+std::optional<QByteArray> readBandPlanData(const QString& folder)
 {
     QByteArray data;
     QString error;
     if (!Files::readAll(Files::resolve(folder, QStringLiteral("BandPlan.txt")), data, &error)) {
         qCWarning(lcRig) << "BandPlan.txt not read:" << error;
-        return {};
+        return std::nullopt;
     }
-    return extraPlanRows(data);
+    return data;
+}
+
+QVector<BandPlanRow> loadExtraPlanRows(const QString& folder)
+{
+    const auto data = readBandPlanData(folder);
+    return data ? extraPlanRows(*data) : QVector<BandPlanRow>();
 }
 
 std::optional<QString> bandPlanMode(const QVector<BandPlanRow>& rows, float mhz)

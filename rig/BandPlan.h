@@ -22,6 +22,9 @@ constexpr int MaxExtraPlanRows = 200;
 // The class "E" rows of BandPlan.txt data in file order. The date is dropped; a record whose edges
 // are not numbers is skipped; an incomplete last record is dropped. Reads nothing else.
 QVector<BandPlanRow> extraPlanRows(const QByteArray& data);
+// The bytes of BandPlan.txt in `folder` (name found without regard to case); no value, and a
+// warning in vqplog.rig, when it is missing or unreadable.
+std::optional<QByteArray> readBandPlanData(const QString& folder);
 // Reads BandPlan.txt from `folder` (name found without regard to case); empty when it is missing.
 QVector<BandPlanRow> loadExtraPlanRows(const QString& folder);
 

@@ -1,6 +1,5 @@
 #include "rig/PrivilegeChart.h"
 
-#include "core/Files.h"
 #include "core/ListFormat.h"
 #include "rig/RigLog.h"
 
@@ -42,13 +41,8 @@ BandPlanFile readBandPlanFile(const QByteArray& data)
 
 BandPlanFile loadBandPlanFile(const QString& folder)
 {
-    QByteArray data;
-    QString error;
-    if (!Files::readAll(Files::resolve(folder, QStringLiteral("BandPlan.txt")), data, &error)) {
-        qCWarning(lcRig) << "BandPlan.txt not read:" << error;
-        return {};
-    }
-    return readBandPlanFile(data);
+    const auto data = readBandPlanData(folder);
+    return data ? readBandPlanFile(*data) : BandPlanFile();
 }
 
 QString privilegeFrequencyText(double mhz)
