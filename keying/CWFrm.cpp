@@ -19,12 +19,14 @@
 #include "core/Format.h"
 #include "core/Globals.h"
 #include "core/MainLogWindow.h"
+#include "core/ModalWindow.h"
 #include "keying/CntyAbbCW.h"
 #include "keying/CwEngine.h"
 #include "keying/KeyerLayout.h"
 #include "keying/KeyingLog.h"
 #include "keying/KeyingPump.h"
 #include "keying/PhoneFrm.h"
+#include "keying/frmCodePractice.h"
 #include "keying/frmWinKey.h"
 #include "keying/modWinKey.h"
 #include "platform/ComPorts.h"
@@ -206,6 +208,7 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
     connect(cmdConfWinkey, &QPushButton::clicked, this, [this] { cmdConfWinkey_Click(); });
     connect(cmdLoopFaster, &QPushButton::clicked, this, [this] { cmdLoopFaster_Click(); });
     connect(cmdLoopSlower, &QPushButton::clicked, this, [this] { cmdLoopSlower_Click(); });
@@ -631,6 +634,13 @@ void CWFrm::Command6_Click()
 {
     const QString t = txtSpace->text();
     txtSpace->setText(Format::isNumeric(t) ? Format::number(Format::toNumber(t) + 1) : QStringLiteral("0"));
+}
+
+void CWFrm::Command7_Click()
+{
+    ModalWindow::show(frmCodePractice::instance());
+    frmCodePractice::unload();
+    G.CWBuffer.clear();
 }
 
 void CWFrm::cmdConfWinkey_Click()

@@ -84,6 +84,9 @@ public:
     void Command4_Click();   // Test: sends the F9 message
     void Command5_Click();   // word space one less
     void Command6_Click();   // word space one more
+    // Send Code Practice: shows the code-practice window modally; when it closes, unloads it and
+    // empties G.CWBuffer.
+    void Command7_Click();
     void cmdConfWinkey_Click();
     void optTimer_Click();
     void OptSleep_Click();

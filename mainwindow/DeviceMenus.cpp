@@ -1,12 +1,10 @@
 #include "mainwindow/DeviceMenus.h"
 
 #include <QAction>
-#include <QEvent>
-#include <QEventLoop>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
+#include "core/ModalWindow.h"
 #include "keying/BlindFrm.h"
 #include "keying/CWFrm.h"
 #include "keying/PhoneFrm.h"
@@ -14,57 +12,12 @@
 
 namespace DeviceMenus {
 
-namespace {
-
-// Ends a local event loop when the watched window is hidden (Done) or goes away.
-class HideWatch : public QObject {
-public:
-    HideWatch(QWidget* w, QEventLoop* loop) : loop_(loop) { w->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Hide || e->type() == QEvent::Destroy)
-            loop_->quit();
-        return false;
-    }
-
-private:
-    QEventLoop* loop_;
-};
-
-void bringToFront(QWidget& w)
-{
-    w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
-    w.show();
-    w.raise();
-    w.activateWindow();
-}
-
-} // namespace
-
-void showModal(QWidget& w)
-{
-    if (w.isVisible()) {
-        bringToFront(w);
-        return;
-    }
-    QPointer<QWidget> guard(&w);
-    const Qt::WindowModality before = w.windowModality();
-    w.setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    HideWatch watch(&w, &loop);
-    bringToFront(w);
-    if (w.isVisible())
-        loop.exec();
-    if (guard) {
-        guard->removeEventFilter(&watch);
-        guard->setWindowModality(before);
-    }
-}
+void showModal(QWidget& w) { ModalWindow::show(w); }
 
 void mnuCW_Click() { showModal(CWFrm::instance()); }
 void mnuVoice_Click() { showModal(PhoneFrm::instance()); }
 void mnuSpectrumMap_Click() { MainServices::showDeviceWindow(MainServices::DeviceWindow::SpectrumMap); }
-void mnuBlind_Click() { bringToFront(BlindFrm::instance()); }
+void mnuBlind_Click() { ModalWindow::bringToFront(BlindFrm::instance()); }
 // The band-plan window finds its data file in the program folder by name (never by the current
 // directory), so there is no folder to return to first.
 void mnuPrivileges_Click() { MainServices::showDeviceWindow(MainServices::DeviceWindow::BandPlan); }
