@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "core/Globals.h"
 #include "keying/CWFrm.h"
@@ -104,14 +105,14 @@ frmCodePractice::frmCodePractice() : DesignWindow(DesignWidth, DesignHeight)
     Command7 = addButton(d, QStringLiteral("Command7"), QStringLiteral("&Faster"), 7200, 4500, 960, 375);
     Command8 = addButton(d, QStringLiteral("Command8"), QStringLiteral("S&lower"), 8280, 4500, 960, 375);
 
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+    const std::pair<QPushButton*, void (frmCodePractice::*)()> handlers[] = {
+        {Command1, &frmCodePractice::Command1_Click}, {Command2, &frmCodePractice::Command2_Click},
+        {Command3, &frmCodePractice::Command3_Click}, {Command4, &frmCodePractice::Command4_Click},
+        {Command5, &frmCodePractice::Command5_Click}, {Command6, &frmCodePractice::Command6_Click},
+        {Command7, &frmCodePractice::Command7_Click}, {Command8, &frmCodePractice::Command8_Click},
+    };
+    for (const auto& [button, handler] : handlers)
+        connect(button, &QPushButton::clicked, this, [this, handler = handler] { (this->*handler)(); });
     KeyEvents::hook(Text1, [](int& k) { Text1_KeyPress(k); });
     KeyEvents::hook(Text5, [this](int& k) { Text5_KeyPress(k); });
 
