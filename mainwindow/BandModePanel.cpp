@@ -21,16 +21,19 @@ BandModePanel::BandModePanel(MainFrame& window) : w_(window)
     // no public member.
     const struct {
         const char* item;
-        void (MainFrame::*command)();
+        void (*command)(MainFrame&);
     } bands[] = {
-        {"mnuBand160Ch", &MainFrame::mnuBand160Ch_Click}, {"mnuBand80Ch", &MainFrame::mnuBand80Ch_Click},
-        {"mnuBand40Ch", &MainFrame::mnuBand40Ch_Click},   {"mnuBand20Ch", &MainFrame::mnuBand20Ch_Click},
-        {"mnuBand15Ch", &MainFrame::mnuBand15Ch_Click},   {"mnuBand10Ch", &MainFrame::mnuBand10Ch_Click},
-        {"mnuBand6Ch", &MainFrame::mnuBand6Ch_Click},
+        {"mnuBand160Ch", [](MainFrame& w) { w.mnuBand160Ch_Click(); }},
+        {"mnuBand80Ch", [](MainFrame& w) { w.mnuBand80Ch_Click(); }},
+        {"mnuBand40Ch", [](MainFrame& w) { w.mnuBand40Ch_Click(); }},
+        {"mnuBand20Ch", [](MainFrame& w) { w.mnuBand20Ch_Click(); }},
+        {"mnuBand15Ch", [](MainFrame& w) { w.mnuBand15Ch_Click(); }},
+        {"mnuBand10Ch", [](MainFrame& w) { w.mnuBand10Ch_Click(); }},
+        {"mnuBand6Ch", [](MainFrame& w) { w.mnuBand6Ch_Click(); }},
     };
     for (const auto& b : bands)
         if (QAction* a = w_.action(QString::fromLatin1(b.item)))
-            connect(a, &QAction::triggered, this, [this, c = b.command] { (w_.*c)(); });
+            connect(a, &QAction::triggered, this, [this, c = b.command] { c(w_); });
     if (QAction* a = w_.action(QStringLiteral("mnuBand2Ch")))
         connect(a, &QAction::triggered, this, [this] { mnuBandCh_Click(QStringLiteral("2")); });
     if (QAction* a = w_.action(QStringLiteral("mnu160")))

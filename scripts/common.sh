@@ -47,6 +47,6 @@ build_all() {
 # their lines). No benchmarks: their figures mean nothing there.
 build_sanitized() {
   configure "$ASAN_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g" \
-    -DVQPLOG_SANITIZE=ON -DVQPLOG_BENCHMARKS=OFF
+    -DVQPLOG_SANITIZE=ON -DVQPLOG_BENCHMARKS=OFF -DVQPLOG_WERROR=ON
   cmake --build "$ASAN_BUILD" -j "$(nproc)"
 }

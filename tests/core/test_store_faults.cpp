@@ -102,7 +102,7 @@ TEST_F(StoreTest, ALineThatIsNotOneRecordFailsTheLoad)
         EXPECT_FALSE(Module2::LoadLog());
         EXPECT_EQ(programEnds, 1);
         ASSERT_EQ(prompts.callsOf("message").size(), 1);
-        const auto& box = prompts.callsOf("message")[0];
+        const auto box = prompts.callsOf("message")[0];
         EXPECT_EQ(box.title, "File Error");
         EXPECT_TRUE(box.text.startsWith("Error opening file.")) << box.text.toStdString();
         EXPECT_TRUE(box.text.contains(QStringLiteral("line %1 ").arg(c.badLine))) << box.text.toStdString();
