@@ -18,8 +18,8 @@ public:
     explicit LogFixture(const QDateTime& last = QDateTime(QDate(2024, 5, 6), QTime(21, 49, 45), Qt::UTC))
     {
         static const char* const places[] = {"OH", "IL", "MI", "KY", "TX", "CA", "ON", "NY", "Germany", "Japan"};
-        static const char* const counties[] = {"Marion", "Allen", "Lake", "St. Joseph", "Vanderburgh",
-                                               "Tippecanoe", "La Porte", "De Kalb", "Hamilton", "Monroe"};
+        static const char* const counties[] = {"Marion",     "Allen",    "Lake",    "St. Joseph", "Vanderburgh",
+                                               "Tippecanoe", "La Porte", "De Kalb", "Hamilton",   "Monroe"};
         static const char* const bands[] = {"80", "40", "20", "15", "10"};
         static const double bandBase[] = {3.5, 7.0, 14.0, 21.0, 28.0};
         ListFormat::Writer w;

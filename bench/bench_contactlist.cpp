@@ -27,7 +27,7 @@ void ensureApplication()
     new QApplication(argc, argv);   // lives until the process ends
 }
 
-} // namespace
+}   // namespace
 
 static void ContactListAll(benchmark::State& state)
 {

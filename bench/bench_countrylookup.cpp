@@ -17,7 +17,7 @@ static void countryLookupBench(benchmark::State& state)
     if (!StationSetup::LoadCountryTable() || G.CountryTable.size() < 1000)
         state.SkipWithError("the country table did not load");
     const QStringList calls = {
-        QStringLiteral("DL1ABC"), QStringLiteral("VP2EAB"), QStringLiteral("W9ABC"), QStringLiteral("JA1XYZ"),
+        QStringLiteral("DL1ABC"), QStringLiteral("VP2EAB"), QStringLiteral("W9ABC"),      QStringLiteral("JA1XYZ"),
         QStringLiteral("9A1A"),   QStringLiteral("KG4ABC"), QStringLiteral("DL1ABC/VE3"), QStringLiteral("ZZ9ZZ"),
     };
     qsizetype k = 0;
@@ -30,5 +30,5 @@ static void countryLookupBench(benchmark::State& state)
     resetGlobals();
 }
 // Registered under the procedure's name, which the namespace of the lookup already takes in C++.
-static const auto* const registered =
+static benchmark::internal::Benchmark* const registered =
     benchmark::RegisterBenchmark("CountryLookup", countryLookupBench)->Unit(benchmark::kMicrosecond);

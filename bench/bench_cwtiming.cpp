@@ -44,7 +44,7 @@ qint64 threadCpuNs()
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
-} // namespace
+}   // namespace
 
 static void CwTiming(benchmark::State& state)
 {

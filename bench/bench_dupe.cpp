@@ -40,7 +40,7 @@ private:
     bool loaded_ = false;
 };
 
-} // namespace
+}   // namespace
 
 static void CallPass(benchmark::State& state)
 {

@@ -19,8 +19,8 @@ static void ReloadLog(benchmark::State& state)
     G.ProgramFolder = log.folder();
     // An in-state run: states, provinces and a county table of the contest state's size.
     StateProvinces::FillStateProvinceTable();
-    G.CountyNames = {"Allen", "De Kalb", "Hamilton", "La Porte", "Lake", "Marion", "Monroe",
-                     "St. Joseph", "Tippecanoe", "Vanderburgh"};
+    G.CountyNames = {"Allen",  "De Kalb", "Hamilton",   "La Porte",   "Lake",
+                     "Marion", "Monroe",  "St. Joseph", "Tippecanoe", "Vanderburgh"};
     for (int k = G.CountyNames.size() + 1; k <= 92; ++k)
         G.CountyNames.append(QStringLiteral("County %1").arg(k));
     G.CurrentMode = QStringLiteral("CW");

@@ -35,7 +35,7 @@ bool loadCountryTable()
 
 QByteArray clusterText()
 {
-    static const char* const calls[] = {"DL1ABC", "JA1XYZ", "VK2ABC", "K9AB", "G4ABC", "ZS6AB", "4X1AB",
+    static const char* const calls[] = {"DL1ABC", "JA1XYZ", "VK2ABC", "K9AB",  "G4ABC", "ZS6AB", "4X1AB",
                                         "VE3XYZ", "PY2AA",  "LU1AA",  "OH2BH", "EA8AB", "KH6XX", "VP2V/K9AB"};
     QByteArray out;
     for (int i = 0; i < 1000; ++i) {
@@ -48,7 +48,7 @@ QByteArray clusterText()
     return out;
 }
 
-} // namespace
+}   // namespace
 
 static void SpotIntake(benchmark::State& state)
 {

@@ -38,7 +38,7 @@ bool readFile(const char* path, std::vector<char>& buf)
     return true;
 }
 
-} // namespace
+}   // namespace
 
 static void Yardstick(benchmark::State& state)
 {

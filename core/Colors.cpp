@@ -8,9 +8,6 @@ QColor fromNumber(long long bbggrr)
     return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
 }
 
-long long toNumber(const QColor& c)
-{
-    return (static_cast<long long>(c.blue()) << 16) | (c.green() << 8) | c.red();
-}
+long long toNumber(const QColor& c) { return (static_cast<long long>(c.blue()) << 16) | (c.green() << 8) | c.red(); }
 
-} // namespace Colors
+}   // namespace Colors

@@ -5,4 +5,4 @@
 namespace Colors {
 QColor fromNumber(long long bbggrr);
 long long toNumber(const QColor& c);
-} // namespace Colors
+}   // namespace Colors

@@ -11,10 +11,10 @@ public:
     // Settings, kept between uses.
     bool CancelError = false;   // callers treat a cancelled dialog as silent either way
     QString DialogTitle;
-    QString InitDir;            // folder the dialog opens in
-    QString FileName;           // proposed name before showing, the chosen full path after
-    QString Filter;             // Qt filter text, e.g. "ADIF files (*.adi);;All files (*)"
-    int Flags = 0;              // kept for callers that set it; no effect of its own
+    QString InitDir;    // folder the dialog opens in
+    QString FileName;   // proposed name before showing, the chosen full path after
+    QString Filter;     // Qt filter text, e.g. "ADIF files (*.adi);;All files (*)"
+    int Flags = 0;      // kept for callers that set it; no effect of its own
 
     // Shows a Save dialog. True with FileName set to the chosen path; false when cancelled
     // (FileName is left as it was).

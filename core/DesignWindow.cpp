@@ -37,10 +37,9 @@ void giveFont(QWidget* w, const QString& name, double points)
     w->setFont(f);
 }
 
-} // namespace
+}   // namespace
 
-DesignLayout::DesignLayout(QWidget* form, double designClientWidthTwips, double designClientHeightTwips)
-    : form_(form)
+DesignLayout::DesignLayout(QWidget* form, double designClientWidthTwips, double designClientHeightTwips) : form_(form)
 {
     geometry_.setClientSize(designClientWidthTwips, designClientHeightTwips);
     apply();
@@ -54,10 +53,10 @@ W* withText(W* w, const QString& text)
     w->setText(text);
     return w;
 }
-} // namespace
+}   // namespace
 
-QLabel* DesignLayout::addLabel(const QString& objectName, const QString& caption, double left, double top,
-                               double width, double height, QWidget* parent, double fontPt)
+QLabel* DesignLayout::addLabel(const QString& objectName, const QString& caption, double left, double top, double width,
+                               double height, QWidget* parent, double fontPt)
 {
     return withText(add<QLabel>(objectName, Kind::Label, left, top, width, height, fontPt, parent), caption);
 }
@@ -90,9 +89,8 @@ QGroupBox* DesignLayout::addFrame(const QString& objectName, const QString& capt
     return frame;
 }
 
-QVector<QRadioButton*> DesignLayout::addOptionColumn(QWidget* frame, std::initializer_list<OptionRow> rows,
-                                                     double left, double top, double step, double width,
-                                                     double height)
+QVector<QRadioButton*> DesignLayout::addOptionColumn(QWidget* frame, std::initializer_list<OptionRow> rows, double left,
+                                                     double top, double step, double width, double height)
 {
     QVector<QRadioButton*> made;
     for (const OptionRow& r : rows) {
@@ -105,8 +103,8 @@ QVector<QRadioButton*> DesignLayout::addOptionColumn(QWidget* frame, std::initia
     return made;
 }
 
-void DesignLayout::adopt(QWidget* w, const QString& objectName, Kind kind, double left, double top,
-                         double width, double height, double fontPt)
+void DesignLayout::adopt(QWidget* w, const QString& objectName, Kind kind, double left, double top, double width,
+                         double height, double fontPt)
 {
     ControlGeometry c;
     c.kind = kind;
@@ -118,8 +116,7 @@ void DesignLayout::adopt(QWidget* w, const QString& objectName, Kind kind, doubl
     registerControl(w, objectName, c);
 }
 
-VbLine* DesignLayout::addLine(const QString& objectName, double x1, double y1, double x2, double y2,
-                              QWidget* parent)
+VbLine* DesignLayout::addLine(const QString& objectName, double x1, double y1, double x2, double y2, QWidget* parent)
 {
     auto* line = new VbLine(parent ? parent : form_.data());
     ControlGeometry c;
@@ -182,7 +179,8 @@ void DesignLayout::apply()
     if (form_) {
         giveFont(form_, geometry_.fontName, geometry_.fontSize);
         form_->resize(clampPx(s.toPixelsX(geometry_.clientWidth), 0), clampPx(s.toPixelsY(geometry_.clientHeight), 0));
-        form_->move(clampPx(s.toPixelsX(geometry_.left), -PixelLimit), clampPx(s.toPixelsY(geometry_.top), -PixelLimit));
+        form_->move(clampPx(s.toPixelsX(geometry_.left), -PixelLimit),
+                    clampPx(s.toPixelsY(geometry_.top), -PixelLimit));
     }
     for (int i = 0; i < widgets_.size(); ++i)
         applyControl(i, s);
@@ -232,8 +230,8 @@ void DesignLayout::resizeForm()
 void DesignLayout::resizeFormTo(double targetWidth, double targetHeight, double designWidth, double designHeight,
                                 int exactSize, double fontGrowth, const QString& fontName)
 {
-    ModFormResize::ResizeFormTo(geometry_, targetWidth, targetHeight, designWidth, designHeight, exactSize,
-                                fontGrowth, fontName);
+    ModFormResize::ResizeFormTo(geometry_, targetWidth, targetHeight, designWidth, designHeight, exactSize, fontGrowth,
+                                fontName);
     apply();
 }
 

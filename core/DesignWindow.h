@@ -24,7 +24,9 @@ class QTableWidget;
 class QTreeView;
 class QTreeWidget;
 class VbLine;
-namespace Platform { struct Screen; }
+namespace Platform {
+struct Screen;
+}
 
 class DesignLayout {
 public:
@@ -35,8 +37,8 @@ public:
     // Creates a control as a child of `parent` (the form when null), names it, gives it its own
     // font and registers its design rectangle (twips, relative to `parent`).
     template<class W>
-    W* add(const QString& objectName, ControlGeometry::Kind kind, double left, double top,
-           double width, double height, double fontPt = DefaultFontPt, QWidget* parent = nullptr)
+    W* add(const QString& objectName, ControlGeometry::Kind kind, double left, double top, double width, double height,
+           double fontPt = DefaultFontPt, QWidget* parent = nullptr)
     {
         auto* w = new W(parent ? parent : form_.data());
         adopt(w, objectName, kind, left, top, width, height, fontPt);
@@ -46,10 +48,10 @@ public:
     // the one way every window creates these.
     QLabel* addLabel(const QString& objectName, const QString& caption, double left, double top, double width,
                      double height, QWidget* parent = nullptr, double fontPt = DefaultFontPt);
-    QPushButton* addButton(const QString& objectName, const QString& caption, double left, double top,
-                           double width, double height, QWidget* parent = nullptr);
-    QRadioButton* addOption(const QString& objectName, const QString& caption, double left, double top,
-                            double width, double height, QWidget* parent = nullptr);
+    QPushButton* addButton(const QString& objectName, const QString& caption, double left, double top, double width,
+                           double height, QWidget* parent = nullptr);
+    QRadioButton* addOption(const QString& objectName, const QString& caption, double left, double top, double width,
+                            double height, QWidget* parent = nullptr);
     QLineEdit* addTextBox(const QString& objectName, const QString& text, double left, double top, double width,
                           double height, QWidget* parent = nullptr);
     // A frame (group box) with its caption.
@@ -66,11 +68,10 @@ public:
     QVector<QRadioButton*> addOptionColumn(QWidget* frame, std::initializer_list<OptionRow> rows, double left,
                                            double top, double step, double width, double height);
     // Registers a widget created elsewhere (already parented to the form or a container).
-    void adopt(QWidget* w, const QString& objectName, ControlGeometry::Kind kind, double left,
-               double top, double width, double height, double fontPt = DefaultFontPt);
+    void adopt(QWidget* w, const QString& objectName, ControlGeometry::Kind kind, double left, double top, double width,
+               double height, double fontPt = DefaultFontPt);
     // A straight line between two points (twips, relative to `parent` or the form).
-    VbLine* addLine(const QString& objectName, double x1, double y1, double x2, double y2,
-                    QWidget* parent = nullptr);
+    VbLine* addLine(const QString& objectName, double x1, double y1, double x2, double y2, QWidget* parent = nullptr);
     // Column widths (twips) of a registered list view; adds columns when it has fewer.
     void setColumns(QTreeWidget* list, const QVector<double>& twips);
     void setColumns(QTableWidget* list, const QVector<double>& twips);
@@ -87,8 +88,8 @@ public:
     // ModFormResize::ResizeForm with the real (or overridden) screen, then apply().
     void resizeForm();
     // ModFormResize::ResizeFormTo on the model, then apply().
-    void resizeFormTo(double targetWidth, double targetHeight, double designWidth, double designHeight,
-                      int exactSize, double fontGrowth, const QString& fontName);
+    void resizeFormTo(double targetWidth, double targetHeight, double designWidth, double designHeight, int exactSize,
+                      double fontGrowth, const QString& fontName);
 
 private:
     void applyControl(int i, const Platform::Screen& s);
@@ -109,21 +110,20 @@ public:
     DesignLayout& design() { return design_; }
 
     template<class W>
-    W* add(const QString& objectName, ControlGeometry::Kind kind, double left, double top,
-           double width, double height, double fontPt = DefaultFontPt, QWidget* parent = nullptr)
+    W* add(const QString& objectName, ControlGeometry::Kind kind, double left, double top, double width, double height,
+           double fontPt = DefaultFontPt, QWidget* parent = nullptr)
     {
         return design_.add<W>(objectName, kind, left, top, width, height, fontPt, parent);
     }
-    VbLine* addLine(const QString& objectName, double x1, double y1, double x2, double y2,
-                    QWidget* parent = nullptr)
+    VbLine* addLine(const QString& objectName, double x1, double y1, double x2, double y2, QWidget* parent = nullptr)
     {
         return design_.addLine(objectName, x1, y1, x2, y2, parent);
     }
     ControlGeometry* control(const QString& objectName) { return design_.control(objectName); }
     void apply() { design_.apply(); }
     void resizeForm() { design_.resizeForm(); }
-    void resizeFormTo(double targetWidth, double targetHeight, double designWidth, double designHeight,
-                      int exactSize, double fontGrowth, const QString& fontName)
+    void resizeFormTo(double targetWidth, double targetHeight, double designWidth, double designHeight, int exactSize,
+                      double fontGrowth, const QString& fontName)
     {
         design_.resizeFormTo(targetWidth, targetHeight, designWidth, designHeight, exactSize, fontGrowth, fontName);
     }

@@ -12,8 +12,7 @@
 
 namespace DeviceLayout {
 
-void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, double screenWidth,
-                  bool windowFontFollows)
+void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, double screenWidth, bool windowFontFollows)
 {
     if (form.width <= 0 || form.height <= 0)
         return;
@@ -53,8 +52,8 @@ void scaleControls(FormGeometry& form, double fx, double fy, double fontScale)
     }
 }
 
-QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
-                 double width, double height, QWidget* parent, double fontPt)
+QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top, double width,
+                 double height, QWidget* parent, double fontPt)
 {
     QLabel* label = d.addLabel(name, caption, left, top, width, height, parent, fontPt);
     label->setWordWrap(height > 300);
@@ -74,10 +73,10 @@ QRadioButton* addOption(DesignLayout& d, const QString& name, const QString& cap
     return d.addOption(name, caption, left, top, width, height, parent);
 }
 
-QLineEdit* addTextBox(DesignLayout& d, const QString& name, const QString& text, double left, double top,
-                      double width, double height, QWidget* parent)
+QLineEdit* addTextBox(DesignLayout& d, const QString& name, const QString& text, double left, double top, double width,
+                      double height, QWidget* parent)
 {
     return d.addTextBox(name, text, left, top, width, height, parent);
 }
 
-} // namespace DeviceLayout
+}   // namespace DeviceLayout

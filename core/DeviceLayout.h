@@ -19,8 +19,7 @@ namespace DeviceLayout {
 
 // areaWidth/areaHeight: the area to share (twips); screenWidth: the whole screen's width (twips).
 // windowFontFollows: the window's own font follows the new width / 9600 (the CW window).
-void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, double screenWidth,
-                  bool windowFontFollows);
+void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, double screenWidth, bool windowFontFollows);
 
 // The font factor of these windows' controls: screenWidth / 9600 (twips), at most 1.5.
 double fontFactor(double screenWidth);
@@ -31,8 +30,8 @@ double fontFactor(double screenWidth);
 void scaleControls(FormGeometry& form, double fx, double fy, double fontScale);
 
 // A label of a device window, top-left aligned; a box taller than one line wraps its text.
-QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
-                 double width, double height, QWidget* parent = nullptr, double fontPt = DefaultFontPt);
+QLabel* addLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top, double width,
+                 double height, QWidget* parent = nullptr, double fontPt = DefaultFontPt);
 
 // The window's controls as every window makes them (DesignLayout::addButton, ...).
 QPushButton* addButton(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
@@ -40,7 +39,7 @@ QPushButton* addButton(DesignLayout& d, const QString& name, const QString& capt
 // An option button with its caption.
 QRadioButton* addOption(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
                         double width, double height, QWidget* parent = nullptr);
-QLineEdit* addTextBox(DesignLayout& d, const QString& name, const QString& text, double left, double top,
-                      double width, double height, QWidget* parent = nullptr);
+QLineEdit* addTextBox(DesignLayout& d, const QString& name, const QString& text, double left, double top, double width,
+                      double height, QWidget* parent = nullptr);
 
-} // namespace DeviceLayout
+}   // namespace DeviceLayout

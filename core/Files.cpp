@@ -51,12 +51,13 @@ void cutBack(int fd, off_t size)
     if (::ftruncate(fd, size) != 0)
         errno = 0;
 }
-} // namespace
+}   // namespace
 
 QString resolve(const QString& folder, const QString& name)
 {
     QString path = folder.isEmpty() ? QDir::currentPath() : folder;
-    const QStringList parts = QString(name).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const QStringList parts =
+        QString(name).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         const QDir dir(path);
         path = dir.filePath(dir.exists() ? matchEntry(dir, part) : part);
@@ -232,4 +233,4 @@ bool makeFolder(const QString& path, QString* error)
     return false;
 }
 
-} // namespace Files
+}   // namespace Files

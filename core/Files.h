@@ -39,4 +39,4 @@ bool exists(const QString& path);
 // Makes the folder (and its parents) when missing; false with the system's error text.
 bool makeFolder(const QString& path, QString* error = nullptr);
 
-} // namespace Files
+}   // namespace Files

@@ -22,7 +22,7 @@ QPointer<Form1>& holder()
 MainLogWindow* outWindow = nullptr;
 MainLogWindow* inWindow = nullptr;
 
-} // namespace
+}   // namespace
 
 Form1::Form1()
 {
@@ -53,10 +53,7 @@ void Form1::unload()
     holder() = nullptr;
 }
 
-void Form1::registerMainWindow(MainLogWindow* window, bool outOfState)
-{
-    (outOfState ? outWindow : inWindow) = window;
-}
+void Form1::registerMainWindow(MainLogWindow* window, bool outOfState) { (outOfState ? outWindow : inWindow) = window; }
 
 void Form1::unregisterMainWindow(MainLogWindow* window)
 {

@@ -16,7 +16,7 @@ using Kind = ControlGeometry::Kind;
 namespace {
 // More than any help text; a file beyond it is not shown.
 constexpr qint64 MaxHelpBytes = 4 * 1024 * 1024;
-} // namespace
+}   // namespace
 
 Form5::Form5(QWidget* parent) : QDialog(parent), design_(this, 7725, 6000)
 {

@@ -8,7 +8,9 @@
 
 class QPlainTextEdit;
 class QPushButton;
-namespace Platform { struct Screen; }
+namespace Platform {
+struct Screen;
+}
 
 class Form5 : public QDialog {
     Q_OBJECT

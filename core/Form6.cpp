@@ -12,7 +12,6 @@
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
 
-
 namespace {
 
 void setTextColor(QLabel* l, long long bbggrr)
@@ -30,7 +29,7 @@ void choose(int32_t& current)
         current = int32_t(Colors::toNumber(*c));
 }
 
-} // namespace
+}   // namespace
 
 Form6::Form6(QWidget* parent) : QDialog(parent), design_(this, 5595, 2115)
 {

@@ -101,7 +101,7 @@ bool typedNumbers(const QString& s, QChar sep1, QChar sep2, QVector<int>& values
     }
     return flush();
 }
-} // namespace
+}   // namespace
 
 std::optional<QDate> parseTypedDate(const QString& s, const QDate& today)
 {
@@ -143,8 +143,8 @@ std::optional<QDate> parseLogDate(const QString& s)
 std::optional<QTime> parseTypedTime(const QString& s)
 {
     QVector<int> v, w;
-    if (!typedNumbers(s, QLatin1Char(':'), QLatin1Char(':'), v, w) || v.size() < 2 || v.size() > 3
-        || s.contains(QLatin1Char('.')))
+    if (!typedNumbers(s, QLatin1Char(':'), QLatin1Char(':'), v, w) || v.size() < 2 || v.size() > 3 ||
+        s.contains(QLatin1Char('.')))
         return std::nullopt;
     if (w[0] > 2 || w[1] != 2 || (v.size() == 3 && w[2] != 2))
         return std::nullopt;
@@ -154,4 +154,4 @@ std::optional<QTime> parseTypedTime(const QString& s)
     return t;
 }
 
-} // namespace Format
+}   // namespace Format

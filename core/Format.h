@@ -25,11 +25,11 @@ double roundTo(double v, int decimals);
 QString frequency(double mhz);
 
 // Contact date and time texts as the log stores them, and the short forms the lists show.
-QString logDate(const QDate& d);        // yyyy/mm/dd
-QString logTime(const QTime& t);        // hh:mm:ss
-QString hourMinute(const QTime& t);     // hh:nn
-QString monthDay(const QDate& d);       // mm/dd
-QString stamp(const QDateTime& dt);     // yyyymmddhhnn (backup names)
+QString logDate(const QDate& d);      // yyyy/mm/dd
+QString logTime(const QTime& t);      // hh:mm:ss
+QString hourMinute(const QTime& t);   // hh:nn
+QString monthDay(const QDate& d);     // mm/dd
+QString stamp(const QDateTime& dt);   // yyyymmddhhnn (backup names)
 
 // A whole number with its thousands grouped by commas and at least one digit: "0", "1,234",
 // "12,345,678" (the score labels' "###,##0" form). Fractions are rounded half away from zero.
@@ -50,4 +50,4 @@ std::optional<QTime> parseTypedTime(const QString& s);
 // day; no value for anything else. Exports read dates only this way, whatever the locale.
 std::optional<QDate> parseLogDate(const QString& s);
 
-} // namespace Format
+}   // namespace Format

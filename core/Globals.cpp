@@ -41,10 +41,7 @@ QVector<QString>& ContactArraysT::array(int k)
 
 QString& ContactArraysT::text(int k, int i) { return array(k)[i]; }
 
-const QString& ContactArraysT::text(int k, int i) const
-{
-    return const_cast<ContactArraysT*>(this)->array(k)[i];
-}
+const QString& ContactArraysT::text(int k, int i) const { return const_cast<ContactArraysT*>(this)->array(k)[i]; }
 
 void ContactArraysT::clearSlot(int i)
 {

@@ -16,10 +16,9 @@ struct ContactArraysT {
     static constexpr int MaxContacts = 11000;
     static constexpr int FieldCount = 19;
 
-    QVector<QString> ContactCall, ContactRSTSent, ContactRSTRcvd, ContactSPC, ContactCounty,
-        ContactField6, ContactSentCounty, ContactField8, ContactField9, ContactField10,
-        ContactField11, ContactDate, ContactTime, ContactMode, ContactBand, ContactField17,
-        ContactField18, ContactFrequency;
+    QVector<QString> ContactCall, ContactRSTSent, ContactRSTRcvd, ContactSPC, ContactCounty, ContactField6,
+        ContactSentCounty, ContactField8, ContactField9, ContactField10, ContactField11, ContactDate, ContactTime,
+        ContactMode, ContactBand, ContactField17, ContactField18, ContactFrequency;
     QVector<double> ContactField16;
 
     ContactArraysT();
@@ -52,8 +51,8 @@ struct Globals {
     QString ProgramVersion = QStringLiteral("2.1");
 
     // QSOpref.txt, items 1 to 25 in file order.
-    QString OwnCall, OwnStateProvince, OwnCountry, OwnSection, OwnName, OwnCategory, CurrentCounty,
-        OwnCity, CurrentMode, CurrentBand;
+    QString OwnCall, OwnStateProvince, OwnCountry, OwnSection, OwnName, OwnCategory, CurrentCounty, OwnCity,
+        CurrentMode, CurrentBand;
     float UtcOffsetHours = 0, OwnLongitude = 0, OwnLatitude = 0;
     QString OwnContinent;
     uint8_t FormSizePercent = 0;
@@ -80,8 +79,8 @@ struct Globals {
 
     // Tables loaded at start.
     QVector<CountryRow> CountryTable;
-    QVector<StatePosition> StatePositions;     // rows 1..50 (index 0 unused)
-    QStringList CountyNames, CountyAbbreviations; // the contest state's counties, 0-based
+    QVector<StatePosition> StatePositions;          // rows 1..50 (index 0 unused)
+    QStringList CountyNames, CountyAbbreviations;   // the contest state's counties, 0-based
     QStringList StateProvinceTable, StateProvinceNames;
     int32_t StateProvinceCount = 0;
 

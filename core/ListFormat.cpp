@@ -37,7 +37,7 @@ QString shortest(double v, int maxDigits, bool asSingle)
     }
     return s;
 }
-} // namespace
+}   // namespace
 
 // The white space of Latin-1 text as QChar::isSpace knows it.
 static bool isLatin1Space(unsigned char c) { return c == ' ' || (c >= 9 && c <= 13) || c == 0x85 || c == 0xA0; }
@@ -407,10 +407,16 @@ bool parseNumber(QByteArrayView s, double& out)
     if (t[i] == '+' || t[i] == '-')
         ++i;
     int digits = 0;
-    while (i < n && isDigit(t[i])) { ++i; ++digits; }
+    while (i < n && isDigit(t[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < n && t[i] == '.') {
         ++i;
-        while (i < n && isDigit(t[i])) { ++i; ++digits; }
+        while (i < n && isDigit(t[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0)
         return false;
@@ -419,7 +425,10 @@ bool parseNumber(QByteArrayView s, double& out)
         if (i < n && (t[i] == '+' || t[i] == '-'))
             ++i;
         int expDigits = 0;
-        while (i < n && isDigit(t[i])) { ++i; ++expDigits; }
+        while (i < n && isDigit(t[i])) {
+            ++i;
+            ++expDigits;
+        }
         if (expDigits == 0)
             return false;
     }
@@ -436,4 +445,4 @@ bool parseNumber(QByteArrayView s, double& out)
 QByteArray toFileBytes(const QString& s) { return s.toLatin1(); }
 QString fromFileBytes(const QByteArray& b) { return QString::fromLatin1(b); }
 
-} // namespace ListFormat
+}   // namespace ListFormat

@@ -20,8 +20,8 @@ std::optional<int> wholeIn(double number, int lo, int hi);
 struct Value {
     enum class Kind { Empty, Text, Number, Bool };
     Kind kind = Kind::Empty;
-    QString text;       // the text as written (quotes removed) for Text; the bare token otherwise
-    double number = 0;  // Number and Bool (-1 true, 0 false)
+    QString text;        // the text as written (quotes removed) for Text; the bare token otherwise
+    double number = 0;   // Number and Bool (-1 true, 0 false)
     bool boolean = false;
 
     bool isEmpty() const { return kind == Kind::Empty; }
@@ -113,11 +113,11 @@ bool isTruthToken(QByteArrayView token, bool& truth);
 class Writer {
 public:
     Writer& text(const QString& s);
-    Writer& number(double v);          // double precision: up to 15 significant digits
-    Writer& single(float v);           // single precision: up to 7 significant digits
+    Writer& number(double v);   // double precision: up to 15 significant digits
+    Writer& single(float v);    // single precision: up to 7 significant digits
     Writer& integer(long long v);
     Writer& boolean(bool v);
-    Writer& empty();                   // an unset value: nothing between its commas
+    Writer& empty();   // an unset value: nothing between its commas
     Writer& endLine();
     const QByteArray& data() const { return out_; }
 
@@ -139,4 +139,4 @@ bool parseNumber(QByteArrayView s, double& out);
 QByteArray toFileBytes(const QString& s);
 QString fromFileBytes(const QByteArray& b);
 
-} // namespace ListFormat
+}   // namespace ListFormat

@@ -53,10 +53,10 @@ public:
     virtual void ModeSelection(QString& strMode) = 0;
 
     // Controls other windows use directly; set by the window when it creates them.
-    QLineEdit* txtCall = nullptr;     // call entry field: the CW keyer reads it
-    QLineEdit* txtSec = nullptr;      // county field: the county list window writes into it
-    QListWidget* List2 = nullptr;     // counties worked: the county map reads it
-    QLabel* lblTotScore = nullptr;    // total score: the Cabrillo writer reads its text
-    QLabel* lblDialog = nullptr;      // one-line status: the CW keyer echoes into it
-    CommonFileDialog cdbFile;         // the shared file dialog (ADIF export, Cabrillo, archive)
+    QLineEdit* txtCall = nullptr;    // call entry field: the CW keyer reads it
+    QLineEdit* txtSec = nullptr;     // county field: the county list window writes into it
+    QListWidget* List2 = nullptr;    // counties worked: the county map reads it
+    QLabel* lblTotScore = nullptr;   // total score: the Cabrillo writer reads its text
+    QLabel* lblDialog = nullptr;     // one-line status: the CW keyer echoes into it
+    CommonFileDialog cdbFile;        // the shared file dialog (ADIF export, Cabrillo, archive)
 };

@@ -11,7 +11,7 @@ std::function<void()>& opener()
     static std::function<void()> f;
     return f;
 }
-} // namespace
+}   // namespace
 
 Which chooseMainWindow() { return G.OutOfStateFlag != 0 ? Which::Out : Which::In; }
 
@@ -25,4 +25,4 @@ void showMainWindow()
         qCWarning(lcCore) << "no main window to open: the window opener is not installed";
 }
 
-} // namespace MainWindows
+}   // namespace MainWindows

@@ -20,4 +20,4 @@ void setOpener(std::function<void()> opener);
 // an installed opener nothing opens and a warning is logged.
 void showMainWindow();
 
-} // namespace MainWindows
+}   // namespace MainWindows

@@ -9,12 +9,17 @@
 bool ControlGeometry::isBoxKind() const
 {
     switch (kind) {
-    case Kind::Label: case Kind::TextBox: case Kind::CommandButton: case Kind::ListBox:
-    case Kind::ComboBox: case Kind::Image: case Kind::CheckBox: case Kind::OptionButton:
-    case Kind::Frame: case Kind::ListView:
-        return true;
-    default:
-        return false;
+    case Kind::Label:
+    case Kind::TextBox:
+    case Kind::CommandButton:
+    case Kind::ListBox:
+    case Kind::ComboBox:
+    case Kind::Image:
+    case Kind::CheckBox:
+    case Kind::OptionButton:
+    case Kind::Frame:
+    case Kind::ListView: return true;
+    default: return false;
     }
 }
 
@@ -128,7 +133,7 @@ void report(const ResizeFailure& f)
     Platform::prompts().messageBox(f.text, QStringLiteral("Form Resize Error"), Platform::Buttons::Ok);
 }
 
-} // namespace
+}   // namespace
 
 void ResizeForm(FormGeometry& frm, double screenWidthTwips, double screenHeightTwips)
 {
@@ -157,8 +162,8 @@ void ResizeForm(FormGeometry& frm, double screenWidthTwips, double screenHeightT
     }
 }
 
-void ResizeFormTo(FormGeometry& frm, double targetWidth, double targetHeight, double designWidth,
-                  double designHeight, int exactSize, double fontGrowth, const QString& fontName)
+void ResizeFormTo(FormGeometry& frm, double targetWidth, double targetHeight, double designWidth, double designHeight,
+                  int exactSize, double fontGrowth, const QString& fontName)
 {
     try {
         const double oldClientHeight = frm.clientHeight;
@@ -219,17 +224,19 @@ void ScaleToScreen(FormGeometry& frm, double screenWidthTwips, double screenHeig
         const float fontFactor = std::min(hf, 1.5f);
         for (ControlGeometry& c : frm.controls) {
             switch (c.kind) {
-            case Kind::Label: case Kind::TextBox: case Kind::CommandButton: case Kind::ListBox:
-            case Kind::Frame: case Kind::OptionButton: case Kind::Image:
+            case Kind::Label:
+            case Kind::TextBox:
+            case Kind::CommandButton:
+            case Kind::ListBox:
+            case Kind::Frame:
+            case Kind::OptionButton:
+            case Kind::Image:
                 scaleBox(c, hf, vf, false);
                 if (c.kind != Kind::Image)
                     setFont(c.fontSize, c.fontSize * fontFactor);
                 break;
-            case Kind::Line:
-                scaleEndsAndColumns(c, hf, vf);
-                break;
-            default:
-                break;
+            case Kind::Line: scaleEndsAndColumns(c, hf, vf); break;
+            default: break;
             }
         }
     } catch (const ResizeFailure&) {
@@ -237,4 +244,4 @@ void ScaleToScreen(FormGeometry& frm, double screenWidthTwips, double screenHeig
     }
 }
 
-} // namespace ModFormResize
+}   // namespace ModFormResize

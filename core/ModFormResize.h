@@ -12,16 +12,26 @@ constexpr double DefaultFontPt = 8.25;
 
 struct ControlGeometry {
     enum class Kind {
-        Label, TextBox, CommandButton, ListBox, ComboBox, Image, CheckBox,
-        OptionButton, Frame, ListView, Line, Other
+        Label,
+        TextBox,
+        CommandButton,
+        ListBox,
+        ComboBox,
+        Image,
+        CheckBox,
+        OptionButton,
+        Frame,
+        ListView,
+        Line,
+        Other
     };
     Kind kind = Kind::Other;
-    QString name;                       // the control's objectName
+    QString name;                                      // the control's objectName
     double left = 0, top = 0, width = 0, height = 0;   // relative to its container
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;             // a line's end points
     double fontSize = DefaultFontPt;
-    QString fontName;                   // empty: the application's default family
-    QVector<double> columnWidths;       // a list view's column headers, left to right
+    QString fontName;               // empty: the application's default family
+    QVector<double> columnWidths;   // a list view's column headers, left to right
 
     // Box kinds are moved and sized by the scaling; all of them but the image carry a font.
     bool isBoxKind() const;
@@ -62,8 +72,8 @@ void ResizeForm(FormGeometry& frm, double screenWidthTwips, double screenHeightT
 // target size when exactSize is 1), centres it on the target area and scales the controls by the
 // change of the client area. Fonts follow the smaller client factor; on enlargement only by
 // fontGrowth of the change. A non-empty fontName is given to the window and its text controls.
-void ResizeFormTo(FormGeometry& frm, double targetWidth, double targetHeight, double designWidth,
-                  double designHeight, int exactSize, double fontGrowth, const QString& fontName);
+void ResizeFormTo(FormGeometry& frm, double targetWidth, double targetHeight, double designWidth, double designHeight,
+                  int exactSize, double fontGrowth, const QString& fontName);
 
 // The scaling of the windows that adapt themselves (the county tools): the window's size by the
 // screen factors (width SW / 9600, height SH / 7200), centred on the screen, its own font by the
@@ -72,4 +82,4 @@ void ResizeFormTo(FormGeometry& frm, double targetWidth, double targetHeight, do
 // lines' ends by the screen factors. Other controls are left alone.
 void ScaleToScreen(FormGeometry& frm, double screenWidthTwips, double screenHeightTwips);
 
-} // namespace ModFormResize
+}   // namespace ModFormResize

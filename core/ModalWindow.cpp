@@ -24,7 +24,7 @@ private:
     QEventLoop* loop_;
 };
 
-} // namespace
+}   // namespace
 
 void bringToFront(QWidget& w)
 {
@@ -54,4 +54,4 @@ void show(QWidget& w)
     }
 }
 
-} // namespace ModalWindow
+}   // namespace ModalWindow

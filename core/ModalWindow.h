@@ -14,4 +14,4 @@ void bringToFront(QWidget& w);
 // front.
 void show(QWidget& w);
 
-} // namespace ModalWindow
+}   // namespace ModalWindow

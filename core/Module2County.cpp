@@ -14,7 +14,7 @@ QString valueText(const ListFormat::Value& v)
     // A bare value keeps its characters as written.
     return v.kind == ListFormat::Value::Kind::Bool ? v.toText() : v.text;
 }
-} // namespace
+}   // namespace
 
 bool LoadCountyList()
 {
@@ -67,4 +67,4 @@ int DigitsOnlyKey(int keyAscii)
     return 0;
 }
 
-} // namespace Module2
+}   // namespace Module2

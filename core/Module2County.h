@@ -23,4 +23,4 @@ int UpperCaseKey(int keyAscii);
 // DigitsOnlyKey lets Backspace and "0".."9" pass and drops every other key.
 int DigitsOnlyKey(int keyAscii);
 
-} // namespace Module2
+}   // namespace Module2

@@ -39,12 +39,9 @@ QString withoutTrailingBlanks(const QString& s)
 }
 
 // The record's number and call, as messages about one record name it.
-QString recordName(int i)
-{
-    return QStringLiteral("Contact %1 (%2)").arg(i).arg(G.ContactArrays.ContactCall[i]);
-}
+QString recordName(int i) { return QStringLiteral("Contact %1 (%2)").arg(i).arg(G.ContactArrays.ContactCall[i]); }
 
-} // namespace
+}   // namespace
 
 // ---- Dovrel --------------------------------------------------------------------------------
 
@@ -95,9 +92,9 @@ bool ExportForDovrel(QString* error)
     if (!Files::writeAtomic(path, DovrelExportText(power), error))
         return false;
     p.beep();
-    p.messageBox(QStringLiteral("LogExp.txt has been written to this program's working directory ") + G.ProgramFolder
-                     + QStringLiteral(".  Import these contacts into the Dovrel program by clicking File, Import, and "
-                                      "navigating to this directory from the Dovrel program."),
+    p.messageBox(QStringLiteral("LogExp.txt has been written to this program's working directory ") + G.ProgramFolder +
+                     QStringLiteral(".  Import these contacts into the Dovrel program by clicking File, Import, and "
+                                    "navigating to this directory from the Dovrel program."),
                  QStringLiteral("Export Successful!"), Platform::Buttons::Ok);
     return true;
 }
@@ -140,8 +137,8 @@ bool ReadAdifCountries(QVector<AdifCountry>& rows, QString* error)
             return false;
         }
         double d = 0;
-        if (!reader.next(name) || !reader.next(number) || !number.toNumber(d) || d != double(qint64(d))
-            || d < -32768 || d > 32767) {
+        if (!reader.next(name) || !reader.next(number) || !number.toNumber(d) || d != double(qint64(d)) || d < -32768 ||
+            d > 32767) {
             setError(error, QStringLiteral("%1: a country name and a DXCC number were expected.").arg(where));
             return false;
         }
@@ -156,7 +153,8 @@ bool AdifExportText(const QString& power, const QString& comment, const QVector<
     const ContactArraysT& ca = G.ContactArrays;
     const QString eol = QStringLiteral("\r\n");
     QString text;
-    text += QStringLiteral("Exported from Quolt's ") + G.PartyState + QStringLiteral(" Sarnevo ") + G.ProgramVersion + eol;
+    text +=
+        QStringLiteral("Exported from Quolt's ") + G.PartyState + QStringLiteral(" Sarnevo ") + G.ProgramVersion + eol;
     text += QStringLiteral("Contest logging program by the vqplog authors.") + eol;
     text += QStringLiteral("Questions and reports about this file go to the program's makers.") + eol;
     text += QStringLiteral("Log exported on: ") + exportedAt.toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")) + eol;
@@ -322,14 +320,14 @@ void ExportADIF(CommonFileDialog& dialog)
     }
 
     QByteArray data;
-    if (!AdifExportText(power, comment, countries, Platform::clock().read().local, data, &error)
-        || !Files::writeAtomic(path, data, &error)) {
+    if (!AdifExportText(power, comment, countries, Platform::clock().read().local, data, &error) ||
+        !Files::writeAtomic(path, data, &error)) {
         fail(error);
         return;
     }
-    p.messageBox(QStringLiteral("The file was successfully written to the directory:\r\n\r\n") + path
-                     + QStringLiteral("."),
+    p.messageBox(QStringLiteral("The file was successfully written to the directory:\r\n\r\n") + path +
+                     QStringLiteral("."),
                  QStringLiteral("File Written Successfully."), Platform::Buttons::Ok);
 }
 
-} // namespace Module2
+}   // namespace Module2

@@ -56,4 +56,4 @@ bool AdifExportText(const QString& power, const QString& comment, const QVector<
 // reason, and leaves no file written.
 void ExportADIF(CommonFileDialog& dialog);
 
-} // namespace Module2
+}   // namespace Module2

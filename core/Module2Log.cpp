@@ -226,7 +226,7 @@ bool endsInsideLine(const QString& path)
     return last != '\n' && last != '\r';
 }
 
-} // namespace
+}   // namespace
 
 QString BackupFolder() { return Files::resolve(G.DataFolder, QStringLiteral("BACKUP")); }
 
@@ -239,7 +239,8 @@ QString LogPath() { return Files::resolve(G.ProgramFolder, QStringLiteral("log.t
 
 QString WorkingLogRefusal()
 {
-    return QStringLiteral("log.txt is the working log of this program and cannot be replaced here. Choose another file.");
+    return QStringLiteral(
+        "log.txt is the working log of this program and cannot be replaced here. Choose another file.");
 }
 
 bool IsWorkingLog(const QString& path)
@@ -248,15 +249,14 @@ bool IsWorkingLog(const QString& path)
     const QFileInfo log(LogPath());
     if (chosen.exists() && log.exists())
         return chosen.canonicalFilePath() == log.canonicalFilePath();
-    return QDir::cleanPath(chosen.absoluteFilePath()).compare(QDir::cleanPath(log.absoluteFilePath()),
-                                                              Qt::CaseInsensitive)
-        == 0;
+    return QDir::cleanPath(chosen.absoluteFilePath())
+               .compare(QDir::cleanPath(log.absoluteFilePath()), Qt::CaseInsensitive) == 0;
 }
 
 QString LogWriteFailureText(const QString& error)
 {
-    return QStringLiteral("Error writing the log file log.txt:\r\n") + error
-        + QStringLiteral("\r\n\r\nThe log was not changed.");
+    return QStringLiteral("Error writing the log file log.txt:\r\n") + error +
+           QStringLiteral("\r\n\r\nThe log was not changed.");
 }
 
 QByteArray LogRecordLine(int index)
@@ -321,7 +321,7 @@ bool readRecords(const QByteArray& data, ContactArraysT* into, int& count, int& 
     return true;
 }
 
-} // namespace
+}   // namespace
 
 bool LoadLog()
 {
@@ -338,8 +338,7 @@ bool LoadLog()
     bool failed = false;
     if (Files::exists(path)) {
         QByteArray data;
-        failed = !Files::readRegular(path, MaxLogBytes, data)
-            || !readRecords(data, &G.ContactArrays, count, badLine);
+        failed = !Files::readRegular(path, MaxLogBytes, data) || !readRecords(data, &G.ContactArrays, count, badLine);
     }
 
     if (failed) {
@@ -348,7 +347,8 @@ bool LoadLog()
         QString text = QStringLiteral("Error opening file.");
         if (badLine > 0)
             text += QStringLiteral("\r\n\r\nlog.txt, line %1 is not one contact record (19 values); "
-                                   "the file was left as it is.").arg(badLine);
+                                   "the file was left as it is.")
+                        .arg(badLine);
         Platform::prompts().messageBox(text, QStringLiteral("File Error"), Platform::Buttons::Ok);
         Platform::endProgram();
         return false;
@@ -433,10 +433,11 @@ bool DeleteContact(int index, QString* error)
 
 bool NewLog(QString* error)
 {
-    const QString prompt = QStringLiteral(
-        "Are you sure that you want to start a new log file?  This function will ERASE the existing log file!")
-        + QStringLiteral("\r\n\r\n") + QString() + QStringLiteral("\r\n\r\n")
-        + QStringLiteral("To verify that you want to start a new log file, please type: YES");
+    const QString prompt =
+        QStringLiteral(
+            "Are you sure that you want to start a new log file?  This function will ERASE the existing log file!") +
+        QStringLiteral("\r\n\r\n") + QString() + QStringLiteral("\r\n\r\n") +
+        QStringLiteral("To verify that you want to start a new log file, please type: YES");
     const QString answer = Platform::prompts().inputBox(
         prompt, QStringLiteral("WARNING - Your existing log file will be ERASED!"), QString());
     if (answer.toUpper() != QLatin1String("YES"))
@@ -464,7 +465,8 @@ bool BackupLogBeforeErase(QString* error)
     QString why;
     if (copyToBackup(&why))
         return true;
-    setError(error, QStringLiteral("no copy could be made in the BACKUP folder (%1), so the log was not replaced.").arg(why));
+    setError(error,
+             QStringLiteral("no copy could be made in the BACKUP folder (%1), so the log was not replaced.").arg(why));
     return false;
 }
 
@@ -477,4 +479,4 @@ void BackupLog()
         qCWarning(lcCore) << "log.txt not copied to the BACKUP folder:" << BackupFolder() << error;
 }
 
-} // namespace Module2
+}   // namespace Module2

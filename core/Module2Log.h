@@ -81,4 +81,4 @@ QString LogWriteFailureText(const QString& error);
 // One record as its log.txt line (CR LF included).
 QByteArray LogRecordLine(int index);
 
-} // namespace Module2
+}   // namespace Module2

@@ -34,20 +34,20 @@ bool readSingle(ListFormat::Reader& r, float& out)
     return true;
 }
 
-template <class Int>
+template<class Int>
 bool readInteger(ListFormat::Reader& r, Int& out)
 {
     static_assert(sizeof(Int) <= sizeof(int));
     ListFormat::Value v;
-    const auto whole = r.next(v) ? v.toWhole(std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max())
-                                 : std::nullopt;
+    const auto whole =
+        r.next(v) ? v.toWhole(std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max()) : std::nullopt;
     if (!whole)
         return false;
     out = static_cast<Int>(*whole);
     return true;
 }
 
-} // namespace
+}   // namespace
 
 QByteArray QSOprefText()
 {
@@ -84,15 +84,15 @@ bool ParseQSOpref(const QByteArray& data)
 {
     ListFormat::Reader r(data);
     // Each item goes straight into its variable, so a failure leaves the earlier ones read.
-    return r.nextText(G.OwnCall) && r.nextText(G.OwnStateProvince) && r.nextText(G.OwnCountry)
-        && r.nextText(G.OwnSection) && r.nextText(G.OwnName) && r.nextText(G.OwnCategory)
-        && r.nextText(G.CurrentCounty) && r.nextText(G.OwnCity) && r.nextText(G.CurrentMode)
-        && r.nextText(G.CurrentBand) && readSingle(r, G.UtcOffsetHours) && readSingle(r, G.OwnLongitude)
-        && readSingle(r, G.OwnLatitude) && r.nextText(G.OwnContinent) && readInteger(r, G.FormSizePercent)
-        && readInteger(r, G.WorkedColor) && readInteger(r, G.UnworkedColor) && readSingle(r, G.OpSecondsSaved)
-        && r.nextText(G.PartyState) && readInteger(r, G.OutOfStateFlag) && readInteger(r, G.RoverFlag)
-        && readInteger(r, G.VoiceNavLevel) && r.nextText(G.RigType) && readInteger(r, G.TaskbarOption)
-        && readInteger(r, G.ListPreviousFlag);
+    return r.nextText(G.OwnCall) && r.nextText(G.OwnStateProvince) && r.nextText(G.OwnCountry) &&
+           r.nextText(G.OwnSection) && r.nextText(G.OwnName) && r.nextText(G.OwnCategory) &&
+           r.nextText(G.CurrentCounty) && r.nextText(G.OwnCity) && r.nextText(G.CurrentMode) &&
+           r.nextText(G.CurrentBand) && readSingle(r, G.UtcOffsetHours) && readSingle(r, G.OwnLongitude) &&
+           readSingle(r, G.OwnLatitude) && r.nextText(G.OwnContinent) && readInteger(r, G.FormSizePercent) &&
+           readInteger(r, G.WorkedColor) && readInteger(r, G.UnworkedColor) && readSingle(r, G.OpSecondsSaved) &&
+           r.nextText(G.PartyState) && readInteger(r, G.OutOfStateFlag) && readInteger(r, G.RoverFlag) &&
+           readInteger(r, G.VoiceNavLevel) && r.nextText(G.RigType) && readInteger(r, G.TaskbarOption) &&
+           readInteger(r, G.ListPreviousFlag);
 }
 
 bool ReadQSOpref()
@@ -121,9 +121,7 @@ bool WriteQSOpref()
 float RecommendedUTCOffset(const QDateTime& local, const QDateTime& utc)
 {
     // Minute boundaries from the local time to UTC: both taken to the whole minute.
-    auto wholeMinutes = [](const QDateTime& t) {
-        return std::floor(double(t.toSecsSinceEpoch()) / 60.0);
-    };
+    auto wholeMinutes = [](const QDateTime& t) { return std::floor(double(t.toSecsSinceEpoch()) / 60.0); };
     const QDateTime localAsUtc(local.date(), local.time(), Qt::UTC);
     const QDateTime utcAsUtc(utc.date(), utc.time(), Qt::UTC);
     const double minutes = wholeMinutes(utcAsUtc) - wholeMinutes(localAsUtc);
@@ -141,12 +139,12 @@ void CheckUTCOffset()
 
     const QString crlf2 = QStringLiteral("\r\n\r\n");
     const QString prompt =
-        QStringLiteral("Would you like to adjust the UTC offset in this program for your local time setting?") + crlf2
-        + QStringLiteral("Current System Time: ") + Format::hourMinute(now.utc.time()) + crlf2
-        + QStringLiteral("Current Local Time: ") + Format::hourMinute(now.local.time()) + crlf2
-        + QStringLiteral("Recommended Offset Setting: ") + Format::single(recommended) + crlf2
-        + QStringLiteral("Current Offset Setting: ") + Format::single(current) + crlf2
-        + QStringLiteral("Please click OK to accept the recommended change or Cancel to keep the current setting.");
+        QStringLiteral("Would you like to adjust the UTC offset in this program for your local time setting?") + crlf2 +
+        QStringLiteral("Current System Time: ") + Format::hourMinute(now.utc.time()) + crlf2 +
+        QStringLiteral("Current Local Time: ") + Format::hourMinute(now.local.time()) + crlf2 +
+        QStringLiteral("Recommended Offset Setting: ") + Format::single(recommended) + crlf2 +
+        QStringLiteral("Current Offset Setting: ") + Format::single(current) + crlf2 +
+        QStringLiteral("Please click OK to accept the recommended change or Cancel to keep the current setting.");
     const QString answer = Platform::prompts().inputBox(prompt, QStringLiteral("Update the Local Time / UTC Offset?"),
                                                         Format::single(recommended));
     if (!Format::isNumeric(answer))
@@ -160,4 +158,4 @@ void CheckUTCOffset()
     WriteQSOpref();
 }
 
-} // namespace Module2
+}   // namespace Module2

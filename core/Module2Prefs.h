@@ -37,4 +37,4 @@ bool ParseQSOpref(const QByteArray& data);
 // local time to UTC, in hours rounded to 2 decimals.
 float RecommendedUTCOffset(const QDateTime& local, const QDateTime& utc);
 
-} // namespace Module2
+}   // namespace Module2

@@ -16,7 +16,7 @@ std::unique_ptr<QLockFile>& held()
     static std::unique_ptr<QLockFile> lock;
     return lock;
 }
-} // namespace
+}   // namespace
 
 Result acquire(const QString& folder)
 {
@@ -49,9 +49,11 @@ void release() { held().reset(); }
 
 QString inUseText(const QString& folder)
 {
-    return QStringLiteral("The log in the folder %1 is in use by another copy of this program.").arg(QDir::toNativeSeparators(folder))
-        + QStringLiteral("\r\n\r\nOnly one copy can keep the log of a folder, or each would overwrite the other's contacts. "
-                         "This copy ends now.");
+    return QStringLiteral("The log in the folder %1 is in use by another copy of this program.")
+               .arg(QDir::toNativeSeparators(folder)) +
+           QStringLiteral(
+               "\r\n\r\nOnly one copy can keep the log of a folder, or each would overwrite the other's contacts. "
+               "This copy ends now.");
 }
 
-} // namespace ProgramLock
+}   // namespace ProgramLock

@@ -11,9 +11,9 @@ namespace ProgramLock {
 inline constexpr char LockFileName[] = "vqplog.lock";
 
 enum class Result {
-    Held,         // this copy holds the lock now (also when it already did)
-    InUse,        // another running copy holds it
-    Unavailable,  // no lock file can be made there (read-only folder ...): the run goes on
+    Held,          // this copy holds the lock now (also when it already did)
+    InUse,         // another running copy holds it
+    Unavailable,   // no lock file can be made there (read-only folder ...): the run goes on
 };
 
 // Takes the lock of `folder` for the rest of the run (until release()). Reads and changes the
@@ -27,4 +27,4 @@ void release();
 QString inUseText(const QString& folder);
 inline const QString InUseTitle = QStringLiteral("Log In Use");
 
-} // namespace ProgramLock
+}   // namespace ProgramLock

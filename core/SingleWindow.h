@@ -6,7 +6,7 @@
 // Form_Unload(); it runs before the window is deleted.
 #include <QPointer>
 
-template <class W>
+template<class W>
 class SingleWindow {
 public:
     static W& instance()

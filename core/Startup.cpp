@@ -23,4 +23,4 @@ bool begin()
     return true;
 }
 
-} // namespace Startup
+}   // namespace Startup

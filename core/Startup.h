@@ -5,4 +5,4 @@ namespace Startup {
 // False when another copy of the program runs in this folder: the operator was told, and the
 // caller ends the program without opening a window.
 bool begin();
-}
+}   // namespace Startup

@@ -31,7 +31,9 @@ int NumBerr(int keyAscii)
 Filter filterOf(int box)
 {
     switch (box) {
-    case 3: case 4: case 6: return Filter::NumBerr;
+    case 3:
+    case 4:
+    case 6: return Filter::NumBerr;
     default: return Filter::Cap3;
     }
 }
@@ -107,7 +109,7 @@ constexpr int StateRows = 50;
 
 bool isFile(const QString& path) { return QFileInfo(path).isFile(); }
 
-} // namespace
+}   // namespace
 
 QString CountryTablePath()
 {
@@ -137,14 +139,19 @@ bool LoadCountryTable()
             return false;
         CountryRow row;
         double lon = 0, lat = 0;
-        if (!r.next(v)) return false;
+        if (!r.next(v))
+            return false;
         row.prefix = v.toText();
-        if (!r.next(v)) return false;
+        if (!r.next(v))
+            return false;
         row.country = v.toText();
-        if (!r.next(v)) return false;
+        if (!r.next(v))
+            return false;
         row.continent = v.toText();
-        if (!r.next(v) || !v.toNumber(lon)) return false;
-        if (!r.next(v) || !v.toNumber(lat)) return false;
+        if (!r.next(v) || !v.toNumber(lon))
+            return false;
+        if (!r.next(v) || !v.toNumber(lat))
+            return false;
         for (int k = 0; k < 3; ++k)
             if (!r.next(v))
                 return false;
@@ -168,10 +175,13 @@ bool LoadStatePositions()
     for (int i = 1; i <= StateRows; ++i) {
         StatePosition row;
         double lat = 0, lon = 0;
-        if (!r.next(v)) return false;
+        if (!r.next(v))
+            return false;
         row.abbrev = v.toText();
-        if (!r.next(v) || !v.toNumber(lat)) return false;
-        if (!r.next(v) || !v.toNumber(lon)) return false;
+        if (!r.next(v) || !v.toNumber(lat))
+            return false;
+        if (!r.next(v) || !v.toNumber(lon))
+            return false;
         row.latitude = static_cast<float>(lat);
         row.longitude = static_cast<float>(lon);
         G.StatePositions[i] = row;
@@ -228,7 +238,7 @@ KeyerSteps& installedKeyerSteps()
     static KeyerSteps steps;
     return steps;
 }
-} // namespace
+}   // namespace
 
 void setKeyerSteps(KeyerSteps steps) { installedKeyerSteps() = std::move(steps); }
 const KeyerSteps& keyerSteps() { return installedKeyerSteps(); }
@@ -303,4 +313,4 @@ MainWindows::Which done(Boxes& boxes, bool inStateYes, bool roverYes)
     return MainWindows::chooseMainWindow();
 }
 
-} // namespace StationSetup
+}   // namespace StationSetup

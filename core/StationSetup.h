@@ -35,8 +35,8 @@ enum class Filter { Cap3, NumBerr };
 Filter filterOf(int box);
 
 struct KeyResult {
-    int key = 0;          // the code to type, 0 for none
-    bool runDone = false; // Enter in this box runs Done
+    int key = 0;            // the code to type, 0 for none
+    bool runDone = false;   // Enter in this box runs Done
 };
 
 // The boxes with a plain filter (all but Text2 and Text8): Enter runs Done, every other key
@@ -55,10 +55,10 @@ KeyResult countyKey(const QString& text, int caret, int keyAscii);
 
 // The country box: typing completes the name from the country table, last row first.
 struct Completion {
-    QString text;            // the box's new text
-    int selectionStart = 0;  // the caret, after what was typed
-    int selectionLength = 0; // the completed rest, selected so the next key replaces it
-    QString longitude, latitude, continent;  // for Text3, Text4 and Text7
+    QString text;                             // the box's new text
+    int selectionStart = 0;                   // the caret, after what was typed
+    int selectionLength = 0;                  // the completed rest, selected so the next key replaces it
+    QString longitude, latitude, continent;   // for Text3, Text4 and Text7
 };
 struct CountryKeyResult {
     int key = 0;                            // the key to type normally (0 when consumed)
@@ -122,7 +122,7 @@ struct LoadResult {
     bool failed = false;        // some step failed (the error box was shown once)
     bool countryTableLoaded = false;
     bool statesLoaded = false;
-    bool keyerFilesRead = false;  // the keyer step's answer (true when it is not installed)
+    bool keyerFilesRead = false;   // the keyer step's answer (true when it is not installed)
 };
 
 // The file steps of the loading, each on its own: QSOpref.txt, the UTC-offset check, the
@@ -141,4 +141,4 @@ MainWindows::Which done(Boxes& boxes, bool inStateYes, bool roverYes);
 // A box text that Done stores as a number: it reads as a number that single precision holds.
 bool isStorableNumber(const QString& text);
 
-} // namespace StationSetup
+}   // namespace StationSetup

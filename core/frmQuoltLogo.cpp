@@ -23,7 +23,7 @@ QFont cardFont(int pixelSize, bool bold)
     return f;
 }
 
-} // namespace
+}   // namespace
 
 QPixmap frmQuoltLogo::builtInLogo()
 {
@@ -84,8 +84,7 @@ frmQuoltLogo::frmQuoltLogo(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::F
     Image2->hide();
     showAtOwnSize(QStringLiteral("Image1"), builtInLogo(), Image1LeftTwips, Image1TopTwips);
     const Platform::Screen s = Platform::Screen::current();
-    showAtOwnSize(QStringLiteral("Image2"), builtInSecond(),
-                  ClientWidthTwips - (SecondWidth + 16) * s.twipsPerPixelX,
+    showAtOwnSize(QStringLiteral("Image2"), builtInSecond(), ClientWidthTwips - (SecondWidth + 16) * s.twipsPerPixelX,
                   ClientHeightTwips - (SecondHeight + 16) * s.twipsPerPixelY);
 
     Timer1 = new QTimer(this);

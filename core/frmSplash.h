@@ -12,9 +12,9 @@ class frmSplash : public DesignWindow {
 public:
     explicit frmSplash(QWidget* parent = nullptr);
 
-    QLabel* lblVersion1 = nullptr;      // "2.1": the program version
-    QPushButton* Command1 = nullptr;    // "Continue"
-    QPushButton* Command2 = nullptr;    // "Cancel"
+    QLabel* lblVersion1 = nullptr;     // "2.1": the program version
+    QPushButton* Command1 = nullptr;   // "Continue"
+    QPushButton* Command2 = nullptr;   // "Cancel"
 
     // The whole start-up; ends by running Continue, which unloads this form.
     void Form_Load();

@@ -14,7 +14,6 @@
 #include "platform/Prompts.h"
 #include "platform/VbControls.h"
 
-
 namespace {
 
 constexpr double DesignWidth = 4950;
@@ -25,10 +24,15 @@ struct BoxRow {
     const char* caption;
 };
 // The visible boxes from the top down, which is also their tab order.
-constexpr BoxRow VisibleRows[] = {
-    {1, "Please Enter your Call Sign:"}, {5, "Your State / Province:"}, {8, "Your County:"},
-    {6, "Hours added for UTC:"},         {2, "Your Country:"},          {3, "Your Longitude:"},
-    {4, "Your Latitude:"},               {7, "Your Continent:"},        {9, "Your ARRL Section:"}};
+constexpr BoxRow VisibleRows[] = {{1, "Please Enter your Call Sign:"},
+                                  {5, "Your State / Province:"},
+                                  {8, "Your County:"},
+                                  {6, "Hours added for UTC:"},
+                                  {2, "Your Country:"},
+                                  {3, "Your Longitude:"},
+                                  {4, "Your Latitude:"},
+                                  {7, "Your Continent:"},
+                                  {9, "Your ARRL Section:"}};
 // Carried through unseen.
 constexpr BoxRow HiddenRows[] = {{10, "Your Name:"}, {11, "Your Category:"}, {12, "Your City:"}};
 
@@ -39,7 +43,7 @@ void setBold(QWidget* w, bool bold)
     w->setFont(f);
 }
 
-} // namespace
+}   // namespace
 
 frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHeight, parent), Text(13, nullptr)
 {
@@ -59,8 +63,18 @@ frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHe
         d.widget(QStringLiteral("Label%1").arg(HiddenRows[i].box))->setVisible(false);
         Text[HiddenRows[i].box]->setVisible(false);
     }
-    Text1 = Text[1]; Text2 = Text[2]; Text3 = Text[3]; Text4 = Text[4]; Text5 = Text[5]; Text6 = Text[6];
-    Text7 = Text[7]; Text8 = Text[8]; Text9 = Text[9]; Text10 = Text[10]; Text11 = Text[11]; Text12 = Text[12];
+    Text1 = Text[1];
+    Text2 = Text[2];
+    Text3 = Text[3];
+    Text4 = Text[4];
+    Text5 = Text[5];
+    Text6 = Text[6];
+    Text7 = Text[7];
+    Text8 = Text[8];
+    Text9 = Text[9];
+    Text10 = Text[10];
+    Text11 = Text[11];
+    Text12 = Text[12];
 
     auto option = [&](const QString& name, const QString& caption, double left, QWidget* frame) {
         return d.addOption(name, caption, left, 270, 900, 255, frame);
@@ -68,8 +82,8 @@ frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHe
     Frame2 = d.addFrame(QStringLiteral("Frame2"), QStringLiteral("Are you in Vazazev?"), 120, 3300, 4710, 615);
     Option1 = option(QStringLiteral("Option1"), QStringLiteral("Yes"), 1200, Frame2);
     Option2 = option(QStringLiteral("Option2"), QStringLiteral("No"), 2520, Frame2);
-    Frame3 = d.addFrame(QStringLiteral("Frame3"), QStringLiteral("Are you operating as a Rover?"), 120, 4020, 4710,
-                        615);
+    Frame3 =
+        d.addFrame(QStringLiteral("Frame3"), QStringLiteral("Are you operating as a Rover?"), 120, 4020, 4710, 615);
     Option4 = option(QStringLiteral("Option4"), QStringLiteral("Yes"), 1200, Frame3);
     Option3 = option(QStringLiteral("Option3"), QStringLiteral("No"), 2520, Frame3);
     Command1 = d.addButton(QStringLiteral("Command1"), QStringLiteral("Done"), 1755, 4800, 1440, 420);
@@ -78,9 +92,9 @@ frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHe
     Frame1 = d.addFrame(QStringLiteral("Frame1"), QStringLiteral("Please select the state QSO party:"), 6000, 1320,
                         3300, 3000);
     for (int i = 0; i < 50; ++i) {
-        QRadioButton* o = d.addOption(QStringLiteral("optState_%1").arg(i),
-                                      QLatin1String(StationSetup::PartyStateCaptions[i]), 120 + (i % 5) * 630,
-                                      240 + (i / 5) * 270, 600, 255, Frame1);
+        QRadioButton* o =
+            d.addOption(QStringLiteral("optState_%1").arg(i), QLatin1String(StationSetup::PartyStateCaptions[i]),
+                        120 + (i % 5) * 630, 240 + (i / 5) * 270, 600, 255, Frame1);
         optState.push_back(o);
         connect(o, &QRadioButton::clicked, this, [this, i] { optState_Click(i); });
     }
@@ -220,8 +234,8 @@ void frmStationID::Text_KeyPress(int box, int& KeyAscii)
     const StationSetup::KeyResult r = StationSetup::boxKey(box, KeyAscii);
     KeyAscii = r.key;
     // A full UTC box takes no further character; Backspace still works.
-    if (box == 6 && KeyAscii >= ' '
-        && StationSetup::utcBoxRoom(int(Text6->text().size()), int(Text6->selectedText().size())) == 0)
+    if (box == 6 && KeyAscii >= ' ' &&
+        StationSetup::utcBoxRoom(int(Text6->text().size()), int(Text6->selectedText().size())) == 0)
         KeyAscii = 0;
     if (r.runDone)
         Command1_Click();

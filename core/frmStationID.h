@@ -47,9 +47,9 @@ public:
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9;
     QLineEdit *Text10, *Text11, *Text12;   // carried through unseen: name, category, city
     QGroupBox *Frame1, *Frame2, *Frame3;
-    QRadioButton *Option1, *Option2;       // "Are you in Vazazev?" Yes / No
-    QRadioButton *Option3, *Option4;       // "Are you operating as a Rover?" No / Yes
-    QVector<QRadioButton*> optState;       // the hidden party frame, indexes 0..49
+    QRadioButton *Option1, *Option2;   // "Are you in Vazazev?" Yes / No
+    QRadioButton *Option3, *Option4;   // "Are you operating as a Rover?" No / Yes
+    QVector<QRadioButton*> optState;   // the hidden party frame, indexes 0..49
     QPushButton* Command1;
 
     // What the loading found (which steps failed, the keyer settings it read).

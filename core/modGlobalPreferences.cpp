@@ -139,7 +139,7 @@ bool sameFolder(const QString& a, const QString& b)
     return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
-} // namespace
+}   // namespace
 
 void EnsureFolder(const QString& path, int showErrors)
 {
@@ -160,8 +160,8 @@ void EnsureFolder(const QString& path, int showErrors)
         return;
     }
     if (showErrors == 1)
-        Platform::prompts().messageBox(error + QStringLiteral("  ") + path, QStringLiteral("Unable to create directory."),
-                                       Platform::Buttons::Ok);
+        Platform::prompts().messageBox(error + QStringLiteral("  ") + path,
+                                       QStringLiteral("Unable to create directory."), Platform::Buttons::Ok);
     else
         qCWarning(lcCore) << "folder not made:" << path << error;
 }
@@ -220,7 +220,7 @@ QString resolvedFile(const QString& path)
     const QFileInfo fi(path);
     return Files::resolve(fi.path(), fi.fileName());
 }
-} // namespace
+}   // namespace
 
 void LoadGlobalPreferences(const QString& path)
 {
@@ -309,4 +309,4 @@ QString CallFileName(const QString& callSign)
     return n > 0 ? callSign.left(n) : QStringLiteral("YourCall");
 }
 
-} // namespace modGlobalPreferences
+}   // namespace modGlobalPreferences

@@ -54,4 +54,4 @@ QString CallFileName(const QString& callSign);
 // G.SharedFolder's SharedUserPreferences.xml (found without regard to case).
 QString PrefsPath();
 
-} // namespace modGlobalPreferences
+}   // namespace modGlobalPreferences

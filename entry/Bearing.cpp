@@ -9,7 +9,7 @@
 namespace Bearing {
 
 namespace {
-constexpr double R = 57.29577951;               // degrees per radian
+constexpr double R = 57.29577951;   // degrees per radian
 constexpr double MilesPerRadian = 3955.75791314991;
 
 // The arccosine of a cosine that rounding may have pushed just outside -1..1 (a station due north
@@ -22,7 +22,7 @@ QString caption(double v)
     const double n = Format::roundTo(v, 0);
     return (n == 0 ? QString() : Format::grouped(n)) + QLatin1Char(' ');
 }
-} // namespace
+}   // namespace
 
 std::optional<Result> compute(float ownLatitude, float ownLongitude, float latitude, float longitude)
 {
@@ -57,4 +57,4 @@ Captions ShowBearingDistance(float latitude, float longitude)
     return c;
 }
 
-} // namespace Bearing
+}   // namespace Bearing

@@ -28,4 +28,4 @@ struct Captions {
 // (G.OwnLatitude, G.OwnLongitude) to the given one. A value that rounds to 0 shows only the blank.
 Captions ShowBearingDistance(float latitude, float longitude);
 
-} // namespace Bearing
+}   // namespace Bearing

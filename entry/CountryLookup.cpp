@@ -12,11 +12,11 @@ ushort firstKey(const QString& s) { return s.isEmpty() ? 0 : s.at(0).toUpper().u
 
 bool isUsaOrCanada(const QString& country)
 {
-    return country.compare(QLatin1String("USA"), Qt::CaseInsensitive) == 0
-        || country.compare(QLatin1String("Canada"), Qt::CaseInsensitive) == 0;
+    return country.compare(QLatin1String("USA"), Qt::CaseInsensitive) == 0 ||
+           country.compare(QLatin1String("Canada"), Qt::CaseInsensitive) == 0;
 }
 
-} // namespace
+}   // namespace
 
 QString lookupCall(const QString& call)
 {
@@ -97,9 +97,19 @@ QString canadianProvince(const QString& call)
         const char* province;
     };
     static const std::array<Prefix, 13> table{{
-        {"VE1", "NS"}, {"VE2", "QC"}, {"VE3", "ON"}, {"VE4", "MB"}, {"VE5", "SK"},
-        {"VE6", "AB"}, {"VE7", "BC"}, {"VE8", "YT"}, {"VE9", "NB"}, {"VO1", "NL"},
-        {"VO2", "NL"}, {"VY1", "YT"}, {"VY2", "PE"},
+        {"VE1", "NS"},
+        {"VE2", "QC"},
+        {"VE3", "ON"},
+        {"VE4", "MB"},
+        {"VE5", "SK"},
+        {"VE6", "AB"},
+        {"VE7", "BC"},
+        {"VE8", "YT"},
+        {"VE9", "NB"},
+        {"VO1", "NL"},
+        {"VO2", "NL"},
+        {"VY1", "YT"},
+        {"VY2", "PE"},
     }};
     const QString first3 = call.left(3);
     for (const Prefix& p : table)
@@ -118,4 +128,4 @@ const StatePosition* statePosition(const QString& abbrev)
     return nullptr;
 }
 
-} // namespace CountryLookup
+}   // namespace CountryLookup

@@ -25,14 +25,14 @@ int bestRow(const QString& lookup);
 
 struct Result {
     enum class Kind {
-        NoCall,       // the call is empty: nothing is looked up
-        NotFound,     // no prefix matches: the state field reads "Not Found"
-        UsaOrCanada,  // left to the operator: continent "NA", the state field as typed
-        Country,      // `text` into the state field, continent and position from `row`
+        NoCall,        // the call is empty: nothing is looked up
+        NotFound,      // no prefix matches: the state field reads "Not Found"
+        UsaOrCanada,   // left to the operator: continent "NA", the state field as typed
+        Country,       // `text` into the state field, continent and position from `row`
     };
     Kind kind = Kind::NoCall;
-    QString text;        // "AK", "HI", the country's name, or empty for a KG4 station in the USA
-    int row = -1;        // the table row whose continent and position are shown
+    QString text;   // "AK", "HI", the country's name, or empty for a KG4 station in the USA
+    int row = -1;   // the table row whose continent and position are shown
 };
 
 // Looks up the call field's text. Sets G.LookupCall to the call looked up. A call beginning "KG4"
@@ -48,4 +48,4 @@ QString canadianProvince(const QString& call);
 // nullptr for none.
 const StatePosition* statePosition(const QString& abbrev);
 
-} // namespace CountryLookup
+}   // namespace CountryLookup

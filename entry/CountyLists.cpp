@@ -14,10 +14,7 @@ namespace {
 const QString AllModes = QStringLiteral("All Modes");
 const QString CurrentModeCaption = QStringLiteral("Crnt Mode");
 
-bool lessIgnoringCase(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) < 0;
-}
+bool lessIgnoringCase(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; }
 
 // Adds to a sorted list, as a sorted list control does.
 void insertSorted(QStringList& list, const QString& entry)
@@ -33,7 +30,7 @@ int indexIgnoringCase(const QStringList& list, const QString& entry)
     return -1;
 }
 
-} // namespace
+}   // namespace
 
 Model::Model(Entry::Window w) : window(w), filterCaption(AllModes)
 {
@@ -62,10 +59,10 @@ void Model::addWorked(const QString& county)
 void Model::setHeaders()
 {
     const bool out = window == Entry::Window::Out;
-    workedHeader = (out ? QStringLiteral("Counties Worked - ") : QStringLiteral("Cnty Wkd - "))
-        + QString::number(worked.size());
-    toGoHeader = (out ? QStringLiteral("Counties To Go - ") : QStringLiteral("Cnty Rem - "))
-        + QString::number(toGo.size());
+    workedHeader =
+        (out ? QStringLiteral("Counties Worked - ") : QStringLiteral("Cnty Wkd - ")) + QString::number(worked.size());
+    toGoHeader =
+        (out ? QStringLiteral("Counties To Go - ") : QStringLiteral("Cnty Rem - ")) + QString::number(toGo.size());
 }
 
 void Model::FillCountyLists()
@@ -103,8 +100,7 @@ void Model::UpdateCountyLists()
 
 bool Model::Command1_Click()
 {
-    filterCaption = filterCaption.compare(AllModes, Qt::CaseInsensitive) != 0 ? AllModes
-                                                                              : CurrentModeCaption;
+    filterCaption = filterCaption.compare(AllModes, Qt::CaseInsensitive) != 0 ? AllModes : CurrentModeCaption;
     if (window == Entry::Window::In)
         return true;
     FillCountyLists();
@@ -122,4 +118,4 @@ Click countyClicked(Entry::Window window, const QString& entry)
     return c;
 }
 
-} // namespace CountyLists
+}   // namespace CountyLists

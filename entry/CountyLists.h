@@ -19,11 +19,11 @@ public:
     explicit Model(Entry::Window window);
 
     Entry::Window window;
-    QStringList worked;          // List2: counties as logged, one entry per county
-    QStringList toGo;            // out-of-state List1, in-state List3: names of the county table
-    QString workedHeader;        // caption of the worked list's header label
-    QString toGoHeader;          // caption of the to-go list's header label
-    QString filterCaption;       // caption of Command1: "All Modes" or "Crnt Mode"
+    QStringList worked;      // List2: counties as logged, one entry per county
+    QStringList toGo;        // out-of-state List1, in-state List3: names of the county table
+    QString workedHeader;    // caption of the worked list's header label
+    QString toGoHeader;      // caption of the to-go list's header label
+    QString filterCaption;   // caption of Command1: "All Modes" or "Crnt Mode"
 
     // Control names for the window: the lists and the lblStation indexes of their headers.
     const char* toGoListName() const;
@@ -50,9 +50,9 @@ private:
 // in-state window the contest state into txtCntry, and where the focus goes.
 struct Click {
     QString county;
-    QString state;             // empty: txtCntry is left alone
+    QString state;   // empty: txtCntry is left alone
     Entry::Field focus = Entry::Field::Call;
 };
 Click countyClicked(Entry::Window window, const QString& entry);
 
-} // namespace CountyLists
+}   // namespace CountyLists

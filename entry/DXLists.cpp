@@ -39,12 +39,13 @@ void insertSorted(QStringList& list, const QString& entry)
 {
     if (contains(list, entry))
         return;
-    list.insert(std::upper_bound(list.begin(), list.end(), entry,
-                                 [](const QString& x, const QString& y) { return x.compare(y, Qt::CaseInsensitive) < 0; }),
-                entry);
+    list.insert(
+        std::upper_bound(list.begin(), list.end(), entry,
+                         [](const QString& x, const QString& y) { return x.compare(y, Qt::CaseInsensitive) < 0; }),
+        entry);
 }
 
-} // namespace
+}   // namespace
 
 int bandIndex(const QString& band)
 {
@@ -121,4 +122,4 @@ void Model::AddBandDX(int record)
     add(record);
 }
 
-} // namespace DXLists
+}   // namespace DXLists

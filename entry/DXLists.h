@@ -36,8 +36,8 @@ void addToBand(int record);
 // List1 and its header lblStation(5).
 class Model {
 public:
-    QStringList entries;                      // sorted, ignoring case
-    QString header = QStringLiteral("DX");    // design caption until the first fill
+    QStringList entries;                     // sorted, ignoring case
+    QString header = QStringLiteral("DX");   // design caption until the first fill
 
     // Every distinct DX country of records 1 to G.QSOCount.
     void FillDXList();
@@ -50,4 +50,4 @@ private:
     void setHeader();
 };
 
-} // namespace DXLists
+}   // namespace DXLists

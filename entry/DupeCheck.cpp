@@ -58,7 +58,7 @@ inline bool equalText(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-} // namespace
+}   // namespace
 
 bool sameText(const QString& a, const QString& b) { return equalText(a, b); }
 
@@ -75,8 +75,8 @@ bool slashOrDigit(QChar c) { return c.unicode() >= '/' && c.unicode() <= '9'; }
 QString recordTail(int i)
 {
     const auto& a = G.ContactArrays;
-    return a.ContactCall[i] + QStringLiteral("  ") + a.ContactDate[i] + QStringLiteral("  ")
-        + a.ContactTime[i] + QStringLiteral("   Rec# ") + recordNumberText(i);
+    return a.ContactCall[i] + QStringLiteral("  ") + a.ContactDate[i] + QStringLiteral("  ") + a.ContactTime[i] +
+           QStringLiteral("   Rec# ") + recordNumberText(i);
 }
 
 bool onCurrentBandAndMode(int i)
@@ -85,7 +85,7 @@ bool onCurrentBandAndMode(int i)
     return equalText(a.ContactBand[i], G.CurrentBand) && equalText(a.ContactMode[i], G.CurrentMode);
 }
 
-} // namespace
+}   // namespace
 
 PartialResult PartialDupeCheck(const QString& call, int keyAscii, const QString* sentCounty)
 {
@@ -98,8 +98,8 @@ PartialResult PartialDupeCheck(const QString& call, int keyAscii, const QString*
         for (int i = 1; i <= G.QSOCount; ++i) {
             // The call first: most records fail there, and that test is the cheapest.
             const QString& c = a.ContactCall[i];
-            if (startsWithText(c, typed) && onCurrentBandAndMode(i)
-                && (!sentCounty || equalText(a.ContactSentCounty[i], *sentCounty)))
+            if (startsWithText(c, typed) && onCurrentBandAndMode(i) &&
+                (!sentCounty || equalText(a.ContactSentCounty[i], *sentCounty)))
                 r.matches.prepend(c + QLatin1Char(' '));
             if (r.matches.size() > 100)
                 break;
@@ -196,4 +196,4 @@ QString cmdDup_Click()
     return QStringLiteral("On");
 }
 
-} // namespace DupeCheck
+}   // namespace DupeCheck

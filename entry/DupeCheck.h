@@ -78,9 +78,9 @@ DupCheck2Result DupCheck2(const QString& call, const QString& county, bool listP
 // --- At logging time ---------------------------------------------------------------------------
 
 struct LogDupeResult {
-    QString county;            // the county field afterwards
-    bool countyFilled = false; // filled from the oldest contact with the call (select it whole)
-    int dupeRecord = 0;        // the earlier record it duplicates, 0 for none
+    QString county;              // the county field afterwards
+    bool countyFilled = false;   // filled from the oldest contact with the call (select it whole)
+    int dupeRecord = 0;          // the earlier record it duplicates, 0 for none
     // When a duplicate: lblDialog's caption (red), one beep, the spoken "Dupe", and the entry
     // emptied with the focus in the call field.
     QString message;
@@ -96,4 +96,4 @@ LogDupeResult LogDupeCheck(const QString& call, const QString& county);
 // sets lblDupe's background to the button face and the focus to the call field.
 QString cmdDup_Click();
 
-} // namespace DupeCheck
+}   // namespace DupeCheck

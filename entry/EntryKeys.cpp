@@ -71,7 +71,7 @@ void replaceSelection(TextBox& b, QString s)
     b.selStart += int(s.size());
     b.selLength = 0;
 }
-} // namespace
+}   // namespace
 
 void TextBox::type(int keyAscii)
 {
@@ -107,7 +107,7 @@ QString withoutQuotes(const QString& s)
 
 namespace {
 bool isDigitKey(int k) { return k >= '0' && k <= '9'; }
-} // namespace
+}   // namespace
 
 bool callCarriesDigit(const QString& call, int selStart, int keyAscii)
 {
@@ -162,8 +162,7 @@ int lastRowBeginningWith(const QString& prefix, int count, const std::function<Q
     return -1;
 }
 
-std::optional<Completion> countyTypeAhead(const QString& text, int caret, int keyAscii,
-                                          const QStringList& names)
+std::optional<Completion> countyTypeAhead(const QString& text, int caret, int keyAscii, const QStringList& names)
 {
     if (keyAscii <= 0)
         return std::nullopt;
@@ -185,8 +184,8 @@ bool countySpaceAdvances(const QString& text, int caret)
     if (caret >= len)
         return true;
     if (len > caret + 1) {
-        const bool deOrLa = text.startsWith(QLatin1String("De"), Qt::CaseInsensitive)
-            || text.startsWith(QLatin1String("La"), Qt::CaseInsensitive);
+        const bool deOrLa = text.startsWith(QLatin1String("De"), Qt::CaseInsensitive) ||
+                            text.startsWith(QLatin1String("La"), Qt::CaseInsensitive);
         return text[caret] != QLatin1Char(' ') && !deOrLa;
     }
     return false;
@@ -200,8 +199,7 @@ bool countyCapitalises(const QString& text, int caret)
 
 QString defaultReport(const QString& mode)
 {
-    return mode.compare(QLatin1String("PH"), Qt::CaseInsensitive) == 0 ? QStringLiteral("59")
-                                                                       : QStringLiteral("599");
+    return mode.compare(QLatin1String("PH"), Qt::CaseInsensitive) == 0 ? QStringLiteral("59") : QStringLiteral("599");
 }
 
 std::optional<QString> greeting(const QString& call, Window w)
@@ -209,9 +207,8 @@ std::optional<QString> greeting(const QString& call, Window w)
     if (call.compare(QLatin1String("Quolt"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Quolt, Orlendy, wrote this software!  Please say hi!");
     if (call.compare(QLatin1String("Tennal"), Qt::CaseInsensitive) == 0)
-        return w == Window::Out
-            ? QStringLiteral("Tennal, Mirrane, helped write this software!  Please say hi!")
-            : QStringLiteral("Tennal, Mirrane, helped write this software!");
+        return w == Window::Out ? QStringLiteral("Tennal, Mirrane, helped write this software!  Please say hi!")
+                                : QStringLiteral("Tennal, Mirrane, helped write this software!");
     return std::nullopt;
 }
 
@@ -226,8 +223,8 @@ EntryRow::EntryRow(Window w, EntryHost* host) : window(w), host_(host ? host : &
 {
     for (const auto& s : fieldSpecs())
         box(s.field).maxLength = s.maxLength;
-    txtCntry.visible = w == Window::In;  // the out-of-state window never shows the state field
-    txtPostConTime.visible = false;     // shown in post-contest entry only
+    txtCntry.visible = w == Window::In;   // the out-of-state window never shows the state field
+    txtPostConTime.visible = false;       // shown in post-contest entry only
     txtPostConDate.visible = false;
 }
 
@@ -647,8 +644,7 @@ void OutEntry::txtCall_LostFocus()
     if (call.isEmpty())
         return;
 
-    const DupeCheck::DupCheck2Result d =
-        DupeCheck::DupCheck2(call, txtSec.text, host().listPreviousChecked());
+    const DupeCheck::DupCheck2Result d = DupeCheck::DupCheck2(call, txtSec.text, host().listPreviousChecked());
     if (d.listed)
         host().listPreviousContacts(d.records);
     if (d.countyFilled) {
@@ -665,4 +661,4 @@ void OutEntry::txtCall_LostFocus()
     defaultReports();
 }
 
-} // namespace Entry
+}   // namespace Entry

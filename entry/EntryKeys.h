@@ -31,12 +31,12 @@ enum class Field { None, Call, RSTR, Cntry, Sec, RSTS, PostConTime, PostConDate,
 
 struct FieldSpec {
     Field field;
-    const char* control;        // objectName of the text box
-    const char* outCaption;     // caption in the out-of-state window
-    const char* inCaption;      // caption in the in-state window
-    int captionIndex;           // index of the caption in lblStation (-1: its own label)
+    const char* control;      // objectName of the text box
+    const char* outCaption;   // caption in the out-of-state window
+    const char* inCaption;    // caption in the in-state window
+    int captionIndex;         // index of the caption in lblStation (-1: its own label)
     int tabIndex;
-    int maxLength;              // design maximum (the mode commands change the report fields')
+    int maxLength;   // design maximum (the mode commands change the report fields')
 };
 
 // The seven entry fields, left to right.
@@ -50,8 +50,7 @@ enum class Window { Out, In };
 constexpr int KeyBackspace = 8, KeyEnter = 13, KeySpace = 32, KeyQuote = 34;
 
 // Colours of the status labels (&HBBGGRR; ButtonFace is the system colour number).
-constexpr long long ColorTeal = 0xC0C000, ColorRed = 0xFF, ColorLightCyan = 0xFFFFC0,
-                    ColorButtonFace = 0x8000000F;
+constexpr long long ColorTeal = 0xC0C000, ColorRed = 0xFF, ColorLightCyan = 0xFFFFC0, ColorButtonFace = 0x8000000F;
 
 // One text box as the handlers see it: its text, caret (selStart, 0 = before the first character)
 // and selection, its length limit and whether it is shown.
@@ -92,8 +91,7 @@ struct Completion {
     int selStart = 0;
     int selLength = 0;
 };
-std::optional<Completion> countyTypeAhead(const QString& text, int caret, int keyAscii,
-                                          const QStringList& names);
+std::optional<Completion> countyTypeAhead(const QString& text, int caret, int keyAscii, const QStringList& names);
 // The same search over any list of `count` names (nameAt(0) .. nameAt(count - 1)): the row of the
 // last name that begins with `prefix` (ignoring case), -1 for none.
 int lastRowBeginningWith(const QString& prefix, int count, const std::function<QString(int)>& nameAt);
@@ -110,8 +108,13 @@ struct CarryRule {
     int state;
     Field to;
 };
-enum CarryState { NoCarry = 0, DigitToReportSent = 1, KeyFromReportSent = 2, KeyFromReportReceived = 3,
-                  DigitToReportReceived = 4 };
+enum CarryState {
+    NoCarry = 0,
+    DigitToReportSent = 1,
+    KeyFromReportSent = 2,
+    KeyFromReportReceived = 3,
+    DigitToReportReceived = 4
+};
 // The carry that key `keyAscii` typed into field `from` (holding `text` with the caret at `caret`)
 // starts, if any.
 std::optional<CarryRule> carryOf(Window w, Field from, const QString& text, int caret, int keyAscii);
@@ -337,4 +340,4 @@ public:
     void txtCall_LostFocus() override;
 };
 
-} // namespace Entry
+}   // namespace Entry

@@ -31,8 +31,8 @@ QDateTime wholeSeconds(const QDateTime& t)
 bool sameBandModeAndOwnCounty(int i)
 {
     const auto& a = G.ContactArrays;
-    return sameText(a.ContactBand[i], G.CurrentBand) && sameText(a.ContactMode[i], G.CurrentMode)
-        && sameText(a.ContactSentCounty[i], G.CurrentCounty);
+    return sameText(a.ContactBand[i], G.CurrentBand) && sameText(a.ContactMode[i], G.CurrentMode) &&
+           sameText(a.ContactSentCounty[i], G.CurrentCounty);
 }
 
 // Empty state and county fields take what record i holds; the county only for a station of the
@@ -60,22 +60,25 @@ void redDialog(InRow& row, const QString& message)
     Platform::prompts().beep();
 }
 
-} // namespace
+}   // namespace
 
 DupeCheck::PartialResult partial(const QString& call, int keyAscii)
 {
     return DupeCheck::PartialDupeCheck(call, keyAscii, &G.CurrentCounty);
 }
 
-void PartialDupeCheck(InRow& row, int keyAscii) { DupeCheck::showPartial(row.labels, partial(row.txtCall.text, keyAscii)); }
+void PartialDupeCheck(InRow& row, int keyAscii)
+{
+    DupeCheck::showPartial(row.labels, partial(row.txtCall.text, keyAscii));
+}
 
 int findDuplicate(const QString& call, const QString& county, const QString& sentCounty, const QString& band,
                   const QString& mode)
 {
     const auto& a = G.ContactArrays;
     for (int i = 1; i <= G.QSOCount; ++i)
-        if (sameText(a.ContactCall[i], call) && sameText(a.ContactBand[i], band) && sameText(a.ContactMode[i], mode)
-            && sameText(a.ContactCounty[i], county) && sameText(a.ContactSentCounty[i], sentCounty))
+        if (sameText(a.ContactCall[i], call) && sameText(a.ContactBand[i], band) && sameText(a.ContactMode[i], mode) &&
+            sameText(a.ContactCounty[i], county) && sameText(a.ContactSentCounty[i], sentCounty))
             return i;
     return 0;
 }
@@ -83,9 +86,9 @@ int findDuplicate(const QString& call, const QString& county, const QString& sen
 void announceDuplicate(InRow& row, int record)
 {
     const auto& a = G.ContactArrays;
-    redDialog(row, QStringLiteral("Duplicate ") + a.ContactCall[record] + QLatin1Char(' ')
-                       + dateText(a.ContactDate[record], QStringLiteral("MM/dd")) + QLatin1Char(' ')
-                       + a.ContactTime[record] + QStringLiteral("  Rec# ") + DupeCheck::recordNumberText(record));
+    redDialog(row, QStringLiteral("Duplicate ") + a.ContactCall[record] + QLatin1Char(' ') +
+                       dateText(a.ContactDate[record], QStringLiteral("MM/dd")) + QLatin1Char(' ') +
+                       a.ContactTime[record] + QStringLiteral("  Rec# ") + DupeCheck::recordNumberText(record));
     Logging::sayDupe(row.host());
     G.DupeFlag = 1;
     G.DupeTime = wholeSeconds(Platform::clock().read().local);
@@ -127,9 +130,9 @@ void DupCheck2(InRow& row)
         if (!sameText(a.ContactSPC[i], G.PartyState) && sameBandModeAndOwnCounty(i) && LogDupeCheck(row))
             break;
         if (sameBandModeAndOwnCounty(i)) {
-            redDialog(row, QStringLiteral("Dupe if not rover!  ") + a.ContactCall[i] + QStringLiteral("  ")
-                               + dateText(a.ContactDate[i], QStringLiteral("MM/yy")) + QStringLiteral("  ")
-                               + a.ContactTime[i] + QStringLiteral("   Rec# ") + DupeCheck::recordNumberText(i));
+            redDialog(row, QStringLiteral("Dupe if not rover!  ") + a.ContactCall[i] + QStringLiteral("  ") +
+                               dateText(a.ContactDate[i], QStringLiteral("MM/yy")) + QStringLiteral("  ") +
+                               a.ContactTime[i] + QStringLiteral("   Rec# ") + DupeCheck::recordNumberText(i));
             if (!listing)
                 break;
         }
@@ -153,4 +156,4 @@ void HoldDupeFlag(Entry::EntryHost& host)
     G.DupeFlag = 0;
 }
 
-} // namespace InDupeCheck
+}   // namespace InDupeCheck

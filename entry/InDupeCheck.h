@@ -62,4 +62,4 @@ constexpr qint64 HoldMaxMs = 3000;
 // G.DupeTime + 3 seconds, at most HoldMaxMs, repainting the window meanwhile; then G.DupeFlag 0.
 void HoldDupeFlag(Entry::EntryHost& host);
 
-} // namespace InDupeCheck
+}   // namespace InDupeCheck

@@ -12,7 +12,7 @@ namespace Entry {
 namespace {
 bool sameText(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 const QString NotFound = QStringLiteral("Not Found");
-} // namespace
+}   // namespace
 
 InEntry::InEntry(EntryHost* host) : EntryRow(Window::In, host) {}
 
@@ -226,5 +226,4 @@ void InEntry::txtRSTS_KeyPress(int& KeyAscii)
     reportSentKey(KeyAscii);
 }
 
-
-} // namespace Entry
+}   // namespace Entry

@@ -44,4 +44,4 @@ protected:
     void entered(Field f) override;
 };
 
-} // namespace Entry
+}   // namespace Entry

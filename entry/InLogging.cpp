@@ -58,19 +58,18 @@ void restoreOwnCounty(InRow& row, const QString& county)
     row.host().showOwnCounty(county);
 }
 
-} // namespace
+}   // namespace
 
 void CheckRequiredFields(InRow& row)
 {
-    Logging::checkRequired(
-        row, {
-            {[&] { return isContestState(row.txtCntry.text) && row.txtSec.text.isEmpty(); }, "Need County!",
-             Field::Sec},
-            {[&] { return row.txtRSTR.text.isEmpty(); }, "Report Received!", Field::RSTR},
-            {[&] { return row.txtCall.text.size() < 3; }, "Need Call Sign!", Field::Call},
-            {[&] { return row.txtCntry.text.isEmpty(); }, "Need Country!", Field::Cntry},
-            {[&] { return row.txtRSTS.text.isEmpty(); }, "Need Report Sent!", Field::RSTS},
-        });
+    Logging::checkRequired(row, {
+                                    {[&] { return isContestState(row.txtCntry.text) && row.txtSec.text.isEmpty(); },
+                                     "Need County!", Field::Sec},
+                                    {[&] { return row.txtRSTR.text.isEmpty(); }, "Report Received!", Field::RSTR},
+                                    {[&] { return row.txtCall.text.size() < 3; }, "Need Call Sign!", Field::Call},
+                                    {[&] { return row.txtCntry.text.isEmpty(); }, "Need Country!", Field::Cntry},
+                                    {[&] { return row.txtRSTS.text.isEmpty(); }, "Need Report Sent!", Field::RSTS},
+                                });
 }
 
 void ValidateSection(InRow& row)
@@ -88,19 +87,16 @@ void ValidateSection(InRow& row)
     Logging::refuse(row, QStringLiteral("Invald Section!"), Field::Cntry);
 }
 
-void ValidateCounty(InRow& row)
-{
-    Logging::validateCounty(row);
-}
+void ValidateCounty(InRow& row) { Logging::validateCounty(row); }
 
 MainsResult Mains(InRow& row)
 {
     // One reading of the clock gives the contact its date and its time.
     const QDateTime utc = Tallies::utcNow();
 
-    if (row.txtPostConTime.visible
-        && !Logging::checkPostContest(row.txtPostConDate, row.txtPostConTime, row.labels.lblDialog,
-                                      Platform::clock().read().local.date())) {
+    if (row.txtPostConTime.visible &&
+        !Logging::checkPostContest(row.txtPostConDate, row.txtPostConTime, row.labels.lblDialog,
+                                   Platform::clock().read().local.date())) {
         MainsResult r;
         r.ending = Ending::BadPostContest;
         return r;
@@ -206,4 +202,4 @@ QVector<RoverLine> LogRoverCountyLine(InRow& row, int record)
     return lines;
 }
 
-} // namespace InLogging
+}   // namespace InLogging

@@ -47,8 +47,8 @@ void ValidateCounty(Entry::InRow& row);
 // One further county of the rover repeat.
 struct RoverLine {
     QString county;
-    int record = 0;          // the record stored for it; 0 when skipped or refused
-    int duplicateOf = 0;     // the record it would have duplicated
+    int record = 0;        // the record stored for it; 0 when skipped or refused
+    int duplicateOf = 0;   // the record it would have duplicated
     Logging::Ending ending = Logging::Ending::Logged;
 };
 
@@ -58,4 +58,4 @@ struct RoverLine {
 // the repeat after its message box.
 QVector<RoverLine> LogRoverCountyLine(Entry::InRow& row, int record);
 
-} // namespace InLogging
+}   // namespace InLogging

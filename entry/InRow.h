@@ -6,4 +6,4 @@
 
 namespace Entry {
 using InRow = InEntry;
-} // namespace Entry
+}   // namespace Entry

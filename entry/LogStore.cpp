@@ -21,7 +21,7 @@ bool allDigits(const QString& s)
     return !s.isEmpty();
 }
 
-} // namespace
+}   // namespace
 
 NewRecord recordOf(const Entry::EntryRow& row, const QDateTime& utc)
 {
@@ -159,4 +159,4 @@ void sayDupe(Entry::EntryHost& host)
         QThread::msleep(5);
 }
 
-} // namespace Logging
+}   // namespace Logging

@@ -20,18 +20,18 @@ namespace Logging {
 
 // How one call of Mains ended.
 enum class Ending {
-    Logged,          // stored, appended to log.txt, entry emptied
-    Refused,         // a failed check: message in lblDialog, entry kept
-    Duplicate,       // refused as a duplicate: red message, entry emptied
-    BadPostContest,  // the post-contest date or time could not be read: nothing else was done
-    LogFull,         // the log holds 11000 contacts already: message box, entry kept
-    WriteFailed,     // log.txt could not be appended to: message box, nothing counted, entry kept
+    Logged,           // stored, appended to log.txt, entry emptied
+    Refused,          // a failed check: message in lblDialog, entry kept
+    Duplicate,        // refused as a duplicate: red message, entry emptied
+    BadPostContest,   // the post-contest date or time could not be read: nothing else was done
+    LogFull,          // the log holds 11000 contacts already: message box, entry kept
+    WriteFailed,      // log.txt could not be appended to: message box, nothing counted, entry kept
 };
 
 struct MainsResult {
     Ending ending = Ending::Refused;
-    int record = 0;        // the new record (Logged)
-    QString messageBox;    // LogFull, WriteFailed: the text shown
+    int record = 0;       // the new record (Logged)
+    QString messageBox;   // LogFull, WriteFailed: the text shown
 };
 
 // The longest wait for the spoken "Dupe" to end, in milliseconds.
@@ -87,4 +87,4 @@ void validateCounty(Entry::EntryRow& row);
 // without letting input in; the window is repainted first so the red message shows meanwhile.
 void sayDupe(Entry::EntryHost& host);
 
-} // namespace Logging
+}   // namespace Logging

@@ -8,7 +8,6 @@
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 
-
 namespace OutLogging {
 
 using Entry::Field;
@@ -50,7 +49,7 @@ MainsResult store(OutEntry& row, const QDateTime& utc)
     return r;
 }
 
-} // namespace
+}   // namespace
 
 bool CheckPostContest(OutEntry& row, const QDate& today)
 {
@@ -61,19 +60,15 @@ void CheckRequiredFields(OutEntry& row)
 {
     // Each test looks at the fields as they are when its turn comes (moving the focus off the
     // call field fills the default reports); all four are made.
-    Logging::checkRequired(
-        row, {
-            {[&] { return row.txtSec.text.isEmpty(); }, "Need County!", Field::Sec},
-            {[&] { return row.txtRSTR.text.isEmpty(); }, "Report Received!", Field::RSTR},
-            {[&] { return row.txtCall.text.size() < 3; }, "Need Call Sign!", Field::Call},
-            {[&] { return row.txtRSTS.text.isEmpty(); }, "Need Report Sent!", Field::RSTS},
-        });
+    Logging::checkRequired(row, {
+                                    {[&] { return row.txtSec.text.isEmpty(); }, "Need County!", Field::Sec},
+                                    {[&] { return row.txtRSTR.text.isEmpty(); }, "Report Received!", Field::RSTR},
+                                    {[&] { return row.txtCall.text.size() < 3; }, "Need Call Sign!", Field::Call},
+                                    {[&] { return row.txtRSTS.text.isEmpty(); }, "Need Report Sent!", Field::RSTS},
+                                });
 }
 
-void ValidateCounty(OutEntry& row)
-{
-    Logging::validateCounty(row);
-}
+void ValidateCounty(OutEntry& row) { Logging::validateCounty(row); }
 
 MainsResult Mains(OutEntry& row)
 {
@@ -83,8 +78,7 @@ MainsResult Mains(OutEntry& row)
     // One reading of the clock gives the contact its date and its time.
     const QDateTime utc = Tallies::utcNow();
 
-    if (row.txtPostConTime.visible
-        && !CheckPostContest(row, Platform::clock().read().local.date())) {
+    if (row.txtPostConTime.visible && !CheckPostContest(row, Platform::clock().read().local.date())) {
         MainsResult r;
         r.ending = Ending::BadPostContest;
         return r;
@@ -121,4 +115,4 @@ MainsResult Mains(OutEntry& row)
     return r;
 }
 
-} // namespace OutLogging
+}   // namespace OutLogging

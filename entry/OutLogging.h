@@ -37,4 +37,4 @@ void ValidateCounty(Entry::OutEntry& row);
 // (with a beep).
 bool CheckPostContest(Entry::OutEntry& row, const QDate& today);
 
-} // namespace OutLogging
+}   // namespace OutLogging

@@ -23,4 +23,4 @@ std::optional<QString> dateOnFocus(const QString& text, const QDate& localToday)
     return localToday.toString(QStringLiteral("yyyy/MM/dd"));
 }
 
-} // namespace PostContest
+}   // namespace PostContest

@@ -21,4 +21,4 @@ KeyAction keyPress(Box box, int keyAscii);
 // text is then selected); no value when it holds text (left as it is).
 std::optional<QString> dateOnFocus(const QString& text, const QDate& localToday);
 
-} // namespace PostContest
+}   // namespace PostContest

@@ -24,4 +24,4 @@ Result ReloadLog(Tallies::GridView view)
     return Recount(view, Tallies::utcNow());
 }
 
-} // namespace LogReload
+}   // namespace LogReload

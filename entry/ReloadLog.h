@@ -17,7 +17,7 @@ struct Result {
     // program; the window shows nothing further.
     bool loaded = false;
     Tallies::Figures figures;
-    Tallies::ScoreTexts scoreTexts;      // lblTotCon, lblsectogo, lblTotSec, lblTotScore
+    Tallies::ScoreTexts scoreTexts;   // lblTotCon, lblsectogo, lblTotSec, lblTotScore
     // lblAQSO60 / lblAQSO20; no value when a record's date or time cannot be read (the rate
     // labels then keep what they show).
     std::optional<Tallies::Rates> rates;
@@ -35,4 +35,4 @@ Result ReloadLog(Tallies::GridView view = Tallies::GridView::AllModes);
 // the figures to show; `now` is the contest clock for the rates.
 Result Recount(Tallies::GridView view, const QDateTime& now);
 
-} // namespace LogReload
+}   // namespace LogReload

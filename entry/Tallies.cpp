@@ -13,10 +13,7 @@ namespace {
 
 const QLatin1String ContestState("IN");
 
-bool equalsIgnoringCase(const QString& s, QLatin1String word)
-{
-    return s.compare(word, Qt::CaseInsensitive) == 0;
-}
+bool equalsIgnoringCase(const QString& s, QLatin1String word) { return s.compare(word, Qt::CaseInsensitive) == 0; }
 
 QString key(const QString& s) { return s.toCaseFolded(); }
 
@@ -73,7 +70,7 @@ bool readNumbers(const QString& s, QChar sep, int* out, int minParts, int maxPar
     return parts >= minParts;
 }
 
-} // namespace
+}   // namespace
 
 ModeKind modeKind(const QString& mode)
 {
@@ -136,8 +133,8 @@ Figures figures()
 
 ScoreTexts scoreTexts(const Figures& f)
 {
-    return {Format::grouped(f.PHContactCount), Format::grouped(f.CWContactCount),
-            Format::grouped(f.MultiplierCount), Format::grouped(f.score)};
+    return {Format::grouped(f.PHContactCount), Format::grouped(f.CWContactCount), Format::grouped(f.MultiplierCount),
+            Format::grouped(f.score)};
 }
 
 void countContact(int i)
@@ -176,8 +173,7 @@ void Recount()
 
 GridView gridViewFromCaption(const QString& caption)
 {
-    return equalsIgnoringCase(caption, QLatin1String("Crnt Mode")) ? GridView::CurrentMode
-                                                                  : GridView::AllModes;
+    return equalsIgnoringCase(caption, QLatin1String("Crnt Mode")) ? GridView::CurrentMode : GridView::AllModes;
 }
 
 QVector<bool> workedGrid(GridView view, const QString& currentMode)
@@ -200,8 +196,8 @@ QString stateTotalText(const QString& caption, const QString& name)
 {
     int total = 0;
     for (int i = 1; i <= G.QSOCount; ++i)
-        if (G.ContactArrays.ContactSPC[i].compare(caption, Qt::CaseInsensitive) == 0
-            && G.ContactArrays.ContactSPC[i].size() == caption.size())
+        if (G.ContactArrays.ContactSPC[i].compare(caption, Qt::CaseInsensitive) == 0 &&
+            G.ContactArrays.ContactSPC[i].size() == caption.size())
             ++total;
     return QStringLiteral("  ") + name + QStringLiteral("    Total =") + QLatin1Char(' ') + QString::number(total);
 }
@@ -238,7 +234,7 @@ QDateTime contactDateTimeOn(const QString& date, const QString& time, const QDat
     return QDateTime(day, clock, Qt::UTC);
 }
 
-} // namespace
+}   // namespace
 
 QDateTime contactDateTime(const QString& date, const QString& time)
 {
@@ -264,4 +260,4 @@ std::optional<Rates> QSORates(const QDateTime& now)
     return Rates{hourCount, 3 * twentyCount};
 }
 
-} // namespace Tallies
+}   // namespace Tallies

@@ -43,8 +43,8 @@ public:
 
 private:
     void add(const QString& entry, int row);
-    QHash<QString, int> rows_;          // folded entry -> first row
-    QHash<QString, QString> spellings_; // entry as the table spells it -> its folded form
+    QHash<QString, int> rows_;            // folded entry -> first row
+    QHash<QString, QString> spellings_;   // entry as the table spells it -> its folded form
 };
 
 // The counters as the score labels show them.
@@ -128,4 +128,4 @@ inline std::optional<Rates> QSORates() { return QSORates(utcNow()); }
 // cannot be read.
 QDateTime contactDateTime(const QString& date, const QString& time);
 
-} // namespace Tallies
+}   // namespace Tallies

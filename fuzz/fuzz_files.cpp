@@ -135,7 +135,7 @@ void fuzzSettings(const QByteArray& data)
     KeyerSettings::parsePhone(data);
 }
 
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {

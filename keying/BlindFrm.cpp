@@ -22,7 +22,7 @@ namespace {
 constexpr double DesignWidth = 6600;
 constexpr double DesignHeight = 5100;
 
-} // namespace
+}   // namespace
 
 void BlindFrm::Form_Unload() { MMControl1->Close(); }
 
@@ -42,12 +42,12 @@ BlindFrm::BlindFrm() : DesignWindow(DesignWidth, DesignHeight)
                             "and announces a duplicate contact, for operators who cannot see the screen."),
              240, 900, 6120, 480);
 
-    Frame1 = d.addFrame(QStringLiteral("Frame1"), QStringLiteral("Choose your preferred option:"), 240, 1500, 3600,
-                        1380);
-    d.addOptionColumn(Frame1,
-                      {{&Option1, "Option1", "Off"}, {&Option2, "Option2", "Call Only"},
-                       {&Option3, "Option3", "All Data Fields"}},
-                      240, 330, 330, 3000, 285);
+    Frame1 =
+        d.addFrame(QStringLiteral("Frame1"), QStringLiteral("Choose your preferred option:"), 240, 1500, 3600, 1380);
+    d.addOptionColumn(
+        Frame1,
+        {{&Option1, "Option1", "Off"}, {&Option2, "Option2", "Call Only"}, {&Option3, "Option3", "All Data Fields"}},
+        240, 330, 330, 3000, 285);
     connect(Option1, &QRadioButton::clicked, this, [this] { Option1_Click(); });
     connect(Option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
     connect(Option3, &QRadioButton::clicked, this, [this] { Option3_Click(); });
@@ -61,8 +61,7 @@ BlindFrm::BlindFrm() : DesignWindow(DesignWidth, DesignHeight)
              240, 3060, 6120, 480);
     Label7 = addLabel(d, QStringLiteral("Label7"), QString(), 240, 3600, 6120, 660);
     addLabel(d, QStringLiteral("Label4"),
-             QStringLiteral("Suggestions for making voice navigation more useful are welcome."),
-             240, 4440, 6120, 285);
+             QStringLiteral("Suggestions for making voice navigation more useful are welcome."), 240, 4440, 6120, 285);
 
     MMControl1 = new MMControl(this);
     MMControl1->setObjectName(QStringLiteral("MMControl1"));

@@ -72,7 +72,7 @@ std::optional<int> toInt16(double v)
         return std::nullopt;
     return int(r);
 }
-} // namespace
+}   // namespace
 
 using KeyerLayout::addButton;
 using KeyerLayout::addLabel;
@@ -90,27 +90,39 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     for (int i = 0; i < 11; ++i) {
         const double top = 120 + i * 315;
         addLabel(d, QStringLiteral("lblF%1").arg(i + 1), QStringLiteral("F%1").arg(i + 1), 120, top + 30, 420, 255);
-        Text[boxOfKey[i]] = d.add<QLineEdit>(QStringLiteral("Text%1").arg(boxOfKey[i]), Kind::TextBox, 600, top, 3960, 285);
+        Text[boxOfKey[i]] =
+            d.add<QLineEdit>(QStringLiteral("Text%1").arg(boxOfKey[i]), Kind::TextBox, 600, top, 3960, 285);
     }
     Label19 = addLabel(d, QStringLiteral("Label19"), QStringLiteral("F12"), 120, 120 + 11 * 315 + 30, 420, 255);
     Label22 = addLabel(d, QStringLiteral("Label22"), QStringLiteral("Keyboard"), 600, 120 + 11 * 315 + 30, 1500, 255);
-    Text1 = Text[1]; Text2 = Text[2]; Text3 = Text[3]; Text4 = Text[4]; Text5 = Text[5];
-    Text6 = Text[6]; Text7 = Text[7]; Text8 = Text[8]; Text9 = Text[9]; Text12 = Text[12]; Text13 = Text[13];
+    Text1 = Text[1];
+    Text2 = Text[2];
+    Text3 = Text[3];
+    Text4 = Text[4];
+    Text5 = Text[5];
+    Text6 = Text[6];
+    Text7 = Text[7];
+    Text8 = Text[8];
+    Text9 = Text[9];
+    Text12 = Text[12];
+    Text13 = Text[13];
 
     addLabel(d, QStringLiteral("lblWildcards"),
-          QStringLiteral("Wildcards are $ for Call, * for RST  # for Num and ^ for County (where applicable)."),
-          120, 3900, 4440, 360, nullptr, HelpPt);
+             QStringLiteral("Wildcards are $ for Call, * for RST  # for Num and ^ for County (where applicable)."), 120,
+             3900, 4440, 360, nullptr, HelpPt);
     addLabel(d, QStringLiteral("lblUpDown"), QStringLiteral("Up / Down arrows on main form change speed."), 120, 4260,
-          4440, 240, nullptr, HelpPt);
-    addLabel(d, QStringLiteral("lblCWMode"), QStringLiteral("You must be in CW mode."), 120, 4500, 4440, 240, nullptr, HelpPt);
+             4440, 240, nullptr, HelpPt);
+    addLabel(d, QStringLiteral("lblCWMode"), QStringLiteral("You must be in CW mode."), 120, 4500, 4440, 240, nullptr,
+             HelpPt);
     addLabel(d, QStringLiteral("lblProsigns"),
-          QStringLiteral("Prosigns:  AR = [    SK = ]    KN = ;    BT = =    CL = \\"), 120, 4740, 4440, 240, nullptr,
-          HelpPt);
-    addLabel(d, QStringLiteral("lblMessages"),
-          QStringLiteral("Each text box corresponds to a function key.  Enter the characters you would like to "
-                         "associate with the function key. From the main logging page, press the appropriate "
-                         "function key each time you wish to send the string.  A ! in the string enters the contact."),
-          120, 5010, 4440, 840, nullptr, HelpPt);
+             QStringLiteral("Prosigns:  AR = [    SK = ]    KN = ;    BT = =    CL = \\"), 120, 4740, 4440, 240,
+             nullptr, HelpPt);
+    addLabel(
+        d, QStringLiteral("lblMessages"),
+        QStringLiteral("Each text box corresponds to a function key.  Enter the characters you would like to "
+                       "associate with the function key. From the main logging page, press the appropriate "
+                       "function key each time you wish to send the string.  A ! in the string enters the contact."),
+        120, 5010, 4440, 840, nullptr, HelpPt);
 
     // Speed and word space.
     addLabel(d, QStringLiteral("lblWPM"), QStringLiteral("WPM"), 4680, 150, 600, 255);
@@ -136,7 +148,8 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     Option4->setChecked(true);
     addLabel(d, QStringLiteral("lblSerial"), QStringLiteral("Serial"), 120, 960, 720, 255, Frame1);
     Text10 = addTextBox(d, QStringLiteral("Text10"), QStringLiteral("0"), 900, 930, 600, 285, Frame1);
-    cmdConfWinkey = addButton(d, QStringLiteral("cmdConfWinkey"), QStringLiteral("Configure Winkey"), 1680, 915, 2040, 315, Frame1);
+    cmdConfWinkey =
+        addButton(d, QStringLiteral("cmdConfWinkey"), QStringLiteral("Configure Winkey"), 1680, 915, 2040, 315, Frame1);
     cmdConfWinkey->setVisible(false);
     addLabel(d, QStringLiteral("lblParallel"), QStringLiteral("Parallel"), 120, 1290, 720, 255, Frame1);
     Text14 = addTextBox(d, QStringLiteral("Text14"), QStringLiteral("&H378"), 900, 1260, 900, 285, Frame1);
@@ -177,18 +190,18 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     Label23->setVisible(false);
 
     addLabel(d, QStringLiteral("lblSetup"),
-          QStringLiteral("Setup:  Build or buy a keying interface for your serial or parallel port, and choose the "
-                         "line it keys in the Keying Options box.  Enter the serial port number (0 for none), or "
-                         "the parallel port's hexadecimal address (&H378 is usual for LPT1)."),
-          120, 5910, 4440, 840, nullptr, HelpPt);
+             QStringLiteral("Setup:  Build or buy a keying interface for your serial or parallel port, and choose the "
+                            "line it keys in the Keying Options box.  Enter the serial port number (0 for none), or "
+                            "the parallel port's hexadecimal address (&H378 is usual for LPT1)."),
+             120, 5910, 4440, 840, nullptr, HelpPt);
     addLabel(d, QStringLiteral("lblToUse"),
-          QStringLiteral("To Use:  Test the interface with the Test button, which sends the F9 text, on a clear "
-                         "frequency with your transceiver's side tone on.  Finally, enter the WPM code speed and "
-                         "any adjustments to the standard word spacing (0 is standard, -8 is no spacing).  You can "
-                         "adjust your speed on the main form by using the Up / Down arrows. Check the check box if "
-                         "you would like to see the characters you are sending on the main form.  For the most "
-                         "precise timing, do not run any other programs, virus software etc. while transmitting."),
-          4680, 5310, 4560, 1440, nullptr, HelpPt);
+             QStringLiteral("To Use:  Test the interface with the Test button, which sends the F9 text, on a clear "
+                            "frequency with your transceiver's side tone on.  Finally, enter the WPM code speed and "
+                            "any adjustments to the standard word spacing (0 is standard, -8 is no spacing).  You can "
+                            "adjust your speed on the main form by using the Up / Down arrows. Check the check box if "
+                            "you would like to see the characters you are sending on the main form.  For the most "
+                            "precise timing, do not run any other programs, virus software etc. while transmitting."),
+             4680, 5310, 4560, 1440, nullptr, HelpPt);
 
     tmrRepeat = new VbTimer(this);
     tmrRepeat->setObjectName(QStringLiteral("tmrRepeat"));
@@ -245,9 +258,11 @@ void CWFrm::Form_Load()
     design().apply();
 
     // The timing method and the loop count of the last Done.
-    CWLoopOffset = Format::toNumber(Platform::getSetting(SettingsSection, QStringLiteral("UserCWLoopOffset"), QStringLiteral("0")), 0);
+    CWLoopOffset = Format::toNumber(
+        Platform::getSetting(SettingsSection, QStringLiteral("UserCWLoopOffset"), QStringLiteral("0")), 0);
     txtLoop->setText(Format::number(CWLoopOffset));
-    const QString selection = Platform::getSetting(SettingsSection, QStringLiteral("UserCWSelection"), QStringLiteral("Timer"));
+    const QString selection =
+        Platform::getSetting(SettingsSection, QStringLiteral("UserCWSelection"), QStringLiteral("Timer"));
     if (selection == QLatin1String("Timer"))
         setOptionValue(optTimer, true);
     else if (selection == QLatin1String("Sleep"))
@@ -277,9 +292,10 @@ bool CWFrm::eventFilter(QObject* watched, QEvent* event)
         // The speed and port boxes select their text from the caret on when entered.
         if (watched == Text10 || watched == Text11) {
             auto* box = static_cast<QLineEdit*>(watched);
-            QMetaObject::invokeMethod(box, [box] {
-                box->setSelection(box->cursorPosition(), int(box->text().size()) - box->cursorPosition());
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                box,
+                [box] { box->setSelection(box->cursorPosition(), int(box->text().size()) - box->cursorPosition()); },
+                Qt::QueuedConnection);
         }
     } else if (event->type() == QEvent::FocusOut) {
         if (watched == Text10)
@@ -473,9 +489,9 @@ void CWFrm::Transmit(QString& CodeCharacter)
 
     CwEngine::CharacterTiming t;
     t.wpm = Format::toNumber(Text11->text(), 0);
-    t.timing = optLoop->isChecked() ? CwEngine::Timing::Loop
-             : OptSleep->isChecked() ? CwEngine::Timing::Sleep
-                                     : CwEngine::Timing::Timer;
+    t.timing = optLoop->isChecked()    ? CwEngine::Timing::Loop
+               : OptSleep->isChecked() ? CwEngine::Timing::Sleep
+                                       : CwEngine::Timing::Timer;
     t.loopOffset = CWLoopOffset;
     const CwEngine::KeyResult r = CwEngine::keyElements(elements, t, line.get(), Platform::monotonic());
     if (r == CwEngine::KeyResult::SpeedTooLow)
@@ -519,7 +535,8 @@ void CWFrm::CWSetup()
         return;
     Platform::prompts().beep();
     Platform::prompts().messageBox(
-        QStringLiteral("The port you have selected for CW keying is invalid.  Please select another or enter 0 for none."),
+        QStringLiteral(
+            "The port you have selected for CW keying is invalid.  Please select another or enter 0 for none."),
         QStringLiteral("Invalid port."));
     if (!isVisible())
         showModal();
@@ -548,7 +565,8 @@ void CWFrm::FKeyCW(int KeyCode)
                     G.WildRST = QStringLiteral("5NN");
                 return G.WildRST;
             });
-            message = CwEngine::fillWildcard(message, QLatin1Char('^'), [] { return CntyAbbCW::GetCntyAbbCW(G.WildCounty); });
+            message =
+                CwEngine::fillWildcard(message, QLatin1Char('^'), [] { return CntyAbbCW::GetCntyAbbCW(G.WildCounty); });
             G.CWBuffer += message;
             QPointer<CWFrm> self(this);
             LoopThroughCWBuffer();
@@ -596,10 +614,11 @@ void CWFrm::Command1_Click()
     s.echo = Check1->checkState() == Qt::Checked ? 1 : Check1->checkState() == Qt::PartiallyChecked ? 2 : 0;
     s.repeatSeconds = txtCWLoop->text();
     QString error;
-    if (Files::writeAtomic(Files::resolve(G.ProgramFolder, QStringLiteral("CW.txt")), KeyerSettings::formatCW(s), &error)) {
-        const QString timing = optLoop->isChecked() ? QStringLiteral("Loop")
-                             : OptSleep->isChecked() ? QStringLiteral("Sleep")
-                                                     : QStringLiteral("Timer");
+    if (Files::writeAtomic(Files::resolve(G.ProgramFolder, QStringLiteral("CW.txt")), KeyerSettings::formatCW(s),
+                           &error)) {
+        const QString timing = optLoop->isChecked()    ? QStringLiteral("Loop")
+                               : OptSleep->isChecked() ? QStringLiteral("Sleep")
+                                                       : QStringLiteral("Timer");
         Platform::saveSetting(SettingsSection, QStringLiteral("UserCWSelection"), timing);
         Platform::saveSetting(SettingsSection, QStringLiteral("UserCWLoopOffset"), Format::number(CWLoopOffset));
     } else {

@@ -23,7 +23,7 @@ class VbTimer;
 namespace Platform {
 class KeyLine;
 class SerialLines;
-} // namespace Platform
+}   // namespace Platform
 
 class CWFrm : public DesignWindow, public SingleWindow<CWFrm> {
     Q_OBJECT
@@ -116,10 +116,10 @@ public:
     // Message boxes F1..F9 (Text1..Text9), F10 (Text12), F11 (Text13).
     std::array<QLineEdit*, 14> Text{};   // Text[1]..Text[13]; Text[0] unused
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9;
-    QLineEdit *Text10;   // serial port number
-    QLineEdit *Text11;   // speed, WPM
+    QLineEdit* Text10;   // serial port number
+    QLineEdit* Text11;   // speed, WPM
     QLineEdit *Text12, *Text13;
-    QLineEdit *Text14;   // parallel port base address
+    QLineEdit* Text14;   // parallel port base address
     QLineEdit *txtSpace, *txtCWLoop, *txtLoop;
     QLabel *Label19, *Label22, *Label23, *lblLoop;
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;

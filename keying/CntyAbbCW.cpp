@@ -19,4 +19,4 @@ QString GetCntyAbbCW(const QString& county)
     return county;
 }
 
-} // namespace CntyAbbCW
+}   // namespace CntyAbbCW

@@ -9,4 +9,4 @@ namespace CntyAbbCW {
 // shorter than the given text; else the text itself. Reads the county table; changes nothing.
 QString GetCntyAbbCW(const QString& county);
 
-} // namespace CntyAbbCW
+}   // namespace CntyAbbCW

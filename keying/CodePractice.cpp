@@ -35,7 +35,7 @@ Count readCount(const QString& boxText, int fallback, int most)
     return {boxText, int(std::floor(v))};
 }
 
-} // namespace
+}   // namespace
 
 Generated generate(const QString& groupsBox, const QString& lengthBox, bool lettersOnly, const RandomSource& random)
 {
@@ -58,4 +58,4 @@ Generated generate(const QString& groupsBox, const QString& lengthBox, bool lett
     return out;
 }
 
-} // namespace CodePractice
+}   // namespace CodePractice

@@ -38,4 +38,4 @@ struct Generated {
 // or 41; an r outside 0 <= r < 1 counts as the nearest end of the range.
 Generated generate(const QString& groupsBox, const QString& lengthBox, bool lettersOnly, const RandomSource& random);
 
-} // namespace CodePractice
+}   // namespace CodePractice

@@ -55,11 +55,11 @@ const QHash<QChar, QString>& table()
         {QLatin1Char(','), QStringLiteral("1110111010101110111000")},
         {QLatin1Char('?'), QStringLiteral("101011101110101000")},
         {QLatin1Char('/'), QStringLiteral("1110101011101000")},
-        {QLatin1Char('['), QStringLiteral("1011101011101000")},         // AR
-        {QLatin1Char(']'), QStringLiteral("101010111010111000")},       // SK
-        {QLatin1Char(';'), QStringLiteral("111010111011101000")},       // KN
-        {QLatin1Char('\\'), QStringLiteral("111010111010101110101000")}, // CL
-        {QLatin1Char('='), QStringLiteral("1110101010111000")},         // BT
+        {QLatin1Char('['), QStringLiteral("1011101011101000")},            // AR
+        {QLatin1Char(']'), QStringLiteral("101010111010111000")},          // SK
+        {QLatin1Char(';'), QStringLiteral("111010111011101000")},          // KN
+        {QLatin1Char('\\'), QStringLiteral("111010111010101110101000")},   // CL
+        {QLatin1Char('='), QStringLiteral("1110101010111000")},            // BT
         {QLatin1Char('-'), QStringLiteral("111010101010111000")},
         {QLatin1Char(' '), QStringLiteral("00000000")},
     };
@@ -68,7 +68,7 @@ const QHash<QChar, QString>& table()
 
 constexpr int SpaceUnits = 8;
 
-} // namespace
+}   // namespace
 
 QString elements(QChar c) { return table().value(c.toUpper()); }
 
@@ -118,12 +118,8 @@ KeyResult keyElements(const QString& elementString, const CharacterTiming& t, Pl
             deadline += unitNs;
             clock.waitUntilNs(deadline);
             break;
-        case Timing::Sleep:
-            clock.sleepMs(sleepMs);
-            break;
-        case Timing::Loop:
-            spinLoop(loopTurns);
-            break;
+        case Timing::Sleep: clock.sleepMs(sleepMs); break;
+        case Timing::Loop: spinLoop(loopTurns); break;
         }
     }
     // Every character ends on key-up elements; make sure of it all the same.
@@ -152,10 +148,11 @@ double literalValue(const QString& text)
         if (radix) {
             double v = 0;
             for (i += 2; i < n; ++i) {
-                const int d = text[i].isDigit() ? text[i].digitValue()
-                            : (radix == 16 && text[i].toUpper() >= QLatin1Char('A') && text[i].toUpper() <= QLatin1Char('F'))
-                                ? text[i].toUpper().unicode() - 'A' + 10
-                                : -1;
+                const int d =
+                    text[i].isDigit() ? text[i].digitValue()
+                    : (radix == 16 && text[i].toUpper() >= QLatin1Char('A') && text[i].toUpper() <= QLatin1Char('F'))
+                        ? text[i].toUpper().unicode() - 'A' + 10
+                        : -1;
                 if (d < 0 || d >= radix)
                     break;
                 v = v * radix + d;
@@ -224,4 +221,4 @@ QString fillWildcard(const QString& text, QChar wildcard, const std::function<QS
     return out;
 }
 
-} // namespace CwEngine
+}   // namespace CwEngine

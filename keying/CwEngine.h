@@ -10,7 +10,7 @@
 namespace Platform {
 class KeyLine;
 class Monotonic;
-} // namespace Platform
+}   // namespace Platform
 
 namespace CwEngine {
 
@@ -35,9 +35,9 @@ struct CharacterTiming {
 };
 
 enum class KeyResult {
-    Keyed,          // every element keyed and timed
-    SpeedTooLow,    // below 1 WPM: nothing keyed, no time taken
-    LineFailed,     // the line could not be set: the character ended there
+    Keyed,         // every element keyed and timed
+    SpeedTooLow,   // below 1 WPM: nothing keyed, no time taken
+    LineFailed,    // the line could not be set: the character ended there
 };
 
 // Keys `elementString` on `line` (nullptr: time the elements without setting a line). Each
@@ -74,4 +74,4 @@ std::optional<int> controlRegister(const QString& baseText);
 // a value holding the wildcard is inserted as it is, and the pass always ends.
 QString fillWildcard(const QString& text, QChar wildcard, const std::function<QString()>& value);
 
-} // namespace CwEngine
+}   // namespace CwEngine

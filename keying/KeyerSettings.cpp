@@ -37,7 +37,7 @@ QByteArray fileData(const QString& folder, const QString& name, bool& found)
     return data;
 }
 
-} // namespace
+}   // namespace
 
 std::optional<int> repeatInterval(const QString& seconds)
 {
@@ -231,4 +231,4 @@ QByteArray formatPhone(const PhoneSettings& s)
     return w.data();
 }
 
-} // namespace KeyerSettings
+}   // namespace KeyerSettings

@@ -29,20 +29,20 @@ struct CWSettings {
     QString repeatSeconds;             // 18: txtCWLoop
     int repeatIntervalMs = 0;          // tmrRepeat's interval, value 18 x 1000 ms
 
-    int valuesRead = 0;                // values that reached their box (0..18)
-    bool complete = false;             // all 18 taken, the repeat interval included
+    int valuesRead = 0;      // values that reached their box (0..18)
+    bool complete = false;   // all 18 taken, the repeat interval included
 };
 
 // wave2.txt. The voice keyer takes the file whole or not at all.
 struct PhoneSettings {
     static constexpr int ValueCount = 13;
 
-    std::array<QString, 9> wavePaths;  // 1-9: Text1..Text9
-    QString port;                      // 10: Text10
-    int pttLine = -1;                  // 11: 0 RTS (Option1), 1 DTR (Option2), 2 Parallel (Option3); -1 none
-    QString repeatSeconds;             // 12: txtPHLoop
-    int repeatIntervalMs = 0;          // tmrRepeat's interval, value 12 x 1000 ms
-    QString parallelAddress;           // 13: Text11
+    std::array<QString, 9> wavePaths;   // 1-9: Text1..Text9
+    QString port;                       // 10: Text10
+    int pttLine = -1;                   // 11: 0 RTS (Option1), 1 DTR (Option2), 2 Parallel (Option3); -1 none
+    QString repeatSeconds;              // 12: txtPHLoop
+    int repeatIntervalMs = 0;           // tmrRepeat's interval, value 12 x 1000 ms
+    QString parallelAddress;            // 13: Text11
 };
 
 // The F9 message an empty ninth value stands for.
@@ -59,17 +59,17 @@ QByteArray formatCW(const CWSettings& s);
 
 // WK.txt, the keyer device's settings in the data folder, eight values one per line.
 struct WinkeySettings {
-    uint8_t comPort = 0;                               // 1: bare
-    QString wpm, weight, leadIn, tail, ratio;          // 2-6: quoted texts
-    uint8_t pinConfig = 6;                             // 7: bare; may be missing (6)
-    uint8_t mode = 0;                                  // 8: bare; may be missing (0)
+    uint8_t comPort = 0;                        // 1: bare
+    QString wpm, weight, leadIn, tail, ratio;   // 2-6: quoted texts
+    uint8_t pinConfig = 6;                      // 7: bare; may be missing (6)
+    uint8_t mode = 0;                           // 8: bare; may be missing (0)
 };
 // What a read took: the values up to the first that failed, and whether it failed (a file that
 // ends after line 6 has not failed).
 struct WinkeyRead {
     WinkeySettings settings;
-    int valuesRead = 0;        // 0..8
-    bool failed = false;       // a value could not be taken (short file, a byte that is not one)
+    int valuesRead = 0;    // 0..8
+    bool failed = false;   // a value could not be taken (short file, a byte that is not one)
 };
 WinkeyRead parseWinkey(const QByteArray& data);
 QByteArray formatWinkey(const WinkeySettings& s);
@@ -86,4 +86,4 @@ QByteArray formatPhone(const PhoneSettings& s);
 // even). An empty value is 0; a text that is not a number, or a negative one, gives no value.
 std::optional<int> repeatInterval(const QString& seconds);
 
-} // namespace KeyerSettings
+}   // namespace KeyerSettings

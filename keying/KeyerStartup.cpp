@@ -13,7 +13,7 @@ Loaded& state()
     static Loaded l;
     return l;
 }
-} // namespace
+}   // namespace
 
 const Loaded& loaded() { return state(); }
 
@@ -24,8 +24,8 @@ bool readFiles()
     // CW.txt fails quietly; what it gave is still used.
     l.cw = KeyerSettings::readCW(G.ProgramFolder);
     if (!l.cw.complete)
-        qCWarning(lcKeying) << "CW.txt read in part:" << l.cw.valuesRead << "of" << KeyerSettings::CWSettings::ValueCount
-                            << "values taken";
+        qCWarning(lcKeying) << "CW.txt read in part:" << l.cw.valuesRead << "of"
+                            << KeyerSettings::CWSettings::ValueCount << "values taken";
     if (l.cw.valuesRead >= 15)
         G.CWKeyMethod = l.cw.keyMethod;
     return l.phone.has_value();
@@ -45,4 +45,4 @@ void fillCWWindow()
 
 StationSetup::KeyerSteps steps() { return {&readFiles, &fillPhoneWindow, &fillCWWindow}; }
 
-} // namespace KeyerStartup
+}   // namespace KeyerStartup

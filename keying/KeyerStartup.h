@@ -26,4 +26,4 @@ void fillCWWindow();
 
 StationSetup::KeyerSteps steps();
 
-} // namespace KeyerStartup
+}   // namespace KeyerStartup

@@ -10,7 +10,7 @@ std::function<void()>& replacement()
     static std::function<void()> f;
     return f;
 }
-} // namespace
+}   // namespace
 
 void pump()
 {
@@ -22,4 +22,4 @@ void pump()
 
 void setPump(std::function<void()> f) { replacement() = std::move(f); }
 
-} // namespace KeyingPump
+}   // namespace KeyingPump

@@ -11,4 +11,4 @@ void pump();
 // Replaces the pump (an empty function restores the event loop's).
 void setPump(std::function<void()> f);
 
-} // namespace KeyingPump
+}   // namespace KeyingPump

@@ -11,7 +11,9 @@
 
 #include <memory>
 
-namespace Platform { class WavePlayer; }
+namespace Platform {
+class WavePlayer;
+}
 
 class MMControl : public QObject {
     Q_OBJECT

@@ -43,7 +43,7 @@ std::optional<int> toInt16(double v)
         return std::nullopt;
     return int(r);
 }
-} // namespace
+}   // namespace
 
 using KeyerLayout::addButton;
 using KeyerLayout::addLabel;
@@ -60,10 +60,18 @@ PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
         const double top = 240 + (i - 1) * 360;
         addLabel(d, QStringLiteral("lblF%1").arg(i), QStringLiteral("F%1").arg(i), 120, top + 30, 420, 255);
         Text[i] = d.add<QLineEdit>(QStringLiteral("Text%1").arg(i), Kind::TextBox, 600, top, 4800, 285);
-        Command[i + 1] = addButton(d, QStringLiteral("Command%1").arg(i + 1), QStringLiteral("Browse"), 5520, top - 15, 900, 315);
+        Command[i + 1] =
+            addButton(d, QStringLiteral("Command%1").arg(i + 1), QStringLiteral("Browse"), 5520, top - 15, 900, 315);
     }
-    Text1 = Text[1]; Text2 = Text[2]; Text3 = Text[3]; Text4 = Text[4]; Text5 = Text[5];
-    Text6 = Text[6]; Text7 = Text[7]; Text8 = Text[8]; Text9 = Text[9];
+    Text1 = Text[1];
+    Text2 = Text[2];
+    Text3 = Text[3];
+    Text4 = Text[4];
+    Text5 = Text[5];
+    Text6 = Text[6];
+    Text7 = Text[7];
+    Text8 = Text[8];
+    Text9 = Text[9];
 
     Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 6600, 120, 2280, 1200);
     Frame1->setTitle(QStringLiteral("PTT"));
@@ -87,20 +95,22 @@ PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
     Command1 = addButton(d, QStringLiteral("Command1"), QStringLiteral("Done"), 6600, 3300, 1020, 375);
 
     addLabel(d, QStringLiteral("lblPhoneMode"), QStringLiteral("(You  must be in Phone mode)"), 120, 3780, 4200, 255);
-    QLabel* caution = addLabel(d, QStringLiteral("lblCaution"), QStringLiteral("Caution, RF feedback can damage your PC!"),
-                            4440, 3780, 4440, 255);
+    QLabel* caution = addLabel(d, QStringLiteral("lblCaution"),
+                               QStringLiteral("Caution, RF feedback can damage your PC!"), 4440, 3780, 4440, 255);
     caution->setStyleSheet(QStringLiteral("color: #C00000"));
-    addLabel(d, QStringLiteral("lblRecord"),
-          QStringLiteral("Record each message with your system's sound recorder, save it as a .wav file and choose it "
-                         "with the Browse button of its function key."),
-          120, 4110, 8760, 420);
-    addLabel(d, QStringLiteral("lblAudio"),
-          QStringLiteral("Feed the sound card's line-out into the transceiver's audio input, keeping the level low."),
-          120, 4560, 8760, 255);
+    addLabel(
+        d, QStringLiteral("lblRecord"),
+        QStringLiteral("Record each message with your system's sound recorder, save it as a .wav file and choose it "
+                       "with the Browse button of its function key."),
+        120, 4110, 8760, 420);
+    addLabel(
+        d, QStringLiteral("lblAudio"),
+        QStringLiteral("Feed the sound card's line-out into the transceiver's audio input, keeping the level low."),
+        120, 4560, 8760, 255);
     addLabel(d, QStringLiteral("lblKeying"),
-          QStringLiteral("Key the transmitter manually, use VOX or an interface connected to your PC's serial port "
-                         "(RTS or DTR) or parallel port.  Enter the valid comm setting (or 0 for none)."),
-          120, 4860, 8760, 420);
+             QStringLiteral("Key the transmitter manually, use VOX or an interface connected to your PC's serial port "
+                            "(RTS or DTR) or parallel port.  Enter the valid comm setting (or 0 for none)."),
+             120, 4860, 8760, 420);
 
     Timer1 = new VbTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -164,7 +174,8 @@ void PhoneFrm::PhoneSetup()
     }
     Platform::prompts().beep();
     Platform::prompts().messageBox(
-        QStringLiteral("The port you have selected for Phone keying is invalid.  Please select another or enter 0 for none."),
+        QStringLiteral(
+            "The port you have selected for Phone keying is invalid.  Please select another or enter 0 for none."),
         QStringLiteral("Invalid port."));
     if (!isVisible())
         show();

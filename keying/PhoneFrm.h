@@ -18,7 +18,9 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class VbTimer;
-namespace Platform { class SerialLines; }
+namespace Platform {
+class SerialLines;
+}
 
 class PhoneFrm : public DesignWindow, public SingleWindow<PhoneFrm> {
     Q_OBJECT
@@ -58,20 +60,20 @@ public:
     // Drops both lines and closes the port (the CW port set-up and the keyer device call this).
     void closeCommPhone();
 
-    MMControl* MMControl1;  // plays the messages; Mode() is 526 while one plays
+    MMControl* MMControl1;   // plays the messages; Mode() is 526 while one plays
 
     std::array<QLineEdit*, 10> Text{};   // Text[1]..Text[9]: the F1..F9 .wav paths
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9;
-    QLineEdit* Text10;     // push-to-talk serial port, 0 for none
-    QLineEdit* Text11;     // parallel port base address
-    QLineEdit* txtPHLoop;  // F1 repeat pause, seconds
+    QLineEdit* Text10;      // push-to-talk serial port, 0 for none
+    QLineEdit* Text11;      // parallel port base address
+    QLineEdit* txtPHLoop;   // F1 repeat pause, seconds
     QGroupBox* Frame1;
     QRadioButton *Option1, *Option2, *Option3;   // RTS, DTR, Parallel
     QPushButton* Command1;                       // Done
     std::array<QPushButton*, 11> Command{};      // Command[2]..Command[10]: Browse for F1..F9
     QPushButton* Command11;                      // Test
-    VbTimer* Timer1;       // playback watch, 40 ms
-    VbTimer* tmrRepeat;    // F1 repeat
+    VbTimer* Timer1;                             // playback watch, 40 ms
+    VbTimer* tmrRepeat;                          // F1 repeat
 
 private:
     // Opens the push-to-talk port of Text10 (above 0) with both lines low, closing the CW port

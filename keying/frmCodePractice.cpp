@@ -49,7 +49,7 @@ void setCaret(QPlainTextEdit* box, qsizetype position)
     box->setTextCursor(cur);
 }
 
-} // namespace
+}   // namespace
 
 frmCodePractice::frmCodePractice() : DesignWindow(DesignWidth, DesignHeight)
 {
@@ -83,7 +83,8 @@ frmCodePractice::frmCodePractice() : DesignWindow(DesignWidth, DesignHeight)
     addLabel(d, QStringLiteral("Label5"), QStringLiteral("groups of"), 1740, 4140, 900, 255);
     Text4 = addTextBox(d, QStringLiteral("Text4"), QStringLiteral("5"), 2670, 4110, 600, 285);
     addLabel(d, QStringLiteral("Label6"), QStringLiteral("characters each."), 3360, 4140, 1500, 255);
-    Command2 = addButton(d, QStringLiteral("Command2"), QStringLiteral("&Generate Random Characters"), 120, 4500, 3000, 375);
+    Command2 =
+        addButton(d, QStringLiteral("Command2"), QStringLiteral("&Generate Random Characters"), 120, 4500, 3000, 375);
 
     Frame1 = d.add<QGroupBox>(QStringLiteral("Frame1"), Kind::Frame, 4740, 4020, 2160, 855);
     Frame1->setTitle(QStringLiteral("Include:"));
@@ -91,8 +92,8 @@ frmCodePractice::frmCodePractice() : DesignWindow(DesignWidth, DesignHeight)
     Option2 = addOption(d, QStringLiteral("Option2"), QStringLiteral("All"), 120, 540, 1900, 255, Frame1);
     Option2->setChecked(true);
 
-    addLabel(d, QStringLiteral("Label9"), QStringLiteral("Type characters here to send text from keyboard:"), 120,
-             5100, 4500, 255);
+    addLabel(d, QStringLiteral("Label9"), QStringLiteral("Type characters here to send text from keyboard:"), 120, 5100,
+             4500, 255);
     Text5 = addTextBox(d, QStringLiteral("Text5"), QString(), 120, 5370, 4500, 285);
     // What is typed goes out; nothing is ever kept in the box, so nothing may be pasted or dropped.
     Text5->setContextMenuPolicy(Qt::NoContextMenu);
@@ -141,7 +142,8 @@ void frmCodePractice::Command2_Click()
         auto generator = std::make_shared<QRandomGenerator>(quint32(Platform::monotonic().nowNs()));
         source = [generator] { return float(generator->generateDouble()); };
     }
-    const CodePractice::Generated g = CodePractice::generate(Text3->text(), Text4->text(), Option1->isChecked(), source);
+    const CodePractice::Generated g =
+        CodePractice::generate(Text3->text(), Text4->text(), Option1->isChecked(), source);
     Text3->setText(g.groupsBox);
     Text4->setText(g.lengthBox);
     Text1->setPlainText(g.text);

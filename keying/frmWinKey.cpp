@@ -79,7 +79,7 @@ void checkSetting(QLineEdit* box, double lo, double hi, const QString& reset, vo
         send(uint8_t(std::nearbyint(v)));
 }
 
-} // namespace
+}   // namespace
 
 frmWinKey::frmWinKey() : DesignWindow(DesignWidth, DesignHeight)
 {
@@ -107,7 +107,8 @@ frmWinKey::frmWinKey() : DesignWindow(DesignWidth, DesignHeight)
         addLabel(d, QStringLiteral("lbl") + QLatin1String(r.name), QLatin1String(r.label), 120, top + 30, 1080, 255);
         *r.box = addTextBox(d, QLatin1String(r.name), QLatin1String(r.text), 1260, top, 600, 285);
         if (*r.help)
-            addLabel(d, QStringLiteral("lblHelp") + QLatin1String(r.name), QLatin1String(r.help), 1980, top + 30, 4500, 255);
+            addLabel(d, QStringLiteral("lblHelp") + QLatin1String(r.name), QLatin1String(r.help), 1980, top + 30, 4500,
+                     255);
         top += 390;
     }
 
@@ -145,10 +146,12 @@ frmWinKey::frmWinKey() : DesignWindow(DesignWidth, DesignHeight)
     connect(cmdStop, &QPushButton::clicked, this, [this] { cmdStop_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(cmdDone, &QPushButton::clicked, this, [this] { cmdDone_Click(); });
-    const std::pair<QRadioButton*, uint8_t> modes[] = {{optIambicB, 0}, {optIambicA, 16}, {optUltimatic, 32}, {optBug, 48}};
+    const std::pair<QRadioButton*, uint8_t> modes[] = {
+        {optIambicB, 0}, {optIambicA, 16}, {optUltimatic, 32}, {optBug, 48}};
     for (auto [o, b] : modes)
         connect(o, &QRadioButton::clicked, this, [this, o = o, b = b] { optionClicked(o, b, true); });
-    const std::pair<QRadioButton*, uint8_t> pins[] = {{optKey5Out3Off, 8}, {optKey5Off3Out, 4}, {optTone, 6}, {optPTT, 5}};
+    const std::pair<QRadioButton*, uint8_t> pins[] = {
+        {optKey5Out3Off, 8}, {optKey5Off3Out, 4}, {optTone, 6}, {optPTT, 5}};
     for (auto [o, b] : pins)
         connect(o, &QRadioButton::clicked, this, [this, o = o, b = b] { optionClicked(o, b, false); });
 
@@ -321,7 +324,8 @@ void frmWinKey::cmdDone_Click()
     w.pinConfig = G.WinkeyPinConfig;
     w.mode = G.WinkeyMode;
     QString error;
-    if (!Files::writeAtomic(Files::resolve(G.DataFolder, QStringLiteral("WK.txt")), KeyerSettings::formatWinkey(w), &error))
+    if (!Files::writeAtomic(Files::resolve(G.DataFolder, QStringLiteral("WK.txt")), KeyerSettings::formatWinkey(w),
+                            &error))
         qCWarning(lcKeying) << "WK.txt not written:" << error;
     hide();
 }
@@ -387,7 +391,10 @@ void frmWinKey::ApplyWinkeySettings()
 
 void frmWinKey::txtWKWPM_LostFocus() { checkSetting(txtWKWPM, 0, 99, QStringLiteral("18"), modWinKey::wk_wpm); }
 void frmWinKey::txtWeight_LostFocus() { checkSetting(txtWeight, 0, 99, QStringLiteral("50"), modWinKey::wk_weight); }
-void frmWinKey::txtRatio_LostFocus() { checkSetting(txtRatio, 32, 67, QStringLiteral("50"), modWinKey::wk_ditdah_ratio); }
+void frmWinKey::txtRatio_LostFocus()
+{
+    checkSetting(txtRatio, 32, 67, QStringLiteral("50"), modWinKey::wk_ditdah_ratio);
+}
 void frmWinKey::txtLeadIn_LostFocus() { leadTail(txtLeadIn); }
 void frmWinKey::txtTail_LostFocus() { leadTail(txtTail); }
 

@@ -12,7 +12,7 @@ Platform::KeyerDevice& device()
     static std::unique_ptr<Platform::KeyerDevice> d = Platform::createKeyerDevice();
     return *d;
 }
-} // namespace
+}   // namespace
 
 int32_t wk_open(uint8_t& version, uint8_t port)
 {
@@ -37,4 +37,4 @@ void wk_clearbuf() { device().clearBuffer(); }
 void wk_backspace() { device().backspace(); }
 bool deviceIsOpen() { return device().isOpen(); }
 
-} // namespace modWinKey
+}   // namespace modWinKey

@@ -11,14 +11,14 @@ namespace modWinKey {
 // Result codes of wk_open.
 enum : int32_t {
     WK_OK = 0,
-    WK_NO_ECHO = -1,          // "No Echo Response"
-    WK_ECHO_MISMATCH = -2,    // "Echo Mismatch"
-    WK_NO_OPEN_RESPONSE = -3, // "No Open Response"
-    WK_COM_OPEN_FAILED = -4,  // "Com Open Failed"
-    WK_GET_COM_ST = -5,       // "Get Com ST Failed"
-    WK_SET_COM_ST = -6,       // "Set Com ST Failed"
-    WK_ALREADY_OPEN = -8,     // "WK Already Open"
-    WK_NOT_OPEN = -9,         // "WK Not Open"
+    WK_NO_ECHO = -1,            // "No Echo Response"
+    WK_ECHO_MISMATCH = -2,      // "Echo Mismatch"
+    WK_NO_OPEN_RESPONSE = -3,   // "No Open Response"
+    WK_COM_OPEN_FAILED = -4,    // "Com Open Failed"
+    WK_GET_COM_ST = -5,         // "Get Com ST Failed"
+    WK_SET_COM_ST = -6,         // "Set Com ST Failed"
+    WK_ALREADY_OPEN = -8,       // "WK Already Open"
+    WK_NOT_OPEN = -9,           // "WK Not Open"
 };
 
 // Opens the device on serial port `port` (its path by Platform::comPortPath with G.DataFolder).
@@ -46,4 +46,4 @@ void wk_backspace();
 // Whether the device's port is still open (false once a write found the port gone).
 bool deviceIsOpen();
 
-} // namespace modWinKey
+}   // namespace modWinKey

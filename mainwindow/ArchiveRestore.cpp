@@ -26,12 +26,12 @@ void showError(const QString& reason, const QString& title)
     Platform::prompts().messageBox(reason, title, Platform::Buttons::Ok);
 }
 
-} // namespace
+}   // namespace
 
 QString defaultArchiveName()
 {
-    return modGlobalPreferences::CallFileName(G.OwnCall)
-        + Platform::clock().read().local.date().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".log");
+    return modGlobalPreferences::CallFileName(G.OwnCall) +
+           Platform::clock().read().local.date().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".log");
 }
 
 void mnuArchive_Click(CommonFileDialog& dialog)
@@ -49,8 +49,8 @@ void mnuArchive_Click(CommonFileDialog& dialog)
     const QString log = Module2::LogPath();
     QString error;
     // A log that was never written is an empty log: its archive is an empty file.
-    const bool ok = Files::exists(log) ? Files::copyReplace(log, target, &error)
-                                       : Files::writeAtomic(target, QByteArray(), &error);
+    const bool ok =
+        Files::exists(log) ? Files::copyReplace(log, target, &error) : Files::writeAtomic(target, QByteArray(), &error);
     if (!ok)
         showError(error, QStringLiteral("Error Archiving Log"));
 }
@@ -58,16 +58,17 @@ void mnuArchive_Click(CommonFileDialog& dialog)
 bool mnuRestore_Click(CommonFileDialog& dialog)
 {
     auto& p = Platform::prompts();
-    p.messageBox(QStringLiteral("This action will open an archived log or backup file and creates a working file called "
-                                "log.txt.  If you make any changes to your archived data that you would like to "
-                                "permanently save, before you click File > New to start a new contest, be sure to "
-                                "click File > Archive to save your changes."),
-                 QStringLiteral("Opening Archived Data Information"), Platform::Buttons::Ok);
-    if (G.QSOCount > 0
-        && p.messageBox(QStringLiteral("Are you sure that you want to open an archived log?  This action will clear "
-                                       "and replace existing QSO data."),
-                        QStringLiteral("Are your sure?"), Platform::Buttons::YesNo, Platform::Icon::Question)
-            != Platform::Answer::Yes)
+    p.messageBox(
+        QStringLiteral("This action will open an archived log or backup file and creates a working file called "
+                       "log.txt.  If you make any changes to your archived data that you would like to "
+                       "permanently save, before you click File > New to start a new contest, be sure to "
+                       "click File > Archive to save your changes."),
+        QStringLiteral("Opening Archived Data Information"), Platform::Buttons::Ok);
+    if (G.QSOCount > 0 &&
+        p.messageBox(QStringLiteral("Are you sure that you want to open an archived log?  This action will clear "
+                                    "and replace existing QSO data."),
+                     QStringLiteral("Are your sure?"), Platform::Buttons::YesNo,
+                     Platform::Icon::Question) != Platform::Answer::Yes)
         return false;
 
     dialog.FileName.clear();
@@ -83,12 +84,12 @@ bool mnuRestore_Click(CommonFileDialog& dialog)
                   title);
         return false;
     }
-    if (!Module2::CheckLogFile(source, nullptr, &error) || !Module2::BackupLogBeforeErase(&error)
-        || !Files::copyReplace(source, Module2::LogPath(), &error)) {
+    if (!Module2::CheckLogFile(source, nullptr, &error) || !Module2::BackupLogBeforeErase(&error) ||
+        !Files::copyReplace(source, Module2::LogPath(), &error)) {
         showError(error, title);
         return false;
     }
     return true;
 }
 
-} // namespace ArchiveRestore
+}   // namespace ArchiveRestore

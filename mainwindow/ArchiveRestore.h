@@ -26,4 +26,4 @@ void mnuArchive_Click(CommonFileDialog& dialog);
 // log.txt untouched.
 bool mnuRestore_Click(CommonFileDialog& dialog);
 
-} // namespace ArchiveRestore
+}   // namespace ArchiveRestore

@@ -43,4 +43,4 @@ QString nextBand(const QString& currentBand);
 // The mode label toggles CW and PH; any mode but CW (PH, DG, an odd saved value) leads to CW.
 QString nextMode(const QString& currentMode);
 
-} // namespace BandMode
+}   // namespace BandMode

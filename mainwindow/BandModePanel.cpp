@@ -80,8 +80,7 @@ void BandModePanel::restoreModeTicks()
         cw->setChecked(false);
         dg->setChecked(true);
         break;
-    case MainLoad::ModeItem::CW:
-        break;
+    case MainLoad::ModeItem::CW: break;
     }
 }
 

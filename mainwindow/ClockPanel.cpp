@@ -14,7 +14,7 @@
 namespace {
 const QString TimeOnCaption = QStringLiteral("&Log \"Time On\"");
 const QString TimeOffCaption = QStringLiteral("&Log \"Time Off\"");
-} // namespace
+}   // namespace
 
 ClockPanel::ClockPanel(MainFrame& window) : w_(window)
 {

@@ -17,7 +17,7 @@ double bounded(double offsetHours)
         return 0;
     return std::clamp(offsetHours, -Limit, Limit);
 }
-} // namespace
+}   // namespace
 
 QString utcClock(const QDateTime& local, double offsetHours)
 {
@@ -51,8 +51,8 @@ QString loggedOffText(const QDateTime& local, double offsetHours)
 {
     offsetHours = bounded(offsetHours);
     const QDateTime t = local.addSecs(qint64(std::llround(offsetHours)) * 3600);
-    return QStringLiteral("Logged Off at ") + QLocale::system().toString(t.date(), QLocale::ShortFormat)
-           + QLatin1Char(' ') + t.time().toString(QStringLiteral("hh:mm:ss"));
+    return QStringLiteral("Logged Off at ") + QLocale::system().toString(t.date(), QLocale::ShortFormat) +
+           QLatin1Char(' ') + t.time().toString(QStringLiteral("hh:mm:ss"));
 }
 
-} // namespace Clocks
+}   // namespace Clocks

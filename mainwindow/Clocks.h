@@ -22,4 +22,4 @@ float operatingSeconds(const QDateTime& logOnTime, const QDateTime& now, float s
 // time "hh:mm:ss" of now plus the offset rounded to whole hours.
 QString loggedOffText(const QDateTime& local, double offsetHours);
 
-} // namespace Clocks
+}   // namespace Clocks

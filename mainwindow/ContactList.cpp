@@ -52,8 +52,7 @@ QString dateTimeText(const QString& date, const QString& time)
         t = QTime::fromString(time, QStringLiteral("hh:mm"));
     if (!t.isValid())
         t = Format::parseTypedTime(time).value_or(QTime());
-    return (d.isValid() ? Format::monthDay(d) : date) + QLatin1Char(' ')
-        + (t.isValid() ? Format::hourMinute(t) : time);
+    return (d.isValid() ? Format::monthDay(d) : date) + QLatin1Char(' ') + (t.isValid() ? Format::hourMinute(t) : time);
 }
 
 namespace {
@@ -71,7 +70,7 @@ const QVector<int>& fieldsOf(const Layout& layout)
     return layout.roverColumn ? rover : in;
 }
 
-} // namespace
+}   // namespace
 
 QString cellText(const Layout& layout, int record, int column)
 {
@@ -139,11 +138,11 @@ bool isRecord(int record) { return record >= 1 && record <= G.QSOCount; }
 
 void showWriteFailure(const QString& error)
 {
-    Platform::prompts().messageBox(Module2::LogWriteFailureText(error), WriteErrorTitle,
-                                   Platform::Buttons::Ok, Platform::Icon::Critical);
+    Platform::prompts().messageBox(Module2::LogWriteFailureText(error), WriteErrorTitle, Platform::Buttons::Ok,
+                                   Platform::Icon::Critical);
 }
 
-} // namespace
+}   // namespace
 
 void cmdEdit_Click(Host& host)
 {
@@ -217,9 +216,8 @@ void Model::sortByColumn(int column)
         keys << text(r, column);
     QVector<int> order(records_.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
-        return keys[a].compare(keys[b], Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](int a, int b) { return keys[a].compare(keys[b], Qt::CaseInsensitive) < 0; });
 
     QVector<int> sorted(records_.size()), newRow(records_.size());
     for (int r = 0; r < order.size(); ++r) {
@@ -289,4 +287,4 @@ QVariant Model::headerData(int section, Qt::Orientation orientation, int role) c
     return QVariant();
 }
 
-} // namespace ContactList
+}   // namespace ContactList

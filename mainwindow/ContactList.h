@@ -140,4 +140,4 @@ private:
     QVector<int> records_;
 };
 
-} // namespace ContactList
+}   // namespace ContactList

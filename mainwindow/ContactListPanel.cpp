@@ -20,11 +20,7 @@
 ContactListPanel::ContactListPanel(MainWindows::Which which, MainLogWindow* window, QWidget* windowWidget,
                                    const ContactListControls& controls, std::function<void()> reloadLog,
                                    QObject* parent)
-    : QObject(parent),
-      which_(which),
-      window_(window),
-      windowWidget_(windowWidget),
-      c_(controls),
+    : QObject(parent), which_(which), window_(window), windowWidget_(windowWidget), c_(controls),
       reloadLog_(std::move(reloadLog))
 {
     model_.setLayout(ContactList::layoutFor(which_, G.RoverFlag));
@@ -185,7 +181,8 @@ void ContactListPanel::showEditDialog()
     }
     const auto variant = which_ == MainWindows::Which::In ? ContactEdit::Variant::In : ContactEdit::Variant::Out;
     MainLogWindow* window = window_;
-    DEEdit dialog(variant, [window] { window->cmdDelete_Click(); }, windowWidget_);
+    DEEdit dialog(
+        variant, [window] { window->cmdDelete_Click(); }, windowWidget_);
     dialog.exec();
 }
 

@@ -39,8 +39,7 @@ public:
     // `window` is the main window (the edit dialog's owner and parent); `reloadLog` its log
     // reload, which ends by refilling the list (ListRecentContacts).
     ContactListPanel(MainWindows::Which which, MainLogWindow* window, QWidget* windowWidget,
-                     const ContactListControls& controls, std::function<void()> reloadLog,
-                     QObject* parent = nullptr);
+                     const ContactListControls& controls, std::function<void()> reloadLog, QObject* parent = nullptr);
 
     ContactList::Model& model() { return model_; }
     const ContactListControls& controls() const { return c_; }

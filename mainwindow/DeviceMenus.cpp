@@ -36,4 +36,4 @@ void connectItems(QObject* context, const std::function<QAction*(const QString&)
             QObject::connect(a, &QAction::triggered, context, [handler = handler] { handler(); });
 }
 
-} // namespace DeviceMenus
+}   // namespace DeviceMenus

@@ -28,4 +28,4 @@ void mnuPrivileges_Click();
 // already on the screen (opened modelessly by its hot key) is only brought to the front.
 void showModal(QWidget& w);
 
-} // namespace DeviceMenus
+}   // namespace DeviceMenus

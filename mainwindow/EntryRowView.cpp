@@ -21,10 +21,7 @@ QColor colorOf(long long number)
     return number == Entry::ColorButtonFace ? buttonFace() : Colors::fromNumber(number);
 }
 
-long long numberOf(const QColor& c)
-{
-    return c == buttonFace() ? Entry::ColorButtonFace : Colors::toNumber(c);
-}
+long long numberOf(const QColor& c) { return c == buttonFace() ? Entry::ColorButtonFace : Colors::toNumber(c); }
 
 long long backColor(const QLabel* l) { return numberOf(l->palette().color(QPalette::Window)); }
 
@@ -42,7 +39,7 @@ bool realMove(Qt::FocusReason r)
     return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason && r != Qt::MenuBarFocusReason;
 }
 
-} // namespace
+}   // namespace
 
 void EntryBox::focusInEvent(QFocusEvent* e)
 {
@@ -172,8 +169,7 @@ void EntryRowView::show()
         // Setting the limit puts the caret at the end: only a change is applied. The row
         // enforces its limit on typing; the widget's never cuts a text the row holds (a report
         // typed before the mode command lowered the limit stays whole).
-        if (const int max = b.maxLength > 0 ? std::max(b.maxLength, int(b.text.size())) : 32767;
-            e->maxLength() != max)
+        if (const int max = b.maxLength > 0 ? std::max(b.maxLength, int(b.text.size())) : 32767; e->maxLength() != max)
             e->setMaxLength(max);
         // A field the event left alone keeps what the widget shows (a caret put there from
         // outside the row stays).

@@ -79,7 +79,6 @@ public:
     void keyPress(Entry::Field f, int& keyAscii);
     void paste(Entry::Field f, const QString& text);
 
-
     // Shows the row's present state in the widgets (a wait that lets no input in calls it so the
     // operator sees what the handlers have done so far).
     void show();
@@ -102,7 +101,7 @@ private:
     Entry::EntryRow& row_;
     EntryWidgets w_;
     QPointer<QWidget> scope_;
-    QVector<QPointer<QObject>> hooks_;   // the key and paste filters on the fields
+    QVector<QPointer<QObject>> hooks_;         // the key and paste filters on the fields
     std::array<Entry::TextBox, 7> before_{};   // the fields as the event found them
     int depth_ = 0;
     bool showing_ = false;

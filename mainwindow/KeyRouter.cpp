@@ -42,7 +42,7 @@ KeyRouter::Keyers& productionKeyers()
 }
 KeyRouter::Keyers* g_keyers = nullptr;
 
-} // namespace
+}   // namespace
 
 // The production keyers: the keyer windows (made on first use, as a reference to them does) and
 // the keyer device.

@@ -20,7 +20,7 @@ Tools* installedTools = nullptr;
 Tools* tools() { return installedTools; }
 void setTools(Tools* t) { installedTools = t; }
 
-} // namespace LogMenus
+}   // namespace LogMenus
 
 LogMenusPanel::LogMenusPanel(MainLogWindow& window, QWidget* windowWidget,
                              const std::function<QAction*(const QString&)>& findAction, LogMenus::Host host,

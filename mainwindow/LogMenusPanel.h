@@ -26,12 +26,12 @@ namespace LogMenus {
 class Tools {
 public:
     virtual ~Tools() = default;
-    virtual void showRateGraph() = 0;       // GraphQSO
-    virtual void showCountyMap() = 0;       // CountyMapIN
-    virtual void showCountyList() = 0;      // frmCountyList
-    virtual void showCountyChange() = 0;    // frmCountyChange: sets G.CurrentCounty
-    virtual void showColors() = 0;          // Form6: sets G.WorkedColor and G.UnworkedColor
-    virtual void showHelp() = 0;            // Form5
+    virtual void showRateGraph() = 0;      // GraphQSO
+    virtual void showCountyMap() = 0;      // CountyMapIN
+    virtual void showCountyList() = 0;     // frmCountyList
+    virtual void showCountyChange() = 0;   // frmCountyChange: sets G.CurrentCounty
+    virtual void showColors() = 0;         // Form6: sets G.WorkedColor and G.UnworkedColor
+    virtual void showHelp() = 0;           // Form5
 };
 
 // The tools in use; nullptr until installed. The caller keeps ownership.
@@ -43,12 +43,12 @@ struct Host {
     std::function<void()> ReloadLog;
     std::function<void()> ShowOperatingTime;
     std::function<void()> ShowQSORates;
-    std::function<QString()> filterCaption;        // Command1's caption
-    std::function<void()> Command1_Click;          // the county lists' filter button
+    std::function<QString()> filterCaption;               // Command1's caption
+    std::function<void()> Command1_Click;                 // the county lists' filter button
     std::function<void(const QString&)> setCountyLabel;   // Label25 (in-state window)
 };
 
-} // namespace LogMenus
+}   // namespace LogMenus
 
 class LogMenusPanel : public QObject {
     Q_OBJECT

@@ -36,12 +36,10 @@ namespace {
 constexpr double DesignWidth = 9600, DesignHeight = 7200;
 constexpr double FrameWidth = 120, FrameHeight = 690;
 
-} // namespace
+}   // namespace
 
 MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      variant_(MainVariants::variant(which)),
-      client_(new QWidget(this)),
+    : QWidget(parent, Qt::Window), variant_(MainVariants::variant(which)), client_(new QWidget(this)),
       design_(this, DesignWidth - FrameWidth, DesignHeight - FrameHeight),
       countyLists_(which == MainWindows::Which::Out ? Entry::Window::Out : Entry::Window::In)
 {
@@ -208,59 +206,77 @@ void MainFrame::Form_Load()
     MainLoad::normaliseOptions();
     const MainVariants::Variant& v = variant_;
     QString newLogError;
-    auto always = [](std::function<void()> f) { return [f] { f(); return true; }; };
+    auto always = [](std::function<void()> f) {
+        return [f] {
+            f();
+            return true;
+        };
+    };
     const QVector<MainLoad::Step> steps = {
         {QStringLiteral("close the station setup"), always([this] { closeSetupWindow(); }), {}},
         {QStringLiteral("hide the New marker"), always([this] { Label3->hide(); }), {}},
-        {QStringLiteral("rescale for the screen"), always([this] {
+        {QStringLiteral("rescale for the screen"),
+         always([this] {
              const Platform::Screen s = Platform::Screen::current();
              MainSizing::RescaleForScreen(design_.geometry(), s.width, s.height);
              applyLayout();
-         }), {}},
+         }),
+         {}},
         {QStringLiteral("size the county lists"), always([this] { SizeCountyLists(); }), {}},
         {QStringLiteral("start hint"), always([this, &v] { lblDialog->setText(v.startHint); }), {}},
         {QStringLiteral("list columns"), always([this] { addListColumns(); }), {}},
-        {QStringLiteral("state and province table"), always([this, &v] {
+        {QStringLiteral("state and province table"),
+         always([this, &v] {
              if (v.stateGrid)
                  fillStateGrid();
-         }), {}},
+         }),
+         {}},
         {QStringLiteral("partial duplicates on"), always([] { G.ShowPartialsFlag = 1; }), {}},
-        {QStringLiteral("list previous contacts (in-state)"), always([this, &v] {
+        {QStringLiteral("list previous contacts (in-state)"),
+         always([this, &v] {
              if (v.listPreviousTickEarly && G.ListPreviousFlag == 1)
                  action(QStringLiteral("mnuListPrevious"))->setChecked(true);
-         }), {}},
-        {QStringLiteral("form size"), always([this] {
+         }),
+         {}},
+        {QStringLiteral("form size"),
+         always([this] {
              if (G.FormSizePercent < 100)
                  ApplyFormSize();
-         }), {}},
+         }),
+         {}},
         {QStringLiteral("mode"), always([this] { bandMode_->restoreModeTicks(); }), {}},
         {QStringLiteral("band"), always([this] { bandMode_->restoreBandTick(); }), {}},
         {QStringLiteral("county caption"), always([this] { setCountyCaption(); }), {}},
         {QStringLiteral("own county or state"), always([this, &v] { setLabel25(MainLoad::label25Text(v)); }), {}},
         {QStringLiteral("own call"), always([this] { setOwnCallLabel(); }), {}},
-        {QStringLiteral("entry row"), always([this] {
+        {QStringLiteral("entry row"),
+         always([this] {
              if (row_)
                  row_->screenWidthTwips = int(Platform::Screen::current().width);
-         }), {}},
-        {QStringLiteral("report lengths and list previous contacts"), always([this, &v] {
+         }),
+         {}},
+        {QStringLiteral("report lengths and list previous contacts"),
+         always([this, &v] {
              if (v.reportLengthsAtLoad)
                  bandMode_->setReportLengths();
              if (!v.listPreviousTickEarly && G.ListPreviousFlag == 1)
                  action(QStringLiteral("mnuListPrevious"))->setChecked(true);
-         }), {}},
-        {QStringLiteral("county list"), [] { return Module2::LoadCountyList(); }, [] {
-             return MainLoad::countyListFailureText();
-         }},
+         }),
+         {}},
+        {QStringLiteral("county list"), [] { return Module2::LoadCountyList(); },
+         [] { return MainLoad::countyListFailureText(); }},
         {QStringLiteral("open existing log"), [this, &newLogError] { return AskOpenExistingLog(&newLogError); },
          [&newLogError] { return Module2::LogWriteFailureText(newLogError); }},
         {QStringLiteral("operating time"), always([this] { clocks_->ShowOperatingTime(); }), {}},
         {QStringLiteral("reload the log"), always([this] { ReloadLog(); }), {}},
         {QStringLiteral("fit to the screen"), always([this] { FitToWorkArea(); }), {}},
-        {QStringLiteral("rig start"), always([] {
+        {QStringLiteral("rig start"),
+         always([] {
              if (MainLoad::rigStartWanted(G.RigType))
                  if (MainServices::Rig* r = MainServices::rig())
                      r->Command1_Click();
-         }), {}},
+         }),
+         {}},
     };
     MainLoad::runSteps(steps);
 }

@@ -179,20 +179,20 @@ public:
 
     // ---- Controls (txtCall, txtSec, List2, lblTotScore, lblDialog are in MainLogWindow) ----
     // Own station, band and mode.
-    QLabel* Label2 = nullptr;          // own call
-    QLabel* Label25 = nullptr;         // own county (In) or state/country (Out)
-    QLabel* Label24 = nullptr;         // band
-    QLabel* Label30 = nullptr;         // mode
+    QLabel* Label2 = nullptr;    // own call
+    QLabel* Label25 = nullptr;   // own county (In) or state/country (Out)
+    QLabel* Label24 = nullptr;   // band
+    QLabel* Label30 = nullptr;   // mode
     // Operating time and clocks.
     QPushButton* cmdLogOn = nullptr;
     QLabel* lblttrack = nullptr;
     QLabel* lblutctime = nullptr;
     QLabel* lblCurTime = nullptr;
-    QLabel* Label16 = nullptr;         // AM/PM
-    VbTimer* Timer1 = nullptr;         // rates, every minute
-    VbTimer* Timer2 = nullptr;         // clocks, every second
+    QLabel* Label16 = nullptr;   // AM/PM
+    VbTimer* Timer1 = nullptr;   // rates, every minute
+    VbTimer* Timer2 = nullptr;   // clocks, every second
     // Entry fields and their captions (lblStation 0..4), post-contest boxes.
-    QVector<QLabel*> lblStation;       // indexes 0..8 (6 unused)
+    QVector<QLabel*> lblStation;   // indexes 0..8 (6 unused)
     QLineEdit* txtRSTR = nullptr;
     QLineEdit* txtCntry = nullptr;
     QLineEdit* txtRSTS = nullptr;
@@ -200,16 +200,16 @@ public:
     QLineEdit* txtPostConTime = nullptr;
     QLabel* lblPostConDate = nullptr;
     QLineEdit* txtPostConDate = nullptr;
-    QLabel* Label3 = nullptr;          // "New" marker
-    QLabel* Label19 = nullptr;         // continent
-    QLabel* Label22 = nullptr;         // bearing
-    QLabel* Label23 = nullptr;         // miles
+    QLabel* Label3 = nullptr;    // "New" marker
+    QLabel* Label19 = nullptr;   // continent
+    QLabel* Label22 = nullptr;   // bearing
+    QLabel* Label23 = nullptr;   // miles
     // Status and possible duplicates.
     QLabel* lblPossDup = nullptr;
     QLabel* lblDupe = nullptr;
-    QPushButton* cmdDup = nullptr;     // partial duplicates "On" / "Off"
+    QPushButton* cmdDup = nullptr;   // partial duplicates "On" / "Off"
     // Contact list.
-    QTreeView* ListView1 = nullptr;    // the rows are ContactList::Model's
+    QTreeView* ListView1 = nullptr;   // the rows are ContactList::Model's
     QPushButton* cmdList = nullptr;
     QPushButton* cmdEdit = nullptr;
     QPushButton* cmdDelete = nullptr;
@@ -230,8 +230,8 @@ public:
     QTreeWidget* txtDX = nullptr;
     QLabel* lblDX = nullptr;
     VbLine* LineDX = nullptr;
-    QVector<QLabel*> lblDXSpot;        // 0..49
-    QVector<QLabel*> lblFreqSpot;      // 0..4
+    QVector<QLabel*> lblDXSpot;     // 0..49
+    QVector<QLabel*> lblFreqSpot;   // 0..4
 
     // ---- Menus ----
     QMenuBar* menuBar = nullptr;
@@ -269,8 +269,8 @@ private:
     void buildStateGrid();
     void buildSpotPanel();
     void buildMenus();
-    QLabel* addLabel(const QString& name, const QString& caption, double left, double top, double width,
-                     double height, double fontPt = DefaultFontPt);
+    QLabel* addLabel(const QString& name, const QString& caption, double left, double top, double width, double height,
+                     double fontPt = DefaultFontPt);
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, bool checkable = false);
     QMenu* addMenu(QMenu* parentMenu, const QString& name, const QString& caption);
 

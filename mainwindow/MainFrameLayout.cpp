@@ -32,7 +32,7 @@ constexpr long long White = 0xFFFFFF;
 
 QString indexed(const QString& name, int i) { return QStringLiteral("%1(%2)").arg(name).arg(i); }
 
-} // namespace
+}   // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Controls
@@ -60,7 +60,8 @@ void MainFrame::buildControls()
     }
 
     // Operating time and clocks.
-    cmdLogOn = design_.addButton(QStringLiteral("cmdLogOn"), QStringLiteral("&Log \"Time On\""), 5400, 60, 1800, 420, client_);
+    cmdLogOn =
+        design_.addButton(QStringLiteral("cmdLogOn"), QStringLiteral("&Log \"Time On\""), 5400, 60, 1800, 420, client_);
     cmdLogOn->setToolTip(QStringLiteral("Records On/Off times and controls duration clock."));
     addLabel(QStringLiteral("Label11"), QStringLiteral("UTC"), 7260, 30, 960, 225);
     lblutctime = addLabel(QStringLiteral("lblutctime"), QStringLiteral("UTC TIME"), 7260, 255, 960, 255, 9);
@@ -92,14 +93,16 @@ void MainFrame::buildControls()
     lblDupe->setAutoFillBackground(true);   // the palette's button-face colour until a check paints it
 
     // Contact list and its buttons.
-    ListView1 = design_.add<QTreeView>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, 6120, 2220, DefaultFontPt,
-                                       client_);
+    ListView1 = design_.add<QTreeView>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, 6120, 2220,
+                                       DefaultFontPt, client_);
     ListView1->setToolTip(QStringLiteral("Click record to edit or delete."));
     cmdList = design_.addButton(QStringLiteral("cmdList"), QStringLiteral("Last 20"), 120, 4560, 1080, 330, client_);
     cmdList->setToolTip(QStringLiteral("List all or last 20 contacts (Listing all will slow the program)"));
-    cmdEdit = design_.addButton(QStringLiteral("cmdEdit"), QStringLiteral("Edit Contact"), 1260, 4560, 1380, 330, client_);
+    cmdEdit =
+        design_.addButton(QStringLiteral("cmdEdit"), QStringLiteral("Edit Contact"), 1260, 4560, 1380, 330, client_);
     cmdEdit->hide();
-    cmdDelete = design_.addButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete Contact"), 2700, 4560, 1380, 330, client_);
+    cmdDelete = design_.addButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete Contact"), 2700, 4560, 1380, 330,
+                                  client_);
     cmdDelete->hide();
 
     // Score and rates: a caption with its value beside it.
@@ -126,7 +129,8 @@ void MainFrame::buildControls()
         *r.value = addLabel(QString::fromLatin1(r.name), QStringLiteral("0"), left + 2160, top, 840, 240);
         (*r.value)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    Command1 = design_.addButton(QStringLiteral("Command1"), QStringLiteral("All Modes"), 4860, 4560, 1380, 330, client_);
+    Command1 =
+        design_.addButton(QStringLiteral("Command1"), QStringLiteral("All Modes"), 4860, 4560, 1380, 330, client_);
 
     buildSideLists();
     Line3 = design_.addLine(QStringLiteral("Line3"), 120, 4980, 9360, 4980, client_);
@@ -135,10 +139,10 @@ void MainFrame::buildControls()
     buildSpotPanel();
 
     // Only the entry fields are tab stops.
-    for (QWidget* w : {static_cast<QWidget*>(ListView1), static_cast<QWidget*>(cmdList),
-                       static_cast<QWidget*>(cmdEdit), static_cast<QWidget*>(cmdDelete),
-                       static_cast<QWidget*>(cmdLogOn), static_cast<QWidget*>(Command1), static_cast<QWidget*>(cmdDup),
-                       static_cast<QWidget*>(List1), static_cast<QWidget*>(List2), static_cast<QWidget*>(txtDX)})
+    for (QWidget* w : {static_cast<QWidget*>(ListView1), static_cast<QWidget*>(cmdList), static_cast<QWidget*>(cmdEdit),
+                       static_cast<QWidget*>(cmdDelete), static_cast<QWidget*>(cmdLogOn),
+                       static_cast<QWidget*>(Command1), static_cast<QWidget*>(cmdDup), static_cast<QWidget*>(List1),
+                       static_cast<QWidget*>(List2), static_cast<QWidget*>(txtDX)})
         w->setFocusPolicy(Qt::ClickFocus);
     if (List3)
         List3->setFocusPolicy(Qt::ClickFocus);
@@ -150,7 +154,8 @@ void MainFrame::buildEntryRow()
     // Captions above the fields.
     lblStation[2] = addLabel(indexed(QStringLiteral("lblStation"), 2), QStringLiteral("Call"), 120, 540, 1500, 240);
     lblStation[3] = addLabel(indexed(QStringLiteral("lblStation"), 3), QStringLiteral("RS(T) Rc"), 1680, 540, 720, 240);
-    lblStation[1] = addLabel(indexed(QStringLiteral("lblStation"), 1), variant_.stateFieldCaption, 2520, 540, 1680, 240);
+    lblStation[1] =
+        addLabel(indexed(QStringLiteral("lblStation"), 1), variant_.stateFieldCaption, 2520, 540, 1680, 240);
     lblStation[4] = addLabel(indexed(QStringLiteral("lblStation"), 4), QStringLiteral("County"), 4260, 540, 1800, 240);
     lblStation[0] = addLabel(indexed(QStringLiteral("lblStation"), 0), QStringLiteral("RS(T) Sn"), 6120, 540, 720, 240);
     lblPostConTime = addLabel(QStringLiteral("lblPostConTime"), QStringLiteral("Time"), 6840, 540, 660, 240);
@@ -164,15 +169,18 @@ void MainFrame::buildEntryRow()
         int maxLength;
     };
     const Field fields[] = {
-        {&txtCall, "txtCall", 120, 1500, 12},       {&txtRSTR, "txtRSTR", 1680, 660, 3},
-        {&txtCntry, "txtCntry", 2520, 1680, 30},    {&txtSec, "txtSec", 4260, 1800, 20},
-        {&txtRSTS, "txtRSTS", 6120, 660, 3},        {&txtPostConTime, "txtPostConTime", 6840, 660, 5},
+        {&txtCall, "txtCall", 120, 1500, 12},
+        {&txtRSTR, "txtRSTR", 1680, 660, 3},
+        {&txtCntry, "txtCntry", 2520, 1680, 30},
+        {&txtSec, "txtSec", 4260, 1800, 20},
+        {&txtRSTS, "txtRSTS", 6120, 660, 3},
+        {&txtPostConTime, "txtPostConTime", 6840, 660, 5},
         {&txtPostConDate, "txtPostConDate", 7560, 1140, 10},
     };
     QWidget* previous = nullptr;
     for (const Field& f : fields) {
-        *f.edit = design_.add<EntryBox>(QString::fromLatin1(f.name), Kind::TextBox, f.left, 780, f.width, 360, 12,
-                                        client_);
+        *f.edit =
+            design_.add<EntryBox>(QString::fromLatin1(f.name), Kind::TextBox, f.left, 780, f.width, 360, 12, client_);
         (*f.edit)->setMaxLength(f.maxLength);
         (*f.edit)->setFocusPolicy(Qt::StrongFocus);
         if (previous)
@@ -194,11 +202,10 @@ void MainFrame::buildEntryRow()
     Label23 = addLabel(QStringLiteral("Label23"), QString(), 5220, 1170, 720, 240);
 
     if (!variant_.stateFieldShown) {
-        for (QWidget* w : {static_cast<QWidget*>(txtCntry), static_cast<QWidget*>(lblStation[1]),
-                           static_cast<QWidget*>(Label3), static_cast<QWidget*>(conCaption),
-                           static_cast<QWidget*>(Label19), static_cast<QWidget*>(bearingCaption),
-                           static_cast<QWidget*>(Label22), static_cast<QWidget*>(milesCaption),
-                           static_cast<QWidget*>(Label23)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(txtCntry), static_cast<QWidget*>(lblStation[1]), static_cast<QWidget*>(Label3),
+              static_cast<QWidget*>(conCaption), static_cast<QWidget*>(Label19), static_cast<QWidget*>(bearingCaption),
+              static_cast<QWidget*>(Label22), static_cast<QWidget*>(milesCaption), static_cast<QWidget*>(Label23)})
             w->hide();
     }
 }
@@ -235,7 +242,8 @@ void MainFrame::buildSideLists()
         const double left = areaLeft + (k - 1) * (width + gap);
         const int h = headerIndex(k);
         lblStation[h] = addLabel(indexed(QStringLiteral("lblStation"), h), headerText(k), left, 2280, width, 240, 7.5);
-        auto* list = design_.add<QListWidget>(QStringLiteral("List%1").arg(k), Kind::ListBox, left, 2520, width, 2460, DefaultFontPt, client_);
+        auto* list = design_.add<QListWidget>(QStringLiteral("List%1").arg(k), Kind::ListBox, left, 2520, width, 2460,
+                                              DefaultFontPt, client_);
         list->setSortingEnabled(true);
         (k == 1 ? List1 : k == 2 ? List2 : List3) = list;
     }
@@ -257,7 +265,8 @@ void MainFrame::buildStateGrid()
 
 void MainFrame::buildSpotPanel()
 {
-    txtDX = design_.add<QTreeWidget>(QStringLiteral("txtDX"), Kind::ListView, 120, 5580, 9240, 900, DefaultFontPt, client_);
+    txtDX =
+        design_.add<QTreeWidget>(QStringLiteral("txtDX"), Kind::ListView, 120, 5580, 9240, 900, DefaultFontPt, client_);
     txtDX->setRootIsDecorated(false);
     txtDX->setColumnCount(0);
     txtDX->hide();
@@ -437,8 +446,8 @@ void MainFrame::FitToWorkArea()
         return;
     const Platform::Screen s = Platform::Screen::current();
     if (G.TaskbarOption == 1)
-        MainSizing::FitToWorkArea(design_.geometry(), s.workLeft, s.workTop, s.workWidth, s.workHeight,
-                                  sideListNames(), QStringLiteral("txtDX"));
+        MainSizing::FitToWorkArea(design_.geometry(), s.workLeft, s.workTop, s.workWidth, s.workHeight, sideListNames(),
+                                  QStringLiteral("txtDX"));
     else
         MainSizing::FitToWorkArea(design_.geometry(), 0, 0, s.width, s.height, sideListNames(),
                                   QStringLiteral("txtDX"));
@@ -473,4 +482,3 @@ void MainFrame::mnuTaskbar_Click()
     Module2::WriteQSOpref();
     FitToWorkArea();
 }
-

@@ -69,10 +69,7 @@ QString countyToolTip(const QString& partyState)
 
 double columnWidth(double baseTwips, double windowWidthTwips) { return baseTwips * windowWidthTwips / 9600.0; }
 
-bool rigStartWanted(const QString& rigType)
-{
-    return rigType.compare(QLatin1String("None"), Qt::CaseInsensitive) != 0;
-}
+bool rigStartWanted(const QString& rigType) { return rigType.compare(QLatin1String("None"), Qt::CaseInsensitive) != 0; }
 
 QString openLogTitle() { return QStringLiteral("Open existing log?"); }
 
@@ -104,4 +101,4 @@ QString countyListFailureText()
                           "The county lists stay empty; the log is loaded as usual.");
 }
 
-} // namespace MainLoad
+}   // namespace MainLoad

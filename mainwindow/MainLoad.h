@@ -66,4 +66,4 @@ QStringList runSteps(const QVector<Step>& steps);
 // The message of a county table that could not be read.
 QString countyListFailureText();
 
-} // namespace MainLoad
+}   // namespace MainLoad

@@ -16,7 +16,7 @@ std::map<DeviceWindow, DeviceWindowCalls>& windows()
     static std::map<DeviceWindow, DeviceWindowCalls> w;
     return w;
 }
-} // namespace
+}   // namespace
 
 void setDeviceWindow(DeviceWindow w, DeviceWindowCalls calls) { windows()[w] = std::move(calls); }
 
@@ -39,9 +39,6 @@ void setRig(Rig* r) { g_rig = r; }
 
 void setSpotPanelFactory(SpotPanelFactory f) { factory() = std::move(f); }
 
-std::unique_ptr<SpotPanel> makeSpotPanel(MainFrame& window)
-{
-    return factory() ? factory()(window) : nullptr;
-}
+std::unique_ptr<SpotPanel> makeSpotPanel(MainFrame& window) { return factory() ? factory()(window) : nullptr; }
 
-} // namespace MainServices
+}   // namespace MainServices

@@ -71,4 +71,4 @@ using SpotPanelFactory = std::function<std::unique_ptr<SpotPanel>(MainFrame& win
 void setSpotPanelFactory(SpotPanelFactory f);
 std::unique_ptr<SpotPanel> makeSpotPanel(MainFrame& window);
 
-} // namespace MainServices
+}   // namespace MainServices

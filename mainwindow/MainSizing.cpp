@@ -20,11 +20,15 @@ bool representable(double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MA
 bool rescaledAtLoad(Kind k)
 {
     switch (k) {
-    case Kind::ListView: case Kind::CheckBox: case Kind::OptionButton: case Kind::Frame:
-    case Kind::ListBox: case Kind::CommandButton: case Kind::TextBox: case Kind::Label:
-        return true;
-    default:
-        return false;
+    case Kind::ListView:
+    case Kind::CheckBox:
+    case Kind::OptionButton:
+    case Kind::Frame:
+    case Kind::ListBox:
+    case Kind::CommandButton:
+    case Kind::TextBox:
+    case Kind::Label: return true;
+    default: return false;
     }
 }
 
@@ -32,16 +36,18 @@ bool rescaledAtLoad(Kind k)
 bool shrunkByPercent(Kind k)
 {
     switch (k) {
-    case Kind::Label: case Kind::TextBox: case Kind::CommandButton: case Kind::ListView: case Kind::ListBox:
-        return true;
-    default:
-        return false;
+    case Kind::Label:
+    case Kind::TextBox:
+    case Kind::CommandButton:
+    case Kind::ListView:
+    case Kind::ListBox: return true;
+    default: return false;
     }
 }
 
 void setOuter(FormGeometry& frm, double w, double h) { frm.setOuterSize(sng(w), sng(h)); }
 
-} // namespace
+}   // namespace
 
 void RescaleForScreen(FormGeometry& frm, double sw, double sh)
 {
@@ -166,12 +172,18 @@ QString formSizePrompt()
                           "for best results.  Values below 75 do not display well.");
 }
 QString formSizeTitle() { return QStringLiteral("Please enter screen percentage."); }
-QString restartText() { return QStringLiteral("This program must be closed and restarted for this setting to take effect."); }
+QString restartText()
+{
+    return QStringLiteral("This program must be closed and restarted for this setting to take effect.");
+}
 QString restartTitle() { return QStringLiteral("For this setting to take effect please restart this program."); }
 QString numericText() { return QStringLiteral("Please enter only numeric values."); }
 QString numericTitle() { return QStringLiteral("Numeric Values Required"); }
-QString taskbarRefusedText() { return QStringLiteral("The form size must be set to 100% to use the taskbar display option."); }
+QString taskbarRefusedText()
+{
+    return QStringLiteral("The form size must be set to 100% to use the taskbar display option.");
+}
 QString taskbarRefusedTitle() { return QStringLiteral("Please set your form size to 100% to use this option."); }
-} // namespace Texts
+}   // namespace Texts
 
-} // namespace MainSizing
+}   // namespace MainSizing

@@ -52,6 +52,6 @@ QString numericText();
 QString numericTitle();
 QString taskbarRefusedText();
 QString taskbarRefusedTitle();
-} // namespace Texts
+}   // namespace Texts
 
-} // namespace MainSizing
+}   // namespace MainSizing

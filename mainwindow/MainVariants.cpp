@@ -28,8 +28,8 @@ Variant make(MainWindows::Which which)
     v.roverColumn = !out;
     if (!out)
         v.roverCountyColumn = {QStringLiteral("County Sent"), 1050};
-    v.startHint = text("Select a band and mode. Click Log \"Time On\" below!",
-                       "Select a band, mode and Click Log \"Time On\"!");
+    v.startHint =
+        text("Select a band and mode. Click Log \"Time On\" below!", "Select a band, mode and Click Log \"Time On\"!");
     v.dialogToolTip =
         text("It is not necessary to press Space or Tab to tab unless the Callsign includes a \"/\".", "");
     v.keyboardCWMessage = text("Keyboard CW mode is ON!  Press F12 to exit.", "Press F12 to exit keyboard CW mode.");
@@ -62,18 +62,17 @@ Variant make(MainWindows::Which which)
     v.roverRepeatLogging = !out;
     v.releasesRoverWindow = !out;
     v.operatingTimeTitle = text("Operating Time", " Oper Time");
-    v.scoreCaptions = out ? QStringList{QStringLiteral("Total PH Contacts ........"),
-                                        QStringLiteral("Total CW Contacts ......"),
-                                        QStringLiteral("Total Multipliers ..........."),
-                                        QStringLiteral("Tot Score ....................")}
-                          : QStringList{QStringLiteral("Total PH Contacts ......."),
-                                        QStringLiteral("Total CW Contacts ....."),
-                                        QStringLiteral("Total Multipliers .........."),
-                                        QStringLiteral("Total Score ................")};
+    v.scoreCaptions =
+        out ? QStringList{QStringLiteral("Total PH Contacts ........"), QStringLiteral("Total CW Contacts ......"),
+                          QStringLiteral("Total Multipliers ..........."),
+                          QStringLiteral("Tot Score ....................")}
+            : QStringList{QStringLiteral("Total PH Contacts ......."), QStringLiteral("Total CW Contacts ....."),
+                          QStringLiteral("Total Multipliers .........."),
+                          QStringLiteral("Total Score ................")};
     return v;
 }
 
-} // namespace
+}   // namespace
 
 const Variant& variant(MainWindows::Which which)
 {
@@ -85,18 +84,14 @@ const Variant& variant(MainWindows::Which which)
 const QVector<Column>& spotColumns()
 {
     static const QVector<Column> cols = {
-        {QStringLiteral("Call"), 1040},
-        {QStringLiteral("Frequency"), 880, Align::Right},
-        {QStringLiteral("QTH"), 2000},
-        {QStringLiteral("Status"), 0, Align::Center},
-        {QStringLiteral("Comments"), 3400},
-        {QStringLiteral("Prefix"), 520},
-        {QStringLiteral("Time"), 600},
-        {QStringLiteral("From"), 520},
+        {QStringLiteral("Call"), 1040},     {QStringLiteral("Frequency"), 880, Align::Right},
+        {QStringLiteral("QTH"), 2000},      {QStringLiteral("Status"), 0, Align::Center},
+        {QStringLiteral("Comments"), 3400}, {QStringLiteral("Prefix"), 520},
+        {QStringLiteral("Time"), 600},      {QStringLiteral("From"), 520},
     };
     return cols;
 }
 
 QString designCaption() { return QStringLiteral("Quolt's Lorvane Contest Log 2.1"); }
 
-} // namespace MainVariants
+}   // namespace MainVariants

@@ -20,19 +20,19 @@ struct Column {
 
 struct Variant {
     MainWindows::Which which = MainWindows::Which::Out;
-    QString className;                 // "Outfrm" / "Infrm"
+    QString className;   // "Outfrm" / "Infrm"
 
     // Contact list ListView1: the columns every station gets, and the in-state rover's extra one.
     QVector<Column> contactColumns;
-    bool roverColumn = false;          // a tenth column "County Sent" when RoverFlag is 1
+    bool roverColumn = false;   // a tenth column "County Sent" when RoverFlag is 1
     Column roverCountyColumn;
 
     // Status label lblDialog.
-    QString startHint;                 // shown by the load
-    QString dialogToolTip;             // empty: none
-    QString keyboardCWMessage;         // F12 switches keyboard CW mode on
-    QString dupeWarning;               // on leaving the call field with a duplicate
-    QString coAuthorGreeting;          // the call "Tennal" left in the call field
+    QString startHint;           // shown by the load
+    QString dialogToolTip;       // empty: none
+    QString keyboardCWMessage;   // F12 switches keyboard CW mode on
+    QString dupeWarning;         // on leaving the call field with a duplicate
+    QString coAuthorGreeting;    // the call "Tennal" left in the call field
 
     // Exchange: the state, province or country field txtCntry and its caption lblStation(1).
     bool stateFieldShown = false;
@@ -45,31 +45,31 @@ struct Variant {
     bool countyCaptionFromPartyState = false;
 
     // Side lists. Worked counties are always List2; the to-go list and the headers differ.
-    QString toGoList;                  // "List1" (Out) / "List3" (In)
-    int workedHeaderIndex = 5;         // lblStation index of the worked list's header
+    QString toGoList;            // "List1" (Out) / "List3" (In)
+    int workedHeaderIndex = 5;   // lblStation index of the worked list's header
     int toGoHeaderIndex = 7;
-    QString workedHeaderPrefix;        // followed by the count
+    QString workedHeaderPrefix;   // followed by the count
     QString toGoHeaderPrefix;
-    QString workedHeaderDesign;        // caption before the first fill
+    QString workedHeaderDesign;   // caption before the first fill
     QString toGoHeaderDesign;
-    bool dxCountryList = false;        // In: List1 holds the DX countries worked
-    QString dxHeaderDesign;            // its header lblStation(5) before the first fill
-    int sideListCount = 2;             // lists that reach down to the divider line Line3
+    bool dxCountryList = false;   // In: List1 holds the DX countries worked
+    QString dxHeaderDesign;       // its header lblStation(5) before the first fill
+    int sideListCount = 2;        // lists that reach down to the divider line Line3
 
     // The worked-states grid Label10(1..63) and the StateProvinceTable behind it.
     bool stateGrid = false;
 
     // Menus.
-    bool changeCountyMenu = false;     // "Cha&nge County", enabled only for rovers
-    bool colorsMenuVisible = false;    // "&Colors" under Options > Appearance
-    bool setupMenu = false;            // a hidden top-level "&Setup"
-    QString digitalModeCaption;        // the hidden digital mode item
+    bool changeCountyMenu = false;    // "Cha&nge County", enabled only for rovers
+    bool colorsMenuVisible = false;   // "&Colors" under Options > Appearance
+    bool setupMenu = false;           // a hidden top-level "&Setup"
+    QString digitalModeCaption;       // the hidden digital mode item
 
     // Load.
-    bool reportLengthsAtLoad = false;  // txtRSTR/txtRSTS lengths set from CurrentMode at load
-    bool ownCallOnlyWhenSet = false;   // Label2 keeps "CALL" when OwnCall is empty
-    bool label25ShowsCounty = false;   // Label25: CurrentCounty (In) or own state/country (Out)
-    bool listPreviousTickEarly = false;// In ticks mnuListPrevious at step 9, Out at step 16
+    bool reportLengthsAtLoad = false;     // txtRSTR/txtRSTS lengths set from CurrentMode at load
+    bool ownCallOnlyWhenSet = false;      // Label2 keeps "CALL" when OwnCall is empty
+    bool label25ShowsCounty = false;      // Label25: CurrentCounty (In) or own state/country (Out)
+    bool listPreviousTickEarly = false;   // In ticks mnuListPrevious at step 9, Out at step 16
 
     // Behaviour of later handlers that depends on the window.
     bool modeCommandsRerunStateField = false;
@@ -92,4 +92,4 @@ const QVector<Column>& spotColumns();
 // The design caption of both windows.
 QString designCaption();
 
-} // namespace MainVariants
+}   // namespace MainVariants

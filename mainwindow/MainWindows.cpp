@@ -10,7 +10,7 @@ namespace MainWindows {
 namespace {
 // The window of this run; cleared when the window is destroyed.
 QPointer<MainFrame> g_window;
-}
+}   // namespace
 
 void openMainWindow()
 {
@@ -25,4 +25,4 @@ void openMainWindow()
 
 MainFrame* current() { return g_window; }
 
-} // namespace MainWindows
+}   // namespace MainWindows

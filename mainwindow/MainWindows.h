@@ -13,4 +13,4 @@ void openMainWindow();
 // The main window of this run, or nullptr before it was opened.
 MainFrame* current();
 
-} // namespace MainWindows
+}   // namespace MainWindows

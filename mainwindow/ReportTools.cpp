@@ -19,7 +19,7 @@ void openModal()
     window.exec();
 }
 
-} // namespace
+}   // namespace
 
 ReportTools& ReportTools::instance()
 {

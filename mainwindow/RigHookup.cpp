@@ -16,7 +16,7 @@ public:
     void ChangeFrequency(float& qChangeFreq) override { RigControlfrm::instance().ChangeFrequency(qChangeFreq); }
 };
 
-} // namespace
+}   // namespace
 
 void install()
 {
@@ -33,16 +33,16 @@ void install()
                                    [] { RigControlfrm::unload(); }});
     // Modal; each opening reads the band plan afresh, and the window goes when the show returns.
     MainServices::setDeviceWindow(MainServices::DeviceWindow::BandPlan, {[] {
-                                      frmBandPlan w(G.ProgramFolder);
-                                      w.exec();
-                                  },
-                                  {}});
+                                                                             frmBandPlan w(G.ProgramFolder);
+                                                                             w.exec();
+                                                                         },
+                                                                         {}});
     // Ctrl+G: the tuning panel, modal, made afresh for each opening.
     MainServices::setDeviceWindow(MainServices::DeviceWindow::RigTune, {[] {
-                                      frmRigTune w;
-                                      w.exec();
-                                  },
-                                  {}});
+                                                                            frmRigTune w;
+                                                                            w.exec();
+                                                                        },
+                                                                        {}});
 }
 
-} // namespace RigHookup
+}   // namespace RigHookup

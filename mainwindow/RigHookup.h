@@ -11,4 +11,4 @@ namespace RigHookup {
 // replace them with their own).
 void install();
 
-} // namespace RigHookup
+}   // namespace RigHookup

@@ -21,10 +21,12 @@ double sng(double v) { return double(float(v)); }
 bool boxKind(Kind k)
 {
     switch (k) {
-    case Kind::Label: case Kind::TextBox: case Kind::CommandButton: case Kind::ListBox: case Kind::ListView:
-        return true;
-    default:
-        return false;
+    case Kind::Label:
+    case Kind::TextBox:
+    case Kind::CommandButton:
+    case Kind::ListBox:
+    case Kind::ListView: return true;
+    default: return false;
     }
 }
 
@@ -133,7 +135,7 @@ void hide(FormGeometry& frm, Memory& memory, const Names& names)
     memory = {};
 }
 
-} // namespace
+}   // namespace
 
 Names Names::mainWindow(const QStringList& sideLists)
 {
@@ -174,4 +176,4 @@ Outcome packetResize(FormGeometry& frm, Memory& memory, const Names& names, Pane
     return out;
 }
 
-} // namespace SpotPanelLayout
+}   // namespace SpotPanelLayout

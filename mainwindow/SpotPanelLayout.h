@@ -38,8 +38,8 @@ struct Memory {
 
 struct Outcome {
     Panel after = Panel::Hidden;
-    std::optional<bool> bandMapShown;    // the new BandMapShown, when it changes
-    bool geometryChanged = false;        // the model was changed (show or hide)
+    std::optional<bool> bandMapShown;   // the new BandMapShown, when it changes
+    bool geometryChanged = false;       // the model was changed (show or hide)
 };
 
 // Parking position (top) of a hidden panel's controls.
@@ -60,4 +60,4 @@ constexpr double ParkTop = 1000;
 Outcome packetResize(FormGeometry& frm, Memory& memory, const Names& names, Panel before, bool listWanted,
                      bool sourceIsNone);
 
-} // namespace SpotPanelLayout
+}   // namespace SpotPanelLayout

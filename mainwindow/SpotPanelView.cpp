@@ -42,11 +42,12 @@ void install()
                                        f.activateWindow();
                                    },
                                    [] { PacketSpotfrm::unload(); }});
-    MainServices::setSpotPanelFactory(
-        [](MainFrame& window) -> std::unique_ptr<MainServices::SpotPanel> { return std::make_unique<SpotPanelView>(window); });
+    MainServices::setSpotPanelFactory([](MainFrame& window) -> std::unique_ptr<MainServices::SpotPanel> {
+        return std::make_unique<SpotPanelView>(window);
+    });
 }
 
-} // namespace SpotHookup
+}   // namespace SpotHookup
 
 namespace {
 
@@ -54,7 +55,7 @@ void showSpotWindow() { MainServices::showDeviceWindow(MainServices::DeviceWindo
 // A double click on the list or the strip (after its single click) opens the spectrum map.
 void showSpectrumMap() { MainServices::showDeviceWindow(MainServices::DeviceWindow::SpectrumMap); }
 
-} // namespace
+}   // namespace
 
 SpotPanelView::SpotPanelView(MainFrame& window) : QObject(&window), w_(window)
 {
@@ -103,10 +104,9 @@ void SpotPanelView::PacketResize()
     const bool sourceIsNone = !item || item->text().compare(QStringLiteral("None"), Qt::CaseInsensitive) == 0;
     const Panel before = !w_.txtDX->isHidden() ? Panel::List : !w_.lblDX->isHidden() ? Panel::Map : Panel::Hidden;
 
-    const SpotPanelLayout::Outcome out =
-        SpotPanelLayout::packetResize(w_.geometryModel(), layoutMemory_,
-                                      SpotPanelLayout::Names::mainWindow(w_.sideListNames()), before, listWanted,
-                                      sourceIsNone);
+    const SpotPanelLayout::Outcome out = SpotPanelLayout::packetResize(
+        w_.geometryModel(), layoutMemory_, SpotPanelLayout::Names::mainWindow(w_.sideListNames()), before, listWanted,
+        sourceIsNone);
     if (out.geometryChanged)
         w_.applyLayout();
     if (out.bandMapShown)
@@ -131,8 +131,8 @@ void SpotPanelView::PacketResize()
 
 void SpotPanelView::BandMapSpots(QVariant& qDXSpotCall, QVariant& qDXSpotFreq, QVariant& qDXSpotRecord)
 {
-    const auto row = Spots::intake(Spots::SpotStore(), qDXSpotCall, qDXSpotFreq, qDXSpotRecord,
-                                   Platform::clock().read().local);
+    const auto row =
+        Spots::intake(Spots::SpotStore(), qDXSpotCall, qDXSpotFreq, qDXSpotRecord, Platform::clock().read().local);
     if (!row)
         return;
     if (w_.lblDX->isVisible())
@@ -163,7 +163,8 @@ void SpotPanelView::DisplayBandMapLabels()
         l->hide();
     SetBandMapRange();
     double low = 0, high = 0;
-    if (!ListFormat::parseNumber(w_.lblFreqSpot[0]->text(), low) || !ListFormat::parseNumber(w_.lblFreqSpot[4]->text(), high))
+    if (!ListFormat::parseNumber(w_.lblFreqSpot[0]->text(), low) ||
+        !ListFormat::parseNumber(w_.lblFreqSpot[4]->text(), high))
         return;
     const QPoint a = w_.LineDX->end1(), b = w_.LineDX->end2();
     const int lift = int(0.004 * w_.height());
@@ -206,10 +207,7 @@ void SpotPanelView::lblDXSpot_MouseDown(int Index, Qt::MouseButton Button)
     DisplayBandMapLabels();
 }
 
-void SpotPanelView::lblDXSpot_MouseMove(int Index)
-{
-    w_.lblDupe->setText(w_.lblDXSpot[Index]->toolTip());
-}
+void SpotPanelView::lblDXSpot_MouseMove(int Index) { w_.lblDupe->setText(w_.lblDXSpot[Index]->toolTip()); }
 
 void SpotPanelView::txtDX_Click()
 {

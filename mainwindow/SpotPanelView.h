@@ -20,7 +20,7 @@ namespace SpotHookup {
 // Installs the panel factory (every main window made afterwards gets a panel), the DX-spotting
 // window's calls in MainServices and its packet engine.
 void install();
-} // namespace SpotHookup
+}   // namespace SpotHookup
 
 class SpotPanelView : public QObject, public MainServices::SpotPanel {
 public:

@@ -23,8 +23,8 @@ bool StateGridPanel::eventFilter(QObject* watched, QEvent* event)
     if (index > 0) {
         if (event->type() == QEvent::MouseMove)
             mouseMove_(index);
-        else if (event->type() == QEvent::MouseButtonRelease
-                 && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        else if (event->type() == QEvent::MouseButtonRelease &&
+                 static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             click_(index);
     }
     return QObject::eventFilter(watched, event);

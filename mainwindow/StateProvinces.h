@@ -27,4 +27,4 @@ const std::array<Row, Count>& rows();
 // calls it; an out-of-state run leaves the table empty.
 void FillStateProvinceTable();
 
-} // namespace StateProvinces
+}   // namespace StateProvinces

@@ -29,9 +29,9 @@ PcClock& pcClock()
 }
 
 Clock* current = nullptr;
-} // namespace
+}   // namespace
 
 Clock& clock() { return current ? *current : pcClock(); }
 void setClock(Clock* c) { current = c; }
 
-} // namespace Platform
+}   // namespace Platform

@@ -23,4 +23,4 @@ Clock& clock();
 // Installs a clock (nullptr restores the PC clock). The caller keeps ownership.
 void setClock(Clock* c);
 
-} // namespace Platform
+}   // namespace Platform

@@ -22,7 +22,7 @@ QString findComportsFile(const QString& folder)
     return {};
 }
 
-} // namespace
+}   // namespace
 
 QString comPortPath(int n, const QString& dataFolder)
 {
@@ -56,4 +56,4 @@ QString comPortPath(int n, const QString& dataFolder)
     return QStringLiteral("/dev/ttyS%1").arg(n - 1);
 }
 
-} // namespace Platform
+}   // namespace Platform

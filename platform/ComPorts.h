@@ -15,4 +15,4 @@ namespace Platform {
 // An n below 1 gives an empty text.
 QString comPortPath(int n, const QString& dataFolder);
 
-} // namespace Platform
+}   // namespace Platform

@@ -23,7 +23,7 @@ void endWith(int status)
     std::_Exit(status);
 }
 
-} // namespace
+}   // namespace
 
 void endProgram() { endWith(EXIT_FAILURE); }
 
@@ -31,4 +31,4 @@ void endProgramNormally() { endWith(EXIT_SUCCESS); }
 
 void setEndProgramHook(std::function<void()> h) { hook() = std::move(h); }
 
-} // namespace Platform
+}   // namespace Platform

@@ -16,4 +16,4 @@ void endProgramNormally();
 // restores the production behaviour.
 void setEndProgramHook(std::function<void()> hook);
 
-} // namespace Platform
+}   // namespace Platform

@@ -44,8 +44,10 @@ int keyCodeOf(int qtKey)
         return vbKeyF1 + (qtKey - Qt::Key_F1);
     switch (qtKey) {
     case Qt::Key_Backspace: return vbKeyBack;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return vbKeyTab;
-    case Qt::Key_Return: case Qt::Key_Enter: return vbKeyReturn;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return vbKeyTab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return vbKeyReturn;
     case Qt::Key_Shift: return vbKeyShift;
     case Qt::Key_Control: return vbKeyControl;
     case Qt::Key_Alt: return vbKeyMenu;
@@ -77,17 +79,28 @@ int keyCodeOf(int qtKey)
     case Qt::Key_Asterisk: return 56;
     case Qt::Key_ParenLeft: return 57;
     // Punctuation keys of a US keyboard, shifted or not.
-    case Qt::Key_Semicolon: case Qt::Key_Colon: return 186;
-    case Qt::Key_Equal: case Qt::Key_Plus: return 187;
-    case Qt::Key_Comma: case Qt::Key_Less: return 188;
-    case Qt::Key_Minus: case Qt::Key_Underscore: return 189;
-    case Qt::Key_Period: case Qt::Key_Greater: return 190;
-    case Qt::Key_Slash: case Qt::Key_Question: return 191;
-    case Qt::Key_QuoteLeft: case Qt::Key_AsciiTilde: return 192;
-    case Qt::Key_BracketLeft: case Qt::Key_BraceLeft: return 219;
-    case Qt::Key_Backslash: case Qt::Key_Bar: return 220;
-    case Qt::Key_BracketRight: case Qt::Key_BraceRight: return 221;
-    case Qt::Key_Apostrophe: case Qt::Key_QuoteDbl: return 222;
+    case Qt::Key_Semicolon:
+    case Qt::Key_Colon: return 186;
+    case Qt::Key_Equal:
+    case Qt::Key_Plus: return 187;
+    case Qt::Key_Comma:
+    case Qt::Key_Less: return 188;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore: return 189;
+    case Qt::Key_Period:
+    case Qt::Key_Greater: return 190;
+    case Qt::Key_Slash:
+    case Qt::Key_Question: return 191;
+    case Qt::Key_QuoteLeft:
+    case Qt::Key_AsciiTilde: return 192;
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BraceLeft: return 219;
+    case Qt::Key_Backslash:
+    case Qt::Key_Bar: return 220;
+    case Qt::Key_BracketRight:
+    case Qt::Key_BraceRight: return 221;
+    case Qt::Key_Apostrophe:
+    case Qt::Key_QuoteDbl: return 222;
     default: return 0;
     }
 }
@@ -115,10 +128,12 @@ int asciiOf(const QKeyEvent* e)
     if (mods & Qt::AltModifier)
         return 0;
     switch (key) {
-    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
     case Qt::Key_Escape: return 27;
     case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return 0;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 0;
     default: break;
     }
     if (mods & Qt::ControlModifier)
@@ -191,8 +206,8 @@ public:
                 return false;
             // A key the control leaves unhandled travels on to its parents: it was seen already.
             // (A key press always ends with its release, which forgets it.)
-            if (ke == last_ && ke->key() == lastKey_ && last_receiver_ && w != last_receiver_
-                && w->isAncestorOf(last_receiver_))
+            if (ke == last_ && ke->key() == lastKey_ && last_receiver_ && w != last_receiver_ &&
+                w->isAncestorOf(last_receiver_))
                 return false;
             last_ = ke;
             lastKey_ = ke->key();
@@ -262,8 +277,8 @@ public:
         switch (ev->type()) {
         case QEvent::KeyPress: {
             auto* ke = static_cast<QKeyEvent*>(ev);
-            if (ke->matches(QKeySequence::Paste)
-                || (ke->key() == Qt::Key_Insert && ke->modifiers() == Qt::ShiftModifier)) {
+            if (ke->matches(QKeySequence::Paste) ||
+                (ke->key() == Qt::Key_Insert && ke->modifiers() == Qt::ShiftModifier)) {
                 paste(QApplication::clipboard()->text());
                 return true;
             }
@@ -319,8 +334,7 @@ public:
             de->acceptProposedAction();
             return true;
         }
-        default:
-            return false;
+        default: return false;
         }
     }
 
@@ -337,7 +351,7 @@ private:
     std::function<QString(const QString&)> clean_;
 };
 
-} // namespace
+}   // namespace
 
 QObject* hook(QWidget* control, KeyPressFn keyPress, KeyDownFn keyDown)
 {
@@ -360,4 +374,4 @@ QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> cle
     return f;
 }
 
-} // namespace KeyEvents
+}   // namespace KeyEvents

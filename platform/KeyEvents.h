@@ -21,10 +21,10 @@ using KeyDownFn = std::function<void(int& keyCode, int shift)>;
 constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
 
 // Virtual-key codes of the keys the windows test for.
-constexpr int vbKeyBack = 8, vbKeyTab = 9, vbKeyReturn = 13, vbKeyShift = 16, vbKeyControl = 17,
-              vbKeyMenu = 18, vbKeyEscape = 27, vbKeySpace = 32, vbKeyPageUp = 33, vbKeyPageDown = 34,
-              vbKeyEnd = 35, vbKeyHome = 36, vbKeyLeft = 37, vbKeyUp = 38, vbKeyRight = 39,
-              vbKeyDown = 40, vbKeyInsert = 45, vbKeyDelete = 46, vbKeyF1 = 112, vbKeyF12 = 123;
+constexpr int vbKeyBack = 8, vbKeyTab = 9, vbKeyReturn = 13, vbKeyShift = 16, vbKeyControl = 17, vbKeyMenu = 18,
+              vbKeyEscape = 27, vbKeySpace = 32, vbKeyPageUp = 33, vbKeyPageDown = 34, vbKeyEnd = 35, vbKeyHome = 36,
+              vbKeyLeft = 37, vbKeyUp = 38, vbKeyRight = 39, vbKeyDown = 40, vbKeyInsert = 45, vbKeyDelete = 46,
+              vbKeyF1 = 112, vbKeyF12 = 123;
 
 // A character the program's files store exactly and that an entry field or edit box may hold:
 // printable Latin-1 (blank to "~" and no-break space to "y" with diaeresis). Control characters
@@ -54,4 +54,4 @@ QObject* hookForm(QWidget* form, KeyPressFn keyPress, KeyDownFn keyDown = {});
 // into `edit` as key presses, one per character, so the key handlers see it as typing.
 QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> clean);
 
-} // namespace KeyEvents
+}   // namespace KeyEvents

@@ -114,7 +114,7 @@ private:
 
 KeyLineHardware* current = nullptr;
 
-} // namespace
+}   // namespace
 
 KeyLineHardware& keyLineHardware()
 {
@@ -146,4 +146,4 @@ QString parportDevice(int baseAddress, const QString& procRoot)
     return {};
 }
 
-} // namespace Platform
+}   // namespace Platform

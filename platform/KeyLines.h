@@ -64,10 +64,7 @@ enum class SerialLine { Rts, Dtr };
 class SerialKeyLine : public KeyLine {
 public:
     SerialKeyLine(SerialLines& port, SerialLine line) : port_(port), line_(line) {}
-    bool setKeyed(bool down) override
-    {
-        return line_ == SerialLine::Rts ? port_.setRts(down) : port_.setDtr(down);
-    }
+    bool setKeyed(bool down) override { return line_ == SerialLine::Rts ? port_.setRts(down) : port_.setDtr(down); }
 
 private:
     SerialLines& port_;
@@ -84,4 +81,4 @@ private:
     int address_;
 };
 
-} // namespace Platform
+}   // namespace Platform

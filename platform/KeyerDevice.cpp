@@ -40,8 +40,9 @@ public:
             qCWarning(lcPlatform) << "keyer device: cannot open" << path << port_.errorString();
             return ComOpenFailed;
         }
-        if (!port_.setBaudRate(1200) || !port_.setDataBits(QSerialPort::Data8) || !port_.setParity(QSerialPort::NoParity)
-            || !port_.setStopBits(QSerialPort::TwoStop) || !port_.setFlowControl(QSerialPort::NoFlowControl)) {
+        if (!port_.setBaudRate(1200) || !port_.setDataBits(QSerialPort::Data8) ||
+            !port_.setParity(QSerialPort::NoParity) || !port_.setStopBits(QSerialPort::TwoStop) ||
+            !port_.setFlowControl(QSerialPort::NoFlowControl)) {
             qCWarning(lcPlatform) << "keyer device: line settings refused on" << path << port_.errorString();
             port_.close();
             return SetComStateFailed;
@@ -185,8 +186,8 @@ private:
     int32_t status_ = StatusIdle;
 };
 
-} // namespace
+}   // namespace
 
 std::unique_ptr<KeyerDevice> createKeyerDevice() { return std::make_unique<HostModeKeyer>(); }
 
-} // namespace Platform
+}   // namespace Platform

@@ -83,4 +83,4 @@ public:
 
 std::unique_ptr<KeyerDevice> createKeyerDevice();
 
-} // namespace Platform
+}   // namespace Platform

@@ -45,11 +45,9 @@ public:
         // little late costs nothing, and the spin is short.
         if (deadlineNs - nowNs() > SpinNs) {
             const timespec t = toTimespec(deadlineNs - SpinNs);
-            while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {
-            }
+            while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {}
         }
-        while (nowNs() < deadlineNs) {
-        }
+        while (nowNs() < deadlineNs) {}
     }
     void sleepMs(qint64 ms) override
     {
@@ -93,7 +91,7 @@ private:
 
 Monotonic* current = nullptr;
 
-} // namespace
+}   // namespace
 
 Monotonic& monotonic()
 {
@@ -103,4 +101,4 @@ Monotonic& monotonic()
 
 void setMonotonic(Monotonic* m) { current = m; }
 
-} // namespace Platform
+}   // namespace Platform

@@ -40,4 +40,4 @@ private:
 Monotonic& monotonic();
 void setMonotonic(Monotonic* m);
 
-} // namespace Platform
+}   // namespace Platform

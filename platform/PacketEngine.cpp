@@ -30,7 +30,7 @@ QByteArray takeCall(const char* field)
     return QByteArray(field, n);
 }
 
-} // namespace
+}   // namespace
 
 QByteArray encode(const AgwWireFrame& frame)
 {
@@ -83,7 +83,7 @@ QVector<AgwWireFrame> Reader::feed(const QByteArray& bytes)
     return frames;
 }
 
-} // namespace AgwWire
+}   // namespace AgwWire
 
 namespace {
 
@@ -167,20 +167,13 @@ public:
             return false;
         }
         switch (kind) {
-        case 'c':
-            send({.kind = 'C', .callFrom = call_, .callTo = to});
-            return true;
-        case 'P':
-            return true;
-        case 'd':
-            send({.kind = 'd', .callFrom = call_, .callTo = to});
-            return true;
+        case 'c': send({.kind = 'C', .callFrom = call_, .callTo = to}); return true;
+        case 'P': return true;
+        case 'd': send({.kind = 'd', .callFrom = call_, .callTo = to}); return true;
         case 'D':
             send({.kind = 'D', .pid = 0xF0, .callFrom = call_, .callTo = to, .data = data.toLatin1()});
             return true;
-        default:
-            qCWarning(lcPlatform) << "packet engine: no frame of kind" << kind;
-            return false;
+        default: qCWarning(lcPlatform) << "packet engine: no frame of kind" << kind; return false;
         }
     }
 
@@ -268,21 +261,14 @@ private:
             if (registration_ == Pending)
                 registration_ = !f.data.isEmpty() && f.data[0] == 1 ? Accepted : Refused;
             return;
-        case 'C':
-            queue('c', other, f.data);
-            return;
+        case 'C': queue('c', other, f.data); return;
         case 'd':
-        case 'D':
-            queue(f.kind, other, f.data);
-            return;
+        case 'D': queue(f.kind, other, f.data); return;
         case 'U':
         case 'I':
         case 'S':
-        case 'T':
-            queue(f.kind, f.callFrom, f.data);
-            return;
-        default:
-            return;
+        case 'T': queue(f.kind, f.callFrom, f.data); return;
+        default: return;
         }
     }
 
@@ -296,8 +282,8 @@ private:
         qsizetype n = data.size();
         while (n > 0 && data[n - 1] == '\0')
             --n;
-        queue_.push_back({QString::fromLatin1(from), QString::fromLatin1(data.left(std::min<qsizetype>(n, MaxFrameData))),
-                          kind});
+        queue_.push_back(
+            {QString::fromLatin1(from), QString::fromLatin1(data.left(std::min<qsizetype>(n, MaxFrameData))), kind});
     }
 
     QPointer<QTcpSocket> socket_;
@@ -308,8 +294,8 @@ private:
     std::deque<Frame> queue_;
 };
 
-} // namespace
+}   // namespace
 
 std::unique_ptr<PacketEngine> createPacketEngine() { return std::make_unique<TcpPacketEngine>(); }
 
-} // namespace Platform
+}   // namespace Platform

@@ -77,7 +77,7 @@ private:
     QByteArray pending_;
     bool failed_ = false;
 };
-} // namespace AgwWire
+}   // namespace AgwWire
 
 class PacketEngine {
 public:
@@ -109,4 +109,4 @@ public:
 
 std::unique_ptr<PacketEngine> createPacketEngine();
 
-} // namespace Platform
+}   // namespace Platform

@@ -51,13 +51,15 @@ public:
         return ok ? s : QString();
     }
 
-    QString openFile(const QString& title, const QString& folder, const QString& fileName, const QString& filter) override
+    QString openFile(const QString& title, const QString& folder, const QString& fileName,
+                     const QString& filter) override
     {
         const QString start = fileName.isEmpty() ? folder : folder + QLatin1Char('/') + fileName;
         return QFileDialog::getOpenFileName(parentWidget(), title, start, filter);
     }
 
-    QString saveFile(const QString& title, const QString& folder, const QString& fileName, const QString& filter) override
+    QString saveFile(const QString& title, const QString& folder, const QString& fileName,
+                     const QString& filter) override
     {
         const QString start = fileName.isEmpty() ? folder : folder + QLatin1Char('/') + fileName;
         return QFileDialog::getSaveFileName(parentWidget(), title, start, filter);
@@ -81,10 +83,10 @@ QtPrompts& qtPrompts()
 }
 
 Prompts* current = nullptr;
-} // namespace
+}   // namespace
 
 Prompts& prompts() { return current ? *current : qtPrompts(); }
 void setPrompts(Prompts* p) { current = p; }
 void setPromptParent(QWidget* w) { promptParent = w; }
 
-} // namespace Platform
+}   // namespace Platform

@@ -43,4 +43,4 @@ void setPrompts(Prompts* p);
 // The window the Qt dialogs are parented to (the active window when unset).
 void setPromptParent(QWidget* w);
 
-} // namespace Platform
+}   // namespace Platform

@@ -28,7 +28,8 @@ Screen Screen::current()
     if (screenOverride)
         return *screenOverride;
     Screen s;
-    QScreen* q = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
+    QScreen* q =
+        qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
     if (!q)
         return s;
     const double dpiX = q->logicalDotsPerInchX(), dpiY = q->logicalDotsPerInchY();
@@ -53,9 +54,9 @@ int pixels(double twips, double twipsPerPixel)
         return 0;
     return int(std::lround(std::clamp(p, -2e9, 2e9)));
 }
-} // namespace
+}   // namespace
 
 int Screen::toPixelsX(double twips) const { return pixels(twips, twipsPerPixelX); }
 int Screen::toPixelsY(double twips) const { return pixels(twips, twipsPerPixelY); }
 
-} // namespace Platform
+}   // namespace Platform

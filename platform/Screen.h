@@ -6,8 +6,8 @@
 namespace Platform {
 
 struct Screen {
-    double width = 9600, height = 7200;                       // the whole screen, twips
-    double workLeft = 0, workTop = 0, workWidth = 9600, workHeight = 7200; // the desktop work area
+    double width = 9600, height = 7200;                                      // the whole screen, twips
+    double workLeft = 0, workTop = 0, workWidth = 9600, workHeight = 7200;   // the desktop work area
     double twipsPerPixelX = 15, twipsPerPixelY = 15;
 
     // The override when one is set, else the primary screen (the design screen without one).
@@ -24,4 +24,4 @@ struct Screen {
 // Makes Screen::current() answer `s` (tests); std::nullopt returns to the real screen.
 void setScreenOverride(std::optional<Screen> s);
 
-} // namespace Platform
+}   // namespace Platform

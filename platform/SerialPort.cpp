@@ -75,11 +75,12 @@ bool SerialPort::open(const QString& devicePath, const QString& settings, Handsh
         default: return QSerialPort::NoFlowControl;
         }
     };
-    const bool ok = port_->setBaudRate(baud) && port_->setParity(parityOf(parity))
-        && port_->setDataBits(static_cast<QSerialPort::DataBits>(dataBits))
-        && port_->setStopBits(stopBits == 2 ? QSerialPort::TwoStop
-                                            : stopBits == 1.5 ? QSerialPort::OneAndHalfStop : QSerialPort::OneStop)
-        && port_->setFlowControl(flowOf(handshake));
+    const bool ok = port_->setBaudRate(baud) && port_->setParity(parityOf(parity)) &&
+                    port_->setDataBits(static_cast<QSerialPort::DataBits>(dataBits)) &&
+                    port_->setStopBits(stopBits == 2     ? QSerialPort::TwoStop
+                                       : stopBits == 1.5 ? QSerialPort::OneAndHalfStop
+                                                         : QSerialPort::OneStop) &&
+                    port_->setFlowControl(flowOf(handshake));
     if (!ok) {
         error_ = port_->errorString();
         port_->close();
@@ -111,17 +112,11 @@ bool lineSet(QSerialPort& port, bool done, const char* line)
     port.clearError();
     return false;
 }
-} // namespace
+}   // namespace
 
-bool SerialPort::setDtr(bool on)
-{
-    return port_->isOpen() && lineSet(*port_, port_->setDataTerminalReady(on), "DTR");
-}
+bool SerialPort::setDtr(bool on) { return port_->isOpen() && lineSet(*port_, port_->setDataTerminalReady(on), "DTR"); }
 
-bool SerialPort::setRts(bool on)
-{
-    return port_->isOpen() && lineSet(*port_, port_->setRequestToSend(on), "RTS");
-}
+bool SerialPort::setRts(bool on) { return port_->isOpen() && lineSet(*port_, port_->setRequestToSend(on), "RTS"); }
 
 void SerialPort::pull()
 {
@@ -166,4 +161,4 @@ QByteArray SerialPort::read(qint64 maxBytes)
     return port_->read(maxBytes);
 }
 
-} // namespace Platform
+}   // namespace Platform

@@ -69,4 +69,4 @@ private:
     QString error_;
 };
 
-} // namespace Platform
+}   // namespace Platform

@@ -22,7 +22,7 @@ std::unique_ptr<QSettings> open()
 }
 
 QString fullKey(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
-} // namespace
+}   // namespace
 
 QString getSetting(const QString& section, const QString& key, const QString& defaultValue)
 {
@@ -38,4 +38,4 @@ void saveSetting(const QString& section, const QString& key, const QString& valu
 
 void setSettingsFile(const QString& path) { overridePath() = path; }
 
-} // namespace Platform
+}   // namespace Platform

@@ -13,4 +13,4 @@ void saveSetting(const QString& section, const QString& key, const QString& valu
 // The file in use from now on (empty: the production file again).
 void setSettingsFile(const QString& path);
 
-} // namespace Platform
+}   // namespace Platform

@@ -37,7 +37,7 @@ quint16 le16(const char* p)
     const auto* u = reinterpret_cast<const unsigned char*>(p);
     return quint16(u[0] | u[1] << 8);
 }
-} // namespace
+}   // namespace
 
 std::optional<WaveInfo> readWaveInfo(QIODevice& file)
 {
@@ -143,10 +143,7 @@ void TimedWavePlayer::close()
     info_ = WaveInfo();
 }
 
-bool TimedWavePlayer::isPlaying() const
-{
-    return playing_ && clock().monotonicMs() - startedMs_ < info_.durationMs();
-}
+bool TimedWavePlayer::isPlaying() const { return playing_ && clock().monotonicMs() - startedMs_ < info_.durationMs(); }
 
 // ---- Production: Qt Multimedia on a thread of its own --------------------------------------
 
@@ -184,10 +181,13 @@ void shutDownSoundThread()
         return;
     QObject* anyOutput = outputs.empty() ? nullptr : *outputs.begin();
     if (anyOutput)
-        QMetaObject::invokeMethod(anyOutput, [outputs] {
-            for (QObject* o : outputs)
-                delete o;
-        }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            anyOutput,
+            [outputs] {
+                for (QObject* o : outputs)
+                    delete o;
+            },
+            Qt::BlockingQueuedConnection);
     thread->quit();
     thread->wait();
     delete thread;
@@ -228,7 +228,8 @@ void deleteOutput(QObject* out)
     std::lock_guard lock(s.mutex);
     if (s.shutDown || !s.outputs.erase(out))
         return;
-    QMetaObject::invokeMethod(out, [out] { delete out; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        out, [out] { delete out; }, Qt::QueuedConnection);
 }
 
 // The output's sound effect, made in the sound thread on first use.
@@ -290,7 +291,7 @@ WavePlayerFactory& factory()
     return f;
 }
 
-} // namespace
+}   // namespace
 
 std::unique_ptr<WavePlayer> createWavePlayer()
 {
@@ -301,4 +302,4 @@ std::unique_ptr<WavePlayer> createWavePlayer()
 
 void setWavePlayerFactory(WavePlayerFactory f) { factory() = std::move(f); }
 
-} // namespace Platform
+}   // namespace Platform

@@ -18,12 +18,12 @@ namespace Platform {
 
 // What a .wav file's header says about its sound.
 struct WaveInfo {
-    int formatTag = 0;        // 1: PCM
+    int formatTag = 0;   // 1: PCM
     int channels = 0;
-    int sampleRate = 0;       // per second
+    int sampleRate = 0;   // per second
     int bitsPerSample = 0;
-    qint64 byteRate = 0;      // bytes of sound per second
-    qint64 dataBytes = 0;     // bytes of sound present in the file
+    qint64 byteRate = 0;    // bytes of sound per second
+    qint64 dataBytes = 0;   // bytes of sound present in the file
 
     // The playing time, rounded up to whole milliseconds.
     qint64 durationMs() const;
@@ -87,4 +87,4 @@ using WavePlayerFactory = std::function<std::unique_ptr<WavePlayer>()>;
 // Installs a factory; an empty one restores production.
 void setWavePlayerFactory(WavePlayerFactory factory);
 
-} // namespace Platform
+}   // namespace Platform

@@ -58,10 +58,7 @@ void VbLine::paintEvent(QPaintEvent*)
     p.drawLine(a_ - origin, b_ - origin);
 }
 
-VbTimer::VbTimer(QObject* parent) : QObject(parent)
-{
-    connect(&timer_, &QTimer::timeout, this, &VbTimer::timeout);
-}
+VbTimer::VbTimer(QObject* parent) : QObject(parent) { connect(&timer_, &QTimer::timeout, this, &VbTimer::timeout); }
 
 void VbTimer::setInterval(int ms)
 {

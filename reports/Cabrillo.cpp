@@ -31,8 +31,8 @@ QString categoryText(Category c, Power p)
 QString claimedScoreText()
 {
     const qint64 score = qint64(std::llround(Tallies::figures().score));
-    return (score < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(score < 0 ? -score : score)
-        + QLatin1Char(' ');
+    return (score < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(score < 0 ? -score : score) +
+           QLatin1Char(' ');
 }
 
 QString bandFrequency(const QString& band)
@@ -128,4 +128,4 @@ bool CabrilloText(const Summary& s, QByteArray& out, QString* error)
     return true;
 }
 
-} // namespace Cabrillo
+}   // namespace Cabrillo

@@ -58,4 +58,4 @@ QString QSOLine(int i, const QString& ownCall, bool outOfState, QString* error =
 // G.ProgramVersion, G.OutOfStateFlag and the score counters.
 bool CabrilloText(const Summary& summary, QByteArray& out, QString* error = nullptr);
 
-} // namespace Cabrillo
+}   // namespace Cabrillo

@@ -14,26 +14,17 @@ namespace ContactEdit {
 const QVector<Row>& rows(Variant v)
 {
     static const QVector<Row> in{
-        {Box::Call, "txtEditCall", "Callsign", "Label1", 1},
-        {Box::RstR, "txtEditCk", "Rst(R)", nullptr, 3},
-        {Box::County, "txtEditSec", "County", "Label7", 5},
-        {Box::RstS, "txtEditNum", "Rst(S)", nullptr, 2},
-        {Box::SPC, "txtEditPre", "SPC", "Label2", 4},
-        {Box::Date, "txtEditDate", "Date", nullptr, 12},
-        {Box::Time, "txtEditTime", "Time", nullptr, 13},
-        {Box::Mode, "txtEditBnd", "Mode", "Label3", 14},
-        {Box::Band, "Text1", "Band", "Label6", 15},
-        {Box::SentCounty, "Text3", "County Sent", "Label9", 7},
+        {Box::Call, "txtEditCall", "Callsign", "Label1", 1}, {Box::RstR, "txtEditCk", "Rst(R)", nullptr, 3},
+        {Box::County, "txtEditSec", "County", "Label7", 5},  {Box::RstS, "txtEditNum", "Rst(S)", nullptr, 2},
+        {Box::SPC, "txtEditPre", "SPC", "Label2", 4},        {Box::Date, "txtEditDate", "Date", nullptr, 12},
+        {Box::Time, "txtEditTime", "Time", nullptr, 13},     {Box::Mode, "txtEditBnd", "Mode", "Label3", 14},
+        {Box::Band, "Text1", "Band", "Label6", 15},          {Box::SentCounty, "Text3", "County Sent", "Label9", 7},
     };
     static const QVector<Row> out{
-        {Box::Call, "txtEditCall", "Callsign", "Label1", 1},
-        {Box::RstR, "txtEditCk", "Rst(R)", nullptr, 3},
-        {Box::County, "txtEditPre", "County", "Label2", 5},
-        {Box::RstS, "txtEditNum", "Rst(S)", nullptr, 2},
-        {Box::Date, "txtEditDate", "Date", nullptr, 12},
-        {Box::Time, "txtEditTime", "Time", nullptr, 13},
-        {Box::Mode, "txtEditBnd", "Mode", "Label3", 14},
-        {Box::Band, "Text1", "Band", "Label6", 15},
+        {Box::Call, "txtEditCall", "Callsign", "Label1", 1}, {Box::RstR, "txtEditCk", "Rst(R)", nullptr, 3},
+        {Box::County, "txtEditPre", "County", "Label2", 5},  {Box::RstS, "txtEditNum", "Rst(S)", nullptr, 2},
+        {Box::Date, "txtEditDate", "Date", nullptr, 12},     {Box::Time, "txtEditTime", "Time", nullptr, 13},
+        {Box::Mode, "txtEditBnd", "Mode", "Label3", 14},     {Box::Band, "Text1", "Band", "Label6", 15},
     };
     return v == Variant::In ? in : out;
 }
@@ -115,7 +106,7 @@ void countryKey(KeyResult& r, const QString& text, int caret)
         r.edit = TextEdit{c.completion->text, c.completion->selectionStart, c.completion->selectionLength};
 }
 
-} // namespace
+}   // namespace
 
 KeyResult keyPress(Variant v, Box b, const QString& text, int selStart, int keyAscii)
 {
@@ -131,9 +122,7 @@ KeyResult keyPress(Variant v, Box b, const QString& text, int selStart, int keyA
     case Box::RstR:
     case Box::RstS:
     case Box::Mode:
-    case Box::Band:
-        r.key = Cap2(k);
-        break;
+    case Box::Band: r.key = Cap2(k); break;
     case Box::Date:
         if (k != KeyBackspace && (k < '/' || k > '9'))
             r.key = 0;
@@ -143,9 +132,7 @@ KeyResult keyPress(Variant v, Box b, const QString& text, int selStart, int keyA
             r.key = 0;
         break;
     case Box::County:
-    case Box::SentCounty:
-        countyKey(r, text, selStart);
-        break;
+    case Box::SentCounty: countyKey(r, text, selStart); break;
     case Box::SPC:
         if (v == Variant::In)
             countryKey(r, text, selStart);
@@ -210,20 +197,15 @@ bool Editor::leaveCheck(Box b)
     if (!has(b))
         return true;
     switch (b) {
-    case Box::Band:
-        return checkList(b, bands());
-    case Box::Mode:
-        return checkList(b, modes());
+    case Box::Band: return checkList(b, bands());
+    case Box::Mode: return checkList(b, modes());
     case Box::County:
         // Only the in-state dialog has a county the contact may lack (a DX station's).
         return checkCounty(b, variant_ == Variant::In);
-    case Box::SentCounty:
-        return checkCounty(b, false);
+    case Box::SentCounty: return checkCounty(b, false);
     case Box::Date:
-    case Box::Time:
-        return checkDateOrTime(b);
-    default:
-        return true;
+    case Box::Time: return checkDateOrTime(b);
+    default: return true;
     }
 }
 
@@ -294,9 +276,9 @@ QVector<int> Editor::duplicates() const
     for (int i = 1; i <= G.QSOCount; ++i) {
         if (i == record_)
             continue;
-        if (sameText(e[Box::Band], a.ContactBand[i]) && sameText(e[Box::Mode], a.ContactMode[i])
-            && sameText(e[Box::County], a.ContactCounty[i]) && sameText(e[Box::Call], a.ContactCall[i])
-            && (!sentCounty || sameText(e[Box::SentCounty], a.ContactSentCounty[i])))
+        if (sameText(e[Box::Band], a.ContactBand[i]) && sameText(e[Box::Mode], a.ContactMode[i]) &&
+            sameText(e[Box::County], a.ContactCounty[i]) && sameText(e[Box::Call], a.ContactCall[i]) &&
+            (!sentCounty || sameText(e[Box::SentCounty], a.ContactSentCounty[i])))
             out.append(i);
     }
     return out;
@@ -336,13 +318,14 @@ bool Editor::cmdDone_Click()
     return true;
 }
 
-
 void Editor::store()
 {
     ContactArraysT& a = G.ContactArrays;
     const Editor& e = *this;
     const bool out = variant_ == Variant::Out;
-    auto put = [&](QVector<QString>& field, Box b, bool trim) { field[record_] = trim ? Format::trimBlanks(e[b]) : e[b]; };
+    auto put = [&](QVector<QString>& field, Box b, bool trim) {
+        field[record_] = trim ? Format::trimBlanks(e[b]) : e[b];
+    };
     put(a.ContactCall, Box::Call, out);
     put(a.ContactRSTSent, Box::RstS, out);
     put(a.ContactRSTRcvd, Box::RstR, out);
@@ -357,4 +340,4 @@ void Editor::store()
     put(a.ContactBand, Box::Band, false);
 }
 
-} // namespace ContactEdit
+}   // namespace ContactEdit

@@ -65,9 +65,9 @@ struct TextEdit {
 };
 
 struct KeyResult {
-    int key = 0;                   // the key the box then types (0: none)
-    bool runDone = false;          // Enter: run Done
-    std::optional<TextEdit> edit;  // applied to the box first
+    int key = 0;                    // the key the box then types (0: none)
+    bool runDone = false;           // Enter: run Done
+    std::optional<TextEdit> edit;   // applied to the box first
 };
 
 // The KeyPress handler of box `b`: `text` is the box's text and `selStart` the caret (the start
@@ -141,4 +141,4 @@ private:
     int record_ = 0;
 };
 
-} // namespace ContactEdit
+}   // namespace ContactEdit

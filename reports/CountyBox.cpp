@@ -71,8 +71,8 @@ CountyBox::Field CountyBox::addField(DesignLayout& d, double top)
     Field f;
     f.box = d.add<QLineEdit>(QStringLiteral("Text1"), ControlGeometry::Kind::TextBox, 240, top, 2760, 375, 12);
     f.box->setMaxLength(20);
-    f.invalid = d.addLabel(QStringLiteral("Label2"), QStringLiteral("   Invalid!"), 3120, top + 45, 1320, 285,
-                           nullptr, 9.75);
+    f.invalid =
+        d.addLabel(QStringLiteral("Label2"), QStringLiteral("   Invalid!"), 3120, top + 45, 1320, 285, nullptr, 9.75);
     QPalette p = f.invalid->palette();
     p.setColor(QPalette::Window, QColor(128, 0, 0));
     p.setColor(QPalette::WindowText, QColor(255, 255, 255));

@@ -43,4 +43,4 @@ void RoverList::removeAt(int index)
         entries_.removeAt(index);
 }
 
-} // namespace CountyChange
+}   // namespace CountyChange

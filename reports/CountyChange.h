@@ -39,4 +39,4 @@ private:
     QStringList entries_;
 };
 
-} // namespace CountyChange
+}   // namespace CountyChange

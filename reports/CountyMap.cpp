@@ -11,7 +11,7 @@ namespace CountyMap {
 
 namespace {
 int halfEven(double v) { return int(std::nearbyint(v)); }
-} // namespace
+}   // namespace
 
 QPoint Label::seed() const
 {
@@ -39,7 +39,8 @@ std::optional<QVector<Label>> readLabels(const QString& path, QString* error)
             return failed(QStringLiteral("bad row: ") + QString::fromLatin1(line));
         bool ok[5] = {};
         const int index = parts[0].toInt(&ok[0]);
-        const int vals[4] = {parts[2].toInt(&ok[1]), parts[3].toInt(&ok[2]), parts[4].toInt(&ok[3]), parts[5].toInt(&ok[4])};
+        const int vals[4] = {parts[2].toInt(&ok[1]), parts[3].toInt(&ok[2]), parts[4].toInt(&ok[3]),
+                             parts[5].toInt(&ok[4])};
         QByteArray name = parts[1].trimmed();
         if (name.size() < 2 || !name.startsWith('"') || !name.endsWith('"'))
             return failed(QStringLiteral("bad name in row ") + QString::fromLatin1(line));
@@ -48,7 +49,8 @@ std::optional<QVector<Label>> readLabels(const QString& path, QString* error)
                 return failed(QStringLiteral("bad number in row ") + QString::fromLatin1(line));
         if (index != labels.size() || vals[2] <= 0 || vals[3] <= 0)
             return failed(QStringLiteral("row out of order or empty: ") + QString::fromLatin1(line));
-        labels.push_back({QString::fromLatin1(name.mid(1, name.size() - 2)), QRect(vals[0], vals[1], vals[2], vals[3])});
+        labels.push_back(
+            {QString::fromLatin1(name.mid(1, name.size() - 2)), QRect(vals[0], vals[1], vals[2], vals[3])});
     }
     if (labels.size() != Counties)
         return failed(QStringLiteral("%1 rows instead of %2").arg(labels.size()).arg(Counties));
@@ -60,7 +62,8 @@ QImage readPicture(const QString& path, QString* error)
     QImage img(path);
     if (img.isNull() || img.width() != Width || img.height() != Height) {
         if (error)
-            *error = img.isNull() ? QStringLiteral("not a picture") : QStringLiteral("not %1 x %2").arg(Width).arg(Height);
+            *error =
+                img.isNull() ? QStringLiteral("not a picture") : QStringLiteral("not %1 x %2").arg(Width).arg(Height);
         return QImage();
     }
     return img.convertToFormat(QImage::Format_RGB888);
@@ -108,4 +111,4 @@ QColor randomColor(const std::function<double()>& next)
     return QColor(r, g, b);
 }
 
-} // namespace CountyMap
+}   // namespace CountyMap

@@ -45,4 +45,4 @@ int fill(QImage& picture, QPoint seed, QColor color);
 // numbers in [0, 1) in turn.
 QColor randomColor(const std::function<double()>& next);
 
-} // namespace CountyMap
+}   // namespace CountyMap

@@ -28,7 +28,7 @@ const QString SettingsSection = QStringLiteral("Settings");
 constexpr double ClientWidth = 7800, ClientHeight = 6240;
 constexpr double CaptionLeft = 120, BoxLeft = 2640, BoxWidth = 5040, RowPitch = 420, BoxHeight = 285;
 
-} // namespace
+}   // namespace
 
 DECabrilloIn::DECabrilloIn(MainLogWindow* owner, QWidget* parent)
     : QDialog(parent), design_(this, ClientWidth, ClientHeight), owner_(owner)
@@ -39,15 +39,14 @@ DECabrilloIn::DECabrilloIn(MainLogWindow* owner, QWidget* parent)
     DesignLayout& d = design_;
 
     Frame1 = d.addFrame(QStringLiteral("Frame1"), QStringLiteral("Category"), 120, 120, 3600, 1260);
-    d.addOptionColumn(Frame1,
-                      {{&Option6, "Option6", "Single Op"}, {&Option5, "Option5", "Multi Op"},
-                       {&Option2, "Option2", "Mobile"}},
-                      240, 300, 300, 3000, 255);
+    d.addOptionColumn(
+        Frame1,
+        {{&Option6, "Option6", "Single Op"}, {&Option5, "Option5", "Multi Op"}, {&Option2, "Option2", "Mobile"}}, 240,
+        300, 300, 3000, 255);
     Frame2 = d.addFrame(QStringLiteral("Frame2"), QStringLiteral("Power"), 4080, 120, 3600, 1260);
-    d.addOptionColumn(Frame2,
-                      {{&Option4, "Option4", "High"}, {&Option3, "Option3", "Low (150W)"},
-                       {&Option1, "Option1", "QRP (5W)"}},
-                      240, 300, 300, 3000, 255);
+    d.addOptionColumn(
+        Frame2, {{&Option4, "Option4", "High"}, {&Option3, "Option3", "Low (150W)"}, {&Option1, "Option1", "QRP (5W)"}},
+        240, 300, 300, 3000, 255);
 
     int row = 0;
     auto box = [&](const QString& name, const QString& caption) {
@@ -65,11 +64,12 @@ DECabrilloIn::DECabrilloIn(MainLogWindow* owner, QWidget* parent)
     d.addLabel(QStringLiteral("Label_Text11"),
                QStringLiteral("Soapbox (Add any comments you would like to make about the contest):"), CaptionLeft,
                soapTop + 30, ClientWidth - 240, 255);
-    Text11 = d.add<QLineEdit>(QStringLiteral("Text11"), Kind::TextBox, CaptionLeft, soapTop + 330,
-                              ClientWidth - 240, BoxHeight);
+    Text11 = d.add<QLineEdit>(QStringLiteral("Text11"), Kind::TextBox, CaptionLeft, soapTop + 330, ClientWidth - 240,
+                              BoxHeight);
 
     const double buttonTop = soapTop + 840;
-    Command4 = d.addButton(QStringLiteral("Command4"), QStringLiteral("Write Cabrillo File"), 1800, buttonTop, 2040, 375);
+    Command4 =
+        d.addButton(QStringLiteral("Command4"), QStringLiteral("Write Cabrillo File"), 1800, buttonTop, 2040, 375);
     Command3 = d.addButton(QStringLiteral("Command3"), QStringLiteral("Done"), 4200, buttonTop, 1200, 375);
     for (QPushButton* b : {Command4, Command3}) {
         b->setAutoDefault(false);
@@ -101,12 +101,12 @@ void DECabrilloIn::Text1_KeyPress(int& KeyAscii) { KeyAscii = Module2::UpperCase
 Cabrillo::Summary DECabrilloIn::summary() const
 {
     Cabrillo::Summary s;
-    s.category = Option5->isChecked() ? Cabrillo::Category::MultiOp
-        : Option2->isChecked()        ? Cabrillo::Category::Mobile
-                                      : Cabrillo::Category::SingleOp;
-    s.power = Option4->isChecked() ? Cabrillo::Power::High
-        : Option1->isChecked()     ? Cabrillo::Power::QRP
-                                   : Cabrillo::Power::Low;
+    s.category = Option5->isChecked()   ? Cabrillo::Category::MultiOp
+                 : Option2->isChecked() ? Cabrillo::Category::Mobile
+                                        : Cabrillo::Category::SingleOp;
+    s.power = Option4->isChecked()   ? Cabrillo::Power::High
+              : Option1->isChecked() ? Cabrillo::Power::QRP
+                                     : Cabrillo::Power::Low;
     s.club = Text2->text();
     s.operators = Text1->text();
     s.name = Text5->text();
@@ -153,9 +153,9 @@ bool DECabrilloIn::Command4_Click()
 
     auto& p = Platform::prompts();
     p.beep();
-    p.messageBox(QStringLiteral("The file was successfully written to the directory:\r\n\r\n") + path
-                     + QStringLiteral(".\r\n\r\nAttach this file to an e-mail addressed for contest submission.  If you "
-                                      "wish to print this file, you can open it with Notepad or Wordpad to print."),
+    p.messageBox(QStringLiteral("The file was successfully written to the directory:\r\n\r\n") + path +
+                     QStringLiteral(".\r\n\r\nAttach this file to an e-mail addressed for contest submission.  If you "
+                                    "wish to print this file, you can open it with Notepad or Wordpad to print."),
                  QStringLiteral("File Written Successfully."), Platform::Buttons::Ok);
     p.beep();
     p.messageBox(QStringLiteral("Thanks for using this program.  I hope that you enjoyed it!  If so, please tell a "

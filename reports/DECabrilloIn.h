@@ -38,19 +38,19 @@ public:
     // The form's values as the writer takes them.
     Cabrillo::Summary summary() const;
 
-    QGroupBox* Frame1 = nullptr;   // Category
+    QGroupBox* Frame1 = nullptr;                                               // Category
     QRadioButton *Option6 = nullptr, *Option5 = nullptr, *Option2 = nullptr;   // Single Op, Multi Op, Mobile
-    QGroupBox* Frame2 = nullptr;   // Power
+    QGroupBox* Frame2 = nullptr;                                               // Power
     QRadioButton *Option4 = nullptr, *Option3 = nullptr, *Option1 = nullptr;   // High, Low (150W), QRP (5W)
-    QLineEdit* Text2 = nullptr;    // club
-    QLineEdit* Text1 = nullptr;    // multi-op calls
-    QLineEdit* Text5 = nullptr;    // name
-    QLineEdit* Text6 = nullptr;    // address line 1
-    QLineEdit* Text7 = nullptr;    // address line 2
-    QLineEdit* Text8 = nullptr;    // e-mail
-    QLineEdit* Text11 = nullptr;   // soapbox
-    QPushButton* Command4 = nullptr;   // "Write Cabrillo File"
-    QPushButton* Command3 = nullptr;   // "Done"
+    QLineEdit* Text2 = nullptr;                                                // club
+    QLineEdit* Text1 = nullptr;                                                // multi-op calls
+    QLineEdit* Text5 = nullptr;                                                // name
+    QLineEdit* Text6 = nullptr;                                                // address line 1
+    QLineEdit* Text7 = nullptr;                                                // address line 2
+    QLineEdit* Text8 = nullptr;                                                // e-mail
+    QLineEdit* Text11 = nullptr;                                               // soapbox
+    QPushButton* Command4 = nullptr;                                           // "Write Cabrillo File"
+    QPushButton* Command3 = nullptr;                                           // "Done"
 
 private:
     void fail(const QString& reason);

@@ -32,20 +32,18 @@ void styleWarning(QLabel* l)
     l->setAutoFillBackground(true);
 }
 
-} // namespace
+}   // namespace
 
 DEEdit::DEEdit(ContactEdit::Variant variant, std::function<void()> deleteDupe, QWidget* parent)
-    : QDialog(parent),
-      design_(this, ClientWidth, rowTop(int(ContactEdit::rows(variant).size())) + ButtonHeight + 300),
-      editor_(variant),
-      deleteDupe_(std::move(deleteDupe))
+    : QDialog(parent), design_(this, ClientWidth, rowTop(int(ContactEdit::rows(variant).size())) + ButtonHeight + 300),
+      editor_(variant), deleteDupe_(std::move(deleteDupe))
 {
     setObjectName(ContactEdit::formName(variant));
     setWindowTitle(QStringLiteral("Edit Contact Entry"));
     setModal(true);
 
-    lblTitle = design_.addLabel(QStringLiteral("lblTitle"), QStringLiteral("Edit Contact:"), CaptionLeft, 150, 3000, 285,
-                                nullptr, 9.75);
+    lblTitle = design_.addLabel(QStringLiteral("lblTitle"), QStringLiteral("Edit Contact:"), CaptionLeft, 150, 3000,
+                                285, nullptr, 9.75);
 
     const QVector<ContactEdit::Row>& rows = ContactEdit::rows(variant);
     QWidget* previous = nullptr;
@@ -54,12 +52,14 @@ DEEdit::DEEdit(ContactEdit::Variant variant, std::function<void()> deleteDupe, Q
         const Box b = r.box;
         design_.addLabel(QStringLiteral("lblRow(%1)").arg(i), QLatin1String(r.caption), CaptionLeft, rowTop(i) + 30,
                          CaptionWidth, 255);
-        QLineEdit* edit = design_.addTextBox(QLatin1String(r.control), QString(), BoxLeft, rowTop(i), BoxWidth, BoxHeight);
+        QLineEdit* edit =
+            design_.addTextBox(QLatin1String(r.control), QString(), BoxLeft, rowTop(i), BoxWidth, BoxHeight);
         boxes_[ContactEdit::indexOf(b)] = edit;
         if (r.warning) {
-            QLabel* w = design_.addLabel(QLatin1String(r.warning),
-                                         b == Box::Call ? ContactEdit::DupeWarningText : ContactEdit::InvalidWarningText,
-                                         WarningLeft, rowTop(i), WarningWidth, BoxHeight);
+            QLabel* w =
+                design_.addLabel(QLatin1String(r.warning),
+                                 b == Box::Call ? ContactEdit::DupeWarningText : ContactEdit::InvalidWarningText,
+                                 WarningLeft, rowTop(i), WarningWidth, BoxHeight);
             styleWarning(w);
             w->hide();
             warnings_[ContactEdit::indexOf(b)] = w;

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-
 #include "core/DeviceLayout.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
@@ -25,7 +24,7 @@ void setTextColor(QLabel* l, const QColor& c)
     l->setPalette(p);
 }
 
-} // namespace
+}   // namespace
 
 GraphQSO::GraphQSO(QWidget* parent) : QDialog(parent), design_(this, DesignWidth, DesignHeight)
 {
@@ -74,7 +73,8 @@ GraphQSO::GraphQSO(QWidget* parent) : QDialog(parent), design_(this, DesignWidth
     }
     const char* bands[] = {"160", "80", "40", "20", "15", "10", "Other"};
     for (int k = 0; k <= 6; ++k) {
-        auto* l = label(QStringLiteral("lblBnd(%1)").arg(k), FrameLeft + 600 * k, FrameBottom + 660, 500, Qt::AlignCenter);
+        auto* l =
+            label(QStringLiteral("lblBnd(%1)").arg(k), FrameLeft + 600 * k, FrameBottom + 660, 500, Qt::AlignCenter);
         l->setText(QLatin1String(bands[k]));
         setTextColor(l, RateGraph::bandColor(k == 6 ? QString() : QLatin1String(bands[k])));
         lblBnd << l;

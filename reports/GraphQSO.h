@@ -28,10 +28,10 @@ public:
     const RateGraph::Result& graph() const { return graph_; }
     QColor background() const { return background_; }
 
-    QVector<VbLine*> lines;              // Line1..Line21 (index = number - 1)
+    QVector<VbLine*> lines;   // Line1..Line21 (index = number - 1)
     QVector<QLabel*> lblY, lblTime, lblDate, lblBnd;
-    QLabel* Label1 = nullptr;            // "Band "
-    QPushButton* Command1 = nullptr;     // "Black Background" / "White Background"
+    QLabel* Label1 = nullptr;          // "Band "
+    QPushButton* Command1 = nullptr;   // "Black Background" / "White Background"
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -30,8 +30,11 @@ QVector<Contact> fromLog()
 
 QColor bandColor(const QString& band)
 {
-    static const struct { const char* band; QColor color; } table[] = {
-        {"160", QColor(255, 255, 255)}, {"80", QColor(0, 0, 255)},   {"40", QColor(255, 0, 0)},
+    static const struct {
+        const char* band;
+        QColor color;
+    } table[] = {
+        {"160", QColor(255, 255, 255)}, {"80", QColor(0, 0, 255)},     {"40", QColor(255, 0, 0)},
         {"20", QColor(0, 255, 0)},      {"15", QColor(128, 255, 255)}, {"10", QColor(255, 0, 255)},
     };
     for (const auto& row : table)
@@ -44,7 +47,7 @@ namespace {
 
 QString yLabel(double v) { return QString::number(v, 'f', 1); }
 
-} // namespace
+}   // namespace
 
 Result compute(const QVector<Contact>& log, const QColor& background)
 {
@@ -169,4 +172,4 @@ Result compute(const QVector<Contact>& log, const QColor& background)
     return r;
 }
 
-} // namespace RateGraph
+}   // namespace RateGraph

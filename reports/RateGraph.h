@@ -56,4 +56,4 @@ struct Result {
 // Computes the graph over `log` (record 1 first) on a background of colour `background`.
 Result compute(const QVector<Contact>& log, const QColor& background);
 
-} // namespace RateGraph
+}   // namespace RateGraph

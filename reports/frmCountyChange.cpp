@@ -11,7 +11,6 @@
 #include "reports/CountyBox.h"
 #include "reports/frmCountyChangeRover.h"
 
-
 frmCountyChange::frmCountyChange(QWidget* parent) : QDialog(parent), design_(this, 4680, 1920)
 {
     setObjectName(QStringLiteral("frmCountyChange"));
@@ -36,10 +35,7 @@ frmCountyChange::frmCountyChange(QWidget* parent) : QDialog(parent), design_(thi
     Form_Load();
 }
 
-void frmCountyChange::Form_Load()
-{
-    CountyBox::load(design_, {Text1, Label2});
-}
+void frmCountyChange::Form_Load() { CountyBox::load(design_, {Text1, Label2}); }
 
 void frmCountyChange::Text1_LostFocus() { CountyBox::check(Text1, Label2); }
 

@@ -14,14 +14,14 @@ frmCountyChangeRover::frmCountyChangeRover(QWidget* parent) : QDialog(parent), d
     setObjectName(QStringLiteral("frmCountyChangeRover"));
     setWindowTitle(QStringLiteral("County Change for Rovers"));
     setModal(true);
-    Label1 = design_.addLabel(
-        QStringLiteral("Label1"),
-        QStringLiteral("Please enter your current counties.  Click on listed counties to remove."), 240, 120, 4200,
-        480, nullptr, 9.75);
+    Label1 =
+        design_.addLabel(QStringLiteral("Label1"),
+                         QStringLiteral("Please enter your current counties.  Click on listed counties to remove."),
+                         240, 120, 4200, 480, nullptr, 9.75);
     Label1->setWordWrap(true);
     Label3 = design_.addLabel(QStringLiteral("Label3"),
-                              QStringLiteral("Type the county and the press enter to add to the list."), 240, 660,
-                              4200, 285);
+                              QStringLiteral("Type the county and the press enter to add to the list."), 240, 660, 4200,
+                              285);
     const CountyBox::Field county = CountyBox::addField(design_, 1020);
     Text1 = county.box;
     Label2 = county.invalid;

@@ -56,8 +56,8 @@ std::optional<QString> bandPlanMode(const QVector<BandPlanRow>& rows, float mhz)
         if (row.band == QLatin1String("160"))
             return QString();
         if (row.mode == QLatin1String("PH")) {
-            const bool lower = row.band == QLatin1String("80") || row.band == QLatin1String("60")
-                || row.band == QLatin1String("40");
+            const bool lower =
+                row.band == QLatin1String("80") || row.band == QLatin1String("60") || row.band == QLatin1String("40");
             return lower ? QStringLiteral("LSB") : QStringLiteral("USB");
         }
         return row.mode;
@@ -65,4 +65,4 @@ std::optional<QString> bandPlanMode(const QVector<BandPlanRow>& rows, float mhz)
     return std::nullopt;
 }
 
-} // namespace Rig
+}   // namespace Rig

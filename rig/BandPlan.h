@@ -32,4 +32,4 @@ QVector<BandPlanRow> loadExtraPlanRows(const QString& folder);
 // ("LSB" on "80", "60" and "40"), any other mode text unchanged. No value when no row holds it.
 std::optional<QString> bandPlanMode(const QVector<BandPlanRow>& rows, float mhz);
 
-} // namespace Rig
+}   // namespace Rig

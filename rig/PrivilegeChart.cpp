@@ -58,10 +58,10 @@ QString rangeText(const BandPlanRow& r)
     return privilegeFrequencyText(r.low) + QStringLiteral(" - ") + privilegeFrequencyText(r.high);
 }
 
-} // namespace
+}   // namespace
 
-QVector<ChartItem> privilegeChart(const QVector<BandPlanRow>& rows, const QString& cls,
-                                  double width, double height, double lineTop)
+QVector<ChartItem> privilegeChart(const QVector<BandPlanRow>& rows, const QString& cls, double width, double height,
+                                  double lineTop)
 {
     static const QString whole = QStringLiteral("O");
     QVector<ChartItem> items;
@@ -142,4 +142,4 @@ QVector<ChartItem> privilegeChart(const QVector<BandPlanRow>& rows, const QStrin
     return items;
 }
 
-} // namespace Rig
+}   // namespace Rig

@@ -22,9 +22,9 @@ constexpr int MaxChartBands = 20;
 
 struct BandPlanFile {
     bool dateRead = false;
-    QString date;               // the effective date, as read
-    QVector<BandPlanRow> rows;  // every class, file order, at most MaxPlanRows
-    bool complete = false;      // false: missing, more rows than kept, or a damaged record
+    QString date;                // the effective date, as read
+    QVector<BandPlanRow> rows;   // every class, file order, at most MaxPlanRows
+    bool complete = false;       // false: missing, more rows than kept, or a damaged record
 };
 
 // Reads BandPlan.txt data: the date, then records of band, class, mode, low, high. Reading stops
@@ -41,8 +41,8 @@ QString privilegeFrequencyText(double mhz);
 struct ChartItem {
     enum Kind { Bar, NameTag, Segment };
     Kind kind = Bar;
-    QString name;      // "blbl"/"bnlb"/"priv" followed by its number, counted from 1 per kind
-    QRectF rect;       // window coordinates
+    QString name;   // "blbl"/"bnlb"/"priv" followed by its number, counted from 1 per kind
+    QRectF rect;    // window coordinates
     QString caption;
     QString toolTip;
     bool cw = false;   // Segment: drawn blue with white text; otherwise green with black text
@@ -52,7 +52,7 @@ struct ChartItem {
 // whose divider line stands at `lineTop`. Reads `rows` only. Bars, then tags, then segments.
 // More than MaxChartBands qualifying bands give only bars, stacked at 5 % of the height each;
 // a band whose edges are equal gets no segments and ends the segments there.
-QVector<ChartItem> privilegeChart(const QVector<BandPlanRow>& rows, const QString& cls,
-                                  double width, double height, double lineTop);
+QVector<ChartItem> privilegeChart(const QVector<BandPlanRow>& rows, const QString& cls, double width, double height,
+                                  double lineTop);
 
-} // namespace Rig
+}   // namespace Rig

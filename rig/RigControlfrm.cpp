@@ -63,7 +63,7 @@ QString firstSelected(const QVector<QPair<QRadioButton*, QString>>& group, const
     return keep;
 }
 
-} // namespace
+}   // namespace
 
 RigControlfrm::RigControlfrm() : DesignWindow(DesignWidth, DesignHeight)
 {
@@ -87,27 +87,30 @@ RigControlfrm::RigControlfrm() : DesignWindow(DesignWidth, DesignHeight)
     chkFrequency->setText(QStringLiteral("Use Frequency"));
     chkFrequency->setChecked(true);
     Frame1 = d.addFrame(QStringLiteral("Frame1"), QStringLiteral("Mode by:"), 120, 5460, 2400, 1320);
-    d.addOptionColumn(Frame1,
-                      {{&OptRig, "OptRig", "Rig"}, {&OptFreq, "OptFreq", "Frequency"},
-                       {&OptDont, "OptDont", "Don't Use"}},
-                      120, 270, 330, 2100, 255);
+    d.addOptionColumn(
+        Frame1, {{&OptRig, "OptRig", "Rig"}, {&OptFreq, "OptFreq", "Frequency"}, {&OptDont, "OptDont", "Don't Use"}},
+        120, 270, 330, 2100, 255);
     OptRig->setChecked(true);
 
     // Serial line.
     fraBaud = d.addFrame(QStringLiteral("fraBaud"), QStringLiteral("Baud Rate (k):"), 2700, 120, 1500, 3150);
-    const QVector<QRadioButton*> bauds =
-        d.addOptionColumn(fraBaud,
-                          {{&optBaud12, "optBaud12", "1.2"}, {&optBaud24, "optBaud24", "2.4"},
-                           {&optBaud48, "optBaud48", "4.8"}, {&optBaud96, "optBaud96", "9.6"},
-                           {&optBaud144, "optBaud144", "14.4"}, {&optBaud192, "optBaud192", "19.2"},
-                           {&optBaud288, "optBaud288", "28.8"}, {&optBaud384, "optBaud384", "38.4"},
-                           {&optBaud560, "optBaud560", "56"}},
-                          120, 270, 315, 1200, 255);
+    const QVector<QRadioButton*> bauds = d.addOptionColumn(fraBaud,
+                                                           {{&optBaud12, "optBaud12", "1.2"},
+                                                            {&optBaud24, "optBaud24", "2.4"},
+                                                            {&optBaud48, "optBaud48", "4.8"},
+                                                            {&optBaud96, "optBaud96", "9.6"},
+                                                            {&optBaud144, "optBaud144", "14.4"},
+                                                            {&optBaud192, "optBaud192", "19.2"},
+                                                            {&optBaud288, "optBaud288", "28.8"},
+                                                            {&optBaud384, "optBaud384", "38.4"},
+                                                            {&optBaud560, "optBaud560", "56"}},
+                                                           120, 270, 315, 1200, 255);
     optBaud560->setChecked(true);
 
     fraParity = d.addFrame(QStringLiteral("fraParity"), QStringLiteral("Parity:"), 2700, 3360, 1500, 1200);
     d.addOptionColumn(fraParity,
-                      {{&optParityOdd, "optParityOdd", "Odd"}, {&optParityNone, "optParityNone", "None"},
+                      {{&optParityOdd, "optParityOdd", "Odd"},
+                       {&optParityNone, "optParityNone", "None"},
                        {&optParityEven, "optParityEven", "Even"}},
                       120, 270, 300, 1200, 255);
     optParityNone->setChecked(true);
@@ -128,15 +131,18 @@ RigControlfrm::RigControlfrm() : DesignWindow(DesignWidth, DesignHeight)
 
     fraPower = d.addFrame(QStringLiteral("fraPower"), QStringLiteral("Connection Power:"), 5880, 120, 1680, 1200);
     d.addOptionColumn(fraPower,
-                      {{&optPowerNone, "optPowerNone", "None"}, {&optPowerRTS, "optPowerRTS", "RTS"},
+                      {{&optPowerNone, "optPowerNone", "None"},
+                       {&optPowerRTS, "optPowerRTS", "RTS"},
                        {&optPowerDTR, "optPowerDTR", "DTR"}},
                       120, 270, 300, 1400, 255);
     optPowerNone->setChecked(true);
 
     fraPoll = d.addFrame(QStringLiteral("fraPoll"), QStringLiteral("Radio Polling Rate:"), 5880, 1410, 1680, 1500);
     d.addOptionColumn(fraPoll,
-                      {{&optPollFast, "optPollFast", "100 ms"}, {&optPollMed, "optPollMed", "500 ms"},
-                       {&optPollSlow, "optPollSlow", "2 Sec"}, {&optReallySlow, "optReallySlow", "10 Sec"}},
+                      {{&optPollFast, "optPollFast", "100 ms"},
+                       {&optPollMed, "optPollMed", "500 ms"},
+                       {&optPollSlow, "optPollSlow", "2 Sec"},
+                       {&optReallySlow, "optReallySlow", "10 Sec"}},
                       120, 270, 300, 1400, 255);
     optPollMed->setChecked(true);
 
@@ -156,8 +162,8 @@ RigControlfrm::RigControlfrm() : DesignWindow(DesignWidth, DesignHeight)
     addLabel(d, QStringLiteral("lblModeCaption"), QStringLiteral("Mode:"), 2700, 4980, 1200, 255);
     lblMode = addLabel(d, QStringLiteral("lblMode"), QString(), 3960, 4980, 1200, 255);
     Label9 = addLabel(d, QStringLiteral("Label9"), QStringLiteral("Should be PH or CW"), 5220, 4980, 2300, 255);
-    addLabel(d, QStringLiteral("lblUnprocessedCaption"), QStringLiteral("Unprocessed data returned:"), 2700, 5310,
-             3000, 255);
+    addLabel(d, QStringLiteral("lblUnprocessedCaption"), QStringLiteral("Unprocessed data returned:"), 2700, 5310, 3000,
+             255);
     lblUnProcess = addLabel(d, QStringLiteral("lblUnProcess"), QString(), 2700, 5580, 4860, 255);
     for (QLabel* l : {lblFreq, lblMode, lblUnProcess})
         l->setTextFormat(Qt::PlainText);
@@ -194,8 +200,8 @@ RigControlfrm::RigControlfrm() : DesignWindow(DesignWidth, DesignHeight)
     connect(chkConvToHex, &QCheckBox::toggled, this, [this](bool on) { ChkConvHex->setChecked(on); });
     for (QRadioButton* o : {OptRig, OptFreq, OptDont})
         connect(o, &QRadioButton::clicked, this, [this] { modeSourceClicked(); });
-    QVector<QRadioButton*> endTest = {optParityOdd, optParityNone, optParityEven, optData7,    optData8,
-                                      optStop1,     optStop2,      optPowerNone,  optPowerRTS, optPowerDTR,
+    QVector<QRadioButton*> endTest = {optParityOdd, optParityNone, optParityEven, optData7,     optData8,
+                                      optStop1,     optStop2,      optPowerNone,  optPowerRTS,  optPowerDTR,
                                       optPollFast,  optPollMed,    optPollSlow,   optReallySlow};
     for (QRadioButton* o : bauds)
         endTest.append(o);
@@ -292,11 +298,16 @@ void RigControlfrm::ReadRigSettings()
     const Rig::RigSettings s = Rig::readRigSettings(G.ProgramFolder);
     const int n = s.itemsRead;
     const std::array<std::function<void()>, 11> take = {
-        [&] { RigBaud = s.RigBaud; },           [&] { RigParity = s.RigParity; },
-        [&] { RigDataBits = s.RigDataBits; },   [&] { RigStopBits = s.RigStopBits; },
-        [&] { RigModeQuery = s.RigModeQuery; }, [&] { RigFreqQuery = s.RigFreqQuery; },
-        [&] { RigCommSettings = s.RigCommSettings; }, [&] { RigCommPort = uint8_t(s.RigCommPort); },
-        [&] { RigPowerLine = s.RigPowerLine; }, [&] { RigPollRate = s.RigPollRate; },
+        [&] { RigBaud = s.RigBaud; },
+        [&] { RigParity = s.RigParity; },
+        [&] { RigDataBits = s.RigDataBits; },
+        [&] { RigStopBits = s.RigStopBits; },
+        [&] { RigModeQuery = s.RigModeQuery; },
+        [&] { RigFreqQuery = s.RigFreqQuery; },
+        [&] { RigCommSettings = s.RigCommSettings; },
+        [&] { RigCommPort = uint8_t(s.RigCommPort); },
+        [&] { RigPowerLine = s.RigPowerLine; },
+        [&] { RigPollRate = s.RigPollRate; },
         [&] { G.RigType = s.RigType; },
     };
     for (int i = 0; i < n && i < int(take.size()); ++i)
@@ -450,8 +461,8 @@ void RigControlfrm::Command1_Click()
     RigParity = firstSelected(parityOptions(), RigParity);
     RigDataBits = firstSelected(dataOptions(), RigDataBits);
     RigStopBits = firstSelected(stopOptions(), RigStopBits);
-    RigCommSettings = RigBaud.trimmed() + QLatin1Char(',') + RigParity + QLatin1Char(',') + RigDataBits
-        + QLatin1Char(',') + RigStopBits;
+    RigCommSettings = RigBaud.trimmed() + QLatin1Char(',') + RigParity + QLatin1Char(',') + RigDataBits +
+                      QLatin1Char(',') + RigStopBits;
     RigPowerLine = firstSelected(powerOptions(), RigPowerLine);
     RigPollRate = firstSelected(pollOptions(), RigPollRate);
 
@@ -473,8 +484,8 @@ void RigControlfrm::OpenRigPort()
     comComm1.close();
     const QString rig = G.RigType;
     const Platform::Handshake hs = (rig == QLatin1String("Ten Tec Fnt Pnl") || rig == QLatin1String("Ten Tec Orion"))
-        ? Platform::Handshake::RtsCts
-        : Platform::Handshake::None;
+                                       ? Platform::Handshake::RtsCts
+                                       : Platform::Handshake::None;
     const QString path = Platform::comPortPath(RigCommPort, G.DataFolder);
     bool ok = comComm1.open(path, RigCommSettings, hs);
     if (ok) {
@@ -492,7 +503,8 @@ void RigControlfrm::OpenRigPort()
     qCWarning(lcRig) << "rig port" << RigCommPort << path << "not opened:" << comComm1.errorText();
     comComm1.close();
     Platform::prompts().beep();
-    Platform::prompts().messageBox(InvalidCommText, InvalidCommTitle, Platform::Buttons::Ok, Platform::Icon::Information);
+    Platform::prompts().messageBox(InvalidCommText, InvalidCommTitle, Platform::Buttons::Ok,
+                                   Platform::Icon::Information);
     if (!isVisible())
         showModal();
 }
@@ -565,9 +577,9 @@ Rig::PollSettings RigControlfrm::pollSettings() const
     s.modeQuery = RigModeQuery;
     s.convToHex = chkConvToHex->isChecked();
     s.useFrequency = chkFrequency->isChecked();
-    s.modeSource = OptFreq->isChecked() ? Rig::ModeSource::Frequency
-        : OptDont->isChecked()           ? Rig::ModeSource::DontUse
-                                         : Rig::ModeSource::Rig;
+    s.modeSource = OptFreq->isChecked()   ? Rig::ModeSource::Frequency
+                   : OptDont->isChecked() ? Rig::ModeSource::DontUse
+                                          : Rig::ModeSource::Rig;
     s.hexDisplay = ChkConvHex->isChecked();
     s.windowVisible = isVisible();
     return s;

@@ -103,8 +103,8 @@ public:
     QCheckBox *chkConvToHex, *ChkConvHex, *chkFrequency;
     QGroupBox *Frame1, *fraBaud, *fraParity, *fraData, *fraStop, *fraPort, *fraPower, *fraPoll;
     QRadioButton *OptRig, *OptFreq, *OptDont;
-    QRadioButton *optBaud12, *optBaud24, *optBaud48, *optBaud96, *optBaud144, *optBaud192, *optBaud288,
-        *optBaud384, *optBaud560;
+    QRadioButton *optBaud12, *optBaud24, *optBaud48, *optBaud96, *optBaud144, *optBaud192, *optBaud288, *optBaud384,
+        *optBaud560;
     QRadioButton *optParityOdd, *optParityNone, *optParityEven, *optData7, *optData8, *optStop1, *optStop2;
     std::array<QRadioButton*, 10> optComm{};
     QRadioButton *optPowerNone, *optPowerRTS, *optPowerDTR;

@@ -83,13 +83,12 @@ std::optional<QVector<QByteArray>> queries(const PollSettings& s, uint8_t& toggl
         }
         break;
     case Family::Pegasus:
-    case Family::None:
-        break;
+    case Family::None: break;
     }
     return out;
 }
 
-} // namespace
+}   // namespace
 
 std::optional<int> pollInterval(const QString& letter)
 {
@@ -205,4 +204,4 @@ Shown RigPoll::readStep(const PollSettings& s, Platform::SerialLine* line)
     return shown;
 }
 
-} // namespace Rig
+}   // namespace Rig

@@ -15,7 +15,9 @@
 #include <functional>
 #include <optional>
 
-namespace Platform { class SerialLine; }
+namespace Platform {
+class SerialLine;
+}
 
 namespace Rig {
 
@@ -23,12 +25,12 @@ namespace Rig {
 enum class ModeSource { Rig = 1, Frequency = 2, DontUse = 3 };
 
 struct PollSettings {
-    QString rigType;          // G.RigType
+    QString rigType;   // G.RigType
     QString freqQuery, modeQuery;
-    bool convToHex = false;   // "Convert to Hex" (used by "Other")
-    bool useFrequency = true; // "Use Frequency"
+    bool convToHex = false;     // "Convert to Hex" (used by "Other")
+    bool useFrequency = true;   // "Use Frequency"
     ModeSource modeSource = ModeSource::Rig;
-    bool hexDisplay = false;  // "Convert from Hex": the reply is shown as spaced hex
+    bool hexDisplay = false;   // "Convert from Hex": the reply is shown as spaced hex
     bool windowVisible = false;
 };
 
@@ -45,9 +47,9 @@ public:
     uint8_t RigPollPhase = 0;     // 0: the next tick sends; else it reads
     uint8_t RigQueryToggle = 0;   // families asked in turn: 0 = frequency query next
     QByteArray RigReply;
-    float RigFreq = 0;            // MHz; 0 until the first decode
-    QString RigMode;              // "CW", "PH" (757: also "AM", "FM"); empty until decoded
-    int RigVFO = 10;              // reported VFO (1 = B); 10 = not reported
+    float RigFreq = 0;   // MHz; 0 until the first decode
+    QString RigMode;     // "CW", "PH" (757: also "AM", "FM"); empty until decoded
+    int RigVFO = 10;     // reported VFO (1 = B); 10 = not reported
 
     // Where decoded values go (Form1.BandFreqConversion / ModeSelection in the program).
     std::function<void(float&)> bandFreqConversion;
@@ -70,4 +72,4 @@ private:
 // value for any other letter.
 std::optional<int> pollInterval(const QString& letter);
 
-} // namespace Rig
+}   // namespace Rig

@@ -87,7 +87,7 @@ Reading modeOnly(const QString& m)
 const QString CW = QStringLiteral("CW");
 const QString PH = QStringLiteral("PH");
 
-} // namespace
+}   // namespace
 
 int hexValue(QChar c)
 {
@@ -107,10 +107,18 @@ int hexValue(QChar c)
 const QVector<Model>& models()
 {
     static const QVector<Model> table = [] {
-        auto m = [](const char* name, Family f, const char* baud, char data, char stop, char parity,
-                    const char* fq, const char* mq, bool hex, bool note) {
-            return Model{QString::fromLatin1(name), f, QString::fromLatin1(baud), data, stop, parity,
-                         QString::fromLatin1(fq), QString::fromLatin1(mq), hex, note};
+        auto m = [](const char* name, Family f, const char* baud, char data, char stop, char parity, const char* fq,
+                    const char* mq, bool hex, bool note) {
+            return Model{QString::fromLatin1(name),
+                         f,
+                         QString::fromLatin1(baud),
+                         data,
+                         stop,
+                         parity,
+                         QString::fromLatin1(fq),
+                         QString::fromLatin1(mq),
+                         hex,
+                         note};
         };
         return QVector<Model>{
             m("None", Family::None, "", 0, 0, 0, "", "", false, false),
@@ -119,7 +127,8 @@ const QVector<Model>& models()
             m("Icom 735", Family::Icom, "1200", '8', '1', 'N', "FE FE 64 E0 03 FD", "FE FE 64 E0 04 FD", true, true),
             m("Kenwood", Family::Kenwood, "4800", '8', '2', 'N', "FA;", "MD;", false, false),
             m("Kenwood 2", Family::KenwoodIF, "4800", '8', '2', 'N', "IF;", "", false, false),
-            m("Ten Tec Omni VI", Family::Icom, "1200", '8', '1', 'N', "FE FE 04 E0 03 FD", "FE FE 04 E0 04 FD", true, false),
+            m("Ten Tec Omni VI", Family::Icom, "1200", '8', '1', 'N', "FE FE 04 E0 03 FD", "FE FE 04 E0 04 FD", true,
+              false),
             m("Ten Tec Orion", Family::Orion, "56000", '8', '1', 'N', "?AF", "?RMM", false, false),
             m("Ten Tec Fnt Pnl", Family::TenTecPanel, "56000", '8', '1', 'N', "3F 41 0D", "3F 4D 0D", true, false),
             m("Ten Tec Pegasus", Family::Pegasus, "", 0, 0, 0, "", "", false, false),
@@ -305,8 +314,8 @@ QByteArray setFrequency(const QString& marker, float mhz)
 QByteArray setMode(const QString& mode)
 {
     static const QVector<QPair<QString, const char*>> codes = {
-        {QStringLiteral("CW"), "MD3;"},  {QStringLiteral("LSB"), "MD1;"},  {QStringLiteral("USB"), "MD2;"},
-        {QStringLiteral("AM"), "MD5;"},  {QStringLiteral("FM"), "MD4;"},   {QStringLiteral("RTTY"), "MD6;"},
+        {QStringLiteral("CW"), "MD3;"},  {QStringLiteral("LSB"), "MD1;"}, {QStringLiteral("USB"), "MD2;"},
+        {QStringLiteral("AM"), "MD5;"},  {QStringLiteral("FM"), "MD4;"},  {QStringLiteral("RTTY"), "MD6;"},
         {QStringLiteral("FSK"), "MD6;"},
     };
     for (const auto& c : codes)
@@ -315,7 +324,7 @@ QByteArray setMode(const QString& mode)
     return {};
 }
 
-} // namespace Kenwood
+}   // namespace Kenwood
 
 namespace FTdx9000 {
 
@@ -350,8 +359,8 @@ QByteArray setFrequency(const QString& freqQuery, float mhz)
 QByteArray setMode(const QString& modeQuery, const QString& mode)
 {
     static const QVector<QPair<QString, char>> digits = {
-        {QStringLiteral("CW"), '3'}, {QStringLiteral("CW-R"), '7'}, {QStringLiteral("LSB"), '1'},
-        {QStringLiteral("USB"), '2'}, {QStringLiteral("AM"), '5'},  {QStringLiteral("FM"), '4'},
+        {QStringLiteral("CW"), '3'},   {QStringLiteral("CW-R"), '7'}, {QStringLiteral("LSB"), '1'},
+        {QStringLiteral("USB"), '2'},  {QStringLiteral("AM"), '5'},   {QStringLiteral("FM"), '4'},
         {QStringLiteral("RTTY"), '6'},
     };
     if (modeQuery.size() < 3)
@@ -362,7 +371,7 @@ QByteArray setMode(const QString& modeQuery, const QString& mode)
     return {};
 }
 
-} // namespace FTdx9000
+}   // namespace FTdx9000
 
 namespace Orion {
 
@@ -396,7 +405,7 @@ QByteArray setFrequency(float mhz)
     return "*AF" + QByteArray::number(*hz) + '\r';
 }
 
-} // namespace Orion
+}   // namespace Orion
 
 namespace TenTecPanel {
 
@@ -429,7 +438,7 @@ QByteArray setFrequency(float mhz)
     return HexPairsToBytes(QStringLiteral("2A41") + hex + QStringLiteral("0D"));
 }
 
-} // namespace TenTecPanel
+}   // namespace TenTecPanel
 
 namespace Yaesu {
 
@@ -462,7 +471,7 @@ std::optional<QString> modeDigit2IsCW(int d)
 
 std::optional<QString> modeDigit1IsCW(int d) { return d == 1 ? CW : PH; }
 
-} // namespace
+}   // namespace
 
 Reading parseStatus(const QByteArray& reply)
 {
@@ -534,8 +543,8 @@ QByteArray setFrequencyReversed(float mhz)
 QByteArray setModeGeneric(const QString& mode)
 {
     static const QVector<QPair<QString, const char*>> codes = {
-        {QStringLiteral("CW"), "02"}, {QStringLiteral("LSB"), "00"}, {QStringLiteral("USB"), "01"},
-        {QStringLiteral("AM"), "04"}, {QStringLiteral("FM"), "08"},  {QStringLiteral("RTTY"), "0A"},
+        {QStringLiteral("CW"), "02"},  {QStringLiteral("LSB"), "00"}, {QStringLiteral("USB"), "01"},
+        {QStringLiteral("AM"), "04"},  {QStringLiteral("FM"), "08"},  {QStringLiteral("RTTY"), "0A"},
         {QStringLiteral("DIG"), "0A"}, {QStringLiteral("PKT"), "0C"},
     };
     for (const auto& c : codes)
@@ -547,8 +556,8 @@ QByteArray setModeGeneric(const QString& mode)
 QByteArray setModeReversed(const QString& mode)
 {
     static const QVector<QPair<QString, const char*>> codes = {
-        {QStringLiteral("CW"), "02"},  {QStringLiteral("CW-R"), "03"}, {QStringLiteral("LSB"), "00"},
-        {QStringLiteral("USB"), "01"}, {QStringLiteral("AM"), "04"},   {QStringLiteral("FM"), "06"},
+        {QStringLiteral("CW"), "02"},   {QStringLiteral("CW-R"), "03"}, {QStringLiteral("LSB"), "00"},
+        {QStringLiteral("USB"), "01"},  {QStringLiteral("AM"), "04"},   {QStringLiteral("FM"), "06"},
         {QStringLiteral("RTTY"), "08"}, {QStringLiteral("PKT"), "0A"},
     };
     for (const auto& c : codes)
@@ -557,7 +566,7 @@ QByteArray setModeReversed(const QString& mode)
     return {};
 }
 
-} // namespace Yaesu
+}   // namespace Yaesu
 
 namespace Icom {
 
@@ -591,7 +600,7 @@ QVector<QByteArray> framesOf(const QByteArray& reply, char cmd)
     return frames;
 }
 
-} // namespace
+}   // namespace
 
 Reading parseFreq(const QByteArray& reply, bool fourByteFrequency)
 {
@@ -627,15 +636,15 @@ QByteArray setFrequency(const QString& freqQuery, float mhz, bool fourByteFreque
     const QString digits = hz ? fixedDigits(*hz, fourByteFrequency ? 8 : 10) : QString();
     if (address.size() != 2 || digits.isEmpty())
         return {};
-    return HexPairsToBytes(QStringLiteral("FEFE") + address + QStringLiteral("E005") + pairsReversed(digits)
-                           + QStringLiteral("FD"));
+    return HexPairsToBytes(QStringLiteral("FEFE") + address + QStringLiteral("E005") + pairsReversed(digits) +
+                           QStringLiteral("FD"));
 }
 
 QByteArray setMode(const QString& freqQuery, const QString& mode)
 {
     static const QVector<QPair<QString, const char*>> codes = {
-        {QStringLiteral("CW"), "03"},  {QStringLiteral("CW-R"), "07"}, {QStringLiteral("LSB"), "00"},
-        {QStringLiteral("USB"), "01"}, {QStringLiteral("AM"), "02"},   {QStringLiteral("FM"), "05"},
+        {QStringLiteral("CW"), "03"},   {QStringLiteral("CW-R"), "07"},   {QStringLiteral("LSB"), "00"},
+        {QStringLiteral("USB"), "01"},  {QStringLiteral("AM"), "02"},     {QStringLiteral("FM"), "05"},
         {QStringLiteral("RTTY"), "04"}, {QStringLiteral("RTTY-R"), "08"},
     };
     const QString address = freqQuery.mid(6, 2);
@@ -643,12 +652,12 @@ QByteArray setMode(const QString& freqQuery, const QString& mode)
         return {};
     for (const auto& c : codes)
         if (c.first == mode)
-            return HexPairsToBytes(QStringLiteral("FEFE") + address + QStringLiteral("E006")
-                                   + QLatin1String(c.second) + QStringLiteral("FD"));
+            return HexPairsToBytes(QStringLiteral("FEFE") + address + QStringLiteral("E006") + QLatin1String(c.second) +
+                                   QStringLiteral("FD"));
     return {};
 }
 
-} // namespace Icom
+}   // namespace Icom
 
 namespace Pegasus {
 
@@ -689,7 +698,7 @@ QString folder()
     return prefix + QStringLiteral("/drive_c/Pegasus");
 }
 
-} // namespace Pegasus
+}   // namespace Pegasus
 
 Reading decodeReply(const QString& rigType, const QByteArray& reply, int toggle, const QString& freqQuery,
                     const QString& modeQuery)
@@ -700,57 +709,41 @@ Reading decodeReply(const QString& rigType, const QByteArray& reply, int toggle,
         r.merge(Kenwood::parseFreq(reply, freqQuery));
         r.merge(Kenwood::parseMode(reply));
         break;
-    case Family::KenwoodIF:
-        r = Kenwood::parseIF(reply);
-        break;
+    case Family::KenwoodIF: r = Kenwood::parseIF(reply); break;
     case Family::Icom:
         r = toggle == 1 ? Icom::parseFreq(reply, rigType == QLatin1String("Icom 735")) : Icom::parseMode(reply);
         break;
-    case Family::Yaesu:
-        r = Yaesu::parseStatus(reply);
-        break;
-    case Family::Yaesu757:
-        r = Yaesu::parse757(reply);
-        break;
-    case Family::Yaesu890:
-        r = Yaesu::parse890(reply);
-        break;
-    case Family::Yaesu920:
-        r = Yaesu::parse920(reply);
-        break;
-    case Family::Yaesu990:
-        r = Yaesu::parse990(reply);
-        break;
-    case Family::Yaesu1000:
-        r = Yaesu::parse1000(reply);
-        break;
-    case Family::FTdx9000:
-        r = FTdx9000::parse(reply, freqQuery, modeQuery);
-        break;
-    case Family::TenTecPanel:
-        r = toggle == 1 ? TenTecPanel::parseFreq(reply) : TenTecPanel::parseMode(reply);
-        break;
+    case Family::Yaesu: r = Yaesu::parseStatus(reply); break;
+    case Family::Yaesu757: r = Yaesu::parse757(reply); break;
+    case Family::Yaesu890: r = Yaesu::parse890(reply); break;
+    case Family::Yaesu920: r = Yaesu::parse920(reply); break;
+    case Family::Yaesu990: r = Yaesu::parse990(reply); break;
+    case Family::Yaesu1000: r = Yaesu::parse1000(reply); break;
+    case Family::FTdx9000: r = FTdx9000::parse(reply, freqQuery, modeQuery); break;
+    case Family::TenTecPanel: r = toggle == 1 ? TenTecPanel::parseFreq(reply) : TenTecPanel::parseMode(reply); break;
     case Family::Orion:
         r.merge(Orion::parseFreq(reply));
         r.merge(Orion::parseMode(reply));
         break;
     case Family::Pegasus:
     case Family::None:
-    case Family::Other:
-        break;
+    case Family::Other: break;
     }
     return r;
 }
 
 std::optional<QString> modeFromFrequency(float mhz)
 {
-    struct Row { float low, high; const char* mode; };
+    struct Row {
+        float low, high;
+        const char* mode;
+    };
     static const Row rows[] = {
-        {3.5f, 3.6f, "CW"},       {3.6f, 4.0f, "PH"},       {7.0f, 7.125f, "CW"},     {7.125f, 7.3f, "PH"},
-        {10.1f, 10.15f, "CW"},    {14.0f, 14.15f, "CW"},    {14.15f, 14.35f, "PH"},   {18.068f, 18.11f, "CW"},
-        {18.11f, 18.168f, "PH"},  {21.0f, 21.2f, "CW"},     {21.2f, 21.45f, "PH"},    {24.89f, 24.93f, "CW"},
-        {24.93f, 24.99f, "PH"},   {28.0f, 28.3f, "CW"},     {28.3f, 29.7f, "PH"},     {50.0f, 50.1f, "CW"},
-        {50.1f, 54.0f, "PH"},     {144.0f, 144.1f, "CW"},   {144.1f, 148.0f, "PH"},
+        {3.5f, 3.6f, "CW"},      {3.6f, 4.0f, "PH"},     {7.0f, 7.125f, "CW"},   {7.125f, 7.3f, "PH"},
+        {10.1f, 10.15f, "CW"},   {14.0f, 14.15f, "CW"},  {14.15f, 14.35f, "PH"}, {18.068f, 18.11f, "CW"},
+        {18.11f, 18.168f, "PH"}, {21.0f, 21.2f, "CW"},   {21.2f, 21.45f, "PH"},  {24.89f, 24.93f, "CW"},
+        {24.93f, 24.99f, "PH"},  {28.0f, 28.3f, "CW"},   {28.3f, 29.7f, "PH"},   {50.0f, 50.1f, "CW"},
+        {50.1f, 54.0f, "PH"},    {144.0f, 144.1f, "CW"}, {144.1f, 148.0f, "PH"},
     };
     std::optional<QString> mode;
     for (const Row& r : rows)
@@ -825,55 +818,41 @@ QByteArray frequencyCommand(const QString& rigType, float mhz, const QString& fr
     case Family::Kenwood:
         return Kenwood::setFrequency(rigType == QLatin1String("Elecraft") ? QStringLiteral("FA") : freqQuery.left(2),
                                      mhz);
-    case Family::KenwoodIF:
-        return Kenwood::setFrequency(vfo == 1 ? QStringLiteral("FB") : QStringLiteral("FA"), mhz);
-    case Family::Icom:
-        return Icom::setFrequency(freqQuery, mhz, rigType == QLatin1String("Icom 735"));
-    case Family::TenTecPanel:
-        return TenTecPanel::setFrequency(mhz);
-    case Family::Orion:
-        return Orion::setFrequency(mhz);
-    case Family::Yaesu:
-        return Yaesu::setFrequencyGeneric(mhz);
+    case Family::KenwoodIF: return Kenwood::setFrequency(vfo == 1 ? QStringLiteral("FB") : QStringLiteral("FA"), mhz);
+    case Family::Icom: return Icom::setFrequency(freqQuery, mhz, rigType == QLatin1String("Icom 735"));
+    case Family::TenTecPanel: return TenTecPanel::setFrequency(mhz);
+    case Family::Orion: return Orion::setFrequency(mhz);
+    case Family::Yaesu: return Yaesu::setFrequencyGeneric(mhz);
     case Family::Yaesu757:
     case Family::Yaesu890:
     case Family::Yaesu920:
     case Family::Yaesu990:
-    case Family::Yaesu1000:
-        return Yaesu::setFrequencyReversed(mhz);
-    case Family::FTdx9000:
-        return FTdx9000::setFrequency(freqQuery, mhz);
+    case Family::Yaesu1000: return Yaesu::setFrequencyReversed(mhz);
+    case Family::FTdx9000: return FTdx9000::setFrequency(freqQuery, mhz);
     case Family::Pegasus:
     case Family::None:
-    case Family::Other:
-        break;
+    case Family::Other: break;
     }
     return {};
 }
 
-QByteArray modeCommand(const QString& rigType, const QString& mode, const QString& freqQuery,
-                       const QString& modeQuery)
+QByteArray modeCommand(const QString& rigType, const QString& mode, const QString& freqQuery, const QString& modeQuery)
 {
     switch (familyOf(rigType)) {
     case Family::Kenwood:
-    case Family::KenwoodIF:
-        return Kenwood::setMode(mode);
-    case Family::FTdx9000:
-        return FTdx9000::setMode(modeQuery, mode);
-    case Family::Yaesu:
-        return Yaesu::setModeGeneric(mode);
+    case Family::KenwoodIF: return Kenwood::setMode(mode);
+    case Family::FTdx9000: return FTdx9000::setMode(modeQuery, mode);
+    case Family::Yaesu: return Yaesu::setModeGeneric(mode);
     case Family::Yaesu757:
     case Family::Yaesu890:
     case Family::Yaesu920:
     case Family::Yaesu990:
-    case Family::Yaesu1000:
-        return Yaesu::setModeReversed(mode);
+    case Family::Yaesu1000: return Yaesu::setModeReversed(mode);
     case Family::Icom:
         if (rigType == QLatin1String("Icom 735"))
             return {};
         return Icom::setMode(freqQuery, mode);
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -881,14 +860,10 @@ int frequencyCommandPauseMs(const QString& rigType)
 {
     switch (familyOf(rigType)) {
     case Family::None:
-    case Family::Other:
-        return 0;
-    case Family::Icom:
-        return 140;
-    case Family::Yaesu1000:
-        return 10;
-    default:
-        return 205;
+    case Family::Other: return 0;
+    case Family::Icom: return 140;
+    case Family::Yaesu1000: return 10;
+    default: return 205;
     }
 }
 
@@ -901,4 +876,4 @@ int frequencyCommandExtraPauseMs(const QString& rigType)
     return 0;
 }
 
-} // namespace Rig
+}   // namespace Rig

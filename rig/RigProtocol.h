@@ -48,25 +48,25 @@ enum class Family : uint8_t {
     Yaesu757,      // 5-byte commands, status block (757 GX II)
     Yaesu890,      // 5-byte commands, status block with binary frequency
     Yaesu920,
-    Yaesu990,      // 990 and 1000 D
+    Yaesu990,   // 990 and 1000 D
     Yaesu1000,
-    Icom,          // CI-V frames (Icom, Ten Tec Omni VI, Icom 735), asked in turn
-    Other,         // the operator's own queries; the reply is only shown
+    Icom,    // CI-V frames (Icom, Ten Tec Omni VI, Icom 735), asked in turn
+    Other,   // the operator's own queries; the reply is only shown
 };
 
 // One row of the model list. Line settings that a model leaves as the operator chose are empty
 // (baud) or '\0' (parity, data bits, stop bits).
 struct Model {
-    QString name;          // exactly as listed and stored in RigCntrl.txt / QSOpref.txt
+    QString name;   // exactly as listed and stored in RigCntrl.txt / QSOpref.txt
     Family family;
-    QString baud;          // "4800", "1200", "56000"; empty: unchanged
-    char dataBits;         // '7', '8' or 0
-    char stopBits;         // '1', '2' or 0
-    char parity;           // 'N', 'O', 'E' or 0
-    QString freqQuery;     // txtFreq default
-    QString modeQuery;     // txtMode default
-    bool hexQueries;       // "Convert to Hex" ticked by the choice
-    bool icomNote;         // the CI-V address note is shown
+    QString baud;        // "4800", "1200", "56000"; empty: unchanged
+    char dataBits;       // '7', '8' or 0
+    char stopBits;       // '1', '2' or 0
+    char parity;         // 'N', 'O', 'E' or 0
+    QString freqQuery;   // txtFreq default
+    QString modeQuery;   // txtMode default
+    bool hexQueries;     // "Convert to Hex" ticked by the choice
+    bool icomNote;       // the CI-V address note is shown
 };
 
 // The 19 models in list order ("None" first, "Other" last).
@@ -108,10 +108,10 @@ std::optional<QByteArray> spacedQueryBytes(const QString& text, int count);
 
 // What one decoder found; a field without a value was not (completely) in the reply.
 struct Reading {
-    std::optional<float> freq;     // MHz
-    std::optional<QString> mode;   // "CW", "PH", "AM", "FM"
-    std::optional<int> vfo;        // 0..9 (1 = VFO B)
-    void merge(const Reading& r);  // r's values replace ours where r has them
+    std::optional<float> freq;      // MHz
+    std::optional<QString> mode;    // "CW", "PH", "AM", "FM"
+    std::optional<int> vfo;         // 0..9 (1 = VFO B)
+    void merge(const Reading& r);   // r's values replace ours where r has them
 };
 
 // Hertz (or any whole count of `unitsPerMHz`) as MHz rounded to five decimals, single precision.
@@ -130,23 +130,23 @@ Reading parseIF(const QByteArray& reply);
 QByteArray setFrequency(const QString& marker, float mhz);
 // "MD3;" ... ; empty for a mode text the family has no command for.
 QByteArray setMode(const QString& mode);
-} // namespace Kenwood
+}   // namespace Kenwood
 
 namespace FTdx9000 {
 // Frequency: the marker (first two characters of `freqQuery`) and 8 digits of hertz.
 // Mode: the marker (first three characters of `modeQuery`, "MD0") and one character:
 // 3 or 7 (CW reversed) give CW, any other phone. Decoded independently.
 Reading parse(const QByteArray& reply, const QString& freqQuery, const QString& modeQuery);
-QByteArray setFrequency(const QString& freqQuery, float mhz);   // "FA" + 8 digits + ";"
+QByteArray setFrequency(const QString& freqQuery, float mhz);        // "FA" + 8 digits + ";"
 QByteArray setMode(const QString& modeQuery, const QString& mode);   // "MD0" + digit + ";"
-} // namespace FTdx9000
+}   // namespace FTdx9000
 
 namespace Orion {
 // "@AF" + hertz + CR; "@RMM" + mode digit (2, 3: CW; other digits phone).
 Reading parseFreq(const QByteArray& reply);
 Reading parseMode(const QByteArray& reply);
 QByteArray setFrequency(float mhz);   // "*AF" + whole hertz + CR
-} // namespace Orion
+}   // namespace Orion
 
 namespace TenTecPanel {
 // "A" + 4 bytes of hertz (most significant first); "M" + mode byte, low nibble 3 CW, 0-2 and 4
@@ -154,7 +154,7 @@ namespace TenTecPanel {
 Reading parseFreq(const QByteArray& reply);
 Reading parseMode(const QByteArray& reply);
 QByteArray setFrequency(float mhz);   // 2A 41, 4 bytes of hertz, 0D
-} // namespace TenTecPanel
+}   // namespace TenTecPanel
 
 namespace Yaesu {
 // Generic 5-byte answer: 4 BCD bytes in 10 Hz units, most significant first, and a mode byte.
@@ -170,7 +170,7 @@ QByteArray setFrequencyGeneric(float mhz);
 QByteArray setFrequencyReversed(float mhz);
 QByteArray setModeGeneric(const QString& mode);    // P1 = mode, then 00 00 00 07
 QByteArray setModeReversed(const QString& mode);   // 00 00 00, mode, 0C
-} // namespace Yaesu
+}   // namespace Yaesu
 
 namespace Icom {
 // CI-V frames FE FE to from cmd data FD. The frequency answer (command 03) carries 5 BCD bytes
@@ -183,7 +183,7 @@ Reading parseMode(const QByteArray& reply);
 // the frequency query. Empty when the address is not hexadecimal.
 QByteArray setFrequency(const QString& freqQuery, float mhz, bool fourByteFrequency);
 QByteArray setMode(const QString& freqQuery, const QString& mode);   // FE FE addr E0 06 code FD
-} // namespace Icom
+}   // namespace Icom
 
 namespace Pegasus {
 // PEGASUS.OUT: a frequency in MHz and a mode text ("CW" is CW, any other non-empty text phone).
@@ -193,7 +193,7 @@ QByteArray command(float mhz, const QString& mode);
 // The folder of the exchange files: VQPLOG_PEGASUS_DIR, else the C: drive of the Windows
 // compatibility layer's default prefix ($WINEPREFIX or ~/.wine, then drive_c/Pegasus).
 QString folder();
-} // namespace Pegasus
+}   // namespace Pegasus
 
 // The decoders the poll's read step runs for `rigType` on one reply (Pegasus excluded: its status
 // comes from a file). `toggle` is RigQueryToggle: 1 after a frequency query of the families that
@@ -225,11 +225,10 @@ QString mhzText(float mhz);
 QByteArray frequencyCommand(const QString& rigType, float mhz, const QString& freqQuery, int vfo);
 // The set-mode command of `rigType` for a mode text ("CW", "CW-R", "LSB", "USB", "AM", "FM",
 // "RTTY", "RTTY-R", "FSK", "DIG", "PKT", compared exactly); empty when there is none.
-QByteArray modeCommand(const QString& rigType, const QString& mode, const QString& freqQuery,
-                       const QString& modeQuery);
+QByteArray modeCommand(const QString& rigType, const QString& mode, const QString& freqQuery, const QString& modeQuery);
 // Milliseconds to pause before the frequency command (and the extra pause of the Omni VI and the
 // Elecraft); 0 for a model without a command.
 int frequencyCommandPauseMs(const QString& rigType);
 int frequencyCommandExtraPauseMs(const QString& rigType);
 
-} // namespace Rig
+}   // namespace Rig

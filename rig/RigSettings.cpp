@@ -4,15 +4,13 @@
 #include "core/ListFormat.h"
 #include "rig/RigLog.h"
 
-
 namespace Rig {
 
 namespace {
 
 const QString FileName = QStringLiteral("RigCntrl.txt");
 
-
-} // namespace
+}   // namespace
 
 QString padBaud(const QString& baud) { return baud.left(5).leftJustified(5, QLatin1Char(' ')); }
 
@@ -38,11 +36,11 @@ RigSettings parseRigSettings(const QByteArray& data)
         ++s.itemsRead;
         return true;
     };
-    (void)(text(s.RigBaud, 5) && text(s.RigParity, 1) && text(s.RigDataBits, 1) && text(s.RigStopBits, 1)
-           && text(s.RigModeQuery, 0) && text(s.RigFreqQuery, 0) && text(s.RigCommSettings, 0)
-           && number(s.RigCommPort, 0, 255) && text(s.RigPowerLine, 1) && text(s.RigPollRate, 1)
-           && text(s.RigType, 0) && number(s.convToHex, -32768, 32767) && number(s.useFrequency, -32768, 32767)
-           && number(s.modeSource, -32768, 32767));
+    (void)(text(s.RigBaud, 5) && text(s.RigParity, 1) && text(s.RigDataBits, 1) && text(s.RigStopBits, 1) &&
+           text(s.RigModeQuery, 0) && text(s.RigFreqQuery, 0) && text(s.RigCommSettings, 0) &&
+           number(s.RigCommPort, 0, 255) && text(s.RigPowerLine, 1) && text(s.RigPollRate, 1) && text(s.RigType, 0) &&
+           number(s.convToHex, -32768, 32767) && number(s.useFrequency, -32768, 32767) &&
+           number(s.modeSource, -32768, 32767));
     return s;
 }
 
@@ -90,4 +88,4 @@ bool writeRigSettings(const QString& folder, const RigSettings& s)
     return true;
 }
 
-} // namespace Rig
+}   // namespace Rig

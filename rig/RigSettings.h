@@ -33,4 +33,4 @@ QByteArray formatRigSettings(const RigSettings& s);
 // Replaces RigCntrl.txt in `folder`; false (logged) when it cannot be written.
 bool writeRigSettings(const QString& folder, const RigSettings& s);
 
-} // namespace Rig
+}   // namespace Rig

@@ -9,15 +9,35 @@
 namespace RigTune {
 
 const std::array<BandPreset, 16> BandPresets = {{
-    {"160", 1.9},  {"80", 3.75},  {"60", 5.368}, {"40", 7.15},  {"30", 10.13},   {"20", 14.175},
-    {"17", 18.118}, {"15", 21.225}, {"12", 24.94}, {"10", 28.5},  {"6", 52},       {"2", 146},
-    {"1.25", 223.5}, {"70", 435},  {"33", 915},   {"23", 1270},
+    {"160", 1.9},
+    {"80", 3.75},
+    {"60", 5.368},
+    {"40", 7.15},
+    {"30", 10.13},
+    {"20", 14.175},
+    {"17", 18.118},
+    {"15", 21.225},
+    {"12", 24.94},
+    {"10", 28.5},
+    {"6", 52},
+    {"2", 146},
+    {"1.25", 223.5},
+    {"70", 435},
+    {"33", 915},
+    {"23", 1270},
 }};
 
 const std::array<TuneStep, 10> TuneSteps = {{
-    {"10 Hz", 0.00001}, {"10 Hz", -0.00001}, {"1 MHz", 1},         {"1 MHz", -1},
-    {"5 KHz", 0.005},   {"5 KHz", -0.005},   {"1 KHz", 0.001},     {"1 KHz", -0.001},
-    {"100 Hz", 0.0001}, {"100 Hz", -0.0001},
+    {"10 Hz", 0.00001},
+    {"10 Hz", -0.00001},
+    {"1 MHz", 1},
+    {"1 MHz", -1},
+    {"5 KHz", 0.005},
+    {"5 KHz", -0.005},
+    {"1 KHz", 0.001},
+    {"1 KHz", -0.001},
+    {"100 Hz", 0.0001},
+    {"100 Hz", -0.0001},
 }};
 
 const std::array<ScanStep, 5> ScanSteps = {{
@@ -29,8 +49,12 @@ const std::array<ScanStep, 5> ScanSteps = {{
 }};
 
 const std::array<ModeButton, 6> ModeButtons = {{
-    {"cmdCW", "&CW", "CW"},   {"cmdUSB", "&USB", "USB"}, {"cmdLSB", "&LSB", "LSB"},
-    {"cmdAM", "&AM", "AM"},   {"cmdFM", "&FM", "FM"},    {"cmdRTTY", "&RTTY", "RTTY"},
+    {"cmdCW", "&CW", "CW"},
+    {"cmdUSB", "&USB", "USB"},
+    {"cmdLSB", "&LSB", "LSB"},
+    {"cmdAM", "&AM", "AM"},
+    {"cmdFM", "&FM", "FM"},
+    {"cmdRTTY", "&RTTY", "RTTY"},
 }};
 
 namespace {
@@ -48,7 +72,7 @@ std::optional<float> asSingle(const QString& text)
 
 bool passesKeyFilter(int keyAscii) { return keyAscii == 8 || (keyAscii >= 46 && keyAscii <= 57); }
 
-} // namespace
+}   // namespace
 
 bool isNumeric(const QString& text) { return Format::isNumeric(text); }
 
@@ -78,8 +102,7 @@ QString scanText(float mhz)
     return s;
 }
 
-std::optional<QString> scanTick(const QString& freqText, const QString& fromText, const QString& toText,
-                                double stepMhz)
+std::optional<QString> scanTick(const QString& freqText, const QString& fromText, const QString& toText, double stepMhz)
 {
     const std::optional<float> freq = asSingle(freqText), from = asSingle(fromText), to = asSingle(toText);
     if (!freq || !from || !to)
@@ -101,8 +124,7 @@ QString filterPasted(const QString& text)
     return out;
 }
 
-std::optional<float> frequencyToSend(const QString& freqText, const QString& rigType, const QString& freqQuery,
-                                     int vfo)
+std::optional<float> frequencyToSend(const QString& freqText, const QString& rigType, const QString& freqQuery, int vfo)
 {
     if (rigType == QLatin1String("None") || rigType.isEmpty())
         return std::nullopt;
@@ -111,13 +133,10 @@ std::optional<float> frequencyToSend(const QString& freqText, const QString& rig
         return std::nullopt;
     switch (Rig::familyOf(rigType)) {
     case Rig::Family::None:
-    case Rig::Family::Other:
-        return mhz;
-    case Rig::Family::Pegasus:
-        return Rig::Pegasus::command(*mhz, QString()).isEmpty() ? std::nullopt : mhz;
-    default:
-        return Rig::frequencyCommand(rigType, *mhz, freqQuery, vfo).isEmpty() ? std::nullopt : mhz;
+    case Rig::Family::Other: return mhz;
+    case Rig::Family::Pegasus: return Rig::Pegasus::command(*mhz, QString()).isEmpty() ? std::nullopt : mhz;
+    default: return Rig::frequencyCommand(rigType, *mhz, freqQuery, vfo).isEmpty() ? std::nullopt : mhz;
     }
 }
 
-} // namespace RigTune
+}   // namespace RigTune

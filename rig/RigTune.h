@@ -82,4 +82,4 @@ QString filterPasted(const QString& text);
 std::optional<float> frequencyToSend(const QString& freqText, const QString& rigType, const QString& freqQuery,
                                      int vfo);
 
-} // namespace RigTune
+}   // namespace RigTune

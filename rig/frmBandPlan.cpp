@@ -9,10 +9,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-
 namespace {
 
-struct ClassButton { const char* caption; const char* letter; const char* heading; double left, width; };
+struct ClassButton {
+    const char* caption;
+    const char* letter;
+    const char* heading;
+    double left, width;
+};
 const ClassButton Classes[6] = {
     {"Novice", "N", "Novice Frequency Privileges", 120, 855},
     {"Technician", "T", "Technician Frequency Privileges", 1080, 975},
@@ -24,8 +28,8 @@ const ClassButton Classes[6] = {
 
 const char* const ChartPrefixes[] = {"blbl", "bnlb", "priv"};
 
-QLabel* titleLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top,
-                   double width, double height, double pt, const QString& family)
+QLabel* titleLabel(DesignLayout& d, const QString& name, const QString& caption, double left, double top, double width,
+                   double height, double pt, const QString& family)
 {
     QLabel* l = d.addLabel(name, caption, left, top, width, height, nullptr, pt);
     if (auto* c = d.control(name))
@@ -45,15 +49,13 @@ void setColors(QWidget* w, const QColor& back, const QColor& text)
     w->setAutoFillBackground(true);
 }
 
-} // namespace
+}   // namespace
 
-frmBandPlan::frmBandPlan(const QString& folder, QWidget* parent)
-    : QDialog(parent), design_(this, 9480, 6690)
+frmBandPlan::frmBandPlan(const QString& folder, QWidget* parent) : QDialog(parent), design_(this, 9480, 6690)
 {
     setObjectName(QStringLiteral("frmBandPlan"));
     setWindowTitle(QStringLiteral("Frequency Privileges"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     DesignLayout& d = design_;
     Command7 = d.addButton(QStringLiteral("Command7"), QStringLiteral("Done"), 4080, 6360, 1215, 300);
     for (int i = 0; i < 6; ++i) {
@@ -63,8 +65,8 @@ frmBandPlan::frmBandPlan(const QString& folder, QWidget* parent)
         connect(Command[i], &QPushButton::clicked, this, [this, i] { Command_Click(i); });
     }
     connect(Command7, &QPushButton::clicked, this, &frmBandPlan::Command7_Click);
-    Label1 = titleLabel(d, QStringLiteral("Label1"), QStringLiteral("Frequencies Effective"), 120, 400, 6375,
-                        300, 9, QStringLiteral("Arial"));
+    Label1 = titleLabel(d, QStringLiteral("Label1"), QStringLiteral("Frequencies Effective"), 120, 400, 6375, 300, 9,
+                        QStringLiteral("Arial"));
     Label2 = titleLabel(d, QStringLiteral("Label2"), QStringLiteral("Privelages"), 6600, 120, 2775, 255, DefaultFontPt,
                         QStringLiteral("Arial Narrow"));
     setColors(Label1, Qt::darkBlue, Qt::white);
@@ -114,8 +116,7 @@ void frmBandPlan::ShowPrivileges(const QString& cls)
                 delete l;
                 break;
             }
-    const QVector<Rig::ChartItem> items =
-        Rig::privilegeChart(file_.rows, cls, width(), height(), Line1->end1().y());
+    const QVector<Rig::ChartItem> items = Rig::privilegeChart(file_.rows, cls, width(), height(), Line1->end1().y());
     QFont tagFont(QStringLiteral("Arial"));
     tagFont.setPointSizeF(8 * fontFactor_);
     tagFont.setBold(true);

@@ -34,7 +34,7 @@ std::optional<QByteArray> testCommandBytes(const QString& typed, bool hex)
     return out;
 }
 
-} // namespace Rig
+}   // namespace Rig
 
 namespace {
 
@@ -45,7 +45,7 @@ QLabel* addText(DesignLayout& d, const QString& name, const QString& text, doubl
     return l;
 }
 
-} // namespace
+}   // namespace
 
 frmFrequencyTest::frmFrequencyTest(RigControlfrm& rig, QWidget* parent)
     : QDialog(parent), rig_(rig), design_(this, 8280, 4320)
@@ -93,8 +93,7 @@ void frmFrequencyTest::Command1_Click()
     const std::optional<QByteArray> bytes = Rig::testCommandBytes(Text1->text(), Check1->isChecked());
     if (!bytes) {
         if (Check1->isChecked() && !Text1->text().trimmed().isEmpty())
-            Platform::prompts().messageBox(QString::fromLatin1(Rig::HexPairsMessage),
-                                           QStringLiteral("Convert to Hex"));
+            Platform::prompts().messageBox(QString::fromLatin1(Rig::HexPairsMessage), QStringLiteral("Convert to Hex"));
         return;
     }
     if (!rig_.comComm1.isOpen() || !rig_.comComm1.write(*bytes))

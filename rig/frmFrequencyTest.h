@@ -26,7 +26,7 @@ std::optional<QByteArray> testCommandBytes(const QString& typed, bool hex);
 // The message shown when a hex command is not in pairs.
 extern const char* const HexPairsMessage;
 
-} // namespace Rig
+}   // namespace Rig
 
 class frmFrequencyTest : public QDialog {
     Q_OBJECT

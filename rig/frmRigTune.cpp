@@ -30,14 +30,13 @@ constexpr int ScanOptionOrder[5] = {4, 0, 1, 2, 3};
 // "None" exactly; an empty type (a first run's settings) means no rig as well.
 bool noRig() { return G.RigType == QLatin1String("None") || G.RigType.isEmpty(); }
 
-} // namespace
+}   // namespace
 
 frmRigTune::frmRigTune(QWidget* parent) : QDialog(parent), design_(this, 4905, 5010)
 {
     setObjectName(QStringLiteral("frmRigTune"));
     setWindowTitle(QStringLiteral(" Change Frequency and Mode (Ctrl G (Go))"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     DesignLayout& d = design_;
 
     // The frequency box and Go come first in the tab order: the box has the focus at open.
@@ -60,8 +59,8 @@ frmRigTune::frmRigTune(QWidget* parent) : QDialog(parent), design_(this, 4905, 5
                                                                 &frmRigTune::cmdFM_Click,  &frmRigTune::cmdRTTY_Click};
     for (size_t i = 0; i < modes.size(); ++i) {
         const RigTune::ModeButton& m = RigTune::ModeButtons[i];
-        *modes[i] = d.addButton(QString::fromLatin1(m.name), QString::fromLatin1(m.caption), 360 + double(i) * 720, 1200,
-                                615, ButtonHeight);
+        *modes[i] = d.addButton(QString::fromLatin1(m.name), QString::fromLatin1(m.caption), 360 + double(i) * 720,
+                                1200, 615, ButtonHeight);
         connect(*modes[i], &QPushButton::clicked, this, modeHandlers[i]);
     }
     d.addLine(QStringLiteral("Line2"), 120, 1680, 4800, 1680);

@@ -9,8 +9,8 @@ BandRange bandEdges(const QString& band)
     static const struct {
         const char* name;
         double low, high;
-    } table[] = {{"160", 1.8, 2},   {"80", 3.5, 4},    {"40", 7, 7.3},    {"20", 14, 14.35},  {"15", 21, 21.45},
-                 {"10", 28, 29.7},  {"6", 50, 54},     {"2", 144, 148},   {"1.25", 219, 225}, {"440", 420, 450}};
+    } table[] = {{"160", 1.8, 2},  {"80", 3.5, 4}, {"40", 7, 7.3},  {"20", 14, 14.35},  {"15", 21, 21.45},
+                 {"10", 28, 29.7}, {"6", 50, 54},  {"2", 144, 148}, {"1.25", 219, 225}, {"440", 420, 450}};
     for (const auto& row : table)
         if (band.compare(QLatin1String(row.name), Qt::CaseInsensitive) == 0)
             return {row.low, row.high};
@@ -81,4 +81,4 @@ std::vector<LabelPlacement> placeLabels(const SpotStoreT& store, double low, dou
     return out;
 }
 
-} // namespace Spots
+}   // namespace Spots

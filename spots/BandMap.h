@@ -31,10 +31,10 @@ QString format3(double v);
 // One spot label to show.
 struct LabelPlacement {
     int slot = 0;
-    QString caption;     // SpotPrefix
-    QString toolTip;     // call, f "#.000", UTC time "hh:mm:ss", separated by two blanks
-    QColor color;        // by age: pale yellow under 10 min, white under 30, silver under 60
-    double position = 0; // 0..1 along the ruler
+    QString caption;       // SpotPrefix
+    QString toolTip;       // call, f "#.000", UTC time "hh:mm:ss", separated by two blanks
+    QColor color;          // by age: pale yellow under 10 min, white under 30, silver under 60
+    double position = 0;   // 0..1 along the ruler
 };
 
 // DisplayBandMapLabels' walk from slot 49 down to 0 over the range `low`..`high` (as read back from
@@ -43,4 +43,4 @@ struct LabelPlacement {
 std::vector<LabelPlacement> placeLabels(const SpotStoreT& store, double low, double high, const QDateTime& now,
                                         float utcOffsetHours);
 
-} // namespace Spots
+}   // namespace Spots

@@ -67,4 +67,4 @@ QVariant SpotCountryLookup(const QString& call)
     return result;
 }
 
-} // namespace CountryyLookupForDXSpots
+}   // namespace CountryyLookupForDXSpots

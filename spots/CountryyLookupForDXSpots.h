@@ -16,4 +16,4 @@ extern QString LookupCall;
 // instead of the whole call.
 QVariant SpotCountryLookup(const QString& call);
 
-} // namespace CountryyLookupForDXSpots
+}   // namespace CountryyLookupForDXSpots

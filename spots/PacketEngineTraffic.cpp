@@ -25,7 +25,7 @@ bool isMonitorCopy(int kind) { return kind == 'U' || kind == 'I' || kind == 'S' 
 
 bool sameCall(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
-} // namespace
+}   // namespace
 
 EngineFrameEffect takeEngineFrame(Reception& r, QString& linkedCall, const QString& fromCall, const QString& data,
                                   int kind)
@@ -92,4 +92,4 @@ EngineSend planEngineSend(const QString& text, const QString& linkedCall)
     return send;
 }
 
-} // namespace Spots
+}   // namespace Spots

@@ -45,4 +45,4 @@ struct EngineSend {
 };
 EngineSend planEngineSend(const QString& text, const QString& linkedCall);
 
-} // namespace Spots
+}   // namespace Spots

@@ -76,7 +76,7 @@ QString stripQuotes(const QString& s)
     return out;
 }
 
-} // namespace
+}   // namespace
 
 void PacketSpotfrm::setPacketEngine(Platform::PacketEngine* engine) { engineSlot() = engine; }
 
@@ -130,9 +130,7 @@ bool PacketSpotfrm::listening() const { return !Label4->isHidden(); }
 void PacketSpotfrm::buildControls()
 {
     auto label = [this](const QString& name, const QString& caption, double l, double t, double w, double h,
-                        QWidget* parent = nullptr) {
-        return design().addLabel(name, caption, l, t, w, h, parent);
-    };
+                        QWidget* parent = nullptr) { return design().addLabel(name, caption, l, t, w, h, parent); };
     auto frame = [this](const QString& name, const QString& caption, double l, double t, double w, double h) {
         auto* f = add<QGroupBox>(name, Kind::Frame, l, t, w, h);
         f->setTitle(caption);
@@ -191,7 +189,8 @@ void PacketSpotfrm::buildControls()
     };
     fraParity = frame(QStringLiteral("fraParity"), QStringLiteral("Parity"), 4600, 1600, 1100, 1200);
     column(fraParity,
-           {{&optParityOdd, "optParityOdd", "Odd"}, {&optParityNone, "optParityNone", "None"},
+           {{&optParityOdd, "optParityOdd", "Odd"},
+            {&optParityNone, "optParityNone", "None"},
             {&optParityEven, "optParityEven", "Even"}},
            250, 300, 900);
     fraData = frame(QStringLiteral("fraData"), QStringLiteral("Data Bits"), 5800, 1600, 1000, 900);
@@ -208,7 +207,9 @@ void PacketSpotfrm::buildControls()
     optPowerDTR = option(fraPower, QStringLiteral("optPowerDTR"), QStringLiteral("DTR"), 1450, 280, 650);
     Frame1 = frame(QStringLiteral("Frame1"), QStringLiteral("Handshaking"), 6900, 2550, 2000, 1300);
     column(Frame1,
-           {{&Option1, "Option1", "None"}, {&Option2, "Option2", "Xon Xoff"}, {&Option3, "Option3", "RTS"},
+           {{&Option1, "Option1", "None"},
+            {&Option2, "Option2", "Xon Xoff"},
+            {&Option3, "Option3", "RTS"},
             {&Option4, "Option4", "RTS OnOff"}},
            250, 250, 1700);
     // The buttons as designed.
@@ -254,9 +255,9 @@ void PacketSpotfrm::buildControls()
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(cmdDone, &QPushButton::clicked, this, [this] { cmdDone_Click(); });
     connect(chkDX, &QCheckBox::toggled, this, [this](bool on) { reception.listDxOnly = on; });
-    for (QRadioButton* o : {optBaud12, optBaud24, optBaud48, optBaud96, optBaud144, optBaud192, optParityOdd,
-                            optParityNone, optParityEven, optData7, optData8, optStop1, optStop2, optPowerNone,
-                            optPowerRTS, optPowerDTR, Option1, Option2, Option3, Option4})
+    for (QRadioButton* o : {optBaud12,     optBaud24,     optBaud48, optBaud96, optBaud144, optBaud192, optParityOdd,
+                            optParityNone, optParityEven, optData7,  optData8,  optStop1,   optStop2,   optPowerNone,
+                            optPowerRTS,   optPowerDTR,   Option1,   Option2,   Option3,    Option4})
         connect(o, &QRadioButton::clicked, this, [this] { lineOption_Click(); });
     for (QRadioButton* o : optComm)
         connect(o, &QRadioButton::clicked, this, [this] { lineOption_Click(); });
@@ -286,8 +287,8 @@ void PacketSpotfrm::Form_Load()
     design().apply();
 
     List1->blockSignals(true);
-    List1->addItems({QStringLiteral("None"), QStringLiteral("TNC"), QStringLiteral("Telnet"),
-                     QStringLiteral("AGW Packet Engine")});
+    List1->addItems(
+        {QStringLiteral("None"), QStringLiteral("TNC"), QStringLiteral("Telnet"), QStringLiteral("AGW Packet Engine")});
     List1->blockSignals(false);
     DisableAllOptions();
     SpotSettingsLoading = true;
@@ -320,7 +321,8 @@ void PacketSpotfrm::closeEvent(QCloseEvent* event)
     // The title bar's close box unloads the window as at shut-down; reception stops until the
     // window is shown again and its load reopens the saved source.
     event->accept();
-    QMetaObject::invokeMethod(qApp, [] { PacketSpotfrm::unload(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [] { PacketSpotfrm::unload(); }, Qt::QueuedConnection);
 }
 
 void PacketSpotfrm::changeEvent(QEvent* event)
@@ -341,17 +343,17 @@ void PacketSpotfrm::Form_Activate()
 
 void PacketSpotfrm::DisableAllOptions()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{Frame2, OptBand, OptList, chkDX, Label6, txtSent, Command1,
-                                                      Command2, Frame1, fraBaud, fraParity, fraData, fraStop, fraPort,
-                                                      fraPower, Label2, txtHex, Label7, txtTelnetHost, Label3,
-                                                      txtTelnetPort})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Frame2,   OptBand, OptList, chkDX,     Label6,        txtSent, Command1,
+                                         Command2, Frame1,  fraBaud, fraParity, fraData,       fraStop, fraPort,
+                                         fraPower, Label2,  txtHex,  Label7,    txtTelnetHost, Label3,  txtTelnetPort})
         w->setEnabled(false);
 }
 
 void PacketSpotfrm::EnableAGWOptions()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{Frame2, OptBand, OptList, chkDX, Label6, txtSent, Command1,
-                                                      Command2})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Frame2, OptBand, OptList, chkDX, Label6, txtSent, Command1, Command2})
         w->setEnabled(true);
 }
 
@@ -681,9 +683,9 @@ void PacketSpotfrm::Winsock1_Error(int number)
 void PacketSpotfrm::OpenTNCPort()
 {
     comComm1.close();
-    if (comComm1.open(settings.TNCCommPort, settings.TNCBaudRate.trimmed() + QLatin1Char(',') + settings.TNCParity +
-                                                QLatin1Char(',') + settings.TNCDataBits + QLatin1Char(',') +
-                                                settings.TNCStopBits,
+    if (comComm1.open(settings.TNCCommPort,
+                      settings.TNCBaudRate.trimmed() + QLatin1Char(',') + settings.TNCParity + QLatin1Char(',') +
+                          settings.TNCDataBits + QLatin1Char(',') + settings.TNCStopBits,
                       settings.TNCHandshaking, settings.TNCPowerLine)) {
         Timer1->setEnabled(true);
         appendTerminal(QStringLiteral("** TNC Serial Port Open **") + CrLf + CrLf);
@@ -718,7 +720,11 @@ void PacketSpotfrm::ReadCommSettings()
                 return;
             }
     };
-    pick({{optBaud12, "1200"}, {optBaud24, "2400"}, {optBaud48, "4800"}, {optBaud96, "9600"}, {optBaud144, "14400"},
+    pick({{optBaud12, "1200"},
+          {optBaud24, "2400"},
+          {optBaud48, "4800"},
+          {optBaud96, "9600"},
+          {optBaud144, "14400"},
           {optBaud192, "19200"}},
          settings.TNCBaudRate);
     pick({{optParityOdd, "O"}, {optParityNone, "N"}, {optParityEven, "E"}}, settings.TNCParity);
@@ -758,8 +764,12 @@ void PacketSpotfrm::ReadSpotSettings()
         for (const auto& [button, v] : group)
             setOptionValue(button, value.compare(QLatin1String(v), Qt::CaseInsensitive) == 0);
     };
-    restore({{optBaud12, "1200"}, {optBaud24, "2400"}, {optBaud48, "4800"}, {optBaud96, "9600"},
-             {optBaud144, "14400"}, {optBaud192, "19200"}},
+    restore({{optBaud12, "1200"},
+             {optBaud24, "2400"},
+             {optBaud48, "4800"},
+             {optBaud96, "9600"},
+             {optBaud144, "14400"},
+             {optBaud192, "19200"}},
             Spots::trimBlanks(s.TNCBaudRate));
     restore({{optParityOdd, "O"}, {optParityNone, "N"}, {optParityEven, "E"}}, s.TNCParity);
     restore({{optData7, "7"}, {optData8, "8"}}, s.TNCDataBits);

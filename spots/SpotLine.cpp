@@ -4,10 +4,7 @@
 
 namespace Spots {
 
-bool isSpotLine(const QString& line)
-{
-    return line.left(2).compare(QStringLiteral("DX"), Qt::CaseInsensitive) == 0;
-}
+bool isSpotLine(const QString& line) { return line.left(2).compare(QStringLiteral("DX"), Qt::CaseInsensitive) == 0; }
 
 QString spotFrequency(const QString& line) { return trimBlanks(line.mid(15, 9)); }
 QString spotCall(const QString& line) { return trimBlanks(line.mid(26, 13)); }
@@ -34,16 +31,12 @@ QStringList LineCutter::feed(const QByteArray& bytes)
             }
             iac_ = (c == SB) ? Iac::Sub : (c >= WILL && c <= DONT) ? Iac::Option : Iac::None;
             continue;
-        case Iac::Option:
-            iac_ = Iac::None;
-            continue;
+        case Iac::Option: iac_ = Iac::None; continue;
         case Iac::Sub:
             if (c == IAC)
                 iac_ = Iac::SubIac;
             continue;
-        case Iac::SubIac:
-            iac_ = (c == SE) ? Iac::None : Iac::Sub;
-            continue;
+        case Iac::SubIac: iac_ = (c == SE) ? Iac::None : Iac::Sub; continue;
         case Iac::None:
             if (c == IAC) {
                 iac_ = Iac::Command;
@@ -89,4 +82,4 @@ void LineCutter::clear()
     lastCr_ = false;
 }
 
-} // namespace Spots
+}   // namespace Spots

@@ -47,4 +47,4 @@ private:
     bool lastCr_ = false;
 };
 
-} // namespace Spots
+}   // namespace Spots

@@ -102,4 +102,4 @@ bool Reception::tick(bool bandMapShown)
     return false;
 }
 
-} // namespace Spots
+}   // namespace Spots

@@ -34,8 +34,8 @@ public:
     static constexpr int TncBufferLimit = 8192;
 
     Terminal terminal;
-    bool listDxOnly = false;               // chkDX ticked
-    float LabelUpdateTimeCounter = 0;      // ticks since the last spot handed on
+    bool listDxOnly = false;            // chkDX ticked
+    float LabelUpdateTimeCounter = 0;   // ticks since the last spot handed on
     QString TNCReceiveBuffer = QStringLiteral("\n");
     PostSpot post;
 
@@ -55,4 +55,4 @@ public:
     bool tick(bool bandMapShown);
 };
 
-} // namespace Spots
+}   // namespace Spots

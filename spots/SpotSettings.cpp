@@ -2,7 +2,6 @@
 
 #include <QFile>
 
-
 #include "core/Files.h"
 #include "core/ListFormat.h"
 #include "spots/SpotsLog.h"
@@ -21,38 +20,49 @@ bool readWhole(ListFormat::Reader& r, int lo, int hi, int& out)
     return true;
 }
 
-} // namespace
+}   // namespace
 
 int readSpotSettings(const QByteArray& data, SpotSettings& s)
 {
     ListFormat::Reader r(data);
     int n = 0;
-    if (!r.nextText(s.TNCBaudRate)) return n;
+    if (!r.nextText(s.TNCBaudRate))
+        return n;
     ++n;
-    if (!r.nextText(s.TNCParity)) return n;
+    if (!r.nextText(s.TNCParity))
+        return n;
     ++n;
-    if (!r.nextText(s.TNCDataBits)) return n;
+    if (!r.nextText(s.TNCDataBits))
+        return n;
     ++n;
-    if (!r.nextText(s.TNCStopBits)) return n;
+    if (!r.nextText(s.TNCStopBits))
+        return n;
     ++n;
-    if (!readWhole(r, 0, 255, s.TNCCommPort)) return n;
+    if (!readWhole(r, 0, 255, s.TNCCommPort))
+        return n;
     ++n;
-    if (!r.nextText(s.TNCPowerLine)) return n;
+    if (!r.nextText(s.TNCPowerLine))
+        return n;
     ++n;
-    if (!r.nextText(s.SpotSource)) return n;
+    if (!r.nextText(s.SpotSource))
+        return n;
     ++n;
-    if (!readWhole(r, -32768, 32767, s.reserved)) return n;
+    if (!readWhole(r, -32768, 32767, s.reserved))
+        return n;
     ++n;
-    if (!readWhole(r, 0, 255, s.TNCHandshaking)) return n;
+    if (!readWhole(r, 0, 255, s.TNCHandshaking))
+        return n;
     ++n;
     {
         ListFormat::Value v;   // "List DX Only": read as any value and discarded
-        if (!r.next(v)) return n;
+        if (!r.next(v))
+            return n;
     }
     ++n;
     {
         ListFormat::Value v;
-        if (!r.next(v)) return n;
+        if (!r.next(v))
+            return n;
         double d = 0;
         if (v.kind == ListFormat::Value::Kind::Bool)
             s.optList = v.boolean;
@@ -62,11 +72,14 @@ int readSpotSettings(const QByteArray& data, SpotSettings& s)
             s.optList = v.toText().compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0;
     }
     ++n;
-    if (!r.nextText(s.txtHex)) return n;
+    if (!r.nextText(s.txtHex))
+        return n;
     ++n;
-    if (!r.nextText(s.txtTelnetPort)) return n;
+    if (!r.nextText(s.txtTelnetPort))
+        return n;
     ++n;
-    if (!r.nextText(s.txtTelnetHost)) return n;
+    if (!r.nextText(s.txtTelnetHost))
+        return n;
     return ++n;
 }
 
@@ -91,10 +104,11 @@ int loadSpotSettings(const QString& folder, SpotSettings& s)
 
 bool saveSpotSettings(const QString& folder, const SpotSettings& s, QString* error)
 {
-    const bool ok = Files::writeAtomic(Files::resolve(folder, QStringLiteral("PackSpot.txt")), writeSpotSettings(s), error);
+    const bool ok =
+        Files::writeAtomic(Files::resolve(folder, QStringLiteral("PackSpot.txt")), writeSpotSettings(s), error);
     if (!ok)
         qCWarning(lcSpots) << "PackSpot.txt not written:" << (error ? *error : QString());
     return ok;
 }
 
-} // namespace Spots
+}   // namespace Spots

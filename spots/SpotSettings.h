@@ -10,12 +10,12 @@ namespace Spots {
 
 struct SpotSettings {
     QString TNCBaudRate, TNCParity, TNCDataBits, TNCStopBits;
-    int TNCCommPort = 0;          // 0..255 in the file; 1..10 is a port
+    int TNCCommPort = 0;   // 0..255 in the file; 1..10 is a port
     QString TNCPowerLine, SpotSource;
-    int reserved = 0;             // item 8: kept and written back
-    int TNCHandshaking = 0;       // 0..255 in the file; 1..4 meaningful
-    int listDxOnly = 0;           // item 10: written, never applied
-    bool optList = false;         // item 11: spots as a list (true) or band map
+    int reserved = 0;         // item 8: kept and written back
+    int TNCHandshaking = 0;   // 0..255 in the file; 1..4 meaningful
+    int listDxOnly = 0;       // item 10: written, never applied
+    bool optList = false;     // item 11: spots as a list (true) or band map
     QString txtHex, txtTelnetPort, txtTelnetHost;
 };
 
@@ -32,4 +32,4 @@ QByteArray writeSpotSettings(const SpotSettings& s);
 int loadSpotSettings(const QString& folder, SpotSettings& s);
 bool saveSpotSettings(const QString& folder, const SpotSettings& s, QString* error = nullptr);
 
-} // namespace Spots
+}   // namespace Spots

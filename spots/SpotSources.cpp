@@ -71,7 +71,7 @@ int errorNumberOf(QAbstractSocket::SocketError e)
     }
 }
 
-} // namespace
+}   // namespace
 
 TelnetSource::TelnetSource() : socket_(std::make_unique<QTcpSocket>())
 {
@@ -186,7 +186,8 @@ bool TncPort::open(int portNumber, const QString& settings, int handshaking, con
                                : parity == QLatin1String("E") ? QSerialPort::EvenParity
                                                               : QSerialPort::NoParity);
     ok = ok && port->setDataBits(parts[2].trimmed() == QLatin1String("7") ? QSerialPort::Data7 : QSerialPort::Data8);
-    ok = ok && port->setStopBits(parts[3].trimmed() == QLatin1String("2") ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    ok =
+        ok && port->setStopBits(parts[3].trimmed() == QLatin1String("2") ? QSerialPort::TwoStop : QSerialPort::OneStop);
     if (!ok) {
         error_ = port->errorString();
         return false;
@@ -194,8 +195,14 @@ bool TncPort::open(int portNumber, const QString& settings, int handshaking, con
     // Modem lines a device refuses (a pty, some adapters) are not a failure.
     port->setDataTerminalReady(false);
     switch (handshaking) {
-    case 1: port->setFlowControl(QSerialPort::NoFlowControl); port->setRequestToSend(false); break;
-    case 2: port->setFlowControl(QSerialPort::SoftwareControl); port->setRequestToSend(false); break;
+    case 1:
+        port->setFlowControl(QSerialPort::NoFlowControl);
+        port->setRequestToSend(false);
+        break;
+    case 2:
+        port->setFlowControl(QSerialPort::SoftwareControl);
+        port->setRequestToSend(false);
+        break;
     case 3:
     case 4: port->setFlowControl(QSerialPort::HardwareControl); break;
     default: break;
@@ -236,4 +243,4 @@ bool TncPort::write(const QByteArray& bytes)
     return ok;
 }
 
-} // namespace Spots
+}   // namespace Spots

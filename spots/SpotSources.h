@@ -77,4 +77,4 @@ private:
     QString error_, path_;
 };
 
-} // namespace Spots
+}   // namespace Spots

@@ -20,7 +20,7 @@ std::function<void()>& spectrumRedraw()
     static std::function<void()> f;
     return f;
 }
-} // namespace
+}   // namespace
 
 void setSpectrumMapRedraw(std::function<void()> redraw) { spectrumRedraw() = std::move(redraw); }
 
@@ -71,8 +71,7 @@ SpotRow spotRow(const QString& call, double mhz, const QString& country, const Q
     return row;
 }
 
-std::optional<SpotRow> intake(SpotStoreT& store, QVariant& call, QVariant& freq, QVariant& record,
-                              const QDateTime& now)
+std::optional<SpotRow> intake(SpotStoreT& store, QVariant& call, QVariant& freq, QVariant& record, const QDateTime& now)
 {
     double khz = 0;
     if (freq.typeId() == QMetaType::Double || freq.typeId() == QMetaType::Float || freq.typeId() == QMetaType::Int) {
@@ -109,4 +108,4 @@ std::optional<SpotRow> intake(SpotStoreT& store, QVariant& call, QVariant& freq,
     return spotRow(c, mhz, CountryyLookupForDXSpots::SpotCountryLookup(c).toString(), rec);
 }
 
-} // namespace Spots
+}   // namespace Spots

@@ -54,4 +54,4 @@ SpotRow spotRow(const QString& call, double mhz, const QString& country, const Q
 std::optional<SpotRow> intake(SpotStoreT& store, QVariant& call, QVariant& freq, QVariant& record,
                               const QDateTime& now);
 
-} // namespace Spots
+}   // namespace Spots

@@ -44,8 +44,8 @@
 namespace {
 
 const char* const kDefaultInput = "/usr/share/hamradio-files/cty.csv";
-constexpr int kMaxPrefixRows = 10000;  // the country table's room
-constexpr int kMaxDxccRows = 1000;     // what the ADIF export reads
+constexpr int kMaxPrefixRows = 10000;   // the country table's room
+constexpr int kMaxDxccRows = 1000;      // what the ADIF export reads
 
 struct Entity {
     QString name;
@@ -59,22 +59,19 @@ struct Entity {
 
 struct PrefixRow {
     QString prefix;
-    int entity = 0;  // index into the entity list
+    int entity = 0;   // index into the entity list
     QString continent;
     float latitude = 0;
     float longitude = 0;
 
     bool sameAnswer(const PrefixRow& o, const QList<Entity>& entities) const
     {
-        return entities[entity].name == entities[o.entity].name && continent == o.continent
-            && latitude == o.latitude && longitude == o.longitude;
+        return entities[entity].name == entities[o.entity].name && continent == o.continent && latitude == o.latitude &&
+               longitude == o.longitude;
     }
 };
 
-void fail(const QString& message)
-{
-    std::fprintf(stderr, "gen_country_tables: %s\n", qPrintable(message));
-}
+void fail(const QString& message) { std::fprintf(stderr, "gen_country_tables: %s\n", qPrintable(message)); }
 
 bool toInt(const QString& s, int& out)
 {
@@ -128,8 +125,7 @@ bool parseToken(const QString& token, PrefixRow& row, const Entity& entity)
             row.continent = inner;
         } else if (open == QLatin1Char('<')) {
             const QStringList parts = inner.split(QLatin1Char('/'));
-            if (parts.size() != 2 || !toFloat(parts[0], row.latitude)
-                || !toFloat(parts[1], row.longitude))
+            if (parts.size() != 2 || !toFloat(parts[0], row.latitude) || !toFloat(parts[1], row.longitude))
                 return false;
         }
         i = end + 1;
@@ -146,7 +142,7 @@ bool readCountryFile(const QString& path, QList<Entity>& entities, QList<PrefixR
         return false;
     }
     const QList<QByteArray> lines = data.split('\n');
-    QHash<QString, int> seen;  // prefix -> row index
+    QHash<QString, int> seen;   // prefix -> row index
     for (qsizetype n = 0; n < lines.size(); ++n) {
         const QString line = QString::fromLatin1(lines[n]).trimmed();
         if (line.isEmpty())
@@ -164,9 +160,8 @@ bool readCountryFile(const QString& path, QList<Entity>& entities, QList<PrefixR
         if (e.name == QLatin1String("United States"))
             e.name = QStringLiteral("USA");
         e.continent = f[3].trimmed();
-        if (e.name.isEmpty() || e.name.contains(QLatin1Char('"')) || !toInt(f[2], e.dxcc)
-            || !toInt(f[4], e.cqZone) || !toInt(f[5], e.ituZone) || !toFloat(f[6], e.latitude)
-            || !toFloat(f[7], e.longitude)) {
+        if (e.name.isEmpty() || e.name.contains(QLatin1Char('"')) || !toInt(f[2], e.dxcc) || !toInt(f[4], e.cqZone) ||
+            !toInt(f[5], e.ituZone) || !toFloat(f[6], e.latitude) || !toFloat(f[7], e.longitude)) {
             fail(where + QStringLiteral(": malformed entity"));
             return false;
         }
@@ -179,7 +174,7 @@ bool readCountryFile(const QString& path, QList<Entity>& entities, QList<PrefixR
         const QStringList tokens = list.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString& token : tokens) {
             if (token.startsWith(QLatin1Char('=')))
-                continue;  // one exact call, not a prefix
+                continue;   // one exact call, not a prefix
             PrefixRow row;
             if (!parseToken(token, row, e)) {
                 fail(where + QStringLiteral(": malformed prefix \"%1\"").arg(token));
@@ -231,7 +226,7 @@ bool lessIgnoringCase(const QString& a, const QString& b)
     return c != 0 ? c < 0 : a < b;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {
@@ -250,9 +245,8 @@ int main(int argc, char** argv)
         return 2;
 
     QList<PrefixRow> table = withoutRedundant(rows, entities);
-    std::sort(table.begin(), table.end(), [](const PrefixRow& a, const PrefixRow& b) {
-        return lessIgnoringCase(a.prefix, b.prefix);
-    });
+    std::sort(table.begin(), table.end(),
+              [](const PrefixRow& a, const PrefixRow& b) { return lessIgnoringCase(a.prefix, b.prefix); });
     if (table.size() > kMaxPrefixRows) {
         fail(QStringLiteral("%1 prefixes, more than the table's %2").arg(table.size()).arg(kMaxPrefixRows));
         return 2;
@@ -267,9 +261,8 @@ int main(int argc, char** argv)
     }
 
     QList<Entity> byName = entities;
-    std::stable_sort(byName.begin(), byName.end(), [](const Entity& a, const Entity& b) {
-        return lessIgnoringCase(a.name, b.name);
-    });
+    std::stable_sort(byName.begin(), byName.end(),
+                     [](const Entity& a, const Entity& b) { return lessIgnoringCase(a.name, b.name); });
     if (byName.size() > kMaxDxccRows) {
         fail(QStringLiteral("%1 entities, more than the export reads").arg(byName.size()));
         return 2;
@@ -285,8 +278,8 @@ int main(int argc, char** argv)
     }
     const QString prefixPath = Files::resolve(outFolder, QStringLiteral("arrlpre2.txt"));
     const QString dxccPath = Files::resolve(outFolder, QStringLiteral("ADIFCnt.txt"));
-    if (!Files::writeAtomic(prefixPath, prefixes.data(), &error)
-        || !Files::writeAtomic(dxccPath, dxcc.data(), &error)) {
+    if (!Files::writeAtomic(prefixPath, prefixes.data(), &error) ||
+        !Files::writeAtomic(dxccPath, dxcc.data(), &error)) {
         fail(QStringLiteral("cannot write: %1").arg(error));
         return 2;
     }

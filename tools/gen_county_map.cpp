@@ -39,17 +39,22 @@ const QString kStateFips = QStringLiteral("18");
 
 // The map's labels in window order (index 0..91), spelt as the county table spells them.
 const char* const kLabels[92] = {
-    "Lake", "Porter", "La Porte", "St. Joseph", "Elkhart", "Lagrange", "Steuben", "De Kalb", "Noble", "Kosciusko",
-    "Marshall", "Allen", "Whitley", "Fulton", "Pulaski", "Starke", "Newton", "Jasper", "White", "Cass", "Miami",
-    "Wabash", "Huntington", "Wells", "Adams", "Benton", "Warren", "Tippecanoe", "Carroll", "Howard", "Grant", "Jay",
-    "Blackford", "Randolph", "Delaware", "Madison", "Tipton", "Clinton", "Fountain", "Montgomery", "Boone",
-    "Hamilton", "Henry", "Wayne", "Parke", "Vermillion", "Putnam", "Hendricks", "Marion", "Hancock", "Union",
-    "Fayette", "Rush", "Shelby", "Johnson", "Morgan", "Owen", "Clay", "Vigo", "Sullivan", "Greene", "Monroe",
-    "Brown", "Bartholomew", "Decatur", "Franklin", "Knox", "Daviess", "Martin", "Lawrence", "Jackson", "Jennings",
-    "Ripley", "Dearborn", "Gibson", "Pike", "Dubois", "Orange", "Washington", "Scott", "Jefferson", "Switzerland",
-    "Ohio", "Posey", "Vanderburgh", "Warrick", "Spencer", "Perry", "Crawford", "Harrison", "Floyd", "Clark"};
+    "Lake",      "Porter",      "La Porte", "St. Joseph", "Elkhart",     "Lagrange",   "Steuben",    "De Kalb",
+    "Noble",     "Kosciusko",   "Marshall", "Allen",      "Whitley",     "Fulton",     "Pulaski",    "Starke",
+    "Newton",    "Jasper",      "White",    "Cass",       "Miami",       "Wabash",     "Huntington", "Wells",
+    "Adams",     "Benton",      "Warren",   "Tippecanoe", "Carroll",     "Howard",     "Grant",      "Jay",
+    "Blackford", "Randolph",    "Delaware", "Madison",    "Tipton",      "Clinton",    "Fountain",   "Montgomery",
+    "Boone",     "Hamilton",    "Henry",    "Wayne",      "Parke",       "Vermillion", "Putnam",     "Hendricks",
+    "Marion",    "Hancock",     "Union",    "Fayette",    "Rush",        "Shelby",     "Johnson",    "Morgan",
+    "Owen",      "Clay",        "Vigo",     "Sullivan",   "Greene",      "Monroe",     "Brown",      "Bartholomew",
+    "Decatur",   "Franklin",    "Knox",     "Daviess",    "Martin",      "Lawrence",   "Jackson",    "Jennings",
+    "Ripley",    "Dearborn",    "Gibson",   "Pike",       "Dubois",      "Orange",     "Washington", "Scott",
+    "Jefferson", "Switzerland", "Ohio",     "Posey",      "Vanderburgh", "Warrick",    "Spencer",    "Perry",
+    "Crawford",  "Harrison",    "Floyd",    "Clark"};
 
-struct Fixed { int index, left, top, width, height; };
+struct Fixed {
+    int index, left, top, width, height;
+};
 const Fixed kFixed[] = {{0, 56, 16, 17, 41}, {45, 56, 184, 9, 33}, {82, 256, 288, 17, 17}, {91, 192, 336, 25, 17}};
 
 QString key(const QString& name)
@@ -69,7 +74,7 @@ QString key(const QString& name)
 
 using Ring = QVector<QPointF>;   // longitude, latitude
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {
@@ -90,7 +95,8 @@ int main(int argc, char** argv)
         for (const QJsonValue& p : a.toArray()) {
             x += p.toArray()[0].toDouble();
             y += p.toArray()[1].toDouble();
-            r << QPointF(x * scale[0].toDouble() + translate[0].toDouble(), y * scale[1].toDouble() + translate[1].toDouble());
+            r << QPointF(x * scale[0].toDouble() + translate[0].toDouble(),
+                         y * scale[1].toDouble() + translate[1].toDouble());
         }
         arcs << r;
     }
@@ -111,7 +117,8 @@ int main(int argc, char** argv)
     // The counties of the contest state: polygons of rings (first ring outer).
     std::map<QString, QVector<QVector<Ring>>> counties;   // by key(name)
     std::map<QString, QString> names;
-    for (const QJsonValue& g : topo[QStringLiteral("objects")][QStringLiteral("counties")][QStringLiteral("geometries")].toArray()) {
+    for (const QJsonValue& g :
+         topo[QStringLiteral("objects")][QStringLiteral("counties")][QStringLiteral("geometries")].toArray()) {
         const QJsonObject o = g.toObject();
         if (!o[QStringLiteral("id")].toString().startsWith(kStateFips))
             continue;
@@ -150,8 +157,10 @@ int main(int argc, char** argv)
         for (const QVector<Ring>& poly : polys)
             for (const QPointF& q : poly.first()) {
                 const QPointF p = plane(q);
-                minX = std::min(minX, p.x()); maxX = std::max(maxX, p.x());
-                minY = std::min(minY, p.y()); maxY = std::max(maxY, p.y());
+                minX = std::min(minX, p.x());
+                maxX = std::max(maxX, p.x());
+                minY = std::min(minY, p.y());
+                maxY = std::max(maxY, p.y());
             }
     // The fixed labels' centres must lie well inside their counties: search the scales (at most
     // what fits the picture with a margin) and the positions for the placement that holds them
@@ -187,8 +196,8 @@ int main(int argc, char** argv)
                     }
                     if (!ok)
                         continue;
-                    const double margin = std::min({cx * minX + ox, W - (cx * maxX + ox), cy * maxY + oy,
-                                                    H - (cy * minY + oy)});
+                    const double margin =
+                        std::min({cx * minX + ox, W - (cx * maxX + ox), cy * maxY + oy, H - (cy * minY + oy)});
                     if (margin > bestMargin) {
                         bestMargin = margin;
                         ax = cx, ay = cy, bx = ox, by = oy;
@@ -368,7 +377,13 @@ int main(int argc, char** argv)
             top = best / W - r;
             width = height = 2 * r + 1;
         }
-        lines << QStringLiteral("%1,\"%2\",%3,%4,%5,%6").arg(i).arg(QLatin1String(kLabels[i])).arg(left).arg(top).arg(width).arg(height);
+        lines << QStringLiteral("%1,\"%2\",%3,%4,%5,%6")
+                     .arg(i)
+                     .arg(QLatin1String(kLabels[i]))
+                     .arg(left)
+                     .arg(top)
+                     .arg(width)
+                     .arg(height);
     }
 
     const QString dir = QString::fromLocal8Bit(argv[2]);

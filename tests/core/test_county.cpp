@@ -27,17 +27,16 @@ protected:
     QTemporaryDir dir;
 };
 
-const QByteArray kThreeStates =
-    "\"OHAdams\",\"ADAM\"\r\n"
-    "\"INMarion\",\"MARI\"\r\n"
-    "\"INAdams\",\"ADAM\"\r\n"
-    "\"inLake\",\"LAKE\"\r\n"
-    "\"KYBoone\",\"BOON\"\r\n"
-    "\"INLa Porte\",\"LAPO\"\r\n"
-    "\"INSt. Joseph\",\"stjo\"\r\n"
-    "\"INAllen\",\"MARI\"\r\n";
+const QByteArray kThreeStates = "\"OHAdams\",\"ADAM\"\r\n"
+                                "\"INMarion\",\"MARI\"\r\n"
+                                "\"INAdams\",\"ADAM\"\r\n"
+                                "\"inLake\",\"LAKE\"\r\n"
+                                "\"KYBoone\",\"BOON\"\r\n"
+                                "\"INLa Porte\",\"LAPO\"\r\n"
+                                "\"INSt. Joseph\",\"stjo\"\r\n"
+                                "\"INAllen\",\"MARI\"\r\n";
 
-} // namespace
+}   // namespace
 
 TEST_F(CountyTest, KeepsOnlyTheContestStatesRowsInFileOrder)
 {
@@ -51,26 +50,23 @@ TEST_F(CountyTest, AbbreviationGivesTheFirstCountyWithIt)
 {
     writeCounties(kThreeStates);
     ASSERT_TRUE(Module2::LoadCountyList());
-    struct Case { const char* typed; const char* county; };
+    struct Case {
+        const char* typed;
+        const char* county;
+    };
     const Case cases[] = {
-        {"MARI", "Marion"},      // shared with Allen further down: the earlier row wins
-        {"mari", "Marion"},
-        {"Lapo", "La Porte"},
-        {"ADAM", "Adams"},       // the IN row, not the OH row before it
-        {"stjo", ""},            // stored in lower case: never found
-        {"STJO", ""},
-        {"Marion", ""},          // a full name is not an abbreviation
-        {"LAKE", ""},            // its row was not the contest state's
+        {"MARI", "Marion"},   // shared with Allen further down: the earlier row wins
+        {"mari", "Marion"}, {"Lapo", "La Porte"}, {"ADAM", "Adams"},   // the IN row, not the OH row before it
+        {"stjo", ""},                                                  // stored in lower case: never found
+        {"STJO", ""},       {"Marion", ""},                            // a full name is not an abbreviation
+        {"LAKE", ""},                                                  // its row was not the contest state's
         {"", ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Module2::CountyNameFromAbbrev(c.typed), c.county) << c.typed;
 }
 
-TEST_F(CountyTest, EmptyTableFindsNothing)
-{
-    EXPECT_EQ(Module2::CountyNameFromAbbrev("MARI"), "");
-}
+TEST_F(CountyTest, EmptyTableFindsNothing) { EXPECT_EQ(Module2::CountyNameFromAbbrev("MARI"), ""); }
 
 TEST_F(CountyTest, MissingFileLeavesAnEmptyTableAndFails)
 {
@@ -85,7 +81,10 @@ TEST_F(CountyTest, MissingFileLeavesAnEmptyTableAndFails)
 // load fails as for a missing file, so the caller says so.
 TEST_F(CountyTest, AFileWithoutACountyOfTheStateFails)
 {
-    struct Case { const char* name; QByteArray data; };
+    struct Case {
+        const char* name;
+        QByteArray data;
+    };
     const Case cases[] = {
         {"empty", ""},
         {"blank lines only", "\r\n\r\n"},
@@ -130,10 +129,23 @@ TEST_F(CountyTest, FileNameIsFoundWithoutRegardToCase)
 
 TEST(KeyFilters, UpperCaseKey)
 {
-    struct Case { int in, out; };
+    struct Case {
+        int in, out;
+    };
     const Case cases[] = {
-        {'q', 'Q'}, {'a', 'A'}, {'z', 'Z'}, {'Q', 'Q'}, {'7', '7'}, {'/', '/'}, {8, 8}, {9, 9},
-        {13, 13}, {' ', ' '}, {0xE9, 0xE9} /* e acute */, {'{', '{'}, {'`', '`'},
+        {'q', 'Q'},
+        {'a', 'A'},
+        {'z', 'Z'},
+        {'Q', 'Q'},
+        {'7', '7'},
+        {'/', '/'},
+        {8, 8},
+        {9, 9},
+        {13, 13},
+        {' ', ' '},
+        {0xE9, 0xE9} /* e acute */,
+        {'{', '{'},
+        {'`', '`'},
         {'"', 0},   // a double quote never enters a list-format text
     };
     for (const Case& c : cases)
@@ -142,10 +154,11 @@ TEST(KeyFilters, UpperCaseKey)
 
 TEST(KeyFilters, DigitsOnlyKey)
 {
-    struct Case { int in, out; };
+    struct Case {
+        int in, out;
+    };
     const Case cases[] = {
-        {'5', '5'}, {'0', '0'}, {'9', '9'}, {8, 8},
-        {'a', 0}, {' ', 0}, {'/', 0}, {13, 0}, {'"', 0}, {'-', 0}, {':', 0},
+        {'5', '5'}, {'0', '0'}, {'9', '9'}, {8, 8}, {'a', 0}, {' ', 0}, {'/', 0}, {13, 0}, {'"', 0}, {'-', 0}, {':', 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Module2::DigitsOnlyKey(c.in), c.out) << c.in;

@@ -53,7 +53,7 @@ protected:
     Platform::ScriptedPrompts prompts;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(DesignWindowTest, ControlsStartAtTheirDesignRectangles)
 {
@@ -110,8 +110,8 @@ TEST_F(DesignWindowTest, AFramesOptionColumnStepsDownInsideTheFrame)
     QRadioButton* third = nullptr;
     QGroupBox* frame = w.design().addFrame("fraPoll", "Polling:", 1500, 1500, 3000, 2250);
     const QVector<QRadioButton*> made = w.design().addOptionColumn(
-        frame, {{&first, "optFast", "Fast"}, {nullptr, "optMed", "Medium"}, {&third, "optSlow", "Slow"}}, 150, 300,
-        450, 1500, 255);
+        frame, {{&first, "optFast", "Fast"}, {nullptr, "optMed", "Medium"}, {&third, "optSlow", "Slow"}}, 150, 300, 450,
+        1500, 255);
 
     EXPECT_EQ(frame->title(), QStringLiteral("Polling:"));
     ASSERT_EQ(made.size(), 3);
@@ -204,10 +204,10 @@ TEST_F(DesignWindowTest, ScreenFromThePrimaryScreen)
 TEST(KeyCodes, QtKeysMapToVirtualKeyCodes)
 {
     const std::pair<int, int> cases[] = {
-        {Qt::Key_F1, 112}, {Qt::Key_F12, 123}, {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},
-        {Qt::Key_Escape, 27}, {Qt::Key_Up, 38}, {Qt::Key_Down, 40}, {Qt::Key_Tab, 9},
-        {Qt::Key_A, 65}, {Qt::Key_Z, 90}, {Qt::Key_0, 48}, {Qt::Key_Exclam, 49},
-        {Qt::Key_Space, 32}, {Qt::Key_Delete, 46}, {Qt::Key_Period, 190}, {Qt::Key_unknown, 0},
+        {Qt::Key_F1, 112},    {Qt::Key_F12, 123},   {Qt::Key_Return, 13},  {Qt::Key_Enter, 13},
+        {Qt::Key_Escape, 27}, {Qt::Key_Up, 38},     {Qt::Key_Down, 40},    {Qt::Key_Tab, 9},
+        {Qt::Key_A, 65},      {Qt::Key_Z, 90},      {Qt::Key_0, 48},       {Qt::Key_Exclam, 49},
+        {Qt::Key_Space, 32},  {Qt::Key_Delete, 46}, {Qt::Key_Period, 190}, {Qt::Key_unknown, 0},
     };
     for (auto [qt, vk] : cases)
         EXPECT_EQ(KeyEvents::keyCodeOf(qt), vk) << qt;
@@ -222,14 +222,14 @@ TEST(KeyEventsTest, KeyPressDropsOrReplacesCharacters)
     KeyEvents::hook(&edit, [&](int& k) {
         seen.push_back(k);
         if (k >= '0' && k <= '9')
-            k = 0;                        // digits are dropped
+            k = 0;   // digits are dropped
         else if (k >= 'a' && k <= 'z')
-            k = k - 'a' + 'A';            // letters typed in capitals
+            k = k - 'a' + 'A';   // letters typed in capitals
     });
     QTest::keyClicks(&edit, "k9x/");
     EXPECT_EQ(edit.text(), QStringLiteral("KX/"));
     QTest::keyClick(&edit, Qt::Key_Return);
-    QTest::keyClick(&edit, Qt::Key_Left);     // types nothing: no KeyPress
+    QTest::keyClick(&edit, Qt::Key_Left);   // types nothing: no KeyPress
     QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(seen, (QVector<int>{'k', '9', 'x', '/', 13, 1}));
 }

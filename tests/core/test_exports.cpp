@@ -63,7 +63,8 @@ std::optional<QVector<AdifRecord>> readAdif(const QByteArray& bytes, QString* wh
     if (pos < 0)
         return fail(QStringLiteral("no <EOH>"));
     pos += 5;
-    static const QRegularExpression fieldTag(QStringLiteral("\\G<([A-Za-z_][A-Za-z0-9_]*)(?::(\\d+)(?::([A-Za-z]))?)?>"));
+    static const QRegularExpression fieldTag(
+        QStringLiteral("\\G<([A-Za-z_][A-Za-z0-9_]*)(?::(\\d+)(?::([A-Za-z]))?)?>"));
     QVector<AdifRecord> records;
     AdifRecord current;
     bool open = false;
@@ -102,7 +103,7 @@ std::optional<QVector<AdifRecord>> readAdif(const QByteArray& bytes, QString* wh
     return records;
 }
 
-} // namespace
+}   // namespace
 
 // ---- Dovrel ----------------------------------------------------------------------------------
 
@@ -125,23 +126,32 @@ TEST_F(DovrelTest, EachLineDerivesCountryAndStateFromTheRecord)
     };
     const Row rows[] = {
         {"in-state window, Ohio station", contact("K9XYZ", "OH", "", "CW"), "",
-         "\"K9XYZ\",\"2024/05/04\",\"20\",\"CW\",\"100\",\"14:02:11\",\"599\",\"599\",,\"USA\",\"OH\",\"\",,,,\"QSO Party Contest\""},
+         "\"K9XYZ\",\"2024/05/04\",\"20\",\"CW\",\"100\",\"14:02:11\",\"599\",\"599\",,\"USA\",\"OH\",\"\",,,,\"QSO "
+         "Party Contest\""},
         {"out-of-state window, Marion station", contact("K9XYZ", "", "Marion", "CW"), "",
-         "\"K9XYZ\",\"2024/05/04\",\"20\",\"CW\",\"100\",\"14:02:11\",\"599\",\"599\",,\"\",\"IN\",\"Marion\",,,,\"QSO Party Contest\""},
+         "\"K9XYZ\",\"2024/05/04\",\"20\",\"CW\",\"100\",\"14:02:11\",\"599\",\"599\",,\"\",\"IN\",\"Marion\",,,,\"QSO "
+         "Party Contest\""},
         {"province from a VE call, phone", contact("VE3ABC", "ON", "", "PH"), "",
-         "\"VE3ABC\",\"2024/05/04\",\"20\",\"SSB\",\"100\",\"14:02:11\",\"599\",\"599\",,\"Canada\",\"\",\"\",,,,\"QSO Party Contest\""},
+         "\"VE3ABC\",\"2024/05/04\",\"20\",\"SSB\",\"100\",\"14:02:11\",\"599\",\"599\",,\"Canada\",\"\",\"\",,,,\"QSO "
+         "Party Contest\""},
         {"lower-case call, lower-case mode", contact("k9xyz", "OH", "", "cw"), "",
-         "\"k9xyz\",\"2024/05/04\",\"20\",\"SSB\",\"100\",\"14:02:11\",\"599\",\"599\",,\"Canada\",\"\",\"\",,,,\"QSO Party Contest\""},
+         "\"k9xyz\",\"2024/05/04\",\"20\",\"SSB\",\"100\",\"14:02:11\",\"599\",\"599\",,\"Canada\",\"\",\"\",,,,\"QSO "
+         "Party Contest\""},
         {"Alaska", contact("KL7AB", "AK", "", "DG"), "",
-         "\"KL7AB\",\"2024/05/04\",\"20\",\"DG\",\"100\",\"14:02:11\",\"599\",\"599\",,\"Alaska\",\"AK\",\"\",,,,\"QSO Party Contest\""},
+         "\"KL7AB\",\"2024/05/04\",\"20\",\"DG\",\"100\",\"14:02:11\",\"599\",\"599\",,\"Alaska\",\"AK\",\"\",,,,\"QSO "
+         "Party Contest\""},
         {"Hawaii", contact("WH6AB", "HI", "", "CW"), "",
-         "\"WH6AB\",\"2024/05/04\",\"20\",\"CW\",\"100\",\"14:02:11\",\"599\",\"599\",,\"Hawaii\",\"HI\",\"\",,,,\"QSO Party Contest\""},
+         "\"WH6AB\",\"2024/05/04\",\"20\",\"CW\",\"100\",\"14:02:11\",\"599\",\"599\",,\"Hawaii\",\"HI\",\"\",,,,\"QSO "
+         "Party Contest\""},
         {"country name", contact("DL1ABC", "Germany", "", "CW"), "",
-         "\"DL1ABC\",\"2024/05/04\",\"20\",\"CW\",\"100\",\"14:02:11\",\"599\",\"599\",,\"Germany\",\"\",\"\",,,,\"QSO Party Contest\""},
+         "\"DL1ABC\",\"2024/05/04\",\"20\",\"CW\",\"100\",\"14:02:11\",\"599\",\"599\",,\"Germany\",\"\",\"\",,,,\"QSO "
+         "Party Contest\""},
         {"one-character field", contact("K9XYZ", "O", "", "CW"), "",
-         "\"K9XYZ\",\"2024/05/04\",\"20\",\"CW\",\"100\",\"14:02:11\",\"599\",\"599\",,\"\",\"\",\"\",,,,\"QSO Party Contest\""},
+         "\"K9XYZ\",\"2024/05/04\",\"20\",\"CW\",\"100\",\"14:02:11\",\"599\",\"599\",,\"\",\"\",\"\",,,,\"QSO Party "
+         "Contest\""},
         {"spare field 6 names the state", contact("K9XYZ", "O", "", "CW"), "AK",
-         "\"K9XYZ\",\"2024/05/04\",\"20\",\"CW\",\"100\",\"14:02:11\",\"599\",\"599\",,\"Alaska\",\"AK\",\"\",,,,\"QSO Party Contest\""},
+         "\"K9XYZ\",\"2024/05/04\",\"20\",\"CW\",\"100\",\"14:02:11\",\"599\",\"599\",,\"Alaska\",\"AK\",\"\",,,,\"QSO "
+         "Party Contest\""},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -261,28 +271,77 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
     compact.time = QStringLiteral("1402");
     const QVector<Expect> log = {
         {contact("K9XYZ", "OH", "", "CW"),
-         {{"call", "K9XYZ"}, {"qso_date", "20240504"}, {"band", "20M"}, {"mode", "CW"}, {"tx_pwr", "50"},
-          {"time_on", "1402"}, {"dxcc", "291"}, {"state", "OH"}, {"cont", "NA"}, {"rst_rcvd", "599"},
-          {"rst_sent", "599"}, {"comment", "IN <State> QSO Party"}}},
+         {{"call", "K9XYZ"},
+          {"qso_date", "20240504"},
+          {"band", "20M"},
+          {"mode", "CW"},
+          {"tx_pwr", "50"},
+          {"time_on", "1402"},
+          {"dxcc", "291"},
+          {"state", "OH"},
+          {"cont", "NA"},
+          {"rst_rcvd", "599"},
+          {"rst_sent", "599"},
+          {"comment", "IN <State> QSO Party"}}},
         {ph,
-         {{"call", "W9ABC"}, {"qso_date", "20240504"}, {"band", "1.25M"}, {"mode", "SSB"}, {"tx_pwr", "50"},
-          {"time_on", "0905"}, {"dxcc", "291"}, {"state", "IN"}, {"cnty", "IN,Marion"}, {"cont", "NA"},
-          {"rst_rcvd", "599"}, {"rst_sent", "599"}, {"comment", "IN <State> QSO Party"}}},
+         {{"call", "W9ABC"},
+          {"qso_date", "20240504"},
+          {"band", "1.25M"},
+          {"mode", "SSB"},
+          {"tx_pwr", "50"},
+          {"time_on", "0905"},
+          {"dxcc", "291"},
+          {"state", "IN"},
+          {"cnty", "IN,Marion"},
+          {"cont", "NA"},
+          {"rst_rcvd", "599"},
+          {"rst_sent", "599"},
+          {"comment", "IN <State> QSO Party"}}},
         {noTime,
-         {{"call", "VE3ABC"}, {"qso_date", "20240504"}, {"band", "20M"}, {"mode", "CW"}, {"tx_pwr", "50"},
-          {"time_on", "0000"}, {"dxcc", "1"}, {"rst_rcvd", "599"}, {"rst_sent", "599"},
+         {{"call", "VE3ABC"},
+          {"qso_date", "20240504"},
+          {"band", "20M"},
+          {"mode", "CW"},
+          {"tx_pwr", "50"},
+          {"time_on", "0000"},
+          {"dxcc", "1"},
+          {"rst_rcvd", "599"},
+          {"rst_sent", "599"},
           {"comment", "IN <State> QSO Party"}}},
         {contact("KL7AB", "AK", "", "CW"),
-         {{"call", "KL7AB"}, {"qso_date", "20240504"}, {"band", "20M"}, {"mode", "CW"}, {"tx_pwr", "50"},
-          {"time_on", "1402"}, {"dxcc", "6"}, {"state", "AK"}, {"cont", "NA"}, {"rst_rcvd", "599"},
-          {"rst_sent", "599"}, {"comment", "IN <State> QSO Party"}}},
+         {{"call", "KL7AB"},
+          {"qso_date", "20240504"},
+          {"band", "20M"},
+          {"mode", "CW"},
+          {"tx_pwr", "50"},
+          {"time_on", "1402"},
+          {"dxcc", "6"},
+          {"state", "AK"},
+          {"cont", "NA"},
+          {"rst_rcvd", "599"},
+          {"rst_sent", "599"},
+          {"comment", "IN <State> QSO Party"}}},
         {compact,
-         {{"call", "G4ABC"}, {"qso_date", "20240504"}, {"band", "20M"}, {"mode", "CW"}, {"tx_pwr", "50"},
-          {"time_on", "1402"}, {"dxcc", "223"}, {"rst_rcvd", "599"}, {"rst_sent", "599"},
+         {{"call", "G4ABC"},
+          {"qso_date", "20240504"},
+          {"band", "20M"},
+          {"mode", "CW"},
+          {"tx_pwr", "50"},
+          {"time_on", "1402"},
+          {"dxcc", "223"},
+          {"rst_rcvd", "599"},
+          {"rst_sent", "599"},
           {"comment", "IN <State> QSO Party"}}},
         {contact("XX1ABC", "Atlantis", "", "CW"),   // a country the table does not know: no DXCC
-         {{"call", "XX1ABC"}, {"qso_date", "20240504"}, {"band", "20M"}, {"mode", "CW"}, {"tx_pwr", "50"},
-          {"time_on", "1402"}, {"rst_rcvd", "599"}, {"rst_sent", "599"}, {"comment", "IN <State> QSO Party"}}},
+         {{"call", "XX1ABC"},
+          {"qso_date", "20240504"},
+          {"band", "20M"},
+          {"mode", "CW"},
+          {"tx_pwr", "50"},
+          {"time_on", "1402"},
+          {"rst_rcvd", "599"},
+          {"rst_sent", "599"},
+          {"comment", "IN <State> QSO Party"}}},
     };
     for (const Expect& e : log)
         TestLog::add(e.c);
@@ -380,8 +439,7 @@ TEST_F(AdifTest, FailuresLeaveNoFileAndSayWhy)
         bool dialogShown;
     };
     const Case cases[] = {
-        {"no country table", [&] { QFile::remove(dir.filePath(QStringLiteral("ADIFCnt.txt"))); }, "ADIFCnt.txt",
-         false},
+        {"no country table", [&] { QFile::remove(dir.filePath(QStringLiteral("ADIFCnt.txt"))); }, "ADIFCnt.txt", false},
         {"a date that is not yyyy/mm/dd", [] { G.ContactArrays.ContactDate[7] = QStringLiteral("5/4/2024"); },
          "Contact 7 (K9XYZ)", true},
         {"an impossible date", [] { G.ContactArrays.ContactDate[7] = QStringLiteral("2024/04/31"); },

@@ -99,8 +99,8 @@ TEST_F(FoldersTest, ExistingFoldersAreReusedWhateverTheirCase)
 // With USERPROFILE set: which of My Documents, Documents or APPDATA holds the tree.
 struct ProfileCase {
     const char* name;
-    QStringList before;         // folders made under the temporary folder first
-    QStringList blockingFiles;  // files that stand where a folder would be made
+    QStringList before;          // folders made under the temporary folder first
+    QStringList blockingFiles;   // files that stand where a folder would be made
     bool withAppData;
     const char* expectedRoot;   // relative to the temporary folder
     QStringList alsoMade;       // further folders that must exist afterwards
@@ -135,18 +135,41 @@ TEST_P(ProfileTest, ChoosesTheBaseFolder)
 
 INSTANTIATE_TEST_SUITE_P(
     Folders, ProfileTest,
-    ::testing::Values(
-        ProfileCase{"MyDocumentsPresent", {QStringLiteral("P/My Documents")}, {}, true,
-                    "P/My Documents/Quolt Software", {}, {QStringLiteral("A/Quolt Software")}},
-        ProfileCase{"MyDocumentsMadeWhenMissing", {}, {}, true, "P/My Documents/Quolt Software", {},
-                    {QStringLiteral("A/Quolt Software")}},
-        ProfileCase{"MyDocumentsInOtherCaseCounts", {QStringLiteral("P/my documents")}, {}, true,
-                    "P/my documents/Quolt Software", {}, {QStringLiteral("P/My Documents")}},
-        ProfileCase{"DocumentsWhenMyDocumentsCannotBeMade", {QStringLiteral("P/Documents")},
-                    {QStringLiteral("P/My Documents")}, true, "P/Documents/Quolt Software", {},
-                    {QStringLiteral("P/Quolt Software"), QStringLiteral("A/Quolt Software")}},
-        ProfileCase{"NeitherGivesBothTreesAndAppData", {}, {QStringLiteral("P/My Documents")}, true,
-                    "A/Quolt Software", {QStringLiteral("P/Quolt Software/Vazazev")}, {QStringLiteral("P/Documents")}}),
+    ::testing::Values(ProfileCase{"MyDocumentsPresent",
+                                  {QStringLiteral("P/My Documents")},
+                                  {},
+                                  true,
+                                  "P/My Documents/Quolt Software",
+                                  {},
+                                  {QStringLiteral("A/Quolt Software")}},
+                      ProfileCase{"MyDocumentsMadeWhenMissing",
+                                  {},
+                                  {},
+                                  true,
+                                  "P/My Documents/Quolt Software",
+                                  {},
+                                  {QStringLiteral("A/Quolt Software")}},
+                      ProfileCase{"MyDocumentsInOtherCaseCounts",
+                                  {QStringLiteral("P/my documents")},
+                                  {},
+                                  true,
+                                  "P/my documents/Quolt Software",
+                                  {},
+                                  {QStringLiteral("P/My Documents")}},
+                      ProfileCase{"DocumentsWhenMyDocumentsCannotBeMade",
+                                  {QStringLiteral("P/Documents")},
+                                  {QStringLiteral("P/My Documents")},
+                                  true,
+                                  "P/Documents/Quolt Software",
+                                  {},
+                                  {QStringLiteral("P/Quolt Software"), QStringLiteral("A/Quolt Software")}},
+                      ProfileCase{"NeitherGivesBothTreesAndAppData",
+                                  {},
+                                  {QStringLiteral("P/My Documents")},
+                                  true,
+                                  "A/Quolt Software",
+                                  {QStringLiteral("P/Quolt Software/Vazazev")},
+                                  {QStringLiteral("P/Documents")}}),
     [](const ::testing::TestParamInfo<ProfileCase>& info) { return std::string(info.param.name); });
 
 TEST_F(FoldersTest, NoMyDocumentsIsEverMadeInTheHomeFolder)
@@ -236,4 +259,4 @@ TEST_F(FoldersTest, EnsureFolderMakesOneLevelAndReportsOnlyWhenAsked)
     EXPECT_TRUE(prompts.calls().isEmpty());
 }
 
-} // namespace
+}   // namespace

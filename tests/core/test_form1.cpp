@@ -163,4 +163,4 @@ TEST_F(Form1Test, SavePrefWritesTheValuesHeldNow)
     EXPECT_TRUE(data.contains("\"Icom IC-7300\""));
 }
 
-} // namespace
+}   // namespace

@@ -56,7 +56,7 @@ protected:
     Platform::ScriptedPrompts prompts;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(FormResize, DesignScreenOnlyPlacesTheWindow)
 {
@@ -288,8 +288,8 @@ TEST_F(FormResize, FailureHalfwayThroughTheControls)
 TEST(DeviceScaling, ShareOfTheAreaAndWhatEachControlKindTakes)
 {
     FormGeometry f = form(4800, 3600);
-    f.controls = {box(Kind::Label, 120, 240, 1200, 255), box(Kind::Image, 600, 600, 900, 900),
-                  line(100, 200, 300, 400), box(Kind::Other, 50, 60, 70, 80)};
+    f.controls = {box(Kind::Label, 120, 240, 1200, 255), box(Kind::Image, 600, 600, 900, 900), line(100, 200, 300, 400),
+                  box(Kind::Other, 50, 60, 70, 80)};
     // A work area twice the design screen, a screen three times as wide: fonts stop at 1.5.
     DeviceLayout::scaleToShare(f, 19200, 14400, 28800, true);
 

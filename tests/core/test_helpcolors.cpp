@@ -98,12 +98,12 @@ TEST_F(HelpColorsTest, ColourDialogStartsFromTheCurrentColourAndCancelKeepsIt)
     EXPECT_EQ(w.Command1->text(), QStringLiteral("Change \"Remaining\" Color"));
     EXPECT_EQ(w.Command3->text(), QStringLiteral("Change \"Worked\" Color"));
 
-    prompts.answerColor(std::nullopt);         // Cancel
+    prompts.answerColor(std::nullopt);   // Cancel
     w.Command1->click();
-    prompts.answerColor(QColor(0, 0, 255));    // blue
+    prompts.answerColor(QColor(0, 0, 255));   // blue
     w.Command3->click();
     EXPECT_EQ(G.UnworkedColor, 0x808080);
-    EXPECT_EQ(G.WorkedColor, 0xFF0000);        // &HBBGGRR
+    EXPECT_EQ(G.WorkedColor, 0xFF0000);   // &HBBGGRR
     EXPECT_EQ(textColor(w.Label1), QColor(0, 0, 255));
     EXPECT_EQ(textColor(w.Label2), QColor(128, 128, 128));
 

@@ -17,13 +17,14 @@ QVector<Value> readAll(const QByteArray& data)
         out.push_back(v);
     return out;
 }
-} // namespace
+}   // namespace
 
 TEST(ListFormat, LogLinesRoundTripByteForByte)
 {
-    const QByteArray lines =
-        "\"K9XYZ\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"14.025\"\r\n"
-        "\"K9XYZ\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
+    const QByteArray lines = "\"K9XYZ\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/"
+                             "04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"14.025\"\r\n"
+                             "\"K9XYZ\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/"
+                             "04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
     const QVector<Value> values = readAll(lines);
     ASSERT_EQ(values.size(), 38);
     Writer w;
@@ -57,7 +58,7 @@ TEST(ListFormat, ValuesAreTakenWhereverTheyStand)
     EXPECT_FALSE(v[5].boolean);
     EXPECT_EQ(v[6].kind, Value::Kind::Empty);   // unset values between commas
     EXPECT_EQ(v[7].kind, Value::Kind::Empty);
-    EXPECT_EQ(v[8].kind, Value::Kind::Text);    // "" is an empty text, not unset
+    EXPECT_EQ(v[8].kind, Value::Kind::Text);   // "" is an empty text, not unset
     EXPECT_TRUE(v[8].text.isEmpty());
 }
 
@@ -74,12 +75,16 @@ TEST(ListFormat, BlankRemainderIsEndOfFile)
 
 TEST(ListFormat, NumbersReadStrictly)
 {
-    struct Case { const char* text; bool ok; double value; };
+    struct Case {
+        const char* text;
+        bool ok;
+        double value;
+    };
     const Case cases[] = {
-        {"5", true, 5}, {"-86.15", true, -86.15}, {".33", true, 0.33}, {"-.5", true, -0.5},
-        {"1E+07", true, 1e7}, {"2.5e-3", true, 0.0025}, {" 7 ", true, 7},
-        {"nan", false, 0}, {"inf", false, 0}, {"1,5", false, 0}, {"", false, 0}, {"1e", false, 0},
-        {".", false, 0}, {"12a", false, 0}, {"&H10", false, 0}, {"1 000", false, 0},
+        {"5", true, 5},       {"-86.15", true, -86.15}, {".33", true, 0.33}, {"-.5", true, -0.5},
+        {"1E+07", true, 1e7}, {"2.5e-3", true, 0.0025}, {" 7 ", true, 7},    {"nan", false, 0},
+        {"inf", false, 0},    {"1,5", false, 0},        {"", false, 0},      {"1e", false, 0},
+        {".", false, 0},      {"12a", false, 0},        {"&H10", false, 0},  {"1 000", false, 0},
     };
     for (const Case& c : cases) {
         double d = 0;
@@ -95,11 +100,21 @@ TEST(ListFormat, NumbersReadStrictly)
 TEST(ListFormat, WholeNumbersRoundToEvenAndStayInRange)
 {
     const QVector<Value> values = readAll("2.5,3.5,-0.5,255.4,255.5,-1,\"12\",\"x\",,#TRUE#");
-    struct Case { const char* what; std::optional<int> expected; };
+    struct Case {
+        const char* what;
+        std::optional<int> expected;
+    };
     const Case cases[] = {
-        {"2.5", 2}, {"3.5", 4}, {"-0.5", 0}, {"255.4", 255}, {"255.5 rounds past the top", std::nullopt},
-        {"-1 below the bottom", std::nullopt}, {"a number in quotes", 12}, {"a text", std::nullopt},
-        {"an empty value is 0", 0}, {"#TRUE# is -1", std::nullopt},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"-0.5", 0},
+        {"255.4", 255},
+        {"255.5 rounds past the top", std::nullopt},
+        {"-1 below the bottom", std::nullopt},
+        {"a number in quotes", 12},
+        {"a text", std::nullopt},
+        {"an empty value is 0", 0},
+        {"#TRUE# is -1", std::nullopt},
     };
     ASSERT_EQ(values.size(), std::size(cases));
     for (int i = 0; i < values.size(); ++i)
@@ -143,7 +158,7 @@ TEST(ListFormat, DoubleQuoteNeverReachesTheFile)
     Writer w;
     w.text("say \"hi\"").text("next").endLine();
     const QVector<Value> v = readAll(w.data());
-    ASSERT_EQ(v.size(), 2);             // nothing shifted
+    ASSERT_EQ(v.size(), 2);   // nothing shifted
     EXPECT_EQ(v[0].text, "say 'hi'");
     EXPECT_EQ(v[1].text, "next");
 }
@@ -154,7 +169,7 @@ TEST(ListFormat, TextValueConversions)
     EXPECT_EQ(v[0].toInt(), 12);
     EXPECT_EQ(v[1].toText(), "3.5");
     EXPECT_EQ(v[2].toText(), "True");
-    EXPECT_EQ(v[3].toDouble(9), 0);     // an unset value reads as 0
+    EXPECT_EQ(v[3].toDouble(9), 0);   // an unset value reads as 0
     double d = 0;
     EXPECT_FALSE(v[4].toNumber(d));
     EXPECT_EQ(v[4].toInt(-1), -1);
@@ -162,7 +177,8 @@ TEST(ListFormat, TextValueConversions)
 
 TEST(ListFormat, Latin1BytesKept)
 {
-    const QByteArray line("\"Montr\xe9" "al\"\r\n");
+    const QByteArray line("\"Montr\xe9"
+                          "al\"\r\n");
     Reader r(line);
     QString s;
     ASSERT_TRUE(r.nextText(s));
@@ -175,14 +191,22 @@ TEST(ListFormat, Latin1BytesKept)
 // lines are refused rather than read as some other record.
 TEST(ListFormat, SplitLineTakesOneLineStrictly)
 {
-    struct Case { const char* name; QByteArray line; int values; const char* firstText; };
+    struct Case {
+        const char* name;
+        QByteArray line;
+        int values;
+        const char* firstText;
+    };
     const Case cases[] = {
         {"quoted and bare", "\"K9XYZ\",0,\"\",#TRUE#", 4, "K9XYZ"},
         {"blanks around values", "  \"A\" , 1.5 ,\t\"\"", 3, "A"},
         {"empty values between commas", ",,", 3, ""},
         {"a comma at the end adds an empty value", "\"A\",", 2, "A"},
         {"a comma inside quotes", "\"A,B\",\"C\"", 2, "A,B"},
-        {"Latin-1 kept", "\"M\xFC" "ller\"", 1, "M\u00FCller"},
+        {"Latin-1 kept",
+         "\"M\xFC"
+         "ller\"",
+         1, "M\u00FCller"},
         {"unclosed quote", "\"A,\"B", -1, nullptr},
         {"text after a closing quote", "\"A\"B,\"C\"", -1, nullptr},
         {"a stray quote inside a quoted value", "\"A\"\"B\"", -1, nullptr},
@@ -205,7 +229,8 @@ TEST(ListFormat, SplitLineTakesOneLineStrictly)
 
 TEST(ListFormat, LineReaderNumbersLinesAndSkipsALeadingByteOrderMark)
 {
-    LineReader r(QByteArrayView("\xEF\xBB\xBF" "a\r\nb\n\r\n  \rc"));
+    LineReader r(QByteArrayView("\xEF\xBB\xBF"
+                                "a\r\nb\n\r\n  \rc"));
     QByteArrayView line;
     QList<QByteArray> lines;
     while (r.next(line))

@@ -144,9 +144,9 @@ TEST_F(QSOprefTest, ReadsBackEveryValueUnchanged)
 TEST_F(QSOprefTest, StartValuesGiveEmptyTextsAndZeros)
 {
     Module2::WriteQSOpref();
-    EXPECT_EQ(readFile(path()),
-              QByteArray("\"\"\r\n").repeated(10) + "0\r\n0\r\n0\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n0\r\n0\r\n0\r\n"
-                                                    "\"\"\r\n0\r\n0\r\n");
+    EXPECT_EQ(readFile(path()), QByteArray("\"\"\r\n").repeated(10) +
+                                    "0\r\n0\r\n0\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n0\r\n0\r\n0\r\n"
+                                    "\"\"\r\n0\r\n0\r\n");
 }
 
 TEST_F(QSOprefTest, ShortFileKeepsTheItemsItHoldsAndReportsFailure)
@@ -163,8 +163,8 @@ TEST_F(QSOprefTest, ShortFileKeepsTheItemsItHoldsAndReportsFailure)
     EXPECT_EQ(G.OwnCall, QStringLiteral("W9ABC"));
     EXPECT_EQ(G.UtcOffsetHours, 5.0f);
     EXPECT_EQ(G.PartyState, QStringLiteral("IN"));
-    EXPECT_EQ(G.VoiceNavLevel, 2);          // item 22, the last one present
-    EXPECT_TRUE(G.RigType.isEmpty());       // items 23 to 25 keep their start values
+    EXPECT_EQ(G.VoiceNavLevel, 2);      // item 22, the last one present
+    EXPECT_TRUE(G.RigType.isEmpty());   // items 23 to 25 keep their start values
     EXPECT_EQ(G.TaskbarOption, 0);
     EXPECT_EQ(G.ListPreviousFlag, 0);
 }
@@ -184,7 +184,7 @@ TEST_F(QSOprefTest, ReadingStopsAtAValueThatDoesNotFitItsItem)
     EXPECT_EQ(G.FormSizePercent, 0);
     EXPECT_EQ(G.WorkedColor, 7);
 
-    lines[14] = "300\r";       // out of range for a byte
+    lines[14] = "300\r";   // out of range for a byte
     writeFile(path(), lines.join('\n'));
     EXPECT_FALSE(Module2::ReadQSOpref());
     EXPECT_EQ(G.FormSizePercent, 0);
@@ -209,7 +209,13 @@ TEST_F(QSOprefTest, BandAndModeStartFromTheInstalledDefaultsWhateverCouldNotBeRe
     noBandOrMode[8] = "\"\"\r";
     noBandOrMode[9] = "\"\"\r";
 
-    struct Case { const char* name; std::optional<QByteArray> file; bool asFolder; const char* band; const char* mode; };
+    struct Case {
+        const char* name;
+        std::optional<QByteArray> file;
+        bool asFolder;
+        const char* band;
+        const char* mode;
+    };
     const Case cases[] = {
         {"missing", std::nullopt, false, "40", "CW"},
         {"empty", QByteArray(), false, "40", "CW"},
@@ -286,8 +292,8 @@ struct UtcCase {
     const char* name;
     int localMinusUtcMinutes;   // the PC's zone: local = UTC + this
     float saved;
-    const char* answer;         // nullptr: no question expected
-    const char* recommended;    // the box's default text
+    const char* answer;        // nullptr: no question expected
+    const char* recommended;   // the box's default text
     float expected;
     bool written;
 };
@@ -326,20 +332,19 @@ TEST_P(UtcCheckTest, Answers)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    QSOpref, UtcCheckTest,
-    ::testing::Values(
-        UtcCase{"SameOffsetAsksNothing", -300, 5, nullptr, nullptr, 5, false},
-        UtcCase{"OkTakesTheRecommendation", -300, 4, "5", "5", 5, true},
-        UtcCase{"CancelKeepsTheSetting", -300, 4, "", "5", 4, false},
-        UtcCase{"NonNumericKeepsTheSetting", -300, 4, "five", "5", 4, false},
-        UtcCase{"HalfHourZone", -330, 5, "5.5", "5.5", 5.5f, true},
-        UtcCase{"QuarterHourZone", -345, 5, "5.75", "5.75", 5.75f, true},
-        UtcCase{"TwentyMinutes", -20, 0, "0.33", "0.33", 0.33f, true},
-        UtcCase{"EastOfGreenwichIsNegative", 60, 0, "-1", "-1", -1, true},
-        UtcCase{"TypedAnswerIsStored", -300, 4, "-3.5", "5", -3.5f, true},
-        UtcCase{"SameFractionalOffsetAsksNothing", -330, 5.5f, nullptr, nullptr, 5.5f, false}),
-    [](const ::testing::TestParamInfo<UtcCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(QSOpref, UtcCheckTest,
+                         ::testing::Values(UtcCase{"SameOffsetAsksNothing", -300, 5, nullptr, nullptr, 5, false},
+                                           UtcCase{"OkTakesTheRecommendation", -300, 4, "5", "5", 5, true},
+                                           UtcCase{"CancelKeepsTheSetting", -300, 4, "", "5", 4, false},
+                                           UtcCase{"NonNumericKeepsTheSetting", -300, 4, "five", "5", 4, false},
+                                           UtcCase{"HalfHourZone", -330, 5, "5.5", "5.5", 5.5f, true},
+                                           UtcCase{"QuarterHourZone", -345, 5, "5.75", "5.75", 5.75f, true},
+                                           UtcCase{"TwentyMinutes", -20, 0, "0.33", "0.33", 0.33f, true},
+                                           UtcCase{"EastOfGreenwichIsNegative", 60, 0, "-1", "-1", -1, true},
+                                           UtcCase{"TypedAnswerIsStored", -300, 4, "-3.5", "5", -3.5f, true},
+                                           UtcCase{"SameFractionalOffsetAsksNothing", -330, 5.5f, nullptr, nullptr,
+                                                   5.5f, false}),
+                         [](const ::testing::TestParamInfo<UtcCase>& info) { return std::string(info.param.name); });
 
 TEST_F(QSOprefTest, UtcQuestionNamesBothTimesAndBothOffsets)
 {
@@ -351,13 +356,14 @@ TEST_F(QSOprefTest, UtcQuestionNamesBothTimesAndBothOffsets)
     G.UtcOffsetHours = -3.5f;
     Module2::CheckUTCOffset();
     ASSERT_EQ(prompts.callsOf(QStringLiteral("input")).size(), 1);
-    EXPECT_EQ(prompts.callsOf(QStringLiteral("input"))[0].text,
-              QStringLiteral("Would you like to adjust the UTC offset in this program for your local time setting?\r\n\r\n"
-                             "Current System Time: 14:02\r\n\r\n"
-                             "Current Local Time: 09:02\r\n\r\n"
-                             "Recommended Offset Setting: 5\r\n\r\n"
-                             "Current Offset Setting: -3.5\r\n\r\n"
-                             "Please click OK to accept the recommended change or Cancel to keep the current setting."));
+    EXPECT_EQ(
+        prompts.callsOf(QStringLiteral("input"))[0].text,
+        QStringLiteral("Would you like to adjust the UTC offset in this program for your local time setting?\r\n\r\n"
+                       "Current System Time: 14:02\r\n\r\n"
+                       "Current Local Time: 09:02\r\n\r\n"
+                       "Recommended Offset Setting: 5\r\n\r\n"
+                       "Current Offset Setting: -3.5\r\n\r\n"
+                       "Please click OK to accept the recommended change or Cancel to keep the current setting."));
 }
 
 // A PC clock read twice across a minute boundary would give a wrong offset; the check reads once.
@@ -401,4 +407,4 @@ TEST_F(QSOprefTest, UtcAnswerOutOfRangeKeepsTheSetting)
     EXPECT_FALSE(QFile::exists(path()));
 }
 
-} // namespace
+}   // namespace

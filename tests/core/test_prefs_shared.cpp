@@ -90,8 +90,8 @@ TEST_F(SharedPrefsTest, TagsKeepTheirPlaceAndAreStoredInCapitals)
 TEST_F(SharedPrefsTest, BatchWritesOnlyOnTheLastTag)
 {
     LoadGlobalPreferences(path);
-    const char* tags[] = {"OWN_CALL", "OWN_SPC", "OWN_UTC", "OWN_COUNTY", "OWN_COUNTRY", "OWN_LONGITUDE",
-                          "OWN_LATITUDE", "OWN_CONTINENT"};
+    const char* tags[] = {"OWN_CALL",    "OWN_SPC",       "OWN_UTC",      "OWN_COUNTY",
+                          "OWN_COUNTRY", "OWN_LONGITUDE", "OWN_LATITUDE", "OWN_CONTINENT"};
     for (const char* t : tags)
         SetGlobalPreference(QString::fromLatin1(t), QStringLiteral("v"), 0);
     EXPECT_FALSE(QFile::exists(path));
@@ -148,7 +148,7 @@ TEST(CallFileName, LeadingRunOfDigitsAndCapitals)
         EXPECT_EQ(CallFileName(QString::fromLatin1(call)), QString::fromLatin1(stem)) << call;
 }
 
-} // namespace
+}   // namespace
 
 namespace {
 // A preferences file that exists but cannot be read is never replaced by a text without its values.
@@ -163,4 +163,4 @@ TEST(SharedPrefsUnreadable, IsNotOverwritten)
     EXPECT_EQ(G.GlobalPrefsText, QString::fromLatin1(Decl));
     EXPECT_FALSE(SaveGlobalPreferences(unreadable));
 }
-} // namespace
+}   // namespace

@@ -34,8 +34,7 @@ public:
         env.insert(QString::fromLatin1(HolderFolderVariable), folder);
         process_.setProcessEnvironment(env);
         process_.setProcessChannelMode(QProcess::SeparateChannels);
-        process_.start(QCoreApplication::applicationFilePath(),
-                       {QStringLiteral("--gtest_filter=ProgramLockHolder.*")});
+        process_.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=ProgramLockHolder.*")});
     }
     ~Holder()
     {
@@ -84,7 +83,7 @@ protected:
     Platform::ScriptedPrompts prompts;
 };
 
-} // namespace
+}   // namespace
 
 // Runs only as the first copy of the tests below.
 TEST(ProgramLockHolder, HoldsTheLockUntilItsInputCloses)
@@ -95,8 +94,7 @@ TEST(ProgramLockHolder, HoldsTheLockUntilItsInputCloses)
     ASSERT_EQ(ProgramLock::acquire(folder), ProgramLock::Result::Held);
     std::cout << "LOCK HELD" << std::endl;
     std::string line;
-    while (std::getline(std::cin, line)) {
-    }
+    while (std::getline(std::cin, line)) {}
     ProgramLock::release();
 }
 

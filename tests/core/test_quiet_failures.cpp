@@ -18,7 +18,7 @@ void blockWithFile(const QString& path)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(StoreTest, WriteQSOprefReportsWhetherItWrote)
 {

@@ -24,7 +24,7 @@ QByteArray contents(const QString& path)
     f.open(QIODevice::ReadOnly);
     return f.readAll();
 }
-} // namespace
+}   // namespace
 
 TEST(Files, ResolveIgnoresCaseAndReusesSpelling)
 {
@@ -104,8 +104,8 @@ TEST(Format, OperatingTimeShowsTwoDigitsEach)
         double seconds;
         const char* text;
     } cases[] = {
-        {0, "00:00:00"},          {3725, "01:02:05"},       {59, "00:00:59"},
-        {36000, "10:00:00"},      {359999, "99:59:59"},     {360000, "00:00:00"},   // 100 hours
+        {0, "00:00:00"},      {3725, "01:02:05"},   {59, "00:00:59"},
+        {36000, "10:00:00"},  {359999, "99:59:59"}, {360000, "00:00:00"},   // 100 hours
         {363725, "01:02:05"},
     };
     for (const Case& c : cases)
@@ -146,9 +146,9 @@ TEST(Prompts, ScriptedAnswersAndRecords)
     fake.answer(Platform::Answer::Yes);
     fake.answerInput("YES");
     EXPECT_TRUE(Platform::prompts().yesNo("Open existing log?"));
-    EXPECT_FALSE(Platform::prompts().yesNo("Again?"));          // unscripted question: No
+    EXPECT_FALSE(Platform::prompts().yesNo("Again?"));   // unscripted question: No
     EXPECT_EQ(Platform::prompts().inputBox("p", "t", "d"), "YES");
-    EXPECT_EQ(Platform::prompts().inputBox("p", "t", "d"), "");  // Cancel gives an empty answer
+    EXPECT_EQ(Platform::prompts().inputBox("p", "t", "d"), "");   // Cancel gives an empty answer
     EXPECT_FALSE(Platform::prompts().chooseColor(Qt::red).has_value());
     Platform::prompts().beep();
     Platform::prompts().message("Error opening file.", "File Error");
@@ -160,10 +160,14 @@ TEST(Prompts, ScriptedAnswersAndRecords)
 
 TEST(Format, OperatingTimeText)
 {
-    struct Case { double seconds; const char* text; };
+    struct Case {
+        double seconds;
+        const char* text;
+    };
     const Case cases[] = {
-        {3725, "01:02:05"}, {754, "00:12:34"}, {59, "00:00:59"}, {59.9, "00:00:59"}, {0, "00:00:00"},
-        {100 * 3600 + 61, "00:01:01"},   // 100 hours and more: the last two digits of the hours
+        {3725, "01:02:05"}, {754, "00:12:34"},
+        {59, "00:00:59"},   {59.9, "00:00:59"},
+        {0, "00:00:00"},    {100 * 3600 + 61, "00:01:01"},   // 100 hours and more: the last two digits of the hours
     };
     for (const Case& c : cases)
         EXPECT_EQ(Format::operatingTime(c.seconds), QString::fromLatin1(c.text)) << c.seconds;

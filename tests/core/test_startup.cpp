@@ -146,10 +146,10 @@ TEST_F(StartupTest, LogoSitsCentredAndAboveTheMiddleUnscaled)
     Platform::setScreenOverride(Platform::Screen::ofSize(19200, 14400, 15));
     frmQuoltLogo logo;
     Platform::setScreenOverride(std::nullopt);
-    EXPECT_EQ(logo.size(), QSize(957, 528));                 // 14355 x 7920 twips
-    EXPECT_EQ(logo.pos(), QPoint(162, 205));                 // (19200-14355)/2 and (14400-7920)/2-170 twips
-    EXPECT_EQ(logo.Image1->pos(), QPoint(-32, -16));         // -480, -240 twips
-    EXPECT_EQ(logo.Image1->size(), QSize(1000, 563));        // the picture's own size
+    EXPECT_EQ(logo.size(), QSize(957, 528));            // 14355 x 7920 twips
+    EXPECT_EQ(logo.pos(), QPoint(162, 205));            // (19200-14355)/2 and (14400-7920)/2-170 twips
+    EXPECT_EQ(logo.Image1->pos(), QPoint(-32, -16));    // -480, -240 twips
+    EXPECT_EQ(logo.Image1->size(), QSize(1000, 563));   // the picture's own size
 }
 
 TEST_F(StartupTest, LogoRunsItsTimeModally)
@@ -162,8 +162,9 @@ TEST_F(StartupTest, LogoRunsItsTimeModally)
     logo.Timer2->start(10);
     logo.Timer1->start(40);
     bool secondShownBeforeClose = false;
-    QObject::connect(logo.Timer1, &QTimer::timeout, &logo,
-                     [&] { secondShownBeforeClose = !logo.Image2->isHidden(); }, Qt::DirectConnection);
+    QObject::connect(
+        logo.Timer1, &QTimer::timeout, &logo, [&] { secondShownBeforeClose = !logo.Image2->isHidden(); },
+        Qt::DirectConnection);
     bool stuck = false;
     QTimer::singleShot(5000, &logo, [&] {
         stuck = true;
@@ -179,7 +180,7 @@ TEST_F(StartupTest, LogoRunsItsTimeModally)
 class TimerWatchingMessageBoxes : public Platform::ScriptedPrompts {
 public:
     Platform::Answer messageBox(const QString& text, const QString& title, Platform::Buttons buttons,
-                      Platform::Icon icon) override
+                                Platform::Icon icon) override
     {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == QLatin1String("frmQuoltLogo"))
@@ -279,4 +280,4 @@ TEST_F(StartupTest, StartUpReachesTheStationSetup)
     Platform::setClock(nullptr);
 }
 
-} // namespace
+}   // namespace

@@ -24,14 +24,15 @@ QString typeInto(QString text, const QString& keys, Press press)
     return text;
 }
 
-} // namespace
+}   // namespace
 
 // ---- Key filters -------------------------------------------------------------------------------
 
 TEST(StationSetupKeys, Cap3CapitalisesLettersAndDropsQuotes)
 {
-    const std::pair<int, int> cases[] = {{'a', 'A'}, {'z', 'Z'}, {'Q', 'Q'}, {'7', '7'}, {'/', '/'}, {9, 9},
-                                         {KeyBackspace, KeyBackspace}, {233, 233}, {'"', 0}};
+    const std::pair<int, int> cases[] = {
+        {'a', 'A'}, {'z', 'Z'}, {'Q', 'Q'}, {'7', '7'}, {'/', '/'}, {9, 9}, {KeyBackspace, KeyBackspace},
+        {233, 233}, {'"', 0}};
     for (const auto& [in, out] : cases)
         EXPECT_EQ(Cap3(in), out) << in;
 }
@@ -81,8 +82,10 @@ TEST(StationSetupKeys, CountyTakesACapitalAtEachWord)
 TEST(StationSetupKeys, CountryIsCompletedFromTheLastMatchingRow)
 {
     resetGlobals();
-    G.CountryTable = {{"CE", "Chile", "SA", 70.67, -33.45}, {"K", "USA", "NA", 98.58, 39.83},
-                      {"UR", "Ukraine", "EU", -30.5, 50.45}, {"VE", "Canada", "NA", 100, 55}};
+    G.CountryTable = {{"CE", "Chile", "SA", 70.67, -33.45},
+                      {"K", "USA", "NA", 98.58, 39.83},
+                      {"UR", "Ukraine", "EU", -30.5, 50.45},
+                      {"VE", "Canada", "NA", 100, 55}};
 
     // A first letter u becomes U and completes to the last row beginning with U.
     CountryKeyResult r = countryKey(QString(), 0, 'u');
@@ -161,9 +164,9 @@ TEST_F(Folder, EachLoadingStepFailsOnItsOwn)
 {
     struct Case {
         const char* name;
-        const char* file;      // removed, or replaced by `content`
+        const char* file;   // removed, or replaced by `content`
         QByteArray content;
-        int boxes;             // error boxes shown
+        int boxes;   // error boxes shown
     };
     const Case cases[] = {
         {"no QSOpref.txt", "QSOpref.txt", {}, 1},
@@ -174,8 +177,7 @@ TEST_F(Folder, EachLoadingStepFailsOnItsOwn)
         {"49 states", "states.txt", SetupFixture::stateRows(49), 1},
         {"no wave2.txt", "wave2.txt", {}, 1},
         {"short wave2.txt", "wave2.txt", SetupFixture::waveSettings(12), 1},
-        {"repeat time not a number", "wave2.txt",
-         SetupFixture::waveSettings().replace("\"2.5\"", "\"soon\""), 1},
+        {"repeat time not a number", "wave2.txt", SetupFixture::waveSettings().replace("\"2.5\"", "\"soon\""), 1},
         {"no CW.txt", "CW.txt", {}, 0},
         {"short CW.txt", "CW.txt", SetupFixture::cwSettings().left(40), 0},
     };
@@ -320,17 +322,16 @@ TEST_F(Folder, DoneWritesTheNineSharedTags)
     Boxes b = boxesFromProfile();
     b[6] = QStringLiteral("later");
     done(b, false, false);
-    const QByteArray expected =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n"
-        "<OWN_CALL>W9ABC</OWN_CALL>\r\n"
-        "<OWN_SPC>IN</OWN_SPC>\r\n"
-        "<OWN_UTC>0</OWN_UTC>\r\n"
-        "<OWN_COUNTY>Marion</OWN_COUNTY>\r\n"
-        "<OWN_COUNTRY>USA</OWN_COUNTRY>\r\n"
-        "<OWN_LONGITUDE>86.15</OWN_LONGITUDE>\r\n"
-        "<OWN_LATITUDE>39.77</OWN_LATITUDE>\r\n"
-        "<OWN_CONTINENT>NA</OWN_CONTINENT>\r\n"
-        "<OWN_ARRL_SECTION>IN</OWN_ARRL_SECTION>\r\n";
+    const QByteArray expected = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n"
+                                "<OWN_CALL>W9ABC</OWN_CALL>\r\n"
+                                "<OWN_SPC>IN</OWN_SPC>\r\n"
+                                "<OWN_UTC>0</OWN_UTC>\r\n"
+                                "<OWN_COUNTY>Marion</OWN_COUNTY>\r\n"
+                                "<OWN_COUNTRY>USA</OWN_COUNTRY>\r\n"
+                                "<OWN_LONGITUDE>86.15</OWN_LONGITUDE>\r\n"
+                                "<OWN_LATITUDE>39.77</OWN_LATITUDE>\r\n"
+                                "<OWN_CONTINENT>NA</OWN_CONTINENT>\r\n"
+                                "<OWN_ARRL_SECTION>IN</OWN_ARRL_SECTION>\r\n";
     EXPECT_EQ(read(modGlobalPreferences::PrefsPath()), expected);
 }
 

@@ -37,17 +37,17 @@ inline QByteArray profileWithFlags(int outOfState, int rover)
 }
 
 // Four countries in file order; the last one beginning with U is Ukraine.
-inline const QByteArray Countries =
-    "\"CE\",\"Chile\",\"SA\",70.67,-33.45,\"145\",\"12\",\"14\"\r\n"
-    "\"K\",\"USA\",\"NA\",98.58,39.83,\"291\",\"5\",\"8\"\r\n"
-    "\"UR\",\"Ukraine\",\"EU\",-30.5,50.45,\"288\",\"16\",\"29\"\r\n"
-    "\"VE\",\"Canada\",\"NA\",100,55,\"1\",\"5\",\"9\"\r\n";
+inline const QByteArray Countries = "\"CE\",\"Chile\",\"SA\",70.67,-33.45,\"145\",\"12\",\"14\"\r\n"
+                                    "\"K\",\"USA\",\"NA\",98.58,39.83,\"291\",\"5\",\"8\"\r\n"
+                                    "\"UR\",\"Ukraine\",\"EU\",-30.5,50.45,\"288\",\"16\",\"29\"\r\n"
+                                    "\"VE\",\"Canada\",\"NA\",100,55,\"1\",\"5\",\"9\"\r\n";
 
 inline QByteArray countryRows(int n)
 {
     QByteArray out;
     for (int i = 0; i < n; ++i)
-        out += "\"P" + QByteArray::number(i) + "\",\"Land " + QByteArray::number(i) + "\",\"EU\",1,2,\"1\",\"2\",\"3\"\r\n";
+        out += "\"P" + QByteArray::number(i) + "\",\"Land " + QByteArray::number(i) +
+               "\",\"EU\",1,2,\"1\",\"2\",\"3\"\r\n";
     return out;
 }
 
@@ -55,8 +55,8 @@ inline QByteArray stateRows(int n)
 {
     QByteArray out;
     for (int i = 0; i < n; ++i)
-        out += "\"" + QByteArray(StationSetup::PartyStateCaptions[i]) + "\"," + QByteArray::number(30 + i) + ".5,"
-               + QByteArray::number(70 + i) + ".25\r\n";
+        out += "\"" + QByteArray(StationSetup::PartyStateCaptions[i]) + "\"," + QByteArray::number(30 + i) + ".5," +
+               QByteArray::number(70 + i) + ".25\r\n";
     return out;
 }
 
@@ -76,8 +76,8 @@ inline QByteArray cwSettings(int keyMethod = 2)
     QByteArray out;
     for (int i = 1; i <= 9; ++i)
         out += "\"CQ " + QByteArray::number(i) + "\"\r\n";
-    out += "\"1\"\r\n\"22\"\r\n\"F10\"\r\n\"F11\"\r\n\"1\"\r\n" + QByteArray::number(keyMethod)
-           + "\r\n\"&H378\"\r\n0\r\n\"1.5\"\r\n";
+    out += "\"1\"\r\n\"22\"\r\n\"F10\"\r\n\"F11\"\r\n\"1\"\r\n" + QByteArray::number(keyMethod) +
+           "\r\n\"&H378\"\r\n0\r\n\"1.5\"\r\n";
     return out;
 }
 
@@ -144,4 +144,4 @@ protected:
     Platform::ScriptedPrompts prompts;
 };
 
-} // namespace SetupFixture
+}   // namespace SetupFixture

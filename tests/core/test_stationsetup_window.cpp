@@ -27,10 +27,10 @@ TEST_F(SetupWindow, ShowsTheSavedProfileAndFillsTheKeyerWindows)
     EXPECT_EQ(w.windowTitle(), " Setup Information");
     EXPECT_EQ(errorBoxes(), 0);
 
-    const std::pair<QLineEdit*, const char*> boxes[] = {
-        {w.Text1, "W9ABC"}, {w.Text5, "IN"},     {w.Text8, "Marion"}, {w.Text6, "5"},
-        {w.Text2, "USA"},   {w.Text3, "86.15"},  {w.Text4, "39.77"},  {w.Text7, "NA"},
-        {w.Text9, "IN"},    {w.Text10, "Pat"},   {w.Text11, "SOLP"},  {w.Text12, "Speedway"}};
+    const std::pair<QLineEdit*, const char*> boxes[] = {{w.Text1, "W9ABC"}, {w.Text5, "IN"},    {w.Text8, "Marion"},
+                                                        {w.Text6, "5"},     {w.Text2, "USA"},   {w.Text3, "86.15"},
+                                                        {w.Text4, "39.77"}, {w.Text7, "NA"},    {w.Text9, "IN"},
+                                                        {w.Text10, "Pat"},  {w.Text11, "SOLP"}, {w.Text12, "Speedway"}};
     for (const auto& [box, text] : boxes)
         EXPECT_EQ(box->text(), text) << box->objectName().toStdString();
     for (QLineEdit* hidden : {w.Text10, w.Text11, w.Text12})

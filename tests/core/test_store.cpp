@@ -22,7 +22,7 @@ bool logOutOfStateContact(QString* error = nullptr)
     return Module2::AppendContact(error);
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(StoreTest, LoadsBothExampleContactsAndRewritesThemByteForByte)
 {
@@ -73,7 +73,11 @@ TEST_F(StoreTest, ABareValueInATextFieldKeepsItsCharacters)
 
 TEST_F(StoreTest, MissingOrEmptyLogIsAnEmptyLog)
 {
-    struct Case { const char* name; bool create; QByteArray data; };
+    struct Case {
+        const char* name;
+        bool create;
+        QByteArray data;
+    };
     const Case cases[] = {
         {"missing", false, {}},
         {"empty", true, {}},
@@ -107,7 +111,11 @@ TEST_F(StoreTest, UnreadableOrMalformedLogEndsTheProgram)
     QByteArray eighteen = kInStateLine;
     eighteen.replace(",\"14.025\"", "");
 
-    struct Case { const char* name; QByteArray data; bool asFolder; };
+    struct Case {
+        const char* name;
+        QByteArray data;
+        bool asFolder;
+    };
     const Case cases[] = {
         {"ends inside a record", eighteen, false},
         {"ends inside the last value", cutShort, false},
@@ -234,11 +242,22 @@ TEST_F(StoreTest, OutOfStateContactHasFields4And7EmptyWhateverTheSlotHeldBefore)
 {
     // A slot that held an in-state contact is reused after a shorter log is loaded, after a
     // deletion and after a new log.
-    struct Case { const char* name; std::function<void()> shrink; };
+    struct Case {
+        const char* name;
+        std::function<void()> shrink;
+    };
     const Case cases[] = {
-        {"shorter log loaded", [this] { writeLog(lineFor("A1")); ASSERT_TRUE(Module2::LoadLog()); }},
+        {"shorter log loaded",
+         [this] {
+             writeLog(lineFor("A1"));
+             ASSERT_TRUE(Module2::LoadLog());
+         }},
         {"record deleted", [] { ASSERT_TRUE(Module2::DeleteContact(2)); }},
-        {"new log", [this] { prompts.answerInput("YES"); ASSERT_TRUE(Module2::NewLog()); }},
+        {"new log",
+         [this] {
+             prompts.answerInput("YES");
+             ASSERT_TRUE(Module2::NewLog());
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

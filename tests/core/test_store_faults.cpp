@@ -28,7 +28,7 @@ bool appendContact(const QString& call, QString* error = nullptr)
     return Module2::AppendContact(error);
 }
 
-} // namespace
+}   // namespace
 
 // Whatever the loader accepts stays loadable after the next contact is appended: blank lines
 // (what `echo > log.txt` or an editor's extra line end leaves) anywhere, a last line without
@@ -37,13 +37,18 @@ TEST_F(StoreTest, AppendKeepsEveryLoadableLogLoadable)
 {
     QByteArray noEnd = lineFor(QStringLiteral("A1"));
     noEnd.chop(2);
-    struct Case { const char* name; QByteArray data; QStringList calls; };
+    struct Case {
+        const char* name;
+        QByteArray data;
+        QStringList calls;
+    };
     const Case cases[] = {
         {"a lone line end", "\n", {}},
         {"a lone CR LF", "\r\n", {}},
         {"blanks and line ends only", " \r\n\t\r\n\r\n", {}},
         {"a blank last line", lineFor(QStringLiteral("A1")) + "\r\n", {"A1"}},
-        {"blank lines between and after", lineFor(QStringLiteral("A1")) + "\n  \n" + lineFor(QStringLiteral("B2")) + "\r\n\r\n",
+        {"blank lines between and after",
+         lineFor(QStringLiteral("A1")) + "\n  \n" + lineFor(QStringLiteral("B2")) + "\r\n\r\n",
          {"A1", "B2"}},
         {"LF line ends", QByteArray(lineFor(QStringLiteral("A1"))).replace("\r\n", "\n") + "\n", {"A1"}},
         {"no line end after the last record", noEnd, {"A1"}},
@@ -83,7 +88,11 @@ TEST_F(StoreTest, ALineThatIsNotOneRecordFailsTheLoad)
     split.replace("\"OH\",", "\"OH\"\r\n");
     QByteArray bomLater = good + "\xEF\xBB\xBF" + lineFor(QStringLiteral("B2"));
 
-    struct Case { const char* name; QByteArray data; int badLine; };
+    struct Case {
+        const char* name;
+        QByteArray data;
+        int badLine;
+    };
     const Case cases[] = {
         {"18 values", good + eighteen + good, 2},
         {"20 values", good + twenty, 2},
@@ -116,7 +125,10 @@ TEST_F(StoreTest, ALineThatIsNotOneRecordFailsTheLoad)
 // as an unreadable log is.
 TEST_F(StoreTest, ALogThatIsNotARegularFileIsRefusedAtOnce)
 {
-    struct Case { const char* name; std::function<bool()> make; };
+    struct Case {
+        const char* name;
+        std::function<bool()> make;
+    };
     const Case cases[] = {
         {"a FIFO", [this] { return ::mkfifo(QFile::encodeName(logPath()).constData(), 0600) == 0; }},
         {"a symlink to a FIFO",
@@ -204,8 +216,8 @@ TEST_F(StoreTest, TwoNewLogsWithinOneMinuteKeepTwoBackups)
     const QString folder = G.DataFolder + QStringLiteral("/BACKUP/");
     QStringList names = backups();
     names.sort();
-    ASSERT_EQ(names, QStringList({"202405041002.log", "20240504100231.log", "20240504100232-2.log",
-                                  "20240504100232.log"}));
+    ASSERT_EQ(names,
+              QStringList({"202405041002.log", "20240504100231.log", "20240504100232-2.log", "20240504100232.log"}));
     auto read = [](const QString& p) {
         QFile f(p);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -45,10 +45,10 @@ private:
 
 // The two example contacts: made inside the contest state (fields 4 and 7 set, a rig frequency)
 // and outside it (fields 4 and 7 never set, no rig).
-inline const QByteArray kInStateLine =
-    "\"K9XYZ\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"14.025\"\r\n";
-inline const QByteArray kOutStateLine =
-    "\"K9XYZ\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
+inline const QByteArray kInStateLine = "\"K9XYZ\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\","
+                                       "\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"14.025\"\r\n";
+inline const QByteArray kOutStateLine = "\"K9XYZ\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\","
+                                        "\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
 
 // A record line for call sign `call`, otherwise like the in-state example.
 inline QByteArray lineFor(const QString& call)

@@ -15,14 +15,17 @@ QByteArray readFile(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
-} // namespace
+}   // namespace
 
 TEST_F(StoreTest, NewLogAsksForTheTypedConfirmation)
 {
-    struct Case { QString answer; bool confirms; };
+    struct Case {
+        QString answer;
+        bool confirms;
+    };
     const Case cases[] = {
-        {"YES", true}, {"yes", true}, {"Yes", true}, {"yEs", true},
-        {" YES", false}, {"YES ", false}, {"", false}, {"NO", false}, {"Y", false}, {"YESS", false},
+        {"YES", true},   {"yes", true}, {"Yes", true}, {"yEs", true}, {" YES", false},
+        {"YES ", false}, {"", false},   {"NO", false}, {"Y", false},  {"YESS", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer.toStdString());
@@ -60,7 +63,10 @@ TEST_F(StoreTest, NewLogCopiesANonEmptyLogFirstWhateverWasLoaded)
 {
     // Right after start-up: the log as loaded equals LogCountAtLoad, and before any load
     // nothing is in memory; the contest on disk is copied either way.
-    struct Case { const char* name; bool loadFirst; };
+    struct Case {
+        const char* name;
+        bool loadFirst;
+    };
     for (const Case& c : {Case{"after the first load", true}, Case{"before any load", false}}) {
         SCOPED_TRACE(c.name);
         QDir(G.DataFolder + "/BACKUP").removeRecursively();
@@ -126,13 +132,15 @@ TEST_F(StoreTest, NewLogReportsALogThatCannotBeEmptied)
 
 TEST_F(StoreTest, BackupOnlyWhenTheLogChangedInThisRun)
 {
-    struct Case { const char* name; int count; float atLoad; bool copies; };
+    struct Case {
+        const char* name;
+        int count;
+        float atLoad;
+        bool copies;
+    };
     const Case cases[] = {
-        {"no contact", 0, 0, false},
-        {"as loaded", 5, 5, false},
-        {"contacts added", 6, 5, true},
-        {"started empty", 5, 0, true},
-        {"contacts deleted", 4, 5, true},
+        {"no contact", 0, 0, false},   {"as loaded", 5, 5, false},       {"contacts added", 6, 5, true},
+        {"started empty", 5, 0, true}, {"contacts deleted", 4, 5, true},
     };
     writeLog(linesFor({"A1"}));
     for (const Case& c : cases) {
@@ -155,7 +163,7 @@ TEST_F(StoreTest, RunStartedEmptyFixesItsReferenceAtTheFirstReload)
     }
     ASSERT_TRUE(Module2::LoadLog());   // a band change
     EXPECT_EQ(G.LogCountAtLoad, 5);
-    Module2::BackupLog();              // shut-down
+    Module2::BackupLog();   // shut-down
     EXPECT_TRUE(backups().isEmpty());
 }
 

@@ -31,7 +31,7 @@ TEST_F(StoreTest, ReloadTakesEveryChangeOverTheTextsTheSlotsHeld)
 TEST_F(StoreTest, QuotedEmptyTextAndBareEmptyValueStayApartOnReload)
 {
     QByteArray l = kInStateLine;
-    l.replace("\"14.025\"", "");          // bare empty: no text at all
+    l.replace("\"14.025\"", "");   // bare empty: no text at all
     writeLog(l + kInStateLine);
     ASSERT_TRUE(Module2::LoadLog());
     EXPECT_TRUE(G.ContactArrays.ContactFrequency[1].isNull());
@@ -67,9 +67,9 @@ TEST_F(StoreTest, TheSpareNumberFieldReadsEveryFormItHad)
         double expected;
     };
     const Case cases[] = {
-        {"zero", "0", 0},     {"number", " 2.5 ", 2.5},   {"quoted number", "\"7\"", 7},
-        {"true", "#true#", -1}, {"false", "#FALSE#", 0}, {"not a number", "x1", 0},
-        {"empty", "", 0},     {"exponent", "1E2", 100},
+        {"zero", "0", 0},       {"number", " 2.5 ", 2.5}, {"quoted number", "\"7\"", 7},
+        {"true", "#true#", -1}, {"false", "#FALSE#", 0},  {"not a number", "x1", 0},
+        {"empty", "", 0},       {"exponent", "1E2", 100},
     };
     for (const Case& c : cases) {
         QByteArray l = kInStateLine;

@@ -57,7 +57,7 @@ Areas whiteAreas(const QImage& img)
     return a;
 }
 
-} // namespace
+}   // namespace
 
 TEST(CountyMapAsset, PictureIs293By426TwentyFourBitBlackAndWhite)
 {
@@ -117,7 +117,12 @@ TEST(CountyMapAsset, LabelTableKeepsTheFixedRowsAndNamesTheCountiesOfTheTable)
 {
     const auto labels = CountyMap::readLabels(dataPath("CountyMapIN.txt"));
     ASSERT_TRUE(labels.has_value());
-    struct Row { int index; const char* county; QRect rect; QPoint seed; };
+    struct Row {
+        int index;
+        const char* county;
+        QRect rect;
+        QPoint seed;
+    };
     const Row rows[] = {
         {0, "Lake", QRect(56, 16, 17, 41), QPoint(64, 36)},
         {45, "Vermillion", QRect(56, 184, 9, 33), QPoint(60, 200)},

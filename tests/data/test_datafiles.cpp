@@ -21,10 +21,7 @@ namespace {
 
 using Row = QList<Value>;
 
-QString dataPath(const char* name)
-{
-    return QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QString::fromLatin1(name);
-}
+QString dataPath(const char* name) { return QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QString::fromLatin1(name); }
 
 QByteArray readFile(const QString& path)
 {
@@ -137,14 +134,15 @@ QString countryOf(const QList<Row>& table, const QString& call)
     return best;
 }
 
-} // namespace
+}   // namespace
 
 TEST(CountryTables, GeneratorReproducesCommittedFiles)
 {
     // The committed country file the data files were made from, not whatever the machine holds.
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const GeneratorRun run = runGenerator(dir.path(), QStringLiteral(VQPLOG_SOURCE_DIR "/tests/fixtures/country/cty.csv"));
+    const GeneratorRun run =
+        runGenerator(dir.path(), QStringLiteral(VQPLOG_SOURCE_DIR "/tests/fixtures/country/cty.csv"));
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.output);
     for (const char* name : {"arrlpre2.txt", "ADIFCnt.txt"})
         EXPECT_TRUE(readFile(dir.filePath(QString::fromLatin1(name))) == readData(name))
@@ -157,15 +155,14 @@ TEST(CountryTables, GeneratorRules)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString input = dir.filePath(QStringLiteral("cty.csv"));
-    const QByteArray cty =
-        "3A,Monaco,260,EU,14,27,43.73,-7.40,-1.0,3A =3A/4Z5KJ/LH;\n"
-        "I,Italy,248,EU,15,28,42.82,-12.58,-1.0,I =II0ABC;\n"
-        "*IT9,Sicily,248,EU,15,28,37.50,-14.00,-1.0,IT9 IB9;\n"
-        "K,United States,291,NA,5,8,37.60,91.87,5.0,W K N AA K0(4)[7] KG44 =W1AW =KG4AA;\n"
-        "KG4,Guantanamo Bay,105,NA,8,11,20.00,75.00,5.0,KG4 =KG4AC;\n"
-        "KL,Alaska,6,NA,1,1,61.40,148.87,8.0,AL KL =AA0NN;\n"
-        "VE,Canada,1,NA,5,9,44.35,78.75,5.0,VE VA VA2[4] VE8{AS}<60.50/120.25>;\n"
-        "FO/c,Clipperton Island,36,NA,7,10,10.28,109.22,8.0,=FO/F8CFU;\n";
+    const QByteArray cty = "3A,Monaco,260,EU,14,27,43.73,-7.40,-1.0,3A =3A/4Z5KJ/LH;\n"
+                           "I,Italy,248,EU,15,28,42.82,-12.58,-1.0,I =II0ABC;\n"
+                           "*IT9,Sicily,248,EU,15,28,37.50,-14.00,-1.0,IT9 IB9;\n"
+                           "K,United States,291,NA,5,8,37.60,91.87,5.0,W K N AA K0(4)[7] KG44 =W1AW =KG4AA;\n"
+                           "KG4,Guantanamo Bay,105,NA,8,11,20.00,75.00,5.0,KG4 =KG4AC;\n"
+                           "KL,Alaska,6,NA,1,1,61.40,148.87,8.0,AL KL =AA0NN;\n"
+                           "VE,Canada,1,NA,5,9,44.35,78.75,5.0,VE VA VA2[4] VE8{AS}<60.50/120.25>;\n"
+                           "FO/c,Clipperton Island,36,NA,7,10,10.28,109.22,8.0,=FO/F8CFU;\n";
     QFile f(input);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(cty);
@@ -245,16 +242,27 @@ TEST(CountryTables, PrefixTableServesTheLookup)
         const char* country;
     };
     const Case cases[] = {
-        {"W9ABC", "USA"},        {"K9XYZ", "USA"},          {"AA9A", "USA"},
-        {"KL7ABC", "Alaska"},    {"AL7X", "Alaska"},        {"KH6ABC", "Hawaii"},
-        {"VE3ABC", "Canada"},    {"VA3XY", "Canada"},       {"KG4AB", "Guantanamo Bay"},
-        {"G4ABC", "England"},    {"JA1XYZ", "Japan"},       {"VP2EAB", "Anguilla"},
-        {"VP2MXY", "Montserrat"}, {"9A1A", "Croatia"},      {"4X1AB", "Israel"},
-        {"IT9ABC", "Italy"},     {"UA9ABC", "Asiatic Russia"}, {"3D2AB", "Fiji"},
+        {"W9ABC", "USA"},
+        {"K9XYZ", "USA"},
+        {"AA9A", "USA"},
+        {"KL7ABC", "Alaska"},
+        {"AL7X", "Alaska"},
+        {"KH6ABC", "Hawaii"},
+        {"VE3ABC", "Canada"},
+        {"VA3XY", "Canada"},
+        {"KG4AB", "Guantanamo Bay"},
+        {"G4ABC", "England"},
+        {"JA1XYZ", "Japan"},
+        {"VP2EAB", "Anguilla"},
+        {"VP2MXY", "Montserrat"},
+        {"9A1A", "Croatia"},
+        {"4X1AB", "Israel"},
+        {"IT9ABC", "Italy"},
+        {"UA9ABC", "Asiatic Russia"},
+        {"3D2AB", "Fiji"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(countryOf(table, QString::fromLatin1(c.call)), QString::fromLatin1(c.country))
-            << c.call;
+        EXPECT_EQ(countryOf(table, QString::fromLatin1(c.call)), QString::fromLatin1(c.country)) << c.call;
 
     // Positions: longitude before latitude, longitudes positive toward the west.
     QHash<QString, Row> byPrefix;
@@ -293,11 +301,10 @@ TEST(CountryTables, EveryCountryHasADxccNumber)
 
 TEST(InstalledFiles, WrittenInTheListForm)
 {
-    for (const char* name : {"county2.txt", "states.txt", "arrlpre2.txt", "ADIFCnt.txt",
-                             "QSOpref.txt", "CW.txt", "wave2.txt"}) {
+    for (const char* name :
+         {"county2.txt", "states.txt", "arrlpre2.txt", "ADIFCnt.txt", "QSOpref.txt", "CW.txt", "wave2.txt"}) {
         SCOPED_TRACE(name);
-        EXPECT_TRUE(rewritten(rows(name)) == readData(name))
-            << "not in the form the program's writer produces";
+        EXPECT_TRUE(rewritten(rows(name)) == readData(name)) << "not in the form the program's writer produces";
     }
 }
 
@@ -325,14 +332,10 @@ TEST(InstalledFiles, CountyTable)
     }
     // The names the county map labels carry, with the contest's own abbreviations.
     const QHash<QString, QString> expected{
-        {QStringLiteral("La Porte"), QStringLiteral("LAPO")},
-        {QStringLiteral("St. Joseph"), QStringLiteral("STJO")},
-        {QStringLiteral("Lagrange"), QStringLiteral("LAGR")},
-        {QStringLiteral("De Kalb"), QStringLiteral("DEKA")},
-        {QStringLiteral("Vermillion"), QStringLiteral("VERM")},
-        {QStringLiteral("Warrick"), QStringLiteral("WRRK")},
-        {QStringLiteral("Whitley"), QStringLiteral("WHLY")},
-        {QStringLiteral("Jay"), QStringLiteral("JAY")},
+        {QStringLiteral("La Porte"), QStringLiteral("LAPO")},   {QStringLiteral("St. Joseph"), QStringLiteral("STJO")},
+        {QStringLiteral("Lagrange"), QStringLiteral("LAGR")},   {QStringLiteral("De Kalb"), QStringLiteral("DEKA")},
+        {QStringLiteral("Vermillion"), QStringLiteral("VERM")}, {QStringLiteral("Warrick"), QStringLiteral("WRRK")},
+        {QStringLiteral("Whitley"), QStringLiteral("WHLY")},    {QStringLiteral("Jay"), QStringLiteral("JAY")},
         {QStringLiteral("Marion"), QStringLiteral("MARI")},
     };
     for (auto it = expected.begin(); it != expected.end(); ++it)
@@ -356,7 +359,7 @@ TEST(InstalledFiles, StatePositions)
         EXPECT_LE(r[1].number, 72) << qPrintable(r[0].text);
         EXPECT_GE(r[2].number, 66) << qPrintable(r[0].text);
         EXPECT_LE(r[2].number, 180) << qPrintable(r[0].text);
-        if (r[0].text == QStringLiteral("IN")) {  // inside the contest state's borders
+        if (r[0].text == QStringLiteral("IN")) {   // inside the contest state's borders
             EXPECT_GT(r[1].number, 37.8);
             EXPECT_LT(r[1].number, 41.8);
             EXPECT_GT(r[2].number, 84.8);
@@ -396,40 +399,40 @@ void expectEmptyTexts(const Settings& s, int first, int last, const char* name)
         EXPECT_TRUE(isText(s[n]) && s[n].text.isEmpty()) << name << " value " << n;
 }
 
-} // namespace
+}   // namespace
 
 // A first run reads these and must neither fail nor open a port.
 TEST(InstalledFiles, FirstRunSettings)
 {
     const Settings pref = settings("QSOpref.txt", 25);
-    expectEmptyTexts(pref, 1, 8, "QSOpref.txt");  // the station profile starts empty
+    expectEmptyTexts(pref, 1, 8, "QSOpref.txt");   // the station profile starts empty
     for (int item : {11, 12, 13, 15, 16, 17, 18, 20, 21, 22, 24, 25})
         EXPECT_TRUE(isNumber(pref[item])) << "item " << item;
-    EXPECT_EQ(pref[15].number, 100);                   // FormSizePercent
-    EXPECT_NE(pref[16].number, pref[17].number);       // worked and unworked colours differ
-    EXPECT_EQ(pref[20].number, 0);                     // OutOfStateFlag
-    EXPECT_EQ(pref[23].text, QStringLiteral("None"));  // RigType: no rig port
+    EXPECT_EQ(pref[15].number, 100);                    // FormSizePercent
+    EXPECT_NE(pref[16].number, pref[17].number);        // worked and unworked colours differ
+    EXPECT_EQ(pref[20].number, 0);                      // OutOfStateFlag
+    EXPECT_EQ(pref[23].text, QStringLiteral("None"));   // RigType: no rig port
     // The band and mode a profile that cannot be read starts from are these.
     EXPECT_EQ(pref[9].text, Module2::DefaultMode);
     EXPECT_EQ(pref[10].text, Module2::DefaultBand);
 
     const Settings cw = settings("CW.txt", 18);
     expectEmptyTexts(cw, 1, 9, "CW.txt");
-    EXPECT_EQ(cw[10].text, QStringLiteral("0"));   // no serial port
-    EXPECT_EQ(cw[11].text, QStringLiteral("13"));  // WPM
+    EXPECT_EQ(cw[10].text, QStringLiteral("0"));    // no serial port
+    EXPECT_EQ(cw[11].text, QStringLiteral("13"));   // WPM
     EXPECT_TRUE(isNumber(cw[15]));
-    EXPECT_EQ(cw[15].number, 0);                   // keying "None"
+    EXPECT_EQ(cw[15].number, 0);   // keying "None"
     EXPECT_EQ(cw[16].text, QStringLiteral("&H378"));
     EXPECT_TRUE(isNumber(cw[17]));
     EXPECT_EQ(cw[18].text, QStringLiteral("0"));
 
     const Settings wave = settings("wave2.txt", 13);
     expectEmptyTexts(wave, 1, 9, "wave2.txt");
-    EXPECT_EQ(wave[10].text, QStringLiteral("0"));  // no push-to-talk port
+    EXPECT_EQ(wave[10].text, QStringLiteral("0"));   // no push-to-talk port
     EXPECT_TRUE(isNumber(wave[11]));
-    EXPECT_EQ(wave[11].number, 0);                  // RTS
+    EXPECT_EQ(wave[11].number, 0);   // RTS
     double repeat = -1;
-    EXPECT_TRUE(wave[12].toNumber(repeat));         // a repeat that is not a number fails the set-up
+    EXPECT_TRUE(wave[12].toNumber(repeat));   // a repeat that is not a number fails the set-up
     EXPECT_EQ(repeat, 0);
     EXPECT_EQ(wave[13].text, QStringLiteral("&H378"));
 }

@@ -11,9 +11,9 @@
 
 class InRecordingHost : public RecordingHost {
 public:
-    QStringList rover;             // the rover county list
-    QVector<int> workedRows;       // grid labels turned WorkedColor
-    QStringList ownCounty;         // Label25 captions shown
+    QStringList rover;         // the rover county list
+    QVector<int> workedRows;   // grid labels turned WorkedColor
+    QStringList ownCounty;     // Label25 captions shown
     int repaints = 0;
     qint64 repaintAdvanceMs = 0;   // each repaint moves the fake clock on
     std::function<void()> afterScore;

@@ -41,8 +41,8 @@ inline int add(const Contact& c)
 // A few of the contest state's counties, in table order.
 inline QStringList someCounties()
 {
-    return {QStringLiteral("Adams"), QStringLiteral("Allen"), QStringLiteral("Marion"),
-            QStringLiteral("St. Joseph"), QStringLiteral("Vigo")};
+    return {QStringLiteral("Adams"), QStringLiteral("Allen"), QStringLiteral("Marion"), QStringLiteral("St. Joseph"),
+            QStringLiteral("Vigo")};
 }
 
-} // namespace TestLog
+}   // namespace TestLog

@@ -42,7 +42,8 @@ TEST_F(BearingTest, FarStationIsWestOfSouthWithGroupedMiles)
     const auto cap = Bearing::ShowBearingDistance(-33.87f, -151.21f);
     EXPECT_EQ(cap.Label22, QStringLiteral("259 "));
     EXPECT_TRUE(cap.Label23.contains(QLatin1Char(',')));
-    EXPECT_EQ(cap.Label23, QStringLiteral("%1,%2 ").arg(int(r->miles + 0.5) / 1000)
+    EXPECT_EQ(cap.Label23, QStringLiteral("%1,%2 ")
+                               .arg(int(r->miles + 0.5) / 1000)
                                .arg(int(r->miles + 0.5) % 1000, 3, 10, QLatin1Char('0')));
 }
 

@@ -17,12 +17,12 @@ using Kind = CountryLookup::Result::Kind;
 QVector<CountryRow> smallTable()
 {
     return {
-        {"3D2", "Fiji", "OC", -177.92, -17.78},   {"9A", "Croatia", "EU", -15.97, 45.8},
+        {"3D2", "Fiji", "OC", -177.92, -17.78},        {"9A", "Croatia", "EU", -15.97, 45.8},
         {"DL", "Fed. Rep. of Germany", "EU", -10, 51}, {"K", "USA", "NA", 91.87, 37.6},
-        {"KG4", "Guantanamo Bay", "NA", 75, 20},   {"KH6", "Hawaii", "OC", 157.48, 21.12},
-        {"KL", "Alaska", "NA", 148.87, 61.4},      {"VE", "Canada", "NA", 78.75, 44.35},
-        {"VP2", "British Leeward Is", "NA", 63, 18}, {"VP2E", "Anguilla", "NA", 63, 18.23},
-        {"VP2M", "Montserrat", "NA", 62.18, 16.75}, {"W", "USA", "NA", 91.87, 37.6},
+        {"KG4", "Guantanamo Bay", "NA", 75, 20},       {"KH6", "Hawaii", "OC", 157.48, 21.12},
+        {"KL", "Alaska", "NA", 148.87, 61.4},          {"VE", "Canada", "NA", 78.75, 44.35},
+        {"VP2", "British Leeward Is", "NA", 63, 18},   {"VP2E", "Anguilla", "NA", 63, 18.23},
+        {"VP2M", "Montserrat", "NA", 62.18, 16.75},    {"W", "USA", "NA", 91.87, 37.6},
     };
 }
 
@@ -36,7 +36,7 @@ protected:
     void TearDown() override { resetGlobals(); }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(CountryLookupTest, CallsOfTheTable)
 {
@@ -47,31 +47,35 @@ TEST_F(CountryLookupTest, CallsOfTheTable)
         const char* rowOf;    // the country whose row gives continent and position
         const char* lookup;   // G.LookupCall
     } cases[] = {
-        {"VP2EAB", Kind::Country, "Anguilla", "Anguilla", "VP2EAB"},       // longest prefix
+        {"VP2EAB", Kind::Country, "Anguilla", "Anguilla", "VP2EAB"},   // longest prefix
         {"VP2XY", Kind::Country, "British Leeward Is", "British Leeward Is", "VP2XY"},
         {"VP2", Kind::Country, "British Leeward Is", "British Leeward Is", "VP2"},
         {"DL1ABC", Kind::Country, "Fed. Rep. of Germany", "Fed. Rep. of Germany", "DL1ABC"},
         {"dl1abc", Kind::Country, "Fed. Rep. of Germany", "Fed. Rep. of Germany", "dl1abc"},
-        {"9A1A", Kind::Country, "Croatia", "Croatia", "9A1A"},              // digits before letters
+        {"9A1A", Kind::Country, "Croatia", "Croatia", "9A1A"},   // digits before letters
         {"3D2AB", Kind::Country, "Fiji", "Fiji", "3D2AB"},
         {"KL7ABC", Kind::Country, "AK", "Alaska", "KL7ABC"},
         {"KH6XX", Kind::Country, "HI", "Hawaii", "KH6XX"},
         {"W9ABC", Kind::UsaOrCanada, "", nullptr, "W9ABC"},
-        {"W9ABC/M", Kind::UsaOrCanada, "", nullptr, "W9ABC/M"},            // one character after "/"
+        {"W9ABC/M", Kind::UsaOrCanada, "", nullptr, "W9ABC/M"},   // one character after "/"
         {"VE3ABC", Kind::UsaOrCanada, "", nullptr, "VE3ABC"},
-        {"DL1ABC/VE3", Kind::UsaOrCanada, "", nullptr, "VE3"},             // call/prefix: by the prefix
+        {"DL1ABC/VE3", Kind::UsaOrCanada, "", nullptr, "VE3"},   // call/prefix: by the prefix
         {"W9ABC/VP2E", Kind::Country, "Anguilla", "Anguilla", "VP2E"},
         {"DL/W9ABC", Kind::Country, "Fed. Rep. of Germany", "Fed. Rep. of Germany", "DL/W9ABC"},
-        {"VE3/DL1AB", Kind::UsaOrCanada, "", nullptr, "VE3/DL1AB"},        // prefix/call: whole
-        {"DL/VE3", Kind::Country, "Fed. Rep. of Germany", "Fed. Rep. of Germany", "DL/VE3"},  // 3 not < 3
+        {"VE3/DL1AB", Kind::UsaOrCanada, "", nullptr, "VE3/DL1AB"},                            // prefix/call: whole
+        {"DL/VE3", Kind::Country, "Fed. Rep. of Germany", "Fed. Rep. of Germany", "DL/VE3"},   // 3 not < 3
         {"KG4", Kind::Country, "Guantanamo Bay", "Guantanamo Bay", "KG4"},
         {"KG4AB", Kind::Country, "Guantanamo Bay", "Guantanamo Bay", "KG4AB"},
-        {"KG4A", Kind::Country, "", "USA", "KG4A"},                        // 4 characters: in the USA
-        {"KG4ABC", Kind::Country, "", "USA", "KG4ABC"},                    // more than 5 too
+        {"KG4A", Kind::Country, "", "USA", "KG4A"},       // 4 characters: in the USA
+        {"KG4ABC", Kind::Country, "", "USA", "KG4ABC"},   // more than 5 too
         {"ZZ9ZZ", Kind::NotFound, "", nullptr, "ZZ9ZZ"},
         {"D", Kind::NotFound, "", nullptr, "D"},
-        {"[AB", Kind::NotFound, "", nullptr, "[AB"},                       // above "Z"
-        {"\xC3\x9C" "A1", Kind::NotFound, "", nullptr, "\xC3\x9C" "A1"},
+        {"[AB", Kind::NotFound, "", nullptr, "[AB"},   // above "Z"
+        {"\xC3\x9C"
+         "A1",
+         Kind::NotFound, "", nullptr,
+         "\xC3\x9C"
+         "A1"},
         {"", Kind::NoCall, "", nullptr, ""},
     };
     for (const Case& c : cases) {
@@ -112,12 +116,18 @@ TEST_F(CountryLookupTest, InstalledTableNamesTheCountriesOfItsPrefixes)
         Kind kind;
         const char* text;
     } cases[] = {
-        {"DL1ABC", Kind::Country, "Fed. Rep. of Germany"}, {"VP2EAB", Kind::Country, "Anguilla"},
-        {"VP2MXY", Kind::Country, "Montserrat"},          {"KL7ABC", Kind::Country, "AK"},
-        {"KH6ABC", Kind::Country, "HI"},                  {"KG4AB", Kind::Country, "Guantanamo Bay"},
-        {"KG4ABC", Kind::Country, ""},                    {"W9ABC", Kind::UsaOrCanada, ""},
-        {"VA3XY", Kind::UsaOrCanada, ""},                 {"JA1XYZ", Kind::Country, "Japan"},
-        {"9A1A", Kind::Country, "Croatia"},               {"1A0KM", Kind::Country, "Sov Mil Order of Malta"},
+        {"DL1ABC", Kind::Country, "Fed. Rep. of Germany"},
+        {"VP2EAB", Kind::Country, "Anguilla"},
+        {"VP2MXY", Kind::Country, "Montserrat"},
+        {"KL7ABC", Kind::Country, "AK"},
+        {"KH6ABC", Kind::Country, "HI"},
+        {"KG4AB", Kind::Country, "Guantanamo Bay"},
+        {"KG4ABC", Kind::Country, ""},
+        {"W9ABC", Kind::UsaOrCanada, ""},
+        {"VA3XY", Kind::UsaOrCanada, ""},
+        {"JA1XYZ", Kind::Country, "Japan"},
+        {"9A1A", Kind::Country, "Croatia"},
+        {"1A0KM", Kind::Country, "Sov Mil Order of Malta"},
     };
     for (const Case& c : cases) {
         const CountryLookup::Result r = CountryLookup::lookup(QString::fromLatin1(c.call));
@@ -132,9 +142,8 @@ TEST(CanadianProvince, FirstThreeCharactersOfTheCall)
         const char* call;
         const char* province;
     } cases[] = {
-        {"VE1AA", "NS"}, {"ve2xyz", "QC"}, {"VE3ABC", "ON"}, {"VE9Z", "NB"}, {"VO1AB", "NL"},
-        {"VO2AB", "NL"}, {"VY1A", "YT"},   {"VY2ZZ", "PE"},  {"VE0AB", ""},  {"VA3AB", ""},
-        {"VE", ""},      {"W9ABC", ""},
+        {"VE1AA", "NS"}, {"ve2xyz", "QC"}, {"VE3ABC", "ON"}, {"VE9Z", "NB"}, {"VO1AB", "NL"}, {"VO2AB", "NL"},
+        {"VY1A", "YT"},  {"VY2ZZ", "PE"},  {"VE0AB", ""},    {"VA3AB", ""},  {"VE", ""},      {"W9ABC", ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CountryLookup::canadianProvince(QString::fromLatin1(c.call)), QString::fromLatin1(c.province))

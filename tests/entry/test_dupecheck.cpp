@@ -92,17 +92,14 @@ TEST_P(ThirdCharacter, SecondOrThirdMustBeADigitOrSlash)
     const ThirdCharCase& c = GetParam();
     const auto p = DupeCheck::PartialDupeCheck(QString::fromLatin1(c.call), c.key);
     EXPECT_EQ(p.beep, c.complains);
-    EXPECT_EQ(*p.dialog, c.complains ? QStringLiteral("The second or third character is not numeric!")
-                                     : QStringLiteral(" "));
+    EXPECT_EQ(*p.dialog,
+              c.complains ? QStringLiteral("The second or third character is not numeric!") : QStringLiteral(" "));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ThirdCharacter,
-                         ::testing::Values(ThirdCharCase{"WA", 'X', true},
-                                           ThirdCharCase{"WA", '9', false},
-                                           ThirdCharCase{"WA", '/', false},
-                                           ThirdCharCase{"W9", 'X', false},
-                                           ThirdCharCase{"W/", 'Q', false},
-                                           ThirdCharCase{"KA", 'B', true}));
+                         ::testing::Values(ThirdCharCase{"WA", 'X', true}, ThirdCharCase{"WA", '9', false},
+                                           ThirdCharCase{"WA", '/', false}, ThirdCharCase{"W9", 'X', false},
+                                           ThirdCharCase{"W/", 'Q', false}, ThirdCharCase{"KA", 'B', true}));
 
 TEST_F(EntryTest, ThirdCharacterCheckBeepsThroughTheRowAndIgnoresThePartialSwitch)
 {
@@ -131,8 +128,7 @@ TEST_F(EntryTest, LeavingAWorkedCallWarnsFillsTheCountyAndListsEarlierContacts)
     EXPECT_EQ(row.txtSec.selLength, 8);
     // Both contacts on 20 m CW warned; the message names the newest.
     EXPECT_EQ(prompts.beeps(), 2);
-    EXPECT_EQ(row.labels.lblDialog,
-              QStringLiteral("Duplicate Unless Rover!  k9abc  2024/05/04  15:00:00   Rec#  4"));
+    EXPECT_EQ(row.labels.lblDialog, QStringLiteral("Duplicate Unless Rover!  k9abc  2024/05/04  15:00:00   Rec#  4"));
     EXPECT_EQ(row.labels.lblDialogBackColor, Entry::ColorRed);
     EXPECT_EQ(G.DupeFlag, 0);   // a warning only
 }
@@ -239,5 +235,6 @@ TEST_F(EntryTest, PartialListMatchesWithoutRegardToCaseOutsideAsciiToo)
     logged(QStringLiteral("w9abc"), QStringLiteral("Marion"));
     logged(QString::fromLatin1("W9\xE9XY"), QStringLiteral("Marion"));
     EXPECT_EQ(DupeCheck::PartialDupeCheck(QStringLiteral("W9A"), 'B').matches, QStringLiteral("w9abc "));
-    EXPECT_EQ(DupeCheck::PartialDupeCheck(QString::fromLatin1("W9\xC9"), 'X').matches, QString::fromLatin1("W9\xE9XY "));
+    EXPECT_EQ(DupeCheck::PartialDupeCheck(QString::fromLatin1("W9\xC9"), 'X').matches,
+              QString::fromLatin1("W9\xE9XY "));
 }

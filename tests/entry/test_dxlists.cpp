@@ -27,7 +27,7 @@ protected:
     DXLists::Model model;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(DXListsTest, EmptyLog)
 {
@@ -43,8 +43,8 @@ TEST_F(DXListsTest, EmptyLog)
 TEST_F(DXListsTest, CountryTwiceOn20AndOnceOn40)
 {
     logged("Japan", "20");
-    logged("OH", "20");          // a state is no DX country
-    logged("japan", "20");       // the same country in other letters
+    logged("OH", "20");      // a state is no DX country
+    logged("japan", "20");   // the same country in other letters
     logged("Japan", "40");
     for (int pass = 0; pass < 2; ++pass) {
         SCOPED_TRACE(pass == 0 ? "logged one by one" : "after a reload");
@@ -67,12 +67,18 @@ TEST_F(DXListsTest, NewMarkerFollowsTheBand)
         const char* band;
         bool isNew;
     } cases[] = {
-        {"Fed. Rep. of Germany", "20", false}, {"FED. REP. OF GERMANY", "20", false},
-        {"Fed. Rep. of Germany", "15", true},  {"Fed. Rep. of Germany", "2", true},   // no list on 2 m
-        {"Japan", "20", true},                 {"OH", "15", false},                   // states never
-        {"Not Found", "15", false},            {"Hawaii", "15", false},
-        {"alaska", "15", false},               {"Canada", "15", false},
-        {"USA", "15", false},                  {"", "15", false},
+        {"Fed. Rep. of Germany", "20", false},
+        {"FED. REP. OF GERMANY", "20", false},
+        {"Fed. Rep. of Germany", "15", true},
+        {"Fed. Rep. of Germany", "2", true},   // no list on 2 m
+        {"Japan", "20", true},
+        {"OH", "15", false},   // states never
+        {"Not Found", "15", false},
+        {"Hawaii", "15", false},
+        {"alaska", "15", false},
+        {"Canada", "15", false},
+        {"USA", "15", false},
+        {"", "15", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DXLists::isNewOnBand(QString::fromLatin1(c.text), QString::fromLatin1(c.band)), c.isNew)
@@ -83,8 +89,8 @@ TEST_F(DXListsTest, LoggingAndReloadAgree)
 {
     // Repeats, other letter cases, a band without a list and entries that are not countries.
     const std::pair<const char*, const char*> contacts[] = {
-        {"Japan", "20"}, {"Japan", "20"}, {"Not Found", "20"}, {"Brazil", "2"},  {"brazil", "15"},
-        {"Japan", "6"},  {"Hawaii", "40"}, {"OH", "40"},      {"Fiji", "1.25"}, {"Japan", "160"},
+        {"Japan", "20"}, {"Japan", "20"},  {"Not Found", "20"}, {"Brazil", "2"},  {"brazil", "15"},
+        {"Japan", "6"},  {"Hawaii", "40"}, {"OH", "40"},        {"Fiji", "1.25"}, {"Japan", "160"},
     };
     for (const auto& [spc, b] : contacts)
         logged(spc, b);

@@ -8,7 +8,7 @@ using Entry::Field;
 
 struct CallCarryCase {
     const char* call;
-    int caret;            // -1: at the end
+    int caret;   // -1: at the end
     const char* callAfter;
     const char* rstrAfter;
     Field focusAfter;
@@ -36,12 +36,12 @@ INSTANTIATE_TEST_SUITE_P(
     Table, CallCarry,
     ::testing::Values(CallCarryCase{"A9AA", -1, "A9AA", "5", Field::RSTR},
                       CallCarryCase{"A9A", -1, "A9A", "5", Field::RSTR},
-                      CallCarryCase{"A9", -1, "A95", "", Field::Call},          // only two characters
-                      CallCarryCase{"A9AA9", -1, "A9AA95", "", Field::Call},    // ends in a digit
-                      CallCarryCase{"9A9AAA", -1, "9A9AAA", "5", Field::RSTR},  // digit at position 3
-                      CallCarryCase{"9AA", -1, "9AA5", "", Field::Call},        // first character not examined
-                      CallCarryCase{"A9AA/A", -1, "A9AA/A5", "", Field::Call},  // a slash never carries
-                      CallCarryCase{"A9AAA", 2, "A95AAA", "", Field::Call}));   // caret inside
+                      CallCarryCase{"A9", -1, "A95", "", Field::Call},           // only two characters
+                      CallCarryCase{"A9AA9", -1, "A9AA95", "", Field::Call},     // ends in a digit
+                      CallCarryCase{"9A9AAA", -1, "9A9AAA", "5", Field::RSTR},   // digit at position 3
+                      CallCarryCase{"9AA", -1, "9AA5", "", Field::Call},         // first character not examined
+                      CallCarryCase{"A9AA/A", -1, "A9AA/A5", "", Field::Call},   // a slash never carries
+                      CallCarryCase{"A9AAA", 2, "A95AAA", "", Field::Call}));    // caret inside
 
 TEST_F(EntryTest, CarriedDigitIsTheWholeReportAfterTheDefaultsOfLeavingTheCall)
 {
@@ -210,18 +210,16 @@ TEST_P(CountyTypeAhead, CompletesFromTheLastCountyUp)
     EXPECT_EQ(row.focus, Field::Sec);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CountyTypeAhead,
-    ::testing::Values(TypeAheadCase{"m", "Morgan", 1, 5},          // last of the M counties
-                      TypeAheadCase{"ma", "Martin", 2, 4},
-                      TypeAheadCase{"mari", "Marion", 4, 2},
-                      TypeAheadCase{"mad", "Madison", 3, 4},
-                      TypeAheadCase{"MA", "MArtin", 2, 4},          // the prefix keeps the case typed
-                      TypeAheadCase{"marx", "Marx", 4, 0},          // no county: typed as is
-                      TypeAheadCase{"mari\b", "Mari", 4, 0},        // Backspace takes the offer back
-                      TypeAheadCase{"d", "Dubois", 1, 5},
-                      TypeAheadCase{"de ", "De Kalb", 3, 4},        // the blank of a De name
-                      TypeAheadCase{"st", "St. Joseph", 2, 8}));
+INSTANTIATE_TEST_SUITE_P(Table, CountyTypeAhead,
+                         ::testing::Values(TypeAheadCase{"m", "Morgan", 1, 5},   // last of the M counties
+                                           TypeAheadCase{"ma", "Martin", 2, 4}, TypeAheadCase{"mari", "Marion", 4, 2},
+                                           TypeAheadCase{"mad", "Madison", 3, 4},
+                                           TypeAheadCase{"MA", "MArtin", 2, 4},     // the prefix keeps the case typed
+                                           TypeAheadCase{"marx", "Marx", 4, 0},     // no county: typed as is
+                                           TypeAheadCase{"mari\b", "Mari", 4, 0},   // Backspace takes the offer back
+                                           TypeAheadCase{"d", "Dubois", 1, 5},
+                                           TypeAheadCase{"de ", "De Kalb", 3, 4},   // the blank of a De name
+                                           TypeAheadCase{"st", "St. Joseph", 2, 8}));
 
 struct SpaceCase {
     const char* text;
@@ -252,16 +250,14 @@ TEST_P(CountySpace, SpaceMovesOnOrIsTyped)
         EXPECT_EQ(row.txtSec.text.size(), text.size() + 1);   // the blank went in
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CountySpace,
-    ::testing::Values(SpaceCase{"Marion", 6, true},      // at the end
-                      SpaceCase{"", 0, true},
-                      SpaceCase{"Marion", 2, true},      // inside a completed name
-                      SpaceCase{"Marion", 5, false},     // only one character after the caret
-                      SpaceCase{"De Kalb", 1, false},    // De and La names take blanks
-                      SpaceCase{"La Porte", 1, false},
-                      SpaceCase{"lagrange", 5, false},
-                      SpaceCase{"Van Buren", 3, false}));  // a blank follows the caret
+INSTANTIATE_TEST_SUITE_P(Table, CountySpace,
+                         ::testing::Values(SpaceCase{"Marion", 6, true},   // at the end
+                                           SpaceCase{"", 0, true},
+                                           SpaceCase{"Marion", 2, true},     // inside a completed name
+                                           SpaceCase{"Marion", 5, false},    // only one character after the caret
+                                           SpaceCase{"De Kalb", 1, false},   // De and La names take blanks
+                                           SpaceCase{"La Porte", 1, false}, SpaceCase{"lagrange", 5, false},
+                                           SpaceCase{"Van Buren", 3, false}));   // a blank follows the caret
 
 TEST_F(EntryTest, CountyCapitalsAtTheStartAndAfterABlank)
 {
@@ -275,7 +271,7 @@ TEST_F(EntryTest, CountyCapitalsAtTheStartAndAfterABlank)
     EXPECT_EQ(row.txtSec.text, QStringLiteral("Vigo"));
 
     setBox(Field::Sec, QStringLiteral("Marion"), 0);
-    row.keyPress(Field::Sec, '\b');                    // Backspace at the start empties it
+    row.keyPress(Field::Sec, '\b');   // Backspace at the start empties it
     EXPECT_EQ(row.txtSec.text, QString());
 }
 

@@ -110,19 +110,18 @@ TEST_F(InLoggingTest, PointsByModeAndTheStateGrid)
         QVector<int> worked;   // grid labels turned worked so far, once per new state cell
     };
     const Step steps[] = {
-        {"CW", "OH", 2, 1, {38}},
-        {"CW", "OH", 4, 1, {38}},       // Ohio again on CW: nothing new
-        {"PH", "OH", 5, 2, {38, 38}},   // on phone: one more multiplier
-        {"DG", "TX", 7, 2, {38, 38}},   // digital: points, no multiplier
-        {"CW", "IN", 9, 3, {38, 38}},   // Marion on CW, no grid label
+        {"CW", "OH", 2, 1, {38}},     {"CW", "OH", 4, 1, {38}},   // Ohio again on CW: nothing new
+        {"PH", "OH", 5, 2, {38, 38}},                             // on phone: one more multiplier
+        {"DG", "TX", 7, 2, {38, 38}},                             // digital: points, no multiplier
+        {"CW", "IN", 9, 3, {38, 38}},                             // Marion on CW, no grid label
     };
     int n = 0;
     for (const Step& s : steps) {
         SCOPED_TRACE(testing::Message() << s.mode << " " << s.state);
         G.CurrentMode = QString::fromLatin1(s.mode);
         G.CurrentBand = QString::number(10 + n++);   // no duplicates
-        fill(QStringLiteral("K9XYZ"), QStringLiteral("59"), QString::fromLatin1(s.state),
-             QStringLiteral("Marion"), QStringLiteral("59"));
+        fill(QStringLiteral("K9XYZ"), QStringLiteral("59"), QString::fromLatin1(s.state), QStringLiteral("Marion"),
+             QStringLiteral("59"));
         ASSERT_EQ(InLogging::Mains(in).ending, Ending::Logged);
         EXPECT_EQ(G.QSOPoints, s.points);
         EXPECT_EQ(G.MultiplierCount, s.multipliers);

@@ -7,7 +7,7 @@ using Entry::Field;
 
 namespace {
 QString text(const char* s) { return QString::fromLatin1(s); }
-} // namespace
+}   // namespace
 
 // --- Carries --------------------------------------------------------------------------------------
 
@@ -22,15 +22,14 @@ TEST_F(InEntryTest, KeysBelongingToTheNextFieldAreCarriedThere)
         const char* sec;
         const char* rsts;
         int key;
-        Field to;            // the field that took the key, with the focus
-        const char* toText;  // its whole text afterwards
+        Field to;             // the field that took the key, with the focus
+        const char* toText;   // its whole text afterwards
         const char* fromText;
     } cases[] = {
         {"digit after the call", Field::Call, "DL1ABC", "", "", "", "", '5', Field::RSTR, "5", "DL1ABC"},
         {"letter from the report received", Field::RSTR, "DL1ABC", "5", "Fed. Rep. of Germany", "", "", 'o',
          Field::Cntry, "O", "5"},
-        {"digit from the county", Field::Sec, "K9ABC", "599", "IN", "Marion", "", '5', Field::RSTS, "5",
-         "Marion"},
+        {"digit from the county", Field::Sec, "K9ABC", "599", "IN", "Marion", "", '5', Field::RSTS, "5", "Marion"},
         {"letter from the report sent", Field::RSTS, "W9ABC", "599", "", "", "599", 'o', Field::Cntry, "O", "599"},
     };
     for (const Case& c : cases) {
@@ -80,24 +79,24 @@ TEST_F(InEntryTest, StateFieldCompletesCountriesFromTheThirdCharacter)
         const char* selected;   // the completed rest
         Field focus;
     } cases[] = {
-        {" ", "IN", "IN", Field::Sec},               // Space accepts the contest state offered
-        {"o", "O", "", Field::Cntry},                // typing replaces it
-        {"oh", "OH", "", Field::Cntry},              // abbreviations in capitals, never completed
+        {" ", "IN", "IN", Field::Sec},    // Space accepts the contest state offered
+        {"o", "O", "", Field::Cntry},     // typing replaces it
+        {"oh", "OH", "", Field::Cntry},   // abbreviations in capitals, never completed
         {"ca", "CA", "", Field::Cntry},
-        {"geo", "Georgia", "rgia", Field::Cntry},    // a third letter lower-cases the second
-        {"can", "Canada", "ada", Field::Cntry},      // the last row of the table that begins so
+        {"geo", "Georgia", "rgia", Field::Cntry},   // a third letter lower-cases the second
+        {"can", "Canada", "ada", Field::Cntry},     // the last row of the table that begins so
         {"canar", "Canary Islands", "y Islands", Field::Cntry},
         {"fed. r", "Fed. rep. of Germany", "ep. of Germany", Field::Cntry},   // a blank inside; as typed
-        {"ohx", "Ohx", "", Field::Cntry},            // no country: typed as it comes
-        {"oh ", "OH", "", Field::RSTS},              // Space no country continues with: moves on
-        {"geo ", "Georgia", "", Field::RSTS},        // (the county is wanted only for the contest state)
+        {"ohx", "Ohx", "", Field::Cntry},                                     // no country: typed as it comes
+        {"oh ", "OH", "", Field::RSTS},         // Space no country continues with: moves on
+        {"geo ", "Georgia", "", Field::RSTS},   // (the county is wanted only for the contest state)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);
         row.ClearEntry();
         place(Field::Call, QStringLiteral("W9ABC"));
         row.setText(Field::Cntry, QString());
-        row.setFocus(Field::Cntry);                   // offers the contest state, selected
+        row.setFocus(Field::Cntry);   // offers the contest state, selected
         ASSERT_EQ(row.txtCntry.text, QStringLiteral("IN"));
         ASSERT_EQ(row.txtCntry.selLength, 2);
         typeAlong(text(c.keys));
@@ -180,8 +179,8 @@ TEST_F(InEntryTest, LeavingTheCallFillsWhatIsKnown)
     struct Case {
         const char* call;
         const char* mode;
-        const char* rstr;     // before
-        const char* cntry;    // before
+        const char* rstr;    // before
+        const char* cntry;   // before
         const char* rstrAfter;
         const char* rstsAfter;
         const char* cntryAfter;
@@ -190,10 +189,10 @@ TEST_F(InEntryTest, LeavingTheCallFillsWhatIsKnown)
         {"W9ABC", "CW", "", "", "599", "599", "", ""},
         {"W9ABC", "DG", "", "", "599", "599", "", ""},
         {"W9ABC", "PH", "", "", "59", "59", "", ""},
-        {"W9ABC", "CW", "57", "", "57", "599", "", ""},          // only empty fields
-        {"VE3ABC", "CW", "", "", "599", "599", "ON", ""},         // province of a Canadian call
+        {"W9ABC", "CW", "57", "", "57", "599", "", ""},     // only empty fields
+        {"VE3ABC", "CW", "", "", "599", "599", "ON", ""},   // province of a Canadian call
         {"VY2ZZ", "CW", "", "", "599", "599", "PE", ""},
-        {"VE3ABC", "CW", "", "MB", "599", "599", "MB", ""},       // a filled state field stays
+        {"VE3ABC", "CW", "", "MB", "599", "599", "MB", ""},   // a filled state field stays
         {"quolt", "CW", "", "", "599", "599", "", "Quolt, Orlendy, wrote this software!  Please say hi!"},
         {"TENNAL", "CW", "", "", "599", "599", "", "Tennal, Mirrane, helped write this software!"},
     };

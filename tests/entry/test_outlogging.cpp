@@ -17,7 +17,7 @@ QByteArray fileText(const QString& path)
         return {};
     return f.readAll();
 }
-} // namespace
+}   // namespace
 
 class LoggingTest : public EntryTest {
 protected:
@@ -48,9 +48,8 @@ TEST_F(LoggingTest, ContactIsOneLineOfLogTxtAndTheEntryEmpties)
     EXPECT_EQ(r.ending, Ending::Logged);
     EXPECT_EQ(r.record, 1);
     EXPECT_EQ(G.QSOCount, 1);
-    EXPECT_EQ(fileText(logPath()),
-              QByteArray("\"K9XYZ\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\","
-                         "\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"));
+    EXPECT_EQ(fileText(logPath()), QByteArray("\"K9XYZ\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\","
+                                              "\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"));
     for (Field f : {Field::Call, Field::RSTR, Field::Sec, Field::RSTS})
         EXPECT_EQ(row.box(f).text, QString());
     EXPECT_EQ(row.focus, Field::Call);
@@ -59,8 +58,8 @@ TEST_F(LoggingTest, ContactIsOneLineOfLogTxtAndTheEntryEmpties)
     EXPECT_EQ(G.QSOPoints, 2);
     EXPECT_EQ(G.CWContactCount, 1);
     EXPECT_EQ(G.MultiplierCount, 1);
-    EXPECT_EQ(host.calls, (QStringList{"ListRecentContacts", "UpdateCountyLists", "ShowScore",
-                                       "hideEditButtons", "ShowQSORates"}));
+    EXPECT_EQ(host.calls,
+              (QStringList{"ListRecentContacts", "UpdateCountyLists", "ShowScore", "hideEditButtons", "ShowQSORates"}));
     EXPECT_EQ(prompts.beeps(), 0);
 }
 
@@ -99,7 +98,7 @@ public:
 private:
     mutable QDateTime next_;
 };
-} // namespace
+}   // namespace
 
 TEST_F(LoggingTest, DateAndTimeComeFromOneReadingAcrossMidnight)
 {
@@ -177,15 +176,14 @@ TEST_P(MissingField, LastFailingCheckKeepsMessageAndFocus)
     EXPECT_EQ(row.txtCall.text, QString::fromLatin1(c.call));   // kept for correction
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, MissingField,
-    ::testing::Values(MissingCase{"K9XYZ", "599", "", "599", "Need County!", Field::Sec, 1},
-                      MissingCase{"K9XYZ", "", "Lake", "599", "Report Received!", Field::RSTR, 1},
-                      MissingCase{"K9", "599", "Lake", "599", "Need Call Sign!", Field::Call, 1},
-                      MissingCase{"K9XYZ", "599", "Lake", "", "Need Report Sent!", Field::RSTS, 1},
-                      MissingCase{"K9", "", "", "599", "Need Call Sign!", Field::Call, 3},
-                      MissingCase{"K9XYZ", "599", "Marrion", "599", "Marrion is not a valid county!",
-                                  Field::Sec, 1}));
+INSTANTIATE_TEST_SUITE_P(Table, MissingField,
+                         ::testing::Values(MissingCase{"K9XYZ", "599", "", "599", "Need County!", Field::Sec, 1},
+                                           MissingCase{"K9XYZ", "", "Lake", "599", "Report Received!", Field::RSTR, 1},
+                                           MissingCase{"K9", "599", "Lake", "599", "Need Call Sign!", Field::Call, 1},
+                                           MissingCase{"K9XYZ", "599", "Lake", "", "Need Report Sent!", Field::RSTS, 1},
+                                           MissingCase{"K9", "", "", "599", "Need Call Sign!", Field::Call, 3},
+                                           MissingCase{"K9XYZ", "599", "Marrion", "599",
+                                                       "Marrion is not a valid county!", Field::Sec, 1}));
 
 TEST_F(LoggingTest, EnterInTheCallFieldChecksTheFieldsAsLeavingItLeavesThem)
 {
@@ -305,8 +303,8 @@ TEST_F(LoggingTest, BadPostContestDateOrTimeRefusesBeforeAnyOtherCheck)
     EXPECT_EQ(r.ending, Ending::BadPostContest);
     EXPECT_EQ(row.labels.lblDialog, QStringLiteral("Invalid date format!"));
     EXPECT_EQ(prompts.beeps(), 1);
-    EXPECT_EQ(G.LoggedOnFlag, 1);                          // the clock started first
-    EXPECT_EQ(G.CurrentFrequency, QStringLiteral("7.010")); // left before the end
+    EXPECT_EQ(G.LoggedOnFlag, 1);                             // the clock started first
+    EXPECT_EQ(G.CurrentFrequency, QStringLiteral("7.010"));   // left before the end
 
     row.setText(Field::PostConDate, QStringLiteral("2024/5/4"));
     row.setText(Field::PostConTime, QString());
@@ -357,9 +355,8 @@ TEST_F(LoggingTest, AContactTypedKeyByKeyEndsInLogTxt)
     row.focus = Field::Call;
     typeAlong(QStringLiteral("k9xyz579 mari 5\r"));
     EXPECT_EQ(host.lastResult.ending, Ending::Logged);
-    EXPECT_EQ(fileText(logPath()),
-              QByteArray("\"K9XYZ\",\"5\",\"579\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\","
-                         "\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"));
+    EXPECT_EQ(fileText(logPath()), QByteArray("\"K9XYZ\",\"5\",\"579\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\","
+                                              "\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"));
     EXPECT_EQ(row.focus, Field::Call);
     EXPECT_EQ(G.WildCall, QString());
 }

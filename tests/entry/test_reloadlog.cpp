@@ -79,7 +79,7 @@ TEST_F(ReloadLogTest, InStateLogCountedByHand)
     StateProvinces::FillStateProvinceTable();
     G.CurrentMode = "PH";
     writeLines({
-        {"OH", "", "CW", "14:00:00"},        // exactly an hour ago: counts in neither rate
+        {"OH", "", "CW", "14:00:00"},   // exactly an hour ago: counts in neither rate
         {"OH", "", "CW", "14:10:00"},
         {"OH", "", "PH", "14:20:00"},
         {"IN", "Marion", "CW", "14:30:00"},
@@ -158,9 +158,15 @@ TEST_F(ReloadLogTest, ReloadAgreesWithLoggingOneByOne)
 {
     StateProvinces::FillStateProvinceTable();
     writeLines({
-        {"OH", "", "CW", "14:00:00"}, {"IN", "Vigo", "PH", "14:01:00"}, {"oh", "", "CW", "14:02:00"},
-        {"NU", "", "ph", "14:03:00"}, {"IN", "Vigo", "PH", "14:04:00"}, {"Japan", "", "CW", "14:05:00"},
-        {"IN", "St. Joseph", "CW", "14:06:00"}, {"CT", "", "DG", "14:07:00"}, {"IN", "", "CW", "14:08:00"},
+        {"OH", "", "CW", "14:00:00"},
+        {"IN", "Vigo", "PH", "14:01:00"},
+        {"oh", "", "CW", "14:02:00"},
+        {"NU", "", "ph", "14:03:00"},
+        {"IN", "Vigo", "PH", "14:04:00"},
+        {"Japan", "", "CW", "14:05:00"},
+        {"IN", "St. Joseph", "CW", "14:06:00"},
+        {"CT", "", "DG", "14:07:00"},
+        {"IN", "", "CW", "14:08:00"},
     });
     const auto reloaded = LogReload::ReloadLog();
     ASSERT_TRUE(reloaded.loaded);
@@ -186,4 +192,4 @@ TEST_F(ReloadLogTest, ReloadAgreesWithLoggingOneByOne)
     EXPECT_TRUE(matrix == G.CountyModeMatrix);
 }
 
-} // namespace
+}   // namespace

@@ -54,12 +54,12 @@ TEST_F(TalliesTest, EmptyLogScoresZeroEverywhere)
 TEST_F(TalliesTest, OutOfStateLogCountedByHand)
 {
     TestLog::add({"", "Marion", "CW"});
-    TestLog::add({"", "Marion", "PH"});     // same county on phone: a second multiplier
-    TestLog::add({"", "marion", "CW"});     // third Marion on CW: nothing new
-    TestLog::add({"", "Allen", "cw"});      // lower-case mode counts as CW
-    TestLog::add({"", "Nowhere", "PH"});    // not a county of the table: no multiplier
-    TestLog::add({"", "Vigo", "DG"});       // digital: 2 points, no multiplier
-    TestLog::add({"", "Adams", ""});        // empty mode: 2 points, counted as digital
+    TestLog::add({"", "Marion", "PH"});    // same county on phone: a second multiplier
+    TestLog::add({"", "marion", "CW"});    // third Marion on CW: nothing new
+    TestLog::add({"", "Allen", "cw"});     // lower-case mode counts as CW
+    TestLog::add({"", "Nowhere", "PH"});   // not a county of the table: no multiplier
+    TestLog::add({"", "Vigo", "DG"});      // digital: 2 points, no multiplier
+    TestLog::add({"", "Adams", ""});       // empty mode: 2 points, counted as digital
     Tallies::Recount();
 
     const auto f = Tallies::figures();
@@ -91,15 +91,15 @@ TEST_F(TalliesTest, ThreeCwTwoPhoneOneDigitalGiveTenPoints)
 TEST_F(TalliesTest, InStateLogCountedByHand)
 {
     inState();
-    TestLog::add({"OH", "", "CW"});          // Ohio on CW
-    TestLog::add({"oh", "", "CW"});          // again: nothing new
-    TestLog::add({"OH", "", "PH"});          // Ohio on phone: one more
-    TestLog::add({"IN", "Marion", "CW"});    // a county; the contest state itself never counts
-    TestLog::add({"IN", "Marion", "CW"});    // same county, same mode: nothing
-    TestLog::add({"IN", "", "PH"});          // contest state without county: nothing
-    TestLog::add({"ON", "", "PH"});          // a province
-    TestLog::add({"Germany", "", "CW"});     // DX: points only
-    TestLog::add({"TX", "", "DG"});          // digital: points only
+    TestLog::add({"OH", "", "CW"});         // Ohio on CW
+    TestLog::add({"oh", "", "CW"});         // again: nothing new
+    TestLog::add({"OH", "", "PH"});         // Ohio on phone: one more
+    TestLog::add({"IN", "Marion", "CW"});   // a county; the contest state itself never counts
+    TestLog::add({"IN", "Marion", "CW"});   // same county, same mode: nothing
+    TestLog::add({"IN", "", "PH"});         // contest state without county: nothing
+    TestLog::add({"ON", "", "PH"});         // a province
+    TestLog::add({"Germany", "", "CW"});    // DX: points only
+    TestLog::add({"TX", "", "DG"});         // digital: points only
     Tallies::Recount();
 
     const auto f = Tallies::figures();
@@ -188,10 +188,10 @@ TEST_F(TalliesTest, ScoreTextsGroupThousands)
 TEST_F(TalliesTest, GridShowsWorkedStatesByView)
 {
     inState();
-    TestLog::add({"OH", "", "PH"});          // Ohio only on phone
-    TestLog::add({"TX", "", "CW"});          // Texas only on CW
-    TestLog::add({"MI", "", "DG"});          // Michigan only digital
-    TestLog::add({"IN", "Marion", "CW"});    // a county, no grid label
+    TestLog::add({"OH", "", "PH"});         // Ohio only on phone
+    TestLog::add({"TX", "", "CW"});         // Texas only on CW
+    TestLog::add({"MI", "", "DG"});         // Michigan only digital
+    TestLog::add({"IN", "Marion", "CW"});   // a county, no grid label
     Tallies::Recount();
     const int oh = 38, tx = 24, mi = 37, in = 41;
 
@@ -311,8 +311,7 @@ TEST_F(RatesTest, BoundariesOfTheTwoWindows)
         qint64 ago;
         int perHour60, perHour20;
     };
-    for (const Case& c : {Case{1199, 1, 3}, Case{1200, 1, 0}, Case{3599, 1, 0}, Case{3600, 0, 0},
-                          Case{-60, 1, 3}}) {
+    for (const Case& c : {Case{1199, 1, 3}, Case{1200, 1, 0}, Case{3599, 1, 0}, Case{3600, 0, 0}, Case{-60, 1, 3}}) {
         resetGlobals();
         at(c.ago);
         const auto r = rates();
@@ -341,9 +340,9 @@ TEST_F(RatesTest, PostContestTimeWithoutSecondsIsRead)
 
 TEST_F(RatesTest, UnreadableDateOrTimeGivesNoRates)
 {
-    for (auto [date, time] : {std::pair{"2024/13/04", "14:50:00"}, std::pair{"", "14:50:00"},
-                              std::pair{"2024/05/04", "25:00:00"}, std::pair{"2024/05/04", "14.50"},
-                              std::pair{"4/31/2024", "14:50:00"}}) {
+    for (auto [date, time] :
+         {std::pair{"2024/13/04", "14:50:00"}, std::pair{"", "14:50:00"}, std::pair{"2024/05/04", "25:00:00"},
+          std::pair{"2024/05/04", "14.50"}, std::pair{"4/31/2024", "14:50:00"}}) {
         resetGlobals();
         at(30);
         TestLog::add({"", "", "CW", date, time});
@@ -396,11 +395,12 @@ TEST_F(RatesTest, ClockIsLocalTimePlusOffsetInWholeMinutes)
     EXPECT_EQ(Tallies::utcNow(), QDateTime(QDate(2024, 5, 3), QTime(21, 50, 17), Qt::UTC));
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(TalliesTest, GridHoverCountsTheStateOverAllBandsAndModes)
 {
-    EXPECT_EQ(Tallies::stateTotalText(QStringLiteral("OH"), QStringLiteral("Ohio")), QStringLiteral("  Ohio    Total = 0"));
+    EXPECT_EQ(Tallies::stateTotalText(QStringLiteral("OH"), QStringLiteral("Ohio")),
+              QStringLiteral("  Ohio    Total = 0"));
     TestLog::add({"OH", "", "CW"});
     TestLog::add({"oh", "", "PH"});   // typed in lower case: counts
     TestLog::Contact other{"OH", "", "DG"};
@@ -408,7 +408,8 @@ TEST_F(TalliesTest, GridHoverCountsTheStateOverAllBandsAndModes)
     TestLog::add(other);
     TestLog::add({"OHX", "", "CW"});
     TestLog::add({"IN", "Marion", "CW"});
-    EXPECT_EQ(Tallies::stateTotalText(QStringLiteral("OH"), QStringLiteral("Ohio")), QStringLiteral("  Ohio    Total = 3"));
+    EXPECT_EQ(Tallies::stateTotalText(QStringLiteral("OH"), QStringLiteral("Ohio")),
+              QStringLiteral("  Ohio    Total = 3"));
     // The contest state is counted too, though it is no multiplier.
     EXPECT_EQ(Tallies::stateTotalText(QStringLiteral("IN"), QStringLiteral("Vazazev")),
               QStringLiteral("  Vazazev    Total = 1"));

@@ -62,7 +62,7 @@ protected:
     Platform::FakeClock clock;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(BlindFrmTest, PromptNamesAreFoundWhateverTheirCase)
 {

@@ -29,7 +29,7 @@ CodePractice::RandomSource cycling(std::vector<float> values)
     return [values = std::move(values), next] { return values[(*next)++ % values.size()]; };
 }
 
-} // namespace
+}   // namespace
 
 TEST(CodePracticeGenerate, GroupsFromTheBoxesAndTheSource)
 {
@@ -46,8 +46,21 @@ TEST(CodePracticeGenerate, GroupsFromTheBoxesAndTheSource)
     };
     const Row rows[] = {
         {"the ends of the range give the first and last of the 41, a float rounded up to 1 still the last",
-         "1", "4", false, {0.0f, 0.999999f, 1.0f, 0.64f}, QStringLiteral("A--0 "), "1", "4"},
-        {"letters only stays within A to Z", "2", "3", true, {0.0f, 0.5f, 0.999999f}, QStringLiteral("ANZ ANZ "), "2", "3"},
+         "1",
+         "4",
+         false,
+         {0.0f, 0.999999f, 1.0f, 0.64f},
+         QStringLiteral("A--0 "),
+         "1",
+         "4"},
+        {"letters only stays within A to Z",
+         "2",
+         "3",
+         true,
+         {0.0f, 0.5f, 0.999999f},
+         QStringLiteral("ANZ ANZ "),
+         "2",
+         "3"},
         {"boxes that are not numbers take 10 and 5", "abc", "", false, {0.0f}, aGroup.repeated(10), "10", "5"},
         {"no groups at 0", "0", "5", false, {0.5f}, QString(), "0", "5"},
         {"no groups below 0, however far", "-1e300", "5", false, {0.5f}, QString(), "-1e300", "5"},
@@ -57,8 +70,8 @@ TEST(CodePracticeGenerate, GroupsFromTheBoxesAndTheSource)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        const CodePractice::Generated g = CodePractice::generate(QString::fromLatin1(r.groups), QString::fromLatin1(r.length),
-                                                                 r.lettersOnly, cycling(r.random));
+        const CodePractice::Generated g = CodePractice::generate(
+            QString::fromLatin1(r.groups), QString::fromLatin1(r.length), r.lettersOnly, cycling(r.random));
         EXPECT_EQ(g.text, r.text);
         EXPECT_EQ(g.groupsBox, QString::fromLatin1(r.groupsAfter));
         EXPECT_EQ(g.lengthBox, QString::fromLatin1(r.lengthAfter));
@@ -71,7 +84,8 @@ TEST(CodePracticeGenerate, DesignValuesDrawEveryCharacterFromTheFortyOne)
     std::vector<float> steps;
     for (int i = 0; i < 41; ++i)
         steps.push_back((float(i) + 0.5f) / 41.0f);
-    const CodePractice::Generated g = CodePractice::generate(QStringLiteral("10"), QStringLiteral("5"), false, cycling(steps));
+    const CodePractice::Generated g =
+        CodePractice::generate(QStringLiteral("10"), QStringLiteral("5"), false, cycling(steps));
     ASSERT_EQ(g.text.size(), 60);
     const QString all = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,?/-");
     for (int i = 0; i < 60; ++i) {
@@ -146,7 +160,8 @@ TEST_F(PracticeTest, WhatHappensDuringASend)
         const char* textAfter;
     };
     const Row rows[] = {
-        {"Stop while B is keyed: B went out but is not shown as sent", 3, [&p] { p.Command4->click(); }, "AB", "A", "ABC"},
+        {"Stop while B is keyed: B went out but is not shown as sent", 3, [&p] { p.Command4->click(); }, "AB", "A",
+         "ABC"},
         {"Stop between B and C", 4, [&p] { p.Command4->click(); }, "AB", "AB", "ABC"},
         {"an edit takes effect from the next character", 2, [&p] { p.Text1->setPlainText(QStringLiteral("AXYZ")); },
          "AXYZ", "AXYZ", "AXYZ"},

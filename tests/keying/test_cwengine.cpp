@@ -51,7 +51,7 @@ struct RecordingLine : Platform::KeyLine {
 
 constexpr double UnitAt13 = 1200.0 / 13;   // ms
 
-} // namespace
+}   // namespace
 
 // Each row: what is keyed, at 13 WPM with the Timer method; every element starts exactly one unit
 // after the one before it, the line is up at the end, and the character lasts its units.
@@ -124,7 +124,8 @@ TEST(CwTimeline, SpeedBelowOneKeysNothing)
             Platform::FakeMonotonic clock;
             RecordingLine line(clock);
             const qint64 start = clock.nowNs();
-            EXPECT_EQ(CwEngine::keyElements(QStringLiteral("1000"), {wpm, t, 500}, &line, clock), KeyResult::SpeedTooLow);
+            EXPECT_EQ(CwEngine::keyElements(QStringLiteral("1000"), {wpm, t, 500}, &line, clock),
+                      KeyResult::SpeedTooLow);
             EXPECT_TRUE(line.changes.isEmpty());
             EXPECT_EQ(clock.nowNs(), start);
         }
@@ -150,10 +151,10 @@ TEST(CwEngine, ParallelControlRegisterFromTheAddressText)
         std::optional<int> address;
     };
     const Row rows[] = {
-        {"&H378", 890},      // the usual first port: its control register
-        {"378", 380},        // decimal, as typed
+        {"&H378", 890},   // the usual first port: its control register
+        {"378", 380},     // decimal, as typed
         {"&h3bc", 958},
-        {" &H278xyz", 634},  // reading stops at the first character that does not fit
+        {" &H278xyz", 634},   // reading stops at the first character that does not fit
         {"abc", 2},
         {"32765", 32767},
         {"32766", std::nullopt},   // base + 2 does not fit a 16-bit integer: nothing is written
@@ -204,8 +205,7 @@ TEST(CwWildcards, CountyIsSentAsItsAbbreviationWhenThatIsShorter)
         {"Lake", "Lake"},     // abbreviation not shorter
         {"Ohio", "Ohio"},     // no abbreviation
         {"Allen", "Allen"},   // abbreviation longer
-        {"Nowhere", "Nowhere"},
-        {"", ""},
+        {"Nowhere", "Nowhere"}, {"", ""},
     };
     for (auto [county, sent] : rows)
         EXPECT_EQ(CntyAbbCW::GetCntyAbbCW(QString::fromLatin1(county)), QString::fromLatin1(sent)) << county;

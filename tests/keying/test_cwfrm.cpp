@@ -70,7 +70,8 @@ TEST_F(CwTest, KeysBetweenCharactersActOnTheSend)
     };
     const Row rows[] = {
         {"Esc empties the buffer: the send ends after the character", 2, [] { G.CWBuffer.clear(); }, "CQ"},
-        {"a nested function key sends its message whole, then the first send ends", 1, [this] { cw->FKeyCW(113); }, "CTU"},
+        {"a nested function key sends its message whole, then the first send ends", 1, [this] { cw->FKeyCW(113); },
+         "CTU"},
         {"typed text is appended and sent in turn", 7, [] { G.CWBuffer += QStringLiteral("K"); }, "CQ TESTK"},
         {"Backspace takes back the last character waiting", 1, [] { G.CWBuffer.chop(1); }, "CQ TES"},
         {"an empty message box stops the send", 1, [this] { cw->FKeyCW(114); }, "C"},
@@ -168,9 +169,10 @@ TEST_F(CwTest, PortThatCannotOpenIsReportedAtEveryCharacter)
     cw->show();   // visible: the report does not show it again
     G.CWBuffer = QStringLiteral("EE");
     cw->LoopThroughCWBuffer();
-    EXPECT_EQ(prompts.messages(),
-              QStringList(2, QStringLiteral("The port you have selected for CW keying is invalid.  Please select another "
-                                            "or enter 0 for none.")));
+    EXPECT_EQ(
+        prompts.messages(),
+        QStringList(2, QStringLiteral("The port you have selected for CW keying is invalid.  Please select another "
+                                      "or enter 0 for none.")));
     EXPECT_EQ(prompts.callsOf(QStringLiteral("message")).first().title, QStringLiteral("Invalid port."));
     EXPECT_EQ(prompts.beeps(), 2);
     EXPECT_FALSE(lines.states(QStringLiteral("RTS")).contains(QLatin1Char('1')));

@@ -18,7 +18,7 @@ QByteArray fileBytes(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
-} // namespace
+}   // namespace
 
 TEST_F(CwTest, DoneWritesCwTxtThatReadsBackAndTheTimingSettings)
 {
@@ -33,10 +33,12 @@ TEST_F(CwTest, DoneWritesCwTxtThatReadsBackAndTheTimingSettings)
 
     EXPECT_FALSE(cw->isVisible());
     const QByteArray expected = QByteArray("\"\"\r\n").repeated(9) + "\"0\"\r\n\"13\"\r\n\"\"\r\n\"\"\r\n\"0\"\r\n0\r\n"
-                                                                      "\"&H378\"\r\n1\r\n\"0\"\r\n";
+                                                                     "\"&H378\"\r\n1\r\n\"0\"\r\n";
     EXPECT_EQ(fileBytes(dir.filePath(QStringLiteral("CW.txt"))), expected);
-    EXPECT_EQ(Platform::getSetting(QStringLiteral("Settings"), QStringLiteral("UserCWSelection")), QStringLiteral("Sleep"));
-    EXPECT_EQ(Platform::getSetting(QStringLiteral("Settings"), QStringLiteral("UserCWLoopOffset")), QStringLiteral("0"));
+    EXPECT_EQ(Platform::getSetting(QStringLiteral("Settings"), QStringLiteral("UserCWSelection")),
+              QStringLiteral("Sleep"));
+    EXPECT_EQ(Platform::getSetting(QStringLiteral("Settings"), QStringLiteral("UserCWLoopOffset")),
+              QStringLiteral("0"));
 
     // What Done wrote is what the station setup reads at the next start.
     cw->Text2->setText(QStringLiteral("TU $ 5NN ^"));

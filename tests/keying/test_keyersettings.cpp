@@ -16,8 +16,8 @@ namespace {
 
 // The 18 values of a CW.txt as the CW window's Done writes them; `raw` replaces a value by the
 // given bare token.
-QByteArray cwFile(const QString& f9 = QStringLiteral("TEST DE W9ABC"), int stopAfter = 18,
-                  int rawIndex = 0, const QByteArray& raw = QByteArray())
+QByteArray cwFile(const QString& f9 = QStringLiteral("TEST DE W9ABC"), int stopAfter = 18, int rawIndex = 0,
+                  const QByteArray& raw = QByteArray())
 {
     QByteArray out;
     auto line = [&](int index, const std::function<void(ListFormat::Writer&)>& write) {
@@ -65,7 +65,7 @@ void writeFile(const QString& path, const QByteArray& data)
     f.write(data);
 }
 
-} // namespace
+}   // namespace
 
 TEST(CWSettingsFile, AllValuesReachTheirPlaces)
 {
@@ -87,10 +87,7 @@ TEST(CWSettingsFile, AllValuesReachTheirPlaces)
     EXPECT_EQ(s.repeatIntervalMs, 2500);
 }
 
-TEST(CWSettingsFile, EmptyF9MessageBecomesCallingText)
-{
-    EXPECT_EQ(parseCW(cwFile(QString())).messages[8], "VVV DE ");
-}
+TEST(CWSettingsFile, EmptyF9MessageBecomesCallingText) { EXPECT_EQ(parseCW(cwFile(QString())).messages[8], "VVV DE "); }
 
 TEST(CWSettingsFile, BareNumbersAreTakenAsTexts)
 {
@@ -172,8 +169,8 @@ TEST(PhoneSettingsFile, AllValuesReachTheirPlaces)
 
 TEST(PhoneSettingsFile, PushToTalkLine)
 {
-    const std::pair<QByteArray, int> cases[] = {
-        {"0", 0}, {"1", 1}, {"2", 2}, {"", 0}, {"3", -1}, {"-1", -1}, {"\"DTR\"", -1}, {"1.5", -1}};
+    const std::pair<QByteArray, int> cases[] = {{"0", 0},  {"1", 1},   {"2", 2},        {"", 0},
+                                                {"3", -1}, {"-1", -1}, {"\"DTR\"", -1}, {"1.5", -1}};
     for (const auto& [value, line] : cases) {
         SCOPED_TRACE(value.constData());
         const auto s = parsePhone(waveFile(value));
@@ -206,7 +203,7 @@ TEST(RepeatInterval, SecondsToWholeMilliseconds)
     EXPECT_EQ(repeatInterval("0.5"), 500);
     EXPECT_EQ(repeatInterval("59.5"), 59500);
     EXPECT_EQ(repeatInterval(""), 0);
-    EXPECT_EQ(repeatInterval("0.0005"), 0);    // 0.5 ms: halves go to even
+    EXPECT_EQ(repeatInterval("0.0005"), 0);   // 0.5 ms: halves go to even
     EXPECT_EQ(repeatInterval("0.0015"), 2);
     EXPECT_FALSE(repeatInterval("1,5").has_value());
     EXPECT_FALSE(repeatInterval("-0.5").has_value());

@@ -51,7 +51,7 @@ KeyerSettings::CWSettings fullCW(uint8_t method)
     return s;
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(KeyerWindows, CWWindowDesignValues)
 {
@@ -74,11 +74,19 @@ TEST_F(KeyerWindows, CWWindowDesignValues)
     EXPECT_FALSE(w.tmrRepeat->isEnabled());
     for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13})
         EXPECT_TRUE(w.Text[i]->text().isEmpty()) << i;
-    const std::pair<QAbstractButton*, const char*> captions[] = {
-        {w.Option1, "RTS"},      {w.Option2, "DTR"},    {w.Option3, "Printer"},      {w.Option4, "None"},
-        {w.Option5, "WinKey"},   {w.Command1, "Done"},  {w.Command4, "&Test"},       {w.Command2, "Faster"},
-        {w.Command3, "Slower"},  {w.Command5, "Less"},  {w.Command6, "More"},
-        {w.Command7, "Send Code Practice"},             {w.cmdConfWinkey, "Configure Winkey"}};
+    const std::pair<QAbstractButton*, const char*> captions[] = {{w.Option1, "RTS"},
+                                                                 {w.Option2, "DTR"},
+                                                                 {w.Option3, "Printer"},
+                                                                 {w.Option4, "None"},
+                                                                 {w.Option5, "WinKey"},
+                                                                 {w.Command1, "Done"},
+                                                                 {w.Command4, "&Test"},
+                                                                 {w.Command2, "Faster"},
+                                                                 {w.Command3, "Slower"},
+                                                                 {w.Command5, "Less"},
+                                                                 {w.Command6, "More"},
+                                                                 {w.Command7, "Send Code Practice"},
+                                                                 {w.cmdConfWinkey, "Configure Winkey"}};
     for (const auto& [button, caption] : captions)
         EXPECT_EQ(button->text(), caption);
     EXPECT_EQ(w.Frame1->title(), "Keying Options");

@@ -86,7 +86,7 @@ struct LineCase {
     QString rts, dtr, lpt;   // what each line went through, open and release included
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(PhoneTest, FKeyKeysTheSelectedLineWhileTheMessagePlays)
 {
@@ -158,7 +158,8 @@ TEST_F(PhoneTest, AMessageThatCannotPlayIsReleasedAtTheFirstTick)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const QString path = dir.filePath(QStringLiteral("bad-%1.wav").arg(c.name).replace(QLatin1Char(' '), QLatin1Char('-')));
+        const QString path =
+            dir.filePath(QStringLiteral("bad-%1.wav").arg(c.name).replace(QLatin1Char(' '), QLatin1Char('-')));
         if (!c.bytes.isEmpty()) {
             ASSERT_TRUE(TestWave::write(path, c.bytes));
         }
@@ -226,8 +227,7 @@ TEST_F(PhoneTest, RepeatPauseBox)
         int intervalMs;
     };
     const Case cases[] = {
-        {"2.5", "2.5", 2500}, {"59.9", "59.9", 59900}, {"0", "0", 0},
-        {"60", "0", 0},       {"abc", "0", 0},         {"", "0", 0},
+        {"2.5", "2.5", 2500}, {"59.9", "59.9", 59900}, {"0", "0", 0}, {"60", "0", 0}, {"abc", "0", 0}, {"", "0", 0},
     };
     for (const Case& c : cases) {
         phone->tmrRepeat->setInterval(1234);
@@ -295,8 +295,10 @@ TEST_F(PhoneTest, APortThatCannotOpenIsReportedAndTheMessageStillPlays)
 {
     lines.missingPaths << QStringLiteral("/dev/fake-com3");
     phone->FKeyPhone(F1);
-    EXPECT_EQ(prompts.messages(),
-              QStringList{QStringLiteral("The port you have selected for Phone keying is invalid.  Please select another or enter 0 for none.")});
+    EXPECT_EQ(
+        prompts.messages(),
+        QStringList{QStringLiteral(
+            "The port you have selected for Phone keying is invalid.  Please select another or enter 0 for none.")});
     EXPECT_EQ(prompts.beeps(), 1);
     EXPECT_EQ(sound.played, QStringList{f1});
     clock.advanceMs(500);
@@ -335,8 +337,8 @@ TEST_F(PhoneTest, DoneWritesWave2AndTheSetupReadsItBack)
 
     QFile f(dir.filePath(QStringLiteral("wave2.txt")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray expected = QByteArray("\"C:\\msgs\\cq.wav\"\r\n")
-        + QByteArray("\"\"\r\n").repeated(8) + "\"0\"\r\n1\r\n\"2.5\"\r\n\"&H278\"\r\n";
+    const QByteArray expected = QByteArray("\"C:\\msgs\\cq.wav\"\r\n") + QByteArray("\"\"\r\n").repeated(8) +
+                                "\"0\"\r\n1\r\n\"2.5\"\r\n\"&H278\"\r\n";
     EXPECT_EQ(f.readAll(), expected);
 
     const std::optional<KeyerSettings::PhoneSettings> back = KeyerSettings::readPhone(dir.path());

@@ -25,7 +25,7 @@ struct HeaderCase {
     qint64 durationMs;
 };
 
-} // namespace
+}   // namespace
 
 TEST(WaveHeader, ReadsWhatThePlayingTimeNeeds)
 {
@@ -36,8 +36,9 @@ TEST(WaveHeader, ReadsWhatThePlayingTimeNeeds)
         {"8 kHz stereo 8-bit", riff(fmtChunk(2, 8000, 8) + "data" + le32(16000) + QByteArray(16000, '\x80')), true,
          16000, 1000},
         // A chunk of odd length before the sound is skipped with its pad byte.
-        {"odd chunk first", riff(fmt16k + "LIST" + le32(3) + "abc" + QByteArray(1, '\0') + "data" + le32(32000) + pcm1s),
-         true, 32000, 1000},
+        {"odd chunk first",
+         riff(fmt16k + "LIST" + le32(3) + "abc" + QByteArray(1, '\0') + "data" + le32(32000) + pcm1s), true, 32000,
+         1000},
         // The length is what the file holds, not what a cut-off header claims.
         {"cut-off file", riff(fmt16k + "data" + le32(64000) + pcm1s.left(16000)), true, 16000, 500},
         {"part of a millisecond rounds up", riff(fmt16k + "data" + le32(33) + QByteArray(33, '\0')), true, 33, 2},
@@ -46,8 +47,9 @@ TEST(WaveHeader, ReadsWhatThePlayingTimeNeeds)
         {"not WAVE", wave(100).left(8) + "AVI " + wave(100).mid(12), false, 0, 0},
         {"no data chunk", riff(fmt16k), false, 0, 0},
         {"data before fmt", riff("data" + le32(4) + QByteArray(4, '\0') + fmt16k), false, 0, 0},
-        {"no bytes per second", riff("fmt " + le32(16) + le16(1) + le16(1) + le32(16000) + le32(0) + le16(2) + le16(16)
-                                     + "data" + le32(4) + QByteArray(4, '\0')),
+        {"no bytes per second",
+         riff("fmt " + le32(16) + le16(1) + le16(1) + le32(16000) + le32(0) + le16(2) + le16(16) + "data" + le32(4) +
+              QByteArray(4, '\0')),
          false, 0, 0},
         {"short fmt", riff("fmt " + le32(8) + QByteArray(8, '\0') + "data" + le32(0)), false, 0, 0},
         {"text file", QByteArray("Call\r\n"), false, 0, 0},
@@ -231,7 +233,7 @@ TEST_F(WavePlayerTest, OpeningAnotherFileEndsTheFirst)
     clock.advanceMs(200);
     // b's length counts from its own start, not a's.
     EXPECT_EQ(c.Mode(), MMControl::ModeStop);
-    EXPECT_EQ(sound.events, QStringList({QStringLiteral("open ") + a, QStringLiteral("play ") + a,
-                                         QStringLiteral("stop ") + a, QStringLiteral("close ") + a,
-                                         QStringLiteral("open ") + b, QStringLiteral("play ") + b}));
+    EXPECT_EQ(sound.events,
+              QStringList({QStringLiteral("open ") + a, QStringLiteral("play ") + a, QStringLiteral("stop ") + a,
+                           QStringLiteral("close ") + a, QStringLiteral("open ") + b, QStringLiteral("play ") + b}));
 }

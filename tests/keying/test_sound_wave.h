@@ -26,8 +26,8 @@ inline QByteArray le16(quint16 v)
 inline QByteArray fmtChunk(int channels, int rate, int bits)
 {
     const int block = channels * bits / 8;
-    return "fmt " + le32(16) + le16(1) + le16(quint16(channels)) + le32(quint32(rate))
-        + le32(quint32(rate * block)) + le16(quint16(block)) + le16(quint16(bits));
+    return "fmt " + le32(16) + le16(1) + le16(quint16(channels)) + le32(quint32(rate)) + le32(quint32(rate * block)) +
+           le16(quint16(block)) + le16(quint16(bits));
 }
 
 // RIFF/WAVE around the given chunks.
@@ -58,4 +58,4 @@ inline bool write(const QString& path, const QByteArray& bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-} // namespace TestWave
+}   // namespace TestWave

@@ -55,8 +55,8 @@ TEST_F(WinkeyTest, OpenGetsTheVersionAndSendsTheSettings)
     EXPECT_TRUE(prompts.messages().isEmpty());
     ASSERT_TRUE(device->waitForCommand(QStringLiteral("mode 0")));
     // The speed is the CW window's (20), not the one WK.txt held.
-    EXPECT_EQ(device->settingCommands(),
-              (QStringList{"echo 85", "open", "wpm 20", "weight 50", "leadtail 0 0", "ratio 50", "pincfg 6", "mode 0"}));
+    EXPECT_EQ(device->settingCommands(), (QStringList{"echo 85", "open", "wpm 20", "weight 50", "leadtail 0 0",
+                                                      "ratio 50", "pincfg 6", "mode 0"}));
 
     device->clearRecord();
     wk->cmdOpenWinkey_Click();
@@ -90,10 +90,10 @@ TEST_F(WinkeyTest, DeviceThatDoesNotAnswerIsReportedAndStaysClosed)
         EXPECT_EQ(G.WinkeyVersion, 0);
         EXPECT_EQ(wk->lblOpenStatus->text(), QString::fromLatin1(r.status));
         EXPECT_EQ(wk->lblVersion->text(), QStringLiteral("Version #"));
-        EXPECT_EQ(prompts.messages(),
-                  QStringList{QStringLiteral("Unable to establish connection with WinKey on com port 5.  Please check to "
-                                             "make sure that you have specified the correct port and that the Winkey "
-                                             "device is properly connected.")});
+        EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral(
+                                          "Unable to establish connection with WinKey on com port 5.  Please check to "
+                                          "make sure that you have specified the correct port and that the Winkey "
+                                          "device is properly connected.")});
     }
     // A send with no device drops its text rather than keep it for later.
     G.CWBuffer = QStringLiteral("CQ");
@@ -118,15 +118,19 @@ TEST_F(WinkeyTest, FunctionKeysHandTheirMessagesToTheDevice)
     main.onMains = [&] { handedOverAtLog = device->text(); };
     cw->FKeyCW(113);
     ASSERT_TRUE(device->waitForText(9));
-    EXPECT_EQ(main.logged, 1);                 // once, for two "!"
-    EXPECT_EQ(handedOverAtLog, QByteArray());  // before any of the text
+    EXPECT_EQ(main.logged, 1);                  // once, for two "!"
+    EXPECT_EQ(handedOverAtLog, QByteArray());   // before any of the text
     EXPECT_EQ(device->text(), QByteArray("TU ! 5NN!"));
 }
 
 TEST_F(WinkeyTest, ControlCodesNeverReachTheDevice)
 {
     open();
-    G.CWBuffer = QString::fromLatin1("A\x01" "B\x1b" "C\x7f" "D") + QChar(0xE9) + QChar(0x263A) + QStringLiteral("E");
+    G.CWBuffer = QString::fromLatin1("A\x01"
+                                     "B\x1b"
+                                     "C\x7f"
+                                     "D") +
+                 QChar(0xE9) + QChar(0x263A) + QStringLiteral("E");
     cw->LoopThroughCWBuffer();
     ASSERT_TRUE(device->waitForText(5));
     EXPECT_EQ(device->text(), QByteArray("ABCDE"));
@@ -162,8 +166,7 @@ TEST_F(WinkeyTest, SendWaitsForAFullDeviceOnlySoLong)
     open();
     device->statusByte = 0xC5;
     // The layer has seen the device full (a late reply on a loaded machine is read by a later call).
-    for (int attempt = 0; attempt < 20 && modWinKey::wk_getstatus() != 8; ++attempt) {
-    }
+    for (int attempt = 0; attempt < 20 && modWinKey::wk_getstatus() != 8; ++attempt) {}
     frmWinKey::FullWaitLimitMs = 200;
     G.CWBuffer = QStringLiteral("CQ");
     cw->LoopThroughCWBuffer();
@@ -218,7 +221,7 @@ TEST_F(WinkeyTest, DeviceGoneBetweenSendsIsOpenedAgainByTheNextSend)
     open();
     device = std::make_unique<FakeKeyerDevice>();   // the first pty is gone
     qputenv("VQPLOG_COM5", device->slavePath().toLocal8Bit());
-    cw->Text11->setText(QStringLiteral("25"));      // a write to the gone port finds it gone
+    cw->Text11->setText(QStringLiteral("25"));   // a write to the gone port finds it gone
     G.CWBuffer = QStringLiteral("CQ");
     cw->LoopThroughCWBuffer();
     EXPECT_EQ(G.WinkeyVersion, 23);
@@ -238,7 +241,8 @@ TEST_F(WinkeyTest, SpeedBoxReachesTheOpenDeviceWithinItsRange)
 TEST_F(WinkeyTest, SettingBoxesSendOnlyValuesInRange)
 {
     open();
-    const std::pair<const char*, const char*> ratios[] = {{"32", "32"}, {"67", "67"}, {"31", "31"}, {"68", "68"}, {"abc", "50"}};
+    const std::pair<const char*, const char*> ratios[] = {
+        {"32", "32"}, {"67", "67"}, {"31", "31"}, {"68", "68"}, {"abc", "50"}};
     for (auto [text, after] : ratios) {
         wk->txtRatio->setText(QString::fromLatin1(text));
         wk->txtRatio_LostFocus();
@@ -280,8 +284,8 @@ TEST_F(WinkeyTest, WkTxtIsReadAtLoadAndWrittenByDone)
     const Row rows[] = {
         {"six lines: pin 6, mode 0", "3\r\n\"25\"\r\n\"55\"\r\n\"1\"\r\n\"2\"\r\n\"45\"\r\n", 3, "20", "55", 6, 0, "3"},
         {"eight lines", "4\r\n\"25\"\r\n\"60\"\r\n\"1\"\r\n\"2\"\r\n\"45\"\r\n5\r\n32\r\n", 4, "20", "60", 5, 32, "4"},
-        {"bad pin byte: the rest of the load is skipped", "4\r\n\"25\"\r\n\"60\"\r\n\"1\"\r\n\"2\"\r\n\"45\"\r\nx\r\n", 4, "25",
-         "60", 6, 0, "5"},
+        {"bad pin byte: the rest of the load is skipped", "4\r\n\"25\"\r\n\"60\"\r\n\"1\"\r\n\"2\"\r\n\"45\"\r\nx\r\n",
+         4, "25", "60", 6, 0, "5"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

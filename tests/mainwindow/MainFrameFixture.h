@@ -31,7 +31,8 @@ protected:
     {
         StoreTest::SetUp();
         ASSERT_TRUE(QDir().mkpath(G.DataFolder + QStringLiteral("/BACKUP")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/county2.txt"), dir.filePath(QStringLiteral("county2.txt"))));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/county2.txt"),
+                                dir.filePath(QStringLiteral("county2.txt"))));
         G.PartyState = QStringLiteral("IN");
         G.CurrentMode = QStringLiteral("CW");
         G.CurrentBand = QStringLiteral("20");

@@ -23,7 +23,7 @@ void writeFile(const QString& path, const QByteArray& data)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(data);
 }
-} // namespace
+}   // namespace
 
 class ArchiveTest : public StoreTest {
 protected:

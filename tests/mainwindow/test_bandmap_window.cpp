@@ -24,12 +24,12 @@ struct TuningRig : MainServices::Rig {
 
 void spot(const QString& call, const QString& khz)
 {
-    QVariant c(call), f(khz), r(QStringLiteral("de K9AB:      ") + khz + QStringLiteral("  ") + call +
-                                 QStringLiteral("       CW\r\n"));
+    QVariant c(call), f(khz),
+        r(QStringLiteral("de K9AB:      ") + khz + QStringLiteral("  ") + call + QStringLiteral("       CW\r\n"));
     Form1::instance().BandMapSpots(c, f, r);
 }
 
-} // namespace
+}   // namespace
 
 class BandMapWindowTest : public MainFrameTest {
 protected:

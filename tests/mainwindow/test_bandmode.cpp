@@ -41,7 +41,7 @@ TEST(BandModeTest, RigFrequencies)
         {"160 m upper edge", 2.0f, "160", "160"},
         {"80 m", 3.550f, "80", "80"},
         {"40 m", 7.025f, "40", "40"},
-        {"20 m upper edge", 14.35f, "20", ""},         // the current band: frequency only
+        {"20 m upper edge", 14.35f, "20", ""},   // the current band: frequency only
         {"above 20 m", 14.3502f, "", ""},
         {"15 m", 21.2f, "15", "15"},
         {"10 m upper edge", 29.7f, "10", "10"},
@@ -94,8 +94,8 @@ TEST(BandModeTest, RigModes)
 
 TEST(BandModeTest, LabelClicksStepBandAndToggleMode)
 {
-    const char* cycle[][2] = {{"160", "80"}, {"80", "40"}, {"40", "20"}, {"20", "15"}, {"15", "10"}, {"10", "160"},
-                              {"6", ""},     {"2", ""},    {"1.25", ""}, {"", ""}};
+    const char* cycle[][2] = {{"160", "80"}, {"80", "40"}, {"40", "20"}, {"20", "15"}, {"15", "10"},
+                              {"10", "160"}, {"6", ""},    {"2", ""},    {"1.25", ""}, {"", ""}};
     for (const auto& c : cycle)
         EXPECT_EQ(BandMode::nextBand(QString::fromLatin1(c[0])), QString::fromLatin1(c[1])) << c[0];
     EXPECT_EQ(BandMode::nextMode(QStringLiteral("CW")), QStringLiteral("PH"));
@@ -124,13 +124,12 @@ TEST(BandModeTest, SpeedKeysStayWithinTheKeyersRange)
     const struct {
         const char* speed;
         bool up, allowed;
-    } cases[] = {{"20", true, true},  {"20", false, true}, {"98", true, true},  {"99", true, false},
-                 {"6", false, true},  {"5", false, false}, {"4", true, true},   {"4", false, false},
-                 {"150", false, true}, {"150", true, false},
-                 {"", true, false},   {"x", false, false}};
+    } cases[] = {{"20", true, true},   {"20", false, true},  {"98", true, true}, {"99", true, false},
+                 {"6", false, true},   {"5", false, false},  {"4", true, true},  {"4", false, false},
+                 {"150", false, true}, {"150", true, false}, {"", true, false},  {"x", false, false}};
     for (const auto& c : cases)
         EXPECT_EQ(KeyRouter::speedStepAllowed(QString::fromLatin1(c.speed), c.up), c.allowed)
             << c.speed << (c.up ? " up" : " down");
 }
 
-} // namespace
+}   // namespace

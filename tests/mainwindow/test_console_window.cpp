@@ -86,9 +86,9 @@ protected:
         w.reset();
         in.reset();
         KeyRouter::setKeyers(nullptr);
-        for (DeviceWindow d : {DeviceWindow::SpotWindow, DeviceWindow::SpectrumMap, DeviceWindow::BandPlan,
-                               DeviceWindow::RigTune, DeviceWindow::RigWindow, DeviceWindow::RoverCounty,
-                               DeviceWindow::KeyerDevice})
+        for (DeviceWindow d :
+             {DeviceWindow::SpotWindow, DeviceWindow::SpectrumMap, DeviceWindow::BandPlan, DeviceWindow::RigTune,
+              DeviceWindow::RigWindow, DeviceWindow::RoverCounty, DeviceWindow::KeyerDevice})
             MainServices::setDeviceWindow(d, {});
         CWFrm::unload();
         PhoneFrm::unload();
@@ -198,8 +198,9 @@ TEST_F(ConsoleWindowTest, BandAndModeFromMenusKeysLabelsAndRigReachTheLoggedLine
     w->txtCall->setFocus();
     keys(QStringLiteral("k9abc59mari"));
     key(Qt::Key_Return);
-    EXPECT_EQ(readLog(), QByteArray("\"K9ABC\",\"59\",\"59\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\","
-                                    "\"14:30:00\",\"PH\",\"15\",0,\"\",\"\",\"21.200\"\r\n"));
+    EXPECT_EQ(readLog(),
+              QByteArray("\"K9ABC\",\"59\",\"59\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\","
+                         "\"14:30:00\",\"PH\",\"15\",0,\"\",\"\",\"21.200\"\r\n"));
     EXPECT_EQ(G.CurrentFrequency, QString());
 }
 
@@ -212,11 +213,8 @@ TEST_F(ConsoleWindowTest, RigReportsThatChangeOnlyTheFrequency)
         float mhz;
         const char* frequency;
     } cases[] = {
-        {"the current band", 14.025f, "14.025"},
-        {"6 m", 50.125f, "50.125"},
-        {"30 m", 10.12f, "10.120"},
-        {"10 GHz", 10368.1f, "10368.100"},
-        {"no band", 5.3585f, "5.359"},
+        {"the current band", 14.025f, "14.025"}, {"6 m", 50.125f, "50.125"},    {"30 m", 10.12f, "10.120"},
+        {"10 GHz", 10368.1f, "10368.100"},       {"no band", 5.3585f, "5.359"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -278,9 +276,9 @@ TEST_F(ConsoleWindowTest, FunctionAndArrowKeysGoToTheKeyerOfTheMode)
         const char* mode;
         int method;
         int code;
-        const char* call;   // what the keyers got
-        int codeAfter;      // what the focused control gets
-        const char* status; // lblDialog afterwards ("-": untouched)
+        const char* call;     // what the keyers got
+        int codeAfter;        // what the focused control gets
+        const char* status;   // lblDialog afterwards ("-": untouched)
     } cases[] = {
         {"PH F1", "PH", 0, 112, "FKeyPhone 112", 112, "-"},
         {"PH F9", "PH", 1, 120, "FKeyPhone 120", 120, "-"},
@@ -354,8 +352,10 @@ TEST_F(ConsoleWindowTest, AnyKeyStopsARepeatingMessage)
 TEST_F(ConsoleWindowTest, CtrlKeysOpenDeviceWindowsAndTypeNothing)
 {
     QStringList opened;
-    for (auto [d, name] : {std::pair{DeviceWindow::SpectrumMap, "SpectrumMap"}, {DeviceWindow::SpotWindow, "Spots"},
-                           {DeviceWindow::BandPlan, "BandPlan"}, {DeviceWindow::RigTune, "RigTune"},
+    for (auto [d, name] : {std::pair{DeviceWindow::SpectrumMap, "SpectrumMap"},
+                           {DeviceWindow::SpotWindow, "Spots"},
+                           {DeviceWindow::BandPlan, "BandPlan"},
+                           {DeviceWindow::RigTune, "RigTune"},
                            {DeviceWindow::RigWindow, "Rig"}})
         MainServices::setDeviceWindow(d, {[&opened, n = QString::fromLatin1(name)] { opened << n; }, {}});
     open();
@@ -453,7 +453,7 @@ TEST_F(ConsoleWindowTest, EscStopsWhatIsSentOrPlayedElseClearsTheEntry)
         const char* mode;
         int method, version, status, sending;
         bool playing;
-        const char* call;      // keyer calls
+        const char* call;   // keyer calls
         bool entryKept;
         bool bufferEmptied;
     } cases[] = {
@@ -516,9 +516,9 @@ TEST_F(ConsoleWindowTest, TimeOnTimeOffAndTheClocks)
     EXPECT_EQ(G.LoggedOnFlag, 0);
     EXPECT_EQ(w->cmdLogOn->text(), QStringLiteral("&Log \"Time On\""));
     EXPECT_EQ(G.OpSecondsSaved, 754.0f + 3725.0f);
-    EXPECT_EQ(w->lblDialog->text(),
-              QStringLiteral("Logged Off at ") + QLocale::system().toString(QDate(2024, 5, 4), QLocale::ShortFormat)
-                  + QStringLiteral(" 15:32:05"));
+    EXPECT_EQ(w->lblDialog->text(), QStringLiteral("Logged Off at ") +
+                                        QLocale::system().toString(QDate(2024, 5, 4), QLocale::ShortFormat) +
+                                        QStringLiteral(" 15:32:05"));
     EXPECT_EQ(focused(), w->txtCall);
     G.OpSecondsSaved = 0;
     ASSERT_TRUE(Module2::ReadQSOpref());
@@ -595,8 +595,9 @@ TEST_F(ConsoleWindowTest, PostContestContactTakesTheTypedDateAndTime)
     keys(QStringLiteral("5/4:/2026"));
     EXPECT_EQ(w->txtPostConDate->text(), QStringLiteral("5/4/2026"));
     key(Qt::Key_Return);
-    EXPECT_EQ(readLog(), QByteArray("\"K9ABC\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2026/05/04\","
-                                    "\"09:30\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"));
+    EXPECT_EQ(readLog(),
+              QByteArray("\"K9ABC\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2026/05/04\","
+                         "\"09:30\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"));
     // The entry is cleared; the boxes keep the rewritten date and time for the next contact.
     EXPECT_EQ(w->txtCall->text(), QString());
     EXPECT_EQ(w->txtPostConDate->text(), QStringLiteral("2026/05/04"));
@@ -630,8 +631,10 @@ TEST_F(ConsoleWindowTest, InStatePostContestBoxesFilterAndFill)
 TEST_F(ConsoleWindowTest, CloseReleasesTheDeviceWindowsBacksUpAndSavesTheTime)
 {
     QStringList unloaded;
-    for (auto [d, name] : {std::pair{DeviceWindow::SpotWindow, "Spots"}, {DeviceWindow::SpectrumMap, "SpectrumMap"},
-                           {DeviceWindow::RigWindow, "Rig"}, {DeviceWindow::RoverCounty, "RoverCounty"},
+    for (auto [d, name] : {std::pair{DeviceWindow::SpotWindow, "Spots"},
+                           {DeviceWindow::SpectrumMap, "SpectrumMap"},
+                           {DeviceWindow::RigWindow, "Rig"},
+                           {DeviceWindow::RoverCounty, "RoverCounty"},
                            {DeviceWindow::KeyerDevice, "KeyerDevice"}})
         MainServices::setDeviceWindow(d, {{}, [&unloaded, n = QString::fromLatin1(name)] { unloaded << n; }});
     open();
@@ -680,14 +683,16 @@ TEST_F(ConsoleWindowTest, CloseReleasesTheDeviceWindowsBacksUpAndSavesTheTime)
 TEST_F(ConsoleWindowTest, CloseWithoutNewContactsOrLoggedOffWritesNothing)
 {
     QStringList unloaded;
-    MainServices::setDeviceWindow(DeviceWindow::RoverCounty, {{}, [&unloaded] { unloaded << QStringLiteral("Rover"); }});
-    MainServices::setDeviceWindow(DeviceWindow::KeyerDevice, {{}, [&unloaded] { unloaded << QStringLiteral("WinKey"); }});
+    MainServices::setDeviceWindow(DeviceWindow::RoverCounty,
+                                  {{}, [&unloaded] { unloaded << QStringLiteral("Rover"); }});
+    MainServices::setDeviceWindow(DeviceWindow::KeyerDevice,
+                                  {{}, [&unloaded] { unloaded << QStringLiteral("WinKey"); }});
     writeLog(kOutStateLine);
     in = shown<Infrm>();
     ASSERT_EQ(G.QSOCount, 1);
     EXPECT_TRUE(in->close());
-    EXPECT_TRUE(backups().isEmpty());             // the count read at load
-    EXPECT_EQ(qsopref(), QByteArray("<missing>"));  // logged off: nothing to save
+    EXPECT_TRUE(backups().isEmpty());                        // the count read at load
+    EXPECT_EQ(qsopref(), QByteArray("<missing>"));           // logged off: nothing to save
     EXPECT_EQ(unloaded, QStringList({"Rover", "WinKey"}));   // the rover window first
 }
 
@@ -744,4 +749,4 @@ TEST_F(ConsoleWindowTest, CallFieldFocusHidesEditButtonsAndColumnsShowTheirTexts
     }
 }
 
-} // namespace
+}   // namespace

@@ -131,7 +131,7 @@ TEST_F(ContactListTest, TextSortIgnoresCaseAndKeepsTheOrderOfEqualTexts)
     m.ListRecentContacts();   // 4, 3, 2, 1
     m.sortByColumn(1);
     EXPECT_EQ(m.records(), (QVector<int>{4, 2, 3, 1}));
-    m.sortByColumn(99);       // no such column: nothing changes
+    m.sortByColumn(99);   // no such column: nothing changes
     EXPECT_EQ(m.records(), (QVector<int>{4, 2, 3, 1}));
 }
 
@@ -310,4 +310,4 @@ TEST_F(ContactListTest, EditWhoseRewriteFailsReportsItAndKeepsTheFileWhole)
     EXPECT_EQ(G.ContactArrays.ContactCall[3], "W3AB");
 }
 
-} // namespace
+}   // namespace

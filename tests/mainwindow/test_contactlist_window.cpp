@@ -65,10 +65,7 @@ protected:
     {
         QTest::mouseClick(v->viewport(), button, {}, rowPoint(v, row));
     }
-    static QString cell(QTreeView* v, int row, int column)
-    {
-        return v->model()->index(row, column).data().toString();
-    }
+    static QString cell(QTreeView* v, int row, int column) { return v->model()->index(row, column).data().toString(); }
 
     // Runs `act` on the edit dialog once it is shown; a dialog still open after that is closed.
     void onEditDialog(std::function<void(DEEdit&)> act)
@@ -245,4 +242,4 @@ TEST_F(ContactListWindowTest, MenuCommandsOfTheList)
     EXPECT_EQ(G.ListPreviousFlag, 1);
 }
 
-} // namespace
+}   // namespace

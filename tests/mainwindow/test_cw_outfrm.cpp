@@ -38,9 +38,10 @@ protected:
         Platform::setMonotonic(&mono);   // the 10 ms pauses between characters take no time
         qputenv("VQPLOG_COM5", device.slavePath().toLocal8Bit());
         // CW.txt: F1 calls CQ, F2 sends the exchange and logs; keying output 5, the keyer device.
-        writeFile(dir.filePath(QStringLiteral("CW.txt")),
-                  "\"CQ TEST DE W1AW\"\r\n\"$ TU *!\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"VVV DE \"\r\n"
-                  "\"0\"\r\n\"22\"\r\n\"\"\r\n\"\"\r\n\"0\"\r\n5\r\n\"&H378\"\r\n1\r\n\"0\"\r\n");
+        writeFile(
+            dir.filePath(QStringLiteral("CW.txt")),
+            "\"CQ TEST DE W1AW\"\r\n\"$ TU *!\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"VVV DE \"\r\n"
+            "\"0\"\r\n\"22\"\r\n\"\"\r\n\"\"\r\n\"0\"\r\n5\r\n\"&H378\"\r\n1\r\n\"0\"\r\n");
         writeFile(QDir(G.DataFolder).filePath(QStringLiteral("WK.txt")),
                   "5\r\n\"18\"\r\n\"50\"\r\n\"0\"\r\n\"0\"\r\n\"50\"\r\n6\r\n0\r\n");
         // The station setup's loading fills the CW window, which makes the keyer device window.
@@ -68,7 +69,7 @@ protected:
     std::unique_ptr<Outfrm> w;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(CwOutfrmTest, MessagesReachTheDeviceAndTheBangLogsTheContact)
 {
@@ -96,9 +97,9 @@ TEST_F(CwOutfrmTest, MessagesReachTheDeviceAndTheBangLogsTheContact)
     QTest::keyClick(focused(), Qt::Key_F2);
     ASSERT_TRUE(device.waitForText(13));
     EXPECT_EQ(device.text(), QByteArray("K9ABC TU 5NN!"));
-    EXPECT_EQ(readLog(),
-              QByteArray("\"K9ABC\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:30:00\",\"CW\","
-                         "\"20\",0,\"\",\"\",\"\"\r\n"));
+    EXPECT_EQ(readLog(), QByteArray("\"K9ABC\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/"
+                                    "04\",\"14:30:00\",\"CW\","
+                                    "\"20\",0,\"\",\"\",\"\"\r\n"));
     EXPECT_EQ(G.QSOCount, 1);
     EXPECT_TRUE(w->txtCall->text().isEmpty());
 

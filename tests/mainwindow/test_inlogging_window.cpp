@@ -198,4 +198,4 @@ TEST_F(InLoggingWindowTest, CountyChangeSetsTheOwnCounty)
     EXPECT_TRUE(prefs.readAll().contains("\"Marion\""));
 }
 
-} // namespace
+}   // namespace

@@ -80,7 +80,7 @@ protected:
     std::unique_ptr<Infrm> w;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(InStateRowWindowTest, TypedDXContactShowsItsCountryAndJoinsTheDXLists)
 {
@@ -101,8 +101,8 @@ TEST_F(InStateRowWindowTest, TypedDXContactShowsItsCountryAndJoinsTheDXLists)
     EXPECT_LT(bearing, 60);
     EXPECT_GT(miles, 4000);
     EXPECT_LT(miles, 5000);
-    EXPECT_TRUE(w->Label3->isVisible());              // not worked on 20 m yet
-    EXPECT_FALSE(heading(4)->isEnabled());            // no county for a DX station
+    EXPECT_TRUE(w->Label3->isVisible());     // not worked on 20 m yet
+    EXPECT_FALSE(heading(4)->isEnabled());   // no county for a DX station
 
     // The digit after the call starts the report received; Space goes on to the state field, and
     // Space again past the county (not wanted outside the contest state) to the report sent.
@@ -118,8 +118,9 @@ TEST_F(InStateRowWindowTest, TypedDXContactShowsItsCountryAndJoinsTheDXLists)
 
     QTest::keyClick(focused(), Qt::Key_Return);
     ASSERT_EQ(G.QSOCount, 1);
-    const QByteArray line = "\"DL1ABC\",\"599\",\"579\",\"" + germany.toLatin1()
-        + "\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:30:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
+    const QByteArray line =
+        "\"DL1ABC\",\"599\",\"579\",\"" + germany.toLatin1() +
+        "\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:30:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
     EXPECT_EQ(readLog(), line);
     EXPECT_EQ(G.BandDXLists[DXLists::bandIndex(QStringLiteral("20"))], QStringList{germany});
     EXPECT_EQ(items(w->List1), QStringList{germany});

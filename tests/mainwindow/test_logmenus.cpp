@@ -27,7 +27,10 @@ QByteArray fileBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-QByteArray crlf(const QStringList& lines) { return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1(); }
+QByteArray crlf(const QStringList& lines)
+{
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+}
 
 // Records which tool windows the menus opened, and applies what a tool would change.
 struct RecordingTools : LogMenus::Tools {
@@ -48,15 +51,18 @@ struct RecordingTools : LogMenus::Tools {
     void showHelp() override { shown << QStringLiteral("help"); }
 };
 
-const QByteArray kOutLog =
-    "\"W9AAA\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"
-    "\"K9BBB\",\"59\",\"59\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:05:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n"
-    "\"N9CCC\",\"599\",\"599\",\"\",\"Allen\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:15:00\",\"CW\",\"40\",0,\"\",\"\",\"\"\r\n";
-const QByteArray kInLog =
-    "\"W8OH\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:20:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"
-    "\"K9IN\",\"59\",\"59\",\"IN\",\"Allen\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:21:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n";
+const QByteArray kOutLog = "\"W9AAA\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/"
+                           "04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"
+                           "\"K9BBB\",\"59\",\"59\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/"
+                           "04\",\"14:05:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n"
+                           "\"N9CCC\",\"599\",\"599\",\"\",\"Allen\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/"
+                           "04\",\"14:15:00\",\"CW\",\"40\",0,\"\",\"\",\"\"\r\n";
+const QByteArray kInLog = "\"W8OH\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/"
+                          "04\",\"14:20:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"
+                          "\"K9IN\",\"59\",\"59\",\"IN\",\"Allen\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/"
+                          "04\",\"14:21:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n";
 
-} // namespace
+}   // namespace
 
 class LogMenusTest : public MainFrameTest {
 protected:
@@ -98,13 +104,21 @@ TEST_F(LogMenusTest, WriteSubmissionFileFromBothWindows)
         const char* score;
     };
     const Case cases[] = {
-        {"Outfrm", kOutLog, "W8TEST", "OH", "OH",
+        {"Outfrm",
+         kOutLog,
+         "W8TEST",
+         "OH",
+         "OH",
          {"QSO: 14000 CW 2024-05-04 1402 W8TEST    599 OH       W9AAA     599 Marion",
           "QSO: 14000 PH 2024-05-04 1405 W8TEST    59  OH       K9BBB     59  Marion",
           "QSO:  7000 CW 2024-05-04 1415 W8TEST    599 OH       N9CCC     599 Allen"},
          // 2 + 1 + 2 points, Marion on CW and phone, Allen on CW.
          "CLAIMED-SCORE:  15 "},
-        {"Infrm", kInLog, "K9TEST", "IN", "IN",
+        {"Infrm",
+         kInLog,
+         "K9TEST",
+         "IN",
+         "IN",
          {"QSO: 14000 CW 2024-05-04 1420 K9TEST    599 Marion   W8OH      599 OH",
           "QSO: 14000 PH 2024-05-04 1421 K9TEST    59  Marion   K9IN      59  Allen"},
          // 2 + 1 points, OH on CW and Allen on phone.
@@ -148,7 +162,8 @@ TEST_F(LogMenusTest, WriteSubmissionFileFromBothWindows)
         });
         EXPECT_TRUE(sawForm);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        EXPECT_EQ(prompts.callsOf(QStringLiteral("save"))[0].defaultText, QLatin1String(c.call) + QStringLiteral(".log"));
+        EXPECT_EQ(prompts.callsOf(QStringLiteral("save"))[0].defaultText,
+                  QLatin1String(c.call) + QStringLiteral(".log"));
 
         QStringList expected = {"START-OF-LOG: 2.0",
                                 "CREATED-BY: Quolt's Lorvane Program 2.1",
@@ -165,7 +180,8 @@ TEST_F(LogMenusTest, WriteSubmissionFileFromBothWindows)
                                 "SOAPBOX: "};
         expected << c.qsoLines << "END-OF-LOG:";
         EXPECT_EQ(fileBytes(target).toStdString(), crlf(expected).toStdString());
-        EXPECT_EQ(Platform::getSetting(QStringLiteral("Settings"), QStringLiteral("UserAddressName")), QStringLiteral("Pat Doe"));
+        EXPECT_EQ(Platform::getSetting(QStringLiteral("Settings"), QStringLiteral("UserAddressName")),
+                  QStringLiteral("Pat Doe"));
     }
 }
 

@@ -33,10 +33,12 @@
 
 namespace {
 
-const QByteArray kLog =
-    "\"W9AAA\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"
-    "\"K9BBB\",\"59\",\"59\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:05:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n"
-    "\"N9CCC\",\"599\",\"599\",\"\",\"Allen\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:15:00\",\"CW\",\"40\",0,\"\",\"\",\"\"\r\n";
+const QByteArray kLog = "\"W9AAA\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/"
+                        "04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"
+                        "\"K9BBB\",\"59\",\"59\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/"
+                        "04\",\"14:05:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n"
+                        "\"N9CCC\",\"599\",\"599\",\"\",\"Allen\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/"
+                        "04\",\"14:15:00\",\"CW\",\"40\",0,\"\",\"\",\"\"\r\n";
 
 TEST_F(MainFrameTest, OutOfStateWindowLoads)
 {
@@ -50,8 +52,7 @@ TEST_F(MainFrameTest, OutOfStateWindowLoads)
 
     EXPECT_EQ(w->objectName(), QStringLiteral("Outfrm"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Quolt's Lorvane Contest Log 2.1"));
-    EXPECT_EQ(headers(w->ListView1),
-              QStringList({"Rec#", "Call", "Rec", "County", "Snt", "Date/Time", "Mo", "Bnd"}));
+    EXPECT_EQ(headers(w->ListView1), QStringList({"Rec#", "Call", "Rec", "County", "Snt", "Date/Time", "Mo", "Bnd"}));
     EXPECT_EQ(headers(w->txtDX),
               QStringList({"Call", "Frequency", "QTH", "Status", "Comments", "Prefix", "Time", "From"}));
     EXPECT_EQ(w->txtDX->headerItem()->textAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
@@ -218,8 +219,10 @@ TEST_F(MainFrameTest, OpenExistingLogQuestion)
 
 TEST_F(MainFrameTest, InStateReloadColoursTheWorkedStates)
 {
-    writeLog("\"W8OH\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:20:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"
-             "\"K9IN\",\"59\",\"59\",\"IN\",\"Allen\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:21:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n");
+    writeLog("\"W8OH\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/"
+             "04\",\"14:20:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"
+             "\"K9IN\",\"59\",\"59\",\"IN\",\"Allen\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/"
+             "04\",\"14:21:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n");
     auto w = loaded<Infrm>();
     auto colour = [&](int row) { return w->Label10[row]->palette().color(QPalette::WindowText); };
     EXPECT_EQ(colour(38), QColor(Qt::red));     // OH
@@ -252,7 +255,8 @@ TEST_F(MainFrameTest, ScoreCaptionsFollowTheWindow)
             w = loaded<Outfrm>();
         else
             w = loaded<Infrm>();
-        const QLabel* values[] = {w->lblTotCon, w->lblsectogo, w->lblTotSec, w->lblTotScore, w->lblAQSO60, w->lblAQSO20};
+        const QLabel* values[] = {w->lblTotCon,   w->lblsectogo, w->lblTotSec,
+                                  w->lblTotScore, w->lblAQSO60,  w->lblAQSO20};
         QStringList beside;
         for (const QLabel* value : values) {
             // The caption is the label that ends where the value starts, on the same line.
@@ -379,8 +383,8 @@ TEST_F(MainFrameTest, SizingMenuCommands)
     w->mnuFormSize_Click();
     EXPECT_EQ(prompts.callsOf(QStringLiteral("input"))[0].defaultText, QStringLiteral("90"));
     EXPECT_EQ(G.FormSizePercent, 100);
-    EXPECT_EQ(prompts.messages(),
-              QStringList{QStringLiteral("This program must be closed and restarted for this setting to take effect.")});
+    EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral(
+                                      "This program must be closed and restarted for this setting to take effect.")});
     EXPECT_DOUBLE_EQ(w->geometryModel().width, widthBefore);
     G.FormSizePercent = 0;
     ASSERT_TRUE(Module2::ReadQSOpref());   // saved at once
@@ -466,8 +470,8 @@ TEST_F(MainFrameTest, BandMapCallsReachTheWindowsPanel)
 TEST_F(MainFrameTest, OnlyTheEntryFieldsAreTabStops)
 {
     auto w = loaded<Infrm>();
-    const QStringList fields = {"txtCall", "txtRSTR", "txtCntry", "txtSec", "txtRSTS", "txtPostConTime",
-                                "txtPostConDate"};
+    const QStringList fields = {"txtCall", "txtRSTR",        "txtCntry",      "txtSec",
+                                "txtRSTS", "txtPostConTime", "txtPostConDate"};
     for (QWidget* c : w->clientArea()->findChildren<QWidget*>()) {
         const bool tabStop = (c->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
         EXPECT_EQ(tabStop, fields.contains(c->objectName())) << c->objectName().toStdString();
@@ -508,4 +512,4 @@ TEST_F(MainFrameTest, StationChoiceOpensOneWindow)
     EXPECT_EQ(Form1::target(), nullptr);
 }
 
-} // namespace
+}   // namespace

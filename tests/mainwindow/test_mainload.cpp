@@ -32,7 +32,7 @@ TEST_F(MainLoadTest, FirstRunOptionsBecomeUsable)
         QString wantRig;
     };
     const Case cases[] = {
-        {0, QString(), 100, QStringLiteral("None")},        // no QSOpref.txt at all
+        {0, QString(), 100, QStringLiteral("None")},   // no QSOpref.txt at all
         {29, QStringLiteral("Yaesu FT-1000"), 100, QStringLiteral("Yaesu FT-1000")},
         {30, QStringLiteral("none"), 30, QStringLiteral("none")},
         {80, QStringLiteral("None"), 80, QStringLiteral("None")},
@@ -44,7 +44,8 @@ TEST_F(MainLoadTest, FirstRunOptionsBecomeUsable)
         MainLoad::normaliseOptions();
         EXPECT_EQ(G.FormSizePercent, c.wantPercent) << c.percent;
         EXPECT_EQ(G.RigType, c.wantRig) << c.percent;
-        EXPECT_EQ(MainLoad::rigStartWanted(G.RigType), c.wantRig.compare(QLatin1String("none"), Qt::CaseInsensitive) != 0);
+        EXPECT_EQ(MainLoad::rigStartWanted(G.RigType),
+                  c.wantRig.compare(QLatin1String("none"), Qt::CaseInsensitive) != 0);
     }
 }
 
@@ -91,7 +92,11 @@ TEST_F(MainLoadTest, AFailedStepIsReportedAndTheLaterStepsStillRun)
 {
     QStringList ran;
     auto step = [&](const QString& name, bool ok, const QString& failure) {
-        return MainLoad::Step{name, [&ran, name, ok] { ran << name; return ok; },
+        return MainLoad::Step{name,
+                              [&ran, name, ok] {
+                                  ran << name;
+                                  return ok;
+                              },
                               [failure] { return failure; }};
     };
     const QStringList failed = MainLoad::runSteps({
@@ -147,8 +152,8 @@ TEST_F(MainLoadTest, VariantTableHoldsTheDifferences)
     EXPECT_EQ(std::make_tuple(out.stateFieldShown, out.stateGrid, out.changeCountyMenu, out.colorsMenuVisible,
                               out.setupMenu, out.reportLengthsAtLoad, out.ownCallOnlyWhenSet),
               std::make_tuple(false, false, false, false, true, true, true));
-    EXPECT_EQ(std::make_tuple(in.stateFieldShown, in.stateGrid, in.changeCountyMenu, in.colorsMenuVisible,
-                              in.setupMenu, in.reportLengthsAtLoad, in.ownCallOnlyWhenSet),
+    EXPECT_EQ(std::make_tuple(in.stateFieldShown, in.stateGrid, in.changeCountyMenu, in.colorsMenuVisible, in.setupMenu,
+                              in.reportLengthsAtLoad, in.ownCallOnlyWhenSet),
               std::make_tuple(true, true, true, true, false, false, false));
     EXPECT_EQ(std::make_tuple(out.toGoList, out.workedHeaderIndex, out.toGoHeaderIndex, out.sideListCount),
               std::make_tuple(QStringLiteral("List1"), 5, 7, 2));
@@ -162,4 +167,4 @@ TEST_F(MainLoadTest, VariantTableHoldsTheDifferences)
     EXPECT_FALSE(out.modeCommandsRerunStateField || out.roverRepeatLogging || out.releasesRoverWindow);
 }
 
-} // namespace
+}   // namespace

@@ -159,11 +159,11 @@ TEST(MainSizing, FormSizeAnswers)
         std::optional<int> want;
     };
     const Case cases[] = {
-        {"120", 100}, {"10", 30}, {"85.5", 86}, {"86.5", 86}, {"100", 100}, {"75", 75}, {" 90 ", 90},
-        {"abc", std::nullopt}, {"", std::nullopt}, {"9o", std::nullopt},
+        {"120", 100}, {"10", 30},   {"85.5", 86},          {"86.5", 86},       {"100", 100},
+        {"75", 75},   {" 90 ", 90}, {"abc", std::nullopt}, {"", std::nullopt}, {"9o", std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MainSizing::FormSizeFromAnswer(QString::fromLatin1(c.answer)), c.want) << c.answer;
 }
 
-} // namespace
+}   // namespace

@@ -37,8 +37,8 @@
 namespace {
 
 // The line logging K9ABC (599 both ways, Marion) writes at the test clock's 14:30:00 UTC.
-const QByteArray kK9abcMarion =
-    "\"K9ABC\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:30:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
+const QByteArray kK9abcMarion = "\"K9ABC\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/"
+                                "04\",\"14:30:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
 
 class OutEntryWindowTest : public MainFrameTest {
 protected:
@@ -210,7 +210,8 @@ TEST_F(OutEntryWindowTest, FailedAppendCountsNothingAndKeepsTheEntry)
     keys(QStringLiteral("k9abc599mari"));
     key(Qt::Key_Return);
     ASSERT_EQ(prompts.messages().size(), 1);
-    EXPECT_TRUE(prompts.messages().first().contains(QStringLiteral("log.txt"))) << prompts.messages().first().toStdString();
+    EXPECT_TRUE(prompts.messages().first().contains(QStringLiteral("log.txt")))
+        << prompts.messages().first().toStdString();
     EXPECT_EQ(G.QSOCount, 0);
     EXPECT_EQ(w->lblTotScore->text(), QStringLiteral("0"));
     EXPECT_EQ(w->lblsectogo->text(), QStringLiteral("0"));
@@ -478,4 +479,4 @@ TEST_F(OutEntryWindowTest, VoiceNavigationNamesTheFieldsAndWaitsForTheDupe)
     BlindFrm::unload();   // its player is the fake's
 }
 
-} // namespace
+}   // namespace

@@ -78,16 +78,16 @@ TEST_F(RigMainWindowTest, BandAndModeFollowTheRadioAndTheNextContactCarriesThem)
     radio.mode = QStringLiteral("LSB");
     w = shown<Outfrm>();
     prompts.clear();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return G.CurrentBand == QLatin1String("40") && G.CurrentMode == QLatin1String("PH"); },
-                                3000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return G.CurrentBand == QLatin1String("40") && G.CurrentMode == QLatin1String("PH"); }, 3000));
     EXPECT_EQ(G.CurrentFrequency, QStringLiteral("7.200"));
     EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label24"))->text(), QStringLiteral("40"));
 
     // The operator tunes to 14.025 MHz CW: within a poll cycle or two the window follows.
     radio.hz = 14025000;
     radio.mode = QStringLiteral("CW");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return G.CurrentBand == QLatin1String("20") && G.CurrentMode == QLatin1String("CW"); },
-                                1000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return G.CurrentBand == QLatin1String("20") && G.CurrentMode == QLatin1String("CW"); }, 1000));
     EXPECT_EQ(G.CurrentFrequency, QStringLiteral("14.025"));
 
     // A contact typed now is logged on the radio's band and mode with its frequency.
@@ -140,8 +140,8 @@ TEST_F(RigMainWindowTest, CtrlGTuningPanelMovesTheRadioAndTheWindowFollows)
     radio.mode = QStringLiteral("CW");
     w = shown<Outfrm>();
     prompts.clear();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return G.CurrentBand == QLatin1String("40") && G.CurrentMode == QLatin1String("CW"); },
-                                3000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return G.CurrentBand == QLatin1String("40") && G.CurrentMode == QLatin1String("CW"); }, 3000));
 
     // The panel is modal: the operator's clicks run while Ctrl+G's show is open.
     auto busy = [] { return !RigControlfrm::instance().tmrGetData->isEnabled(); };
@@ -152,9 +152,10 @@ TEST_F(RigMainWindowTest, CtrlGTuningPanelMovesTheRadioAndTheWindowFollows)
             return;
         opened = true;
         p->cmdBand[5]->click();   // "20": 14.175 MHz, USB by the band plan
-        followed20 = QTest::qWaitFor([&] { return G.CurrentBand == QLatin1String("20") && G.CurrentMode == QLatin1String("PH"); },
-                                     3000)
-                     && radio.mode == QLatin1String("USB");
+        followed20 =
+            QTest::qWaitFor(
+                [&] { return G.CurrentBand == QLatin1String("20") && G.CurrentMode == QLatin1String("PH"); }, 3000) &&
+            radio.mode == QLatin1String("USB");
         p->cmdTune[6]->click();   // 1 KHz up
         p->cmdTune[5]->click();   // 5 KHz down
         stepped = QTest::qWaitFor([&] { return !busy() && G.CurrentFrequency == QLatin1String("14.171"); }, 3000);
@@ -189,4 +190,4 @@ TEST_F(RigMainWindowTest, NoRigNoWindow)
     EXPECT_TRUE(radio.received.isEmpty());
 }
 
-} // namespace
+}   // namespace

@@ -40,12 +40,15 @@ FormGeometry window()
 {
     FormGeometry f;
     f.setOuterSize(9600, 7200);
-    f.controls << box("txtCall", Kind::TextBox, 120, 777, 1500, 363) << box("cmdList", Kind::CommandButton, 120, 4700, 1080, 333)
-               << box("ListView1", Kind::ListView, 120, 2281, 6120, 2219) << box("List1", Kind::ListBox, 6300, 2521, 1500, 2460)
-               << box("List2", Kind::ListBox, 7900, 2521, 1500, 2460) << box("Combo1", Kind::ComboBox, 3000, 6700, 900, 300)
-               << line("Line3", 120, 4981, 9360, 4981) << box("txtDX", Kind::ListView, 120, 5580, 9240, 900)
-               << box("lblDX", Kind::Label, 120, 5580, 9240, 900) << line("LineDX", 420, 6030, 9060, 6030)
-               << box("lblDXSpot(0)", Kind::Label, 120, 5640, 600, 255) << box("lblDXSpot(1)", Kind::Label, 720, 6400, 600, 255);
+    f.controls << box("txtCall", Kind::TextBox, 120, 777, 1500, 363)
+               << box("cmdList", Kind::CommandButton, 120, 4700, 1080, 333)
+               << box("ListView1", Kind::ListView, 120, 2281, 6120, 2219)
+               << box("List1", Kind::ListBox, 6300, 2521, 1500, 2460)
+               << box("List2", Kind::ListBox, 7900, 2521, 1500, 2460)
+               << box("Combo1", Kind::ComboBox, 3000, 6700, 900, 300) << line("Line3", 120, 4981, 9360, 4981)
+               << box("txtDX", Kind::ListView, 120, 5580, 9240, 900) << box("lblDX", Kind::Label, 120, 5580, 9240, 900)
+               << line("LineDX", 420, 6030, 9060, 6030) << box("lblDXSpot(0)", Kind::Label, 120, 5640, 600, 255)
+               << box("lblDXSpot(1)", Kind::Label, 720, 6400, 600, 255);
     for (int k = 0; k < 5; ++k)
         f.controls << box(QStringLiteral("lblFreqSpot(%1)").arg(k), Kind::Label, 120 + k * 2160, 6120, 615, 255);
     return f;
@@ -80,7 +83,7 @@ void expectSame(const FormGeometry& a, const FormGeometry& b, const QStringList&
     }
 }
 
-} // namespace
+}   // namespace
 
 TEST(SpotPanelLayout, AShowCompressesTheContentAndFillsTheBottomWithTheStrip)
 {

@@ -41,17 +41,16 @@ TEST_F(StateProvincesTest, RowsFollowTheGridOrder)
         const char* abbrev;
         const char* name;
     };
-    for (const Expect& e : {Expect{1, "CT", "Connecticut"}, Expect{7, "NY", "New York"},
-                            Expect{12, "AL", "Alabama"}, Expect{24, "TX", "Texas"},
-                            Expect{27, "HI", "Hawaii"}, Expect{36, "AK", "Alaska"},
-                            Expect{38, "OH", "Ohio"}, Expect{41, "IN", "Vazazev"},
-                            Expect{50, "SD", "South Dakota"}, Expect{51, "NB", "New Brunswick"},
-                            Expect{53, "QC", "Quebec"}, Expect{59, "NT", "Northwest Territories"},
-                            Expect{60, "NL", "Newfoundland/Labrador"}, Expect{61, "PE", "Prince Edward"},
-                            Expect{62, "YT", "Yukon Territory"}, Expect{63, "NU", "Nunavut"}}) {
+    for (const Expect& e :
+         {Expect{1, "CT", "Connecticut"}, Expect{7, "NY", "New York"}, Expect{12, "AL", "Alabama"},
+          Expect{24, "TX", "Texas"}, Expect{27, "HI", "Hawaii"}, Expect{36, "AK", "Alaska"}, Expect{38, "OH", "Ohio"},
+          Expect{41, "IN", "Vazazev"}, Expect{50, "SD", "South Dakota"}, Expect{51, "NB", "New Brunswick"},
+          Expect{53, "QC", "Quebec"}, Expect{59, "NT", "Northwest Territories"},
+          Expect{60, "NL", "Newfoundland/Labrador"}, Expect{61, "PE", "Prince Edward"},
+          Expect{62, "YT", "Yukon Territory"}, Expect{63, "NU", "Nunavut"}}) {
         EXPECT_EQ(G.StateProvinceTable[e.row], e.abbrev) << e.row;
         EXPECT_EQ(G.StateProvinceNames[e.row], e.name) << e.row;
     }
 }
 
-} // namespace
+}   // namespace

@@ -39,12 +39,12 @@ QByteArray fileBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-const QByteArray kInLog =
-    "\"W8OH\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:20:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
+const QByteArray kInLog = "\"W8OH\",\"599\",\"599\",\"OH\",\"\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"2024/05/"
+                          "04\",\"14:20:00\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n";
 
 using MainServices::DeviceWindow;
 
-} // namespace
+}   // namespace
 
 class ToolWindowsTest : public MainFrameTest {
 protected:
@@ -141,18 +141,23 @@ TEST_F(ToolWindowsTest, HelpAndGraphOpenModally)
     withModal<GraphQSO>(*w, QStringLiteral("mnuGraph"), [](GraphQSO& g) { EXPECT_FALSE(g.graph().enough); });
     EXPECT_EQ(prompts.messages().count(QStringLiteral("The graph will not display with less than 7 contacts.  "
                                                       "The graph becomes more meaningful as several hours of "
-                                                      "contest logging are accumulated.")), 1);
+                                                      "contest logging are accumulated.")),
+              1);
 }
 
 TEST_F(ToolWindowsTest, DeviceMenusOpenTheirWindowsInBothWindows)
 {
     QStringList opened;
-    for (auto [d, name] : {std::pair{DeviceWindow::SpotWindow, "Spots"}, {DeviceWindow::SpectrumMap, "SpectrumMap"},
-                           {DeviceWindow::BandPlan, "BandPlan"}, {DeviceWindow::RigWindow, "Rig"}})
+    for (auto [d, name] : {std::pair{DeviceWindow::SpotWindow, "Spots"},
+                           {DeviceWindow::SpectrumMap, "SpectrumMap"},
+                           {DeviceWindow::BandPlan, "BandPlan"},
+                           {DeviceWindow::RigWindow, "Rig"}})
         MainServices::setDeviceWindow(d, {[&opened, this, name = QLatin1String(name)] {
                                               // The spot window's command saves the options first.
-                                              opened << name + (QFile::exists(dir.filePath(QStringLiteral("QSOpref.txt")))
-                                                                    ? QStringLiteral("+pref") : QString());
+                                              opened
+                                                  << name + (QFile::exists(dir.filePath(QStringLiteral("QSOpref.txt")))
+                                                                 ? QStringLiteral("+pref")
+                                                                 : QString());
                                           },
                                           {}});
     for (int flag : {1, 0}) {
@@ -189,16 +194,19 @@ TEST_F(ToolWindowsTest, DeviceMenusOpenTheirWindowsInBothWindows)
 TEST_F(ToolWindowsTest, MapPaintsCountiesOfEveryModeAndLeavesTheListsInAllModes)
 {
     for (const char* name : {"CountyMapIN.bmp", "CountyMapIN.txt"})
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name), dir.filePath(QLatin1String(name))));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name),
+                                dir.filePath(QLatin1String(name))));
     // Allen on phone only, the window on CW.
-    writeLog("\"K9BBB\",\"59\",\"59\",\"\",\"Allen\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/04\",\"14:05:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n");
+    writeLog("\"K9BBB\",\"59\",\"59\",\"\",\"Allen\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/"
+             "04\",\"14:05:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n");
     G.OutOfStateFlag = 1;
     auto w = shown<Outfrm>();
     w->Command1->click();
     ASSERT_EQ(w->Command1->text(), QStringLiteral("Crnt Mode"));
     const auto labels = *CountyMap::readLabels(dir.filePath(QStringLiteral("CountyMapIN.txt")));
     withModal<CountyMapIN>(*w, QStringLiteral("mnuMap"), [&](CountyMapIN& map) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return map.picture().pixelColor(labels[11].seed()) != QColor(Qt::white); }, 2000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return map.picture().pixelColor(labels[11].seed()) != QColor(Qt::white); }, 2000));
         EXPECT_EQ(map.picture().pixelColor(labels[0].seed()), QColor(Qt::white));
     });
     EXPECT_EQ(w->Command1->text(), QStringLiteral("All Modes"));

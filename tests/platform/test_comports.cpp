@@ -51,4 +51,4 @@ TEST_F(ComPortsTest, FileLineMapsAPortAndTheEnvironmentOverridesIt)
     EXPECT_EQ(Platform::comPortPath(4, dir.path()), "/dev/ttyUSB1");
 }
 
-} // namespace
+}   // namespace

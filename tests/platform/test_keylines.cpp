@@ -53,9 +53,9 @@ TEST(KeyLines, ParallelPortIsFoundByItsBaseAddress)
         const char* device;
     };
     const Row rows[] = {
-        {888, "/dev/parport1"},    // 0x378 where /proc says it is
+        {888, "/dev/parport1"},   // 0x378 where /proc says it is
         {632, "/dev/parport0"},
-        {0x3BC, ""},               // no such port
+        {0x3BC, ""},   // no such port
     };
     for (const Row& r : rows)
         EXPECT_EQ(Platform::parportDevice(r.base, proc.path()), QString::fromLatin1(r.device)) << r.base;

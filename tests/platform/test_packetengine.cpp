@@ -81,8 +81,7 @@ TEST_F(PacketEngineTest, RegistersTurnsMonitoringOnAndSendsEachKindAsTheApiDefin
     const char own[11] = "K9AB\0\0\0\0\0", none[11] = "", dx[11] = "K1ABC\0\0\0\0", dx15[11] = "K1ABC-15\0";
     const QByteArray expected = header('X', own, none, 0) + header('m', none, none, 0) + header('C', own, dx, 0) +
                                 header('D', own, dx15, 6, 0xF0) + "hello\r" + header('D', own, dx, 300, 0xF0) +
-                                longText.toLatin1() + header('d', own, dx, 0) +
-                                header('x', own, none, 0);
+                                longText.toLatin1() + header('d', own, dx, 0) + header('x', own, none, 0);
     EXPECT_EQ(fake.bytes().toHex(' '), expected.toHex(' '));
     EXPECT_FALSE(engine->lost());
     // Closed: nothing more goes out.
@@ -99,15 +98,15 @@ TEST_F(PacketEngineTest, FramesInAreCutFromTheStreamTranslatedAndHandedOutOneAtA
 
     const QByteArray monitor = " 1:Fm K1ABC To DX <UI pid=F0 Len=20 >[12:00:00]\rDX de K1ABC: 14025.0\r\r";
     const QByteArray stream =
-        FakeAgwEngine::frame('R', {}, {}, QByteArray(8, '\1')) +                         // version: not for us
-        FakeAgwEngine::frame('U', "K1ABC", "DX", monitor, 0xF0) +                          // monitored UI frame
-        FakeAgwEngine::frame('C', "W9XYZ", "K9AB", "*** CONNECTED With Station W9XYZ\r") +  // link up
-        FakeAgwEngine::frame('D', "W9XYZ", "K9AB", "hello\r", 0xF0) +                     // connected data
+        FakeAgwEngine::frame('R', {}, {}, QByteArray(8, '\1')) +                             // version: not for us
+        FakeAgwEngine::frame('U', "K1ABC", "DX", monitor, 0xF0) +                            // monitored UI frame
+        FakeAgwEngine::frame('C', "W9XYZ", "K9AB", "*** CONNECTED With Station W9XYZ\r") +   // link up
+        FakeAgwEngine::frame('D', "W9XYZ", "K9AB", "hello\r", 0xF0) +                        // connected data
         FakeAgwEngine::frame('I', "W9XYZ", "K9AB", " 1:Fm W9XYZ To K9AB <I R0 S0>\rhello\r") +
-        FakeAgwEngine::frame('y', "K9AB", {}, QByteArray(4, '\0')) +                       // outstanding frames
+        FakeAgwEngine::frame('y', "K9AB", {}, QByteArray(4, '\0')) +   // outstanding frames
         // Link down, with the calls the other way round and a closing NUL.
         FakeAgwEngine::frame('d', "K9AB", "W9XYZ", QByteArray("*** DISCONNECTED From Station W9XYZ\r\0", 37)) +
-        FakeAgwEngine::frame('U', "N0BIG", "ALL", QByteArray(5000, 'a'));                  // more than 4000
+        FakeAgwEngine::frame('U', "N0BIG", "ALL", QByteArray(5000, 'a'));   // more than 4000
     // TCP may cut anywhere: inside a header, inside the data.
     for (qsizetype at = 0; at < stream.size(); at += 17) {
         fake.send(stream.mid(at, 17));
@@ -208,4 +207,4 @@ TEST_F(PacketEngineTest, ABrokenConnectionIsLostAfterTheFramesThatCameBeforeIt)
     }
 }
 
-} // namespace
+}   // namespace

@@ -51,10 +51,12 @@ inline std::optional<Log> read(const QByteArray& bytes, QString* why)
         return fail(QStringLiteral("no END-OF-LOG: last"));
 
     static const QStringList headerTags = {
-        QStringLiteral("ADDRESS"),      QStringLiteral("ARRL-SECTION"), QStringLiteral("CALLSIGN"),
-        QStringLiteral("CATEGORY"),     QStringLiteral("CLAIMED-SCORE"), QStringLiteral("CLUB"),
-        QStringLiteral("CLUB-NAME"),    QStringLiteral("CONTEST"),      QStringLiteral("CREATED-BY"),
-        QStringLiteral("NAME"),         QStringLiteral("OPERATORS"),    QStringLiteral("SOAPBOX"),
+        QStringLiteral("ADDRESS"),          QStringLiteral("ARRL-SECTION"),
+        QStringLiteral("CALLSIGN"),         QStringLiteral("CATEGORY"),
+        QStringLiteral("CLAIMED-SCORE"),    QStringLiteral("CLUB"),
+        QStringLiteral("CLUB-NAME"),        QStringLiteral("CONTEST"),
+        QStringLiteral("CREATED-BY"),       QStringLiteral("NAME"),
+        QStringLiteral("OPERATORS"),        QStringLiteral("SOAPBOX"),
         QStringLiteral("IOTA-ISLAND-NAME"), QStringLiteral("OFFTIME"),
     };
     static const QStringList modes = {QStringLiteral("CW"), QStringLiteral("PH"), QStringLiteral("FM"),
@@ -100,8 +102,8 @@ inline std::optional<Log> read(const QByteArray& bytes, QString* why)
             return fail(QStringLiteral("line %1: date or time").arg(n + 1));
         q.sentCall = f[4], q.sentReport = f[5], q.sentExchange = f[6];
         q.call = f[7], q.receivedReport = f[8], q.receivedExchange = f[9];
-        if (!callRe.match(q.sentCall).hasMatch() || !callRe.match(q.call).hasMatch()
-            || !digits.match(q.sentReport).hasMatch() || !digits.match(q.receivedReport).hasMatch())
+        if (!callRe.match(q.sentCall).hasMatch() || !callRe.match(q.call).hasMatch() ||
+            !digits.match(q.sentReport).hasMatch() || !digits.match(q.receivedReport).hasMatch())
             return fail(QStringLiteral("line %1: call or report").arg(n + 1));
         log.qsos << q;
     }
@@ -111,4 +113,4 @@ inline std::optional<Log> read(const QByteArray& bytes, QString* why)
     return log;
 }
 
-} // namespace CabrilloReader
+}   // namespace CabrilloReader

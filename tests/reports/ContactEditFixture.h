@@ -17,9 +17,9 @@ protected:
         StoreTest::SetUp();
         G.CountyNames = {"Adams", "Allen", "Marion", "Marshall", "Martin", "St. Joseph", "Starke", "Vigo"};
         StateProvinces::FillStateProvinceTable();
-        for (const auto& [prefix, country] : {std::pair{"DA", "Germany"}, std::pair{"DL", "Germany"},
-                                              std::pair{"G", "England"}, std::pair{"GM", "Scotland"},
-                                              std::pair{"OH", "Finland"}, std::pair{"SV", "Greece"}}) {
+        for (const auto& [prefix, country] :
+             {std::pair{"DA", "Germany"}, std::pair{"DL", "Germany"}, std::pair{"G", "England"},
+              std::pair{"GM", "Scotland"}, std::pair{"OH", "Finland"}, std::pair{"SV", "Greece"}}) {
             CountryRow r;
             r.prefix = QString::fromLatin1(prefix);
             r.country = QString::fromLatin1(country);

@@ -33,9 +33,12 @@ TestLog::Contact qso(const QString& call, const QString& band, const QString& mo
     return c;
 }
 
-QByteArray crlf(const QStringList& lines) { return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1(); }
+QByteArray crlf(const QStringList& lines)
+{
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+}
 
-} // namespace
+}   // namespace
 
 class CabrilloTest : public StoreTest {
 protected:
@@ -184,8 +187,8 @@ TEST_F(CabrilloTest, OutOfStateStationSendsItsStateAndReceivesWholeCounties)
 
 TEST_F(CabrilloTest, EveryFixtureReadsBackThroughAStrictReader)
 {
-    const QMap<QString, int> kHz = {{"160", 1800}, {"80", 3500}, {"40", 7000}, {"20", 14000},
-                                    {"15", 21000}, {"10", 28000}, {"6", 50},   {"2", 144}};
+    const QMap<QString, int> kHz = {{"160", 1800}, {"80", 3500},  {"40", 7000}, {"20", 14000},
+                                    {"15", 21000}, {"10", 28000}, {"6", 50},    {"2", 144}};
     for (int fixture = 0; fixture < 3; ++fixture) {
         resetGlobals();
         SetUp();
@@ -214,8 +217,8 @@ TEST_F(CabrilloTest, EveryFixtureReadsBackThroughAStrictReader)
             EXPECT_EQ(q.call, a.ContactCall[i]);
             EXPECT_EQ(q.receivedReport, a.ContactRSTRcvd[i]);
             const QString received = !a.ContactCounty[i].isEmpty() ? a.ContactCounty[i]
-                : a.ContactSPC[i].size() > 2                        ? QStringLiteral("DX")
-                                                                    : a.ContactSPC[i];
+                                     : a.ContactSPC[i].size() > 2  ? QStringLiteral("DX")
+                                                                   : a.ContactSPC[i];
             EXPECT_EQ(q.receivedExchange, received);
         }
     }
@@ -232,22 +235,28 @@ TEST_F(CabrilloTest, ColumnRuleKeepsEveryContactOnOneLineWithBlanksBetweenValues
         const char* line;
     };
     const Row rows[] = {
-        {"report sent fills its column", qso("W8TEST", "20", "CW", "2014/05/03", "16:05:42", "5999", "579", "OH", "", "Marion"),
-         "K9TEST", "QSO: 14000 CW 2014-05-03 1605 K9TEST    5999 Marion  W8TEST    579 OH"},
-        {"report sent overflows", qso("W8TEST", "20", "CW", "2014/05/03", "16:05:42", "599999", "579", "OH", "", "Marion"),
-         "K9TEST", "QSO: 14000 CW 2014-05-03 1605 K9TEST    599999 Marion W8TEST   579 OH"},
-        {"report received fills its column", qso("W8TEST", "20", "CW", "2014/05/03", "16:05:42", "599", "5799", "OH", "", "Marion"),
-         "K9TEST", "QSO: 14000 CW 2014-05-03 1605 K9TEST    599 Marion   W8TEST    5799 OH"},
+        {"report sent fills its column",
+         qso("W8TEST", "20", "CW", "2014/05/03", "16:05:42", "5999", "579", "OH", "", "Marion"), "K9TEST",
+         "QSO: 14000 CW 2014-05-03 1605 K9TEST    5999 Marion  W8TEST    579 OH"},
+        {"report sent overflows",
+         qso("W8TEST", "20", "CW", "2014/05/03", "16:05:42", "599999", "579", "OH", "", "Marion"), "K9TEST",
+         "QSO: 14000 CW 2014-05-03 1605 K9TEST    599999 Marion W8TEST   579 OH"},
+        {"report received fills its column",
+         qso("W8TEST", "20", "CW", "2014/05/03", "16:05:42", "599", "5799", "OH", "", "Marion"), "K9TEST",
+         "QSO: 14000 CW 2014-05-03 1605 K9TEST    599 Marion   W8TEST    5799 OH"},
         {"calls cut to nine", qso("KC9ABCDEFG", "20", "CW", "2014/05/03", "16:05:42", "599", "599", "OH", "", "Marion"),
          "WB9ZZZZZZZ", "QSO: 14000 CW 2014-05-03 1605 WB9ZZZZZZ 599 Marion   KC9ABCDEF 599 OH"},
-        {"sent county cut to eight then trimmed", qso("W8TEST", "20", "CW", "2014/05/03", "16:05:42", "599", "599", "OH", "", "Jackson X"),
-         "K9TEST", "QSO: 14000 CW 2014-05-03 1605 K9TEST    599 Jackson  W8TEST    599 OH"},
-        {"band without a frequency", qso("W8TEST", "1.25", "PH", "2014/05/03", "16:05:42", "59", "59", "OH", "", "Marion"),
-         "K9TEST", "QSO:       PH 2014-05-03 1605 K9TEST    59  Marion   W8TEST    59  OH"},
-        {"6 m", qso("W8TEST", "6", "PH", "2014/05/03", "16:05:42", "59", "59", "OH", "", "Marion"),
-         "K9TEST", "QSO:    50 PH 2014-05-03 1605 K9TEST    59  Marion   W8TEST    59  OH"},
-        {"160 m, post-contest time without seconds", qso("W8TEST", "160", "CW", "2014/05/03", "09:30", "599", "599", "OH", "", "Marion"),
-         "K9TEST", "QSO:  1800 CW 2014-05-03 0930 K9TEST    599 Marion   W8TEST    599 OH"},
+        {"sent county cut to eight then trimmed",
+         qso("W8TEST", "20", "CW", "2014/05/03", "16:05:42", "599", "599", "OH", "", "Jackson X"), "K9TEST",
+         "QSO: 14000 CW 2014-05-03 1605 K9TEST    599 Jackson  W8TEST    599 OH"},
+        {"band without a frequency",
+         qso("W8TEST", "1.25", "PH", "2014/05/03", "16:05:42", "59", "59", "OH", "", "Marion"), "K9TEST",
+         "QSO:       PH 2014-05-03 1605 K9TEST    59  Marion   W8TEST    59  OH"},
+        {"6 m", qso("W8TEST", "6", "PH", "2014/05/03", "16:05:42", "59", "59", "OH", "", "Marion"), "K9TEST",
+         "QSO:    50 PH 2014-05-03 1605 K9TEST    59  Marion   W8TEST    59  OH"},
+        {"160 m, post-contest time without seconds",
+         qso("W8TEST", "160", "CW", "2014/05/03", "09:30", "599", "599", "OH", "", "Marion"), "K9TEST",
+         "QSO:  1800 CW 2014-05-03 0930 K9TEST    599 Marion   W8TEST    599 OH"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

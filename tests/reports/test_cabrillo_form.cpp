@@ -25,7 +25,7 @@ QByteArray fileBytes(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
-} // namespace
+}   // namespace
 
 class CabrilloFormTest : public StoreTest {
 protected:
@@ -153,7 +153,7 @@ TEST_F(CabrilloFormTest, CancelAndFailuresWriteAndSaveNothing)
     writeLog(kInStateLine);
     struct Case {
         const char* name;
-        QString target;            // empty: Cancel
+        QString target;   // empty: Cancel
         bool badDate;
         const char* messagePart;   // empty: no message at all
     };
@@ -175,7 +175,8 @@ TEST_F(CabrilloFormTest, CancelAndFailuresWriteAndSaveNothing)
         if (*c.messagePart) {
             ASSERT_EQ(prompts.messages().size(), 1);
             EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[0].title, QStringLiteral("Unable to write file."));
-            EXPECT_TRUE(prompts.messages()[0].contains(QLatin1String(c.messagePart))) << prompts.messages()[0].toStdString();
+            EXPECT_TRUE(prompts.messages()[0].contains(QLatin1String(c.messagePart)))
+                << prompts.messages()[0].toStdString();
             EXPECT_EQ(prompts.beeps(), 1);
         } else {
             EXPECT_TRUE(prompts.messages().isEmpty());

@@ -81,9 +81,15 @@ TEST_F(ContactEditTest, DuplicateScanComparesCallBandModeCountyAndSentCounty)
         {"other county", [](TestLog::Contact& c) { c.county = "Allen"; }, false, false},
         {"county in capitals", [](TestLog::Contact& c) { c.county = "MARION"; }, true, true},
         {"other county sent", [](TestLog::Contact& c) { c.sentCounty = "Adams"; }, false, true},
-        {"other reports, SPC, date, time", [](TestLog::Contact& c) {
-             c.rstSent = "339"; c.rstRcvd = "449"; c.spc = "OH"; c.date = "2024/05/05"; c.time = "01:00:00";
-         }, true, true},
+        {"other reports, SPC, date, time",
+         [](TestLog::Contact& c) {
+             c.rstSent = "339";
+             c.rstRcvd = "449";
+             c.spc = "OH";
+             c.date = "2024/05/05";
+             c.time = "01:00:00";
+         },
+         true, true},
     };
     for (const Case& c : cases) {
         for (Variant v : {Variant::In, Variant::Out}) {
@@ -128,7 +134,7 @@ TEST_F(ContactEditTest, DoneRefusesADuplicateUntilItDiffers)
     e[Box::SentCounty] = QStringLiteral("Adams");   // the operator's own county changed
     EXPECT_TRUE(e.cmdDone_Click());
     EXPECT_FALSE(e.warningShown(Box::Call));
-    EXPECT_TRUE(e.deleteDupeShown);                 // stays until the dialog closes
+    EXPECT_TRUE(e.deleteDupeShown);   // stays until the dialog closes
     EXPECT_EQ(G.ContactArrays.ContactRSTSent[4], "559");
     EXPECT_EQ(G.ContactArrays.ContactSentCounty[4], "Adams");
 }
@@ -156,13 +162,13 @@ TEST_F(ContactEditTest, DoneCopiesTheBoxesBackAndLeavesTheOtherFields)
     e[Box::RstR] = QStringLiteral("5N9");
     e[Box::RstS] = QStringLiteral("57");
     e[Box::SPC] = QStringLiteral("Germany");
-    e[Box::County] = QString();                     // a DX station has no county
+    e[Box::County] = QString();   // a DX station has no county
     e[Box::SentCounty] = QStringLiteral("st. joseph");
     e[Box::Mode] = QStringLiteral("PH");
     e[Box::Band] = QStringLiteral("40");
     ASSERT_TRUE(e.cmdDone_Click());
     const ContactArraysT& a = G.ContactArrays;
-    EXPECT_EQ(a.ContactCall[1], "K9NEW ");          // stored as typed
+    EXPECT_EQ(a.ContactCall[1], "K9NEW ");   // stored as typed
     EXPECT_EQ(a.ContactRSTRcvd[1], "5N9");
     EXPECT_EQ(a.ContactRSTSent[1], "57");
     EXPECT_EQ(a.ContactSPC[1], "Germany");
@@ -181,7 +187,7 @@ TEST_F(ContactEditTest, OutOfStateDoneTrimsFourBoxesAndKeepsStateAndSentCounty)
     e[Box::Call] = QStringLiteral(" K9NEW ");
     e[Box::RstR] = QStringLiteral(" 57 ");
     e[Box::RstS] = QStringLiteral("58 ");
-    e[Box::County] = QStringLiteral("Allen");       // a trimmed county would fail the check
+    e[Box::County] = QStringLiteral("Allen");   // a trimmed county would fail the check
     ASSERT_TRUE(e.cmdDone_Click());
     const ContactArraysT& a = G.ContactArrays;
     EXPECT_EQ(a.ContactCall[1], "K9NEW");
@@ -200,11 +206,10 @@ TEST_F(ContactEditTest, DoneStoresDatesAndTimesInTheLogsForms)
         const char* storedDate;
         const char* storedTime;
     };
-    for (const Case& c : {Case{"2024/5/4", "14:02:11", "2024/05/04", "14:02:11"},
-                          Case{"5/4/2024", "9:05", "2024/05/04", "09:05"},
-                          Case{"12/31/23", "9:05:07", "2023/12/31", "09:05:07"},
-                          Case{"05/04", "23:59", "2024/05/04", "23:59"},
-                          Case{"2024/05/04", "0:00:00", "2024/05/04", "00:00:00"}}) {
+    for (const Case& c :
+         {Case{"2024/5/4", "14:02:11", "2024/05/04", "14:02:11"}, Case{"5/4/2024", "9:05", "2024/05/04", "09:05"},
+          Case{"12/31/23", "9:05:07", "2023/12/31", "09:05:07"}, Case{"05/04", "23:59", "2024/05/04", "23:59"},
+          Case{"2024/05/04", "0:00:00", "2024/05/04", "00:00:00"}}) {
         SCOPED_TRACE(testing::Message() << c.date << " " << c.time);
         restart();
         add(contact());
@@ -280,8 +285,8 @@ TEST_F(ContactEditTest, DoneRefusesWhatTheLeaveChecksRefuse)
         {Variant::In, Box::Mode, "XX", false},
         {Variant::In, Box::Mode, "dg", true},
         {Variant::In, Box::County, "Nowhere", false},
-        {Variant::In, Box::County, "MRN", false},     // abbreviations are not names
-        {Variant::In, Box::County, "", true},         // a DX station has none
+        {Variant::In, Box::County, "MRN", false},   // abbreviations are not names
+        {Variant::In, Box::County, "", true},       // a DX station has none
         {Variant::In, Box::SentCounty, "", false},
         {Variant::In, Box::SentCounty, "vigo", true},
         {Variant::Out, Box::County, "", false},
@@ -290,8 +295,8 @@ TEST_F(ContactEditTest, DoneRefusesWhatTheLeaveChecksRefuse)
         {Variant::Out, Box::Mode, "RTTY", false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << (c.variant == Variant::In ? "in " : "out ") << int(c.box) << " '"
-                                        << c.typed << "'");
+        SCOPED_TRACE(testing::Message() << (c.variant == Variant::In ? "in " : "out ") << int(c.box) << " '" << c.typed
+                                        << "'");
         restart();
         add(contact());
         const QByteArray before = Module2::LogRecordLine(1);
@@ -369,15 +374,13 @@ TEST_F(ContactEditTest, KeysOfEachBox)
         {"date takes Backspace", In, Box::Date, "2024", 4, 8, 8, nullptr, 0, 0, false},
         {"time takes a colon", In, Box::Time, "14", 2, ':', ':', nullptr, 0, 0, false},
         {"time refuses a slash", In, Box::Time, "14", 2, '/', 0, nullptr, 0, 0, false},
-        {"county: capital and the last county of that letter", In, Box::County, "", 0, 'm', 0, "Martin", 1, 5,
-         false},
-        {"county: typing at the start replaces the entry", In, Box::County, "Marion", 0, 'v', 0, "Vigo", 1, 3,
-         false},
+        {"county: capital and the last county of that letter", In, Box::County, "", 0, 'm', 0, "Martin", 1, 5, false},
+        {"county: typing at the start replaces the entry", In, Box::County, "Marion", 0, 'v', 0, "Vigo", 1, 3, false},
         {"county: a blank at the start is inserted", In, Box::County, "Marion", 0, ' ', ' ', nullptr, 0, 0, false},
         {"county: completes from the prefix before the caret", In, Box::County, "Martin", 3, 'i', 0, "Marion", 4, 2,
          false},
-        {"county: capital after a blank inside the text", In, Box::SentCounty, "St. Joseph", 4, 'x', 'X', nullptr,
-         0, 0, false},
+        {"county: capital after a blank inside the text", In, Box::SentCounty, "St. Joseph", 4, 'x', 'X', nullptr, 0, 0,
+         false},
         {"county: no capital after a blank at the end", In, Box::SentCounty, "St. ", 4, 'j', 0, "St. joseph", 5, 5,
          false},
         {"county: no match types the key", In, Box::County, "Ma", 2, 'q', 'q', nullptr, 0, 0, false},
@@ -413,4 +416,4 @@ TEST_F(ContactEditTest, PastedTextKeepsWhatTheBoxTakes)
     EXPECT_EQ(ContactEdit::cleanPaste(Box::County, "St. Joseph"), "St. Joseph");
 }
 
-} // namespace
+}   // namespace

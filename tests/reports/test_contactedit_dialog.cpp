@@ -69,8 +69,8 @@ TEST_F(EditDialogTest, EachVariantHasItsRowsWithTheRecordLoaded)
     EXPECT_EQ(in.objectName(), "DEEditInfrm");
     EXPECT_EQ(in.windowTitle(), "Edit Contact Entry");
     EXPECT_EQ(in.lblTitle->text(), "Edit Contact:");
-    const char* inBoxes[] = {"txtEditCall", "txtEditCk", "txtEditSec", "txtEditNum", "txtEditPre",
-                             "txtEditDate", "txtEditTime", "txtEditBnd", "Text1", "Text3"};
+    const char* inBoxes[] = {"txtEditCall", "txtEditCk",   "txtEditSec", "txtEditNum", "txtEditPre",
+                             "txtEditDate", "txtEditTime", "txtEditBnd", "Text1",      "Text3"};
     const char* inTexts[] = {"W9ABC", "599", "Marion", "599", "IN", "2024/05/04", "14:02:11", "CW", "20", "Vigo"};
     for (int i = 0; i < 10; ++i) {
         QLineEdit* b = child<QLineEdit>(in, inBoxes[i]);
@@ -253,4 +253,4 @@ TEST_F(EditDialogTest, DeleteDupeHidesTheDialogAndRunsTheWindowsDelete)
     EXPECT_EQ(G.ContactArrays.ContactCall[2], "K1AA");   // the boxes were not stored
 }
 
-} // namespace
+}   // namespace

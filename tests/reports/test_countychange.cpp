@@ -168,4 +168,4 @@ TEST_F(CountyChangeTest, RoverDoneWithAnEmptyListLeavesTheBox)
     EXPECT_EQ(countyBox.text(), QStringLiteral("Marion"));
 }
 
-} // namespace
+}   // namespace

@@ -33,7 +33,7 @@ int differing(const QImage& a, const QImage& b)
     return n;
 }
 
-} // namespace
+}   // namespace
 
 class CountyMapTest : public ::testing::Test {
 protected:
@@ -58,7 +58,11 @@ protected:
 
 TEST_F(CountyMapTest, WorkedNamesSelectLabelsIgnoringCase)
 {
-    struct Case { QStringList worked; QVector<int> painted; const char* why; };
+    struct Case {
+        QStringList worked;
+        QVector<int> painted;
+        const char* why;
+    };
     const Case cases[] = {
         {{"lake"}, {0}, "lower case paints Lake"},
         {{"LaPorte", "Allen"}, {11}, "a name spelt otherwise paints nothing; the next still paints"},
@@ -98,7 +102,8 @@ TEST(CountyMapColours, NeverWhiteWhateverTheGenerator)
 TEST(CountyMapLabels, DamagedTablesAreRefused)
 {
     QTemporaryDir dir;
-    const char* bad[] = {"", "0,\"Lake\",1,2,3\r\n", "1,\"Lake\",1,2,3,4\r\n", "0,Lake,1,2,3,4\r\n", "0,\"Lake\",1,2,0,4\r\n"};
+    const char* bad[] = {"", "0,\"Lake\",1,2,3\r\n", "1,\"Lake\",1,2,3,4\r\n", "0,Lake,1,2,3,4\r\n",
+                         "0,\"Lake\",1,2,0,4\r\n"};
     for (const char* text : bad) {
         QFile f(dir.filePath(QStringLiteral("t.txt")));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -139,7 +144,8 @@ TEST_F(CountyMapWindowTest, PaintsTheWorkedListOnceAfterItIsShown)
     TestLog::add({.county = QStringLiteral("Lake")});
     // The county table's length plays no part: the names are looked up among the map's labels.
     G.CountyNames = {QStringLiteral("Lake")};
-    list.addItems({QStringLiteral("lake"), QStringLiteral("LaPorte"), QStringLiteral("Marion"), QStringLiteral("Clark")});
+    list.addItems(
+        {QStringLiteral("lake"), QStringLiteral("LaPorte"), QStringLiteral("Marion"), QStringLiteral("Clark")});
     CountyMapIN w;
     w.Form_Load();
     ASSERT_EQ(w.lblCounty.size(), 92);

@@ -38,7 +38,7 @@ QVector<Contact> fixture()
 
 const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kRed(255, 0, 0), kYellow(255, 255, 0), kGreen(0, 255, 0);
 
-} // namespace
+}   // namespace
 
 TEST(RateGraph, FewerThanSevenContactsAreNotGraphed)
 {
@@ -58,7 +58,11 @@ TEST(RateGraph, RatesBridgedAndSmoothedOverTheFixtureLog)
     EXPECT_FLOAT_EQ(r.rawRate[10], 12);
     EXPECT_FLOAT_EQ(r.rawRate[90], 60);
     EXPECT_FLOAT_EQ(r.rawRate[1500], 6);   // alone, two hours later
-    struct Row { int column; float plot; const char* why; };
+    struct Row {
+        int column;
+        float plot;
+        const char* why;
+    };
     const Row rows[] = {
         {1, 6, "column 1 is always 6"},
         {2, 6, "the first bridged column repeats the value before the gap"},
@@ -93,8 +97,8 @@ TEST(RateGraph, StripCarriesTheBandOfTheRun)
 {
     const RateGraph::Result black = RateGraph::compute(fixture(), kBlack);
     EXPECT_EQ(black.bandColor[1], kRed);
-    EXPECT_EQ(black.bandColor[45], kRed);       // carried from column 40
-    EXPECT_EQ(black.bandColor[50], kYellow);    // 6 m has no legend colour of its own
+    EXPECT_EQ(black.bandColor[45], kRed);      // carried from column 40
+    EXPECT_EQ(black.bandColor[50], kYellow);   // 6 m has no legend colour of its own
     EXPECT_EQ(black.bandColor[96], kYellow);
     EXPECT_EQ(black.bandColor[1490], kBlack);   // a run after a gap starts in the background
     EXPECT_EQ(black.bandColor[1500], kGreen);
@@ -139,7 +143,8 @@ TEST(RateGraph, RecordsThatCannotBePlaced)
 TEST(RateGraph, ReadsTheLogInMemory)
 {
     resetGlobals();
-    TestLog::add({.date = QStringLiteral("2024/05/04"), .time = QStringLiteral("23:59:30"), .band = QStringLiteral("80")});
+    TestLog::add(
+        {.date = QStringLiteral("2024/05/04"), .time = QStringLiteral("23:59:30"), .band = QStringLiteral("80")});
     TestLog::add({.date = QStringLiteral("2024/05/05"), .time = QStringLiteral("00:00:30")});
     TestLog::add({.time = QStringLiteral("bad")});
     const QVector<Contact> log = RateGraph::fromLog();
@@ -196,7 +201,7 @@ TEST_F(GraphQSOTest, LabelsAndTheBackgroundSwitch)
     EXPECT_EQ(w.Command1->text(), QStringLiteral("Black Background"));
     EXPECT_EQ(w.background(), kBlack);
     EXPECT_EQ(w.lines[4]->color(), QColor(128, 128, 128));   // Line5, a grid line
-    EXPECT_TRUE(w.lines[7]->isHidden());                      // Line8, a bound of the strip
+    EXPECT_TRUE(w.lines[7]->isHidden());                     // Line8, a bound of the strip
 
     w.Command1->click();
     EXPECT_EQ(w.Command1->text(), QStringLiteral("White Background"));

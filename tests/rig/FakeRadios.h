@@ -91,12 +91,12 @@ public:
     ~FakeRadio() override { stopFlood(); }
 
     PtyPair pty;
-    qint64 hz;            // the radio's frequency
-    QString mode;         // "CW", "CW-R", "LSB", "USB", "AM", "FM"
-    int vfo = 0;          // 0 A, 1 B
-    bool silent = false;  // takes commands, answers nothing
-    QByteArray received;  // every byte the program sent
-    int queries = 0;      // answers given
+    qint64 hz;             // the radio's frequency
+    QString mode;          // "CW", "CW-R", "LSB", "USB", "AM", "FM"
+    int vfo = 0;           // 0 A, 1 B
+    bool silent = false;   // takes commands, answers nothing
+    QByteArray received;   // every byte the program sent
+    int queries = 0;       // answers given
 
     // Sends `chunk` again and again from a thread of its own until stopFlood().
     void startFlood(QByteArray chunk)
@@ -154,12 +154,18 @@ public:
 
     static char modeDigit(const QString& m)
     {
-        if (m == QLatin1String("LSB")) return '1';
-        if (m == QLatin1String("USB")) return '2';
-        if (m == QLatin1String("CW")) return '3';
-        if (m == QLatin1String("FM")) return '4';
-        if (m == QLatin1String("AM")) return '5';
-        if (m == QLatin1String("CW-R")) return '7';
+        if (m == QLatin1String("LSB"))
+            return '1';
+        if (m == QLatin1String("USB"))
+            return '2';
+        if (m == QLatin1String("CW"))
+            return '3';
+        if (m == QLatin1String("FM"))
+            return '4';
+        if (m == QLatin1String("AM"))
+            return '5';
+        if (m == QLatin1String("CW-R"))
+            return '7';
         return '2';
     }
     static QString modeOf(char d)
@@ -189,8 +195,8 @@ protected:
             else if (ftdx && cmd == "MD0")
                 answer(QByteArray("MD0") + modeDigit(mode) + ';');
             else if (cmd == "IF")
-                answer(QByteArray("IF") + QByteArray::number(hz).rightJustified(11, '0') + "     +0000000000"
-                       + modeDigit(mode) + char('0' + vfo) + "0000000;");
+                answer(QByteArray("IF") + QByteArray::number(hz).rightJustified(11, '0') + "     +0000000000" +
+                       modeDigit(mode) + char('0' + vfo) + "0000000;");
             else if ((cmd.startsWith("FA") || cmd.startsWith("FB")) && cmd.size() == 2 + digits)
                 hz = cmd.mid(2).toLongLong();
             else if (!ftdx && cmd.startsWith("MD") && cmd.size() == 3)
@@ -229,12 +235,18 @@ public:
     }
     static int modeCode(const QString& m)
     {
-        if (m == QLatin1String("LSB")) return 0;
-        if (m == QLatin1String("USB")) return 1;
-        if (m == QLatin1String("AM")) return 2;
-        if (m == QLatin1String("CW")) return 3;
-        if (m == QLatin1String("FM")) return 5;
-        if (m == QLatin1String("CW-R")) return 7;
+        if (m == QLatin1String("LSB"))
+            return 0;
+        if (m == QLatin1String("USB"))
+            return 1;
+        if (m == QLatin1String("AM"))
+            return 2;
+        if (m == QLatin1String("CW"))
+            return 3;
+        if (m == QLatin1String("FM"))
+            return 5;
+        if (m == QLatin1String("CW-R"))
+            return 7;
         return 1;
     }
 
@@ -311,8 +323,9 @@ protected:
             } else if (!statusBlock && op == 0x01) {
                 hz = fromBcd(c.left(4)) * 10;
             } else if (!statusBlock && op == 0x07) {
-                mode = uint8_t(c.at(0)) == 0x02 ? QStringLiteral("CW") : uint8_t(c.at(0)) == 0x00 ? QStringLiteral("LSB")
-                                                                                                 : QStringLiteral("USB");
+                mode = uint8_t(c.at(0)) == 0x02   ? QStringLiteral("CW")
+                       : uint8_t(c.at(0)) == 0x00 ? QStringLiteral("LSB")
+                                                  : QStringLiteral("USB");
             } else if (statusBlock && op == 0x10) {
                 QByteArray block(19, '\0');
                 const qint64 units = hz / 10;
@@ -351,8 +364,11 @@ protected:
             else if (cmd == "?AF")
                 answer("@AF" + QByteArray::number(hz) + '\r');
             else if (cmd == "?RMM")
-                answer(QByteArray("@RMM") + (mode == QLatin1String("CW") ? '2' : mode == QLatin1String("LSB") ? '1' : '0')
-                       + '\r');
+                answer(QByteArray("@RMM") +
+                       (mode == QLatin1String("CW")    ? '2'
+                        : mode == QLatin1String("LSB") ? '1'
+                                                       : '0') +
+                       '\r');
             else if (cmd.startsWith("*AF"))
                 hz = cmd.mid(3).toLongLong();
         }

@@ -24,13 +24,16 @@ TEST(BandPlan, InstalledPlanGivesCwSidebandOrNothing)
     ASSERT_FALSE(rows.isEmpty());
     for (const BandPlanRow& r : rows)
         EXPECT_EQ(r.cls, QStringLiteral("E"));
-    struct Case { float mhz; std::optional<QString> mode; };
+    struct Case {
+        float mhz;
+        std::optional<QString> mode;
+    };
     const Case cases[] = {
-        {1.83f, QString()},              // 160 m: no mode is set
+        {1.83f, QString()},   // 160 m: no mode is set
         {1.95f, QString()},
         {3.55f, QStringLiteral("CW")},
         {3.8f, QStringLiteral("LSB")},
-        {5.3585f, QStringLiteral("USB")}, // 60 m phone is upper sideband
+        {5.3585f, QStringLiteral("USB")},   // 60 m phone is upper sideband
         {7.03f, QStringLiteral("CW")},
         {7.2f, QStringLiteral("LSB")},
         {10.12f, QStringLiteral("CW")},
@@ -39,7 +42,7 @@ TEST(BandPlan, InstalledPlanGivesCwSidebandOrNothing)
         {21.3f, QStringLiteral("USB")},
         {28.4f, QStringLiteral("USB")},
         {50.125f, QStringLiteral("USB")},
-        {14.0f, std::nullopt},           // an edge belongs to no segment
+        {14.0f, std::nullopt},   // an edge belongs to no segment
         {14.4f, std::nullopt},
     };
     for (const Case& c : cases)
@@ -78,8 +81,9 @@ TEST(BandPlan, AtMostTwoHundredRowsAndAMissingFileIsEmpty)
 
 TEST(RigSettingsFile, ReadingStopsAtTheFirstBadItem)
 {
-    const QByteArray good = "\"4800 \"\r\n\"N\"\r\n\"8\"\r\n\"2\"\r\n\"MD;\"\r\n\"FA;\"\r\n\"4800,N,8,2\"\r\n1\r\n\"N\"\r\n"
-                            "\"M\"\r\n\"Kenwood\"\r\n0\r\n1\r\n1\r\n";
+    const QByteArray good =
+        "\"4800 \"\r\n\"N\"\r\n\"8\"\r\n\"2\"\r\n\"MD;\"\r\n\"FA;\"\r\n\"4800,N,8,2\"\r\n1\r\n\"N\"\r\n"
+        "\"M\"\r\n\"Kenwood\"\r\n0\r\n1\r\n1\r\n";
     RigSettings s = parseRigSettings(good);
     EXPECT_TRUE(s.complete());
     EXPECT_EQ(formatRigSettings(s), good);
@@ -95,4 +99,4 @@ TEST(RigSettingsFile, ReadingStopsAtTheFirstBadItem)
     EXPECT_EQ(padBaud(QStringLiteral("1200")), QStringLiteral("1200 "));
 }
 
-} // namespace
+}   // namespace

@@ -25,11 +25,16 @@ protected:
     Platform::ScriptedPrompts prompts;
 };
 
-} // namespace
+}   // namespace
 
 TEST(TestCommandBytes, TextOrStrictHexPairs)
 {
-    struct Case { const char* name; const char* typed; bool hex; std::optional<QByteArray> bytes; };
+    struct Case {
+        const char* name;
+        const char* typed;
+        bool hex;
+        std::optional<QByteArray> bytes;
+    };
     const Case cases[] = {
         {"text as typed", "FA00028475000;", false, QByteArray("FA00028475000;")},
         {"blanks around trimmed, inside kept", "  FA 1;  ", false, QByteArray("FA 1;")},

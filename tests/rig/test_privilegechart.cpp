@@ -35,7 +35,7 @@ QVector<ChartItem> ofKind(const QVector<ChartItem>& items, ChartItem::Kind kind)
     return out;
 }
 
-} // namespace
+}   // namespace
 
 TEST(PrivilegeChart, ReadsEveryClassAndStopsAtDamageOrTheRowLimit)
 {
@@ -46,13 +46,19 @@ TEST(PrivilegeChart, ReadsEveryClassAndStopsAtDamageOrTheRowLimit)
     EXPECT_EQ(ok.rows[5].cls, QStringLiteral("N"));
     EXPECT_FLOAT_EQ(ok.rows[5].low, 3.525f);
 
-    struct Case { const char* name; QByteArray data; int rows; };
+    struct Case {
+        const char* name;
+        QByteArray data;
+        int rows;
+    };
     QByteArray many = "\"2023\"\r\n";
     for (int i = 0; i < MaxPlanRows + 5; ++i)
         many += "\"20\",\"E\",\"CW\",14,14.15\r\n";
     const Case cases[] = {
-        {"damaged edge", "\"d\"\r\n\"20\",\"O\",\"PH\",14,14.35\r\n\"20\",\"E\",\"CW\",x,14.1\r\n"
-                         "\"20\",\"E\",\"PH\",14.15,14.35\r\n", 1},
+        {"damaged edge",
+         "\"d\"\r\n\"20\",\"O\",\"PH\",14,14.35\r\n\"20\",\"E\",\"CW\",x,14.1\r\n"
+         "\"20\",\"E\",\"PH\",14.15,14.35\r\n",
+         1},
         {"cut short", "\"d\"\r\n\"20\",\"O\",\"PH\",14,14.35\r\n\"20\",\"E\"", 1},
         {"more rows than kept", many, MaxPlanRows},
     };
@@ -104,7 +110,13 @@ TEST(PrivilegeChart, ExtraBarsTagsAndSegmentsPlacedByFrequency)
 
     const QVector<ChartItem> segs = ofKind(items, ChartItem::Segment);
     ASSERT_EQ(segs.size(), 5);
-    struct Seg { const char* caption; const char* tip; bool cw; int bar; double from, share; };
+    struct Seg {
+        const char* caption;
+        const char* tip;
+        bool cw;
+        int bar;
+        double from, share;
+    };
     const Seg want[] = {
         {"1.800 - 1.843", "CW  1.800 - 1.843", true, 0, 0.0, 0.043 / 0.2},
         {"3.500 - 3.600", "CW  3.500 - 3.600", true, 1, 0.0, 0.2},

@@ -55,7 +55,7 @@ const QByteArray Plan = "\"July 1, 2023\"\r\n"
                         "\"40\",\"O\",\"PH\",7,7.3\r\n"
                         "\"40\",\"E\",\"PH\",7.125,7.3\r\n";
 
-} // namespace
+}   // namespace
 
 TEST_F(PrivilegesWindow, OpensOnExtraAndClassButtonsReplaceTheChart)
 {

@@ -42,8 +42,10 @@ std::unique_ptr<FakeRadio> yaesu(bool block)
 // A key typed into a call field arrives through the event loop, as the operator's typing does.
 void typeThroughEventLoop(QLineEdit& field)
 {
-    QCoreApplication::postEvent(&field, new QKeyEvent(QEvent::KeyPress, Qt::Key_K, Qt::NoModifier, QStringLiteral("K")));
-    QCoreApplication::postEvent(&field, new QKeyEvent(QEvent::KeyRelease, Qt::Key_K, Qt::NoModifier, QStringLiteral("K")));
+    QCoreApplication::postEvent(&field,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_K, Qt::NoModifier, QStringLiteral("K")));
+    QCoreApplication::postEvent(&field,
+                                new QKeyEvent(QEvent::KeyRelease, Qt::Key_K, Qt::NoModifier, QStringLiteral("K")));
 }
 
 class PollFamilies : public RigTest, public ::testing::WithParamInterface<FamilyRow> {};
@@ -86,8 +88,8 @@ TEST_P(PollFamilies, ChangeFrequencyTunesTheRadio)
     w.ChangeFrequency(spot);
     EXPECT_FLOAT_EQ(spot, 7.03f);   // the caller's value is kept
     EXPECT_TRUE(QTest::qWaitFor([&] { return radio->hz == 7030000; }, 1000)) << radio->hz;
-    const bool setsMode = QString::fromLatin1(row.model) != QLatin1String("Icom 735")
-        && QString::fromLatin1(row.model) != QLatin1String("Ten Tec Orion");
+    const bool setsMode = QString::fromLatin1(row.model) != QLatin1String("Icom 735") &&
+                          QString::fromLatin1(row.model) != QLatin1String("Ten Tec Orion");
     if (setsMode) {
         EXPECT_EQ(radio->mode, QStringLiteral("CW"));
     }
@@ -96,19 +98,19 @@ TEST_P(PollFamilies, ChangeFrequencyTunesTheRadio)
     EXPECT_TRUE(prompts.messages().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Families, PollFamilies,
-    ::testing::Values(FamilyRow{"Kenwood", "Kenwood", [] { return kenwood(); }},
-                      FamilyRow{"Elecraft", "Elecraft", [] { return kenwood(); }},
-                      FamilyRow{"KenwoodIF", "Kenwood 2", [] { return kenwood(); }},
-                      FamilyRow{"FTdx9000", "Yaesu FTdx9000", [] { return kenwood(true); }},
-                      FamilyRow{"Icom", "Icom", [] { return civ(0x64, 5); }},
-                      FamilyRow{"Icom735", "Icom 735", [] { return civ(0x64, 4); }},
-                      FamilyRow{"OmniVI", "Ten Tec Omni VI", [] { return civ(0x04, 5); }},
-                      FamilyRow{"Yaesu", "Yaesu", [] { return yaesu(false); }},
-                      FamilyRow{"Yaesu990", "Yaesu 990", [] { return yaesu(true); }},
-                      FamilyRow{"Orion", "Ten Tec Orion", [] { return std::make_unique<OrionRadio>(); }}),
-    [](const ::testing::TestParamInfo<FamilyRow>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Families, PollFamilies,
+                         ::testing::Values(FamilyRow{"Kenwood", "Kenwood", [] { return kenwood(); }},
+                                           FamilyRow{"Elecraft", "Elecraft", [] { return kenwood(); }},
+                                           FamilyRow{"KenwoodIF", "Kenwood 2", [] { return kenwood(); }},
+                                           FamilyRow{"FTdx9000", "Yaesu FTdx9000", [] { return kenwood(true); }},
+                                           FamilyRow{"Icom", "Icom", [] { return civ(0x64, 5); }},
+                                           FamilyRow{"Icom735", "Icom 735", [] { return civ(0x64, 4); }},
+                                           FamilyRow{"OmniVI", "Ten Tec Omni VI", [] { return civ(0x04, 5); }},
+                                           FamilyRow{"Yaesu", "Yaesu", [] { return yaesu(false); }},
+                                           FamilyRow{"Yaesu990", "Yaesu 990", [] { return yaesu(true); }},
+                                           FamilyRow{"Orion", "Ten Tec Orion",
+                                                     [] { return std::make_unique<OrionRadio>(); }}),
+                         [](const ::testing::TestParamInfo<FamilyRow>& i) { return std::string(i.param.name); });
 
 TEST_F(RigTest, PhoneSegmentsGetTheirSideband)
 {
@@ -270,9 +272,11 @@ TEST_F(RigTest, PortThatDoesNotOpenShowsTheMessageAndTheWindow)
     });
     w.Command1_Click();
     EXPECT_TRUE(sawModal);
-    EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral(
-        "The comm port that you selected for rig interface is either in use, invalid or the settings that you have "
-        "selected are invalid.  Please select another combination or choose None for your rig selection.")});
+    EXPECT_EQ(
+        prompts.messages(),
+        QStringList{QStringLiteral(
+            "The comm port that you selected for rig interface is either in use, invalid or the settings that you have "
+            "selected are invalid.  Please select another combination or choose None for your rig selection.")});
     EXPECT_EQ(prompts.callsOf(QStringLiteral("message")).first().title, QStringLiteral("Invalid Comm Settings."));
     EXPECT_EQ(prompts.beeps(), 1);
     EXPECT_FALSE(w.isVisible());
@@ -318,4 +322,4 @@ TEST_F(RigTest, ModeByFrequencyAndDontUse)
     EXPECT_TRUE(main.modes.isEmpty());
 }
 
-} // namespace
+}   // namespace

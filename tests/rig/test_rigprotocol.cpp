@@ -222,7 +222,14 @@ TEST(Commands, OtherFrequenciesVfoAndLimits)
 
 TEST(Commands, ModeTableByFamily)
 {
-    struct Row { const char* mode; QByteArray k; QByteArray ft; QByteArray y; QByteArray y5; QByteArray ci; };
+    struct Row {
+        const char* mode;
+        QByteArray k;
+        QByteArray ft;
+        QByteArray y;
+        QByteArray y5;
+        QByteArray ci;
+    };
     const QVector<Row> rows = {
         {"CW", "MD3;", "MD03;", hex("02 00 00 00 07"), hex("00 00 00 02 0C"), hex("FE FE 64 E0 06 03 FD")},
         {"CW-R", {}, "MD07;", {}, hex("00 00 00 03 0C"), hex("FE FE 64 E0 06 07 FD")},
@@ -266,8 +273,8 @@ TEST(Hex, ConversionsOfQueriesAndReplies)
 
 TEST(ModeFromFrequency, SubBandEdgesAreExclusive)
 {
-    EXPECT_FALSE(modeFromFrequency(1.9f));     // no 160 m row
-    EXPECT_FALSE(modeFromFrequency(3.6f));     // on the edge between CW and phone
+    EXPECT_FALSE(modeFromFrequency(1.9f));   // no 160 m row
+    EXPECT_FALSE(modeFromFrequency(3.6f));   // on the edge between CW and phone
     EXPECT_EQ(modeFromFrequency(10.12f), QStringLiteral("CW"));
     EXPECT_EQ(modeFromFrequency(14.2f), QStringLiteral("PH"));
     EXPECT_EQ(modeFromFrequency(7.1f), QStringLiteral("CW"));
@@ -289,4 +296,4 @@ TEST(Models, ListDefaults)
     EXPECT_FALSE(usesYaesuCatOnOff("Kenwood"));
 }
 
-} // namespace
+}   // namespace

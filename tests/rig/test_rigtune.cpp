@@ -29,7 +29,12 @@ TEST(RigTuneArithmetic, PresetsAndStepsWriteTheBoxAsTheOperatorReadsIt)
     EXPECT_EQ(RigTune::presetText(12), QStringLiteral("223.5"));
     EXPECT_EQ(RigTune::presetText(15), QStringLiteral("1270"));
 
-    struct Case { const char* name; const char* box; int button; std::optional<QString> result; };
+    struct Case {
+        const char* name;
+        const char* box;
+        int button;
+        std::optional<QString> result;
+    };
     const Case cases[] = {
         {"1 KHz up", "14.175", 6, QStringLiteral("14.176")},
         {"5 KHz down", "14.176", 5, QStringLiteral("14.171")},
@@ -55,7 +60,8 @@ TEST(RigTuneArithmetic, ScanClimbsAndWrapsToTheLowerLimit)
     QString box = QStringLiteral("14.008");
     QStringList seen;
     for (int i = 0; i < 6; ++i) {
-        const std::optional<QString> next = RigTune::scanTick(box, QStringLiteral("14.0"), QStringLiteral("14.01"), 0.0025);
+        const std::optional<QString> next =
+            RigTune::scanTick(box, QStringLiteral("14.0"), QStringLiteral("14.01"), 0.0025);
         ASSERT_TRUE(next);
         seen << *next;
         box = *next;
@@ -68,12 +74,14 @@ TEST(RigTuneArithmetic, ScanClimbsAndWrapsToTheLowerLimit)
     EXPECT_EQ(RigTune::scanTick(QStringLiteral("7.1"), QStringLiteral("7.2"), QStringLiteral("7"), 0.0025),
               QStringLiteral("7.2"));
     // No step chosen: the frequency stays.
-    EXPECT_EQ(RigTune::scanTick(QStringLiteral("7.1"), QStringLiteral("7"), QStringLiteral("7.3"), 0), QStringLiteral("7.1"));
+    EXPECT_EQ(RigTune::scanTick(QStringLiteral("7.1"), QStringLiteral("7"), QStringLiteral("7.3"), 0),
+              QStringLiteral("7.1"));
 
     // Nothing happens unless all three boxes are numbers single precision holds.
     const QString huge = QStringLiteral("1") + QString(40, QLatin1Char('0'));
     for (auto [freq, from, to] : {std::tuple{"", "1.8", "54"}, {"7.1", "", "54"}, {"7.1", "1.8", "5/4"}})
-        EXPECT_FALSE(RigTune::scanTick(QString::fromLatin1(freq), QString::fromLatin1(from), QString::fromLatin1(to), 0.0025))
+        EXPECT_FALSE(
+            RigTune::scanTick(QString::fromLatin1(freq), QString::fromLatin1(from), QString::fromLatin1(to), 0.0025))
             << freq << " " << from << " " << to;
     EXPECT_FALSE(RigTune::scanTick(huge, QStringLiteral("1.8"), QStringLiteral("54"), 0.0025));
 
@@ -96,7 +104,12 @@ TEST(RigTuneArithmetic, KeyFilterLetsPointSlashDigitsAndBackspaceThrough)
 TEST(RigTuneSend, OnlyFrequenciesTheModelsCommandCarries)
 {
     const QString huge = QStringLiteral("1") + QString(40, QLatin1Char('0'));
-    struct Case { const char* name; const char* rig; QString box; std::optional<float> sent; };
+    struct Case {
+        const char* name;
+        const char* rig;
+        QString box;
+        std::optional<float> sent;
+    };
     const Case cases[] = {
         {"a preset", "Kenwood", QStringLiteral("14.175"), 14.175f},
         {"no rig", "None", QStringLiteral("14.175"), std::nullopt},
@@ -165,7 +178,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
     }
     // Waits until no frequency change is under way (the poll timer is its busy flag).
-    static bool idle() { return QTest::qWaitFor([] { return RigControlfrm::instance().tmrGetData->isEnabled(); }, 10000); }
+    static bool idle()
+    {
+        return QTest::qWaitFor([] { return RigControlfrm::instance().tmrGetData->isEnabled(); }, 10000);
+    }
 
     Platform::ScriptedPrompts prompts;
     std::unique_ptr<frmRigTune> panel;
@@ -209,16 +225,22 @@ TEST_F(RigTunePanel, OpensAfresh)
 // frequency, a mode button sets the mode (the Orion has no mode command).
 TEST_F(RigTunePanel, PresetsStepsAndModesTuneEachFakeRadio)
 {
-    struct Case { const char* model; std::function<std::unique_ptr<FakeRadio>()> make; bool modes; };
+    struct Case {
+        const char* model;
+        std::function<std::unique_ptr<FakeRadio>()> make;
+        bool modes;
+    };
     const Case cases[] = {
         {"Kenwood", [] { return std::make_unique<KenwoodRadio>(); }, true},
         {"Icom", [] { return std::make_unique<CivRadio>(); }, true},
         {"Yaesu", [] { return std::make_unique<YaesuRadio>(); }, true},
-        {"Yaesu 990", [] {
+        {"Yaesu 990",
+         [] {
              auto r = std::make_unique<YaesuRadio>();
              r->statusBlock = true;
              return r;
-         }, true},
+         },
+         true},
         {"Ten Tec Orion", [] { return std::make_unique<OrionRadio>(); }, false},
     };
     for (const Case& c : cases) {
@@ -243,7 +265,8 @@ TEST_F(RigTunePanel, PresetsStepsAndModesTuneEachFakeRadio)
 
         panel->cmdCW->click();
         EXPECT_TRUE(idle());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return radio->mode == QLatin1String("CW"); }, 3000)) << radio->mode.toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return radio->mode == QLatin1String("CW"); }, 3000))
+            << radio->mode.toStdString();
         EXPECT_TRUE(prompts.messages().isEmpty()) << prompts.messages().join(" | ").toStdString();
 
         panel.reset();
@@ -338,4 +361,4 @@ TEST_F(RigTunePanel, DoneEndsTheModalShow)
     EXPECT_FALSE(p.isVisible());
 }
 
-} // namespace
+}   // namespace

@@ -32,13 +32,13 @@ protected:
     }
     static QString baud(RigControlfrm& w)
     {
-        return checkedIn({w.optBaud12, w.optBaud24, w.optBaud48, w.optBaud96, w.optBaud144, w.optBaud192,
-                          w.optBaud288, w.optBaud384, w.optBaud560});
+        return checkedIn({w.optBaud12, w.optBaud24, w.optBaud48, w.optBaud96, w.optBaud144, w.optBaud192, w.optBaud288,
+                          w.optBaud384, w.optBaud560});
     }
     static QString line(RigControlfrm& w)
     {
-        return baud(w) + " " + checkedIn({w.optParityOdd, w.optParityNone, w.optParityEven}) + " "
-            + checkedIn({w.optData7, w.optData8}) + " " + checkedIn({w.optStop1, w.optStop2});
+        return baud(w) + " " + checkedIn({w.optParityOdd, w.optParityNone, w.optParityEven}) + " " +
+               checkedIn({w.optData7, w.optData8}) + " " + checkedIn({w.optStop1, w.optStop2});
     }
 };
 
@@ -56,9 +56,11 @@ TEST_F(RigWindowTest, DoneWritesTheSettingsAndTheNextStartReadsThem)
     w.cmdDone->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(w.tmrGetData->isEnabled());   // Done ran Test: polling goes on hidden
-    EXPECT_EQ(fileBytes(settingsPath()),
-              QByteArray("\"4800 \"\r\n\"N\"\r\n\"8\"\r\n\"2\"\r\n\"MD;\"\r\n\"FA;\"\r\n\"4800,N,8,2\"\r\n3\r\n\"N\"\r\n\"M\"\r\n"
-                         "\"Kenwood\"\r\n0\r\n1\r\n1\r\n"));
+    EXPECT_EQ(
+        fileBytes(settingsPath()),
+        QByteArray(
+            "\"4800 \"\r\n\"N\"\r\n\"8\"\r\n\"2\"\r\n\"MD;\"\r\n\"FA;\"\r\n\"4800,N,8,2\"\r\n3\r\n\"N\"\r\n\"M\"\r\n"
+            "\"Kenwood\"\r\n0\r\n1\r\n1\r\n"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return main.lastIs(14.025f, "CW"); }, 3000));
     // QSOpref.txt was rewritten with the rig type.
     EXPECT_TRUE(fileBytes(dir.filePath("QSOpref.txt")).contains("\"Kenwood\""));
@@ -176,7 +178,8 @@ TEST_F(RigWindowTest, EndTestAndEverySettingStopPolling)
 
     // Change Frequency while not polling: the message only.
     w.Command3->click();
-    EXPECT_EQ(prompts.callsOf("message").last().title, QStringLiteral("You must be polling your rig to test this function."));
+    EXPECT_EQ(prompts.callsOf("message").last().title,
+              QStringLiteral("You must be polling your rig to test this function."));
 }
 
 TEST_F(RigWindowTest, ReplyDisplayAndClipboard)
@@ -271,8 +274,8 @@ TEST_F(PollRules, NoReplyNoHandOffAndGarbageBeforeTheFirstDecodeGivesNoFrequency
     poll.tick(s, &port);
     arrive("??;");
     poll.tick(s, &port);
-    EXPECT_TRUE(freqs.isEmpty());            // 0 MHz is never handed over
-    EXPECT_EQ(modes, QStringList{QString()}); // the (empty) mode is, and changes nothing
+    EXPECT_TRUE(freqs.isEmpty());               // 0 MHz is never handed over
+    EXPECT_EQ(modes, QStringList{QString()});   // the (empty) mode is, and changes nothing
 }
 
 TEST_F(PollRules, ToggledFamiliesAskInTurn)
@@ -319,4 +322,4 @@ TEST_F(PollRules, YaesuSendsOnlyTheFrequencyQueryAndOtherTypedHex)
     EXPECT_EQ(sent(), QByteArray("FE FE 70 E0 03 FDZZ"));
 }
 
-} // namespace
+}   // namespace

@@ -88,7 +88,8 @@ protected:
         G.OutOfStateFlag = 1;
         G.CurrentBand = QStringLiteral("20");
         Form1::registerMainWindow(&main, true);
-        const char* rows[][2] = {{"DL", "Germany"}, {"JA", "Japan"}, {"K", "USA"}, {"VE", "Canada"}, {"VK", "Australia"}};
+        const char* rows[][2] = {
+            {"DL", "Germany"}, {"JA", "Japan"}, {"K", "USA"}, {"VE", "Canada"}, {"VK", "Australia"}};
         for (const auto& r : rows) {
             CountryRow row;
             row.prefix = QString::fromLatin1(r[0]);

@@ -86,7 +86,7 @@ protected:
         }
         return false;
     }
-    template <class Done>
+    template<class Done>
     static bool tickUntil(PacketSpotfrm& w, Done done, int ms)
     {
         QDeadlineTimer deadline(ms);
@@ -146,7 +146,8 @@ TEST_F(DirewolfTest, SpotHeardByTheRealEngineReachesTheBandMap)
     }
     QProcess gen;
     gen.setWorkingDirectory(work);
-    gen.start(QStringLiteral("gen_packets"), {QStringLiteral("-o"), QStringLiteral("spot.wav"), QStringLiteral("spot.txt")});
+    gen.start(QStringLiteral("gen_packets"),
+              {QStringLiteral("-o"), QStringLiteral("spot.wav"), QStringLiteral("spot.txt")});
     ASSERT_TRUE(gen.waitForFinished(30000));
     QFile wav(work + QStringLiteral("/spot.wav"));
     ASSERT_TRUE(wav.open(QIODevice::ReadOnly));
@@ -156,8 +157,8 @@ TEST_F(DirewolfTest, SpotHeardByTheRealEngineReachesTheBandMap)
     dieWithParent(direwolf);
     direwolf.setWorkingDirectory(work);
     direwolf.setProcessChannelMode(QProcess::MergedChannels);
-    direwolf.start(QStringLiteral("direwolf"), {QStringLiteral("-c"), QStringLiteral("direwolf.conf"), QStringLiteral("-t"),
-                                                QStringLiteral("0")});
+    direwolf.start(QStringLiteral("direwolf"),
+                   {QStringLiteral("-c"), QStringLiteral("direwolf.conf"), QStringLiteral("-t"), QStringLiteral("0")});
     ASSERT_TRUE(direwolf.waitForStarted(10000));
     ASSERT_TRUE(engineListening(15000)) << direwolf.readAll().toStdString();
 
@@ -172,8 +173,11 @@ TEST_F(DirewolfTest, SpotHeardByTheRealEngineReachesTheBandMap)
     QTest::qWait(300);   // the engine takes the monitoring request before it hears the spot
 
     direwolf.write(audio);
-    const bool heard = tickUntil(w, [&] { return !main.rows.isEmpty(); }, 20000);
-    ASSERT_TRUE(heard) << "terminal:\n" << terminal().toStdString() << "\ndirewolf:\n" << direwolf.readAll().toStdString();
+    const bool heard = tickUntil(
+        w, [&] { return !main.rows.isEmpty(); }, 20000);
+    ASSERT_TRUE(heard) << "terminal:\n"
+                       << terminal().toStdString() << "\ndirewolf:\n"
+                       << direwolf.readAll().toStdString();
     EXPECT_EQ(main.rows[0].call, QStringLiteral("DL1ABC"));
     EXPECT_EQ(main.rows[0].qth, QStringLiteral("Germany"));
     EXPECT_EQ(drawnOn(QStringLiteral("20")), (QStringList{"DL1ABC"}));
@@ -183,7 +187,8 @@ TEST_F(DirewolfTest, SpotHeardByTheRealEngineReachesTheBandMap)
     w.txtSent->setText(QStringLiteral(":C W9XYZ"));
     int enter = 13;
     w.txtSent_KeyPress(enter);
-    EXPECT_TRUE(tickUntil(w, [&] { return terminal().contains(QStringLiteral("W9XYZ *** DISCONNECTED")); }, 20000))
+    EXPECT_TRUE(tickUntil(
+        w, [&] { return terminal().contains(QStringLiteral("W9XYZ *** DISCONNECTED")); }, 20000))
         << terminal().toStdString();
     EXPECT_TRUE(w.AGWLinkedCall.isEmpty());
 
@@ -193,4 +198,4 @@ TEST_F(DirewolfTest, SpotHeardByTheRealEngineReachesTheBandMap)
     EXPECT_EQ(direwolf.state(), QProcess::NotRunning);
 }
 
-} // namespace
+}   // namespace

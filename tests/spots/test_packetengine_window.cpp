@@ -18,14 +18,14 @@ const QString Header = QStringLiteral(" 1:Fm K1ABC To DX <UI pid=F0 Len=70 >[14:
 
 struct FrameCase {
     const char* name;
-    QString linked;            // the linked station before the frame
+    QString linked;   // the linked station before the frame
     bool listDxOnly;
     QString terminalBefore;
     QString from;
     QString data;
     int kind;
-    QString shown;             // what the terminal gains
-    QStringList spots;         // "call@kHz" handed on
+    QString shown;       // what the terminal gains
+    QStringList spots;   // "call@kHz" handed on
     QString linkedAfter;
     std::optional<QString> caption;
     int beeps;
@@ -38,37 +38,165 @@ TEST(PacketEngineFrames, EachFrameIsShownHandedOnOrFollowedAsALinkReport)
     const QString connected = QStringLiteral("*** CONNECTED With Station W9XYZ\r");
     const QString beacon = QStringLiteral(" 1:Fm K1ABC To ALL <UI pid=F0 Len=5 >[14:23:00]");
     const FrameCase cases[] = {
-        {"monitored spot after a header line, single CRs", {}, false, {}, "K1ABC", Header + cr + SpotText + cr, 'U',
-         spotCrLf, {"DL1ABC@14025.0"}, {}, {}, 0},
-        {"monitored spot with the engine's closing empty line", {}, true, {}, "K1ABC",
-         Header + cr + SpotText + cr + cr, 'U', spotCrLf, {"DL1ABC@14025.0"}, {}, {}, 0},
-        {"spot still in the terminal's last 801 characters", {}, false, QString(700, 'x') + spotCrLf, "K1ABC",
-         Header + cr + SpotText + cr, 'U', {}, {}, {}, {}, 0},
-        {"CR LF line ends put DX at the 3rd position: no spot", {}, false, {}, "K1ABC",
-         Header + crlf + SpotText + crlf, 'U', {}, {}, {}, {}, 0},
-        {"single-line monitored frame shows its monitor text", {}, false, {}, "K1ABC", beacon + cr, 'U',
-         "UK1ABC " + beacon + crlf, {}, {}, {}, 0},
+        {"monitored spot after a header line, single CRs",
+         {},
+         false,
+         {},
+         "K1ABC",
+         Header + cr + SpotText + cr,
+         'U',
+         spotCrLf,
+         {"DL1ABC@14025.0"},
+         {},
+         {},
+         0},
+        {"monitored spot with the engine's closing empty line",
+         {},
+         true,
+         {},
+         "K1ABC",
+         Header + cr + SpotText + cr + cr,
+         'U',
+         spotCrLf,
+         {"DL1ABC@14025.0"},
+         {},
+         {},
+         0},
+        {"spot still in the terminal's last 801 characters",
+         {},
+         false,
+         QString(700, 'x') + spotCrLf,
+         "K1ABC",
+         Header + cr + SpotText + cr,
+         'U',
+         {},
+         {},
+         {},
+         {},
+         0},
+        {"CR LF line ends put DX at the 3rd position: no spot",
+         {},
+         false,
+         {},
+         "K1ABC",
+         Header + crlf + SpotText + crlf,
+         'U',
+         {},
+         {},
+         {},
+         {},
+         0},
+        {"single-line monitored frame shows its monitor text",
+         {},
+         false,
+         {},
+         "K1ABC",
+         beacon + cr,
+         'U',
+         "UK1ABC " + beacon + crlf,
+         {},
+         {},
+         {},
+         0},
         {"List DX Only hides monitored traffic", {}, true, {}, "K1ABC", beacon + cr, 'U', {}, {}, {}, {}, 0},
         {"monitored traffic naming \"DX \" is not shown", {}, false, {}, "K1ABC", Header + cr, 'U', {}, {}, {}, {}, 0},
-        {"linked station's text ending CR LF keeps one line end", "W9XYZ", false, {}, "w9xyz", "hello\r\n", 'D',
-         "hello\r\n", {}, "W9XYZ", {}, 0},
-        {"linked: another station's text is not shown", "W9XYZ", false, {}, "N0XX", "hi\r", 'D', {}, {}, "W9XYZ", {},
+        {"linked station's text ending CR LF keeps one line end",
+         "W9XYZ",
+         false,
+         {},
+         "w9xyz",
+         "hello\r\n",
+         'D',
+         "hello\r\n",
+         {},
+         "W9XYZ",
+         {},
          0},
-        {"linked: another station's spot is", "W9XYZ", false, {}, "N0XX", SpotText + cr, 'D', spotCrLf,
-         {"DL1ABC@14025.0"}, "W9XYZ", {}, 0},
-        {"linked: the engine's monitor copy of the link's frame is not shown again", "W9XYZ", false, {}, "W9XYZ",
-         " 1:Fm W9XYZ To K9AB <I R0 S0 pid=F0 Len=6 >[14:23:00]\rhello\r", 'I', {}, {}, "W9XYZ", {}, 0},
-        {"link comes up", {}, false, {}, "W9XYZ", connected, 'c',
-         "cW9XYZ " + connected.left(connected.size() - 1) + crlf + "** Connected to W9XYZ **", {}, "W9XYZ",
-         QStringLiteral("DX Spotting Setup - Connected to W9XYZ"), 1},
+        {"linked: another station's text is not shown",
+         "W9XYZ",
+         false,
+         {},
+         "N0XX",
+         "hi\r",
+         'D',
+         {},
+         {},
+         "W9XYZ",
+         {},
+         0},
+        {"linked: another station's spot is",
+         "W9XYZ",
+         false,
+         {},
+         "N0XX",
+         SpotText + cr,
+         'D',
+         spotCrLf,
+         {"DL1ABC@14025.0"},
+         "W9XYZ",
+         {},
+         0},
+        {"linked: the engine's monitor copy of the link's frame is not shown again",
+         "W9XYZ",
+         false,
+         {},
+         "W9XYZ",
+         " 1:Fm W9XYZ To K9AB <I R0 S0 pid=F0 Len=6 >[14:23:00]\rhello\r",
+         'I',
+         {},
+         {},
+         "W9XYZ",
+         {},
+         0},
+        {"link comes up",
+         {},
+         false,
+         {},
+         "W9XYZ",
+         connected,
+         'c',
+         "cW9XYZ " + connected.left(connected.size() - 1) + crlf + "** Connected to W9XYZ **",
+         {},
+         "W9XYZ",
+         QStringLiteral("DX Spotting Setup - Connected to W9XYZ"),
+         1},
         {"a second link report changes nothing", "W9XYZ", false, {}, "N0XX", connected, 'c', {}, {}, "W9XYZ", {}, 0},
-        {"capital C is traffic, not a link report", {}, false, {}, "W9XYZ", connected, 'C',
-         "CW9XYZ " + connected.left(connected.size() - 1) + crlf, {}, {}, {}, 0},
-        {"link goes down", "W9XYZ", false, {}, "w9xyz", "*** DISCONNECTED From Station W9XYZ\r", 'd',
-         "*** DISCONNECTED From Station W9XYZ\r\n\r\n** Disconnected from W9XYZ **\r\n", {}, {},
-         QStringLiteral("DX Spotting Setup"), 2},
-        {"another station going down changes nothing", "W9XYZ", false, {}, "N0XX",
-         "*** DISCONNECTED From Station N0XX\r", 'd', {}, {}, "W9XYZ", {}, 0},
+        {"capital C is traffic, not a link report",
+         {},
+         false,
+         {},
+         "W9XYZ",
+         connected,
+         'C',
+         "CW9XYZ " + connected.left(connected.size() - 1) + crlf,
+         {},
+         {},
+         {},
+         0},
+        {"link goes down",
+         "W9XYZ",
+         false,
+         {},
+         "w9xyz",
+         "*** DISCONNECTED From Station W9XYZ\r",
+         'd',
+         "*** DISCONNECTED From Station W9XYZ\r\n\r\n** Disconnected from W9XYZ **\r\n",
+         {},
+         {},
+         QStringLiteral("DX Spotting Setup"),
+         2},
+        {"another station going down changes nothing",
+         "W9XYZ",
+         false,
+         {},
+         "N0XX",
+         "*** DISCONNECTED From Station N0XX\r",
+         'd',
+         {},
+         {},
+         "W9XYZ",
+         {},
+         0},
     };
     for (const FrameCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -117,10 +245,7 @@ TEST(PacketEngineFrames, SendBoxTextBecomesCommandsOrTextForTheLinkedStation)
     }
 }
 
-QByteArray agwSettings()
-{
-    return "\"\",\"\",\"\",\"\",0,\"\",\"AGW Packet Engine\",0,0,0,#FALSE#,\"\",\"\",\"\"\r\n";
-}
+QByteArray agwSettings() { return "\"\",\"\",\"\",\"\",0,\"\",\"AGW Packet Engine\",0,0,0,#FALSE#,\"\",\"\",\"\"\r\n"; }
 
 class PacketEngineWindowTest : public SpotWindowTest {
 protected:
@@ -137,7 +262,7 @@ protected:
     }
     void useEngine(const FakeAgwEngine& e) { qputenv("VQPLOG_AGW_PORT", QByteArray::number(e.port())); }
     // Timer ticks (one frame each) until `done`, at most 5 s.
-    template <class Done>
+    template<class Done>
     static bool tickUntil(PacketSpotfrm& w, Done done)
     {
         for (int i = 0; i < 500 && !done(); ++i) {
@@ -157,7 +282,8 @@ protected:
         QStringList out;
         const auto f = e.frames();
         for (size_t i = from; i < f.size(); ++i)
-            out << QString(QChar(f[i].kind)) + ":" + QString::fromLatin1(f[i].to) + ":" + QString::fromLatin1(f[i].data);
+            out << QString(QChar(f[i].kind)) + ":" + QString::fromLatin1(f[i].to) + ":" +
+                       QString::fromLatin1(f[i].data);
         return out;
     }
 };
@@ -212,8 +338,9 @@ TEST_F(PacketEngineWindowTest, RegistersTakesMonitoredSpotsConnectsTalksAndClose
     EXPECT_EQ(w.txtSent->text(), longLine + "b");
     w.txtSent->setText(longLine + " ");   // one that is sends the 70 and empties the box
     EXPECT_TRUE(w.txtSent->text().isEmpty());
-    fake.send(FakeAgwEngine::frame('D', "W9XYZ", "K9AB", "Welcome K9AB\r", 0xF0) +
-              FakeAgwEngine::frame('I', "W9XYZ", "K9AB", " 1:Fm W9XYZ To K9AB <I R1 S1 pid=F0 Len=13 >\rWelcome K9AB\r"));
+    fake.send(
+        FakeAgwEngine::frame('D', "W9XYZ", "K9AB", "Welcome K9AB\r", 0xF0) +
+        FakeAgwEngine::frame('I', "W9XYZ", "K9AB", " 1:Fm W9XYZ To K9AB <I R1 S1 pid=F0 Len=13 >\rWelcome K9AB\r"));
     ASSERT_TRUE(tickUntil(w, [&] { return terminal().contains(QStringLiteral("Welcome K9AB")); }));
     for (int i = 0; i < 5; ++i)
         w.Timer1_Timer();
@@ -227,8 +354,8 @@ TEST_F(PacketEngineWindowTest, RegistersTakesMonitoredSpotsConnectsTalksAndClose
     EXPECT_TRUE(w.AGWLinkedCall.isEmpty());
     ASSERT_TRUE(fake.waitForFrames(7));
     QTRY_VERIFY_WITH_TIMEOUT(fake.clientGone(), 5000);
-    EXPECT_EQ(kinds(fake, 2), (QStringList{"C:W9XYZ:", "D:W9XYZ:hello\r", "D:W9XYZ:" + longLine + "\r", "d:W9XYZ:",
-                                           "x::"}));
+    EXPECT_EQ(kinds(fake, 2),
+              (QStringList{"C:W9XYZ:", "D:W9XYZ:hello\r", "D:W9XYZ:" + longLine + "\r", "d:W9XYZ:", "x::"}));
 }
 
 TEST_F(PacketEngineWindowTest, UnloadingWhileLinkedTellsTheStationAndEndsTheRegistration)
@@ -270,8 +397,9 @@ TEST_F(PacketEngineWindowTest, NoCallOrNoEngineIsReportedAndNothingListens)
     const auto messages = prompts.callsOf(QStringLiteral("message"));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0].title, QStringLiteral("Unable to connect to the AGW Packet Engine."));
-    EXPECT_TRUE(messages[0].text.endsWith(QStringLiteral("- Make sure the AGW Packet Engine software is running and "
-                                                         "configure it as described on the AGW Packet Engine website.")));
+    EXPECT_TRUE(
+        messages[0].text.endsWith(QStringLiteral("- Make sure the AGW Packet Engine software is running and "
+                                                 "configure it as described on the AGW Packet Engine website.")));
     EXPECT_FALSE(w.listening());
     EXPECT_FALSE(w.Timer1->isEnabled());
     EXPECT_TRUE(w.isVisible());
@@ -304,4 +432,4 @@ TEST_F(PacketEngineWindowTest, ALostEngineIsSaidInTheTerminalAndClosesTheSource)
     EXPECT_EQ(w.windowTitle(), QStringLiteral("DX Spotting Setup"));
 }
 
-} // namespace
+}   // namespace

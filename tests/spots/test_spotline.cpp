@@ -17,24 +17,26 @@ struct LineCase {
     QString freq, call, record;
 };
 
-} // namespace
+}   // namespace
 
 TEST(SpotLine, ColumnsOfRealAndOddLines)
 {
     const QString cr = QStringLiteral("\r\n");
     const LineCase cases[] = {
-        {"cluster line", QStringLiteral("DX de K9AB:      14025.0  DL1ABC       CW 599                     1423Z IN") + cr, true,
+        {"cluster line",
+         QStringLiteral("DX de K9AB:      14025.0  DL1ABC       CW 599                     1423Z IN") + cr, true,
          QStringLiteral("14025.0"), QStringLiteral("DL1ABC"),
          QStringLiteral("de K9AB:      14025.0  DL1ABC       CW 599                     1423Z IN") + cr},
-        {"ten gigahertz", QStringLiteral("DX de W9ZZ:    10368100.0  N9XYZ        up 10 GHz                  1500Z"), true,
-         QStringLiteral("10368100."), QStringLiteral("N9XYZ"), QString()},
-        {"no colon after spotter", QStringLiteral("DX de K9AB        7025.5  JA1XYZ       cq"), true, QStringLiteral("7025.5"),
-         QStringLiteral("JA1XYZ"), QStringLiteral("de K9AB        7025.5  JA1XYZ       cq")},
+        {"ten gigahertz", QStringLiteral("DX de W9ZZ:    10368100.0  N9XYZ        up 10 GHz                  1500Z"),
+         true, QStringLiteral("10368100."), QStringLiteral("N9XYZ"), QString()},
+        {"no colon after spotter", QStringLiteral("DX de K9AB        7025.5  JA1XYZ       cq"), true,
+         QStringLiteral("7025.5"), QStringLiteral("JA1XYZ"), QStringLiteral("de K9AB        7025.5  JA1XYZ       cq")},
         {"long spotter call", QStringLiteral("DX de VE3/W9ABC-#:14074.0  VK2ABC       FT8"), true,
          QStringLiteral("-#:14074."), QStringLiteral("VK2ABC"), QString()},
         {"lower case dx", QStringLiteral("dx de k9ab:      21025.0  ve3xyz"), true, QStringLiteral("21025.0"),
          QStringLiteral("ve3xyz"), QStringLiteral("de k9ab:      21025.0  ve3xyz")},
-        {"short line", QStringLiteral("DX de K9AB: 7"), true, QStringLiteral(""), QString(), QStringLiteral("de K9AB: 7")},
+        {"short line", QStringLiteral("DX de K9AB: 7"), true, QStringLiteral(""), QString(),
+         QStringLiteral("de K9AB: 7")},
         {"not a spot", QStringLiteral("WWV de VE7CC <18>: SFI=150"), false, {}, {}, {}},
         {"empty", QString(), false, {}, {}, {}},
     };
@@ -72,7 +74,10 @@ TEST(LineCutter, TelnetCommandsBelsAndNulsAreRemoved)
     EXPECT_TRUE(cut.feed(a).isEmpty());
     EXPECT_EQ(cut.feed(QByteArray("\xff\xf0\xff\xfd\x03", 5)), QStringList());
     EXPECT_EQ(cut.takePartial(), QStringLiteral("login: "));
-    EXPECT_EQ(cut.feed(QByteArray("a\xff\xff" "b\0c\r\n", 9)), (QStringList{QStringLiteral("a\u00ffbc\r\n")}));
+    EXPECT_EQ(cut.feed(QByteArray("a\xff\xff"
+                                  "b\0c\r\n",
+                                  9)),
+              (QStringList{QStringLiteral("a\u00ffbc\r\n")}));
 }
 
 TEST(LineCutter, UnendedInputIsBounded)

@@ -24,8 +24,9 @@ TEST(SpotSettingsFile, TncChoiceWritesFourteenItemsAndReadsBack)
     s.TNCHandshaking = 3;
     s.txtHex = QStringLiteral("03");
     const QByteArray bytes = writeSpotSettings(s);
-    EXPECT_EQ(bytes, QByteArray("\"9600\"\r\n\"N\"\r\n\"8\"\r\n\"1\"\r\n2\r\n\"N\"\r\n\"TNC\"\r\n0\r\n3\r\n0\r\n#FALSE#\r\n"
-                                "\"03\"\r\n\"\"\r\n\"\"\r\n"));
+    EXPECT_EQ(bytes,
+              QByteArray("\"9600\"\r\n\"N\"\r\n\"8\"\r\n\"1\"\r\n2\r\n\"N\"\r\n\"TNC\"\r\n0\r\n3\r\n0\r\n#FALSE#\r\n"
+                         "\"03\"\r\n\"\"\r\n\"\"\r\n"));
     SpotSettings back;
     EXPECT_EQ(readSpotSettings(bytes, back), 14);
     EXPECT_EQ(writeSpotSettings(back), bytes);
@@ -40,8 +41,10 @@ TEST(SpotSettingsFile, OddFilesStopAtTheirFirstBadItem)
     } cases[] = {
         {"port over 255", "\"9600\",\"N\",\"8\",\"1\",256,\"N\",\"TNC\",0,3,0,#FALSE#,\"03\",\"\",\"\"", 4},
         {"ends early", "\"9600\",\"N\",\"8\"", 3},
-        {"handshaking text", "\"\",\"\",\"\",\"\",0,\"\",\"Telnet\",0,\"x\",1,#TRUE#,\"\",\"7300\",\"dx.example.org\"", 8},
-        {"ticked list dx only and list", "\"\",\"\",\"\",\"\",0,\"\",\"telnet\",0,0,1,#TRUE#,\"\",\"7300\",\"dx.example.org\"", 14},
+        {"handshaking text", "\"\",\"\",\"\",\"\",0,\"\",\"Telnet\",0,\"x\",1,#TRUE#,\"\",\"7300\",\"dx.example.org\"",
+         8},
+        {"ticked list dx only and list",
+         "\"\",\"\",\"\",\"\",0,\"\",\"telnet\",0,0,1,#TRUE#,\"\",\"7300\",\"dx.example.org\"", 14},
         {"empty", "", 0},
     };
     for (const auto& c : cases) {

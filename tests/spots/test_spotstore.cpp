@@ -33,7 +33,7 @@ void setTable(std::initializer_list<std::pair<const char*, const char*>> rows)
     }
 }
 
-} // namespace
+}   // namespace
 
 TEST(SpotIntake, FrequencyRecordAndListRow)
 {
@@ -44,7 +44,8 @@ TEST(SpotIntake, FrequencyRecordAndListRow)
     const auto row = intake(s, call, freq, record, T0);
     ASSERT_TRUE(row);
     EXPECT_DOUBLE_EQ(freq.toDouble(), 14.025);
-    EXPECT_EQ(record.toString(), QStringLiteral("de K9AB:      14025.0  DL1ABC     CW 599 up 2                DL    1423 IN"));
+    EXPECT_EQ(record.toString(),
+              QStringLiteral("de K9AB:      14025.0  DL1ABC     CW 599 up 2                DL    1423 IN"));
     EXPECT_EQ(row->frequency, QStringLiteral("14.025"));
     EXPECT_EQ(row->qth, QStringLiteral("Germany"));
     EXPECT_EQ(row->comments, QStringLiteral("de K9AB:  CW 599 up 2"));
@@ -108,8 +109,16 @@ TEST(CallPrefix, LabelTexts)
         const char* call;
         const char* prefix;
     } cases[] = {
-        {"K9", ""},           {"", ""},           {"DL1ABC", "DL1"},   {"ABCD", "ABCD"},   {"VP2V/K9AB", "VP2V"},
-        {"WA9XYZ/4", "WA4"},  {"K9AB/MM", "MM"},  {"DL1ABC/QRPP", "QRP"}, {"K9AB/PORTABLE", "K9AB"}, {"OH2/K9XYZ", "OH2"},
+        {"K9", ""},
+        {"", ""},
+        {"DL1ABC", "DL1"},
+        {"ABCD", "ABCD"},
+        {"VP2V/K9AB", "VP2V"},
+        {"WA9XYZ/4", "WA4"},
+        {"K9AB/MM", "MM"},
+        {"DL1ABC/QRPP", "QRP"},
+        {"K9AB/PORTABLE", "K9AB"},
+        {"OH2/K9XYZ", "OH2"},
         {"K1ABC/KH6", "KH6"},
     };
     for (const auto& c : cases)
@@ -118,27 +127,37 @@ TEST(CallPrefix, LabelTexts)
 
 TEST(SpotCountryLookup, SmallTableCases)
 {
-    setTable({{"3A", "Monaco"}, {"9A", "Croatia"}, {"D", "Germany1"}, {"DL", "Germany"}, {"DL8", "Germany8"},
-              {"DM", "Germany"}, {"JA", "Japan"}, {"K", "USA"}, {"KG4", "Guantanamo Bay"}, {"KH6", "Hawaii"},
-              {"VE", "Canada"}, {"W", "USA"}, {"ZS", "South Africa"}});
+    setTable({{"3A", "Monaco"},
+              {"9A", "Croatia"},
+              {"D", "Germany1"},
+              {"DL", "Germany"},
+              {"DL8", "Germany8"},
+              {"DM", "Germany"},
+              {"JA", "Japan"},
+              {"K", "USA"},
+              {"KG4", "Guantanamo Bay"},
+              {"KH6", "Hawaii"},
+              {"VE", "Canada"},
+              {"W", "USA"},
+              {"ZS", "South Africa"}});
     const struct {
         const char* call;
         const char* country;
         const char* searched;
     } cases[] = {
-        {"DL8ABC", "Germany8", "DL8ABC"},      // the longest prefix wins
+        {"DL8ABC", "Germany8", "DL8ABC"},   // the longest prefix wins
         {"DL1ABC", "Germany", "DL1ABC"},
-        {"9A1AA", "Croatia", "9A1AA"},         // below "A": starts early and scans forward
+        {"9A1AA", "Croatia", "9A1AA"},   // below "A": starts early and scans forward
         {"3A2MD", "Monaco", "3A2MD"},
         {"ZS6AB", "South Africa", "ZS6AB"},
         {"JA1XYZ", "Japan", "JA1XYZ"},
-        {"K9AB/KH6", "Hawaii", "KH6"},         // 3 after the slash of 8: searched alone
-        {"K9A/VE3A", "USA", "K9A/VE3A"},       // 4 of 8 is not under half: the whole call
-        {"KH6/K9ABC", "Hawaii", "KH6/K9ABC"},  // 5 after the slash of 9 is over half
-        {"K9AB/P", "USA", "K9AB/P"},           // one character after the slash
-        {"KG4ABC", "USA", "KG4ABC"},           // KG4 longer than 5
+        {"K9AB/KH6", "Hawaii", "KH6"},          // 3 after the slash of 8: searched alone
+        {"K9A/VE3A", "USA", "K9A/VE3A"},        // 4 of 8 is not under half: the whole call
+        {"KH6/K9ABC", "Hawaii", "KH6/K9ABC"},   // 5 after the slash of 9 is over half
+        {"K9AB/P", "USA", "K9AB/P"},            // one character after the slash
+        {"KG4ABC", "USA", "KG4ABC"},            // KG4 longer than 5
         {"KG4AB", "Guantanamo Bay", "KG4AB"},
-        {"dl1abc", "", "dl1abc"},              // case matters
+        {"dl1abc", "", "dl1abc"},   // case matters
         {"QQ1A", "", "QQ1A"},
     };
     for (const auto& c : cases) {
@@ -170,8 +189,13 @@ TEST(SpotCountryLookup, InstalledTable)
     const struct {
         const char* call;
         const char* country;
-    } cases[] = {{"DL1ABC", "Fed. Rep. of Germany"}, {"JA1XYZ", "Japan"}, {"VK2ABC", "Australia"}, {"K9AB", "USA"},
-                 {"G4ABC", "England"}, {"ZS6AB", "South Africa"}, {"4X1AB", "Israel"}};
+    } cases[] = {{"DL1ABC", "Fed. Rep. of Germany"},
+                 {"JA1XYZ", "Japan"},
+                 {"VK2ABC", "Australia"},
+                 {"K9AB", "USA"},
+                 {"G4ABC", "England"},
+                 {"ZS6AB", "South Africa"},
+                 {"4X1AB", "Israel"}};
     for (const auto& c : cases)
         EXPECT_EQ(CountryyLookupForDXSpots::SpotCountryLookup(QString::fromLatin1(c.call)).toString(),
                   QString::fromLatin1(c.country))

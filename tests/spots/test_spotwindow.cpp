@@ -26,7 +26,7 @@ const QByteArray SpotJA = "DX de W9ZZ:       7025.5  JA1XYZ       up 1          
 const QByteArray SpotVK = "DX de N9XX:      14230.0  VK2ABC       SSB                        1425Z\r\n";
 const QByteArray SpotVE = "DX de KB9A:      21025.0  VE3XYZ       CW                         1426Z\r\n";
 
-} // namespace
+}   // namespace
 
 TEST_F(SpotWindowTest, TelnetClusterLoginSpotsInBurstsAndSplitAndTheClusterClosing)
 {
@@ -127,7 +127,8 @@ TEST_F(SpotWindowTest, TncOnAPtyOpensFromTheSavedSettingsAndHandsOnSpots)
     PtyPair tnc;
     ASSERT_FALSE(tnc.slavePath.isEmpty());
     qputenv("VQPLOG_COM3", tnc.slavePath.toLatin1());
-    writeSettings("\"9600\"\r\n\"N\"\r\n\"8\"\r\n\"1\"\r\n3\r\n\"N\"\r\n\"tnc\"\r\n0\r\n3\r\n1\r\n#FALSE#\r\n\"03\"\r\n\"\"\r\n\"\"\r\n");
+    writeSettings("\"9600\"\r\n\"N\"\r\n\"8\"\r\n\"1\"\r\n3\r\n\"N\"\r\n\"tnc\"\r\n0\r\n3\r\n1\r\n#FALSE#"
+                  "\r\n\"03\"\r\n\"\"\r\n\"\"\r\n");
 
     PacketSpotfrm& w = PacketSpotfrm::instance();
     EXPECT_EQ(w.List1->currentItem()->text(), QStringLiteral("TNC"));
@@ -198,8 +199,9 @@ TEST_F(SpotWindowTest, FirstRunIsNoneAndTncChoiceIsSavedOnDone)
     w.optComm[2]->click();
     w.cmdDone_Click();   // opens the port, then saves
     EXPECT_TRUE(w.comComm1.isOpen());
-    EXPECT_EQ(readSettings(), QByteArray("\"9600\"\r\n\"N\"\r\n\"8\"\r\n\"1\"\r\n3\r\n\"N\"\r\n\"TNC\"\r\n0\r\n3\r\n0\r\n#FALSE#\r\n"
-                                         "\"03\"\r\n\"\"\r\n\"\"\r\n"));
+    EXPECT_EQ(readSettings(),
+              QByteArray("\"9600\"\r\n\"N\"\r\n\"8\"\r\n\"1\"\r\n3\r\n\"N\"\r\n\"TNC\"\r\n0\r\n3\r\n0\r\n#FALSE#\r\n"
+                         "\"03\"\r\n\"\"\r\n\"\"\r\n"));
 
     // Picking Telnet closes the TNC and shows the telnet help; quotes never enter its boxes.
     w.List1->setCurrentRow(2);
@@ -240,6 +242,6 @@ TEST_F(SpotWindowTest, WindowTakesItsShareOfTheScreenAtTheTop)
     EXPECT_DOUBLE_EQ(g.top, 2);
     EXPECT_DOUBLE_EQ(g.controls[0].left, 360);
     EXPECT_DOUBLE_EQ(g.controls[0].top, 800);
-    EXPECT_DOUBLE_EQ(g.controls[0].fontSize, 12);   // font factor held to 1.5
+    EXPECT_DOUBLE_EQ(g.controls[0].fontSize, 12);                         // font factor held to 1.5
     EXPECT_DOUBLE_EQ(g.controls[1].left, (75000 - 2000) * 3.0 - 75000);   // still off the window
 }

@@ -38,7 +38,7 @@ bool waitFor(const std::function<bool()>& done, int ms)
     return true;
 }
 
-} // namespace
+}   // namespace
 
 FakeAgwEngine::FakeAgwEngine(Registration r) : registration_(r)
 {
@@ -145,7 +145,10 @@ bool FakeAgwEngine::waitForFrames(size_t n, int ms) const
     return waitFor([&] { return frames().size() >= n; }, ms);
 }
 
-bool FakeAgwEngine::waitForClient(int ms) const { return waitFor([&] { return client_ >= 0; }, ms); }
+bool FakeAgwEngine::waitForClient(int ms) const
+{
+    return waitFor([&] { return client_ >= 0; }, ms);
+}
 
 void FakeAgwEngine::send(const QByteArray& raw)
 {

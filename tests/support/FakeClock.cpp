@@ -24,4 +24,4 @@ void FakeClock::advanceMs(qint64 ms)
     utc_ = utc_.addMSecs(ms);
 }
 
-} // namespace Platform
+}   // namespace Platform

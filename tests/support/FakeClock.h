@@ -22,4 +22,4 @@ private:
     qint64 mono_ = 0;
 };
 
-} // namespace Platform
+}   // namespace Platform

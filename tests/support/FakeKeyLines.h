@@ -13,10 +13,10 @@
 class FakeKeyLines : public Platform::KeyLineHardware {
 public:
     struct Event {
-        qint64 ns = 0;       // Platform::monotonic().nowNs() at the change
-        QString line;        // "RTS", "DTR" or "LPT"
-        int address = 0;     // LPT: the I/O address written
-        int value = 0;       // RTS/DTR: 1 raised, 0 dropped; LPT: the byte written
+        qint64 ns = 0;     // Platform::monotonic().nowNs() at the change
+        QString line;      // "RTS", "DTR" or "LPT"
+        int address = 0;   // LPT: the I/O address written
+        int value = 0;     // RTS/DTR: 1 raised, 0 dropped; LPT: the byte written
     };
 
     FakeKeyLines();
@@ -33,8 +33,8 @@ public:
     int failTimes = -1;
 
     QVector<Event> events;
-    QStringList opened;        // paths opened, in order
-    int openPorts = 0;         // serial ports open now
+    QStringList opened;   // paths opened, in order
+    int openPorts = 0;    // serial ports open now
 
     // The states set on `line`, in order, as a string of "1" (keyed) and "0" (released): one per
     // element keyed, so it equals the element strings of what was sent.

@@ -16,12 +16,16 @@ int argumentsOf(uint8_t cmd)
 {
     switch (cmd) {
     case 0x00: return 1;
-    case 0x02: case 0x03: case 0x09: case 0x0E: case 0x17: return 1;
+    case 0x02:
+    case 0x03:
+    case 0x09:
+    case 0x0E:
+    case 0x17: return 1;
     case 0x04: return 2;
     default: return 0;
     }
 }
-} // namespace
+}   // namespace
 
 FakeKeyerDevice::FakeKeyerDevice()
 {
@@ -94,9 +98,15 @@ void FakeKeyerDevice::take(uint8_t b)
     switch (cmd) {
     case 0x00:
         switch (uint8_t(c.at(1))) {
-        case 0x02: commands_ << QStringLiteral("open"); reply(uint8_t(version.load())); break;
+        case 0x02:
+            commands_ << QStringLiteral("open");
+            reply(uint8_t(version.load()));
+            break;
         case 0x03: commands_ << QStringLiteral("close"); break;
-        case 0x04: commands_ << QStringLiteral("echo ") + arg(2); reply(uint8_t(c.at(2))); break;
+        case 0x04:
+            commands_ << QStringLiteral("echo ") + arg(2);
+            reply(uint8_t(c.at(2)));
+            break;
         default: commands_ << QStringLiteral("admin ") + arg(1); break;
         }
         break;
@@ -107,7 +117,10 @@ void FakeKeyerDevice::take(uint8_t b)
     case 0x09: commands_ << QStringLiteral("pincfg ") + arg(1); break;
     case 0x0A: commands_ << QStringLiteral("clear"); break;
     case 0x0E: commands_ << QStringLiteral("mode ") + arg(1); break;
-    case 0x15: commands_ << QStringLiteral("status"); reply(uint8_t(statusByte.load())); break;
+    case 0x15:
+        commands_ << QStringLiteral("status");
+        reply(uint8_t(statusByte.load()));
+        break;
     case 0x17: commands_ << QStringLiteral("ratio ") + arg(1); break;
     default: commands_ << QStringLiteral("unknown ") + QString::number(cmd, 16); break;
     }

@@ -24,4 +24,4 @@ private:
     qint64 now_ = 1000000000;   // a start well away from 0
 };
 
-} // namespace Platform
+}   // namespace Platform

@@ -29,7 +29,7 @@ private:
     FakeSound& sound_;
 };
 
-} // namespace
+}   // namespace
 
 FakeSound::FakeSound()
 {
@@ -41,4 +41,4 @@ FakeSound::FakeSound()
 
 FakeSound::~FakeSound() { setWavePlayerFactory(nullptr); }
 
-} // namespace Platform
+}   // namespace Platform

@@ -26,4 +26,4 @@ public:
     int playersMade = 0;
 };
 
-} // namespace Platform
+}   // namespace Platform

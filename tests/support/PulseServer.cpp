@@ -11,7 +11,7 @@ namespace {
 constexpr int StartWaitMs = 15000;
 
 QString program(const char* name) { return QStandardPaths::findExecutable(QString::fromLatin1(name)); }
-} // namespace
+}   // namespace
 
 bool PulseServer::installed() { return !program("pulseaudio").isEmpty(); }
 
@@ -47,8 +47,7 @@ PulseServer::PulseServer() : dir_(QStringLiteral("/tmp/vqp-pulse-XXXXXX"))
     server_.start(program("pulseaudio"),
                   {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
                    QStringLiteral("--use-pid-file=no"), QStringLiteral("--disable-shm=yes"),
-                   QStringLiteral("--log-target=stderr"),
-                   QStringLiteral("-L"),
+                   QStringLiteral("--log-target=stderr"), QStringLiteral("-L"),
                    QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + socket_,
                    QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=") + sinkName()});
     if (!server_.waitForStarted(StartWaitMs)) {
@@ -125,10 +124,9 @@ bool PulseServer::startRecording(const QString& path, int rate)
     recorder_->setProcessEnvironment(clientEnvironment());
     recorder_->setStandardOutputFile(path);
     recorder_->setStandardErrorFile(QProcess::nullDevice());
-    recorder_->start(program("parec"),
-                     {QStringLiteral("--device=") + monitorName(), QStringLiteral("--raw"),
-                      QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
-                      QStringLiteral("--rate=%1").arg(rate), QStringLiteral("--latency-msec=20")});
+    recorder_->start(program("parec"), {QStringLiteral("--device=") + monitorName(), QStringLiteral("--raw"),
+                                        QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
+                                        QStringLiteral("--rate=%1").arg(rate), QStringLiteral("--latency-msec=20")});
     if (!recorder_->waitForStarted(StartWaitMs))
         return false;
     // The null sink's monitor gives silence while nothing plays: bytes arriving mean it records.

@@ -77,4 +77,4 @@ QStringList ScriptedPrompts::messages() const
     return out;
 }
 
-} // namespace Platform
+}   // namespace Platform

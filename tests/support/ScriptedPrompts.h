@@ -31,8 +31,10 @@ public:
 
     Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    QString openFile(const QString& title, const QString& folder, const QString& fileName, const QString& filter) override;
-    QString saveFile(const QString& title, const QString& folder, const QString& fileName, const QString& filter) override;
+    QString openFile(const QString& title, const QString& folder, const QString& fileName,
+                     const QString& filter) override;
+    QString saveFile(const QString& title, const QString& folder, const QString& fileName,
+                     const QString& filter) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     void beep() override;
 
@@ -51,4 +53,4 @@ private:
     QVector<Call> calls_;
 };
 
-} // namespace Platform
+}   // namespace Platform
