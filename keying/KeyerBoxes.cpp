@@ -1,0 +1,27 @@
+#include "keying/KeyerBoxes.h"
+
+#include <QLineEdit>
+
+#include "platform/KeyEvents.h"
+
+namespace KeyerBoxes {
+
+void hookCapitalsNoQuote(QLineEdit* box)
+{
+    KeyEvents::hook(box, [](int& k) {
+        if (k == '"')
+            k = 0;
+        else if (k >= 'a' && k <= 'z')
+            k = k - 'a' + 'A';
+    });
+}
+
+void filterKeys(QLineEdit* box, std::function<bool(int)> keep)
+{
+    KeyEvents::hook(box, [keep = std::move(keep)](int& k) {
+        if (k != KeyEvents::vbKeyBack && !keep(k))
+            k = 0;
+    });
+}
+
+}   // namespace KeyerBoxes
