@@ -268,13 +268,8 @@ bool CWFrm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
         // The speed and port boxes select their text from the caret on when entered.
-        if (watched == Text10 || watched == Text11) {
-            auto* box = static_cast<QLineEdit*>(watched);
-            QMetaObject::invokeMethod(
-                box,
-                [box] { box->setSelection(box->cursorPosition(), int(box->text().size()) - box->cursorPosition()); },
-                Qt::QueuedConnection);
-        }
+        if (watched == Text10 || watched == Text11)
+            KeyerBoxes::selectFromCaret(static_cast<QLineEdit*>(watched));
     } else if (event->type() == QEvent::FocusOut) {
         if (watched == Text10)
             Text10_LostFocus();

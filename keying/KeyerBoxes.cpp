@@ -24,4 +24,16 @@ void filterKeys(QLineEdit* box, std::function<bool(int)> keep)
     });
 }
 
+void selectFromCaret(QLineEdit* box)
+{
+    QMetaObject::invokeMethod(
+        box,
+        [box] {
+            // Tabbing in has already selected the whole text.
+            if (!box->hasSelectedText())
+                box->setSelection(box->cursorPosition(), int(box->text().size()) - box->cursorPosition());
+        },
+        Qt::QueuedConnection);
+}
+
 }   // namespace KeyerBoxes

@@ -1,5 +1,6 @@
 #include "keying/PhoneFrm.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,6 +122,7 @@ PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(txtPHLoop, &QLineEdit::editingFinished, this, [this] { txtPHLoop_LostFocus(); });
     connect(Text10, &QLineEdit::editingFinished, this, [this] { Text10_LostFocus(); });
+    Text10->installEventFilter(this);
     for (int n = 1; n <= 9; ++n)
         connect(Command[n + 1], &QPushButton::clicked, this, [this, n] { Browse_Click(n); });
 
@@ -294,6 +296,13 @@ void PhoneFrm::Text10_LostFocus()
     if (!Format::isNumeric(Text10->text()))
         Text10->setText(QStringLiteral("0"));
     PhoneSetup();
+}
+
+bool PhoneFrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && watched == Text10)
+        KeyerBoxes::selectFromCaret(Text10);
+    return DesignWindow::eventFilter(watched, event);
 }
 
 void PhoneFrm::Browse_Click(int n)

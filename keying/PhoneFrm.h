@@ -80,6 +80,10 @@ public:
     VbTimer* tmrRepeat;                          // F1 repeat
     CommonFileDialog cdbFile;                    // the Browse buttons' open dialog
 
+protected:
+    // The port box selects its text from the caret on when entered.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Opens the push-to-talk port of Text10 (above 0) with both lines low, closing the CW port
     // and the keyer device first. A port that cannot be opened is reported and the window shown.

@@ -2,7 +2,9 @@
 // sound fake (timed on a fake clock), the playback watch, Esc, the repeat, Test and Done.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -415,6 +417,33 @@ TEST_F(PhoneTest, RepeatAndAddressBoxesFilterTyping)
     QTest::keyClick(phone->txtPHLoop, Qt::Key_Backspace);
     EXPECT_EQ(phone->txtPHLoop->text(), QStringLiteral("2.5"));
     phone->hide();
+}
+
+// Entering the port box selects its text from the caret on: all of it from a caret at the start
+// or by Tab, the rest from a caret inside.
+TEST_F(PhoneTest, EnteringThePortBoxSelectsFromTheCaret)
+{
+    struct Case {
+        const char* name;
+        int caret;
+        Qt::FocusReason reason;
+        const char* selected;
+    };
+    const Case cases[] = {
+        {"caret at the start", 0, Qt::MouseFocusReason, "12"},
+        {"caret inside", 1, Qt::MouseFocusReason, "2"},
+        {"tab", 1, Qt::TabFocusReason, "12"},
+    };
+    for (const Case& c : cases) {
+        phone->Text10->setText(QStringLiteral("12"));
+        phone->Text10->setCursorPosition(c.caret);
+        QFocusEvent in(QEvent::FocusIn, c.reason);
+        QCoreApplication::sendEvent(phone->Text10, &in);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(phone->Text10->selectedText(), QString::fromLatin1(c.selected)) << c.name;
+        QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(phone->Text10, &out);
+    }
 }
 
 TEST_F(PhoneTest, UnloadingWhileAMessagePlaysReleasesPushToTalk)
