@@ -1,13 +1,12 @@
 #include "entry/LogStore.h"
 
+#include "core/Files.h"
 #include "core/Format.h"
 #include "core/Globals.h"
 #include "core/Module2Log.h"
 #include "entry/DupeCheck.h"
-#include "platform/Clock.h"
 #include "platform/Prompts.h"
-
-#include <QThread>
+#include "platform/Sound.h"
 
 namespace Logging {
 
@@ -154,9 +153,9 @@ void sayDupe(Entry::EntryHost& host)
     if (G.VoiceNavLevel == 0)
         return;
     host.repaintWindow();
-    const qint64 start = Platform::clock().monotonicMs();
-    while (host.promptPlaying() && Platform::clock().monotonicMs() - start < DupePromptWaitMs)
-        QThread::msleep(5);
+    const qint64 limitMs =
+        Platform::playWaitLimitMs(Files::resolve(G.ProgramFolder, QStringLiteral("Dupe.wav")), DupePromptWaitMs);
+    Platform::waitWhilePlaying([&host] { return host.promptPlaying(); }, limitMs);
 }
 
 }   // namespace Logging

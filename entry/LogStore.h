@@ -34,7 +34,8 @@ struct MainsResult {
     QString messageBox;   // LogFull, WriteFailed: the text shown
 };
 
-// The longest wait for the spoken "Dupe" to end, in milliseconds.
+// The longest wait for the spoken "Dupe" to end, in milliseconds, when Dupe.wav's length cannot
+// be read; otherwise the wait lasts at most that length and a short margin.
 constexpr qint64 DupePromptWaitMs = 3000;
 
 // The fields of a record that logging writes; the record's other fields stay empty.
@@ -83,7 +84,8 @@ bool isCountyName(const QString& text);
 // refused with "<text> is not a valid county!".
 void validateCounty(Entry::EntryRow& row);
 
-// The spoken "Dupe": started and, with voice navigation on, waited for at most DupePromptWaitMs
+// The spoken "Dupe": started and, with voice navigation on, waited for at most its length and a
+// short margin (DupePromptWaitMs when that is unknown)
 // without letting input in; the window is repainted first so the red message shows meanwhile.
 void sayDupe(Entry::EntryHost& host);
 

@@ -4,14 +4,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QThread>
 
 #include "core/Globals.h"
 #include "core/Module2Prefs.h"
 #include "keying/KeyerLayout.h"
 #include "keying/MMControl.h"
-#include "platform/Clock.h"
 #include "platform/Screen.h"
+#include "platform/Sound.h"
 #include "platform/VbControls.h"
 
 using KeyerLayout::addButton;
@@ -106,11 +105,12 @@ void BlindFrm::BlindKeyPhone(const QString& name)
 
 bool BlindFrm::promptPlaying() const { return MMControl1->Mode() == MMControl::ModePlay; }
 
-void BlindFrm::waitForPrompt(qint64 maxMs) const
+void BlindFrm::waitForPrompt() const
 {
-    const qint64 start = Platform::clock().monotonicMs();
-    while (promptPlaying() && Platform::clock().monotonicMs() - start < maxMs)
-        QThread::msleep(5);
+    if (!promptPlaying())
+        return;
+    const qint64 limitMs = Platform::playWaitLimitMs(MMControl1->openedFile(), PromptWaitMs);
+    Platform::waitWhilePlaying([this] { return promptPlaying(); }, limitMs);
 }
 
 void BlindFrm::Option1_Click() { BlindKeyPhone(QStringLiteral("NavDis")); }

@@ -30,8 +30,10 @@ public:
     void BlindKeyPhone(const QString& name);
     // True while a prompt plays (the control's Mode reads 526).
     bool promptPlaying() const;
-    // Waits without yielding while a prompt plays, at most maxMs on Platform::clock().
-    void waitForPrompt(qint64 maxMs = PromptWaitMs) const;
+    // Waits without yielding while a prompt plays: at most the prompt file's playing time and a
+    // short margin on Platform::clock() (PromptWaitMs when its header cannot be read), so a sound
+    // device that never reports the end cannot hang the program.
+    void waitForPrompt() const;
 
     // Option buttons: each plays its own prompts when it is ticked; the level changes on Done.
     void Option1_Click();
@@ -40,7 +42,8 @@ public:
     // Done: VoiceNavLevel from the options, hide, rewrite QSOpref.txt.
     void Command1_Click();
 
-    // The longest non-yielding wait for a prompt (prompts last a second or two).
+    // The longest non-yielding wait for a prompt whose length is unknown (prompts last a second
+    // or two).
     static constexpr qint64 PromptWaitMs = 10000;
 
     MMControl* MMControl1;

@@ -18,10 +18,12 @@
 #include "core/Form1.h"
 #include "core/Format.h"
 #include "core/Globals.h"
+#include "core/ListFormat.h"
 #include "core/MainLogWindow.h"
 #include "core/ModalWindow.h"
 #include "keying/CntyAbbCW.h"
 #include "keying/CwEngine.h"
+#include "keying/KeyerBoxes.h"
 #include "keying/KeyerLayout.h"
 #include "keying/KeyingLog.h"
 #include "keying/KeyingPump.h"
@@ -30,7 +32,6 @@
 #include "keying/frmWinKey.h"
 #include "keying/modWinKey.h"
 #include "platform/ComPorts.h"
-#include "platform/KeyEvents.h"
 #include "platform/KeyLines.h"
 #include "platform/Monotonic.h"
 #include "platform/Prompts.h"
@@ -54,24 +55,6 @@ const QString KeyboardModeCaption = QStringLiteral("Keyboard CW Mode is on.  Pre
 // Loop calibration: empty loop turns counted.
 constexpr double CalibrationTurns = 5000000;
 
-// Keeps the keys `keep` accepts (Backspace always); drops the rest.
-void filterKeys(QLineEdit* box, std::function<bool(int)> keep)
-{
-    KeyEvents::hook(box, [keep](int& k) {
-        if (k != KeyEvents::vbKeyBack && !keep(k))
-            k = 0;
-    });
-}
-
-// A whole number as the runtime converts a double to a 16-bit integer (halves to even); no value
-// when it does not fit.
-std::optional<int> toInt16(double v)
-{
-    const double r = std::nearbyint(v);
-    if (!(r >= -32768 && r <= 32767))
-        return std::nullopt;
-    return int(r);
-}
 }   // namespace
 
 using KeyerLayout::addButton;
@@ -232,17 +215,12 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
 
     // Message boxes: letters typed as capitals; a double quote never enters (it would break CW.txt).
     for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13})
-        KeyEvents::hook(Text[i], [](int& k) {
-            if (k == '"')
-                k = 0;
-            else if (k >= 'a' && k <= 'z')
-                k = k - 'a' + 'A';
-        });
+        KeyerBoxes::hookCapitalsNoQuote(Text[i]);
     auto digitsOrColon = [](int k) { return k >= '0' && k <= ':'; };
-    filterKeys(Text10, digitsOrColon);
-    filterKeys(Text11, digitsOrColon);
-    filterKeys(txtSpace, [](int k) { return k >= '-' && k <= ':'; });
-    filterKeys(txtCWLoop, [](int k) { return k == '.' || (k >= '0' && k <= '9'); });
+    KeyerBoxes::filterKeys(Text10, digitsOrColon);
+    KeyerBoxes::filterKeys(Text11, digitsOrColon);
+    KeyerBoxes::filterKeys(txtSpace, [](int k) { return k >= '-' && k <= ':'; });
+    KeyerBoxes::filterKeys(txtCWLoop, [](int k) { return k == '.' || (k >= '0' && k <= '9'); });
     for (QLineEdit* box : {Text10, Text11, txtSpace, txtCWLoop})
         box->installEventFilter(this);
 
@@ -290,13 +268,8 @@ bool CWFrm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
         // The speed and port boxes select their text from the caret on when entered.
-        if (watched == Text10 || watched == Text11) {
-            auto* box = static_cast<QLineEdit*>(watched);
-            QMetaObject::invokeMethod(
-                box,
-                [box] { box->setSelection(box->cursorPosition(), int(box->text().size()) - box->cursorPosition()); },
-                Qt::QueuedConnection);
-        }
+        if (watched == Text10 || watched == Text11)
+            KeyerBoxes::selectFromCaret(static_cast<QLineEdit*>(watched));
     } else if (event->type() == QEvent::FocusOut) {
         if (watched == Text10)
             Text10_LostFocus();
@@ -519,7 +492,7 @@ void CWFrm::closeComm()
 void CWFrm::CWSetup()
 {
     closeComm();
-    const auto port = toInt16(Format::toNumber(Text10->text(), 0));
+    const auto port = ListFormat::wholeIn(Format::toNumber(Text10->text(), 0), -32768, 32767);
     bool ok = port.has_value();
     if (ok && *port > 0) {
         // The voice keyer's push-to-talk port and this one exclude each other.

@@ -22,10 +22,12 @@ void MMControl::setCommand(const QString& command)
         if (player_)
             player_->close();
         player_.reset();
+        openedFile_.clear();
     } else if (c == QLatin1String("open")) {
         if (player_)
             player_->close();
         player_.reset();
+        openedFile_.clear();
         const QString name = FileName.trimmed();
         if (DeviceType.compare(QLatin1String("WaveAudio"), Qt::CaseInsensitive) != 0 || name.isEmpty()) {
             qCWarning(lcKeying) << "sound not opened: device" << DeviceType << "file" << name;
@@ -41,6 +43,7 @@ void MMControl::setCommand(const QString& command)
             return;
         }
         player_ = std::move(player);
+        openedFile_ = path;
     } else if (c == QLatin1String("play") || c == QLatin1String("stop")) {
         if (!player_) {
             qCWarning(lcKeying) << "sound command" << command << "with no file open";

@@ -41,6 +41,8 @@ public:
     int Mode() const;
     // 0 when the last command succeeded.
     int Error() const { return error_; }
+    // The file the last "Open" opened, as found on disk; empty while none is open.
+    const QString& openedFile() const { return openedFile_; }
 
     // The conveniences the windows call.
     void Open() { setCommand(QStringLiteral("Open")); }
@@ -57,4 +59,5 @@ public:
 private:
     std::unique_ptr<Platform::WavePlayer> player_;
     int error_ = ErrorNone;
+    QString openedFile_;
 };

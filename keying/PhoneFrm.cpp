@@ -1,5 +1,6 @@
 #include "keying/PhoneFrm.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,8 +12,10 @@
 #include "core/Files.h"
 #include "core/Format.h"
 #include "core/Globals.h"
+#include "core/ListFormat.h"
 #include "keying/CWFrm.h"
 #include "keying/CwEngine.h"
+#include "keying/KeyerBoxes.h"
 #include "keying/KeyingLog.h"
 #include "keying/frmWinKey.h"
 #include "platform/ComPorts.h"
@@ -34,15 +37,6 @@ constexpr int WatchIntervalMs = 40;
 constexpr int F1 = 112;
 constexpr int F9 = 120;
 
-// A whole number as the runtime converts a double to a 16-bit integer (halves to even); no value
-// when it does not fit.
-std::optional<int> toInt16(double v)
-{
-    const double r = std::nearbyint(v);
-    if (!(r >= -32768 && r <= 32767))
-        return std::nullopt;
-    return int(r);
-}
 }   // namespace
 
 using KeyerLayout::addButton;
@@ -128,6 +122,13 @@ PhoneFrm::PhoneFrm() : DesignWindow(DesignWidth, DesignHeight)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(txtPHLoop, &QLineEdit::editingFinished, this, [this] { txtPHLoop_LostFocus(); });
     connect(Text10, &QLineEdit::editingFinished, this, [this] { Text10_LostFocus(); });
+    Text10->installEventFilter(this);
+    for (int n = 1; n <= 9; ++n)
+        connect(Command[n + 1], &QPushButton::clicked, this, [this, n] { Browse_Click(n); });
+
+    // The repeat box takes a decimal number only; the address box capitals and no double quote.
+    KeyerBoxes::filterKeys(txtPHLoop, [](int k) { return k == '.' || (k >= '0' && k <= '9'); });
+    KeyerBoxes::hookCapitalsNoQuote(Text11);
 
     Form_Load();
 }
@@ -164,7 +165,7 @@ void PhoneFrm::PhoneSetup()
     if (CWFrm::loaded() && CWFrm::instance().commOpen())
         CWFrm::instance().closeComm();
     closeCommPhone();
-    const std::optional<int> port = toInt16(number);
+    const std::optional<int> port = ListFormat::wholeIn(number, -32768, 32767);
     if (port) {
         QString error;
         CommPhone = Platform::keyLineHardware().openSerial(Platform::comPortPath(*port, G.DataFolder), &error);
@@ -295,6 +296,27 @@ void PhoneFrm::Text10_LostFocus()
     if (!Format::isNumeric(Text10->text()))
         Text10->setText(QStringLiteral("0"));
     PhoneSetup();
+}
+
+bool PhoneFrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && watched == Text10)
+        KeyerBoxes::selectFromCaret(Text10);
+    return DesignWindow::eventFilter(watched, event);
+}
+
+void PhoneFrm::Browse_Click(int n)
+{
+    cdbFile.CancelError = true;
+    cdbFile.Filter = QStringLiteral("(*.wav)");
+    cdbFile.FileName.clear();
+    cdbFile.InitDir = G.ProgramFolder;
+    if (!cdbFile.ShowOpen()) {
+        Platform::prompts().beep();
+        return;
+    }
+    Text[n]->setText(cdbFile.FileName);
+    Command1->setFocus();
 }
 
 void PhoneFrm::Form_Load()

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/CommonFileDialog.h"
 #include "core/DesignWindow.h"
 #include "core/SingleWindow.h"
 #include "keying/KeyerSettings.h"
@@ -54,6 +55,9 @@ public:
     void txtPHLoop_LostFocus();
     // Leaving the port box: a text that is not a number becomes "0"; then the port is set up.
     void Text10_LostFocus();
+    // Browse of F1..F9 (Command2..Command10, n = 1..9): the .wav file chosen in the open dialog
+    // goes into Text<n> and the focus to Done; Cancel beeps and leaves the box as it was.
+    void Browse_Click(int n);
 
     // The push-to-talk serial port, open only when needed.
     bool commPhoneOpen() const { return CommPhone != nullptr; }
@@ -74,6 +78,11 @@ public:
     QPushButton* Command11;                      // Test
     VbTimer* Timer1;                             // playback watch, 40 ms
     VbTimer* tmrRepeat;                          // F1 repeat
+    CommonFileDialog cdbFile;                    // the Browse buttons' open dialog
+
+protected:
+    // The port box selects its text from the caret on when entered.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Opens the push-to-talk port of Text10 (above 0) with both lines low, closing the CW port

@@ -91,6 +91,23 @@ std::optional<WaveInfo> readWaveInfo(const QString& path)
     return readWaveInfo(f);
 }
 
+qint64 playWaitLimitMs(const QString& path, qint64 fallbackMs)
+{
+    const std::optional<WaveInfo> info = readWaveInfo(path);
+    if (!info) {
+        qCWarning(lcPlatform) << "no wave header in" << path << "- waiting at most" << fallbackMs << "ms";
+        return fallbackMs;
+    }
+    return info->durationMs() + PlayWaitMarginMs;
+}
+
+void waitWhilePlaying(const std::function<bool()>& playing, qint64 maxMs)
+{
+    const qint64 start = clock().monotonicMs();
+    while (playing() && clock().monotonicMs() - start < maxMs)
+        QThread::msleep(5);
+}
+
 // ---- Timing shared by all players ---------------------------------------------------------
 
 bool TimedWavePlayer::open(const QString& path)

@@ -34,6 +34,15 @@ struct WaveInfo {
 std::optional<WaveInfo> readWaveInfo(QIODevice& file);
 std::optional<WaveInfo> readWaveInfo(const QString& path);
 
+// The margin a non-yielding wait for a file to play out allows beyond its playing time.
+constexpr qint64 PlayWaitMarginMs = 500;
+// The longest a caller may wait, without yielding, for the file at `path` to play out: its
+// playing time from the header plus PlayWaitMarginMs, or fallbackMs when the header cannot be
+// read. A sound device that stalls therefore holds the caller no longer than the sound would.
+qint64 playWaitLimitMs(const QString& path, qint64 fallbackMs);
+// Waits without yielding while `playing` answers true, at most maxMs on Platform::clock().
+void waitWhilePlaying(const std::function<bool()>& playing, qint64 maxMs);
+
 class WavePlayer {
 public:
     virtual ~WavePlayer() = default;

@@ -330,22 +330,25 @@ TEST_F(EntryTest, EnteringTheCallRefillsAShortContactList)
     EXPECT_EQ(host.calls.count(QStringLiteral("ListRecentContacts")), 0);
 }
 
+// Each field of the out-of-state row names itself on getting the focus at the levels that speak
+// it: nothing when off, the call field only at "Call Only", every field at "All Data Fields".
 TEST_F(EntryTest, PromptsFollowTheVoiceNavigationLevel)
 {
-    G.VoiceNavLevel = 1;
-    row.setFocus(Field::RSTR);
-    row.setFocus(Field::Sec);
-    row.setFocus(Field::RSTS);
-    row.setFocus(Field::Call);
-    EXPECT_EQ(host.prompts, QStringList{QStringLiteral("Call")});
-
-    host.prompts.clear();
-    G.VoiceNavLevel = 2;
-    row.setFocus(Field::RSTR);
-    row.setFocus(Field::Sec);
-    row.setFocus(Field::RSTS);
-    row.setFocus(Field::Call);
-    EXPECT_EQ(host.prompts, (QStringList{"RstRcvd", "County", "RstSnt", "Call"}));
+    const struct {
+        int level;
+        QStringList spoken;
+    } cases[] = {
+        {0, {}},
+        {1, {"Call"}},
+        {2, {"RstRcvd", "County", "RstSnt", "Call"}},
+    };
+    for (const auto& c : cases) {
+        G.VoiceNavLevel = uint8_t(c.level);
+        host.prompts.clear();
+        for (Field f : {Field::RSTR, Field::Sec, Field::RSTS, Field::Call})
+            row.setFocus(f);
+        EXPECT_EQ(host.prompts, c.spoken) << "level " << c.level;
+    }
 }
 
 TEST_F(EntryTest, ClearEntryEmptiesEverythingAndReturnsToTheCall)

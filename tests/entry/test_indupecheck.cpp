@@ -200,15 +200,18 @@ TEST_F(InDupeCheckTest, HoldAfterADuplicateIsBounded)
 // ends; without it the prompt is started and not waited for.
 TEST_F(InDupeCheckTest, SpokenDupeIsWaitedForOnlyWithVoiceNavigation)
 {
-    for (int level : {0, 1}) {
+    for (int level : {0, 1, 2}) {
         SCOPED_TRACE(level);
         G.VoiceNavLevel = uint8_t(level);
         inHost.playingPolls = 3;
         inHost.repaints = 0;
+        inHost.prompts.clear();
         fill(QStringLiteral("W9ABC"), QStringLiteral("599"), QStringLiteral("IN"), QStringLiteral("Marion"),
              QStringLiteral("599"));
         EXPECT_TRUE(InDupeCheck::LogDupeCheck(in));
+        // The refusal returns to the call field, which names itself when navigation is on.
+        EXPECT_EQ(inHost.prompts, level == 0 ? QStringList{"Dupe"} : QStringList({"Dupe", "Call"}));
         EXPECT_EQ(inHost.playingPolls, level == 0 ? 3 : -1);
-        EXPECT_EQ(inHost.repaints, level);
+        EXPECT_EQ(inHost.repaints, level == 0 ? 0 : 1);
     }
 }

@@ -161,6 +161,29 @@ TEST_F(InEntryTest, CountyTypeAheadAndSpaceForTheContestState)
     EXPECT_EQ(row.focus, Field::Sec);
 }
 
+// Each field of the in-state row names itself on getting the focus at the levels that speak it;
+// only this row has the state, province or country field ("SPC").
+TEST_F(InEntryTest, PromptsFollowTheVoiceNavigationLevel)
+{
+    const struct {
+        int level;
+        QStringList spoken;
+    } cases[] = {
+        {0, {}},
+        {1, {"Call"}},
+        {2, {"Call", "RstRcvd", "SPC", "County", "RstSnt"}},
+    };
+    for (const auto& c : cases) {
+        G.VoiceNavLevel = uint8_t(c.level);
+        host.prompts.clear();
+        place(Field::Cntry, QStringLiteral("IN"));
+        focusQuietly(Field::RSTS);
+        for (Field f : {Field::Call, Field::RSTR, Field::Cntry, Field::Sec, Field::RSTS})
+            row.setFocus(f);
+        EXPECT_EQ(host.prompts, c.spoken) << "level " << c.level;
+    }
+}
+
 TEST_F(InEntryTest, CountyIsSkippedForAnyOtherState)
 {
     G.VoiceNavLevel = 2;

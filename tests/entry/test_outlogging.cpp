@@ -5,6 +5,8 @@
 #include <QDir>
 
 #include "core/Module2Log.h"
+#include "platform/Sound.h"
+#include "tests/keying/test_sound_wave.h"
 
 using Entry::Field;
 using OutLogging::Ending;
@@ -265,6 +267,15 @@ TEST_F(LoggingTest, TheWaitForTheSpokenDupeIsBounded)
     const qint64 waited = clock.monotonicMs() - before;
     EXPECT_GE(waited, OutLogging::DupePromptWaitMs);
     EXPECT_LE(waited, OutLogging::DupePromptWaitMs + 100);
+
+    // With Dupe.wav in the program folder the wait lasts at most its playing time and a margin.
+    ASSERT_TRUE(TestWave::write(dir.filePath(QStringLiteral("DUPE.WAV")), TestWave::wave(1200, 8000)));
+    fill(QStringLiteral("K9ABC"), QStringLiteral("599"), QStringLiteral("Marion"), QStringLiteral("599"));
+    const qint64 beforeTimed = clock.monotonicMs();
+    EXPECT_EQ(OutLogging::Mains(row).ending, Ending::Duplicate);
+    const qint64 waitedTimed = clock.monotonicMs() - beforeTimed;
+    EXPECT_GE(waitedTimed, 1200 + Platform::PlayWaitMarginMs);
+    EXPECT_LE(waitedTimed, 1200 + Platform::PlayWaitMarginMs + 100);
 
     // A prompt that ends is waited for only as long as it plays.
     host.playingPolls = 3;

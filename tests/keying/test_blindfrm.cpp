@@ -24,6 +24,16 @@
 
 namespace {
 
+// A clock whose monotonic time moves on at every reading, so a wait that polls it comes to an end
+// in a few real milliseconds.
+class SteppingClock : public Platform::Clock {
+public:
+    Platform::TimeReading read() const override { return wall.read(); }
+    qint64 monotonicMs() const override { return now += 20; }
+    mutable qint64 now = 0;
+    Platform::FakeClock wall;
+};
+
 class BlindFrmTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -179,6 +189,28 @@ TEST_F(BlindFrmTest, CallOnlyWithoutNavEnDoesNotWait)
     G.VoiceNavLevel = 1;
     BlindFrm::instance();
     EXPECT_EQ(sound.played, QStringList({call}));
+}
+
+// A sound device that never reports the end of "NavEn" holds "Call Only" no longer than NavEn.wav's
+// playing time and a short margin; then "Call" follows.
+TEST_F(BlindFrmTest, AStalledDeviceHoldsTheWaitOnlyForThePromptsLength)
+{
+    SteppingClock stepping;
+    Platform::setClock(&stepping);
+    const QString navEn = prompt(QStringLiteral("NavEn.wav"), 1000);
+    const QString call = prompt(QStringLiteral("Call.wav"), 300);
+    BlindFrm& w = quietWindow();
+    sound.stalled = true;
+
+    const qint64 before = stepping.now;
+    w.Option2_Click();
+    const qint64 waited = stepping.now - before;
+    EXPECT_GE(waited, 1000 + Platform::PlayWaitMarginMs);
+    EXPECT_LE(waited, 1000 + Platform::PlayWaitMarginMs + 60);
+    EXPECT_EQ(sound.played, QStringList({navEn, call}));
+    EXPECT_TRUE(w.promptPlaying());   // the stalled device still claims to play "Call"
+    BlindFrm::unload();
+    Platform::setClock(nullptr);
 }
 
 TEST_F(BlindFrmTest, DoneSavesTheChosenLevel)

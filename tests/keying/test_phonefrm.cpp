@@ -2,7 +2,9 @@
 // sound fake (timed on a fake clock), the playback watch, Esc, the repeat, Test and Done.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -347,6 +349,101 @@ TEST_F(PhoneTest, DoneWritesWave2AndTheSetupReadsItBack)
     EXPECT_EQ(back->pttLine, 1);
     EXPECT_EQ(back->repeatIntervalMs, 2500);
     EXPECT_EQ(back->parallelAddress, QStringLiteral("&H278"));
+}
+
+// Browse of each F-key: the chosen .wav goes into that key's box and the focus to Done, and Done
+// writes it trimmed and quoted on that key's line; Cancel beeps and leaves the box as it was.
+TEST_F(PhoneTest, BrowseFillsTheKeysBoxAndDoneWritesIt)
+{
+    phone->show();
+    for (int n = 1; n <= 9; ++n) {
+        SCOPED_TRACE(n);
+        QPushButton* browse = phone->Command[n + 1];
+        ASSERT_EQ(browse->objectName(), QStringLiteral("Command%1").arg(n + 1));
+        EXPECT_EQ(browse->text(), QStringLiteral("Browse"));
+        phone->Text[n]->setText(QStringLiteral("old%1.wav").arg(n));
+        phone->Text[n]->setFocus();
+        prompts.clear();
+
+        // Cancel.
+        browse->click();
+        EXPECT_EQ(prompts.beeps(), 1);
+        EXPECT_EQ(phone->Text[n]->text(), QStringLiteral("old%1.wav").arg(n));
+
+        // A file chosen.
+        const QString chosen = QStringLiteral(" %1/msg %2.wav ").arg(dir.path()).arg(n);
+        prompts.answerFile(chosen);
+        browse->click();
+        EXPECT_EQ(phone->Text[n]->text(), chosen);
+        EXPECT_EQ(prompts.beeps(), 1);
+        EXPECT_EQ(phone->focusWidget(), phone->Command1);
+        const auto opened = prompts.callsOf(QStringLiteral("open"));
+        ASSERT_EQ(opened.size(), 2);
+        for (const auto& call : opened) {
+            EXPECT_EQ(call.filter, QStringLiteral("(*.wav)"));
+            EXPECT_EQ(call.defaultText, QString());   // no file name proposed
+        }
+    }
+
+    phone->Command1->click();
+    QFile f(dir.filePath(QStringLiteral("wave2.txt")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    ASSERT_GE(lines.size(), 9);
+    for (int n = 1; n <= 9; ++n)
+        EXPECT_EQ(lines[n - 1], QStringLiteral("\"%1/msg %2.wav\"\r").arg(dir.path()).arg(n).toLatin1()) << n;
+}
+
+// What typing lets into the repeat and address boxes.
+TEST_F(PhoneTest, RepeatAndAddressBoxesFilterTyping)
+{
+    phone->show();
+    struct Case {
+        QLineEdit* PhoneFrm::*box;
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {&PhoneFrm::txtPHLoop, "2.5s -1", "2.51"},
+        {&PhoneFrm::Text11, "&h3\"7a", "&H37A"},
+    };
+    for (const Case& c : cases) {
+        QLineEdit* box = phone->*c.box;
+        box->clear();
+        box->setFocus();
+        QTest::keyClicks(box, QString::fromLatin1(c.typed));
+        EXPECT_EQ(box->text(), QString::fromLatin1(c.shown)) << c.typed;
+    }
+    QTest::keyClick(phone->txtPHLoop, Qt::Key_Backspace);
+    EXPECT_EQ(phone->txtPHLoop->text(), QStringLiteral("2.5"));
+    phone->hide();
+}
+
+// Entering the port box selects its text from the caret on: all of it from a caret at the start
+// or by Tab, the rest from a caret inside.
+TEST_F(PhoneTest, EnteringThePortBoxSelectsFromTheCaret)
+{
+    struct Case {
+        const char* name;
+        int caret;
+        Qt::FocusReason reason;
+        const char* selected;
+    };
+    const Case cases[] = {
+        {"caret at the start", 0, Qt::MouseFocusReason, "12"},
+        {"caret inside", 1, Qt::MouseFocusReason, "2"},
+        {"tab", 1, Qt::TabFocusReason, "12"},
+    };
+    for (const Case& c : cases) {
+        phone->Text10->setText(QStringLiteral("12"));
+        phone->Text10->setCursorPosition(c.caret);
+        QFocusEvent in(QEvent::FocusIn, c.reason);
+        QCoreApplication::sendEvent(phone->Text10, &in);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(phone->Text10->selectedText(), QString::fromLatin1(c.selected)) << c.name;
+        QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(phone->Text10, &out);
+    }
 }
 
 TEST_F(PhoneTest, UnloadingWhileAMessagePlaysReleasesPushToTalk)

@@ -89,6 +89,27 @@ protected:
     Platform::FakeSound sound;
 };
 
+// A non-yielding wait for a file to play out lasts at most the file's playing time and a margin;
+// a file whose length cannot be read gets the caller's own cap.
+TEST_F(WavePlayerTest, WaitLimitIsThePlayingTimeAndAMargin)
+{
+    struct Case {
+        const char* name;
+        QString path;
+        qint64 limitMs;
+    };
+    const Case cases[] = {
+        {"one second", file(QStringLiteral("one.wav"), wave(1000)), 1000 + Platform::PlayWaitMarginMs},
+        {"8 kHz, 250 ms", file(QStringLiteral("short.wav"), wave(250, 8000)), 250 + Platform::PlayWaitMarginMs},
+        {"empty sound", file(QStringLiteral("empty.wav"), riff(fmtChunk(1, 16000, 16) + "data" + le32(0))),
+         Platform::PlayWaitMarginMs},
+        {"not a wave file", file(QStringLiteral("text.wav"), QByteArray("Call\r\n")), 7000},
+        {"missing file", dir.filePath(QStringLiteral("none.wav")), 7000},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Platform::playWaitLimitMs(c.path, 7000), c.limitMs) << c.name;
+}
+
 TEST_F(WavePlayerTest, PlaysForTheLengthInTheHeader)
 {
     const QString path = file(QStringLiteral("half.wav"), wave(500));

@@ -9,6 +9,7 @@ namespace {
 class FakeWavePlayer : public TimedWavePlayer {
 public:
     explicit FakeWavePlayer(FakeSound& sound) : sound_(sound) {}
+    bool isPlaying() const override { return sound_.stalled ? running_ : TimedWavePlayer::isPlaying(); }
 
 protected:
     bool outputAvailable() override { return sound_.deviceAvailable; }
@@ -21,12 +22,18 @@ protected:
     {
         sound_.events << QStringLiteral("play ") + path();
         sound_.played << path();
+        running_ = true;
     }
-    void stopOutput() override { sound_.events << QStringLiteral("stop ") + path(); }
+    void stopOutput() override
+    {
+        sound_.events << QStringLiteral("stop ") + path();
+        running_ = false;
+    }
     void closeOutput() override { sound_.events << QStringLiteral("close ") + path(); }
 
 private:
     FakeSound& sound_;
+    bool running_ = false;   // between startOutput and stopOutput
 };
 
 }   // namespace

@@ -18,6 +18,9 @@ public:
 
     // Set false to pretend that no sound output exists.
     bool deviceAvailable = true;
+    // Set true for a device that stalls: a started playing never ends by itself (only stop or
+    // close end it).
+    bool stalled = false;
     // What the players did, in order: "open <path>", "play <path>", "stop <path>", "close <path>".
     QStringList events;
     // The files whose playing started, in order.

@@ -4,7 +4,7 @@ namespace Platform {
 
 Answer ScriptedPrompts::messageBox(const QString& text, const QString& title, Buttons buttons, Icon)
 {
-    calls_.push_back({QStringLiteral("message"), text, title, buttons, QString()});
+    calls_.push_back({QStringLiteral("message"), text, title, buttons, QString(), QString()});
     Answer fallback = Answer::Ok;
     if (buttons == Buttons::YesNo)
         fallback = Answer::No;
@@ -19,7 +19,7 @@ Answer ScriptedPrompts::messageBox(const QString& text, const QString& title, Bu
 
 QString ScriptedPrompts::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    calls_.push_back({QStringLiteral("input"), prompt, title, Buttons::OkCancel, defaultText});
+    calls_.push_back({QStringLiteral("input"), prompt, title, Buttons::OkCancel, defaultText, QString()});
     if (inputs_.empty())
         return QString();
     const QString s = inputs_.front();
@@ -27,9 +27,10 @@ QString ScriptedPrompts::inputBox(const QString& prompt, const QString& title, c
     return s;
 }
 
-QString ScriptedPrompts::openFile(const QString& title, const QString& folder, const QString& fileName, const QString&)
+QString ScriptedPrompts::openFile(const QString& title, const QString& folder, const QString& fileName,
+                                  const QString& filter)
 {
-    calls_.push_back({QStringLiteral("open"), folder, title, Buttons::OkCancel, fileName});
+    calls_.push_back({QStringLiteral("open"), folder, title, Buttons::OkCancel, fileName, filter});
     if (files_.empty())
         return QString();
     const QString s = files_.front();
@@ -37,9 +38,10 @@ QString ScriptedPrompts::openFile(const QString& title, const QString& folder, c
     return s;
 }
 
-QString ScriptedPrompts::saveFile(const QString& title, const QString& folder, const QString& fileName, const QString&)
+QString ScriptedPrompts::saveFile(const QString& title, const QString& folder, const QString& fileName,
+                                  const QString& filter)
 {
-    calls_.push_back({QStringLiteral("save"), folder, title, Buttons::OkCancel, fileName});
+    calls_.push_back({QStringLiteral("save"), folder, title, Buttons::OkCancel, fileName, filter});
     if (files_.empty())
         return QString();
     const QString s = files_.front();
@@ -49,7 +51,7 @@ QString ScriptedPrompts::saveFile(const QString& title, const QString& folder, c
 
 std::optional<QColor> ScriptedPrompts::chooseColor(const QColor& initial)
 {
-    calls_.push_back({QStringLiteral("color"), initial.name(), QString(), Buttons::OkCancel, QString()});
+    calls_.push_back({QStringLiteral("color"), initial.name(), QString(), Buttons::OkCancel, QString(), QString()});
     if (colors_.empty())
         return std::nullopt;
     const auto c = colors_.front();
@@ -57,7 +59,7 @@ std::optional<QColor> ScriptedPrompts::chooseColor(const QColor& initial)
     return c;
 }
 
-void ScriptedPrompts::beep() { calls_.push_back({QStringLiteral("beep"), {}, {}, Buttons::Ok, {}}); }
+void ScriptedPrompts::beep() { calls_.push_back({QStringLiteral("beep"), {}, {}, Buttons::Ok, {}, {}}); }
 
 QVector<ScriptedPrompts::Call> ScriptedPrompts::callsOf(const QString& kind) const
 {

@@ -20,7 +20,8 @@ public:
         QString text;   // the message or prompt
         QString title;
         Buttons buttons = Buttons::Ok;
-        QString defaultText;
+        QString defaultText;   // input: the default text; open, save: the proposed file name
+        QString filter;        // open, save: the file filter
     };
 
     // Queued answers, taken in order by the calls that ask for that kind.
