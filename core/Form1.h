@@ -46,7 +46,7 @@ public:
     void setBandMapShown(bool shown);
 
     QLabel* lblDX = nullptr;        // its visibility is BandMapShown; its text is never seen
-    QLineEdit* txtCall = nullptr;   // the spectrum map writes a spot's call here; nothing reads it
+    QLineEdit* txtCall = nullptr;   // unused: the spectrum map writes into the main window's txtCall
     QLineEdit* txtDX = nullptr;     // unused
 
 private:

@@ -13,6 +13,7 @@
 #include "core/Form1.h"
 #include "core/Globals.h"
 #include "core/ListFormat.h"
+#include "core/ModalWindow.h"
 #include "core/Module2Prefs.h"
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/MainWindowLog.h"
@@ -21,6 +22,7 @@
 #include "platform/VbControls.h"
 #include "spots/BandMap.h"
 #include "spots/PacketSpotfrm.h"
+#include "spots/SpectrumMap.h"
 #include "spots/SpotStore.h"
 
 namespace SpotHookup {
@@ -42,6 +44,17 @@ void install()
                                        f.activateWindow();
                                    },
                                    [] { PacketSpotfrm::unload(); }});
+    // Ctrl+B, "&View Spectrum Map" and a double click on the spot panel: the map is made afresh,
+    // shown modally and gone when the show returns. Its right click tunes through the rig window.
+    MainServices::setDeviceWindow(MainServices::DeviceWindow::SpectrumMap,
+                                  {[] {
+                                       SpectrumMap map([](float& mhz) {
+                                           if (MainServices::Rig* rig = MainServices::rig())
+                                               rig->ChangeFrequency(mhz);
+                                       });
+                                       ModalWindow::show(map);
+                                   },
+                                   {}});
     MainServices::setSpotPanelFactory([](MainFrame& window) -> std::unique_ptr<MainServices::SpotPanel> {
         return std::make_unique<SpotPanelView>(window);
     });

@@ -18,7 +18,7 @@ class QTreeWidgetItem;
 
 namespace SpotHookup {
 // Installs the panel factory (every main window made afterwards gets a panel), the DX-spotting
-// window's calls in MainServices and its packet engine.
+// window's calls in MainServices and its packet engine, and the spectrum map's opening.
 void install();
 }   // namespace SpotHookup
 

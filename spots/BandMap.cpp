@@ -54,6 +54,18 @@ QStringList tickCaptions(BandRange range)
     return ticks;
 }
 
+QString spotToolTip(const Spot& spot, float utcOffsetHours)
+{
+    const QDateTime utc = spot.time.addSecs(qint64(std::llround(utcOffsetHours * 60.0)) * 60);
+    return spot.call + QStringLiteral("  ") + format3(spot.frequency) + QStringLiteral("  ") +
+           utc.toString(QStringLiteral("HH:mm:ss"));
+}
+
+QColor spotAgeColor(qint64 ageSeconds)
+{
+    return ageSeconds < 600 ? QColor(255, 255, 128) : ageSeconds < 1800 ? QColor(255, 255, 255) : QColor(192, 192, 192);
+}
+
 std::vector<LabelPlacement> placeLabels(const SpotStoreT& store, double low, double high, const QDateTime& now,
                                         float utcOffsetHours)
 {
@@ -71,10 +83,8 @@ std::vector<LabelPlacement> placeLabels(const SpotStoreT& store, double low, dou
         LabelPlacement p;
         p.slot = i;
         p.caption = s.prefix;
-        const QDateTime utc = s.time.addSecs(qint64(std::llround(utcOffsetHours * 60.0)) * 60);
-        p.toolTip = s.call + QStringLiteral("  ") + format3(f) + QStringLiteral("  ") +
-                    utc.toString(QStringLiteral("HH:mm:ss"));
-        p.color = age < 600 ? QColor(255, 255, 128) : age < 1800 ? QColor(255, 255, 255) : QColor(192, 192, 192);
+        p.toolTip = spotToolTip(s, utcOffsetHours);
+        p.color = spotAgeColor(age);
         p.position = (f - low) / (high - low);
         out.push_back(p);
     }

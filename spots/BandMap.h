@@ -28,6 +28,13 @@ QStringList tickCaptions(BandRange range);
 // A number as "#.000": three decimals, no leading zero below 1.
 QString format3(double v);
 
+// A spot label's tool tip on both maps: the call, the frequency "#.000" and the UTC time of receipt
+// (SpotTime moved by `utcOffsetHours`, in whole minutes) as "hh:mm:ss", separated by two blanks.
+QString spotToolTip(const Spot& spot, float utcOffsetHours);
+// A spot label's text colour on both maps by the spot's age in seconds: pale yellow under 600,
+// white under 1800, silver under 3600. An older spot is not drawn (the caller stops before asking).
+QColor spotAgeColor(qint64 ageSeconds);
+
 // One spot label to show.
 struct LabelPlacement {
     int slot = 0;
