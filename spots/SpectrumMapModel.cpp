@@ -30,7 +30,7 @@ bool inSpectrumBand(const SpectrumBand& band, float mhz) { return band.low < mhz
 void ZoomToSpots(const SpotStoreT& store, float& high, float& low)
 {
     float max = low, min = high;
-    for (int i = 1; i < SpotStoreT::Slots; ++i) {
+    for (int i = 0; i < SpotStoreT::Slots; ++i) {
         const float f = store.slot[i].frequency;
         if (low < f && f < high) {
             if (f < min)

@@ -25,7 +25,8 @@ const std::array<SpectrumBand, SpectrumBandCount>& spectrumBands();
 bool inSpectrumBand(const SpectrumBand& band, float mhz);
 
 // Narrows a band's scale to its spots: with at least two different frequencies strictly inside
-// `low`..`high` among slots 1 to 49 (slot 0, the next to go, takes no part; every age counts),
+// `low`..`high` among all 50 slots (slot 0 too, so every spot of the band lands on its ruler;
+// every age counts),
 // `high` becomes the highest plus 1 kHz and `low` the lowest minus 1 kHz, both kept in single
 // precision; otherwise both stay.
 void ZoomToSpots(const SpotStoreT& store, float& high, float& low);
@@ -42,7 +43,7 @@ struct SpectrumLabel {
     QString toolTip;        // call, "#.000" MHz, UTC "hh:mm:ss", separated by two blanks
     int band = -1;          // the ruler the label stands on; -1: no band holds the frequency
     double along = 0;       // its centre as a fraction of the ruler from the first tick's number
-                            // to the last one's; beyond 0..1 for a slot 0 spot outside the zoom
+                            // to the last one's; within 0..1 for every spot of the band
     QColor color;           // by age; invalid when the slot is an hour old or older
     bool visible = false;   // placed on a ruler and under an hour old, with every newer slot
 };

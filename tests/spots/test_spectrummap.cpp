@@ -84,8 +84,11 @@ TEST(SpectrumMapModel, ScalesSpanTheBandOrZoomToItsSpots)
         {"two spots zoom by 1 kHz either side", storeOf({{48, 14.020f}, {49, 14.030f}}), B20, zoom20},
         {"spots of every age zoom", storeOf({{10, 14.020f, 99999}, {49, 14.030f}}), B20, zoom20},
         {"a spot on an edge is outside the band", storeOf({{47, 14.0f}, {48, 14.35f}, {49, 14.025f}}), B20, edges20},
-        {"slot 0 takes no part in the zoom", storeOf({{0, 14.300f}, {1, 14.020f}, {49, 14.030f}}), B20, zoom20},
-        {"slot 0 alone with one other spot keeps the edges", storeOf({{0, 14.300f}, {49, 14.030f}}), B20, edges20},
+        {"slot 0 counts in the zoom", storeOf({{0, 14.020f}, {49, 14.030f}}), B20, zoom20},
+        {"slot 0 widens the zoom",
+         storeOf({{0, 14.300f}, {1, 14.020f}, {49, 14.030f}}),
+         B20,
+         {"14.019", "14.090", "14.160", "14.231", "14.301"}},
         {"spots outside every band change no scale", storeOf({{47, 5.357f}, {48, 222.1f}, {49, 14.025f}}), B20,
          edges20},
         {"empty store 2 m", {}, B2, {"144.000", "145.000", "146.000", "147.000", "148.000"}},
@@ -111,15 +114,17 @@ TEST(SpectrumMapModel, LabelsStandOnTheirBandFromTheRoundedTickEnds)
     EXPECT_TRUE(p.labels[47].reached && !p.labels[47].visible && !p.labels[47].color.isValid());
     EXPECT_FALSE(p.labels[46].reached);
 
-    // Slot 0 is drawn by the same formula even where the zoom to the other spots leaves it beyond
-    // the ruler's ends; it does not widen the scale.
-    for (const auto& [mhz, along] :
-         {std::pair{14.300f, (14.300 - 14.019) / 0.012}, {14.010f, (14.010 - 14.019) / 0.012}}) {
+    // Slot 0, the next spot to go, widens the zoom like any other, so its label stands on the
+    // ruler too: at either end when it lies beyond the other spots.
+    for (const auto& [mhz, first, along] :
+         {std::tuple{14.300f, "14.019", (14.300 - 14.019) / (14.301 - 14.019)}, {14.010f, "14.009", 1.0 / 22}}) {
         p = spectrumMapPicture(fullStoreWith20m(mhz), Now, 0);
-        EXPECT_EQ(ticksOf(p, B20).first(), QStringLiteral("14.019")) << mhz;
+        EXPECT_EQ(ticksOf(p, B20).first(), QString::fromLatin1(first)) << mhz;
         EXPECT_TRUE(p.labels[0].visible) << mhz;
         EXPECT_EQ(p.labels[0].band, B20);
         EXPECT_NEAR(p.labels[0].along, along, 1e-4) << mhz;
+        EXPECT_GE(p.labels[0].along, 0.0) << mhz;
+        EXPECT_LE(p.labels[0].along, 1.0) << mhz;
     }
 }
 
