@@ -22,7 +22,7 @@
 #include "platform/VbControls.h"
 #include "spots/BandMap.h"
 #include "spots/PacketSpotfrm.h"
-#include "spots/SpectrumMap.h"
+#include "spots/HFMapWindow.h"
 #include "spots/SpotStore.h"
 
 namespace SpotHookup {

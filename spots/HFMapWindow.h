@@ -1,6 +1,6 @@
 #pragma once
 // " HF Spectrum Map": the spots of the SpotStore on eleven band rulers filling the desktop work
-// area (spots/SpectrumMapModel.h decides what is shown; this window applies it). The main window
+// area (spots/HFMapModel.h decides what is shown; this window applies it). The main window
 // shows it modally and deletes it when the show returns. While it is shown the spot intake
 // redraws it for each new spot (Spots::setSpectrumMapRedraw). A right press on a spot tunes the
 // rig through the tuner given at creation, writes the call into the active main window's call

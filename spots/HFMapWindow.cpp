@@ -1,4 +1,4 @@
-#include "spots/SpectrumMap.h"
+#include "spots/HFMapWindow.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -14,7 +14,7 @@
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
-#include "spots/SpectrumMapModel.h"
+#include "spots/HFMapModel.h"
 #include "spots/SpotStore.h"
 #include "spots/SpotsLog.h"
 

@@ -1,4 +1,4 @@
-#include "spots/SpectrumMapModel.h"
+#include "spots/HFMapModel.h"
 
 #include <cmath>
 #include <limits>

@@ -12,8 +12,8 @@
 #include "mainwindow/MainServices.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
-#include "spots/SpectrumMap.h"
-#include "spots/SpectrumMapModel.h"
+#include "spots/HFMapWindow.h"
+#include "spots/HFMapModel.h"
 #include "tests/spots/SpotWindowFixture.h"
 
 using namespace Spots;
