@@ -31,13 +31,14 @@ void setTextColor(QLabel* l, const QColor& c)
     l->setPalette(pal);
 }
 
-// A transparent label with centred white text in the maps' small serif font.
+// A transparent label with white text in the maps' small serif font, centred across and written
+// from its top, so ticks of different heights line up under their ruler.
 QLabel* spotLabel(DesignLayout& d, const QString& name, const QString& text, double width, double height)
 {
     QLabel* l = d.addLabel(name, text, 0, 0, width, height, nullptr, SpotFontPt);
     if (ControlGeometry* c = d.control(name))
         c->fontName = QStringLiteral("Serif");
-    l->setAlignment(Qt::AlignCenter);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     l->setAttribute(Qt::WA_TranslucentBackground);
     setTextColor(l, Qt::white);
     l->hide();
