@@ -106,15 +106,20 @@ void SpectrumMap::Form_Load()
         t->show();
 }
 
+int SpectrumMap::leftOnRuler(int band, double along, int width) const
+{
+    const QPoint a = lineHF[band]->end1(), b = lineHF[band]->end2();
+    return int(a.x() + along * (b.x() - a.x()) - width / 2.0);
+}
+
 void SpectrumMap::applyScales(const Spots::SpectrumMapPicture& picture)
 {
     for (int i = 0; i < lblFreqSpot.size(); ++i) {
         QLabel* t = lblFreqSpot[i];
-        const VbLine* ruler = lineHF[i / Spots::SpectrumTicksPerBand];
-        const QPoint a = ruler->end1(), b = ruler->end2();
+        const int band = i / Spots::SpectrumTicksPerBand;
         t->setText(picture.ticks[i].text);
-        t->move(int(a.x() + picture.ticks[i].along * (b.x() - a.x()) - t->width() / 2.0),
-                int(a.y() + 0.004 * windowHeightPx_));
+        t->move(leftOnRuler(band, picture.ticks[i].along, t->width()),
+                int(lineHF[band]->end1().y() + 0.004 * windowHeightPx_));
     }
 }
 
@@ -133,10 +138,8 @@ void SpectrumMap::BandMapLabelDisplay()
         QLabel* l = lblDXSpot[i];
         l->setToolTip(p.toolTip);
         l->setText(p.text);
-        if (p.band >= 0) {
-            const QPoint a = lineHF[p.band]->end1(), b = lineHF[p.band]->end2();
-            l->move(int(a.x() + p.along * (b.x() - a.x()) - l->width() / 2.0), a.y() - l->height());
-        }
+        if (p.band >= 0)
+            l->move(leftOnRuler(p.band, p.along, l->width()), lineHF[p.band]->end1().y() - l->height());
         if (p.color.isValid())
             setTextColor(l, p.color);
         l->setVisible(p.visible);

@@ -48,6 +48,9 @@ private:
     void Form_Activate() { BandMapLabelDisplay(); }
     // The tick texts and places of a picture; the scaled rulers give the places.
     void applyScales(const Spots::SpectrumMapPicture& picture);
+    // The left edge that centres a control `width` wide at `along` (0 = left end, 1 = right end)
+    // of band `band`'s ruler.
+    int leftOnRuler(int band, double along, int width) const;
 
     DesignLayout design_;
     Tuner tune_;
