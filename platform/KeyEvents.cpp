@@ -16,6 +16,9 @@
 #include <QSet>
 #include <QWidget>
 
+#include <algorithm>
+#include <vector>
+
 namespace KeyEvents {
 
 bool isStorable(QChar c)
@@ -192,8 +195,11 @@ public:
 
     bool eventFilter(QObject* obj, QEvent* ev) override
     {
-        if (ev->type() == QEvent::KeyRelease)
-            last_ = nullptr;
+        // The next key begins (its shortcut check, or a release): the presses whose handlers are
+        // done have finished travelling. Presses whose handlers still run (a message being sent
+        // lets the event loop run) stay marked, whatever is released meanwhile.
+        if (formLevel_ && (ev->type() == QEvent::ShortcutOverride || ev->type() == QEvent::KeyRelease))
+            forgetFinished();
         if (ev->type() != QEvent::KeyPress || !obj->isWidgetType())
             return false;
         auto* w = static_cast<QWidget*>(obj);
@@ -205,20 +211,74 @@ public:
             if (w != scope_ && !scope_->isAncestorOf(w))
                 return false;
             // A key the control leaves unhandled travels on to its parents: it was seen already.
-            // (A key press always ends with its release, which forgets it.)
-            if (ke == last_ && ke->key() == lastKey_ && last_receiver_ && w != last_receiver_ &&
-                w->isAncestorOf(last_receiver_))
+            if (travelsOn(w, ke))
                 return false;
-            last_ = ke;
-            lastKey_ = ke->key();
-            last_receiver_ = w;
-        } else if (w != scope_) {
-            return false;
+            forgetFinished();
+            return handleOnce(w, ke);
         }
+        if (w != scope_)
+            return false;
         return handle(w, ke);
     }
 
 private:
+    // A press the form's handlers have taken: the event, the widget it last reached, and what it
+    // carries (an event's address is reused by a later key once the event is gone).
+    struct Taken {
+        const QEvent* event;
+        QPointer<QWidget> at;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        bool autoRepeat;
+        bool handling;   // the handlers are still running
+    };
+
+    static bool carries(const Taken& t, const QKeyEvent* ke)
+    {
+        return t.event == ke && t.key == ke->key() && t.modifiers == ke->modifiers() &&
+               t.autoRepeat == ke->isAutoRepeat();
+    }
+
+    // True when `ke` at `w` is a taken press moving on from the widget it last reached to that
+    // widget's parent, as Qt passes a key the widget ignored; the mark follows it.
+    bool travelsOn(QWidget* w, const QKeyEvent* ke)
+    {
+        for (Taken& t : taken_) {
+            if (!carries(t, ke) || t.handling || !t.at || t.at->isWindow() || t.at->parentWidget() != w)
+                continue;
+            t.at = w;
+            return true;
+        }
+        return false;
+    }
+
+    void forgetFinished()
+    {
+        taken_.erase(std::remove_if(taken_.begin(), taken_.end(), [](const Taken& t) { return !t.handling; }),
+                     taken_.end());
+    }
+
+    // Runs the form's handlers on a press once, however long they run and whatever events they
+    // let through meanwhile (the key's own release, other keys): the press is marked until it
+    // has finished travelling from the control to the form.
+    bool handleOnce(QWidget* w, QKeyEvent* ke)
+    {
+        taken_.push_back(Taken{ke, w, ke->key(), ke->modifiers(), ke->isAutoRepeat(), true});
+        const QPointer<KeyFilter> self(this);
+        const bool consumed = handle(w, ke);
+        if (!self)
+            return true;   // the form went with the key: nothing is left to deliver it to
+        const auto mine =
+            std::find_if(taken_.begin(), taken_.end(), [ke](const Taken& t) { return t.handling && t.event == ke; });
+        if (mine != taken_.end()) {
+            if (consumed)
+                taken_.erase(mine);
+            else
+                mine->handling = false;
+        }
+        return consumed;
+    }
+
     bool handle(QWidget* w, QKeyEvent* ke)
     {
         const int ascii0 = asciiOf(ke);
@@ -256,9 +316,9 @@ private:
     bool formLevel_;
     KeyPressFn press_;
     KeyDownFn down_;
-    const QKeyEvent* last_ = nullptr;
-    int lastKey_ = 0;
-    QPointer<QWidget> last_receiver_;
+    // Presses taken by the form's handlers that may still be travelling; one per handler running
+    // (a key pressed while another one's message is sent), and the last finished one.
+    std::vector<Taken> taken_;
 };
 
 class PasteFilter : public QObject {

@@ -45,7 +45,10 @@ QObject* hook(QWidget* control, KeyPressFn keyPress, KeyDownFn keyDown = {});
 
 // Form-level key preview: the handlers see the keys of the form and every control on it before
 // the controls (and their own hooks) do. As with hook(), a key typing a character isStorable
-// refuses is dropped. The returned filter belongs to the form.
+// refuses is dropped. Each press reaches the handlers once: a press they leave to the control
+// and the control ignores travels on to the form's own widgets unhandled, also when a handler
+// let the event loop run (a message being sent) and the key, or another, was released or
+// pressed meanwhile. The returned filter belongs to the form.
 QObject* hookForm(QWidget* form, KeyPressFn keyPress, KeyDownFn keyDown = {});
 
 // Text pasted or dropped into `edit` (keyboard, context menu, middle button, drag and drop) loses

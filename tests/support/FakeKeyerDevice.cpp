@@ -80,6 +80,7 @@ void FakeKeyerDevice::take(uint8_t b)
     if (pending_.isEmpty()) {
         if (b >= 0x20) {
             text_ += char(b);
+            charSinceStatus_ = true;
             return;
         }
         pending_ += char(b);
@@ -119,7 +120,8 @@ void FakeKeyerDevice::take(uint8_t b)
     case 0x0E: commands_ << QStringLiteral("mode ") + arg(1); break;
     case 0x15:
         commands_ << QStringLiteral("status");
-        reply(uint8_t(statusByte.load()));
+        reply(fullAfterEachChar && charSinceStatus_ ? uint8_t(0xC5) : uint8_t(statusByte.load()));
+        charSinceStatus_ = false;
         break;
     case 0x17: commands_ << QStringLiteral("ratio ") + arg(1); break;
     default: commands_ << QStringLiteral("unknown ") + QString::number(cmd, 16); break;
@@ -174,4 +176,5 @@ void FakeKeyerDevice::clearRecord()
     std::lock_guard<std::mutex> lock(m_);
     commands_.clear();
     text_.clear();
+    charSinceStatus_ = false;
 }

@@ -24,6 +24,10 @@ public:
     std::atomic<int> version{23};
     // The status byte returned to a status request: 0xC0 idle, 0xC4 busy, 0xC5 buffer nearly full.
     std::atomic<int> statusByte{0xC0};
+    // Takes one character at a time: the first status request after each character given is
+    // answered "full" (0xC5), later ones with statusByte. The host then waits, and lets its event
+    // loop run, between any two characters, as it does with a real device's buffer filled up.
+    std::atomic<bool> fullAfterEachChar{false};
 
     // Commands in order: "echo 85", "open", "close", "wpm 20", "weight 50", "leadtail 0 0",
     // "ratio 50", "pincfg 6", "mode 0", "backspace", "clear", "status", "unknown 1b".
@@ -51,4 +55,6 @@ private:
     QByteArray text_;
     // Parser: the command being read and the argument bytes still expected.
     QByteArray pending_;
+    // A character arrived since the last status request.
+    bool charSinceStatus_ = false;
 };
