@@ -13,17 +13,19 @@
 #include <QVector>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "core/Globals.h"
 #include "core/Module2County.h"
 #include "core/Module2Log.h"
 #include "core/Module2Prefs.h"
 #include "core/modGlobalPreferences.h"
+#include "fuzz/FuzzSupport.h"
 #include "keying/KeyerSettings.h"
 #include "platform/Exit.h"
 #include "platform/Prompts.h"
+#include "tests/support/ScriptedPrompts.h"
 
 namespace {
 
@@ -42,6 +44,7 @@ struct Folder {
         QDir().mkpath(G.DataFolder);
         Platform::setPrompts(&prompts);
         Platform::setEndProgramHook([] {});
+        Fuzz::quietMessages();
     }
     std::unique_ptr<QTemporaryDir> dir;
     Platform::ScriptedPrompts prompts;
@@ -60,11 +63,7 @@ void write(const QString& name, const QByteArray& data)
         std::abort();
 }
 
-[[noreturn]] void broken(const char* what)
-{
-    std::fprintf(stderr, "broken promise: %s\n", what);
-    std::abort();
-}
+using Fuzz::broken;
 
 QVector<QByteArray> recordLines()
 {

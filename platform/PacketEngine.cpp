@@ -22,10 +22,12 @@ void putCall(QByteArray& out, const QByteArray& call)
     out += field;
 }
 
+// A call is read up to its NUL, and never past the 9th byte: the 10th is the field's NUL, so an
+// engine that fills the field gives the same call as one that ends it.
 QByteArray takeCall(const char* field)
 {
     int n = 0;
-    while (n < CallField && field[n] != '\0')
+    while (n < CallField - 1 && field[n] != '\0')
         ++n;
     return QByteArray(field, n);
 }

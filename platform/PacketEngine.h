@@ -65,7 +65,7 @@ constexpr uint32_t MaxDataLength = 65536;
 // characters are cut to 9 so the field keeps its NUL.
 QByteArray encode(const AgwWireFrame& frame);
 
-// Cuts a byte stream into frames. A call field is read up to its first NUL.
+// Cuts a byte stream into frames. A call field is read up to its first NUL, at most 9 characters.
 class Reader {
 public:
     // Takes one arrival; returns the frames it completed, oldest first. After a header announcing

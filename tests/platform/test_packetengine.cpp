@@ -208,3 +208,21 @@ TEST_F(PacketEngineTest, ABrokenConnectionIsLostAfterTheFramesThatCameBeforeIt)
 }
 
 }   // namespace
+
+// A call field the engine fills to its tenth byte (no NUL) gives the same nine-character call as
+// one it ends, so what is read is what can be written back.
+TEST(AgwWireReader, ACallFieldFilledToItsEndIsReadAsNineCharacters)
+{
+    const QByteArray filled = header('U', "N0CALLSIGN", "ABCDEFGHIJ", 2) + "hi";
+    Platform::AgwWire::Reader reader;
+    const QVector<Platform::AgwWireFrame> frames = reader.feed(filled);
+    ASSERT_EQ(frames.size(), 1);
+    EXPECT_EQ(frames[0].callFrom, QByteArray("N0CALLSIG"));
+    EXPECT_EQ(frames[0].callTo, QByteArray("ABCDEFGHI"));
+    EXPECT_EQ(frames[0].data, QByteArray("hi"));
+    Platform::AgwWire::Reader again;
+    const QVector<Platform::AgwWireFrame> back = again.feed(Platform::AgwWire::encode(frames[0]));
+    ASSERT_EQ(back.size(), 1);
+    EXPECT_EQ(back[0].callFrom, frames[0].callFrom);
+    EXPECT_EQ(back[0].callTo, frames[0].callTo);
+}
