@@ -261,7 +261,7 @@ TEST_F(QSOprefTest, DamagedBandAndModeAreReadAsTheInstalledDefaultsWithAWarning)
     };
     const Case cases[] = {
         {"binary bytes", QByteArray("\x01\x1b\x7f\xc3\xff", 5), QByteArray("\xfe\x02", 2), "40", "CW", 2},
-        {"a NUL byte", QByteArray("2\x00" "0", 3), QByteArray("P\x00H", 3), "40", "CW", 2},
+        {"a NUL byte", QByteArray::fromHex("320030"), QByteArray::fromHex("500048"), "40", "CW", 2},
         {"letters", "XX", "XX", "40", "CW", 2},
         {"a number of no band", "9999", "9999", "40", "CW", 2},
         {"a mode the rig knows but the log does not", "20", "SSB", "20", "CW", 1},
