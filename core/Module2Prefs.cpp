@@ -47,12 +47,22 @@ bool readInteger(ListFormat::Reader& r, Int& out)
     return true;
 }
 
+// The name of `names` that `text` equals ignoring case, spelled as in `names` ("cw" gives "CW");
+// empty when it equals none.
+QString knownName(const QStringList& names, const QString& text)
+{
+    for (const QString& n : names)
+        if (n.compare(text, Qt::CaseInsensitive) == 0)
+            return n;
+    return QString();
+}
+
 // The known spelling of a band or mode read from the file, or `fallback`. Only a value the
 // file gave is warned of: a file that ended earlier is reported by the station setup.
 QString knownOrDefault(const QStringList& names, const QString& read, const QString& fallback, const char* item,
                        bool wholeFile)
 {
-    const QString known = KnownName(names, read);
+    const QString known = knownName(names, read);
     if (!known.isEmpty())
         return known;
     if (!read.isEmpty() || wholeFile)
@@ -80,14 +90,6 @@ const QStringList& ModeNames()
 {
     static const QStringList names = {QStringLiteral("CW"), QStringLiteral("PH"), QStringLiteral("DG")};
     return names;
-}
-
-QString KnownName(const QStringList& names, const QString& text)
-{
-    for (const QString& n : names)
-        if (n.compare(text, Qt::CaseInsensitive) == 0)
-            return n;
-    return QString();
 }
 
 QByteArray QSOprefText()

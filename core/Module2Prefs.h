@@ -23,10 +23,6 @@ inline const QString DefaultMode = QStringLiteral("CW");
 const QStringList& BandNames();
 const QStringList& ModeNames();
 
-// The name of `names` that `text` equals ignoring case, spelled as in `names` ("cw" gives "CW");
-// empty when it equals none.
-QString KnownName(const QStringList& names, const QString& text);
-
 // Reads the 25 items from QSOpref.txt in the program folder into G, in file order. Reading stops
 // at the first failure (no file, fewer than 25 values, a number that does not read as one): the
 // items read before it keep their new values, the others keep theirs. False on any failure.
