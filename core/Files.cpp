@@ -44,6 +44,27 @@ QString matchEntry(const QDir& dir, const QString& part)
             return e;
     return part;
 }
+// Writes all of `data` to `fd`. A write that stops part way (full disk, file size limit) reports
+// no error of its own: the reason comes from the next attempt, and is what `err` holds when this
+// returns false.
+bool writeFully(int fd, const QByteArray& data, int& err)
+{
+    const char* p = data.constData();
+    qint64 left = data.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            err = n < 0 ? errno : EIO;
+            return false;
+        }
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
 // Cuts a file back to its size before a failed append. A failure here leaves the partial line,
 // which the loader then refuses; the caller reports the write's own reason either way.
 void cutBack(int fd, off_t size)
@@ -150,10 +171,12 @@ bool writeAtomic(const QString& path, const QByteArray& data, QString* error)
         setError(error, f.errorString());
         return false;
     }
-    // The data sits in the device's buffer until flushed; a failure there (full disk, size limit)
-    // must stop the rename, or a cut-off file would replace the whole one.
-    if (f.write(data) != data.size() || !f.flush()) {
-        setError(error, f.errorString());
+    // Written to the temporary file's descriptor by hand: Qt's own write names a full disk or a
+    // size limit only as "Unknown error". A failure must stop the rename, or a cut-off file would
+    // replace the whole one.
+    int err = 0;
+    if (f.handle() < 0 || !writeFully(f.handle(), data, err)) {
+        setError(error, f.handle() < 0 ? f.errorString() : systemError(err));
         f.cancelWriting();
         return false;
     }
@@ -178,24 +201,13 @@ bool append(const QString& path, const QByteArray& data, QString* error)
     struct stat st {};
     const bool regular = ::fstat(f.fd, &st) == 0 && S_ISREG(st.st_mode);
     const off_t before = regular ? st.st_size : 0;
-    // Written by hand: a write that stops part way reports no error of its own, and the reason
-    // comes only from the next attempt (full disk, file size limit).
-    const char* p = data.constData();
-    qint64 left = data.size();
-    while (left > 0) {
-        const ssize_t n = ::write(f.fd, p, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int err = n < 0 ? errno : EIO;
-            // Take a partial line back off, so the file keeps whole records only.
-            if (regular)
-                cutBack(f.fd, before);
-            setError(error, systemError(err));
-            return false;
-        }
-        p += n;
-        left -= n;
+    int err = 0;
+    if (!writeFully(f.fd, data, err)) {
+        // Take a partial line back off, so the file keeps whole records only.
+        if (regular)
+            cutBack(f.fd, before);
+        setError(error, systemError(err));
+        return false;
     }
     if (::fsync(f.fd) != 0 && errno != EINVAL && errno != EROFS) {
         const int err = errno;

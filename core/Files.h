@@ -23,7 +23,8 @@ bool readRegular(const QString& path, qint64 maxBytes, QByteArray& out, QString*
 bool isRegularFile(const QString& path);
 
 // Replaces a file through a temporary file and a rename: readers see the old or the new
-// content, never a half-written file.
+// content, never a half-written file. A failure leaves the file as it was, and `error` names the
+// system's reason (a full disk, a size limit), as append() does.
 bool writeAtomic(const QString& path, const QByteArray& data, QString* error = nullptr);
 
 // Appends and flushes to the disk before reporting success; creates a missing file. A write that

@@ -47,7 +47,50 @@ bool readInteger(ListFormat::Reader& r, Int& out)
     return true;
 }
 
+// The name of `names` that `text` equals ignoring case, spelled as in `names` ("cw" gives "CW");
+// empty when it equals none.
+QString knownName(const QStringList& names, const QString& text)
+{
+    for (const QString& n : names)
+        if (n.compare(text, Qt::CaseInsensitive) == 0)
+            return n;
+    return QString();
+}
+
+// The known spelling of a band or mode read from the file, or `fallback`. Only a value the
+// file gave is warned of: a file that ended earlier is reported by the station setup.
+QString knownOrDefault(const QStringList& names, const QString& read, const QString& fallback, const char* item,
+                       bool wholeFile)
+{
+    const QString known = knownName(names, read);
+    if (!known.isEmpty())
+        return known;
+    if (!read.isEmpty() || wholeFile)
+        qCWarning(lcCore) << "QSOpref.txt: the" << item << read << "is none of" << names.join(QLatin1Char(' '))
+                          << "- taken as" << fallback;
+    return fallback;
+}
+
 }   // namespace
+
+const QStringList& BandNames()
+{
+    // The band table's names, in its order.
+    static const QStringList names = {
+        QStringLiteral("160"),  QStringLiteral("80"),  QStringLiteral("40"),  QStringLiteral("20"),
+        QStringLiteral("15"),   QStringLiteral("10"),  QStringLiteral("6"),   QStringLiteral("2"),
+        QStringLiteral("1.25"), QStringLiteral("440"), QStringLiteral("902"), QStringLiteral("1.24"),
+        QStringLiteral("2.3"),  QStringLiteral("3.3"), QStringLiteral("5.6"), QStringLiteral("10G"),
+        QStringLiteral("30"),   QStringLiteral("17"),  QStringLiteral("12"),
+    };
+    return names;
+}
+
+const QStringList& ModeNames()
+{
+    static const QStringList names = {QStringLiteral("CW"), QStringLiteral("PH"), QStringLiteral("DG")};
+    return names;
+}
 
 QByteArray QSOprefText()
 {
@@ -100,11 +143,9 @@ bool ReadQSOpref()
     QByteArray data;
     const bool ok = Files::readAll(prefsPath(), data) && ParseQSOpref(data);
     // The window always shows a band and a mode, and every contact stores them: a profile that
-    // did not give them takes the installed ones rather than logging empty values.
-    if (G.CurrentBand.isEmpty())
-        G.CurrentBand = DefaultBand;
-    if (G.CurrentMode.isEmpty())
-        G.CurrentMode = DefaultMode;
+    // did not give them, or gave damaged ones, takes the installed ones rather than logging them.
+    G.CurrentBand = knownOrDefault(BandNames(), G.CurrentBand, DefaultBand, "band", ok);
+    G.CurrentMode = knownOrDefault(ModeNames(), G.CurrentMode, DefaultMode, "mode", ok);
     return ok;
 }
 

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace Module2 {
 
@@ -17,11 +18,18 @@ bool WriteQSOpref();
 inline const QString DefaultBand = QStringLiteral("40");
 inline const QString DefaultMode = QStringLiteral("CW");
 
+// The names of the band table's bands ("160" ... "440", "902" ... "10G", "30", "17", "12") and
+// the modes ("CW", "PH", "DG"): what a profile may hold as its band and mode.
+const QStringList& BandNames();
+const QStringList& ModeNames();
+
 // Reads the 25 items from QSOpref.txt in the program folder into G, in file order. Reading stops
 // at the first failure (no file, fewer than 25 values, a number that does not read as one): the
 // items read before it keep their new values, the others keep theirs. False on any failure.
-// Whatever happened, a band or mode that is still empty afterwards is DefaultBand / DefaultMode,
-// so no contact is ever stored without them.
+// Whatever happened, G.CurrentBand and G.CurrentMode afterwards are names of BandNames() and
+// ModeNames() in their spelling: a band or mode that the file did not give, or gave as anything
+// else (a damaged value), is DefaultBand / DefaultMode, so no contact is ever stored without them
+// or with a damaged one. A damaged value, and an empty one in a file read whole, leave a warning.
 bool ReadQSOpref();
 
 // Compares UtcOffsetHours with the PC clock's offset and offers to correct it (one input box);

@@ -29,6 +29,9 @@ bool isStatusByte(uint8_t b) { return (b & 0xC0) == 0xC0; }
 
 class HostModeKeyer : public KeyerDevice {
 public:
+    // Whatever runs the event loop meanwhile reads the device into the port's buffer: never
+    // beyond the bound, the rest waits in the system's buffers.
+    HostModeKeyer() { port_.setReadBufferSize(InputLimit); }
     ~HostModeKeyer() override { close(); }
 
     int32_t open(const QString& path, uint8_t& version) override
@@ -72,6 +75,8 @@ public:
         }
         version = uint8_t(reply.at(0));
         status_ = StatusIdle;
+        lastDropWarning_.invalidate();
+        droppedUnwarned_ = 0;
         return Ok;
     }
 
@@ -128,6 +133,7 @@ public:
 
     void clearBuffer() override { write(QByteArray(1, CmdClearBuffer)); }
     void backspace() override { write(QByteArray(1, CmdBackspace)); }
+    qint64 inputHeld() const override { return port_.isOpen() ? port_.bytesAvailable() : 0; }
 
 private:
     void command(char cmd, uint8_t value) { write(QByteArray(1, cmd) + char(value)); }
@@ -146,14 +152,27 @@ private:
         return true;
     }
 
-    // Reads what the device sent; true when a status byte was among it.
+    // Reads what the device sent, oldest first, and decodes its status bytes; true when a status
+    // byte was among it. Takes in at most TakeLimit bytes, so a device that never stops sending
+    // cannot hold the caller. A full buffer means the device sent more than it holds: those held
+    // bytes are the oldest and are dropped unread, so the newer ones behind them can come in.
     bool takeInput()
     {
+        static constexpr qint64 TakeLimit = 2 * InputLimit;
         bool sawStatus = false;
-        while (port_.waitForReadyRead(0) || port_.bytesAvailable() > 0) {
-            const QByteArray in = port_.readAll();
+        for (qint64 taken = 0; taken < TakeLimit;) {
+            if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(0))
+                break;
+            if (port_.bytesAvailable() >= InputLimit) {
+                const qint64 n = port_.skip(port_.bytesAvailable());
+                noteDropped(n);
+                taken += n;
+                continue;
+            }
+            const QByteArray in = port_.read(TakeLimit - taken);
             if (in.isEmpty())
                 break;
+            taken += in.size();
             for (char c : in) {
                 const uint8_t b = uint8_t(c);
                 if (!isStatusByte(b))
@@ -163,6 +182,20 @@ private:
             }
         }
         return sawStatus;
+    }
+
+    // A flood is warned of when it starts and then at most every DropWarningMs, with the bytes
+    // dropped since the last warning, so a device that keeps flooding does not flood the log too.
+    void noteDropped(qint64 n)
+    {
+        static constexpr qint64 DropWarningMs = 10000;
+        droppedUnwarned_ += n;
+        if (lastDropWarning_.isValid() && lastDropWarning_.elapsed() < DropWarningMs)
+            return;
+        qCWarning(lcPlatform) << "keyer device: more than" << InputLimit << "bytes of input waiting, the oldest"
+                              << droppedUnwarned_ << "dropped";
+        droppedUnwarned_ = 0;
+        lastDropWarning_.start();
     }
 
     // Up to n bytes within waitMs.
@@ -184,6 +217,8 @@ private:
 
     QSerialPort port_;
     int32_t status_ = StatusIdle;
+    QElapsedTimer lastDropWarning_;
+    qint64 droppedUnwarned_ = 0;
 };
 
 }   // namespace

@@ -17,6 +17,10 @@
 // write that fails (the adapter unplugged) closes the port: isOpen() turns false, later calls do
 // nothing and status() reads 0, so a sender waiting on the status finishes. A status request
 // left unanswered keeps the last status the device reported.
+// Input: at most InputLimit bytes from the device are held between two status reads, whatever
+// it sends. A device that sent more (a flooding line) loses the oldest held bytes, with a warning,
+// so the newest (the answer to the next status request) can come in; a status read takes in at
+// most a bounded amount, so a device that never stops sending cannot hold the caller.
 //
 // Models (one interface per device kind; createKeyerDevice gives the model's implementation):
 //   | model                 | line          | open                          | version reply |
@@ -33,6 +37,8 @@
 
 #include <cstdint>
 #include <memory>
+
+#include "platform/SerialPort.h"
 
 namespace Platform {
 
@@ -54,6 +60,8 @@ public:
     static constexpr int OpenWaitMs = 1000;
     static constexpr int StatusWaitMs = 60;
     static constexpr int WriteWaitMs = 200;
+    // Bytes from the device held at most, the serial layer's bound.
+    static constexpr qint64 InputLimit = SerialPort::InputLimit;
 
     // Status values: can take no more / still sending / idle.
     static constexpr int32_t StatusFull = 8;
@@ -79,6 +87,9 @@ public:
     virtual int32_t status() = 0;
     virtual void clearBuffer() = 0;
     virtual void backspace() = 0;
+    // Bytes received from the device and not yet taken in: never more than InputLimit; 0 when
+    // closed. Reads nothing from the port.
+    virtual qint64 inputHeld() const = 0;
 };
 
 std::unique_ptr<KeyerDevice> createKeyerDevice();

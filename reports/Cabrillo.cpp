@@ -8,6 +8,7 @@
 #include <QPair>
 #include <QVector>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Cabrillo {
@@ -62,18 +63,35 @@ QString placeAtColumns(const QString& start, const QVector<QPair<int, QString>>&
     return line;
 }
 
+namespace {
+
+// A QSO line's fields are told apart by the blanks between them: a call that is empty or holds a
+// blank (only a hand-edited log.txt has one) would take away a field or add one.
+bool callFitsOneField(const QString& call)
+{
+    return !call.isEmpty() && std::none_of(call.cbegin(), call.cend(), [](QChar c) { return c.isSpace(); });
+}
+
+}   // namespace
+
 QString QSOLine(int i, const QString& ownCall, bool outOfState, QString* error)
 {
     const ContactArraysT& ca = G.ContactArrays;
-    const std::optional<QDate> date = Format::parseLogDate(ca.ContactDate[i]);
-    if (!date) {
+    auto refuse = [&](const QString& why) {
         if (error)
-            *error = QStringLiteral("Contact %1 (%2) has the date \"%3\", which is not a date of the form yyyy/mm/dd. "
-                                    "Correct it and write the file again.")
-                         .arg(i)
-                         .arg(ca.ContactCall[i], ca.ContactDate[i]);
+            *error = why + QStringLiteral(" Correct it and write the file again.");
         return QString();
-    }
+    };
+    const std::optional<QDate> date = Format::parseLogDate(ca.ContactDate[i]);
+    if (!date)
+        return refuse(QStringLiteral("Contact %1 (%2) has the date \"%3\", which is not a date of the form yyyy/mm/dd.")
+                          .arg(i)
+                          .arg(ca.ContactCall[i], ca.ContactDate[i]));
+    if (!callFitsOneField(ca.ContactCall[i]))
+        return refuse(
+            ca.ContactCall[i].isEmpty()
+                ? QStringLiteral("Contact %1 has no call.").arg(i)
+                : QStringLiteral("Contact %1 has the call \"%2\", which holds a blank.").arg(i).arg(ca.ContactCall[i]));
     const QString& time = ca.ContactTime[i];
     const QString sent = (outOfState ? G.OwnStateProvince : ca.ContactSentCounty[i]).left(8).trimmed();
     QString received = ca.ContactCounty[i].trimmed();

@@ -47,7 +47,8 @@ QString bandFrequency(const QString& band);
 QString placeAtColumns(const QString& start, const QVector<QPair<int, QString>>& fields);
 
 // The QSO line of record i (without line end), or an empty text and a message naming the record
-// when its date is not a "yyyy/mm/dd" calendar date. `outOfState` chooses the sent exchange: the
+// when its date is not a "yyyy/mm/dd" calendar date, or when its call is empty or holds a blank
+// (a QSO line's fields are told apart by blanks). `outOfState` chooses the sent exchange: the
 // own state or province for a station outside the contest state, the record's sent county for
 // one inside it. Reads G.OwnStateProvince.
 QString QSOLine(int i, const QString& ownCall, bool outOfState, QString* error = nullptr);

@@ -13,6 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/ScriptedPrompts.h"
 
 namespace {
@@ -242,6 +243,54 @@ TEST_F(QSOprefTest, BandAndModeStartFromTheInstalledDefaultsWhateverCouldNotBeRe
     }
     EXPECT_EQ(Module2::DefaultBand, QStringLiteral("40"));
     EXPECT_EQ(Module2::DefaultMode, QStringLiteral("CW"));
+}
+
+// A hand-edited or damaged file: a band the band table does not name, or a mode other than CW,
+// PH and DG, would be stored into every contact. It is read as the installed default with a
+// warning; a known name in other letter case is the known name.
+TEST_F(QSOprefTest, DamagedBandAndModeAreReadAsTheInstalledDefaultsWithAWarning)
+{
+    fillProfile();
+    const QList<QByteArray> full = Module2::QSOprefText().split('\n');
+    struct Case {
+        const char* name;
+        QByteArray band, mode;   // as the file holds them, without quotes
+        const char* readBand;
+        const char* readMode;
+        int warnings;
+    };
+    const Case cases[] = {
+        {"binary bytes", QByteArray("\x01\x1b\x7f\xc3\xff", 5), QByteArray("\xfe\x02", 2), "40", "CW", 2},
+        {"a NUL byte", QByteArray::fromHex("320030"), QByteArray::fromHex("500048"), "40", "CW", 2},
+        {"letters", "XX", "XX", "40", "CW", 2},
+        {"a number of no band", "9999", "9999", "40", "CW", 2},
+        {"a mode the rig knows but the log does not", "20", "SSB", "20", "CW", 1},
+        {"a band with a blank", " 20", "PH", "40", "PH", 1},
+        {"empty values in a whole file", "", "", "40", "CW", 2},
+        {"other letter case", "10g", "dg", "10G", "DG", 0},
+        {"lower case mode", "1.25", "ph", "1.25", "PH", 0},
+        {"bands beyond the menu", "440", "CW", "440", "CW", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QList<QByteArray> lines = full;
+        lines[8] = '"' + c.mode + "\"\r";
+        lines[9] = '"' + c.band + "\"\r";
+        writeFile(path(), lines.join('\n'));
+        resetGlobals();
+        G.ProgramFolder = dir.path();
+        LogCapture log;
+        EXPECT_TRUE(Module2::ReadQSOpref());
+        EXPECT_EQ(G.CurrentBand, QString::fromLatin1(c.readBand));
+        EXPECT_EQ(G.CurrentMode, QString::fromLatin1(c.readMode));
+        // The items after them are read as usual.
+        EXPECT_EQ(G.UtcOffsetHours, 5.0f);
+        EXPECT_EQ(G.RigType, QStringLiteral("None"));
+        const QStringList warnings = log.warnings("vqplog.core");
+        EXPECT_EQ(warnings.size(), c.warnings) << warnings.join(QLatin1Char('\n')).toStdString();
+        for (const QString& w : warnings)
+            EXPECT_TRUE(w.contains(QLatin1String("QSOpref.txt"))) << w.toStdString();
+    }
 }
 
 TEST_F(QSOprefTest, FileNameIsFoundWithoutRegardToCase)

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <cstring>
 #include <limits>
 
 #include "core/Colors.h"
@@ -16,6 +18,7 @@
 #include "platform/Prompts.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "test_store_fixture.h"
 
 namespace {
 QByteArray contents(const QString& path)
@@ -66,6 +69,40 @@ TEST(Files, FailuresAreReportedWithTheSystemText)
     QByteArray data;
     EXPECT_FALSE(Files::readAll(dir.filePath("none.txt"), data, &error));
     EXPECT_FALSE(Files::writeAtomic(dir.filePath("no/such/folder/f.txt"), "x", &error));
+}
+
+// A write the disk refuses part way (here the file size limit; a full disk behaves alike) names
+// the system's reason, whichever way the file is written and however much was asked, and leaves
+// the file as it was.
+TEST(Files, ARefusedWriteNamesTheSystemsReason)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.txt");
+    const QByteArray before = "earlier\r\n";
+    const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG));
+    struct Case {
+        const char* name;
+        bool (*write)(const QString&, const QByteArray&, QString*);
+        qint64 bytes;
+    };
+    const Case cases[] = {
+        {"replace, a few bytes over", Files::writeAtomic, 1100},
+        {"replace, far over", Files::writeAtomic, 1 << 20},
+        {"append, a few bytes over", Files::append, 1100},
+        {"append, far over", Files::append, 1 << 20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(Files::writeAtomic(path, before));
+        QString error;
+        {
+            FileSizeLimit limit(1000);
+            EXPECT_FALSE(c.write(path, QByteArray(c.bytes, 'x'), &error));
+        }
+        EXPECT_EQ(error, tooLarge);
+        EXPECT_EQ(contents(path), before);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.txt"});
+    }
 }
 
 TEST(Files, AppendCreatesAndAppends)

@@ -299,3 +299,41 @@ TEST_F(CabrilloTest, UnreadableDateFailsTheWholeTextNamingTheRecord)
         EXPECT_TRUE(error.contains(QStringLiteral("Contact 2 (DL1ABC)"))) << error.toStdString();
     }
 }
+
+// QSO lines are read field by field, split at blanks: a call holding a blank (or none at all),
+// which only a hand-edited log.txt can hold, would add or take away a field. The write is
+// refused naming the record, as for an unreadable date; a call that is one word is written.
+TEST_F(CabrilloTest, ACallThatIsNotOneWordFailsTheWholeTextNamingTheRecord)
+{
+    struct Case {
+        const char* call;
+        const char* message;   // empty: written
+    };
+    const Case cases[] = {
+        {"W8 TEST", "Contact 2 has the call \"W8 TEST\", which holds a blank."},
+        {"W8TEST ", "Contact 2 has the call \"W8TEST \", which holds a blank."},
+        {" W8TEST", "Contact 2 has the call \" W8TEST\", which holds a blank."},
+        {"W8\tTEST", "which holds a blank."},
+        {"", "Contact 2 has no call."},
+        {"   ", "Contact 2 has the call \"   \", which holds a blank."},
+        {"W8TEST/M", ""},
+        {"VE3/W8TESTXYZ", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.call);
+        resetGlobals();
+        inStateFixed();
+        G.ContactArrays.ContactCall[2] = QLatin1String(c.call);
+        QByteArray out = "untouched";
+        QString error;
+        if (!*c.message) {
+            EXPECT_TRUE(Cabrillo::CabrilloText({}, out, &error)) << error.toStdString();
+            EXPECT_TRUE(out.contains(QByteArray(" ") + QByteArray(c.call).left(9) + " ")) << out.toStdString();
+            continue;
+        }
+        EXPECT_FALSE(Cabrillo::CabrilloText({}, out, &error));
+        EXPECT_EQ(out, QByteArray("untouched"));
+        EXPECT_TRUE(error.contains(QLatin1String(c.message))) << error.toStdString();
+        EXPECT_TRUE(error.endsWith(QLatin1String("Correct it and write the file again."))) << error.toStdString();
+    }
+}

@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
 #include "FakeMainWindow.h"
 #include "core/Globals.h"
 #include "core/modGlobalPreferences.h"
@@ -156,12 +160,14 @@ TEST_F(CabrilloFormTest, CancelAndFailuresWriteAndSaveNothing)
         QString target;   // empty: Cancel
         bool badDate;
         const char* messagePart;   // empty: no message at all
+        bool diskRefuses = false;
     };
     const Case cases[] = {
         {"cancel", QString(), false, ""},
         {"folder that does not exist", dir.filePath(QStringLiteral("no/such/folder/entry.log")), false, "No such file"},
         {"unreadable date", earlier, true, "Contact 1 (W8TEST)"},
         {"the working log", dir.filePath(QStringLiteral("LOG.TXT")), false, "working log"},
+        {"the disk refuses the write", earlier, false, std::strerror(EFBIG), true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -171,11 +177,16 @@ TEST_F(CabrilloFormTest, CancelAndFailuresWriteAndSaveNothing)
         form.Text5->setText(QStringLiteral("New Name"));
         if (!c.target.isEmpty())
             prompts.answerFile(c.target);
-        EXPECT_FALSE(form.Command4_Click());
+        {
+            std::optional<FileSizeLimit> limit;
+            if (c.diskRefuses)
+                limit.emplace(100);
+            EXPECT_FALSE(form.Command4_Click());
+        }
         if (*c.messagePart) {
             ASSERT_EQ(prompts.messages().size(), 1);
             EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[0].title, QStringLiteral("Unable to write file."));
-            EXPECT_TRUE(prompts.messages()[0].contains(QLatin1String(c.messagePart)))
+            EXPECT_TRUE(prompts.messages()[0].contains(QString::fromLocal8Bit(c.messagePart)))
                 << prompts.messages()[0].toStdString();
             EXPECT_EQ(prompts.beeps(), 1);
         } else {

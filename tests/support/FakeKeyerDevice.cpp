@@ -37,6 +37,8 @@ FakeKeyerDevice::FakeKeyerDevice()
     tcgetattr(master_, &t);
     cfmakeraw(&t);
     tcsetattr(master_, TCSANOW, &t);
+    // Never blocks on a full line: a flood waits for room, and the device is always stoppable.
+    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
     thread_ = std::thread([this] { run(); });
 }
 
@@ -50,8 +52,11 @@ FakeKeyerDevice::~FakeKeyerDevice()
 void FakeKeyerDevice::run()
 {
     while (!stop_) {
-        pollfd p{master_, POLLIN, 0};
-        const int r = ::poll(&p, 1, 20);
+        const bool flooding = flood;
+        pollfd p{master_, short(flooding ? POLLIN | POLLOUT : POLLIN), 0};
+        const int r = ::poll(&p, 1, flooding ? 1 : 20);
+        if (flooding && r > 0 && (p.revents & POLLOUT))
+            sendFlood();
         if (r <= 0 || !(p.revents & POLLIN)) {
             if (r > 0 && (p.revents & (POLLHUP | POLLERR)))
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));   // no one on the slave side
@@ -70,8 +75,22 @@ void FakeKeyerDevice::run()
 
 void FakeKeyerDevice::reply(uint8_t b)
 {
-    if (!silent)
-        (void)!::write(master_, &b, 1);
+    if (silent)
+        return;
+    // In order after whatever the line still holds (a flood): waits for room.
+    while (!stop_ && ::write(master_, &b, 1) != 1) {
+        if (errno != EAGAIN && errno != EINTR)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+void FakeKeyerDevice::sendFlood()
+{
+    static const QByteArray chunk(4096, char(0x80));
+    const ssize_t n = ::write(master_, chunk.constData(), size_t(chunk.size()));
+    if (n > 0)
+        floodSent_ += n;
 }
 
 void FakeKeyerDevice::take(uint8_t b)

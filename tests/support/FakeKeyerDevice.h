@@ -2,7 +2,8 @@
 // A keyer device in host mode on the far side of a pty pair, written from the device's public
 // protocol: it answers the echo test and the host-open command (with its version byte) and status
 // requests (with the status byte set by the test), and records every command and every character
-// it is given. The program opens slavePath() as its serial port.
+// it is given. It can also flood the line, as a faulty device does. The program opens slavePath()
+// as its serial port.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,11 @@ public:
     // answered "full" (0xC5), later ones with statusByte. The host then waits, and lets its event
     // loop run, between any two characters, as it does with a real device's buffer filled up.
     std::atomic<bool> fullAfterEachChar{false};
+    // While set, the device sends speed-pot bytes (10xxxxxx) as fast as the line takes them, and
+    // still answers every command in turn.
+    std::atomic<bool> flood{false};
+    // The flood's bytes the line has taken so far.
+    qint64 floodSent() const { return floodSent_; }
 
     // Commands in order: "echo 85", "open", "close", "wpm 20", "weight 50", "leadtail 0 0",
     // "ratio 50", "pincfg 6", "mode 0", "backspace", "clear", "status", "unknown 1b".
@@ -45,11 +51,13 @@ private:
     void run();
     void take(uint8_t b);
     void reply(uint8_t b);
+    void sendFlood();
 
     int master_ = -1;
     QString slavePath_;
     std::thread thread_;
     std::atomic<bool> stop_{false};
+    std::atomic<qint64> floodSent_{0};
     mutable std::mutex m_;
     QStringList commands_;
     QByteArray text_;
