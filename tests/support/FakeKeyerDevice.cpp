@@ -77,12 +77,26 @@ void FakeKeyerDevice::reply(uint8_t b)
 {
     if (silent)
         return;
+    QByteArray out = beforeReply_;
+    beforeReply_.clear();
+    out += char(b);
     // In order after whatever the line still holds (a flood): waits for room.
-    while (!stop_ && ::write(master_, &b, 1) != 1) {
-        if (errno != EAGAIN && errno != EINTR)
+    for (qsizetype at = 0; at < out.size() && !stop_;) {
+        const ssize_t n = ::write(master_, out.constData() + at, size_t(out.size() - at));
+        if (n > 0) {
+            at += n;
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR)
             return;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+}
+
+void FakeKeyerDevice::sendBeforeNextReply(const QByteArray& bytes)
+{
+    std::lock_guard<std::mutex> lock(m_);
+    beforeReply_ += bytes;
 }
 
 void FakeKeyerDevice::sendFlood()

@@ -34,6 +34,8 @@ public:
     std::atomic<bool> flood{false};
     // The flood's bytes the line has taken so far.
     qint64 floodSent() const { return floodSent_; }
+    // Bytes the device sends once, just before its next reply (stray or damaged output).
+    void sendBeforeNextReply(const QByteArray& bytes);
 
     // Commands in order: "echo 85", "open", "close", "wpm 20", "weight 50", "leadtail 0 0",
     // "ratio 50", "pincfg 6", "mode 0", "backspace", "clear", "status", "unknown 1b".
@@ -65,4 +67,5 @@ private:
     QByteArray pending_;
     // A character arrived since the last status request.
     bool charSinceStatus_ = false;
+    QByteArray beforeReply_;
 };
