@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "core/BandTable.h"
 #include "core/CoreLog.h"
 #include "core/Files.h"
 #include "core/Format.h"
@@ -75,14 +76,12 @@ QString knownOrDefault(const QStringList& names, const QString& read, const QStr
 
 const QStringList& BandNames()
 {
-    // The band table's names, in its order.
-    static const QStringList names = {
-        QStringLiteral("160"),  QStringLiteral("80"),  QStringLiteral("40"),  QStringLiteral("20"),
-        QStringLiteral("15"),   QStringLiteral("10"),  QStringLiteral("6"),   QStringLiteral("2"),
-        QStringLiteral("1.25"), QStringLiteral("440"), QStringLiteral("902"), QStringLiteral("1.24"),
-        QStringLiteral("2.3"),  QStringLiteral("3.3"), QStringLiteral("5.6"), QStringLiteral("10G"),
-        QStringLiteral("30"),   QStringLiteral("17"),  QStringLiteral("12"),
-    };
+    static const QStringList names = [] {
+        QStringList n;
+        for (const Bands::BandRow& r : Bands::bandTable())
+            n << QString::fromLatin1(r.name);
+        return n;
+    }();
     return names;
 }
 

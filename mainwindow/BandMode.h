@@ -5,18 +5,13 @@
 #include <QString>
 #include <QVector>
 
+#include "core/BandTable.h"
+
 namespace BandMode {
 
-// One row of the band table: a frequency strictly between the limits (MHz, single precision)
-// lies in the band `name`.
-struct BandRow {
-    float lower, upper;
-    const char* name;
-};
-// The band table in the order it is searched. The HF and VHF rows are the band edges widened by
-// 0.0001 MHz on each side, so an edge frequency belongs to its band. The 10 GHz row is named
-// "10G": a microwave report must not be taken for the 10 m band.
-const QVector<BandRow>& bandTable();
+// The band table (core/BandTable.h), searched by a rig frequency.
+using Bands::BandRow;
+using Bands::bandTable;
 
 // The band name of a frequency in MHz, empty when it lies in no band of the table.
 QString bandOfFrequency(float mhz);

@@ -1,0 +1,19 @@
+#pragma once
+// The band table: every band the program knows, by name and frequency limits. The main windows
+// search it by a rig frequency; the profile reader accepts only its names as a band.
+#include <QVector>
+
+namespace Bands {
+
+// One row of the band table: a frequency strictly between the limits (MHz, single precision)
+// lies in the band `name`.
+struct BandRow {
+    float lower, upper;
+    const char* name;
+};
+// The band table in the order it is searched. The HF and VHF rows are the band edges widened by
+// 0.0001 MHz on each side, so an edge frequency belongs to its band. The 10 GHz row is named
+// "10G": a microwave report must not be taken for the 10 m band.
+const QVector<BandRow>& bandTable();
+
+}   // namespace Bands
