@@ -3,11 +3,10 @@
 // and what a received spot costs before any widget (the floor the window's cost is read against).
 #include <QByteArray>
 #include <QDateTime>
-#include <QFile>
 #include <QVariant>
 
 #include "core/Globals.h"
-#include "core/ListFormat.h"
+#include "core/StationSetup.h"
 #include "spots/SpotLine.h"
 #include "spots/SpotStore.h"
 
@@ -15,24 +14,20 @@ namespace SpotFixture {
 
 constexpr int Lines = 1000;
 
-// G.CountryTable from the installed arrlpre2.txt; false when it cannot be read.
+// G.CountryTable from the installed arrlpre2.txt, read as the station setup reads it; false when
+// it cannot be read. The folders the setup searches are put back afterwards.
 inline bool loadCountryTable()
 {
-    QFile f(QStringLiteral(VQPLOG_SOURCE_DIR "/data/arrlpre2.txt"));
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
+    const QString shared = G.SharedFolder, data = G.DataFolder, program = G.ProgramFolder;
+    G.SharedFolder.clear();
+    G.DataFolder.clear();
+    G.ProgramFolder = QStringLiteral(VQPLOG_SOURCE_DIR "/data");
     G.CountryTable.clear();
-    ListFormat::Reader r(f.readAll());
-    ListFormat::Value v[8];
-    while (!r.atEnd()) {
-        for (auto& x : v)
-            r.next(x);
-        CountryRow row;
-        row.prefix = v[0].toText();
-        row.country = v[1].toText();
-        G.CountryTable.append(row);
-    }
-    return !G.CountryTable.isEmpty();
+    const bool ok = StationSetup::LoadCountryTable() && !G.CountryTable.isEmpty();
+    G.SharedFolder = shared;
+    G.DataFolder = data;
+    G.ProgramFolder = program;
+    return ok;
 }
 
 // Lines spot lines of a cluster on 20 m, calls coming back now and then.

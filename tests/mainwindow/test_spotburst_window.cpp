@@ -19,6 +19,7 @@
 #include "core/Form1.h"
 #include "core/ListFormat.h"
 #include "core/MainLogWindow.h"
+#include "core/StationSetup.h"
 #include "mainwindow/Outfrm.h"
 #include "spots/BandMap.h"
 #include "spots/PacketSpotfrm.h"
@@ -134,14 +135,11 @@ protected:
         MainFrameTest::SetUp();
         Spots::resetSpotStore();
         G.OutOfStateFlag = 1;
-        const char* rows[][2] = {{"DL", "Germany"}, {"JA", "Japan"}, {"VK", "Australia"}, {"K", "USA"},
-                                 {"G", "England"},  {"ZS", "South Africa"}, {"4X", "Israel"}, {"VE", "Canada"}};
-        for (const auto& r : rows) {
-            CountryRow row;
-            row.prefix = QString::fromLatin1(r[0]);
-            row.country = QString::fromLatin1(r[1]);
-            G.CountryTable << row;
-        }
+        // The installed country table, so each spot costs the lookup it costs in the program.
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/arrlpre2.txt"),
+                                dir.filePath(QStringLiteral("arrlpre2.txt"))));
+        ASSERT_TRUE(StationSetup::LoadCountryTable());
+        ASSERT_FALSE(G.CountryTable.isEmpty());
     }
     void TearDown() override
     {
