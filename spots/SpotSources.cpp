@@ -112,6 +112,7 @@ void TelnetSource::close()
     cutter_.clear();
     lines_.clear();
     lineAt_ = 0;
+    sliceQueued_ = false;
     error_.reset();
     reported_ = true;   // an error of the connection being dropped is not reported
     ++generation_;      // nor is a slice queued for it taken
@@ -136,9 +137,10 @@ void TelnetSource::queueSlice()
     QMetaObject::invokeMethod(
         this,
         [this, generation] {
+            if (generation != generation_)
+                return;   // queued for a connection since dropped; close() cleared the flag
             sliceQueued_ = false;
-            if (generation == generation_)
-                takeSlice();
+            takeSlice();
         },
         Qt::QueuedConnection);
 }
