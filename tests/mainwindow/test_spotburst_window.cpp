@@ -20,6 +20,7 @@
 #include "core/ListFormat.h"
 #include "core/MainLogWindow.h"
 #include "core/StationSetup.h"
+#include "mainwindow/AppHooks.h"
 #include "mainwindow/Outfrm.h"
 #include "spots/BandMap.h"
 #include "spots/PacketSpotfrm.h"
@@ -133,6 +134,7 @@ protected:
     void SetUp() override
     {
         MainFrameTest::SetUp();
+        installAppHooks();   // the program's own spot panel, whatever a test before replaced
         Spots::resetSpotStore();
         G.OutOfStateFlag = 1;
         // The installed country table, so each spot costs the lookup it costs in the program.
