@@ -6,28 +6,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchApplication.h"
 #include "LogFixture.h"
 #include "core/Globals.h"
 #include "core/Module2Log.h"
 #include "mainwindow/ContactList.h"
-
-namespace {
-
-// The widgets need an application; the benchmarks' main makes none, so the first widget
-// benchmark makes one on the offscreen platform and keeps it for the run.
-void ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "vqplog_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);   // lives until the process ends
-}
-
-}   // namespace
 
 static void ContactListAll(benchmark::State& state)
 {

@@ -144,20 +144,39 @@ void SpotPanelView::PacketResize()
 
 void SpotPanelView::BandMapSpots(QVariant& qDXSpotCall, QVariant& qDXSpotFreq, QVariant& qDXSpotRecord)
 {
-    const auto row =
+    auto row =
         Spots::intake(Spots::SpotStore(), qDXSpotCall, qDXSpotFreq, qDXSpotRecord, Platform::clock().read().local);
     if (!row)
         return;
+    newRows_.push_back(std::move(*row));
+    if (newRows_.size() > ListRows)
+        newRows_.pop_front();   // pushed out of the list before it was ever shown
+    if (redrawQueued_)
+        return;
+    redrawQueued_ = true;
+    QMetaObject::invokeMethod(this, [this] { redrawSpots(); }, Qt::QueuedConnection);
+}
+
+void SpotPanelView::redrawSpots()
+{
+    redrawQueued_ = false;
     if (w_.lblDX->isVisible())
         DisplayBandMapLabels();
     Spots::redrawSpectrumMap();
     QTreeWidget* list = w_.txtDX;
-    while (list->topLevelItemCount() > 199)
+    QList<QTreeWidgetItem*> items;
+    items.reserve(qsizetype(newRows_.size()));
+    for (auto it = newRows_.rbegin(); it != newRows_.rend(); ++it) {
+        auto* item = new QTreeWidgetItem(
+            QStringList{it->call, it->frequency, it->qth, it->status, it->comments, it->prefix, it->time, it->from});
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        items << item;
+    }
+    newRows_.clear();
+    const int keep = ListRows - int(items.size());
+    while (list->topLevelItemCount() > keep)
         delete list->takeTopLevelItem(list->topLevelItemCount() - 1);
-    auto* item = new QTreeWidgetItem(QStringList{row->call, row->frequency, row->qth, row->status, row->comments,
-                                                 row->prefix, row->time, row->from});
-    item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    list->insertTopLevelItem(0, item);
+    list->insertTopLevelItems(0, items);
 }
 
 void SpotPanelView::SetBandMapRange()

@@ -653,10 +653,10 @@ void PacketSpotfrm::OpenTelnet()
         Command2_Click();
         return;
     }
-    Winsock1.onLine = [this](const QString& line) {
-        reception.telnetLine(line);
-        TrimTerminal();
-    };
+    // The box shows a slice of lines at once: redrawing it per line would freeze the window
+    // during a burst of spots.
+    Winsock1.onLine = [this](const QString& line) { reception.telnetLine(line); };
+    Winsock1.onSliceEnd = [this] { TrimTerminal(); };
     Winsock1.onPartial = [this](const QString& text) {
         reception.telnetPartial(text);
         TrimTerminal();

@@ -77,28 +77,18 @@ TelnetSource::TelnetSource() : socket_(std::make_unique<QTcpSocket>())
 {
     idle_.setSingleShot(true);
     idle_.setInterval(IdleMs);
+    socket_->setReadBufferSize(ReadBuffer);
     QObject::connect(&idle_, &QTimer::timeout, this, [this] { flushIdle(); });
-    QObject::connect(socket_.get(), &QTcpSocket::readyRead, this, [this] { readArrival(); });
+    QObject::connect(socket_.get(), &QTcpSocket::readyRead, this, [this] { queueSlice(); });
     QObject::connect(socket_.get(), &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
         if (reported_)
             return;
-        // Whatever is still buffered belongs to the terminal before the error does.
-        readArrival();
-        if (cutter_.hasPartial())
-            flushIdle();
         reported_ = true;
-        const int number = errorNumberOf(e);
         qCWarning(lcSpots) << "telnet:" << socket_->errorString();
-        // Reported from the event loop, never inside connectTo(): the opener finishes first, and
-        // an error of a connection that was replaced meanwhile is dropped.
-        const int generation = generation_;
-        QMetaObject::invokeMethod(
-            this,
-            [this, number, generation] {
-                if (generation == generation_ && onError)
-                    onError(number);
-            },
-            Qt::QueuedConnection);
+        // Said by a slice from the event loop, never inside connectTo(), and only after the lines
+        // that came before it: the opener finishes first, and the terminal shows what was sent.
+        error_ = errorNumberOf(e);
+        queueSlice();
     });
 }
 
@@ -120,8 +110,12 @@ void TelnetSource::close()
 {
     idle_.stop();
     cutter_.clear();
+    lines_.clear();
+    lineAt_ = 0;
+    sliceQueued_ = false;
+    error_.reset();
     reported_ = true;   // an error of the connection being dropped is not reported
-    ++generation_;
+    ++generation_;      // nor is a slice queued for it taken
     socket_->abort();
 }
 
@@ -134,13 +128,58 @@ bool TelnetSource::send(const QString& text)
     return socket_->write(text.toLatin1()) >= 0;
 }
 
-void TelnetSource::readArrival()
+void TelnetSource::queueSlice()
 {
-    while (socket_->bytesAvailable() > 0) {
-        const QStringList lines = cutter_.feed(socket_->read(16384));
-        for (const QString& line : lines)
-            if (onLine)
-                onLine(line);
+    if (sliceQueued_)
+        return;
+    sliceQueued_ = true;
+    const int generation = generation_;
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation] {
+            if (generation != generation_)
+                return;   // queued for a connection since dropped; close() cleared the flag
+            sliceQueued_ = false;
+            takeSlice();
+        },
+        Qt::QueuedConnection);
+}
+
+void TelnetSource::takeSlice()
+{
+    const int generation = generation_;
+    int handed = 0;
+    while (handed < SliceLines) {
+        if (lineAt_ == lines_.size()) {
+            lines_.clear();
+            lineAt_ = 0;
+            if (socket_->bytesAvailable() <= 0)
+                break;
+            lines_ = cutter_.feed(socket_->read(ReadChunk));
+            continue;
+        }
+        ++handed;
+        if (onLine)
+            onLine(lines_[lineAt_++]);
+        if (generation != generation_)
+            return;   // the line's handling closed the source
+    }
+    if (handed > 0 && onSliceEnd)
+        onSliceEnd();
+    if (generation != generation_)
+        return;
+    if (lineAt_ < lines_.size() || socket_->bytesAvailable() > 0) {
+        queueSlice();
+        return;
+    }
+    if (error_) {
+        // Whatever is still held belongs to the terminal before the error does.
+        const int number = *error_;
+        error_.reset();
+        flushIdle();
+        if (generation == generation_ && onError)
+            onError(number);
+        return;
     }
     if (cutter_.hasPartial())
         idle_.start();

@@ -27,6 +27,7 @@ void spot(const QString& call, const QString& khz)
     QVariant c(call), f(khz),
         r(QStringLiteral("de K9AB:      ") + khz + QStringLiteral("  ") + call + QStringLiteral("       CW\r\n"));
     Form1::instance().BandMapSpots(c, f, r);
+    QApplication::processEvents();   // the panel redraws on the next turn of the event loop
 }
 
 }   // namespace

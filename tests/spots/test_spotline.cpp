@@ -5,6 +5,7 @@
 
 #include "spots/SpotLine.h"
 #include "spots/SpotReception.h"
+#include "tests/support/LogCapture.h"
 
 using namespace Spots;
 
@@ -27,12 +28,27 @@ TEST(SpotLine, ColumnsOfRealAndOddLines)
          QStringLiteral("DX de K9AB:      14025.0  DL1ABC       CW 599                     1423Z IN") + cr, true,
          QStringLiteral("14025.0"), QStringLiteral("DL1ABC"),
          QStringLiteral("de K9AB:      14025.0  DL1ABC       CW 599                     1423Z IN") + cr},
-        {"ten gigahertz", QStringLiteral("DX de W9ZZ:    10368100.0  N9XYZ        up 10 GHz                  1500Z"),
-         true, QStringLiteral("10368100."), QStringLiteral("N9XYZ"), QString()},
+        {"ten gigahertz past the frequency columns",
+         QStringLiteral("DX de W9ZZ:    10368100.0  N9XYZ        up 10 GHz                  1500Z"), true,
+         QStringLiteral("10368100.0"), QStringLiteral("N9XYZ"), QString()},
+        {"ten gigahertz reaching into the spotter's columns",
+         QStringLiteral("DX de G4ABC:  10368100.0  GB3SCX       beacon                     1500Z"), true,
+         QStringLiteral("10368100.0"), QStringLiteral("GB3SCX"), QString()},
+        {"twenty-four gigahertz against the spotter's colon",
+         QStringLiteral("DX de G4ABC:24048100.0    GB3SCX"), true, QStringLiteral("24048100.0"),
+         QStringLiteral("GB3SCX"), QString()},
+        {"frequency after a long spotter", QStringLiteral("DX de VE3/W9ABC-15:   14025.0  DL1ABC"), true,
+         QStringLiteral("14025.0"), QString(), QString()},
+        {"exponent is no frequency", QStringLiteral("DX de K9AB:          1e4  DL1ABC"), true, QString(),
+         QStringLiteral("DL1ABC"), QString()},
+        {"two points are no frequency", QStringLiteral("DX de K9AB:     14.025.0  DL1ABC"), true, QString(),
+         QStringLiteral("DL1ABC"), QString()},
+        {"sign is no frequency", QStringLiteral("DX de K9AB:     -14025.0  DL1ABC"), true, QString(),
+         QStringLiteral("DL1ABC"), QString()},
         {"no colon after spotter", QStringLiteral("DX de K9AB        7025.5  JA1XYZ       cq"), true,
          QStringLiteral("7025.5"), QStringLiteral("JA1XYZ"), QStringLiteral("de K9AB        7025.5  JA1XYZ       cq")},
         {"long spotter call", QStringLiteral("DX de VE3/W9ABC-#:14074.0  VK2ABC       FT8"), true,
-         QStringLiteral("-#:14074."), QStringLiteral("VK2ABC"), QString()},
+         QStringLiteral("14074.0"), QStringLiteral("VK2ABC"), QString()},
         {"lower case dx", QStringLiteral("dx de k9ab:      21025.0  ve3xyz"), true, QStringLiteral("21025.0"),
          QStringLiteral("ve3xyz"), QStringLiteral("de k9ab:      21025.0  ve3xyz")},
         {"short line", QStringLiteral("DX de K9AB: 7"), true, QStringLiteral(""), QString(),
@@ -46,7 +62,9 @@ TEST(SpotLine, ColumnsOfRealAndOddLines)
         if (!c.spot)
             continue;
         EXPECT_EQ(spotFrequency(c.line), c.freq);
-        EXPECT_EQ(spotCall(c.line), c.call);
+        if (!c.call.isNull()) {
+            EXPECT_EQ(spotCall(c.line), c.call);
+        }
         if (!c.record.isNull()) {
             EXPECT_EQ(spotRecord(c.line), c.record);
         }
@@ -78,6 +96,30 @@ TEST(LineCutter, TelnetCommandsBelsAndNulsAreRemoved)
                                   "b\0c\r\n",
                                   9)),
               (QStringList{QStringLiteral("a\u00ffbc\r\n")}));
+}
+
+TEST(LineCutter, SubNegotiationThatNeverEndsIsGivenUpAndTheLinesAfterItAreRead)
+{
+    LogCapture log;
+    LineCutter cut;
+    const QByteArray spot = "DX de K9AB:      14025.0  DL1ABC       CW\r\n";
+    // IAC SB TERMINAL-TYPE and then no IAC SE, ever: only spot lines follow.
+    QByteArray stream("\xff\xfa\x18\x01", 4);
+    for (int i = 0; i < 20; ++i)
+        stream += spot;
+    QStringList lines;
+    for (qsizetype at = 0; at < stream.size(); at += 100)   // in pieces, as TCP brings them
+        lines += cut.feed(stream.mid(at, 100));
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_GE(lines.size(), 20 - (LineCutter::SubLimit + 4) / int(spot.size()) - 1);
+    for (const QString& line : lines)
+        EXPECT_EQ(line, QString::fromLatin1(spot));
+    EXPECT_EQ(log.warnings("vqplog.spots").size(), 1);
+
+    // A sub-negotiation that does end, with an escaped 255 in it, costs nothing after it.
+    EXPECT_EQ(cut.feed(QByteArray("\xff\xfa\x1f\x00\xff\xff\x00\x18\xff\xf0", 10) + spot),
+              QStringList{QString::fromLatin1(spot)});
+    EXPECT_EQ(log.warnings("vqplog.spots").size(), 1);
 }
 
 TEST(LineCutter, UnendedInputIsBounded)

@@ -87,6 +87,33 @@ TEST_F(SpotWindowTest, TelnetClusterLoginSpotsInBurstsAndSplitAndTheClusterClosi
     EXPECT_EQ(prompts.beeps(), 1);
 }
 
+TEST_F(SpotWindowTest, ClusterThatSendsABurstAndClosesHasEveryLineTakenBeforeItsClose)
+{
+    QTcpServer cluster;
+    ASSERT_TRUE(cluster.listen(QHostAddress::LocalHost));
+    writeSettings(telnetSettings(cluster.serverPort()));
+    PacketSpotfrm& w = PacketSpotfrm::instance();
+    w.Command1_Click();
+    ASSERT_TRUE(cluster.waitForNewConnection(5000));
+    QTcpSocket* peer = cluster.nextPendingConnection();
+
+    // More lines than the socket holds unread and than one slice takes, then the close at once.
+    QByteArray burst;
+    for (int i = 0; i < 3000; ++i)
+        burst += "DX de K9AB:      14025.0  W" + QByteArray::number(i).leftJustified(12, ' ') + "CW\r\n";
+    burst += "Bye\r\n73 de cluster";   // a last line and a part with no line end
+    peer->write(burst);
+    peer->disconnectFromHost();
+    QTRY_VERIFY_WITH_TIMEOUT(!w.listening(), 30000);
+
+    ASSERT_EQ(main.rows.size(), 3000);
+    EXPECT_EQ(main.rows.last().call, QStringLiteral("W2999"));
+    const qsizetype closed = terminal().indexOf(QStringLiteral("** Connection closed by the cluster **"));
+    ASSERT_GE(closed, 0);
+    EXPECT_LT(terminal().indexOf(QStringLiteral("W2999 ")), closed);
+    EXPECT_LT(terminal().indexOf(QStringLiteral("Bye\r\n73 de cluster")), closed);
+}
+
 TEST_F(SpotWindowTest, RefusedConnectionAndABadPortTextCloseTheSource)
 {
     quint16 closedPort = 0;
