@@ -210,4 +210,5 @@ void FakeKeyerDevice::clearRecord()
     commands_.clear();
     text_.clear();
     charSinceStatus_ = false;
+    beforeReply_.clear();
 }

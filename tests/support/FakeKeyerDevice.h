@@ -47,6 +47,7 @@ public:
     // Waits (pumping nothing) up to `ms` for `n` text bytes / for a command; true when seen.
     bool waitForText(int n, int ms = 2000) const;
     bool waitForCommand(const QString& c, int ms = 2000) const;
+    // Forgets the commands and text recorded, and any output queued for the next reply.
     void clearRecord();
 
 private:
