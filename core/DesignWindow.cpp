@@ -116,6 +116,7 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
         case QEvent::Drop:
             if (target_ != watched) {
                 if (!target_)

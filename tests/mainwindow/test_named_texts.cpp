@@ -11,7 +11,6 @@
 
 #include <memory>
 
-#include "core/StationSetup.h"
 #include "keying/BlindFrm.h"
 #include "mainwindow/Infrm.h"
 #include "reports/CountyMap.h"
@@ -35,11 +34,7 @@ protected:
     void SetUp() override
     {
         MainFrameTest::SetUp();
-        for (const char* name : {"arrlpre2.txt", "states.txt"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name),
-                                    dir.filePath(QLatin1String(name))));
-        ASSERT_TRUE(StationSetup::LoadCountryTable());
-        ASSERT_TRUE(StationSetup::LoadStatePositions());
+        loadCountryTables();
         G.CurrentCounty = QStringLiteral("Marion");
         Platform::setScreenOverride(Screen1280);
     }
