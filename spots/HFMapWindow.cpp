@@ -12,6 +12,7 @@
 #include "core/Globals.h"
 #include "core/MainLogWindow.h"
 #include "platform/Clock.h"
+#include "platform/Fonts.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
 #include "spots/HFMapModel.h"
@@ -37,7 +38,7 @@ QLabel* spotLabel(DesignLayout& d, const QString& name, const QString& text, dou
 {
     QLabel* l = d.addLabel(name, text, 0, 0, width, height, nullptr, SpotFontPt);
     if (ControlGeometry* c = d.control(name))
-        c->fontName = QStringLiteral("Serif");
+        c->fontName = Platform::DesignSerifFont;
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     l->setAttribute(Qt::WA_TranslucentBackground);
     setTextColor(l, Qt::white);
