@@ -1,5 +1,7 @@
 #include "spots/SpotStore.h"
 
+#include <cmath>
+
 #include "core/ListFormat.h"
 #include "spots/CountryyLookupForDXSpots.h"
 #include "spots/SpotLine.h"
@@ -79,6 +81,9 @@ std::optional<SpotRow> intake(SpotStoreT& store, QVariant& call, QVariant& freq,
     } else if (!ListFormat::parseNumber(freq.toString(), khz)) {
         return std::nullopt;
     }
+    // No radio is below 0 or beyond what the store's single precision holds.
+    if (!(khz >= 0) || !std::isfinite(float(khz / 1000.0)))
+        return std::nullopt;
     QString rec = record.toString();
     const qsizetype cr = rec.indexOf(QLatin1Char('\r'));
     if (cr >= 0) {

@@ -47,9 +47,9 @@ struct SpotRow {
 SpotRow spotRow(const QString& call, double mhz, const QString& country, const QString& record);
 
 // Takes one spot into `store` at `now` (BandMapSpots without the redraws and the list): nothing
-// happens and nullopt is returned when `freq` is not a number. Otherwise `record` is cut before its
-// first CR and `freq` becomes the MHz value (both changed in the caller's variables), the store
-// shifts, slot 49 takes the spot, the newest older slot with the same call (ignoring case; slots
+// happens and nullopt is returned when `freq` is not a number, is below 0 or is too large for
+// single precision. Otherwise `record` is cut before its first CR and `freq` becomes the MHz value
+// (both changed in the caller's variables), the store shifts, slot 49 takes the spot, the newest older slot with the same call (ignoring case; slots
 // 48 down to 0) gets frequency 0, and the list row is returned with the country looked up.
 std::optional<SpotRow> intake(SpotStoreT& store, QVariant& call, QVariant& freq, QVariant& record,
                               const QDateTime& now);

@@ -61,8 +61,11 @@ TEST(SpotIntake, FrequencyRecordAndListRow)
     QVariant f2(QStringLiteral("144300"));
     EXPECT_EQ(intake(s, call, f2, record, T0)->frequency, QStringLiteral("144.3"));
 
-    // A frequency that is not a number changes nothing.
-    for (const QString& bad : {QString(), QStringLiteral("abc"), QStringLiteral("-#:14074."), QStringLiteral("nan")}) {
+    // A frequency that is not a number changes nothing, and neither does one no radio can be on:
+    // below 0 (a click would tune there) or beyond single precision (it would be stored as
+    // infinity).
+    for (const QString& bad : {QString(), QStringLiteral("abc"), QStringLiteral("-#:14074."), QStringLiteral("nan"),
+                               QStringLiteral("-7030.0"), QString(60, QLatin1Char('9'))}) {
         SpotStoreT before = s;
         QVariant f(bad), r(QStringLiteral("x\ry"));
         EXPECT_FALSE(intake(s, call, f, r, T0)) << bad.toStdString();
