@@ -139,6 +139,41 @@ TEST_F(WindowOperatorTest, TimeOnAndTimeOffByTheButtonsKey)
     }
 }
 
+// The view button switches the grid to the view its caption then shows: a state worked on phone
+// only is coloured for all modes and for the current mode on phone, not for the current mode on CW.
+TEST_F(WindowOperatorTest, ViewButtonDrawsTheGridForTheViewItSwitchesTo)
+{
+    writeLog(kGeorgiaOnPhone);
+    struct Step {
+        const char* caption;
+        bool georgiaWorked;
+    };
+    struct Case {
+        const char* mode;
+        Step steps[3];   // the window as it opens, then two clicks on the view button
+    } cases[] = {
+        {"CW", {{"All Modes", true}, {"Crnt Mode", false}, {"All Modes", true}}},
+        {"PH", {{"All Modes", true}, {"Crnt Mode", true}, {"All Modes", true}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        G.CurrentMode = QString::fromLatin1(c.mode);
+        auto& w = static_cast<Infrm&>(open(MainWindows::Which::In));
+        QLabel* georgia = w.Label10[13];
+        ASSERT_EQ(georgia->text(), QStringLiteral("GA"));
+        const QString score = w.lblTotScore->text();
+        for (int k = 0; k < 3; ++k) {
+            SCOPED_TRACE(k);
+            if (k > 0)
+                QTest::mouseClick(w.Command1, Qt::LeftButton);
+            EXPECT_EQ(w.Command1->text(), QString::fromLatin1(c.steps[k].caption));
+            EXPECT_EQ(textColor(georgia), c.steps[k].georgiaWorked ? G.WorkedColor : G.UnworkedColor);
+            EXPECT_EQ(w.lblTotScore->text(), score);
+        }
+        window.reset();
+    }
+}
+
 // A DX call corrected into a call of the USA: the continent becomes NA, the DX bearing and miles
 // go, the state field keeps what the DX call wrote.
 TEST_F(WindowOperatorTest, CallCorrectedFromDxToUsaLosesTheDxBearing)
