@@ -196,4 +196,46 @@ TEST_F(WindowOperatorTest, CallCorrectedFromDxToUsaLosesTheDxBearing)
     EXPECT_EQ(w.Label23->text(), QString());
 }
 
+// The call field has the focus when the window opens: at the navigation levels that name the call
+// field it is spoken then, once; the window's later activations speak nothing.
+TEST_F(WindowOperatorTest, CallFieldNamedWhenTheWindowOpens)
+{
+    ASSERT_TRUE(TestWave::write(dir.filePath(QStringLiteral("Call.wav")), TestWave::wave(50, 8000)));
+    struct Case {
+        int level;
+        QStringList spoken;   // the prompt window's first load speaks the level's own prompts first
+    } cases[] = {
+        {0, {}},
+        {1, {"Call", "Call"}},
+        {2, {"Call"}},
+    };
+    for (MainWindows::Which which : {MainWindows::Which::In, MainWindows::Which::Out})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(nameOf(which)) + " level " + std::to_string(c.level));
+            Platform::FakeSound sound;
+            G.VoiceNavLevel = uint8_t(c.level);
+            MainFrame& w = open(which);
+            ASSERT_EQ(focused(), w.txtCall);
+            auto names = [&sound] {
+                QStringList out;
+                for (const QString& path : sound.played)
+                    out << QFileInfo(path).baseName();
+                return out;
+            };
+            EXPECT_EQ(names(), c.spoken);
+
+            // Another window in front, then this one again: the call field is not entered anew.
+            QWidget other;
+            other.show();
+            other.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+            w.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+            EXPECT_EQ(focused(), w.txtCall);
+            EXPECT_EQ(names(), c.spoken);
+            window.reset();
+            BlindFrm::unload();   // its player is the fake's
+        }
+}
+
 }   // namespace
