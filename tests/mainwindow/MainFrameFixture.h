@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "core/Globals.h"
+#include "core/StationSetup.h"
 #include "mainwindow/MainServices.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
@@ -73,6 +74,19 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
         QApplication::processEvents();
         return w;
+    }
+
+    // The country and state tables from the installed files, and the own station in the middle
+    // of the contest state (what the in-state window's bearings and distances need).
+    void loadPositionTables()
+    {
+        for (const char* name : {"arrlpre2.txt", "states.txt"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name),
+                                    dir.filePath(QLatin1String(name))));
+        ASSERT_TRUE(StationSetup::LoadCountryTable());
+        ASSERT_TRUE(StationSetup::LoadStatePositions());
+        G.OwnLatitude = 39.77f;
+        G.OwnLongitude = 86.16f;
     }
 
     static QStringList headers(QTreeView* list)

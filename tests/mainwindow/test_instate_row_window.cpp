@@ -2,7 +2,6 @@
 // bearing and miles while it is typed, Space and carries move through the fields, the contact ends
 // in log.txt with its country and in the DX lists, and the lists' clicks fill the entry.
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,7 +12,6 @@
 #include <memory>
 
 #include "core/Globals.h"
-#include "core/StationSetup.h"
 #include "entry/DXLists.h"
 #include "keying/BlindFrm.h"
 #include "mainwindow/Infrm.h"
@@ -26,13 +24,7 @@ protected:
     void SetUp() override
     {
         MainFrameTest::SetUp();
-        for (const char* name : {"arrlpre2.txt", "states.txt"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name),
-                                    dir.filePath(QLatin1String(name))));
-        ASSERT_TRUE(StationSetup::LoadCountryTable());
-        ASSERT_TRUE(StationSetup::LoadStatePositions());
-        G.OwnLatitude = 39.77f;
-        G.OwnLongitude = 86.16f;
+        loadPositionTables();
         G.CurrentCounty = QStringLiteral("Marion");
         G.OpSecondsSaved = 3725;
     }

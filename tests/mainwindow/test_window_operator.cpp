@@ -3,7 +3,6 @@
 // following the view button, the bearing while a call is corrected, and the spoken "Call" when the
 // call field gets the focus as the window opens.
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +18,6 @@
 #include "core/Colors.h"
 #include "core/Globals.h"
 #include "core/Module2Prefs.h"
-#include "core/StationSetup.h"
 #include "keying/BlindFrm.h"
 #include "mainwindow/ClockPanel.h"
 #include "mainwindow/Infrm.h"
@@ -39,13 +37,7 @@ protected:
     void SetUp() override
     {
         MainFrameTest::SetUp();
-        for (const char* name : {"arrlpre2.txt", "states.txt"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name),
-                                    dir.filePath(QLatin1String(name))));
-        ASSERT_TRUE(StationSetup::LoadCountryTable());
-        ASSERT_TRUE(StationSetup::LoadStatePositions());
-        G.OwnLatitude = 39.77f;
-        G.OwnLongitude = 86.16f;
+        loadPositionTables();
         G.CurrentCounty = QStringLiteral("Adams");
         G.OwnCall = QStringLiteral("W9IN");
     }
