@@ -108,7 +108,13 @@ void InEntry::CountryLookup()
         labels.Label22.clear();
         labels.Label23.clear();
         break;
-    case Kind::UsaOrCanada: labels.Label19 = QStringLiteral("NA"); break;
+    case Kind::UsaOrCanada:
+        // The state field stays the operator's; the position of a country or state shown for an
+        // earlier call is no longer this station's.
+        labels.Label19 = QStringLiteral("NA");
+        labels.Label22.clear();
+        labels.Label23.clear();
+        break;
     }
     if (r.kind != Kind::NoCall)
         setSelection(Field::Cntry, txtCntry.selStart, int(txtCntry.text.size()));

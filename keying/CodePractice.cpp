@@ -58,4 +58,15 @@ Generated generate(const QString& groupsBox, const QString& lengthBox, bool lett
     return out;
 }
 
+TypedKey typeToSend(int KeyAscii)
+{
+    constexpr int Back = 8, Enter = 13, Esc = 27;
+    if (KeyAscii == Back)
+        return {TypedKey::Kind::TakeBack, QChar()};
+    if (KeyAscii <= 0 || KeyAscii > 0xFFFF || (KeyAscii < ' ' && KeyAscii != Enter && KeyAscii != Esc))
+        return {};
+    const int k = (KeyAscii >= 'a' && KeyAscii <= 'z') ? KeyAscii - 'a' + 'A' : KeyAscii;
+    return {TypedKey::Kind::Send, QChar(char16_t(k))};
+}
+
 }   // namespace CodePractice

@@ -38,4 +38,18 @@ struct Generated {
 // or 41; an r outside 0 <= r < 1 counts as the nearest end of the range.
 Generated generate(const QString& groupsBox, const QString& lengthBox, bool lettersOnly, const RandomSource& random);
 
+// What a key typed into the type-to-send box does (the box itself never keeps it).
+struct TypedKey {
+    enum class Kind {
+        Ignore,     // a Ctrl combination: nothing is sent or shown
+        TakeBack,   // Backspace: the last character waiting to be keyed and the last one shown go
+        Send,       // `c` joins the text waiting to be keyed and the text shown as sent
+    };
+    Kind kind = Kind::Ignore;
+    QChar c;
+};
+// "a" to "z" are sent as capitals, any other printable character as it is; Enter and Esc are
+// characters like any other here (they key nothing, being no Morse, and show in the sent text).
+TypedKey typeToSend(int KeyAscii);
+
 }   // namespace CodePractice

@@ -209,28 +209,25 @@ void frmCodePractice::Text1_KeyPress(int& KeyAscii) { KeyAscii = upperCased(KeyA
 
 void frmCodePractice::Text5_KeyPress(int& KeyAscii)
 {
-    const int k = upperCased(KeyAscii);
+    const CodePractice::TypedKey key = CodePractice::typeToSend(KeyAscii);
     // The box never keeps the key.
     KeyAscii = 0;
-    if (k == KeyEvents::vbKeyBack) {
+    QTextCursor end(Text2->document());
+    end.movePosition(QTextCursor::End);
+    switch (key.kind) {
+    case CodePractice::TypedKey::Kind::Ignore: return;
+    case CodePractice::TypedKey::Kind::TakeBack:
         // A character not yet keyed is taken back.
         if (!G.CWBuffer.isEmpty())
             G.CWBuffer.chop(1);
-        if (!Text2->document()->isEmpty()) {
-            QTextCursor end(Text2->document());
-            end.movePosition(QTextCursor::End);
+        if (!Text2->document()->isEmpty())
             end.deletePreviousChar();
-        }
         return;
+    case CodePractice::TypedKey::Kind::Send: break;
     }
-    // Enter, Esc and Ctrl keys key nothing: they are not shown as sent either.
-    if (k < ' ')
-        return;
-    const QString c(QChar{char16_t(k)});
-    QTextCursor end(Text2->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(c);
-    G.CWBuffer += c;
+    // Enter shows as a line break in the sent text.
+    end.insertText(QString(key.c));
+    G.CWBuffer += key.c;
     if (G.CWSending == 0 && CWFrm::loaded())
         CWFrm::instance().LoopThroughCWBuffer();
 }

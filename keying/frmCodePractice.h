@@ -44,10 +44,11 @@ public:
     // Faster and Slower: the CW window's speed one WPM up or down; Label8 shows the new speed.
     void Command7_Click();
     void Command8_Click();
-    // A key typed into the type-to-send box Text5 (never kept there): Backspace takes back the
-    // last character waiting in G.CWBuffer and the last one of the sent box; a printable key
-    // ("a" to "z" as capitals) joins the sent box and G.CWBuffer, and the send loop runs when it
-    // is not running already. Other control keys do nothing.
+    // A key typed into the type-to-send box Text5 (never kept there), as CodePractice::typeToSend
+    // decides: Backspace takes back the last character waiting in G.CWBuffer and the last one of
+    // the sent box; a printable key ("a" to "z" as capitals), Enter or Esc joins the sent box and
+    // G.CWBuffer, and the send loop runs when it is not running already. Ctrl combinations do
+    // nothing.
     void Text5_KeyPress(int& KeyAscii);
     // The text-to-send box's key filter: "a" to "z" become capitals.
     static void Text1_KeyPress(int& KeyAscii);

@@ -82,17 +82,6 @@ void Infrm::Label10_MouseMove(int Index)
     lblDupe->setText(Tallies::stateTotalText(Label10[Index]->text(), G.StateProvinceNames.value(Index)));
 }
 
-void Infrm::cmdLogOn_Click()
-{
-    if (G.LoggedOnFlag != 0)
-        return;
-    MainFrame::cmdLogOn_Click();
-    withInRow([this] {
-        row_.labels.lblDialog = QStringLiteral(" ");
-        row_.setFocus(Entry::Field::Call);
-    });
-}
-
 void Infrm::DupCheck2(Entry::InEntry& row) { InDupeCheck::DupCheck2(row); }
 void Infrm::PartialDupeCheck(Entry::InEntry& row, int& KeyAscii) { InDupeCheck::PartialDupeCheck(row, KeyAscii); }
 void Infrm::HoldDupeFlag() { InDupeCheck::HoldDupeFlag(*this); }

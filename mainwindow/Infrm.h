@@ -45,7 +45,6 @@ public:
     void Label10_MouseMove(int Index);
 
     // Entry::EntryHost, the in-state members.
-    void cmdLogOn_Click() override;
     void DupCheck2(Entry::InEntry& row) override;
     void PartialDupeCheck(Entry::InEntry& row, int& KeyAscii) override;
     void HoldDupeFlag() override;

@@ -79,7 +79,7 @@ MainFrame::MainFrame(MainWindows::Which which, QWidget* parent)
     logMenus_ = std::make_unique<LogMenusPanel>(
         *this, this, [this](const QString& name) { return action(name); },
         LogMenus::Host{[this] { ReloadLog(); }, [this] { clocks_->ShowOperatingTime(); }, [this] { ShowQSORates(); },
-                       [this] { return Command1->text(); }, [this] { Command1_Click(); },
+                       [this] { return countyLists_.filterCaption; }, [this] { Command1_Click(); },
                        [this](const QString& county) { setLabel25(county); }});
     DeviceMenus::connectItems(this, [this](const QString& name) { return action(name); });
     applyLayout();
@@ -283,7 +283,9 @@ void MainFrame::Form_Load()
 
 void MainFrame::ReloadLog()
 {
-    const LogReload::Result r = LogReload::ReloadLog(Tallies::gridViewFromCaption(Command1->text()));
+    // The view is the lists' filter, which the view button has already switched when it reloads
+    // (its caption follows after the reload).
+    const LogReload::Result r = LogReload::ReloadLog(Tallies::gridViewFromCaption(countyLists_.filterCaption));
     if (r.loaded) {
         showTallies(r);
         FillCountyLists();

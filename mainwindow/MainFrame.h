@@ -305,6 +305,7 @@ private:
     Entry::EntryRow* row_ = nullptr;
     std::unique_ptr<EntryRowView> entryView_;
     bool loaded_ = false;
+    bool callEnteredAtStart_ = false;   // the call field's first focus has been seen
     bool unloaded_ = false;
     bool terminated_ = false;
 };

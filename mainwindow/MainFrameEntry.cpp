@@ -44,6 +44,20 @@ void MainFrame::connectEntry()
         connect(clear, &QAction::triggered, this, [this] { mnuClear_Click(); });
     if (QAction* post = action(QStringLiteral("mnuPostContest")))
         connect(post, &QAction::triggered, this, [this] { mnuPostContest_Click(); });
+    // The focus the call field gets when the window first opens is the row's already (it starts
+    // in the call field), so the row sees no move: its enter handler (the spoken "Call" among
+    // others) runs here, once. Later activations of the window are no entry into the field.
+    connect(static_cast<EntryBox*>(txtCall), &EntryBox::focusEntered, this, [this](Qt::FocusReason reason) {
+        if (callEnteredAtStart_)
+            return;
+        callEnteredAtStart_ = true;
+        if (reason != Qt::ActiveWindowFocusReason)
+            return;
+        withEntry([](Entry::EntryRow* row) {
+            if (row && row->focus == Entry::Field::Call)
+                row->txtCall_GotFocus();
+        });
+    });
     // The post-contest boxes' own keys and focus; a bound entry row takes both over.
     for (QLineEdit* box : {txtPostConTime, txtPostConDate}) {
         KeyEvents::hook(box, [this, box](int& KeyAscii) { postContestKeyPress(box, KeyAscii); });

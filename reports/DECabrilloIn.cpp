@@ -1,6 +1,7 @@
 #include "reports/DECabrilloIn.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -179,3 +180,14 @@ bool DECabrilloIn::Command4_Click()
 }
 
 void DECabrilloIn::Command3_Click() { hide(); }
+
+void DECabrilloIn::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (auto* b = qobject_cast<QPushButton*>(focusWidget()); enter && b && b->isVisible() && b->isEnabled()) {
+        event->accept();
+        b->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

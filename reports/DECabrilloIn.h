@@ -14,6 +14,7 @@
 
 class MainLogWindow;
 class QGroupBox;
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -51,6 +52,11 @@ public:
     QLineEdit* Text11 = nullptr;                                               // soapbox
     QPushButton* Command4 = nullptr;                                           // "Write Cabrillo File"
     QPushButton* Command3 = nullptr;                                           // "Done"
+
+protected:
+    // Enter presses the focused button (Done or Write Cabrillo File), as Space does; in a box it
+    // does nothing. No button is the form's default.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void fail(const QString& reason);

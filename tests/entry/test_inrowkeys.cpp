@@ -1,6 +1,8 @@
 // The in-state entry row: carries between its fields, the state field's completion and Space rules,
 // the county wanted only for the contest state, what leaving the call fills in, and the country
 // shown while a call is typed.
+#include <functional>
+
 #include "InRowKeysFixture.h"
 
 using Entry::Field;
@@ -319,4 +321,42 @@ TEST_F(InEntryTest, ClearGreysTheCountyCaption)
     row.ClearEntry();
     EXPECT_FALSE(row.labels.countyCaptionEnabled);
     EXPECT_EQ(row.focus, Field::Call);
+}
+
+// A call of the USA or Canada that follows a DX call in the call field: the state field stays as
+// it was (the operator's), the continent reads NA and the DX station's bearing and miles go.
+TEST_F(InEntryTest, UsOrCanadianCallAfterADxCallEmptiesBearingAndMiles)
+{
+    struct Case {
+        const char* what;
+        const char* dxCall;
+        const char* dxField;   // the state field the DX call wrote
+        std::function<void()> edit;
+        const char* call;
+    } cases[] = {
+        {"a typo taken back inside the call", "KH6XX", "HI",
+         [this] {
+             place(Field::Call, QStringLiteral("KH6XX"), 2);
+             row.keyPress(Field::Call, Entry::KeyBackspace);
+         },
+         "K6XX"},
+        {"a Canadian call written over a DX call", "DL1ABC", "Fed. Rep. of Germany",
+         [this] { row.setText(Field::Call, QStringLiteral("VE3ABC")); }, "VE3ABC"},
+        {"a portable call in the USA", "JA1ABC", "Japan", [this] { row.setText(Field::Call, QStringLiteral("JA1ABC/W9")); },
+         "JA1ABC/W9"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        row.ClearEntry();
+        row.setText(Field::Call, text(c.dxCall));
+        ASSERT_EQ(row.txtCntry.text, text(c.dxField));
+        ASSERT_FALSE(row.labels.Label22.trimmed().isEmpty());
+        ASSERT_FALSE(row.labels.Label23.trimmed().isEmpty());
+        c.edit();
+        EXPECT_EQ(row.txtCall.text, text(c.call));
+        EXPECT_EQ(row.txtCntry.text, text(c.dxField));
+        EXPECT_EQ(row.labels.Label19, QStringLiteral("NA"));
+        EXPECT_TRUE(row.labels.Label22.isEmpty());
+        EXPECT_TRUE(row.labels.Label23.isEmpty());
+    }
 }

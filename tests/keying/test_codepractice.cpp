@@ -2,6 +2,7 @@
 // sending through the CW window's send loop on a recording key line: Send, Stop and edits during
 // a send, typed sending, the close refused while a character is keyed, the buttons, and the CW
 // window's "Send Code Practice" opening it modally.
+#include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -213,12 +214,6 @@ TEST_F(PracticeTest, TypedKeysAreSentAsCapitalsAndBackspaceTakesBack)
     QTest::keyClick(p.Text5, Qt::Key_E);
     EXPECT_EQ(sent(), QStringLiteral("E"));
     EXPECT_EQ(p.Text2->toPlainText(), QStringLiteral("E"));
-
-    // Keys that key nothing are not shown as sent; the box stays empty.
-    QTest::keyClick(p.Text5, Qt::Key_Return);
-    QTest::keyClick(p.Text5, Qt::Key_Escape);
-    EXPECT_EQ(p.Text2->toPlainText(), QStringLiteral("E"));
-    EXPECT_TRUE(p.Text5->text().isEmpty());
 }
 
 TEST_F(PracticeTest, CloseIsRefusedOnceWhileACharacterIsKeyed)
@@ -299,4 +294,82 @@ TEST_F(PracticeTest, CwWindowOpensItModallyAndUnloadsItWhenItCloses)
     EXPECT_EQ(speedShown, QStringLiteral("20"));
     EXPECT_FALSE(frmCodePractice::loaded());
     EXPECT_TRUE(G.CWBuffer.isEmpty());
+}
+
+TEST(CodePracticeTyping, WhatAKeyInTheTypeToSendBoxDoes)
+{
+    using Kind = CodePractice::TypedKey::Kind;
+    struct Case {
+        const char* what;
+        int key;
+        Kind kind;
+        char16_t c;
+    } cases[] = {
+        {"a lower-case letter is sent as its capital", 'q', Kind::Send, u'Q'},
+        {"a capital as it is", 'Q', Kind::Send, u'Q'},
+        {"a digit", '5', Kind::Send, u'5'},
+        {"a blank", ' ', Kind::Send, u' '},
+        {"a sign without Morse", '*', Kind::Send, u'*'},
+        {"Enter", 13, Kind::Send, u'\r'},
+        {"Esc", 27, Kind::Send, u'\x1b'},
+        {"Backspace takes back", 8, Kind::TakeBack, 0},
+        {"Ctrl+C", 3, Kind::Ignore, 0},
+        {"no character", 0, Kind::Ignore, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CodePractice::TypedKey k = CodePractice::typeToSend(c.key);
+        EXPECT_EQ(k.kind, c.kind);
+        if (c.kind == Kind::Send) {
+            EXPECT_EQ(k.c, QChar(c.c));
+        }
+    }
+}
+
+// Enter and Esc pressed in the type-to-send box of the open window go out like any typed
+// character: they key nothing (they have no Morse) and show in the sent text, Enter as a line
+// break; Backspace takes them back. Esc does not close the window.
+TEST_F(PracticeTest, EnterAndEscInTheTypeToSendBoxAreSentLikeAnyKey)
+{
+    frmCodePractice& p = practice();
+    p.show();
+    p.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&p));
+    QTest::mouseClick(p.Text5, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), p.Text5);
+    auto press = [&p](Qt::Key key) {
+        QTest::keyPress(p.Text5, key);
+        QTest::keyRelease(p.Text5, key);
+    };
+
+    QTest::keyClicks(p.Text5, QStringLiteral("e"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Escape);
+    QTest::keyClicks(p.Text5, QStringLiteral("t"));
+    EXPECT_EQ(sent(), QStringLiteral("ET"));
+    EXPECT_EQ(p.Text2->toPlainText(), QStringLiteral("E\n\x1bT"));
+    EXPECT_TRUE(p.Text5->text().isEmpty());
+    EXPECT_TRUE(p.isVisible());
+    EXPECT_TRUE(G.CWBuffer.isEmpty());
+
+    for (int k = 0; k < 3; ++k)
+        press(Qt::Key_Backspace);
+    EXPECT_EQ(p.Text2->toPlainText(), QStringLiteral("E"));
+
+    // Typed while E is keyed, Enter waits in the buffer behind it and goes in the same run.
+    p.Text2->clear();
+    G.CWBuffer.clear();
+    QString waiting;
+    pumps = 0;
+    atPump = [&](int k) {
+        if (k == 1) {
+            press(Qt::Key_Enter);
+            waiting = G.CWBuffer;
+        }
+    };
+    QTest::keyClicks(p.Text5, QStringLiteral("e"));
+    EXPECT_EQ(waiting, QStringLiteral("\r"));
+    EXPECT_EQ(p.Text2->toPlainText(), QStringLiteral("E\n"));
+    EXPECT_TRUE(G.CWBuffer.isEmpty());
+    EXPECT_EQ(G.CWSending, 0);
 }

@@ -76,14 +76,14 @@ protected:
         return w;
     }
 
-    static QStringList headers(QTreeView* list)
+    // The country and state tables from the installed files, and the own station in the middle
+    // of the contest state (what the in-state window's bearings and distances need).
+    void loadPositionTables()
     {
-        QStringList out;
-        for (int i = 0; i < list->model()->columnCount(); ++i)
-            out << list->model()->headerData(i, Qt::Horizontal).toString();
-        return out;
+        loadCountryTables();
+        G.OwnLatitude = 39.77f;
+        G.OwnLongitude = 86.16f;
     }
-    static QLabel* label(QWidget* w, const QString& name) { return w->findChild<QLabel*>(name); }
     // The installed country and state tables in the program folder and loaded, as the station
     // setup loads them.
     void loadCountryTables()
@@ -95,5 +95,13 @@ protected:
         ASSERT_TRUE(StationSetup::LoadStatePositions());
     }
 
+    static QStringList headers(QTreeView* list)
+    {
+        QStringList out;
+        for (int i = 0; i < list->model()->columnCount(); ++i)
+            out << list->model()->headerData(i, Qt::Horizontal).toString();
+        return out;
+    }
+    static QLabel* label(QWidget* w, const QString& name) { return w->findChild<QLabel*>(name); }
     FakeRig rig;
 };

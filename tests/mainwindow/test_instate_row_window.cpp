@@ -2,7 +2,6 @@
 // bearing and miles while it is typed, Space and carries move through the fields, the contact ends
 // in log.txt with its country and in the DX lists, and the lists' clicks fill the entry.
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,7 +12,6 @@
 #include <memory>
 
 #include "core/Globals.h"
-#include "core/StationSetup.h"
 #include "entry/DXLists.h"
 #include "keying/BlindFrm.h"
 #include "mainwindow/Infrm.h"
@@ -26,9 +24,7 @@ protected:
     void SetUp() override
     {
         MainFrameTest::SetUp();
-        loadCountryTables();
-        G.OwnLatitude = 39.77f;
-        G.OwnLongitude = 86.16f;
+        loadPositionTables();
         G.CurrentCounty = QStringLiteral("Marion");
         G.OpSecondsSaved = 3725;
     }

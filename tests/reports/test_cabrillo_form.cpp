@@ -198,3 +198,40 @@ TEST_F(CabrilloFormTest, CancelAndFailuresWriteAndSaveNothing)
         EXPECT_FALSE(QFile::exists(modGlobalPreferences::PrefsPath()));
     }
 }
+
+// The operator at the keyboard: Enter in a box does nothing, Enter on a focused button presses it
+// (Write Cabrillo File, then Done, which has the focus after a write and closes the form).
+TEST_F(CabrilloFormTest, EnterPressesTheFocusedButtonOnly)
+{
+    DECabrilloIn form(&window);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto press = [&form](Qt::Key key) {
+        QWidget* to = form.focusWidget();
+        ASSERT_NE(to, nullptr);
+        QTest::keyPress(to, key);
+        QTest::keyRelease(to, key);
+    };
+
+    QTest::mouseClick(form.Text11, Qt::LeftButton);
+    ASSERT_EQ(form.focusWidget(), form.Text11);
+    for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        press(enter);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_TRUE(prompts.callsOf(QStringLiteral("save")).isEmpty());
+    }
+
+    const QString target = dir.filePath(QStringLiteral("entry.log"));
+    prompts.answerFile(target);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(form.focusWidget(), form.Command4);
+    press(Qt::Key_Return);
+    EXPECT_EQ(prompts.callsOf(QStringLiteral("save")).size(), 1);
+    EXPECT_TRUE(fileBytes(target).endsWith("\r\nEND-OF-LOG:\r\n"));
+    EXPECT_TRUE(form.isVisible());
+
+    ASSERT_EQ(form.focusWidget(), form.Command3);
+    press(Qt::Key_Enter);
+    EXPECT_FALSE(form.isVisible());
+}
