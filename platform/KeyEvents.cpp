@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QSet>
 #include <QWidget>
 
@@ -432,6 +433,18 @@ QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> cle
     auto* f = new PasteFilter(edit, std::move(clean));
     edit->installEventFilter(f);
     return f;
+}
+
+bool enterPressesFocusedButton(QWidget* dialog, QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    auto* b = qobject_cast<QPushButton*>(dialog->focusWidget());
+    if (!b || !b->isVisible() || !b->isEnabled())
+        return false;
+    event->accept();
+    b->click();
+    return true;
 }
 
 }   // namespace KeyEvents

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+class QKeyEvent;
+
 class QLineEdit;
 class QObject;
 class QWidget;
@@ -56,5 +58,10 @@ QObject* hookForm(QWidget* form, KeyPressFn keyPress, KeyDownFn keyDown = {});
 // nothing. Text an input method commits is typed
 // into `edit` as key presses, one per character, so the key handlers see it as typing.
 QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> clean);
+
+// Enter or Return on a focused, shown and enabled command button of `dialog` presses it, as a
+// button that has the focus does; true when `event` was that key and was taken. Dialogs whose
+// buttons are not default buttons call it from their keyPressEvent.
+bool enterPressesFocusedButton(QWidget* dialog, QKeyEvent* event);
 
 }   // namespace KeyEvents

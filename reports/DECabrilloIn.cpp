@@ -183,11 +183,7 @@ void DECabrilloIn::Command3_Click() { hide(); }
 
 void DECabrilloIn::keyPressEvent(QKeyEvent* event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (auto* b = qobject_cast<QPushButton*>(focusWidget()); enter && b && b->isVisible() && b->isEnabled()) {
-        event->accept();
-        b->click();
+    if (KeyEvents::enterPressesFocusedButton(this, event))
         return;
-    }
     QDialog::keyPressEvent(event);
 }

@@ -197,12 +197,7 @@ void DEEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     // Enter presses the focused button; in a box it runs Done through the box's key handler.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* b = qobject_cast<QPushButton*>(focusWidget()); b && b->isVisible()) {
-            event->accept();
-            b->click();
-            return;
-        }
-    }
+    if (KeyEvents::enterPressesFocusedButton(this, event))
+        return;
     QDialog::keyPressEvent(event);
 }
