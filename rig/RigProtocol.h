@@ -19,7 +19,9 @@
 // After a failure: a reply that does not decode changes nothing (the last good values stay); a
 //   reply is decoded only when every byte of a field is there, so a cut-off or garbled answer never
 //   gives a wrong value. A port that does not open is reported by the window ("Invalid Comm
-//   Settings."); a failing poll step ends quietly and is tried again on the next tick.
+//   Settings."); a failing poll step ends quietly and is tried again on the next tick. A port that
+//   fails under the poll (an adapter pulled out) is closed at once and said as "Comm Port Lost"
+//   in the window; polling then waits for the operator's Test.
 //
 // Rig traffic is bytes (QByteArray), never text.
 #include <QByteArray>
