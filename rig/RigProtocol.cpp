@@ -383,8 +383,12 @@ Reading parseFreq(const QByteArray& reply)
     const qsizetype cr = reply.indexOf('\r', p + 3);
     if (cr < 0)
         return {};
-    const int n = int(cr - (p + 3));
-    const auto hz = digitsAt(reply, p + 3, n);
+    // Below 10 MHz the radio pads the field with blanks on the left ("@AF 7030000").
+    qsizetype from = p + 3;
+    while (from < cr && reply.at(from) == ' ')
+        ++from;
+    const int n = int(cr - from);
+    const auto hz = digitsAt(reply, from, n);
     return hz && n <= 11 ? freqOnly(mhzFromUnits(*hz, 1000000)) : Reading{};
 }
 

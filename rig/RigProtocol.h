@@ -144,7 +144,8 @@ QByteArray setMode(const QString& modeQuery, const QString& mode);   // "MD0" + 
 }   // namespace FTdx9000
 
 namespace Orion {
-// "@AF" + hertz + CR; "@RMM" + mode digit (2, 3: CW; other digits phone).
+// "@AF" + hertz + CR, the hertz blank-padded on the left below 10 MHz ("@AF 7030000");
+// "@RMM" + mode digit (2, 3: CW; other digits phone).
 Reading parseFreq(const QByteArray& reply);
 Reading parseMode(const QByteArray& reply);
 QByteArray setFrequency(float mhz);   // "*AF" + whole hertz + CR

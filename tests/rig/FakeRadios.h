@@ -296,7 +296,8 @@ protected:
     }
 };
 
-// Ten-Tec Orion text protocol.
+// Ten-Tec Orion text protocol. The frequency answer is at least 8 characters of hertz, blank-padded
+// on the left below 10 MHz.
 class OrionRadio : public FakeRadio {
 public:
     using FakeRadio::FakeRadio;
@@ -311,7 +312,7 @@ protected:
             if (cmd == "X")
                 ++starts;
             else if (cmd == "?AF")
-                answer("@AF" + QByteArray::number(hz) + '\r');
+                answer("@AF" + QByteArray::number(hz).rightJustified(8, ' ') + '\r');   // " 7030000"
             else if (cmd == "?RMM")
                 answer(QByteArray("@RMM") +
                        (mode == QLatin1String("CW")    ? '2'

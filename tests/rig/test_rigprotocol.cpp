@@ -81,6 +81,12 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeRow{"orion_mode_first", "Ten Tec Orion", "@RMM0\r@AF7000000\r", 0, 7.0f, PH},
         DecodeRow{"orion_lcw", "Ten Tec Orion", "@RMM3\r", 0, none, CW},
         DecodeRow{"orion_af_without_cr", "Ten Tec Orion", "@AF14025000", 0, none, noMode},
+        // Below 10 MHz the radio pads its frequency field with blanks on the left.
+        DecodeRow{"orion_blank_padded_40m", "Ten Tec Orion", "@AF 7030000\r@RMM2\r", 0, 7.03f, CW},
+        DecodeRow{"orion_blank_padded_160m", "Ten Tec Orion", "@AF  1830000\r", 0, 1.83f, noMode},
+        DecodeRow{"orion_only_blanks", "Ten Tec Orion", "@AF        \r", 0, none, noMode},
+        DecodeRow{"orion_blank_inside", "Ten Tec Orion", "@AF 70 30000\r", 0, none, noMode},
+        DecodeRow{"orion_blank_after", "Ten Tec Orion", "@AF7030000 \r", 0, none, noMode},
         // Generic Yaesu: four BCD bytes of 10 Hz and a mode byte.
         DecodeRow{"yaesu_cw", "Yaesu", hex("01 40 25 00 02"), 0, 14.025f, CW},
         DecodeRow{"yaesu_475khz", "Yaesu", hex("00 04 75 00 01"), 0, 0.475f, PH},
