@@ -665,13 +665,17 @@ QByteArray setMode(const QString& freqQuery, const QString& mode)
 
 namespace Pegasus {
 
+// The largest frequency a serial answer can carry: eleven digits of hertz.
+constexpr double MaxStatusMHz = 99999.99999;
+
 Reading parseStatus(const QByteArray& fileData)
 {
     Reading r;
     ListFormat::Reader reader(fileData);
     ListFormat::Value v;
     double f = 0;
-    if (!reader.next(v) || !v.toNumber(f) || !std::isfinite(f) || std::fabs(f) > 1e9)
+    // A frequency no radio can have (below 0, beyond what a serial answer holds) is no reading.
+    if (!reader.next(v) || !v.toNumber(f) || !(f >= 0 && f <= MaxStatusMHz))
         return r;
     r.freq = static_cast<float>(f);
     if (reader.next(v)) {

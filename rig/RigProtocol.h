@@ -190,6 +190,8 @@ QByteArray setMode(const QString& freqQuery, const QString& mode);   // FE FE ad
 
 namespace Pegasus {
 // PEGASUS.OUT: a frequency in MHz and a mode text ("CW" is CW, any other non-empty text phone).
+// A frequency below 0 or beyond what the serial answers can hold (eleven digits of hertz) gives
+// nothing at all, as a first value that is not a number.
 Reading parseStatus(const QByteArray& fileData);
 // PEGASUS.IN: the MHz text and the mode, each line ended by CR LF.
 QByteArray command(float mhz, const QString& mode);

@@ -153,6 +153,32 @@ TEST(PegasusStatus, FrequencyAndModeFromTheStatusFile)
     EXPECT_FALSE(Pegasus::parseStatus("nan,CW").freq);
 }
 
+// A status file whose frequency no radio can have changes nothing, as a serial answer that does
+// not hold a frequency; the largest the serial answers can carry (eleven digits of hertz) still
+// counts.
+TEST(PegasusStatus, NegativeOrAbsurdFrequencyChangesNothing)
+{
+    const struct {
+        const char* name;
+        QByteArray file;
+    } refused[] = {
+        {"negative", "-5\r\n"},
+        {"negative_with_mode", "-5,\"USB\"\r\n"},
+        {"just_below_zero", "-0.001,CW\r\n"},
+        {"beyond_eleven_digits_of_hertz", "100000,CW\r\n"},
+        {"absurd", "1E+30,CW\r\n"},
+        {"infinite", "inf,CW\r\n"},
+    };
+    for (const auto& c : refused) {
+        const Reading r = Pegasus::parseStatus(c.file);
+        EXPECT_FALSE(r.freq) << c.name << " gave " << *r.freq;
+        EXPECT_FALSE(r.mode) << c.name;
+    }
+    const Reading top = Pegasus::parseStatus("99999.99999,CW\r\n");
+    ASSERT_TRUE(top.freq);
+    EXPECT_FLOAT_EQ(*top.freq, 99999.99999f);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Commands: 14.025 MHz and CW for every model, with the model's default queries.
 
