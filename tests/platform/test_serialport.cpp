@@ -13,6 +13,21 @@
 
 namespace {
 
+// An open line on a pty, counting the losses it reports.
+class SerialLineTest : public ::testing::Test {
+protected:
+    PtyPair pty;
+    Platform::SerialPort port;
+    int lost = 0;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(pty.ok());
+        port.setLostHandler([this] { ++lost; });
+        ASSERT_TRUE(port.open(pty.slavePath(), QStringLiteral("4800,N,8,2"), Platform::Handshake::None));
+    }
+};
+
 struct UnplugCase {
     const char* name;
     // What the owner does with the line after the device went away (every 50 ms, for 1 s).
@@ -21,16 +36,10 @@ struct UnplugCase {
 
 void PrintTo(const UnplugCase& c, std::ostream* os) { *os << c.name; }
 
-class SerialUnplug : public ::testing::TestWithParam<UnplugCase> {};
+class SerialUnplug : public SerialLineTest, public ::testing::WithParamInterface<UnplugCase> {};
 
 TEST_P(SerialUnplug, LineClosesItselfAndTheProgramGoesIdle)
 {
-    PtyPair pty;
-    ASSERT_TRUE(pty.ok());
-    Platform::SerialPort port;
-    int lost = 0;
-    port.setLostHandler([&] { ++lost; });
-    ASSERT_TRUE(port.open(pty.slavePath(), QStringLiteral("4800,N,8,2"), Platform::Handshake::None));
     ASSERT_TRUE(port.write("FA;"));
     QTest::qWait(20);
     EXPECT_EQ(pty.readAvailable(), QByteArray("FA;"));
@@ -66,14 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A line whose device is there but says nothing, and whose modem lines the device refuses (a pty
 // has none), is not lost: its empty reads and refused lines are no failure.
-TEST(SerialLine, IdleDeviceIsNotLost)
+TEST_F(SerialLineTest, IdleDeviceIsNotLost)
 {
-    PtyPair pty;
-    ASSERT_TRUE(pty.ok());
-    Platform::SerialPort port;
-    int lost = 0;
-    port.setLostHandler([&] { ++lost; });
-    ASSERT_TRUE(port.open(pty.slavePath(), QStringLiteral("4800,N,8,2"), Platform::Handshake::None));
     for (int i = 0; i < 20; ++i) {
         EXPECT_EQ(port.bytesWaiting(), 0);
         EXPECT_TRUE(port.read(100).isEmpty());
