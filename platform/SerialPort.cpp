@@ -4,10 +4,30 @@
 
 #include <QSerialPort>
 #include <QStringList>
+#include <QTimer>
 
 namespace Platform {
 
-SerialPort::SerialPort() : port_(std::make_unique<QSerialPort>()) { port_->setReadBufferSize(InputLimit); }
+SerialPort::SerialPort() : port_(std::make_unique<QSerialPort>())
+{
+    port_->setReadBufferSize(InputLimit);
+    QSerialPort* p = port_.get();
+    QObject::connect(p, &QSerialPort::errorOccurred, p, [this](QSerialPort::SerialPortError e) {
+        if (!port_->isOpen())
+            return;
+        switch (e) {
+        case QSerialPort::ResourceError: lose(); break;
+        case QSerialPort::ReadError:
+        case QSerialPort::WriteError:
+            if (++ioFailures_ >= FailuresToLose)
+                lose();
+            break;
+        default: break;   // a read that found nothing, a refused modem line
+        }
+    });
+    QObject::connect(p, &QSerialPort::readyRead, p, [this] { ioFailures_ = 0; });
+    QObject::connect(p, &QSerialPort::bytesWritten, p, [this] { ioFailures_ = 0; });
+}
 
 SerialPort::~SerialPort() { close(); }
 
@@ -54,6 +74,7 @@ bool SerialPort::open(const QString& devicePath, const QString& settings, Handsh
         return false;
     }
     port_->setPortName(devicePath);
+    ioFailures_ = 0;
     if (!port_->open(QIODevice::ReadWrite)) {
         error_ = port_->errorString();
         return false;
@@ -100,6 +121,19 @@ void SerialPort::close()
 }
 
 bool SerialPort::isOpen() const { return port_->isOpen(); }
+
+void SerialPort::lose()
+{
+    error_ = port_->errorString();
+    qCWarning(lcPlatform) << "serial device" << port_->portName() << "failed, line closed:" << error_;
+    // Closed at once: the failed device's notifications would otherwise come back without pause.
+    port_->close();
+    if (lostHandler_)
+        QTimer::singleShot(0, port_.get(), [this] {
+            if (!port_->isOpen() && lostHandler_)
+                lostHandler_();
+        });
+}
 
 namespace {
 // What a modem-line change came to: a refusal (ptys, some adapters) is logged and cleared, so the
@@ -149,6 +183,8 @@ bool SerialPort::write(const QByteArray& bytes)
     }
     // Out at once as far as the device takes it; what it holds back goes out from the event loop.
     port_->waitForBytesWritten(100);
+    if (!port_->isOpen())
+        return false;   // the device failed under the write
     port_->clearError();
     return true;
 }

@@ -9,9 +9,15 @@
 //
 // A DTR or RTS change that the device refuses (a pty, some adapters) is not a failure: the line
 // stays as it was and a warning is logged.
+//
+// A device that fails under the open line (a USB adapter pulled out, a pty whose other side
+// closed) is given up at once: the system reports every later read and write as failed again
+// without waiting, so a line kept open would spin the event loop. The line closes itself and
+// tells its owner; only a new open() uses the device again.
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QSerialPort;
@@ -52,6 +58,11 @@ public:
     // system's error text in errorText() when the device is missing, in use or refuses the
     // settings; the line is then closed.
     bool open(const QString& devicePath, const QString& settings, Handshake handshake);
+    // What to run when the device fails under the open line: the device disappeared, or reads
+    // and writes failed a few times in a row with no byte moving between them. By then the line
+    // is closed (a warning logged, errorText() says what failed). Runs once per loss, from the
+    // event loop, never inside a call of this line, and not when the line was opened again first.
+    void setLostHandler(std::function<void()> handler) { lostHandler_ = std::move(handler); }
     void close();
     bool isOpen() const override;
     // Raises or drops a modem line; false when the device refused (logged, not an error).
@@ -64,9 +75,16 @@ public:
     QString errorText() const override { return error_; }
 
 private:
+    // Failed reads or writes in a row, no byte moving between them, that mean the device is gone.
+    static constexpr int FailuresToLose = 3;
+
     void pull();
+    // Closes the line after the device failed and lets the owner know from the event loop.
+    void lose();
     std::unique_ptr<QSerialPort> port_;
     QString error_;
+    int ioFailures_ = 0;
+    std::function<void()> lostHandler_;
 };
 
 }   // namespace Platform

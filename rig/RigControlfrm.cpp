@@ -43,6 +43,9 @@ constexpr int InputPendingLimitMs = 2000;
 
 const QString None = QStringLiteral("None");
 const QString NoResponse = QStringLiteral("No Response");
+const QString PollingRig = QStringLiteral("Polling Rig");
+// Where "Polling Rig" stood, after the port failed under the poll.
+const QString PortLost = QStringLiteral("Comm Port Lost");
 const QString InvalidCommTitle = QStringLiteral("Invalid Comm Settings.");
 const QString InvalidCommText = QStringLiteral(
     "The comm port that you selected for rig interface is either in use, invalid or the settings that you have "
@@ -154,7 +157,7 @@ RigControlfrm::RigControlfrm() : DesignWindow(DesignWidth, DesignHeight)
     Command4 = addButton(d, QStringLiteral("Command4"), QStringLiteral("Copy unprocessed data to clipboard"), 7680,
                          1470, 1680, 615);
     cmdDone = addButton(d, QStringLiteral("cmdDone"), QStringLiteral("&Done"), 7680, 2160, 1680, 375);
-    Label2 = addLabel(d, QStringLiteral("Label2"), QStringLiteral("Polling Rig"), 7680, 2640, 1680, 255);
+    Label2 = addLabel(d, QStringLiteral("Label2"), PollingRig, 7680, 2640, 1680, 255);
     Label2->setVisible(false);
 
     addLabel(d, QStringLiteral("lblFrequencyCaption"), QStringLiteral("Frequency:"), 2700, 4680, 1200, 255);
@@ -220,6 +223,7 @@ RigControlfrm::RigControlfrm() : DesignWindow(DesignWidth, DesignHeight)
         frmFrequencyTest w(*this, this);
         w.exec();
     };
+    comComm1.setLostHandler([this] { portLost(); });
     poll.bandFreqConversion = [](float& f) { Form1::instance().BandFreqConversion(f); };
     poll.modeSelection = [](QString& m) { Form1::instance().ModeSelection(m); };
     poll.readPegasusStatus = []() -> std::optional<QByteArray> {
@@ -449,6 +453,7 @@ void RigControlfrm::Command1_Click()
         lblMode->setText(NoResponse);
         lblFreq->setText(NoResponse);
         Command2->setEnabled(true);
+        Label2->setText(PollingRig);
         Label2->setVisible(true);
         poll.RigMode.clear();
     }
@@ -525,6 +530,17 @@ void RigControlfrm::Command2_Click()
     Label2->setVisible(false);
     Command2->setEnabled(false);
     comComm1.close();
+}
+
+void RigControlfrm::portLost()
+{
+    qCWarning(lcRig) << "rig port" << RigCommPort << "lost, polling stopped:" << comComm1.errorText();
+    tmrGetData->setEnabled(false);
+    Command2->setEnabled(false);
+    lblFreq->setText(NoResponse);
+    lblMode->setText(NoResponse);
+    Label2->setText(PortLost);
+    Label2->setVisible(true);
 }
 
 void RigControlfrm::Command3_Click()
@@ -659,7 +675,9 @@ void RigControlfrm::ChangeFrequency(float& qChangeFreq)
         }
     }
     WaitWhileInputPending();
-    tmrGetData->setEnabled(true);
+    // A port lost during the exchange stays idle until the operator's Test.
+    if (isPegasus() || comComm1.isOpen())
+        tmrGetData->setEnabled(true);
 }
 
 void RigControlfrm::ChangeMode(float& qChangeFrequency, QString& ModeToChangeTo)

@@ -7,7 +7,8 @@
 // request), loaded hidden, shown modeless by the menu, hidden by Done, and unloaded only at
 // shut-down (Form_Unload sends the Yaesu CAT-off bytes while polling and closes the port). It keeps
 // polling while hidden. Polling is on exactly while tmrGetData is enabled; every change of a
-// setting stops it (End Test) until the next Test.
+// setting stops it (End Test) until the next Test, and so does a port that fails under the poll
+// (said in the window as "Comm Port Lost").
 //
 // What the window decides lives in rig/RigProtocol.h (bytes), rig/RigPoll.h (the tick),
 // rig/RigSettings.h (RigCntrl.txt) and rig/BandPlan.h; the window applies it to its controls.
@@ -61,8 +62,8 @@ public:
     // ---- Driving the radio ----
     // Tunes the radio to `qChangeFreq` MHz, first setting the band plan's mode for it. Acts only
     // while polling (the poll timer is its busy flag), holds polling off for the exchange and
-    // restarts it; on a failure shows "Error Changing Frequency" and leaves polling stopped.
-    // The caller's value is never changed.
+    // restarts it (not when the port was lost meanwhile); on a failure shows "Error Changing
+    // Frequency" and leaves polling stopped. The caller's value is never changed.
     void ChangeFrequency(float& qChangeFreq);
     // Sets the radio's mode; an empty `ModeToChangeTo` receives the band plan's mode for
     // `qChangeFrequency` first. A failure shows "Error Changing Mode" and returns normally.
@@ -124,6 +125,11 @@ private:
     void Form_Unload();
     void OpenRigPort();
     void StartPolling();
+    // The port failed under the poll (an adapter pulled out; the line has closed itself): polling
+    // stops until the operator's Test, End Test is disabled, the labels say "No Response" and
+    // Label2 "Comm Port Lost" in place of "Polling Rig". Nothing pops up: it runs from the event
+    // loop, often while the window is hidden.
+    void portLost();
     void modeSourceClicked();
     Rig::PollSettings pollSettings() const;
     // The options of one group with the value each stands for, in the order Test tries them.

@@ -383,8 +383,12 @@ Reading parseFreq(const QByteArray& reply)
     const qsizetype cr = reply.indexOf('\r', p + 3);
     if (cr < 0)
         return {};
-    const int n = int(cr - (p + 3));
-    const auto hz = digitsAt(reply, p + 3, n);
+    // Below 10 MHz the radio pads the field with blanks on the left ("@AF 7030000").
+    qsizetype from = p + 3;
+    while (from < cr && reply.at(from) == ' ')
+        ++from;
+    const int n = int(cr - from);
+    const auto hz = digitsAt(reply, from, n);
     return hz && n <= 11 ? freqOnly(mhzFromUnits(*hz, 1000000)) : Reading{};
 }
 
@@ -661,13 +665,17 @@ QByteArray setMode(const QString& freqQuery, const QString& mode)
 
 namespace Pegasus {
 
+// The largest frequency a serial answer can carry: eleven digits of hertz.
+constexpr double MaxStatusMHz = 99999.99999;
+
 Reading parseStatus(const QByteArray& fileData)
 {
     Reading r;
     ListFormat::Reader reader(fileData);
     ListFormat::Value v;
     double f = 0;
-    if (!reader.next(v) || !v.toNumber(f) || !std::isfinite(f) || std::fabs(f) > 1e9)
+    // A frequency no radio can have (below 0, beyond what a serial answer holds) is no reading.
+    if (!reader.next(v) || !v.toNumber(f) || !(f >= 0 && f <= MaxStatusMHz))
         return r;
     r.freq = static_cast<float>(f);
     if (reader.next(v)) {

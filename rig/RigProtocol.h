@@ -19,7 +19,9 @@
 // After a failure: a reply that does not decode changes nothing (the last good values stay); a
 //   reply is decoded only when every byte of a field is there, so a cut-off or garbled answer never
 //   gives a wrong value. A port that does not open is reported by the window ("Invalid Comm
-//   Settings."); a failing poll step ends quietly and is tried again on the next tick.
+//   Settings."); a failing poll step ends quietly and is tried again on the next tick. A port that
+//   fails under the poll (an adapter pulled out) is closed at once and said as "Comm Port Lost"
+//   in the window; polling then waits for the operator's Test.
 //
 // Rig traffic is bytes (QByteArray), never text.
 #include <QByteArray>
@@ -142,7 +144,8 @@ QByteArray setMode(const QString& modeQuery, const QString& mode);   // "MD0" + 
 }   // namespace FTdx9000
 
 namespace Orion {
-// "@AF" + hertz + CR; "@RMM" + mode digit (2, 3: CW; other digits phone).
+// "@AF" + hertz + CR, the hertz blank-padded on the left below 10 MHz ("@AF 7030000");
+// "@RMM" + mode digit (2, 3: CW; other digits phone).
 Reading parseFreq(const QByteArray& reply);
 Reading parseMode(const QByteArray& reply);
 QByteArray setFrequency(float mhz);   // "*AF" + whole hertz + CR
@@ -187,6 +190,8 @@ QByteArray setMode(const QString& freqQuery, const QString& mode);   // FE FE ad
 
 namespace Pegasus {
 // PEGASUS.OUT: a frequency in MHz and a mode text ("CW" is CW, any other non-empty text phone).
+// A frequency below 0 or beyond what the serial answers can hold (eleven digits of hertz) gives
+// nothing at all, as a first value that is not a number.
 Reading parseStatus(const QByteArray& fileData);
 // PEGASUS.IN: the MHz text and the mode, each line ended by CR LF.
 QByteArray command(float mhz, const QString& mode);

@@ -8,78 +8,19 @@
 //   YaesuRadio    - 5-byte commands (opcode last): the generic 03/01/07 set and the status-block
 //                   models' 10/0A/0C
 //   OrionRadio    - "?AF", "?RMM", "*AF" text ending in CR
-// Each keeps a frequency in hertz and a mode, records every byte it received, and can go silent
-// or flood the line with bytes from a thread of its own.
+// Each keeps a frequency in hertz and a mode, records every byte it received, and can go silent,
+// flood the line with bytes from a thread of its own, or be unplugged.
 #include <QByteArray>
 #include <QObject>
 #include <QSocketNotifier>
 #include <QString>
 
 #include <atomic>
-#include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
 #include <poll.h>
 #include <thread>
 #include <unistd.h>
 
-// A pty pair: the master stays here, the slave's path is the device the program opens. A second
-// descriptor on the slave is held open so the master never sees a hang-up while the program has
-// its port closed (between End Test and Test).
-class PtyPair {
-public:
-    PtyPair()
-    {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0)
-            return;
-        slavePath_ = QString::fromLatin1(ptsname(master_));
-        hold_ = ::open(slavePath_.toLatin1().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
-    }
-    ~PtyPair()
-    {
-        if (hold_ >= 0)
-            ::close(hold_);
-        if (master_ >= 0)
-            ::close(master_);
-    }
-    PtyPair(const PtyPair&) = delete;
-    PtyPair& operator=(const PtyPair&) = delete;
-
-    bool ok() const { return master_ >= 0 && hold_ >= 0; }
-    int master() const { return master_; }
-    const QString& slavePath() const { return slavePath_; }
-
-    void write(const QByteArray& b)
-    {
-        qsizetype done = 0;
-        for (int tries = 0; done < b.size() && tries < 1000; ++tries) {
-            const ssize_t n = ::write(master_, b.constData() + done, size_t(b.size() - done));
-            if (n > 0)
-                done += n;
-            else
-                usleep(1000);
-        }
-    }
-    QByteArray readAvailable()
-    {
-        QByteArray out;
-        char buf[4096];
-        for (;;) {
-            const ssize_t n = ::read(master_, buf, sizeof buf);
-            if (n <= 0)
-                break;
-            out.append(buf, n);
-        }
-        return out;
-    }
-
-private:
-    int master_ = -1;
-    int hold_ = -1;
-    QString slavePath_;
-};
+#include "tests/support/PtyPair.h"
 
 class FakeRadio : public QObject {
 public:
@@ -117,6 +58,14 @@ public:
         flooding_ = false;
         if (flood_.joinable())
             flood_.join();
+    }
+    // The adapter pulled out: the radio's side of the line is gone for good.
+    void unplug()
+    {
+        stopFlood();
+        delete notifier_;
+        notifier_ = nullptr;
+        pty.closeMaster();
     }
 
 protected:
@@ -347,7 +296,8 @@ protected:
     }
 };
 
-// Ten-Tec Orion text protocol.
+// Ten-Tec Orion text protocol. The frequency answer is at least 8 characters of hertz, blank-padded
+// on the left below 10 MHz.
 class OrionRadio : public FakeRadio {
 public:
     using FakeRadio::FakeRadio;
@@ -362,7 +312,7 @@ protected:
             if (cmd == "X")
                 ++starts;
             else if (cmd == "?AF")
-                answer("@AF" + QByteArray::number(hz) + '\r');
+                answer("@AF" + QByteArray::number(hz).rightJustified(8, ' ') + '\r');   // " 7030000"
             else if (cmd == "?RMM")
                 answer(QByteArray("@RMM") +
                        (mode == QLatin1String("CW")    ? '2'

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "tests/rig/RigFixture.h"
+#include "tests/support/CpuTime.h"
 
 namespace {
 
@@ -256,6 +257,44 @@ TEST_F(RigTest, FloodingRadioLeavesWindowResponsive)
     w.ChangeFrequency(f);   // its waits end after 2 s however much arrives
     EXPECT_TRUE(w.tmrGetData->isEnabled());
     radio.stopFlood();
+}
+
+// The radio's USB adapter is pulled out while the hidden window polls: the port is closed, polling
+// stops, the program goes idle, and the window says the port was lost where "Polling Rig" stood.
+// Nothing pops up from the timer. Once the adapter is back, the operator's Test polls again.
+TEST_F(RigTest, UnpluggedAdapterIsSaidAsLostAndTheProgramGoesIdle)
+{
+    KenwoodRadio radio;
+    writeSettings(QStringLiteral("Kenwood"));
+    usePort(radio);
+    RigControlfrm& w = startPolling();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.lastIs(14.025f, "CW"); }, 3000));
+
+    radio.unplug();
+    const double before = processCpuSeconds();
+    QTest::qWait(2000);
+    const double used = processCpuSeconds() - before;
+    EXPECT_LT(used, 0.2) << "the program kept polling or writing a port that is gone";
+
+    EXPECT_FALSE(w.comComm1.isOpen());
+    EXPECT_FALSE(w.tmrGetData->isEnabled());
+    EXPECT_TRUE(prompts.calls().isEmpty());
+    w.show();   // the operator opens the window (Ctrl+R)
+    EXPECT_TRUE(w.Label2->isVisible());
+    EXPECT_EQ(w.Label2->text(), QStringLiteral("Comm Port Lost"));
+    EXPECT_EQ(w.lblFreq->text(), QStringLiteral("No Response"));
+    EXPECT_EQ(w.lblMode->text(), QStringLiteral("No Response"));
+    EXPECT_FALSE(w.Command2->isEnabled());
+    float spot = 7.03f;
+    w.ChangeFrequency(spot);   // not polling: nothing happens
+    EXPECT_TRUE(prompts.calls().isEmpty());
+
+    KenwoodRadio back(7030000, QStringLiteral("CW"));
+    usePort(back);
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    EXPECT_TRUE(w.tmrGetData->isEnabled());
+    EXPECT_EQ(w.Label2->text(), QStringLiteral("Polling Rig"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.lastIs(7.03f, "CW"); }, 3000));
 }
 
 TEST_F(RigTest, PortThatDoesNotOpenShowsTheMessageAndTheWindow)

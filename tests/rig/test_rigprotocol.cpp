@@ -81,6 +81,12 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeRow{"orion_mode_first", "Ten Tec Orion", "@RMM0\r@AF7000000\r", 0, 7.0f, PH},
         DecodeRow{"orion_lcw", "Ten Tec Orion", "@RMM3\r", 0, none, CW},
         DecodeRow{"orion_af_without_cr", "Ten Tec Orion", "@AF14025000", 0, none, noMode},
+        // Below 10 MHz the radio pads its frequency field with blanks on the left.
+        DecodeRow{"orion_blank_padded_40m", "Ten Tec Orion", "@AF 7030000\r@RMM2\r", 0, 7.03f, CW},
+        DecodeRow{"orion_blank_padded_160m", "Ten Tec Orion", "@AF  1830000\r", 0, 1.83f, noMode},
+        DecodeRow{"orion_only_blanks", "Ten Tec Orion", "@AF        \r", 0, none, noMode},
+        DecodeRow{"orion_blank_inside", "Ten Tec Orion", "@AF 70 30000\r", 0, none, noMode},
+        DecodeRow{"orion_blank_after", "Ten Tec Orion", "@AF7030000 \r", 0, none, noMode},
         // Generic Yaesu: four BCD bytes of 10 Hz and a mode byte.
         DecodeRow{"yaesu_cw", "Yaesu", hex("01 40 25 00 02"), 0, 14.025f, CW},
         DecodeRow{"yaesu_475khz", "Yaesu", hex("00 04 75 00 01"), 0, 0.475f, PH},
@@ -145,6 +151,32 @@ TEST(PegasusStatus, FrequencyAndModeFromTheStatusFile)
     EXPECT_FALSE(Pegasus::parseStatus("abc,CW").freq);
     EXPECT_FALSE(Pegasus::parseStatus("abc,CW").mode);
     EXPECT_FALSE(Pegasus::parseStatus("nan,CW").freq);
+}
+
+// A status file whose frequency no radio can have changes nothing, as a serial answer that does
+// not hold a frequency; the largest the serial answers can carry (eleven digits of hertz) still
+// counts.
+TEST(PegasusStatus, NegativeOrAbsurdFrequencyChangesNothing)
+{
+    const struct {
+        const char* name;
+        QByteArray file;
+    } refused[] = {
+        {"negative", "-5\r\n"},
+        {"negative_with_mode", "-5,\"USB\"\r\n"},
+        {"just_below_zero", "-0.001,CW\r\n"},
+        {"beyond_eleven_digits_of_hertz", "100000,CW\r\n"},
+        {"absurd", "1E+30,CW\r\n"},
+        {"infinite", "inf,CW\r\n"},
+    };
+    for (const auto& c : refused) {
+        const Reading r = Pegasus::parseStatus(c.file);
+        EXPECT_FALSE(r.freq) << c.name << " gave " << *r.freq;
+        EXPECT_FALSE(r.mode) << c.name;
+    }
+    const Reading top = Pegasus::parseStatus("99999.99999,CW\r\n");
+    ASSERT_TRUE(top.freq);
+    EXPECT_FLOAT_EQ(*top.freq, 99999.99999f);
 }
 
 // ---------------------------------------------------------------------------------------------
