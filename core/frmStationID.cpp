@@ -243,7 +243,7 @@ void frmStationID::Text_KeyPress(int box, int& KeyAscii)
 
 void frmStationID::Text8_KeyPress(int& KeyAscii)
 {
-    const int caret = Text8->hasSelectedText() ? Text8->selectionStart() : Text8->cursorPosition();
+    const int caret = selStart(Text8);
     const StationSetup::KeyResult r = StationSetup::countyKey(Text8->text(), caret, KeyAscii);
     KeyAscii = r.key;
     if (r.runDone)
@@ -252,14 +252,14 @@ void frmStationID::Text8_KeyPress(int& KeyAscii)
 
 void frmStationID::Text2_KeyPress(int& KeyAscii)
 {
-    const int caret = Text2->hasSelectedText() ? Text2->selectionStart() : Text2->cursorPosition();
+    const int caret = selStart(Text2);
     const StationSetup::CountryKeyResult r = StationSetup::countryKey(Text2->text(), caret, KeyAscii);
     KeyAscii = r.key;
     if (!r.completion)
         return;
     const StationSetup::Completion& c = *r.completion;
     Text2->setText(c.text);
-    Text2->setSelection(c.selectionStart, c.selectionLength);
+    setSelection(Text2, c.selectionStart, c.selectionLength);
     Text3->setText(c.longitude);
     Text4->setText(c.latitude);
     Text7->setText(c.continent);

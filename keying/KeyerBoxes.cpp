@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "platform/KeyEvents.h"
+#include "platform/VbControls.h"
 
 namespace KeyerBoxes {
 
@@ -31,7 +32,7 @@ void selectFromCaret(QLineEdit* box)
         [box] {
             // Tabbing in has already selected the whole text.
             if (!box->hasSelectedText())
-                box->setSelection(box->cursorPosition(), int(box->text().size()) - box->cursorPosition());
+                setSelLength(box, int(box->text().size()));
         },
         Qt::QueuedConnection);
 }

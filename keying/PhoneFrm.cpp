@@ -13,6 +13,7 @@
 #include "core/Format.h"
 #include "core/Globals.h"
 #include "core/ListFormat.h"
+#include "core/ModalWindow.h"
 #include "keying/CWFrm.h"
 #include "keying/CwEngine.h"
 #include "keying/KeyerBoxes.h"
@@ -178,8 +179,9 @@ void PhoneFrm::PhoneSetup()
         QStringLiteral(
             "The port you have selected for Phone keying is invalid.  Please select another or enter 0 for none."),
         QStringLiteral("Invalid port."));
+    // Shown modally so that the operator mends the port before the caller goes on.
     if (!isVisible())
-        show();
+        ModalWindow::show(*this);
 }
 
 void PhoneFrm::FKeyPhone(int KeyCode)

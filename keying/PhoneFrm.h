@@ -36,6 +36,8 @@ public:
     // F1 arms the repeat when txtPHLoop holds a number above 0. Other codes do nothing.
     // Push-to-talk is keyed before the message starts and the playback watch is armed whenever
     // a line was keyed, so a file that fails to open or play still releases it at the next tick.
+    // A push-to-talk port that does not open is reported ("Invalid port.") and the hidden window
+    // is shown modally until the operator leaves it; the message plays afterwards all the same.
     // Reads the boxes and options; changes G.PhoneRepeatOn, the port and the lines.
     void FKeyPhone(int KeyCode);
 

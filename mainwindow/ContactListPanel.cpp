@@ -15,6 +15,7 @@
 
 #include "core/Globals.h"
 #include "core/MainLogWindow.h"
+#include "platform/VbControls.h"
 #include "reports/DEEdit.h"
 
 ContactListPanel::ContactListPanel(MainWindows::Which which, MainLogWindow* window, QWidget* windowWidget,
@@ -136,9 +137,9 @@ void ContactListPanel::mnuRecall_Click()
         c_.txtCall->setText(*call);
     if (QLineEdit* sec = c_.txtSec) {
         sec->setFocus();
-        // From the caret to the end of the county text.
-        const int start = sec->cursorPosition();
-        sec->setSelection(start, int(sec->text().size()) - start);
+        // SelLength := the text's length: from SelStart to the end of the county. A county the
+        // call check has just filled in is selected from its start, so the next key replaces it.
+        setSelLength(sec, int(sec->text().size()));
     }
 }
 

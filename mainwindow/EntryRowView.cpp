@@ -8,6 +8,7 @@
 
 #include "core/Colors.h"
 #include "platform/KeyEvents.h"
+#include "platform/VbControls.h"
 
 using Entry::Field;
 
@@ -130,10 +131,7 @@ void EntryRowView::takeSelection(Field f)
     const QLineEdit* e = widget(f);
     if (!e)
         return;
-    if (e->hasSelectedText())
-        row_.setSelection(f, e->selectionStart(), e->selectionLength());
-    else
-        row_.setSelection(f, e->cursorPosition(), 0);
+    row_.setSelection(f, selStart(e), e->selectionLength());
 }
 
 void EntryRowView::pull()
@@ -179,12 +177,7 @@ void EntryRowView::show()
             e->setText(b.text);
         else if (!changed)
             continue;
-        if (b.selLength > 0) {
-            e->setSelection(b.selStart, b.selLength);
-        } else {
-            e->deselect();
-            e->setCursorPosition(b.selStart);
-        }
+        setSelection(e, b.selStart, b.selLength);
     }
     const Entry::StatusLabels& l = row_.labels;
     w_.lblDialog->setText(l.lblDialog);

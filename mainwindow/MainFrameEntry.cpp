@@ -21,6 +21,7 @@
 #include "platform/Clock.h"
 #include "platform/KeyEvents.h"
 #include "platform/Screen.h"
+#include "platform/VbControls.h"
 
 // ---------------------------------------------------------------------------------------------
 // Contact entry: the entry row, the partial-duplicate button, the county lists, score and rates.
@@ -115,7 +116,7 @@ void MainFrame::postContestGotFocus(QLineEdit* box)
             return;
         box->setText(*today);
     }
-    box->selectAll();
+    setSelection(box, 0, int(box->text().size()));
 }
 
 void MainFrame::bindEntryRow(Entry::EntryRow& row)

@@ -1,17 +1,41 @@
 #include "platform/VbControls.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPen>
 #include <QRadioButton>
 
 #include <algorithm>
 
+namespace {
+
+// Qt refuses to turn off the one button set in an exclusive group; the group lets go meanwhile.
+void clearOption(QAbstractButton* button)
+{
+    QButtonGroup* group = button->group();
+    const bool groupExclusive = group && group->exclusive();
+    const bool autoExclusive = button->autoExclusive();
+    if (groupExclusive)
+        group->setExclusive(false);
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(autoExclusive);
+    if (groupExclusive)
+        group->setExclusive(true);
+}
+
+}   // namespace
+
 void setOptionValue(QAbstractButton* button, bool value)
 {
     const bool was = button->isChecked();
-    button->setChecked(value);
+    if (value)
+        button->setChecked(true);
+    else if (was)
+        clearOption(button);
     const bool now = button->isChecked();
     if (now == was)
         return;
@@ -19,6 +43,23 @@ void setOptionValue(QAbstractButton* button, bool value)
     if (now || qobject_cast<QCheckBox*>(button))
         emit button->clicked(now);
 }
+
+int selStart(const QLineEdit* box) { return box->hasSelectedText() ? box->selectionStart() : box->cursorPosition(); }
+
+void setSelection(QLineEdit* box, int start, int length)
+{
+    const int size = int(box->text().size());
+    start = std::clamp(start, 0, size);
+    length = std::clamp(length, 0, size - start);
+    if (length > 0) {
+        box->setSelection(start, length);
+        return;
+    }
+    box->deselect();
+    box->setCursorPosition(start);
+}
+
+void setSelLength(QLineEdit* box, int length) { setSelection(box, selStart(box), length); }
 
 VbLine::VbLine(QWidget* parent) : QWidget(parent)
 {

@@ -6,10 +6,24 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QLineEdit;
 
 // Sets an option button (or check box) from code. Setting an option button on runs its click
-// handlers (those connected to clicked()), as a click would; the windows rely on that.
+// handlers (those connected to clicked()), as a click would; the windows rely on that. Setting
+// one off clears it even when it is the one set in its group (Qt keeps an exclusive group's last
+// button on), so a group can be left with none set; that runs no handler.
 void setOptionValue(QAbstractButton* button, bool value);
+
+// A text box's selection as the windows' code sets it. SelStart is where the selection begins,
+// the caret when nothing is selected (Qt's caret stands at the far end of a selection made from
+// code). Setting SelStart puts the caret there and empties the selection; a SelLength then
+// selects that many characters from SelStart, as many as the text holds, and leaves the caret
+// after them. Every place that selects in a one-line box from code goes through these.
+int selStart(const QLineEdit* box);
+// SelStart := start (clamped to the text), then SelLength := length (0: only the caret).
+void setSelection(QLineEdit* box, int start, int length);
+// SelLength := length from the current SelStart: with the text's length, from SelStart to the end.
+void setSelLength(QLineEdit* box, int length);
 
 // A straight line drawn between two points of its parent. Its geometry is the bounding box of
 // the end points; it takes no mouse input.

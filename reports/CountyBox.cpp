@@ -10,6 +10,7 @@
 #include "platform/KeyEvents.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
+#include "platform/VbControls.h"
 #include "reports/CountyChange.h"
 
 CountyBox::CountyBox(QLineEdit* box, std::function<void()> enter) : QObject(box), box_(box), enter_(std::move(enter))
@@ -29,27 +30,25 @@ void CountyBox::keyPress(int& keyAscii)
     Entry::TextBox b;
     b.text = box_->text();
     b.maxLength = box_->maxLength();
-    b.selStart = box_->hasSelectedText() ? box_->selectionStart() : box_->cursorPosition();
-    b.selLength = box_->hasSelectedText() ? int(box_->selectedText().size()) : 0;
+    b.selStart = selStart(box_);
+    b.selLength = box_->selectionLength();
     if (CountyChange::keyPress(b, key) == CountyChange::Key::Enter) {
         enter_();
         return;
     }
     box_->setText(b.text);
-    if (b.selLength > 0)
-        box_->setSelection(b.selStart, b.selLength);
-    else
-        box_->setCursorPosition(b.selStart);
+    setSelection(box_, b.selStart, b.selLength);
 }
 
 bool CountyBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == box_ && event->type() == QEvent::FocusIn) {
-        // The caret stays where it was (the line edit's own focus handling would select all on
-        // Tab); from there to the end is selected.
-        const int caret = box_->cursorPosition();
+        // SelLength := the text's length: from SelStart to the end. SelStart is taken before the
+        // line edit's own focus handling, which selects all on Tab; a window shown modally gets
+        // a second focus-in on activation, which keeps the selection the first one made.
+        const int start = selStart(box_);
         static_cast<QObject*>(box_.data())->event(event);
-        box_->setSelection(caret, int(box_->text().size()) - caret);
+        setSelection(box_, start, int(box_->text().size()));
         return true;
     }
     return QObject::eventFilter(watched, event);
@@ -88,6 +87,6 @@ void CountyBox::load(DesignLayout& d, const Field& f)
     ModFormResize::ScaleToScreen(d.geometry(), s.width, s.height);
     d.apply();
     f.box->setText(G.CurrentCounty);
-    f.box->setCursorPosition(0);
+    setSelection(f.box, 0, 0);
     f.invalid->hide();
 }

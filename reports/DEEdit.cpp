@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "platform/KeyEvents.h"
+#include "platform/VbControls.h"
 
 using ContactEdit::Box;
 using Kind = ControlGeometry::Kind;
@@ -159,7 +160,7 @@ void DEEdit::cmdDeleteDupe_Click()
 void DEEdit::KeyPress(Box b, int& KeyAscii)
 {
     QLineEdit* edit = box(b);
-    const int caret = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    const int caret = selStart(edit);
     const ContactEdit::KeyResult r = ContactEdit::keyPress(variant(), b, edit->text(), caret, KeyAscii);
     KeyAscii = r.key;
     if (r.runDone) {
@@ -168,10 +169,7 @@ void DEEdit::KeyPress(Box b, int& KeyAscii)
     }
     if (r.edit) {
         edit->setText(r.edit->text);
-        if (r.edit->selLength > 0)
-            edit->setSelection(r.edit->selStart, r.edit->selLength);
-        else
-            edit->setCursorPosition(r.edit->selStart);
+        setSelection(edit, r.edit->selStart, r.edit->selLength);
     }
 }
 

@@ -290,11 +290,8 @@ void RigControlfrm::selectByValue(const QVector<QPair<QRadioButton*, QString>>& 
         return;
     }
     // No option carries the value: the group shows none selected, and Test keeps the member.
-    for (const auto& [option, v] : group) {
-        option->setAutoExclusive(false);
-        option->setChecked(false);
-        option->setAutoExclusive(true);
-    }
+    for (const auto& [option, v] : group)
+        setOptionValue(option, false);
 }
 
 void RigControlfrm::ReadRigSettings()

@@ -13,6 +13,7 @@
 #include "core/Globals.h"
 #include "platform/KeyEvents.h"
 #include "platform/Screen.h"
+#include "platform/VbControls.h"
 #include "rig/RigControlfrm.h"
 #include "rig/RigLog.h"
 #include "rig/RigTune.h"
@@ -191,7 +192,7 @@ void frmRigTune::txtFreq_KeyPress(int& KeyAscii)
         KeyAscii = 0;
         Command1_Click();
         txtFreq->setFocus();
-        txtFreq->setCursorPosition(int(txtFreq->text().size()));
+        setSelection(txtFreq, int(txtFreq->text().size()), 0);
         return;
     }
     KeyAscii = RigTune::filterKey(KeyAscii);

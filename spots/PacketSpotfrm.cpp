@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "core/Form1.h"
+#include "core/ModalWindow.h"
 #include "core/Globals.h"
 #include "core/ListFormat.h"
 #include "platform/KeyEvents.h"
@@ -78,6 +79,19 @@ QString stripQuotes(const QString& s)
 
 }   // namespace
 
+PacketSpotfrm*& PacketSpotfrm::loading()
+{
+    static PacketSpotfrm* w = nullptr;
+    return w;
+}
+
+PacketSpotfrm& PacketSpotfrm::instance()
+{
+    if (PacketSpotfrm* w = loading())
+        return *w;
+    return SingleWindow<PacketSpotfrm>::instance();
+}
+
 void PacketSpotfrm::setPacketEngine(Platform::PacketEngine* engine) { engineSlot() = engine; }
 
 void PacketSpotfrm::scaleToScreen(FormGeometry& form, double screenWidth, double screenHeight)
@@ -120,7 +134,9 @@ PacketSpotfrm::PacketSpotfrm() : DesignWindow(9000, 6600)
     setObjectName(QStringLiteral("PacketSpotfrm"));
     setWindowTitle(QStringLiteral(" DX Spotting Setup"));
     buildControls();
+    loading() = this;
     Form_Load();
+    loading() = nullptr;
 }
 
 bool PacketSpotfrm::is(const QString& source) const { return SpotSource.compare(source, Qt::CaseInsensitive) == 0; }
@@ -480,7 +496,7 @@ void PacketSpotfrm::Command3_Click()
     const QString last = G.QSOCount > 0 ? G.ContactArrays.ContactCall.value(G.QSOCount) : QString();
     txtSent->setText(QStringLiteral("DX Frequency in kHz ") + last);
     txtSent->setFocus();
-    txtSent->setSelection(3, 16);
+    setSelection(txtSent, 3, 16);
 }
 
 void PacketSpotfrm::Form_KeyDown(int& KeyCode, int Shift)
@@ -699,8 +715,10 @@ void PacketSpotfrm::OpenTNCPort()
                        "that you have selected are invalid.  Please select another combination or choose None for "
                        "your DX Spot selection."),
         QStringLiteral("Invalid Comm Settings."));
+    // Shown modally until the operator has mended the port (or chosen another source) and left
+    // with Done; Close runs when that display ends.
     if (!isVisible())
-        show();
+        ModalWindow::show(*this);
     Command2_Click();
     Timer1->setEnabled(false);
 }

@@ -46,6 +46,11 @@ class PacketSpotfrm : public DesignWindow, public SingleWindow<PacketSpotfrm> {
     friend class SingleWindow<PacketSpotfrm>;
 
 public:
+    // The one window, made on first use. While its load runs, this is the window being loaded:
+    // a TNC port that does not open shows it modally from inside the load, and what the operator
+    // does there (Done redraws the main window, which reads this window) reaches the same window.
+    static PacketSpotfrm& instance();
+
     static void setPacketEngine(Platform::PacketEngine* engine);   // the caller keeps ownership
     // The window's own scaling at load (screen in twips): window and controls by the screen's
     // factors, control fonts by its width / 9600 (at most 1.5), the window centred across the
@@ -65,6 +70,9 @@ public:
     void txtSent_Change();
     void SendTelnet();
     void OpenTelnet();
+    // Opens the TNC port with the line settings taken from the buttons and starts the timer. A
+    // port that does not open is reported ("Invalid Comm Settings."), the hidden window is shown
+    // modally until the operator leaves it, and then the source is closed.
     void OpenTNCPort();
     void ReadSpotSettings();
     void SaveSpotSettings();
@@ -118,6 +126,7 @@ protected:
 
 private:
     PacketSpotfrm();
+    static PacketSpotfrm*& loading();
     void Form_Load();
     void buildControls();
     void DisableAllOptions();

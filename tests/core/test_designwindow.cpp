@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -20,6 +21,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <functional>
 
 #include "core/DesignWindow.h"
 #include "core/Globals.h"
@@ -396,4 +399,71 @@ TEST(KeyEventsTest, PasteFilterLeavesAnEditBeingDestroyedAlone)
     delete edit;
     EXPECT_EQ(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(cleaned, 0);
+}
+
+// Setting an option off from code clears it even as the one set of its group, with either kind of
+// exclusive group, and runs no handler: a group can show none set.
+TEST(VbControlsTest, OptionSetOffLeavesItsGroupWithNoneSet)
+{
+    QWidget form;
+    auto* a = new QRadioButton(&form);
+    auto* b = new QRadioButton(&form);
+    auto* c = new QRadioButton(&form);
+    auto* d = new QRadioButton(&form);
+    c->setAutoExclusive(false);
+    d->setAutoExclusive(false);
+    QButtonGroup group;
+    group.addButton(c);
+    group.addButton(d);
+    int clicks = 0;
+    for (QRadioButton* o : {a, b, c, d})
+        QObject::connect(o, &QAbstractButton::clicked, [&] { ++clicks; });
+    for (auto [on, off] : {std::pair{a, b}, std::pair{c, d}}) {
+        setOptionValue(on, true);
+        setOptionValue(on, false);
+        EXPECT_FALSE(on->isChecked());
+        EXPECT_FALSE(off->isChecked());
+        setOptionValue(off, true);   // the group is still exclusive afterwards
+        EXPECT_FALSE(on->isChecked());
+        on->click();
+        EXPECT_FALSE(off->isChecked());
+    }
+    EXPECT_EQ(clicks, 6);
+}
+
+// The selection of a one-line box as the windows set it: SelStart is where a selection begins
+// (after a select-all the caret stands at the end), SelLength counts from there and is cut at
+// the end of the text, and a length of 0 leaves only the caret.
+TEST(VbControlsTest, SelStartAndSelLengthOfATextBox)
+{
+    struct Case {
+        const char* name;
+        std::function<void(QLineEdit&)> before;
+        int start;   // -1: keep SelStart (setSelLength)
+        int length;
+        int selStart;
+        const char* selected;
+        int caret;
+    };
+    const Case cases[] = {
+        {"select-all keeps its start", [](QLineEdit& e) { e.selectAll(); }, -1, 7, 0, "De Kalb", 7},
+        {"from the caret to the end", [](QLineEdit& e) { e.setCursorPosition(3); }, -1, 7, 3, "Kalb", 7},
+        {"selection made backwards", [](QLineEdit& e) { e.setSelection(5, -3); }, -1, 7, 2, " Kalb", 7},
+        {"start and length", {}, 3, 2, 3, "Ka", 5},
+        {"length cut at the end", {}, 5, 40, 5, "lb", 7},
+        {"length 0 is the caret only", [](QLineEdit& e) { e.selectAll(); }, 4, 0, 4, "", 4},
+        {"start past the end", {}, 99, 3, 7, "", 7},
+    };
+    for (const Case& c : cases) {
+        QLineEdit e(QStringLiteral("De Kalb"));
+        if (c.before)
+            c.before(e);
+        if (c.start < 0)
+            setSelLength(&e, c.length);
+        else
+            setSelection(&e, c.start, c.length);
+        EXPECT_EQ(selStart(&e), c.selStart) << c.name;
+        EXPECT_EQ(e.selectedText(), QString::fromLatin1(c.selected)) << c.name;
+        EXPECT_EQ(e.cursorPosition(), c.caret) << c.name;
+    }
 }

@@ -2,6 +2,7 @@
 // sound fake (timed on a fake clock), the playback watch, Esc, the repeat, Test and Done.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFocusEvent>
@@ -10,6 +11,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "core/Globals.h"
 #include "keying/CWFrm.h"
@@ -296,7 +298,17 @@ TEST_F(PhoneTest, TestButtonPlaysF1AndArmsTheRepeat)
 TEST_F(PhoneTest, APortThatCannotOpenIsReportedAndTheMessageStillPlays)
 {
     lines.missingPaths << QStringLiteral("/dev/fake-com3");
+    // The hidden window comes up modally for the operator to mend the port; the key waits for
+    // its Done, then plays.
+    bool shownModally = false;
+    QTimer::singleShot(0, phone, [&] {
+        shownModally = phone->isVisible() && QApplication::activeModalWidget() == phone;
+        EXPECT_TRUE(sound.played.isEmpty());
+        QTest::mouseClick(phone->Command1, Qt::LeftButton);
+    });
     phone->FKeyPhone(F1);
+    EXPECT_TRUE(shownModally);
+    EXPECT_FALSE(phone->isVisible());
     EXPECT_EQ(
         prompts.messages(),
         QStringList{QStringLiteral(

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -243,3 +244,41 @@ TEST_F(ContactListWindowTest, MenuCommandsOfTheList)
 }
 
 }   // namespace
+
+// A rover worked in one county and recalled from the menu bar: the call check fills in the county
+// worked before and selects it, and Recall keeps that selection, so the new county typed replaces
+// the old one in either window.
+TEST_F(ContactListWindowTest, RecalledRoverTakesTheNewCountyTyped)
+{
+    G.CurrentCounty = QStringLiteral("Adams");
+    CountryRow usa;   // a call of the USA leaves the in-state window's state field to the call check
+    usa.prefix = QStringLiteral("K");
+    usa.country = QStringLiteral("USA");
+    G.CountryTable << usa;
+    TestLog::Contact rover = contact("K9ROV");
+    rover.spc = QStringLiteral("IN");
+    rover.county = QStringLiteral("De Kalb");
+    rover.sentCounty = QStringLiteral("Adams");
+    logContacts({rover});
+
+    auto recallAndType = [](MainFrame& w) {
+        QAction* recall = w.action(QStringLiteral("mnuRecall"));
+        QTest::mouseClick(w.menuBar, Qt::LeftButton, {}, w.menuBar->actionGeometry(recall).center());
+        QApplication::processEvents();
+        EXPECT_EQ(w.txtCall->text(), "K9ROV");
+        ASSERT_EQ(QApplication::focusWidget(), w.txtSec);
+        EXPECT_EQ(w.txtSec->selectedText(), "De Kalb");
+        QTest::keyClicks(w.txtSec, QStringLiteral("wayne"));
+        EXPECT_EQ(w.txtSec->text(), "Wayne");
+    };
+    {
+        SCOPED_TRACE("out-of-state window");
+        auto w = shown<Outfrm>();
+        recallAndType(*w);
+    }
+    {
+        SCOPED_TRACE("in-state window");
+        auto w = shown<Infrm>();
+        recallAndType(*w);
+    }
+}

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -196,6 +197,38 @@ TEST_F(InLoggingWindowTest, CountyChangeSetsTheOwnCounty)
     QFile prefs(dir.filePath(QStringLiteral("QSOpref.txt")));
     ASSERT_TRUE(prefs.open(QIODevice::ReadOnly));
     EXPECT_TRUE(prefs.readAll().contains("\"Marion\""));
+}
+
+TEST_F(InLoggingWindowTest, RoverCountyWindowOpensWithTheCountySelected)
+{
+    G.RoverFlag = 1;
+    G.CurrentCounty = QStringLiteral("Marion");
+    LogMenus::setTools(&ReportTools::instance());
+    open();
+    QString fixedSelected, roverSelected, roverTyped;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<frmCountyChange*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        fixedSelected = dialog->Text1->selectedText();
+        QTimer::singleShot(0, [&] {
+            auto* rover = qobject_cast<frmCountyChangeRover*>(QApplication::activeModalWidget());
+            ASSERT_NE(rover, nullptr);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(rover));
+            roverSelected = rover->Text1->selectedText();
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("wayne"));
+            roverTyped = rover->Text1->text();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::mouseClick(rover->Command1, Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog->cmdMultipleCounties, Qt::LeftButton);
+    });
+    QAction* change = w->action(QStringLiteral("mnuChangeCounty"));
+    QTest::mouseClick(w->menuBar, Qt::LeftButton, {}, w->menuBar->actionGeometry(change).center());
+    EXPECT_EQ(fixedSelected, QStringLiteral("Marion"));
+    EXPECT_EQ(roverSelected, QStringLiteral("Marion"));
+    EXPECT_EQ(roverTyped, QStringLiteral("Wayne"));
+    EXPECT_EQ(G.CurrentCounty, QStringLiteral("Wayne"));
 }
 
 }   // namespace

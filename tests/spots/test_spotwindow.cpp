@@ -2,13 +2,16 @@
 // on a pty pair; the settings file it restores and writes; the source choice and its controls.
 #include "SpotWindowFixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include "platform/KeyEvents.h"
 #include "platform/VbControls.h"
@@ -196,7 +199,23 @@ TEST_F(SpotWindowTest, TncPortThatCannotOpenIsReportedAndClosed)
 {
     qputenv("VQPLOG_COM3", "/dev/nonexistent-tnc");
     writeSettings("\"9600\",\"N\",\"8\",\"1\",3,\"N\",\"TNC\",0,3,0,#FALSE#,\"03\",\"\",\"\"\r\n");
+    // The load opens the saved TNC: the window comes up modally and stays until the operator
+    // leaves it with Done; the source is closed only then.
+    QWidget* modal = nullptr;
+    bool listeningWhileShown = false;
+    QTimer::singleShot(0, [&] {
+        modal = QApplication::activeModalWidget();
+        QTest::qWait(50);
+        if (!modal || !modal->isVisible())
+            return;
+        listeningWhileShown = PacketSpotfrm::instance().listening();
+        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdDone")), Qt::LeftButton);
+    });
     PacketSpotfrm& w = PacketSpotfrm::instance();
+    EXPECT_EQ(modal, &w);
+    EXPECT_TRUE(listeningWhileShown);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(main.resizes, 1);   // Done reached the main window with this same window
     EXPECT_FALSE(w.comComm1.isOpen());
     EXPECT_FALSE(w.listening());
     EXPECT_FALSE(w.Timer1->isEnabled());
@@ -271,4 +290,30 @@ TEST_F(SpotWindowTest, WindowTakesItsShareOfTheScreenAtTheTop)
     EXPECT_DOUBLE_EQ(g.controls[0].top, 800);
     EXPECT_DOUBLE_EQ(g.controls[0].fontSize, 12);                         // font factor held to 1.5
     EXPECT_DOUBLE_EQ(g.controls[1].left, (75000 - 2000) * 3.0 - 75000);   // still off the window
+}
+
+// A line setting that no option button carries (a speed written into the file by hand): the
+// restore leaves that group with no button set, the TNC opens at the file's speed, and Done
+// writes it back unchanged.
+TEST_F(SpotWindowTest, ASpeedNoButtonCarriesIsKeptThroughOpenAndDone)
+{
+    PtyPair tnc;
+    ASSERT_FALSE(tnc.slavePath.isEmpty());
+    qputenv("VQPLOG_COM3", tnc.slavePath.toLatin1());
+    const QByteArray file = "\"57600\"\r\n\"N\"\r\n\"8\"\r\n\"1\"\r\n3\r\n\"N\"\r\n\"TNC\"\r\n0\r\n3\r\n0\r\n"
+                            "#FALSE#\r\n\"03\"\r\n\"\"\r\n\"\"\r\n";
+    writeSettings(file);
+    PacketSpotfrm& w = PacketSpotfrm::instance();
+    for (QRadioButton* b : w.fraBaud->findChildren<QRadioButton*>())
+        EXPECT_FALSE(b->isChecked()) << b->objectName().toStdString();
+    EXPECT_TRUE(w.optParityNone->isChecked());
+    ASSERT_TRUE(w.comComm1.isOpen());
+    termios t{};
+    ASSERT_EQ(tcgetattr(tnc.slave, &t), 0);
+    EXPECT_EQ(cfgetospeed(&t), speed_t(B57600));
+
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseClick(w.cmdDone, Qt::LeftButton);
+    EXPECT_EQ(readSettings(), file);
 }
