@@ -8,7 +8,6 @@
 #include <QRadioButton>
 
 #include <QEvent>
-#include <QEventLoop>
 #include <QFocusEvent>
 #include <QPointer>
 
@@ -283,18 +282,7 @@ bool CWFrm::eventFilter(QObject* watched, QEvent* event)
     return DesignWindow::eventFilter(watched, event);
 }
 
-void CWFrm::showModal()
-{
-    setWindowModality(Qt::ApplicationModal);
-    show();
-    raise();
-    activateWindow();
-    QEventLoop loop;
-    connect(this, &CWFrm::hidden, &loop, &QEventLoop::quit);
-    if (isVisible())
-        loop.exec();
-    setWindowModality(Qt::NonModal);
-}
+void CWFrm::showModal() { ModalWindow::show(*this); }
 
 void CWFrm::LoadSettings(const KeyerSettings::CWSettings& s)
 {

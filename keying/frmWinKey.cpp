@@ -1,7 +1,6 @@
 #include "keying/frmWinKey.h"
 
 #include <QEvent>
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 #include "core/Files.h"
 #include "core/Format.h"
 #include "core/Globals.h"
+#include "core/ModalWindow.h"
 #include "keying/CWFrm.h"
 #include "keying/PhoneFrm.h"
 #include "keying/KeyerLayout.h"
@@ -242,18 +242,7 @@ bool frmWinKey::eventFilter(QObject* watched, QEvent* event)
     return DesignWindow::eventFilter(watched, event);
 }
 
-void frmWinKey::showModal()
-{
-    setWindowModality(Qt::ApplicationModal);
-    show();
-    raise();
-    activateWindow();
-    QEventLoop loop;
-    connect(this, &frmWinKey::hidden, &loop, &QEventLoop::quit);
-    if (isVisible())
-        loop.exec();
-    setWindowModality(Qt::NonModal);
-}
+void frmWinKey::showModal() { ModalWindow::show(*this); }
 
 void frmWinKey::cmdOpenWinkey_Click()
 {

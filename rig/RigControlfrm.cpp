@@ -19,6 +19,7 @@
 #include "core/Files.h"
 #include "core/Form1.h"
 #include "core/Globals.h"
+#include "core/ModalWindow.h"
 #include "platform/ComPorts.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
@@ -558,26 +559,7 @@ void RigControlfrm::Form_Unload()
     comComm1.close();
 }
 
-void RigControlfrm::showModal()
-{
-    QEventLoop loop;
-    const Qt::WindowModality was = windowModality();
-    setWindowModality(Qt::ApplicationModal);
-    show();
-    raise();
-    modalLoop_ = &loop;
-    if (isVisible())
-        loop.exec();   // until Done hides the window
-    modalLoop_ = nullptr;
-    setWindowModality(was);
-}
-
-void RigControlfrm::hideEvent(QHideEvent* event)
-{
-    DesignWindow::hideEvent(event);
-    if (modalLoop_)
-        modalLoop_->quit();
-}
+void RigControlfrm::showModal() { ModalWindow::show(*this); }
 
 // ---------------------------------------------------------------------------------------------
 // Poll

@@ -27,7 +27,6 @@
 #include "rig/RigPoll.h"
 
 class QCheckBox;
-class QEventLoop;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -117,7 +116,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     RigControlfrm();
@@ -146,5 +144,4 @@ private:
     bool portReady();
     bool sendCommand(const QByteArray& bytes, QString* error);
 
-    QEventLoop* modalLoop_ = nullptr;
 };
