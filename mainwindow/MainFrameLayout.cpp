@@ -241,7 +241,10 @@ void MainFrame::buildSideLists()
     for (int k = 1; k <= n; ++k) {
         const double left = areaLeft + (k - 1) * (width + gap);
         const int h = headerIndex(k);
-        lblStation[h] = addLabel(indexed(QStringLiteral("lblStation"), h), headerText(k), left, 2280, width, 240, 7.5);
+        // A header reaches over the gap to the next list (the last one into the margin), so a
+        // count of two digits stays whole.
+        lblStation[h] =
+            addLabel(indexed(QStringLiteral("lblStation"), h), headerText(k), left, 2280, width + gap, 240, 7.5);
         auto* list = design_.add<QListWidget>(QStringLiteral("List%1").arg(k), Kind::ListBox, left, 2520, width, 2460,
                                               DefaultFontPt, client_);
         list->setSortingEnabled(true);
