@@ -1,19 +1,27 @@
 #include "core/DesignWindow.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QStylePainter>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 
 #include <algorithm>
 
+#include "platform/Fonts.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
 
@@ -26,6 +34,17 @@ constexpr int PixelLimit = 16777215;
 
 int clampPx(int v, int low) { return std::clamp(v, low, PixelLimit); }
 
+// A widget that names no family of its own gets the design's default; one that does keeps it,
+// and so does a control whose model names none (a family a window sets later stays).
+void giveDesignFamily(QWidget* w)
+{
+    QFont f = w->font();
+    if (f.resolveMask() & QFont::FamilyResolved)
+        return;
+    f.setFamily(Platform::DesignSansFont);
+    w->setFont(f);
+}
+
 // A font that is the widget's own in every property, so a parent's font never reaches it.
 void giveFont(QWidget* w, const QString& name, double points)
 {
@@ -37,10 +56,129 @@ void giveFont(QWidget* w, const QString& name, double points)
     w->setFont(f);
 }
 
+// A label's caption wraps once its box holds two lines of its font.
+void wrapWhenTall(QLabel* label)
+{
+    if (label->wordWrap())
+        return;
+    if (2 * QFontMetricsF(label->font()).lineSpacing() <= label->contentsRect().height())
+        label->setWordWrap(true);
+}
+
 }   // namespace
+
+void WrappingButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter p(this);
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    const QString caption = opt.text;
+    // The style draws the face, the frame and the focus mark; the caption is drawn here.
+    opt.text.clear();
+    p.drawControl(QStyle::CE_PushButton, opt);
+
+    QRect r = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
+    if (opt.state & (QStyle::State_Sunken | QStyle::State_On))
+        r.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &opt, this),
+                    style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &opt, this));
+    int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, this))
+        flags |= Qt::TextHideMnemonic;
+    p.drawItemText(r, flags, opt.palette, isEnabled(), caption, QPalette::ButtonText);
+}
+
+namespace {
+
+// Notes the widget that the operator's input goes to (keys, input-method text, mouse, drops) from
+// the moment the application receives the event until the event loop runs again: whatever
+// changes that widget meanwhile, its own editing or a handler of the key, is the operator's doing.
+// One filter for the whole application, so that it sees an input event before any handler can
+// act on it.
+class OperatorInput : public QObject {
+public:
+    static bool goesTo(const QObject* w)
+    {
+        static OperatorInput* filter = [] {
+            auto* f = new OperatorInput(QCoreApplication::instance());
+            QCoreApplication::instance()->installEventFilter(f);
+            return f;
+        }();
+        return filter->target_ && filter->target_ == w;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::InputMethod:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Drop:
+            if (target_ != watched) {
+                if (!target_)
+                    QTimer::singleShot(0, this, [this] { target_ = nullptr; });
+                target_ = watched;
+            }
+            break;
+        default: break;
+        }
+        return false;
+    }
+
+private:
+    using QObject::QObject;
+    QPointer<QObject> target_;
+};
+
+// Whether the whole text shows in the box, measured as the line edit lays its text out: the
+// style's contents rectangle less the text margins, 2 pixels a side and the caret.
+bool showsWhole(const QLineEdit* box)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box) : 0;
+    opt.features = QStyleOptionFrame::None;
+    const QRect r = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box);
+    const QMargins m = box->textMargins();
+    const int room = r.width() - m.left() - m.right() - 2 * 2;
+    const int caret = box->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, box);
+    return QFontMetricsF(box->font()).horizontalAdvance(box->displayText()) + 1 + caret <= room;
+}
+
+}   // namespace
+
+void DesignLayout::showBeginning(QLineEdit* box)
+{
+    // Set by the program: not while the operator's input goes to the box, nor while it is the
+    // window's focus (the window's, not the application's: a window that is not active still
+    // has the box the operator types in), nor once the operator has edited the text. A text
+    // that shows whole keeps its caret where Qt puts it.
+    auto setByProgram = [box] {
+        return !OperatorInput::goesTo(box) && box->window()->focusWidget() != box && !box->isModified() &&
+               !showsWhole(box);
+    };
+    QObject::connect(box, &QLineEdit::textChanged, box, [box, setByProgram] {
+        if (setByProgram() && !box->hasSelectedText())
+            box->setCursorPosition(0);
+    });
+    // A selection keeps its extent with the caret at its start (setting the reversed selection
+    // signals once more, and then the caret is already there).
+    QObject::connect(box, &QLineEdit::selectionChanged, box, [box, setByProgram] {
+        if (!setByProgram() || !box->hasSelectedText() || box->cursorPosition() == box->selectionStart())
+            return;
+        const int start = box->selectionStart(), length = box->selectionLength();
+        box->setSelection(start + length, -length);
+    });
+}
 
 DesignLayout::DesignLayout(QWidget* form, double designClientWidthTwips, double designClientHeightTwips) : form_(form)
 {
+    if (form_)
+        giveDesignFamily(form_);
     geometry_.setClientSize(designClientWidthTwips, designClientHeightTwips);
     apply();
 }
@@ -64,7 +202,7 @@ QLabel* DesignLayout::addLabel(const QString& objectName, const QString& caption
 QPushButton* DesignLayout::addButton(const QString& objectName, const QString& caption, double left, double top,
                                      double width, double height, QWidget* parent)
 {
-    return withText(add<QPushButton>(objectName, Kind::CommandButton, left, top, width, height, DefaultFontPt, parent),
+    return withText(add<WrappingButton>(objectName, Kind::CommandButton, left, top, width, height, DefaultFontPt, parent),
                     caption);
 }
 
@@ -132,6 +270,9 @@ VbLine* DesignLayout::addLine(const QString& objectName, double x1, double y1, d
 void DesignLayout::registerControl(QWidget* w, const QString& objectName, ControlGeometry c)
 {
     w->setObjectName(objectName);
+    giveDesignFamily(w);
+    if (auto* box = qobject_cast<QLineEdit*>(w); box && c.kind == Kind::TextBox)
+        showBeginning(box);
     c.name = objectName;
     geometry_.controls.push_back(c);
     widgets_.push_back(w);
@@ -203,6 +344,8 @@ void DesignLayout::applyControl(int i, const Platform::Screen& s)
     if (c.kind != Kind::Image)
         giveFont(w, c.fontName, c.fontSize);
     w->setGeometry(px(c.left), py(c.top), clampPx(s.toPixelsX(c.width), 0), clampPx(s.toPixelsY(c.height), 0));
+    if (auto* label = qobject_cast<QLabel*>(w); label && c.kind == Kind::Label)
+        wrapWhenTall(label);
 
     if (c.columnWidths.isEmpty())
         return;

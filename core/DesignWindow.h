@@ -7,6 +7,7 @@
 //   txtCall = d.add<QLineEdit>("txtCall", ControlGeometry::Kind::TextBox, 120, 240, 1500, 285);
 //   d.resizeForm();     // scale to the screen and place everything
 #include <QPointer>
+#include <QPushButton>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -18,7 +19,6 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QTableWidget;
 class QTreeView;
@@ -27,6 +27,17 @@ class VbLine;
 namespace Platform {
 struct Screen;
 }
+
+// A command button as the design draws one: its caption centred and broken between words over
+// as many lines as the button needs, where a plain QPushButton draws one line and cuts it.
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 class DesignLayout {
 public:
@@ -45,7 +56,11 @@ public:
         return w;
     }
     // The common controls with their caption (a text box: its text), made as add() makes them:
-    // the one way every window creates these.
+    // the one way every window creates these. A button is a WrappingButton.
+    // Every registered label wraps its caption between words once its box is two lines of its
+    // font tall (decided again at each apply, never undone). Every registered text box shows
+    // the beginning of a text or selection that the program sets while the operator is
+    // elsewhere (showBeginning); typing in the box is left alone.
     QLabel* addLabel(const QString& objectName, const QString& caption, double left, double top, double width,
                      double height, QWidget* parent = nullptr, double fontPt = DefaultFontPt);
     QPushButton* addButton(const QString& objectName, const QString& caption, double left, double top, double width,
@@ -77,6 +92,14 @@ public:
     void setColumns(QTableWidget* list, const QVector<double>& twips);
     // A view over a model: the model gives the columns.
     void setColumns(QTreeView* list, const QVector<double>& twips);
+
+    // Makes `box` show the start of what the program puts in it: after a text set from code, or a
+    // selection made from code, that is wider than the box, the caret goes to the start of the
+    // text or of the selection (the selection itself stays), so the box scrolls to its first
+    // characters. A text that shows whole keeps the caret where Qt puts it. Not while the
+    // operator's input (a key and its handlers, a click, a drop) goes to the box, nor while the
+    // box is its window's focus, nor once the operator has edited its text. Changes only the caret.
+    static void showBeginning(QLineEdit* box);
 
     FormGeometry& geometry() { return geometry_; }
     ControlGeometry* control(const QString& objectName);

@@ -30,7 +30,7 @@ struct ControlGeometry {
     double left = 0, top = 0, width = 0, height = 0;   // relative to its container
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;             // a line's end points
     double fontSize = DefaultFontPt;
-    QString fontName;               // empty: the application's default family
+    QString fontName;               // empty: the family the control was made with (DesignLayout)
     QVector<double> columnWidths;   // a list view's column headers, left to right
 
     // Box kinds are moved and sized by the scaling; all of them but the image carry a font.

@@ -9,9 +9,11 @@
 #include "mainwindow/ReportTools.h"
 #include "mainwindow/RigHookup.h"
 #include "mainwindow/SpotPanelView.h"
+#include "platform/Fonts.h"
 
 void installAppHooks()
 {
+    Platform::installFontSubstitutions();
     MainWindows::setOpener(&MainWindows::openMainWindow);
     StationSetup::setKeyerSteps(KeyerStartup::steps());
     LogMenus::setTools(&ReportTools::instance());

@@ -17,6 +17,7 @@
 #include "mainwindow/EntryRowView.h"
 #include "mainwindow/MainLoad.h"
 #include "mainwindow/MainSizing.h"
+#include "platform/Fonts.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
@@ -220,8 +221,10 @@ QStringList MainFrame::sideListNames() const
 
 void MainFrame::buildSideLists()
 {
-    // The side area is shared equally by the lists, each under its header label.
-    const double areaLeft = 6360, areaWidth = 3000, gap = 60;
+    // The side area, from just right of the contact list to the window's right margin, is shared
+    // equally by the lists, each under its header label; narrow gaps leave the three headers of
+    // the in-state window room for a count of two digits ("Cnty Wkd - 92").
+    const double areaLeft = 6300, areaWidth = 3060, gap = 30;
     const int n = variant_.sideListCount;
     const double width = (areaWidth - gap * (n - 1)) / n;
     auto headerIndex = [&](int list) {
@@ -241,10 +244,7 @@ void MainFrame::buildSideLists()
     for (int k = 1; k <= n; ++k) {
         const double left = areaLeft + (k - 1) * (width + gap);
         const int h = headerIndex(k);
-        // A header reaches over the gap to the next list (the last one into the margin), so a
-        // count of two digits stays whole.
-        lblStation[h] =
-            addLabel(indexed(QStringLiteral("lblStation"), h), headerText(k), left, 2280, width + gap, 240, 7.5);
+        lblStation[h] = addLabel(indexed(QStringLiteral("lblStation"), h), headerText(k), left, 2280, width, 240, 7.5);
         auto* list = design_.add<QListWidget>(QStringLiteral("List%1").arg(k), Kind::ListBox, left, 2520, width, 2460,
                                               DefaultFontPt, client_);
         list->setSortingEnabled(true);
@@ -254,9 +254,11 @@ void MainFrame::buildSideLists()
 
 void MainFrame::buildStateGrid()
 {
-    // 63 labels in three rows of 21, in table order, and a 64th that is never shown.
+    // Under its caption, 63 labels in three rows of 21, in table order, and a 64th that is never
+    // shown; the rows are as tall as the window's bottom leaves room for.
+    addLabel(QStringLiteral("Label15"), QStringLiteral("States and Provinces Worked All Bands:"), 120, 5580, 4200, 240);
     Label10.resize(65);
-    const double left0 = 120, top0 = 5580, w = 440, h = 300;
+    const double left0 = 120, top0 = 5820, w = 440, h = 225;
     for (int i = 1; i <= 64; ++i) {
         const int col = (i - 1) % 21, row = (i - 1) / 21;
         Label10[i] = addLabel(indexed(QStringLiteral("Label10"), i), QString(), left0 + col * w, top0 + row * h, w - 20,
@@ -281,7 +283,7 @@ void MainFrame::buildSpotPanel()
     LineDX->hide();
     auto spotStyle = [](QLabel* l) {
         QFont f = l->font();
-        f.setFamily(QStringLiteral("Serif"));
+        f.setFamily(Platform::DesignSerifFont);
         l->setFont(f);
         l->setAlignment(Qt::AlignCenter);
         QPalette pal = l->palette();

@@ -1,5 +1,6 @@
 #include "reports/CountyMapIN.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
@@ -8,7 +9,9 @@
 #include "core/Form1.h"
 #include "core/Globals.h"
 #include "core/MainLogWindow.h"
+#include "core/ModFormResize.h"
 #include "platform/Clock.h"
+#include "platform/Fonts.h"
 #include "platform/Screen.h"
 #include "reports/ReportsLog.h"
 
@@ -23,9 +26,14 @@ CountyMapIN::CountyMapIN(QWidget* parent) : QDialog(parent)
     Picture1->setGeometry(0, 0, CountyMap::Width, CountyMap::Height);
     Label1 = new QLabel(QStringLiteral("Counties will change color when worked."), Picture1);
     Label1->setObjectName(QStringLiteral("Label1"));
+    // In the design's font, on three lines in the white corner right of the state's southern
+    // border.
+    QFont hintFont(Platform::DesignSansFont);
+    hintFont.setPointSizeF(DefaultFontPt);
+    Label1->setFont(hintFont);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-    Label1->setGeometry(CountyMap::Width - 120, CountyMap::Height - 40, 116, 36);
+    Label1->setGeometry(CountyMap::Width - 103, CountyMap::Height - 56, 100, 52);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "core/Globals.h"
+#include "core/StationSetup.h"
 #include "mainwindow/MainServices.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
@@ -83,6 +84,16 @@ protected:
         return out;
     }
     static QLabel* label(QWidget* w, const QString& name) { return w->findChild<QLabel*>(name); }
+    // The installed country and state tables in the program folder and loaded, as the station
+    // setup loads them.
+    void loadCountryTables()
+    {
+        for (const char* name : {"arrlpre2.txt", "states.txt"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name),
+                                    dir.filePath(QLatin1String(name))));
+        ASSERT_TRUE(StationSetup::LoadCountryTable());
+        ASSERT_TRUE(StationSetup::LoadStatePositions());
+    }
 
     FakeRig rig;
 };

@@ -26,11 +26,7 @@ protected:
     void SetUp() override
     {
         MainFrameTest::SetUp();
-        for (const char* name : {"arrlpre2.txt", "states.txt"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name),
-                                    dir.filePath(QLatin1String(name))));
-        ASSERT_TRUE(StationSetup::LoadCountryTable());
-        ASSERT_TRUE(StationSetup::LoadStatePositions());
+        loadCountryTables();
         G.OwnLatitude = 39.77f;
         G.OwnLongitude = 86.16f;
         G.CurrentCounty = QStringLiteral("Marion");
