@@ -20,11 +20,13 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -528,6 +530,7 @@ struct MessageRow {
     std::function<QString()> text;
     QString title;
     Platform::Buttons buttons = Platform::Buttons::Ok;
+    bool input = false;   // an input box's prompt
 };
 
 const std::vector<MessageRow>& messageRows()
@@ -575,6 +578,22 @@ const std::vector<MessageRow>& messageRows()
                                    "or choose None for your DX Spot selection.");
          },
          QStringLiteral("Invalid Comm Settings.")},
+        {"FormSizePrompt", [] { return MainSizing::Texts::formSizePrompt(); }, MainSizing::Texts::formSizeTitle(),
+         Platform::Buttons::OkCancel, true},
+        {"NewLogPrompt",
+         [] {
+             return QStringLiteral("Are you sure that you want to start a new log file?  This function will ERASE the "
+                                   "existing log file!\r\n\r\n\r\n\r\nTo verify that you want to start a new log "
+                                   "file, please type: YES");
+         },
+         QStringLiteral("WARNING - Your existing log file will be ERASED!"), Platform::Buttons::OkCancel, true},
+        {"AdifPowerPrompt",
+         [] {
+             return QStringLiteral("Please enter the power value that you would like to record.  This is an optional "
+                                   "value that will be included in each QSO record and displayed in Dovrel's power "
+                                   "output column.");
+         },
+         QStringLiteral("Please enter your transmitter output power."), Platform::Buttons::OkCancel, true},
         {"ConnectCallRequired",
          [] { return QStringLiteral("You must enter a call sign to connect to such as :C Quolt"); },
          QStringLiteral("Call sign Required")},
@@ -594,16 +613,23 @@ TEST_P(TextFitMessages, TextIsShownWhole)
     QVector<TextFit::Finding> findings;
     QStringList texts;
     bool seen = false;
-    WhenShown check(is<QMessageBox>(), [&](QWidget& box) {
+    int width = 0, screenWidth = 0;
+    WhenShown check(row.input ? is<QInputDialog>() : is<QMessageBox>(), [&](QWidget& box) {
         const Seen s = measure(box);
         findings = s.findings;
         texts = s.texts;
+        width = box.frameGeometry().width();
+        screenWidth = box.screen()->availableGeometry().width();
         seen = true;
         box.hide();
     });
-    Platform::prompts().messageBox(text, row.title, row.buttons);
+    if (row.input)
+        Platform::prompts().inputBox(text, row.title, QString());
+    else
+        Platform::prompts().messageBox(text, row.title, row.buttons);
     Platform::setPrompts(&prompts);
     ASSERT_TRUE(seen);
+    EXPECT_LE(width, screenWidth) << "the box is wider than the screen";
     QStringList failures;
     for (const TextFit::Finding& f : findings)
         failures << f.describe();
