@@ -99,7 +99,7 @@ QByteArray record(const QStringList& v)
     return line + "\r\n";
 }
 
-// A contest's worth of contacts over five hours on several bands and both modes: seven counties
+// A contest's worth of contacts over four hours on several bands and both modes: seven counties
 // of the contest state (85 to go), states and provinces, and a DX country.
 QByteArray fullLog(bool inState)
 {
