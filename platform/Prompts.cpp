@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -46,9 +47,16 @@ public:
 
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override
     {
-        bool ok = false;
-        const QString s = QInputDialog::getText(parentWidget(), title, prompt, QLineEdit::Normal, defaultText, &ok);
-        return ok ? s : QString();
+        QInputDialog dialog(parentWidget());
+        dialog.setWindowTitle(title);
+        dialog.setInputMode(QInputDialog::TextInput);
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(defaultText);
+        // A long prompt wraps, as a message box's text does, instead of widening the box past the
+        // screen's edge.
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            label->setWordWrap(true);
+        return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 
     QString openFile(const QString& title, const QString& folder, const QString& fileName,

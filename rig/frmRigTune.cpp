@@ -96,8 +96,9 @@ frmRigTune::frmRigTune(QWidget* parent) : QDialog(parent), design_(this, 4905, 5
     for (int pos = 0; pos < 5; ++pos) {
         const int k = ScanOptionOrder[pos];
         const RigTune::ScanStep& s = RigTune::ScanSteps[size_t(k)];
-        Option[size_t(k)] = d.addOption(QString::fromLatin1(s.name), QString::fromLatin1(s.caption), 120 + pos * 900,
-                                        180, 855, 255, Frame1);
+        // Each option takes its fifth of the frame, so "2.5 KHz" has room beside its indicator.
+        Option[size_t(k)] = d.addOption(QString::fromLatin1(s.name), QString::fromLatin1(s.caption), 60 + pos * 915,
+                                        180, 915, 255, Frame1);
     }
     Option[RigTune::DefaultScanStep]->setChecked(true);
 

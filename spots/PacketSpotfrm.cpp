@@ -182,9 +182,10 @@ void PacketSpotfrm::buildControls()
     Label3 = label(QStringLiteral("Label3"), QStringLiteral("Telnet Port:"), 4900, 1240, 1200, 255);
     txtTelnetPort = box(QStringLiteral("txtTelnetPort"), 6100, 1210, 900, 5);
 
+    // The baud frame is as wide as its long title; parity, data and stop bits follow it.
     fraBaud = frame(QStringLiteral("fraBaud"),
                     QStringLiteral("Baud Rate of Com Port to TNC (not necessarily transmitted baud rate)"), 120, 1600,
-                    4400, 900);
+                    5280, 900);
     const char* baudNames[] = {"optBaud12", "optBaud24", "optBaud48", "optBaud96", "optBaud144", "optBaud192"};
     const char* baudCaps[] = {"1.2k", "2.4k", "4.8k", "9.6k", "14.4k", "19.2k"};
     QRadioButton** bauds[] = {&optBaud12, &optBaud24, &optBaud48, &optBaud96, &optBaud144, &optBaud192};
@@ -203,15 +204,15 @@ void PacketSpotfrm::buildControls()
             top += step;
         }
     };
-    fraParity = frame(QStringLiteral("fraParity"), QStringLiteral("Parity"), 4600, 1600, 1100, 1200);
+    fraParity = frame(QStringLiteral("fraParity"), QStringLiteral("Parity"), 5500, 1600, 1100, 1200);
     column(fraParity,
            {{&optParityOdd, "optParityOdd", "Odd"},
             {&optParityNone, "optParityNone", "None"},
             {&optParityEven, "optParityEven", "Even"}},
            250, 300, 900);
-    fraData = frame(QStringLiteral("fraData"), QStringLiteral("Data Bits"), 5800, 1600, 1000, 900);
+    fraData = frame(QStringLiteral("fraData"), QStringLiteral("Data Bits"), 6700, 1600, 1000, 900);
     column(fraData, {{&optData7, "optData7", "7"}, {&optData8, "optData8", "8"}}, 280, 300, 700);
-    fraStop = frame(QStringLiteral("fraStop"), QStringLiteral("Stop Bits"), 6900, 1600, 1000, 900);
+    fraStop = frame(QStringLiteral("fraStop"), QStringLiteral("Stop Bits"), 7800, 1600, 1000, 900);
     column(fraStop, {{&optStop1, "optStop1", "1"}, {&optStop2, "optStop2", "2"}}, 280, 300, 700);
     fraPort = frame(QStringLiteral("fraPort"), QStringLiteral("Comm Port"), 120, 2550, 4400, 900);
     for (int i = 0; i < 10; ++i)

@@ -1,0 +1,773 @@
+// Every text the program shows fits its control, in every window, at the design screen and on
+// two common screens: each window is opened as the operator opens it (menus, hot keys, the
+// buttons of the window before it), with a full log, and every shown label, button, option
+// button, check box, frame title, column header and program-set box text is measured with the
+// font the widget really got against the rectangle the style draws it in (tests/support/TextFit).
+// A window opened here also has to show the captions its design gives it. Message boxes of fixed
+// wording are shown through the program's own prompt service and measured the same way.
+//
+// The windows: both main windows (with a full log and with an empty one), the station setup, the
+// logo, the county list, county map, rate graph, help, colours, county change (fixed and rover),
+// both edit dialogs, the summary form, privileges, spectrum map, tuning panel, rig window, rig
+// command test, spot window, CW window, code practice, keyer device window, voice keyer and
+// voice navigation. Not opened: the start form frmSplash and the facade Form1 are never shown.
+// Not measured: pictures, the rows of lists, and multi-line text areas (help text, terminals),
+// whose text wraps and scrolls by design.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include "core/Form5.h"
+#include "core/Form6.h"
+#include "core/Globals.h"
+#include "core/ProgramLock.h"
+#include "core/StationSetup.h"
+#include "core/frmQuoltLogo.h"
+#include "core/frmStationID.h"
+#include "keying/BlindFrm.h"
+#include "keying/CWFrm.h"
+#include "keying/PhoneFrm.h"
+#include "keying/frmCodePractice.h"
+#include "keying/frmWinKey.h"
+#include "mainwindow/AppHooks.h"
+#include "mainwindow/Infrm.h"
+#include "mainwindow/MainLoad.h"
+#include "mainwindow/MainSizing.h"
+#include "mainwindow/Outfrm.h"
+#include "mainwindow/ReportTools.h"
+#include "platform/Prompts.h"
+#include "reports/CountyMapIN.h"
+#include "reports/DECabrilloIn.h"
+#include "reports/DEEdit.h"
+#include "reports/GraphQSO.h"
+#include "reports/frmCountyChange.h"
+#include "reports/frmCountyChangeRover.h"
+#include "reports/frmCountyList.h"
+#include "rig/RigControlfrm.h"
+#include "rig/frmBandPlan.h"
+#include "rig/frmFrequencyTest.h"
+#include "rig/frmRigTune.h"
+#include "spots/HFMapWindow.h"
+#include "spots/PacketSpotfrm.h"
+#include "tests/mainwindow/MainFrameFixture.h"
+#include "tests/support/TextFit.h"
+
+namespace {
+
+// ---- Screens -------------------------------------------------------------------------------------
+
+struct ScreenRow {
+    const char* name;
+    int widthPx, heightPx;   // at 96 dpi, 15 twips a pixel
+};
+const ScreenRow kScreens[] = {
+    {"Design640x480", 640, 480}, {"Screen1280x1024", 1280, 1024}, {"Screen1920x1080", 1920, 1080}};
+
+// ---- Logs ----------------------------------------------------------------------------------------
+
+QByteArray record(const QStringList& v)
+{
+    // call, sent, received, state, county, spare, county sent, 4 spare, date, time, mode, band,
+    // number, 2 spare, frequency
+    QByteArray line;
+    for (int i = 0; i < 19; ++i) {
+        if (i)
+            line += ',';
+        line += i == 15 ? QByteArray("0") : '"' + v.value(i).toLatin1() + '"';
+    }
+    return line + "\r\n";
+}
+
+// A contest's worth of contacts over four hours on several bands and both modes: seven counties
+// of the contest state (85 to go), states and provinces, and a DX country.
+QByteArray fullLog(bool inState)
+{
+    const QStringList counties = {"Vanderburgh", "St. Joseph", "Marion", "Allen", "Tippecanoe", "Switzerland", "Lake"};
+    const QStringList states = {"OH", "MI", "KY", "IL", "TX", "CA", "ON", "NY", "FL", "WA"};
+    const QStringList bands = {"20", "40", "80", "15"};
+    QByteArray out;
+    int n = 0;
+    auto add = [&](const QString& call, const QString& state, const QString& county) {
+        const int minutes = n * 7;
+        const QString time = QStringLiteral("%1:%2:00")
+                                 .arg(13 + minutes / 60, 2, 10, QLatin1Char('0'))
+                                 .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+        const QString mode = n % 3 == 2 ? QStringLiteral("PH") : QStringLiteral("CW");
+        const QString rst = mode == QLatin1String("PH") ? QStringLiteral("59") : QStringLiteral("599");
+        QStringList v(19);
+        v[0] = call;
+        v[1] = rst;
+        v[2] = rst;
+        if (inState) {
+            v[3] = state;
+            v[4] = county;
+            v[6] = QStringLiteral("Vanderburgh");
+        } else {
+            v[4] = county;
+        }
+        v[11] = QStringLiteral("2024/05/04");
+        v[12] = time;
+        v[13] = mode;
+        v[14] = bands[n % bands.size()];
+        v[18] = QStringLiteral("14.025");
+        out += record(v);
+        ++n;
+    };
+    for (int i = 0; i < counties.size(); ++i)
+        add(QStringLiteral("KB9W%1Z").arg(QChar('A' + i)), QStringLiteral("IN"), counties[i]);
+    if (inState) {
+        for (int i = 0; i < states.size(); ++i)
+            add(QStringLiteral("WA%1XYZ").arg(i), states[i], QString());
+        add(QStringLiteral("DL1ABC"), QStringLiteral("Fed. Rep. of Germany"), QString());
+    }
+    for (int i = 0; i < 20; ++i)
+        add(QStringLiteral("K9R%1").arg(QChar('A' + i)), QStringLiteral("IN"), counties[i % counties.size()]);
+    return out;
+}
+
+// ---- Opening a window ----------------------------------------------------------------------------
+
+// A window as it stands on the screen, to be measured.
+struct Seen {
+    QVector<TextFit::Finding> findings;
+    QStringList texts;   // every text of a visible label, button or text box
+    bool seen = false;
+};
+
+QStringList shownTexts(const QWidget* window)
+{
+    QStringList out;
+    for (const QWidget* c : window->findChildren<QWidget*>()) {
+        if (!c->isVisible())
+            continue;
+        if (auto* l = qobject_cast<const QLabel*>(c))
+            out << l->text();
+        else if (auto* b = qobject_cast<const QAbstractButton*>(c))
+            out << TextFit::withoutMnemonics(b->text());
+        else if (auto* e = qobject_cast<const QLineEdit*>(c))
+            out << e->text();
+    }
+    return out;
+}
+
+// Which window a row opens.
+using Is = std::function<bool(const QWidget*)>;
+template<class W>
+Is is()
+{
+    return [](const QWidget* w) { return dynamic_cast<const W*>(w) != nullptr; };
+}
+
+// Runs `action` once on the first visible top-level window that `wanted` accepts, whenever it
+// appears while the caller's event loops run (modal windows open inside `open`).
+class WhenShown : public QObject {
+public:
+    WhenShown(Is wanted, std::function<void(QWidget&)> action) : wanted_(std::move(wanted)), action_(std::move(action))
+    {
+        timer_.setInterval(10);
+        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        timer_.start();
+    }
+    bool done() const { return done_; }
+
+private:
+    void poll()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (!done_ && w->isVisible() && wanted_(w)) {
+                done_ = true;
+                timer_.stop();
+                action_(*w);
+                return;
+            }
+    }
+    Is wanted_;
+    std::function<void(QWidget&)> action_;
+    QTimer timer_;
+    bool done_ = false;
+};
+
+// Lets a shown window finish its first painting and its one-shot timers.
+void settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(5);
+    }
+}
+
+Seen measure(QWidget& w)
+{
+    settle();
+    Seen s;
+    s.seen = true;
+    s.findings = TextFit::checkWindow(&w);
+    s.texts = shownTexts(&w);
+    return s;
+}
+
+// ---- Texts the design cuts on purpose --------------------------------------------------------------
+
+struct Exception {
+    const char* window;       // the row's name
+    const char* objectName;   // the control's name, or the start of the names of generated controls
+    const char* reason;
+    // A text box holding a text longer than it by design still shows the text's beginning.
+    bool beginningShown = false;
+};
+const char* const ColourSampleReason =
+    "the colour samples' fonts grow by the screen's width factor while their boxes grow by its height factor; on a "
+    "screen wider than 4:3 the two-line sample is a pixel taller than its box";
+const std::vector<Exception> kExceptions = {
+    {"Privileges", "priv",
+     "a privilege segment is as wide as its share of the band (6 m and 2 m segments of 100 kHz are a few "
+     "pixels); its tool tip names the segment whole"},
+    {"Colours", "Label1", ColourSampleReason},
+    {"Colours", "Label2", ColourSampleReason},
+    {"Infrm", "txtCntry",
+     "the state field takes country names of up to 30 characters in its 12-point font, about twice what "
+     "its design width holds; it shows the name from its beginning",
+     true},
+};
+
+bool excepted(const char* window, const TextFit::Finding& f)
+{
+    for (const Exception& e : kExceptions)
+        if (QLatin1String(window) == QLatin1String(e.window) && f.objectName.startsWith(QLatin1String(e.objectName)))
+            return !e.beginningShown || f.beginningShown;
+    return false;
+}
+
+}   // namespace
+
+// ---- The windows -----------------------------------------------------------------------------------
+
+class TextFitTest : public MainFrameTest {
+protected:
+    void SetUp() override
+    {
+        MainFrameTest::SetUp();
+        // The installed files the windows read.
+        for (const char* name : {"ReadSQSO.txt", "BandPlan.txt", "CountyMapIN.bmp", "CountyMapIN.txt", "CW.txt",
+                                 "wave2.txt", "QSOpref.txt"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name),
+                                    dir.filePath(QLatin1String(name))));
+        LogMenus::setTools(&ReportTools::instance());
+        G.OwnCall = QStringLiteral("W9XYZ");
+        G.CurrentCounty = QStringLiteral("Vanderburgh");
+        G.OwnStateProvince = QStringLiteral("IN");
+        G.OwnCountry = QStringLiteral("USA");
+        G.OwnLatitude = 38;
+        G.OwnLongitude = 87.5;
+        loadCountryTables();
+    }
+    void TearDown() override
+    {
+        main_.reset();
+        LogMenus::setTools(nullptr);
+        installAppHooks();
+        frmCountyChangeRover::unload();
+        frmCodePractice::unload();
+        frmWinKey::unload();
+        CWFrm::unload();
+        PhoneFrm::unload();
+        BlindFrm::unload();
+        PacketSpotfrm::unload();
+        RigControlfrm::unload();
+        MainFrameTest::TearDown();
+    }
+
+    void useScreen(const ScreenRow& s)
+    {
+        Platform::setScreenOverride(Platform::Screen::ofSize(s.widthPx * 15, s.heightPx * 15));
+    }
+
+    // The running main window, shown with its log.
+    MainFrame& mainWindow(int outOfState, bool withLog)
+    {
+        if (withLog)
+            writeLog(fullLog(outOfState == 0));
+        G.OutOfStateFlag = outOfState;
+        if (outOfState)
+            main_ = shown<Outfrm>();
+        else
+            main_ = shown<Infrm>();
+        return *main_;
+    }
+
+    // Opens a window with `open` and measures it when a window `wanted` accepts is on the screen;
+    // then closes it (a hide ends a modal show).
+    Seen openAndMeasure(const Is& wanted, const std::function<void()>& open)
+    {
+        Seen s;
+        WhenShown check(wanted, [&](QWidget& w) {
+            s = measure(w);
+            w.hide();
+        });
+        open();
+        if (!QTest::qWaitFor([&] { return check.done(); }, 5000)) {
+            QStringList shown;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible())
+                    shown << QString::fromLatin1(w->metaObject()->className());
+            ADD_FAILURE() << "the window was not shown; on the screen: " << shown.join(QLatin1Char(' ')).toStdString();
+        }
+        settle();
+        return s;
+    }
+
+    void hotKey(QWidget& w, Qt::Key key)
+    {
+        QTest::keyPress(&w, key, Qt::ControlModifier);
+        QTest::keyRelease(&w, key, Qt::ControlModifier);
+    }
+
+    std::unique_ptr<MainFrame> main_;
+};
+
+class TextFitWindows;
+
+namespace {
+
+struct WindowRow {
+    const char* name;
+    // Opens the window (with the main window it needs) and measures it.
+    std::function<Seen(TextFitWindows&)> open;
+    // Captions the design shows in this window.
+    QStringList required = {};
+};
+
+}   // namespace
+
+class TextFitWindows : public TextFitTest, public ::testing::WithParamInterface<std::tuple<int, int>> {
+public:
+    static const std::vector<WindowRow>& rows();
+
+    // A rover: the in-state window offers the county change only to rovers.
+    TextFitWindows& rover()
+    {
+        G.RoverFlag = 1;
+        return *this;
+    }
+    Seen mainOnly(int outOfState, bool withLog, bool typeGermany)
+    {
+        MainFrame& w = mainWindow(outOfState, withLog);
+        if (typeGermany) {
+            // The call's prefix names the country in the state field while it is typed.
+            w.txtCall->setFocus();
+            QTest::keyClicks(w.txtCall, QStringLiteral("DL1ABC"));
+        }
+        return measure(w);
+    }
+    Seen viaMenu(int outOfState, bool withLog, const char* item, const Is& wanted)
+    {
+        MainFrame& w = mainWindow(outOfState, withLog);
+        return openAndMeasure(wanted, [&] { w.action(QLatin1String(item))->trigger(); });
+    }
+    Seen viaHotKey(int outOfState, Qt::Key key, const Is& wanted)
+    {
+        MainFrame& w = mainWindow(outOfState, true);
+        return openAndMeasure(wanted, [&] { hotKey(w, key); });
+    }
+    // A window opened by a button of a window the menu opens first.
+    Seen viaMenuThenButton(int outOfState, const char* item, const Is& first, const char* button, const Is& wanted)
+    {
+        MainFrame& w = mainWindow(outOfState, true);
+        WhenShown firstShown(first, [&](QWidget& f) {
+            settle();
+            auto* b = f.findChild<QPushButton*>(QLatin1String(button));
+            ASSERT_NE(b, nullptr) << button;
+            QTest::mouseClick(b, Qt::LeftButton);
+            if (f.isVisible())
+                f.hide();
+        });
+        return openAndMeasure(wanted, [&] { w.action(QLatin1String(item))->trigger(); });
+    }
+    Seen editDialog(int outOfState)
+    {
+        MainFrame& w = mainWindow(outOfState, true);
+        QAbstractItemView* list = w.ListView1;
+        const QRect first = list->visualRect(list->model()->index(0, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
+        return openAndMeasure(is<DEEdit>(), [&] { QTest::mouseClick(w.cmdEdit, Qt::LeftButton); });
+    }
+    Seen frequencyTest()
+    {
+        mainWindow(1, true);
+        RigControlfrm& rig = RigControlfrm::instance();
+        return openAndMeasure(is<frmFrequencyTest>(), [&] {
+            frmFrequencyTest t(rig);
+            t.show();
+            static_cast<void>(QTest::qWaitFor([&] { return !t.isVisible(); }, 5000));
+        });
+    }
+    Seen stationSetup()
+    {
+        return openAndMeasure(is<frmStationID>(), [&] {
+            frmStationID w;
+            w.show();
+            static_cast<void>(QTest::qWaitFor([&] { return !w.isVisible(); }, 5000));
+        });
+    }
+    Seen logo()
+    {
+        return openAndMeasure(is<frmQuoltLogo>(), [&] {
+            frmQuoltLogo w;
+            w.show();
+            static_cast<void>(QTest::qWaitFor([&] { return !w.isVisible(); }, 5000));
+        });
+    }
+};
+
+const std::vector<WindowRow>& TextFitWindows::rows()
+{
+    using T = TextFitWindows;
+    static const std::vector<WindowRow> r = {
+        {"Outfrm", [](T& t) { return t.mainOnly(1, true, false); }},
+        {"Infrm",
+         [](T& t) { return t.mainOnly(0, true, true); },
+         {"States and Provinces Worked All Bands:", "Cnty Rem - 85", "Fed. Rep. of Germany"}},
+        {"InfrmEmptyLog",
+         [](T& t) { return t.mainOnly(0, false, false); },
+         {"States and Provinces Worked All Bands:", "Cnty Rem - 92"}},
+        {"OutfrmEmptyLog", [](T& t) { return t.mainOnly(1, false, false); }},
+        {"StationSetup", [](T& t) { return t.stationSetup(); }},
+        {"Logo", [](T& t) { return t.logo(); }},
+        {"CountyListOut", [](T& t) { return t.viaMenu(1, true, "mnuCountyList", is<frmCountyList>()); }},
+        {"CountyMapEmptyLog",
+         [](T& t) { return t.viaMenu(1, false, "mnuMap", is<CountyMapIN>()); },
+         {"Counties will change color when worked."}},
+        {"CountyMapIn", [](T& t) { return t.viaMenu(0, true, "mnuMap", is<CountyMapIN>()); }},
+        {"RateGraph", [](T& t) { return t.viaMenu(1, true, "mnuGraph", is<GraphQSO>()); }},
+        {"Help", [](T& t) { return t.viaMenu(1, true, "mnuHelp", is<Form5>()); }},
+        {"Colours", [](T& t) { return t.viaMenu(0, true, "mnuColors", is<Form6>()); }},
+        {"CountyChange",
+         [](T& t) { return t.rover().viaMenu(0, true, "mnuChangeCounty", is<frmCountyChange>()); },
+         {"Rovers on County Lines Click to Add Multiple Counties"}},
+        {"CountyChangeRover",
+         [](T& t) {
+             return t.rover().viaMenuThenButton(0, "mnuChangeCounty", is<frmCountyChange>(), "cmdMultipleCounties",
+                                                is<frmCountyChangeRover>());
+         }},
+        {"EditIn", [](T& t) { return t.editDialog(0); }},
+        {"EditOut", [](T& t) { return t.editDialog(1); }},
+        {"SummaryIn", [](T& t) { return t.viaMenu(0, true, "mnuWriteSumm", is<DECabrilloIn>()); }},
+        {"SummaryOut", [](T& t) { return t.viaMenu(1, true, "mnuWriteSumm", is<DECabrilloIn>()); }},
+        {"Privileges", [](T& t) { return t.viaMenu(1, true, "mnuPrivileges", is<frmBandPlan>()); }},
+        {"SpectrumMap", [](T& t) { return t.viaMenu(1, true, "mnuSpectrumMap", is<SpectrumMap>()); }},
+        {"TuningPanel", [](T& t) { return t.viaHotKey(1, Qt::Key_G, is<frmRigTune>()); }},
+        {"RigWindow", [](T& t) { return t.viaMenu(1, true, "mnuRigInterface", is<RigControlfrm>()); }},
+        {"RigCommandTest", [](T& t) { return t.frequencyTest(); }},
+        {"SpotWindow", [](T& t) { return t.viaMenu(1, true, "mnuDXSpotting", is<PacketSpotfrm>()); }},
+        {"CWWindow", [](T& t) { return t.viaMenu(1, true, "mnuCW", is<CWFrm>()); }},
+        {"CodePractice",
+         [](T& t) { return t.viaMenuThenButton(1, "mnuCW", is<CWFrm>(), "Command7", is<frmCodePractice>()); }},
+        {"KeyerDevice",
+         [](T& t) { return t.viaMenuThenButton(1, "mnuCW", is<CWFrm>(), "cmdConfWinkey", is<frmWinKey>()); }},
+        {"VoiceKeyer", [](T& t) { return t.viaMenu(1, true, "mnuVoice", is<PhoneFrm>()); }},
+        {"VoiceNavigation", [](T& t) { return t.viaMenu(0, true, "mnuBlind", is<BlindFrm>()); }},
+    };
+    return r;
+}
+
+TEST_P(TextFitWindows, EveryShownTextFits)
+{
+    const auto [windowIndex, screenIndex] = GetParam();
+    const WindowRow& row = rows()[size_t(windowIndex)];
+    useScreen(kScreens[screenIndex]);
+    const Seen s = row.open(*this);
+    ASSERT_TRUE(s.seen);
+    QStringList failures;
+    for (const TextFit::Finding& f : s.findings)
+        if (!excepted(row.name, f))
+            failures << f.describe();
+    EXPECT_TRUE(failures.isEmpty()) << failures.join(QLatin1Char('\n')).toStdString();
+    for (const QString& caption : row.required)
+        EXPECT_TRUE(s.texts.contains(caption)) << "not shown: " << caption.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(AllWindows, TextFitWindows,
+                         ::testing::Combine(::testing::Range(0, int(TextFitWindows::rows().size())),
+                                            ::testing::Range(0, 3)),
+                         [](const ::testing::TestParamInfo<std::tuple<int, int>>& info) {
+                             return std::string(TextFitWindows::rows()[size_t(std::get<0>(info.param))].name) + "_" +
+                                    kScreens[std::get<1>(info.param)].name;
+                         });
+
+// ---- Message boxes ---------------------------------------------------------------------------------
+// A message box is laid out by Qt, not from design rectangles: it wraps its text at its own width
+// limit (taken from the real screen, which the pretended design screens do not change) and grows to
+// the lines. What can still cut a text is a word longer than that limit or a line break the box
+// does not honour, so the rows are the fixed texts with the longest words, lines and paragraphs,
+// shown through the program's own prompt service; the others are shorter sentences of the same
+// kind.
+
+namespace {
+
+struct MessageRow {
+    const char* name;
+    std::function<QString()> text;
+    QString title;
+    Platform::Buttons buttons = Platform::Buttons::Ok;
+    bool input = false;   // an input box's prompt
+};
+
+const std::vector<MessageRow>& messageRows()
+{
+    static const std::vector<MessageRow> r = {
+        {"OpenLog", [] { return MainLoad::openLogPrompt(); }, MainLoad::openLogTitle(), Platform::Buttons::YesNo},
+        {"FormSizeRestart", [] { return MainSizing::Texts::restartText(); }, MainSizing::Texts::restartTitle()},
+        {"FormSizeNumeric", [] { return MainSizing::Texts::numericText(); }, MainSizing::Texts::numericTitle()},
+        {"TaskbarRefused", [] { return MainSizing::Texts::taskbarRefusedText(); },
+         MainSizing::Texts::taskbarRefusedTitle()},
+        {"LogInUse", [] { return ProgramLock::inUseText(G.ProgramFolder); }, ProgramLock::InUseTitle},
+        {"StationSetupLoad", [] { return StationSetup::LoadErrorText; }, StationSetup::LoadErrorTitle},
+        {"NotEnoughToGraph",
+         [] {
+             return QStringLiteral("The graph will not display with less than 7 contacts.  The graph becomes more "
+                                   "meaningful as several hours of contest logging are accumulated.");
+         },
+         QStringLiteral("Not Enough Contacts to Graph.")},
+        {"RestoreInformation",
+         [] {
+             return QStringLiteral("This action will open an archived log or backup file and creates a working file "
+                                   "called log.txt.  If you make any changes to your archived data that you would "
+                                   "like to permanently save, before you click File > New to start a new contest, be "
+                                   "sure to click File > Archive to save your changes.");
+         },
+         QStringLiteral("Opening Archived Data Information")},
+        {"CabrilloWritten",
+         [] {
+             return QStringLiteral("The file was successfully written to the directory:\r\n\r\n") + G.DataFolder +
+                    QStringLiteral("/W9XYZ.log.\r\n\r\nAttach this file to an e-mail addressed for contest "
+                                   "submission.  If you wish to print this file, you can open it with Notepad or "
+                                   "Wordpad to print.");
+         },
+         QStringLiteral("File Written Successfully.")},
+        {"Thanks",
+         [] {
+             return QStringLiteral("Thanks for using this program.  I hope that you enjoyed it!  If so, please tell "
+                                   "a friend!\r\n\r\n73, Orlendy\r\nQuolt");
+         },
+         QStringLiteral("  Thanks!")},
+        {"SpotPortInvalid",
+         [] {
+             return QStringLiteral("The comm port that you selected for DX Spotting is either in use, invalid or the "
+                                   "settings that you have selected are invalid.  Please select another combination "
+                                   "or choose None for your DX Spot selection.");
+         },
+         QStringLiteral("Invalid Comm Settings.")},
+        {"FormSizePrompt", [] { return MainSizing::Texts::formSizePrompt(); }, MainSizing::Texts::formSizeTitle(),
+         Platform::Buttons::OkCancel, true},
+        {"NewLogPrompt",
+         [] {
+             return QStringLiteral("Are you sure that you want to start a new log file?  This function will ERASE the "
+                                   "existing log file!\r\n\r\n\r\n\r\nTo verify that you want to start a new log "
+                                   "file, please type: YES");
+         },
+         QStringLiteral("WARNING - Your existing log file will be ERASED!"), Platform::Buttons::OkCancel, true},
+        {"AdifPowerPrompt",
+         [] {
+             return QStringLiteral("Please enter the power value that you would like to record.  This is an optional "
+                                   "value that will be included in each QSO record and displayed in Dovrel's power "
+                                   "output column.");
+         },
+         QStringLiteral("Please enter your transmitter output power."), Platform::Buttons::OkCancel, true},
+        {"ConnectCallRequired",
+         [] { return QStringLiteral("You must enter a call sign to connect to such as :C Quolt"); },
+         QStringLiteral("Call sign Required")},
+    };
+    return r;
+}
+
+}   // namespace
+
+class TextFitMessages : public TextFitTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TextFitMessages, TextIsShownWhole)
+{
+    const MessageRow& row = messageRows()[size_t(GetParam())];
+    Platform::setPrompts(nullptr);   // the program's own Qt dialogs
+    const QString text = row.text();
+    QVector<TextFit::Finding> findings;
+    QStringList texts;
+    bool seen = false;
+    int width = 0, screenWidth = 0;
+    WhenShown check(row.input ? is<QInputDialog>() : is<QMessageBox>(), [&](QWidget& box) {
+        const Seen s = measure(box);
+        findings = s.findings;
+        texts = s.texts;
+        width = box.frameGeometry().width();
+        screenWidth = box.screen()->availableGeometry().width();
+        seen = true;
+        box.hide();
+    });
+    if (row.input)
+        Platform::prompts().inputBox(text, row.title, QString());
+    else
+        Platform::prompts().messageBox(text, row.title, row.buttons);
+    Platform::setPrompts(&prompts);
+    ASSERT_TRUE(seen);
+    EXPECT_LE(width, screenWidth) << "the box is wider than the screen";
+    QStringList failures;
+    for (const TextFit::Finding& f : findings)
+        failures << f.describe();
+    EXPECT_TRUE(failures.isEmpty()) << failures.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(texts.contains(text)) << "not shown: " << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(FixedWording, TextFitMessages, ::testing::Range(0, int(messageRows().size())),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(messageRows()[size_t(info.param)].name);
+                         });
+
+// ---- The measure itself ----------------------------------------------------------------------------
+// Widgets sized from their own font's metrics, so each case is one pixel or one line either side
+// of fitting whatever font the machine has.
+
+namespace {
+
+struct FitCase {
+    const char* name;
+    std::function<QWidget*(QWidget& parent)> make;
+    bool fits;
+};
+
+int advance(const QWidget* w, const QString& text)
+{
+    return int(std::ceil(QFontMetricsF(w->font(), const_cast<QWidget*>(w)).horizontalAdvance(text)));
+}
+int lineHeight(const QWidget* w) { return int(std::ceil(QFontMetricsF(w->font(), const_cast<QWidget*>(w)).height())); }
+int lineSpacing(const QWidget* w)
+{
+    return int(std::ceil(QFontMetricsF(w->font(), const_cast<QWidget*>(w)).lineSpacing()));
+}
+
+const QString kStep = QStringLiteral("2.5 KHz");
+const QString kCountry = QStringLiteral("Fed. Rep. of Germany");
+
+// A control showing `text`, as wide as `width` says and as high as it asks to be.
+template<class W, class Width>
+QWidget* sized(QWidget& parent, const QString& text, Width width)
+{
+    auto* w = new W(text, &parent);
+    w->resize(width(w), w->sizeHint().height());
+    return w;
+}
+
+QLabel* label(QWidget& parent, const QString& text, bool wrap, int extraWidth, int lines)
+{
+    auto* l = new QLabel(text, &parent);
+    l->setWordWrap(wrap);
+    const QString widest = wrap ? text.section(QLatin1Char(' '), 0, 1) : text;
+    l->resize(advance(l, widest) + extraWidth, lineHeight(l) + lineSpacing(l) * (lines - 1));
+    return l;
+}
+
+const std::vector<FitCase>& fitCases()
+{
+    static const QString two = QStringLiteral("Cnty Rem - 85");
+    static const std::vector<FitCase> r = {
+        {"LabelWithItsWidth", [](QWidget& p) { return label(p, two, false, 0, 1); }, true},
+        {"LabelOnePixelShort", [](QWidget& p) { return label(p, two, false, -1, 1); }, false},
+        {"LabelOneLineTooLow",
+         [](QWidget& p) {
+             QLabel* l = label(p, two, false, 0, 1);
+             l->resize(l->width(), lineHeight(l) - 2);
+             return l;
+         },
+         false},
+        // "Cnty Rem" on one line, "- 85" on the next.
+        {"WrappedLabelWithItsLines", [](QWidget& p) { return label(p, two, true, 0, 3); }, true},
+        {"WrappedLabelOneLineShort",
+         [](QWidget& p) { return label(p, QStringLiteral("Cnty Rem - 85 to go now"), true, 0, 2); }, false},
+        {"WrappedWordWiderThanLabel",
+         [](QWidget& p) {
+             QLabel* l = label(p, QStringLiteral("Vanderburgh"), true, 0, 4);
+             l->resize(l->width() - 2, l->height());
+             return l;
+         },
+         false},
+        // A button as wide as its caption without the "&" plus the style's margins fits.
+        {"MnemonicIsNotMeasured",
+         [](QWidget& p) {
+             return sized<QPushButton>(p, QStringLiteral("&Done"), [](auto* b) { return b->sizeHint().width(); });
+         },
+         true},
+        // As wide as the text alone: the indicator leaves too little.
+        {"OptionTextBesideItsIndicator",
+         [](QWidget& p) { return sized<QRadioButton>(p, kStep, [](auto* o) { return advance(o, o->text()); }); },
+         false},
+        {"OptionAtItsSizeHint",
+         [](QWidget& p) { return sized<QRadioButton>(p, kStep, [](auto* o) { return o->sizeHint().width(); }); }, true},
+        {"TextBoxShorterThanItsText",
+         [](QWidget& p) { return sized<QLineEdit>(p, kCountry, [](auto* e) { return advance(e, e->text()); }); },
+         false},
+        {"TextBoxAtItsTextAndMargins",
+         [](QWidget& p) { return sized<QLineEdit>(p, kCountry, [](auto* e) { return advance(e, e->text()) + 16; }); },
+         true},
+        {"HeaderSectionNarrowerThanCaption",
+         [](QWidget& p) {
+             auto* t = new QTreeWidget(&p);
+             t->setHeaderLabels({QStringLiteral("County"), QStringLiteral("Abbreviation")});
+             t->resize(400, 200);
+             t->header()->setStretchLastSection(false);
+             t->header()->resizeSection(1, advance(t->header(), QStringLiteral("Abbreviation")));
+             return t->header();
+         },
+         false},
+        {"FrameTitleWiderThanFrame",
+         [](QWidget& p) {
+             auto* g = new QGroupBox(QStringLiteral("Baud Rate of Com Port to TNC"), &p);
+             g->resize(advance(g, g->title()) - 1, 60);
+             return g;
+         },
+         false},
+    };
+    return r;
+}
+
+}   // namespace
+
+class TextFitMeasure : public ::testing::TestWithParam<int> {};
+
+TEST_P(TextFitMeasure, DecidesAsTheWidgetDraws)
+{
+    const FitCase& c = fitCases()[size_t(GetParam())];
+    QWidget window;
+    window.resize(600, 400);
+    QWidget* w = c.make(window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QVector<TextFit::Finding> findings = TextFit::check(w);
+    QStringList described;
+    for (const TextFit::Finding& f : findings)
+        described << f.describe();
+    EXPECT_EQ(findings.isEmpty(), c.fits) << described.join(QLatin1Char('\n')).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TextFitMeasure, ::testing::Range(0, int(fitCases().size())),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(fitCases()[size_t(info.param)].name);
+                         });
