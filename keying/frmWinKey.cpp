@@ -357,6 +357,11 @@ void frmWinKey::WKTransmit()
                 return;
             G.WinkeyStatus = modWinKey::wk_getstatus();
         }
+        if (!G.CWBuffer.isEmpty() && !modWinKey::deviceIsOpen()) {
+            // The device went away (an unplugged adapter): the rest of the text cannot go out.
+            qCWarning(lcKeying) << "keyer device gone; text not sent:" << G.CWBuffer;
+            G.CWBuffer.clear();
+        }
         if (G.CWBuffer.isEmpty())
             continue;
         const int code = G.CWBuffer.at(0).toLatin1();

@@ -33,7 +33,8 @@ public:
     // Hands G.CWBuffer to the device one character at a time, removing each, and returns when the
     // buffer is empty. Opens the device first when it is closed; empties the buffer when it cannot.
     // Waits for the device only while it cannot take more, pumping the event loop; gives up on a
-    // device that stays full for FullWaitLimitMs (the text still waiting is dropped then).
+    // device that stays full for FullWaitLimitMs or closes under the send (the text still waiting
+    // is dropped then).
     void WKTransmit();
     // Sends the whole setting (the boxes' checks, pin configuration, keyer mode).
     void ApplyWinkeySettings();

@@ -43,6 +43,7 @@ public:
             qCWarning(lcPlatform) << "keyer device: cannot open" << path << port_.errorString();
             return ComOpenFailed;
         }
+        watch_.opened();
         if (!port_.setBaudRate(1200) || !port_.setDataBits(QSerialPort::Data8) ||
             !port_.setParity(QSerialPort::NoParity) || !port_.setStopBits(QSerialPort::TwoStop) ||
             !port_.setFlowControl(QSerialPort::NoFlowControl)) {
@@ -145,8 +146,8 @@ private:
         if (port_.write(bytes) != bytes.size() || !port_.waitForBytesWritten(WriteWaitMs)) {
             if (port_.bytesToWrite() == 0 && port_.error() == QSerialPort::NoError)
                 return true;   // written at once, nothing left to wait for
-            qCWarning(lcPlatform) << "keyer device: write failed, port closed:" << port_.errorString();
-            port_.close();
+            qCWarning(lcPlatform) << "keyer device: write failed";
+            watch_.giveUp();
             return false;
         }
         return true;
@@ -216,6 +217,9 @@ private:
     }
 
     QSerialPort port_;
+    // A device that fails under the open port, written to or not, closes it: with the event loop
+    // reading the port, a pulled-out adapter would otherwise spin it.
+    DeviceFailureWatch watch_{port_};
     int32_t status_ = StatusIdle;
     QElapsedTimer lastDropWarning_;
     qint64 droppedUnwarned_ = 0;

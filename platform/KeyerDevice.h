@@ -14,9 +14,11 @@
 // Lifetime: open() to close() (or destruction, which closes): closing leaves host mode and
 // releases the port.
 // Failure: open() reports by result code (OpenResult) and leaves the port closed. Once open, a
-// write that fails (the adapter unplugged) closes the port: isOpen() turns false, later calls do
-// nothing and status() reads 0, so a sender waiting on the status finishes. A status request
-// left unanswered keeps the last status the device reported.
+// device that fails under the port (the adapter unplugged) closes it, with a warning, whether a
+// write finds it failed or reads from the event loop do (DeviceFailureWatch, as every serial
+// device): isOpen() turns false, later calls do nothing and status() reads 0, so a sender waiting
+// on the status finishes. A status request left unanswered keeps the last status the device
+// reported.
 // Input: at most InputLimit bytes from the device are held between two status reads, whatever
 // it sends. A device that sent more (a flooding line) loses the oldest held bytes, with a warning,
 // so the newest (the answer to the next status request) can come in; a status read takes in at

@@ -8,25 +8,57 @@
 
 namespace Platform {
 
-SerialPort::SerialPort() : port_(std::make_unique<QSerialPort>())
+DeviceFailureWatch::DeviceFailureWatch(QSerialPort& port) : port_(port)
 {
-    port_->setReadBufferSize(InputLimit);
-    QSerialPort* p = port_.get();
-    QObject::connect(p, &QSerialPort::errorOccurred, p, [this](QSerialPort::SerialPortError e) {
-        if (!port_->isOpen())
+    QObject::connect(&port, &QSerialPort::errorOccurred, &context_, [this](QSerialPort::SerialPortError e) {
+        if (!port_.isOpen())
             return;
         switch (e) {
-        case QSerialPort::ResourceError: lose(); break;
+        case QSerialPort::ResourceError: giveUp(); break;
         case QSerialPort::ReadError:
         case QSerialPort::WriteError:
-            if (++ioFailures_ >= FailuresToLose)
-                lose();
+            if (++failures_ >= FailuresToLose)
+                giveUp();
             break;
         default: break;   // a read that found nothing, a refused modem line
         }
     });
-    QObject::connect(p, &QSerialPort::readyRead, p, [this] { ioFailures_ = 0; });
-    QObject::connect(p, &QSerialPort::bytesWritten, p, [this] { ioFailures_ = 0; });
+    QObject::connect(&port, &QSerialPort::readyRead, &context_, [this] { failures_ = 0; });
+    QObject::connect(&port, &QSerialPort::bytesWritten, &context_, [this] { failures_ = 0; });
+}
+
+DeviceFailureWatch::~DeviceFailureWatch() = default;
+
+void DeviceFailureWatch::opened()
+{
+    failures_ = 0;
+    ++opening_;
+}
+
+void DeviceFailureWatch::giveUp()
+{
+    if (!port_.isOpen())
+        return;
+    failure_ = port_.errorString();
+    qCWarning(lcPlatform) << "serial device" << port_.portName() << "failed, port closed:" << failure_;
+    // Closed at once: the failed device's notifications would otherwise come back without pause.
+    port_.close();
+    failures_ = 0;
+    if (lostHandler_)
+        QTimer::singleShot(0, &context_, [this, opening = opening_] {
+            if (opening == opening_ && !port_.isOpen() && lostHandler_)
+                lostHandler_();
+        });
+}
+
+SerialPort::SerialPort() : port_(std::make_unique<QSerialPort>()), watch_(*port_)
+{
+    port_->setReadBufferSize(InputLimit);
+    watch_.setLostHandler([this] {
+        error_ = watch_.failure();
+        if (lostHandler_)
+            lostHandler_();
+    });
 }
 
 SerialPort::~SerialPort() { close(); }
@@ -74,7 +106,6 @@ bool SerialPort::open(const QString& devicePath, const QString& settings, Handsh
         return false;
     }
     port_->setPortName(devicePath);
-    ioFailures_ = 0;
     if (!port_->open(QIODevice::ReadWrite)) {
         error_ = port_->errorString();
         return false;
@@ -111,6 +142,7 @@ bool SerialPort::open(const QString& devicePath, const QString& settings, Handsh
         setRts(false);
     setDtr(false);
     port_->clearError();
+    watch_.opened();
     return true;
 }
 
@@ -121,19 +153,6 @@ void SerialPort::close()
 }
 
 bool SerialPort::isOpen() const { return port_->isOpen(); }
-
-void SerialPort::lose()
-{
-    error_ = port_->errorString();
-    qCWarning(lcPlatform) << "serial device" << port_->portName() << "failed, line closed:" << error_;
-    // Closed at once: the failed device's notifications would otherwise come back without pause.
-    port_->close();
-    if (lostHandler_)
-        QTimer::singleShot(0, port_.get(), [this] {
-            if (!port_->isOpen() && lostHandler_)
-                lostHandler_();
-        });
-}
 
 namespace {
 // What a modem-line change came to: a refusal (ptys, some adapters) is logged and cleared, so the
@@ -183,8 +202,10 @@ bool SerialPort::write(const QByteArray& bytes)
     }
     // Out at once as far as the device takes it; what it holds back goes out from the event loop.
     port_->waitForBytesWritten(100);
-    if (!port_->isOpen())
-        return false;   // the device failed under the write
+    if (!port_->isOpen()) {
+        error_ = watch_.failure();   // the device failed under the write
+        return false;
+    }
     port_->clearError();
     return true;
 }

@@ -15,6 +15,7 @@
 // without waiting, so a line kept open would spin the event loop. The line closes itself and
 // tells its owner; only a new open() uses the device again.
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -25,6 +26,43 @@ class QSerialPort;
 namespace Platform {
 
 enum class Handshake { None, XonXoff, RtsCts, Both };
+
+// Gives up a QSerialPort whose device failed under it (a USB adapter pulled out, a pty whose other
+// side closed): the system then reports every read and write as failed again without waiting, and
+// Qt leaves the port open, so its notifiers would spin the event loop. The port is closed at once
+// on a ResourceError, or after FailuresToLose read or write errors in a row with no byte moved
+// between them, with a warning naming the device. Every serial device of the program is watched by
+// one of these.
+// Reads the port's errors and traffic (its signals); changes: closes the port. Lives no longer
+// than the port; made after it.
+class DeviceFailureWatch {
+public:
+    static constexpr int FailuresToLose = 3;
+
+    explicit DeviceFailureWatch(QSerialPort& port);
+    ~DeviceFailureWatch();
+    DeviceFailureWatch(const DeviceFailureWatch&) = delete;
+    DeviceFailureWatch& operator=(const DeviceFailureWatch&) = delete;
+
+    // Counts afresh for a port just opened; a loss of an earlier opening is no longer told.
+    void opened();
+    // Closes the port now as failed (a caller that found the device gone itself), with the warning
+    // and the lost handler as for a failure seen by the watch. Nothing when the port is closed.
+    void giveUp();
+    // What to run after a loss: once per loss, from the event loop, never inside a call on the
+    // port, and not when the port was opened again first.
+    void setLostHandler(std::function<void()> handler) { lostHandler_ = std::move(handler); }
+    // The system's description of the failure that closed the port last.
+    QString failure() const { return failure_; }
+
+private:
+    QSerialPort& port_;
+    QObject context_;   // ends the signal connections and a queued lost call with the watch
+    int failures_ = 0;
+    int opening_ = 0;
+    QString failure_;
+    std::function<void()> lostHandler_;
+};
 
 // What the rig poll and the rig commands need of a serial line.
 class SerialLine {
@@ -75,15 +113,10 @@ public:
     QString errorText() const override { return error_; }
 
 private:
-    // Failed reads or writes in a row, no byte moving between them, that mean the device is gone.
-    static constexpr int FailuresToLose = 3;
-
     void pull();
-    // Closes the line after the device failed and lets the owner know from the event loop.
-    void lose();
     std::unique_ptr<QSerialPort> port_;
+    DeviceFailureWatch watch_;   // after port_: gone before it
     QString error_;
-    int ioFailures_ = 0;
     std::function<void()> lostHandler_;
 };
 

@@ -700,6 +700,14 @@ void PacketSpotfrm::Winsock1_Error(int number)
 void PacketSpotfrm::OpenTNCPort()
 {
     comComm1.close();
+    comComm1.onLost = [this] {
+        // An adapter pulled out is said like a connection that breaks; Open or Done starts it again.
+        if (!is(QStringLiteral("TNC")) || !listening())
+            return;
+        appendTerminal(CrLf + QStringLiteral("** TNC Serial Port lost **") + CrLf);
+        Command2_Click();
+        Platform::prompts().beep();
+    };
     if (comComm1.open(settings.TNCCommPort,
                       settings.TNCBaudRate.trimmed() + QLatin1Char(',') + settings.TNCParity + QLatin1Char(',') +
                           settings.TNCDataBits + QLatin1Char(',') + settings.TNCStopBits,

@@ -1,6 +1,5 @@
 #include "spots/SpotSources.h"
 
-#include <QSerialPort>
 #include <QTcpSocket>
 
 #include "core/Globals.h"
@@ -202,84 +201,58 @@ void TelnetSource::flushIdle()
         onPartial(peek);
 }
 
-TncPort::TncPort() = default;
+TncPort::TncPort()
+{
+    port_.setLostHandler([this] {
+        qCWarning(lcSpots) << "TNC port" << path_ << "lost:" << port_.errorText();
+        if (onLost)
+            onLost();
+    });
+}
+
 TncPort::~TncPort() { close(); }
 
 bool TncPort::open(int portNumber, const QString& settings, int handshaking, const QString& powerLine)
 {
     close();
+    error_.clear();
     path_ = Platform::comPortPath(portNumber, G.DataFolder);
     const QStringList parts = settings.split(QLatin1Char(','));
     double baud = 0;
-    if (path_.isEmpty() || parts.size() != 4 || !ListFormat::parseNumber(parts[0], baud) || baud <= 0) {
+    if (path_.isEmpty() || parts.size() != 4 || !ListFormat::parseNumber(parts[0], baud) || baud < 1 ||
+        baud > 1e7) {
         error_ = QStringLiteral("invalid port or settings");
         return false;
     }
-    auto port = std::make_unique<QSerialPort>();
-    port->setPortName(path_);
-    port->setReadBufferSize(ReadLimit * 4);
-    bool ok = port->open(QIODevice::ReadWrite);
-    ok = ok && port->setBaudRate(qint32(baud));
     const QString parity = parts[1].trimmed().toUpper();
-    ok = ok && port->setParity(parity == QLatin1String("O")   ? QSerialPort::OddParity
-                               : parity == QLatin1String("E") ? QSerialPort::EvenParity
-                                                              : QSerialPort::NoParity);
-    ok = ok && port->setDataBits(parts[2].trimmed() == QLatin1String("7") ? QSerialPort::Data7 : QSerialPort::Data8);
-    ok =
-        ok && port->setStopBits(parts[3].trimmed() == QLatin1String("2") ? QSerialPort::TwoStop : QSerialPort::OneStop);
-    if (!ok) {
-        error_ = port->errorString();
+    const QString line = QStringLiteral("%1,%2,%3,%4")
+                             .arg(qint32(baud))
+                             .arg(parity == QLatin1String("O") || parity == QLatin1String("E") ? parity
+                                                                                                : QStringLiteral("N"))
+                             .arg(parts[2].trimmed() == QLatin1String("7") ? 7 : 8)
+                             .arg(parts[3].trimmed() == QLatin1String("2") ? 2 : 1);
+    using Platform::Handshake;
+    const Handshake handshake = handshaking == 2   ? Handshake::XonXoff
+                                : handshaking == 3 ? Handshake::RtsCts
+                                : handshaking == 4 ? Handshake::Both
+                                                   : Handshake::None;
+    // DTR and RTS are off when it opens, RTS under the handshake's control with RTS/CTS.
+    if (!port_.open(path_, line, handshake))
         return false;
-    }
-    // Modem lines a device refuses (a pty, some adapters) are not a failure.
-    port->setDataTerminalReady(false);
-    switch (handshaking) {
-    case 1:
-        port->setFlowControl(QSerialPort::NoFlowControl);
-        port->setRequestToSend(false);
-        break;
-    case 2:
-        port->setFlowControl(QSerialPort::SoftwareControl);
-        port->setRequestToSend(false);
-        break;
-    case 3:
-    case 4: port->setFlowControl(QSerialPort::HardwareControl); break;
-    default: break;
-    }
-    if (powerLine.compare(QLatin1String("R"), Qt::CaseInsensitive) == 0 &&
-        port->flowControl() != QSerialPort::HardwareControl)
-        port->setRequestToSend(true);
+    if (powerLine.compare(QLatin1String("R"), Qt::CaseInsensitive) == 0 && handshake != Handshake::RtsCts &&
+        handshake != Handshake::Both)
+        port_.setRts(true);
     if (powerLine.compare(QLatin1String("D"), Qt::CaseInsensitive) == 0)
-        port->setDataTerminalReady(true);
-    port->clearError();
-    port_ = std::move(port);
+        port_.setDtr(true);
     return true;
 }
 
-void TncPort::close()
-{
-    if (port_)
-        port_->close();
-    port_.reset();
-}
+void TncPort::close() { port_.close(); }
 
-bool TncPort::isOpen() const { return port_ && port_->isOpen(); }
+bool TncPort::isOpen() const { return port_.isOpen(); }
 
-QByteArray TncPort::read()
-{
-    if (!isOpen())
-        return {};
-    port_->waitForReadyRead(0);
-    return port_->read(ReadLimit);
-}
+QByteArray TncPort::read() { return port_.read(ReadLimit); }
 
-bool TncPort::write(const QByteArray& bytes)
-{
-    if (!isOpen())
-        return false;
-    const bool ok = port_->write(bytes) == bytes.size();
-    port_->flush();
-    return ok;
-}
+bool TncPort::write(const QByteArray& bytes) { return port_.write(bytes); }
 
 }   // namespace Spots

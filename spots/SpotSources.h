@@ -13,8 +13,10 @@
 // error number the terminal texts are keyed by (or ClosedByPeer), after every line received
 // before it; after that the source is closed.
 //
-// TncPort: QSerialPort opened from a port number (Platform::comPortPath), a settings text
-// ("9600,N,8,1"), a handshaking choice 1..4 and a power line "N"/"R"/"D". Reads are bounded.
+// TncPort: a Platform::SerialPort opened from a port number (Platform::comPortPath), a settings
+// text ("9600,N,8,1"), a handshaking choice 1..4 and a power line "N"/"R"/"D". Reads are bounded.
+// A device that fails under the open port (the adapter pulled out) closes it; onLost then runs
+// once, from the event loop.
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -24,9 +26,9 @@
 #include <memory>
 #include <optional>
 
+#include "platform/SerialPort.h"
 #include "spots/SpotLine.h"
 
-class QSerialPort;
 class QTcpSocket;
 
 namespace Spots {
@@ -80,17 +82,21 @@ public:
 
     TncPort();
     ~TncPort();
-    // False (errorText() says why) when the device is missing, in use or refuses the settings.
+    // Closes any open port first. False (errorText() says why) when the device is missing, in use
+    // or refuses the settings. Parity other than O and E is N, data bits other than 7 are 8, stop
+    // bits other than 2 are 1; a handshaking choice outside 1..4 is none.
     bool open(int portNumber, const QString& settings, int handshaking, const QString& powerLine);
     void close();
     bool isOpen() const;
     QByteArray read();
     bool write(const QByteArray& bytes);
-    QString errorText() const { return error_; }
+    QString errorText() const { return error_.isEmpty() ? port_.errorText() : error_; }
     QString devicePath() const { return path_; }
 
+    std::function<void()> onLost;
+
 private:
-    std::unique_ptr<QSerialPort> port_;
+    Platform::SerialPort port_;
     QString error_, path_;
 };
 

@@ -216,6 +216,25 @@ TEST_F(WinkeyTest, DeviceThatGoesAwayMidSendCountsAsClosed)
     EXPECT_EQ(device->text(), QByteArray("TU"));
 }
 
+TEST_F(WinkeyTest, DeviceUnpluggedDuringALongSendEndsItAtOnce)
+{
+    open();
+    device->fullAfterEachChar = true;   // the send waits, and pumps, between characters
+    atPump = [this](int k) {
+        if (k == 2)
+            device.reset();   // the adapter pulled out
+    };
+    G.CWBuffer = QString(200, QLatin1Char('E'));
+    const qint64 start = clock.nowNs();
+    cw->LoopThroughCWBuffer();
+    EXPECT_TRUE(G.CWBuffer.isEmpty());
+    // What the device can no longer take is not paced out character by character.
+    EXPECT_LT(clock.nowNs() - start, qint64(200) * 1000000);
+    EXPECT_FALSE(modWinKey::deviceIsOpen());
+    EXPECT_EQ(G.WinkeyVersion, 0);
+    EXPECT_EQ(wk->lblOpenStatus->text(), QStringLiteral("Closed"));
+}
+
 TEST_F(WinkeyTest, DeviceGoneBetweenSendsIsOpenedAgainByTheNextSend)
 {
     open();

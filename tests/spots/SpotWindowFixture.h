@@ -6,17 +6,13 @@
 #include <QFile>
 #include <QTest>
 
-#include <fcntl.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include "core/Form1.h"
 #include "core/MainLogWindow.h"
 #include "spots/BandMap.h"
 #include "spots/PacketSpotfrm.h"
 #include "spots/SpotStore.h"
 #include "tests/core/test_store_fixture.h"
+#include "tests/support/PtyPair.h"
 
 struct SpotMainWindow : MainLogWindow {
     QVector<Spots::SpotRow> rows;
@@ -41,42 +37,6 @@ struct SpotMainWindow : MainLogWindow {
     void DisplayBandMapLabels() override { ++redraws; }
     void BandFreqConversion(float&) override {}
     void ModeSelection(QString&) override {}
-};
-
-// A pseudo-terminal pair: the window opens the slave as its serial port; the test is the TNC at
-// the master side.
-struct PtyPair {
-    int master = -1, slave = -1;
-    QString slavePath;
-    PtyPair()
-    {
-        char name[256] = {};
-        if (openpty(&master, &slave, name, nullptr, nullptr) == 0) {
-            slavePath = QString::fromLatin1(name);
-            termios t{};
-            tcgetattr(master, &t);
-            cfmakeraw(&t);
-            tcsetattr(master, TCSANOW, &t);
-            fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
-        }
-    }
-    ~PtyPair()
-    {
-        if (slave >= 0)
-            ::close(slave);
-        if (master >= 0)
-            ::close(master);
-    }
-    void send(const QByteArray& b) { ASSERT_EQ(::write(master, b.constData(), size_t(b.size())), b.size()); }
-    QByteArray received()
-    {
-        QByteArray out;
-        char buf[512];
-        ssize_t n;
-        while ((n = ::read(master, buf, sizeof buf)) > 0)
-            out.append(buf, n);
-        return out;
-    }
 };
 
 class SpotWindowTest : public StoreTest {

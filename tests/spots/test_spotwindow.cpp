@@ -13,8 +13,11 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
+
 #include "platform/KeyEvents.h"
 #include "platform/VbControls.h"
+#include "tests/support/CpuTime.h"
 
 namespace {
 
@@ -155,8 +158,8 @@ TEST_F(SpotWindowTest, RefusedConnectionAndABadPortTextCloseTheSource)
 TEST_F(SpotWindowTest, TncOnAPtyOpensFromTheSavedSettingsAndHandsOnSpots)
 {
     PtyPair tnc;
-    ASSERT_FALSE(tnc.slavePath.isEmpty());
-    qputenv("VQPLOG_COM3", tnc.slavePath.toLatin1());
+    ASSERT_FALSE(tnc.slavePath().isEmpty());
+    qputenv("VQPLOG_COM3", tnc.slavePath().toLatin1());
     writeSettings("\"9600\"\r\n\"N\"\r\n\"8\"\r\n\"1\"\r\n3\r\n\"N\"\r\n\"tnc\"\r\n0\r\n3\r\n1\r\n#FALSE#"
                   "\r\n\"03\"\r\n\"\"\r\n\"\"\r\n");
 
@@ -170,9 +173,9 @@ TEST_F(SpotWindowTest, TncOnAPtyOpensFromTheSavedSettingsAndHandsOnSpots)
     EXPECT_TRUE(w.listening());
     EXPECT_TRUE(terminal().contains(QStringLiteral("** TNC Serial Port Open **")));
 
-    tnc.send("cmd:\r\n" + SpotDL.left(25));
+    tnc.write("cmd:\r\n" + SpotDL.left(25));
     QTest::qWait(400);
-    tnc.send(SpotDL.mid(25) + SpotJA + SpotDL);   // the repeat is dropped
+    tnc.write(SpotDL.mid(25) + SpotJA + SpotDL);   // the repeat is dropped
     QTRY_COMPARE_WITH_TIMEOUT(main.rows.size(), 2, 5000);
     QTest::qWait(400);
     EXPECT_EQ(main.rows.size(), 2);
@@ -187,12 +190,51 @@ TEST_F(SpotWindowTest, TncOnAPtyOpensFromTheSavedSettingsAndHandsOnSpots)
     int enter = 13;
     w.txtSent_KeyPress(enter);
     QByteArray got;
-    QTRY_COMPARE_WITH_TIMEOUT(got += tnc.received(), QByteArray("\x03MYCALL K9AB\r"), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(got += tnc.readAvailable(), QByteArray("\x03MYCALL K9AB\r"), 3000);
 
     // A changed line setting closes the open port.
     w.optBaud48->click();
     EXPECT_FALSE(w.comComm1.isOpen());
     EXPECT_TRUE(terminal().endsWith(QStringLiteral("** Port Closed **")));
+}
+
+TEST_F(SpotWindowTest, TncAdapterPulledOutIsSaidLostClosedAndDoneOpensTheNewOne)
+{
+    auto tnc = std::make_unique<PtyPair>();
+    ASSERT_TRUE(tnc->ok());
+    qputenv("VQPLOG_COM3", tnc->slavePath().toLatin1());
+    writeSettings("\"9600\",\"N\",\"8\",\"1\",3,\"N\",\"TNC\",0,3,0,#FALSE#,\"03\",\"\",\"\"\r\n");
+    PacketSpotfrm& w = PacketSpotfrm::instance();
+    ASSERT_TRUE(w.comComm1.isOpen());
+    tnc->write(SpotDL);
+    QTRY_COMPARE_WITH_TIMEOUT(main.rows.size(), 1, 5000);
+
+    // The adapter goes away while the window polls it.
+    tnc->closeMaster();
+    const double before = processCpuSeconds();
+    QTest::qWait(2000);
+    const double used = processCpuSeconds() - before;
+    EXPECT_LT(used, 0.2) << "the event loop spun on the failed port";
+    EXPECT_FALSE(w.comComm1.isOpen());
+    EXPECT_FALSE(w.listening());
+    EXPECT_FALSE(w.Timer1->isEnabled());
+    const qsizetype lost = terminal().indexOf(QStringLiteral("** TNC Serial Port lost **"));
+    ASSERT_GE(lost, 0);
+    EXPECT_GT(terminal().indexOf(QStringLiteral("** Port Closed **"), lost), lost);
+    EXPECT_EQ(terminal().count(QStringLiteral("** TNC Serial Port lost **")), 1);
+    EXPECT_EQ(prompts.beeps(), 1);
+    EXPECT_TRUE(prompts.callsOf(QStringLiteral("message")).isEmpty());
+
+    // Plugged in again (another pty here): Done with the TNC still chosen opens it.
+    tnc = std::make_unique<PtyPair>();
+    qputenv("VQPLOG_COM3", tnc->slavePath().toLatin1());
+    w.cmdDone->click();
+    ASSERT_TRUE(w.comComm1.isOpen());
+    EXPECT_TRUE(w.listening());
+    EXPECT_TRUE(w.Timer1->isEnabled());
+    tnc->write(SpotJA);
+    QTRY_COMPARE_WITH_TIMEOUT(main.rows.size(), 2, 5000);
+    EXPECT_EQ(main.rows[1].call, QStringLiteral("JA1XYZ"));
 }
 
 TEST_F(SpotWindowTest, TncPortThatCannotOpenIsReportedAndClosed)
@@ -227,7 +269,7 @@ TEST_F(SpotWindowTest, TncPortThatCannotOpenIsReportedAndClosed)
 TEST_F(SpotWindowTest, FirstRunIsNoneAndTncChoiceIsSavedOnDone)
 {
     PtyPair tnc;
-    qputenv("VQPLOG_COM3", tnc.slavePath.toLatin1());
+    qputenv("VQPLOG_COM3", tnc.slavePath().toLatin1());
     PacketSpotfrm& w = PacketSpotfrm::instance();
     EXPECT_EQ(w.SpotSource, QStringLiteral("None"));
     EXPECT_FALSE(w.txtSent->isEnabled());
