@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <termios.h>
 
 #include "platform/KeyEvents.h"
 #include "platform/VbControls.h"
@@ -340,8 +341,8 @@ TEST_F(SpotWindowTest, WindowTakesItsShareOfTheScreenAtTheTop)
 TEST_F(SpotWindowTest, ASpeedNoButtonCarriesIsKeptThroughOpenAndDone)
 {
     PtyPair tnc;
-    ASSERT_FALSE(tnc.slavePath.isEmpty());
-    qputenv("VQPLOG_COM3", tnc.slavePath.toLatin1());
+    ASSERT_TRUE(tnc.ok());
+    qputenv("VQPLOG_COM3", tnc.slavePath().toLatin1());
     const QByteArray file = "\"57600\"\r\n\"N\"\r\n\"8\"\r\n\"1\"\r\n3\r\n\"N\"\r\n\"TNC\"\r\n0\r\n3\r\n0\r\n"
                             "#FALSE#\r\n\"03\"\r\n\"\"\r\n\"\"\r\n";
     writeSettings(file);
@@ -351,7 +352,7 @@ TEST_F(SpotWindowTest, ASpeedNoButtonCarriesIsKeptThroughOpenAndDone)
     EXPECT_TRUE(w.optParityNone->isChecked());
     ASSERT_TRUE(w.comComm1.isOpen());
     termios t{};
-    ASSERT_EQ(tcgetattr(tnc.slave, &t), 0);
+    ASSERT_EQ(tcgetattr(tnc.slave(), &t), 0);
     EXPECT_EQ(cfgetospeed(&t), speed_t(B57600));
 
     w.show();

@@ -42,6 +42,8 @@ public:
         master_ = -1;
     }
     const QString& slavePath() const { return slavePath_; }
+    // A descriptor on the slave side: the line settings the program gave its port read through it.
+    int slave() const { return hold_; }
 
     void write(const QByteArray& b)
     {
