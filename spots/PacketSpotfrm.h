@@ -11,7 +11,8 @@
 // Everything runs on the GUI thread: socket events and the 333 ms timer come through the event
 // loop. Received text is decided on by Spots::Reception (GUI-free); each spot goes to the main
 // window through Form1::BandMapSpots. A source that fails says so in the terminal (a TNC port
-// also in a message box) and is closed; "Listening" is shown only while a source is open.
+// that does not open also in a message box, with the window shown modally until Done) and is
+// closed; "Listening" is shown only while a source is open.
 //
 // The packet-engine source speaks to the engine through the Platform::PacketEngine that the
 // program installs with setPacketEngine; what a frame does is decided by Spots::takeEngineFrame.
