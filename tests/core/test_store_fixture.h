@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <initializer_list>
 #include <sys/resource.h>
 
 #include "core/Globals.h"
@@ -80,11 +81,19 @@ protected:
     }
 
     QString logPath() const { return dir.filePath(QStringLiteral("log.txt")); }
-    void writeLog(const QByteArray& data)
+    static void writeFile(const QString& path, const QByteArray& data)
     {
-        QFile f(logPath());
+        QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(data);
+    }
+    void writeLog(const QByteArray& data) { writeFile(logPath(), data); }
+    // Copies installed files of data/ into the program folder, as the run script does.
+    void installDataFiles(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names)
+            ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name),
+                                    dir.filePath(QLatin1String(name))));
     }
     QByteArray readLog() const
     {

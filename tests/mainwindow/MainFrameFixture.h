@@ -32,8 +32,7 @@ protected:
     {
         StoreTest::SetUp();
         ASSERT_TRUE(QDir().mkpath(G.DataFolder + QStringLiteral("/BACKUP")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/county2.txt"),
-                                dir.filePath(QStringLiteral("county2.txt"))));
+        installDataFiles({"county2.txt"});
         G.PartyState = QStringLiteral("IN");
         G.CurrentMode = QStringLiteral("CW");
         G.CurrentBand = QStringLiteral("20");
@@ -88,9 +87,7 @@ protected:
     // setup loads them.
     void loadCountryTables()
     {
-        for (const char* name : {"arrlpre2.txt", "states.txt"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name),
-                                    dir.filePath(QLatin1String(name))));
+        installDataFiles({"arrlpre2.txt", "states.txt"});
         ASSERT_TRUE(StationSetup::LoadCountryTable());
         ASSERT_TRUE(StationSetup::LoadStatePositions());
     }

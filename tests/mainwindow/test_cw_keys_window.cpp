@@ -76,13 +76,6 @@ QByteArray cwFile(int method)
            QByteArray::number(method) + "\r\n\"&H378\"\r\n0\r\n\"0\"\r\n";
 }
 
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
-
 class CwKeysWindowTest : public MainFrameTest,
                          public ::testing::WithParamInterface<std::tuple<KeysCase, Window, Output>> {
 protected:

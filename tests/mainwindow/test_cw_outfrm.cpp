@@ -23,13 +23,6 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
-
 class CwOutfrmTest : public MainFrameTest {
 protected:
     void SetUp() override

@@ -138,8 +138,7 @@ protected:
         Spots::resetSpotStore();
         G.OutOfStateFlag = 1;
         // The installed country table, so each spot costs the lookup it costs in the program.
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/arrlpre2.txt"),
-                                dir.filePath(QStringLiteral("arrlpre2.txt"))));
+        installDataFiles({"arrlpre2.txt"});
         ASSERT_TRUE(StationSetup::LoadCountryTable());
         ASSERT_FALSE(G.CountryTable.isEmpty());
     }

@@ -269,10 +269,8 @@ protected:
     {
         MainFrameTest::SetUp();
         // The installed files the windows read.
-        for (const char* name : {"ReadSQSO.txt", "BandPlan.txt", "CountyMapIN.bmp", "CountyMapIN.txt", "CW.txt",
-                                 "wave2.txt", "QSOpref.txt"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name),
-                                    dir.filePath(QLatin1String(name))));
+        installDataFiles({"ReadSQSO.txt", "BandPlan.txt", "CountyMapIN.bmp", "CountyMapIN.txt", "CW.txt", "wave2.txt",
+                          "QSOpref.txt"});
         LogMenus::setTools(&ReportTools::instance());
         G.OwnCall = QStringLiteral("W9XYZ");
         G.CurrentCounty = QStringLiteral("Vanderburgh");

@@ -193,9 +193,7 @@ TEST_F(ToolWindowsTest, DeviceMenusOpenTheirWindowsInBothWindows)
 
 TEST_F(ToolWindowsTest, MapPaintsCountiesOfEveryModeAndLeavesTheListsInAllModes)
 {
-    for (const char* name : {"CountyMapIN.bmp", "CountyMapIN.txt"})
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/") + QLatin1String(name),
-                                dir.filePath(QLatin1String(name))));
+    installDataFiles({"CountyMapIN.bmp", "CountyMapIN.txt"});
     // Allen on phone only, the window on CW.
     writeLog("\"K9BBB\",\"59\",\"59\",\"\",\"Allen\",\"\",\"\",\"\",\"\",\"\",\"\",\"2024/05/"
              "04\",\"14:05:00\",\"PH\",\"20\",0,\"\",\"\",\"\"\r\n");
