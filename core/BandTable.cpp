@@ -16,4 +16,15 @@ const QVector<BandRow>& bandTable()
     return rows;
 }
 
+const QStringList& names()
+{
+    static const QStringList n = [] {
+        QStringList out;
+        for (const BandRow& r : bandTable())
+            out << QString::fromLatin1(r.name);
+        return out;
+    }();
+    return n;
+}
+
 }   // namespace Bands

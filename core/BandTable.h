@@ -1,6 +1,7 @@
 #pragma once
 // The band table: every band the program knows, by name and frequency limits. The main windows
 // search it by a rig frequency; the profile reader accepts only its names as a band.
+#include <QStringList>
 #include <QVector>
 
 namespace Bands {
@@ -15,5 +16,8 @@ struct BandRow {
 // 0.0001 MHz on each side, so an edge frequency belongs to its band. The 10 GHz row is named
 // "10G": a microwave report must not be taken for the 10 m band.
 const QVector<BandRow>& bandTable();
+
+// The table's band names in its order ("160" ... "440", "902" ... "10G", "30", "17", "12").
+const QStringList& names();
 
 }   // namespace Bands

@@ -162,13 +162,13 @@ void DesignLayout::showBeginning(QLineEdit* box)
                !showsWhole(box);
     };
     QObject::connect(box, &QLineEdit::textChanged, box, [box, setByProgram] {
-        if (setByProgram() && !box->hasSelectedText())
+        if (!box->hasSelectedText() && setByProgram())
             box->setCursorPosition(0);
     });
     // A selection keeps its extent with the caret at its start (setting the reversed selection
     // signals once more, and then the caret is already there).
     QObject::connect(box, &QLineEdit::selectionChanged, box, [box, setByProgram] {
-        if (!setByProgram() || !box->hasSelectedText() || box->cursorPosition() == box->selectionStart())
+        if (!box->hasSelectedText() || box->cursorPosition() == box->selectionStart() || !setByProgram())
             return;
         const int start = box->selectionStart(), length = box->selectionLength();
         box->setSelection(start + length, -length);

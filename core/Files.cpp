@@ -174,9 +174,10 @@ bool writeAtomic(const QString& path, const QByteArray& data, QString* error)
     // Written to the temporary file's descriptor by hand: Qt's own write names a full disk or a
     // size limit only as "Unknown error". A failure must stop the rename, or a cut-off file would
     // replace the whole one.
+    const int fd = f.handle();
     int err = 0;
-    if (f.handle() < 0 || !writeFully(f.handle(), data, err)) {
-        setError(error, f.handle() < 0 ? f.errorString() : systemError(err));
+    if (fd < 0 || !writeFully(fd, data, err)) {
+        setError(error, fd < 0 ? f.errorString() : systemError(err));
         f.cancelWriting();
         return false;
     }

@@ -74,17 +74,6 @@ QString knownOrDefault(const QStringList& names, const QString& read, const QStr
 
 }   // namespace
 
-const QStringList& BandNames()
-{
-    static const QStringList names = [] {
-        QStringList n;
-        for (const Bands::BandRow& r : Bands::bandTable())
-            n << QString::fromLatin1(r.name);
-        return n;
-    }();
-    return names;
-}
-
 const QStringList& ModeNames()
 {
     static const QStringList names = {QStringLiteral("CW"), QStringLiteral("PH"), QStringLiteral("DG")};
@@ -143,7 +132,7 @@ bool ReadQSOpref()
     const bool ok = Files::readAll(prefsPath(), data) && ParseQSOpref(data);
     // The window always shows a band and a mode, and every contact stores them: a profile that
     // did not give them, or gave damaged ones, takes the installed ones rather than logging them.
-    G.CurrentBand = knownOrDefault(BandNames(), G.CurrentBand, DefaultBand, "band", ok);
+    G.CurrentBand = knownOrDefault(Bands::names(), G.CurrentBand, DefaultBand, "band", ok);
     G.CurrentMode = knownOrDefault(ModeNames(), G.CurrentMode, DefaultMode, "mode", ok);
     return ok;
 }

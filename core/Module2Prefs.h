@@ -18,15 +18,14 @@ bool WriteQSOpref();
 inline const QString DefaultBand = QStringLiteral("40");
 inline const QString DefaultMode = QStringLiteral("CW");
 
-// The names of the band table's bands ("160" ... "440", "902" ... "10G", "30", "17", "12") and
-// the modes ("CW", "PH", "DG"): what a profile may hold as its band and mode.
-const QStringList& BandNames();
+// The modes ("CW", "PH", "DG"): what a profile may hold as its mode; its band is one of
+// Bands::names() (core/BandTable.h).
 const QStringList& ModeNames();
 
 // Reads the 25 items from QSOpref.txt in the program folder into G, in file order. Reading stops
 // at the first failure (no file, fewer than 25 values, a number that does not read as one): the
 // items read before it keep their new values, the others keep theirs. False on any failure.
-// Whatever happened, G.CurrentBand and G.CurrentMode afterwards are names of BandNames() and
+// Whatever happened, G.CurrentBand and G.CurrentMode afterwards are names of Bands::names() and
 // ModeNames() in their spelling: a band or mode that the file did not give, or gave as anything
 // else (a damaged value), is DefaultBand / DefaultMode, so no contact is ever stored without them
 // or with a damaged one. A damaged value, and an empty one in a file read whole, leave a warning.

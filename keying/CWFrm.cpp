@@ -257,12 +257,6 @@ void CWFrm::Form_Unload()
     closeComm();
 }
 
-void CWFrm::hideEvent(QHideEvent* e)
-{
-    DesignWindow::hideEvent(e);
-    emit hidden();
-}
-
 bool CWFrm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {

@@ -138,11 +138,7 @@ public:
     ~CWFrm() override;
 
 protected:
-    void hideEvent(QHideEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-signals:
-    void hidden();
 
 private:
     CWFrm();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Format.h"
+#include "platform/KeyEvents.h"
 
 namespace CodePractice {
 
@@ -58,15 +59,16 @@ Generated generate(const QString& groupsBox, const QString& lengthBox, bool lett
     return out;
 }
 
+int capital(int KeyAscii) { return (KeyAscii >= 'a' && KeyAscii <= 'z') ? KeyAscii - 'a' + 'A' : KeyAscii; }
+
 TypedKey typeToSend(int KeyAscii)
 {
-    constexpr int Back = 8, Enter = 13, Esc = 27;
-    if (KeyAscii == Back)
+    using namespace KeyEvents;
+    if (KeyAscii == vbKeyBack)
         return {TypedKey::Kind::TakeBack, QChar()};
-    if (KeyAscii <= 0 || KeyAscii > 0xFFFF || (KeyAscii < ' ' && KeyAscii != Enter && KeyAscii != Esc))
+    if (KeyAscii <= 0 || KeyAscii > 0xFFFF || (KeyAscii < ' ' && KeyAscii != vbKeyReturn && KeyAscii != vbKeyEscape))
         return {};
-    const int k = (KeyAscii >= 'a' && KeyAscii <= 'z') ? KeyAscii - 'a' + 'A' : KeyAscii;
-    return {TypedKey::Kind::Send, QChar(char16_t(k))};
+    return {TypedKey::Kind::Send, QChar(char16_t(capital(KeyAscii)))};
 }
 
 }   // namespace CodePractice

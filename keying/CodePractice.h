@@ -48,6 +48,8 @@ struct TypedKey {
     Kind kind = Kind::Ignore;
     QChar c;
 };
+// A typed key in capitals: "a" to "z" become "A" to "Z", any other key stays as it is.
+int capital(int KeyAscii);
 // "a" to "z" are sent as capitals, any other printable character as it is; Enter and Esc are
 // characters like any other here (they key nothing, being no Morse, and show in the sent text).
 TypedKey typeToSend(int KeyAscii);

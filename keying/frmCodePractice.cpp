@@ -39,8 +39,6 @@ constexpr double DesignWidth = 9360;
 constexpr double DesignHeight = 6120;
 const QString PracticeFont = QStringLiteral("Courier New");
 
-int upperCased(int k) { return (k >= 'a' && k <= 'z') ? k - 'a' + 'A' : k; }
-
 // Puts the caret of `box` at `position` (clamped to its text), which scrolls it into view.
 void setCaret(QPlainTextEdit* box, qsizetype position)
 {
@@ -205,7 +203,7 @@ void frmCodePractice::Command8_Click()
     showSpeed();
 }
 
-void frmCodePractice::Text1_KeyPress(int& KeyAscii) { KeyAscii = upperCased(KeyAscii); }
+void frmCodePractice::Text1_KeyPress(int& KeyAscii) { KeyAscii = CodePractice::capital(KeyAscii); }
 
 void frmCodePractice::Text5_KeyPress(int& KeyAscii)
 {

@@ -217,12 +217,6 @@ void frmWinKey::Form_Load()
 
 void frmWinKey::Form_Unload() { modWinKey::wk_close(); }
 
-void frmWinKey::hideEvent(QHideEvent* e)
-{
-    DesignWindow::hideEvent(e);
-    emit hidden();
-}
-
 bool frmWinKey::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {

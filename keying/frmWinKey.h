@@ -63,11 +63,7 @@ public:
     void Form_Unload();
 
 protected:
-    void hideEvent(QHideEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-signals:
-    void hidden();
 
 private:
     frmWinKey();

@@ -3,6 +3,7 @@
 #include "core/Format.h"
 #include "core/Globals.h"
 #include "core/Module2County.h"
+#include "core/Module2Prefs.h"
 #include "core/StationSetup.h"
 #include "entry/DupeCheck.h"
 #include "entry/EntryKeys.h"
@@ -47,11 +48,7 @@ const QVector<QString>& bands()
     return b;
 }
 
-const QVector<QString>& modes()
-{
-    static const QVector<QString> m{QStringLiteral("CW"), QStringLiteral("PH"), QStringLiteral("DG")};
-    return m;
-}
+const QVector<QString>& modes() { return Module2::ModeNames(); }
 
 // ---- Keys --------------------------------------------------------------------------------------
 
