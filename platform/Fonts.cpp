@@ -30,15 +30,14 @@ const Twin Twins[] = {
 
 void installFontSubstitutions()
 {
-    const QStringList installed = QFontDatabase::families();
+    // insertSubstitution adds a twin only once, so a second call changes nothing.
     for (const Twin& t : Twins) {
         const QString twin = QString::fromLatin1(t.twin);
-        if (!installed.contains(twin, Qt::CaseInsensitive))
+        if (!QFontDatabase::hasFamily(twin))
             qCWarning(lcPlatform) << "Font" << twin << "is not installed; captions in" << t.designNames
                                   << "may not fit their controls";
         for (const QString& name : t.designNames)
-            if (!QFont::substitutes(name).contains(twin))
-                QFont::insertSubstitution(name, twin);
+            QFont::insertSubstitution(name, twin);
     }
 }
 

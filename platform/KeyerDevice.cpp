@@ -146,7 +146,6 @@ private:
         if (port_.write(bytes) != bytes.size() || !port_.waitForBytesWritten(WriteWaitMs)) {
             if (port_.bytesToWrite() == 0 && port_.error() == QSerialPort::NoError)
                 return true;   // written at once, nothing left to wait for
-            qCWarning(lcPlatform) << "keyer device: write failed";
             watch_.giveUp();
             return false;
         }
