@@ -282,6 +282,8 @@ TEST_F(WinkeyTest, SettingBoxesSendOnlyValuesInRange)
     ASSERT_TRUE(device->waitForCommand(QStringLiteral("mode 0")));
     EXPECT_TRUE(device->settingCommands().contains(QStringLiteral("pincfg 5")));
     wk->cmdCloseWinkey_Click();
+    // The device reads on its own thread: the close must be in before the record is cleared.
+    ASSERT_TRUE(device->waitForCommand(QStringLiteral("close")));
     device->clearRecord();
     setOptionValue(wk->optBug, true);
     EXPECT_EQ(G.WinkeyMode, 48);
