@@ -45,9 +45,16 @@ void InEntry::entered(Field f)
 
 void InEntry::txtCall_KeyPress(int& KeyAscii)
 {
-    // Enter, Space and a carried digit end as key 0; the partial check and the duplicate hold
-    // still follow every key, so the Enter that found a duplicate starts the hold at once.
-    callKeyStart(KeyAscii);
+    // A key the handler consumed ends here. Space and a carried digit moved on to the next field
+    // as Tab does, so the leave handler's duplicate warning stands and nothing holds the keyboard
+    // yet; the Enter that found a duplicate keeps its red message and starts the hold at once. A
+    // partial check of key 0 would search nothing and only wipe the status line.
+    const bool enter = KeyAscii == KeyEnter;
+    if (callKeyStart(KeyAscii)) {
+        if (enter && G.DupeFlag == 1)
+            host().HoldDupeFlag();
+        return;
+    }
     KeyAscii = Module2::UpperCaseKey(KeyAscii);
     host().PartialDupeCheck(*this, KeyAscii);
     if (G.DupeFlag == 1)
