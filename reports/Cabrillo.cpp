@@ -114,8 +114,8 @@ QString QSOLine(int i, const QString& ownCall, bool outOfState, QString* error)
         if (value.isEmpty())
             return refuse(QStringLiteral("%1 has no %2.").arg(contact, QLatin1String(what)));
         if (holdsBlank(value))
-            return refuse(QStringLiteral("%1 has the %2 \"%3\", which holds a blank.")
-                              .arg(contact, QLatin1String(what), value));
+            return refuse(
+                QStringLiteral("%1 has the %2 \"%3\", which holds a blank.").arg(contact, QLatin1String(what), value));
     }
     if (ownCall.isEmpty() || holdsBlank(ownCall))
         return refuse(QStringLiteral("The station's own call \"%1\" is not one word.").arg(ownCall));

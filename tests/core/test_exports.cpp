@@ -486,9 +486,9 @@ TEST_F(AdifTest, ADateThatDoesNotConvertLeavesOutThatRecordsQsoDateOnly)
         EXPECT_FALSE((*records)[1].fields.contains("qso_date"));
         EXPECT_EQ((*records)[2].fields.value("qso_date"), QStringLiteral("20240504"));
         const QMap<QString, QString> second = {
-            {"call", "W9BAD"},     {"band", "20M"},       {"mode", "SSB"},   {"tx_pwr", "100"},
-            {"time_on", "1402"},   {"dxcc", "291"},       {"state", "IN"},   {"cnty", "IN,Marion"},
-            {"cont", "NA"},        {"rst_rcvd", "599"},   {"rst_sent", "599"},
+            {"call", "W9BAD"},   {"band", "20M"},     {"mode", "SSB"},     {"tx_pwr", "100"},
+            {"time_on", "1402"}, {"dxcc", "291"},     {"state", "IN"},     {"cnty", "IN,Marion"},
+            {"cont", "NA"},      {"rst_rcvd", "599"}, {"rst_sent", "599"},
         };
         EXPECT_EQ((*records)[1].fields, second);
         EXPECT_TRUE(fileBytes(target()).contains("\r\n<Call:5>W9BAD <Band:3>20M <Mode:3>SSB\r\n"));

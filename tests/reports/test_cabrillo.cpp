@@ -315,10 +315,10 @@ TEST_F(CabrilloTest, ValuesAreWrittenTrimmedAndOneThatIsNotOneWordFailsNamingThe
     };
     const char* base = "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   DL1ABC    59  DX";
     const Case cases[] = {
-        {&ContactArraysT::ContactCall, "W8TEST ", "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   W8TEST    59  DX",
-         true},
-        {&ContactArraysT::ContactCall, " W8TEST", "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   W8TEST    59  DX",
-         true},
+        {&ContactArraysT::ContactCall, "W8TEST ",
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   W8TEST    59  DX", true},
+        {&ContactArraysT::ContactCall, " W8TEST",
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   W8TEST    59  DX", true},
         {&ContactArraysT::ContactCall, "W8TEST/M",
          "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   W8TEST/M  59  DX", true},
         {&ContactArraysT::ContactCall, "VE3/W8TESTXYZ",
@@ -379,7 +379,8 @@ TEST_F(CabrilloTest, ValuesAreWrittenTrimmedAndOneThatIsNotOneWordFailsNamingThe
     QByteArray out;
     QString error;
     EXPECT_FALSE(Cabrillo::CabrilloText({}, out, &error));
-    EXPECT_TRUE(error.contains(QLatin1String("The station's own call \"K9 TEST\" is not one word."))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QLatin1String("The station's own call \"K9 TEST\" is not one word.")))
+        << error.toStdString();
 }
 
 // The summary form's boxes are written without the blanks around them.

@@ -297,9 +297,9 @@ void press(std::initializer_list<Qt::Key> keys)
 // rewritten with it; typed with a trailing blank, another record's call is still a duplicate.
 TEST_F(EditDialogTest, ACallTypedWithATrailingBlankIsStoredWithoutIt)
 {
-    const QByteArray first =
-        "\"W9ABC\",\"599\",\"599\",\"IN\",\"Marion\",\"\",\"Vigo\",\"\",\"spare\",\"\",\"\",\"2024/05/04\",\"14:02:11\","
-        "\"CW\",\"20\",0,\"\",\"\",\"14.025\"\r\n";
+    const QByteArray first = "\"W9ABC\",\"599\",\"599\",\"IN\",\"Marion\",\"\",\"Vigo\",\"\",\"spare\",\"\",\"\","
+                             "\"2024/05/04\",\"14:02:11\","
+                             "\"CW\",\"20\",0,\"\",\"\",\"14.025\"\r\n";
     const QByteArray second =
         "\"K1AA\",\"599\",\"599\",\"IN\",\"Marion\",\"\",\"Vigo\",\"\",\"spare\",\"\",\"\",\"2024/05/04\",\"14:02:11\","
         "\"CW\",\"20\",0,\"\",\"\",\"14.025\"\r\n";
