@@ -1,6 +1,7 @@
 #include "core/Module2Export.h"
 
 #include "core/CommonFileDialog.h"
+#include "core/CoreLog.h"
 #include "core/Files.h"
 #include "core/Format.h"
 #include "core/Globals.h"
@@ -147,8 +148,8 @@ bool ReadAdifCountries(QVector<AdifCountry>& rows, QString* error)
     return true;
 }
 
-bool AdifExportText(const QString& power, const QString& comment, const QVector<AdifCountry>& countries,
-                    const QDateTime& exportedAt, QByteArray& out, QString* error)
+QByteArray AdifExportText(const QString& power, const QString& comment, const QVector<AdifCountry>& countries,
+                          const QDateTime& exportedAt)
 {
     const ContactArraysT& ca = G.ContactArrays;
     const QString eol = QStringLiteral("\r\n");
@@ -171,13 +172,11 @@ bool AdifExportText(const QString& power, const QString& comment, const QVector<
     const QString txPower = withoutTrailingBlanks(power);
     for (int i = 1; i <= G.QSOCount; ++i) {
         const QString& call = ca.ContactCall[i];
+        // A date that does not convert costs that record its Qso_Date and nothing else.
         const std::optional<QDate> date = Format::parseLogDate(ca.ContactDate[i]);
-        if (!date) {
-            setError(error, QStringLiteral("%1 has the date \"%2\", which is not a date of the form yyyy/mm/dd. "
-                                           "Correct it and export again.")
-                                .arg(recordName(i), ca.ContactDate[i]));
-            return false;
-        }
+        if (!date)
+            qCWarning(lcCore).noquote() << "ADIF export:" << recordName(i) << "has the date" << ca.ContactDate[i]
+                                        << "and is written without Qso_Date";
 
         QString time = ca.ContactTime[i].trimmed();
         const qsizetype colon = time.indexOf(QLatin1Char(':'));
@@ -225,8 +224,10 @@ bool AdifExportText(const QString& power, const QString& comment, const QVector<
             field("Call", call);
             text += QLatin1Char(' ');
         }
-        field("Qso_Date", date->toString(QStringLiteral("yyyyMMdd")), "d");
-        text += QLatin1Char(' ');
+        if (date) {
+            field("Qso_Date", date->toString(QStringLiteral("yyyyMMdd")), "d");
+            text += QLatin1Char(' ');
+        }
         if (!ca.ContactBand[i].isEmpty()) {
             field("Band", ca.ContactBand[i] + QLatin1Char('M'));
             text += QLatin1Char(' ');
@@ -278,8 +279,7 @@ bool AdifExportText(const QString& power, const QString& comment, const QVector<
         }
         text += QStringLiteral("<eor>") + eol + eol;
     }
-    out = ListFormat::toFileBytes(text);
-    return true;
+    return ListFormat::toFileBytes(text);
 }
 
 void ExportADIF(CommonFileDialog& dialog)
@@ -319,9 +319,8 @@ void ExportADIF(CommonFileDialog& dialog)
         return;
     }
 
-    QByteArray data;
-    if (!AdifExportText(power, comment, countries, Platform::clock().read().local, data, &error) ||
-        !Files::writeAtomic(path, data, &error)) {
+    const QByteArray data = AdifExportText(power, comment, countries, Platform::clock().read().local);
+    if (!Files::writeAtomic(path, data, &error)) {
         fail(error);
         return;
     }

@@ -44,11 +44,11 @@ QString AdifCountryFile();
 bool ReadAdifCountries(QVector<AdifCountry>& rows, QString* error = nullptr);
 
 // The whole ADIF file: the header (with `exportedAt` as the local export time) and one record per
-// contact. `power` and `comment` are the operator's answers (empty when cancelled). False with a
-// message naming the record when a record's date is not a "yyyy/mm/dd" calendar date: no file is
-// then written at all. Reads G.ContactArrays, G.QSOCount, G.PartyState and G.ProgramVersion.
-bool AdifExportText(const QString& power, const QString& comment, const QVector<AdifCountry>& countries,
-                    const QDateTime& exportedAt, QByteArray& out, QString* error = nullptr);
+// contact. `power` and `comment` are the operator's answers (empty when cancelled). A record whose
+// date is not a "yyyy/mm/dd" calendar date is written without its Qso_Date (with a warning in the
+// log category). Reads G.ContactArrays, G.QSOCount, G.PartyState and G.ProgramVersion.
+QByteArray AdifExportText(const QString& power, const QString& comment, const QVector<AdifCountry>& countries,
+                          const QDateTime& exportedAt);
 
 // The export as the menu command runs it: the power and comment questions, ADIFCnt.txt, the
 // Save dialog `dialog` (the main window's cdbFile), the write and the success message. Cancel in

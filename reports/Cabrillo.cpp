@@ -65,11 +65,20 @@ QString placeAtColumns(const QString& start, const QVector<QPair<int, QString>>&
 
 namespace {
 
-// A QSO line's fields are told apart by the blanks between them: a call that is empty or holds a
-// blank (only a hand-edited log.txt has one) would take away a field or add one.
-bool callFitsOneField(const QString& call)
+bool holdsBlank(const QString& s)
 {
-    return !call.isEmpty() && std::none_of(call.cbegin(), call.cend(), [](QChar c) { return c.isSpace(); });
+    return std::any_of(s.cbegin(), s.cend(), [](QChar c) { return c.isSpace(); });
+}
+
+// A county name as one word: "La Porte" and "St. Joseph" are written "LaPorte" and "St.Joseph",
+// so the exchange columns stay one field each.
+QString withoutBlanks(const QString& s)
+{
+    QString out;
+    for (QChar c : s)
+        if (!c.isSpace())
+            out += c;
+    return out;
 }
 
 }   // namespace
@@ -82,34 +91,60 @@ QString QSOLine(int i, const QString& ownCall, bool outOfState, QString* error)
             *error = why + QStringLiteral(" Correct it and write the file again.");
         return QString();
     };
+    // A QSO line's fields are told apart by the blanks between them: every value is written
+    // without the blanks around it, and one that is then empty or still holds a blank where the
+    // column takes one word would take away a field or add one.
+    const QString call = ca.ContactCall[i].trimmed();
+    if (call.isEmpty())
+        return refuse(QStringLiteral("Contact %1 has no call.").arg(i));
+    if (holdsBlank(call))
+        return refuse(QStringLiteral("Contact %1 has the call \"%2\", which holds a blank.").arg(i).arg(call));
+    const QString contact = QStringLiteral("Contact %1 (%2)").arg(i).arg(call);
+
     const std::optional<QDate> date = Format::parseLogDate(ca.ContactDate[i]);
     if (!date)
-        return refuse(QStringLiteral("Contact %1 (%2) has the date \"%3\", which is not a date of the form yyyy/mm/dd.")
-                          .arg(i)
-                          .arg(ca.ContactCall[i], ca.ContactDate[i]));
-    if (!callFitsOneField(ca.ContactCall[i]))
-        return refuse(
-            ca.ContactCall[i].isEmpty()
-                ? QStringLiteral("Contact %1 has no call.").arg(i)
-                : QStringLiteral("Contact %1 has the call \"%2\", which holds a blank.").arg(i).arg(ca.ContactCall[i]));
-    const QString& time = ca.ContactTime[i];
-    const QString sent = (outOfState ? G.OwnStateProvince : ca.ContactSentCounty[i]).left(8).trimmed();
+        return refuse(QStringLiteral("%1 has the date \"%2\", which is not a date of the form yyyy/mm/dd.")
+                          .arg(contact, ca.ContactDate[i]));
+    const QString time = ca.ContactTime[i].trimmed();
+    const QString mode = ca.ContactMode[i].trimmed(), sentReport = ca.ContactRSTSent[i].trimmed(),
+                  receivedReport = ca.ContactRSTRcvd[i].trimmed(), hhmm = time.mid(0, 2) + time.mid(3, 2);
+    const QPair<const char*, QString> words[] = {
+        {"mode", mode}, {"time", hhmm}, {"report sent", sentReport}, {"report received", receivedReport}};
+    for (const auto& [what, value] : words) {
+        if (value.isEmpty())
+            return refuse(QStringLiteral("%1 has no %2.").arg(contact, QLatin1String(what)));
+        if (holdsBlank(value))
+            return refuse(
+                QStringLiteral("%1 has the %2 \"%3\", which holds a blank.").arg(contact, QLatin1String(what), value));
+    }
+    if (ownCall.isEmpty() || holdsBlank(ownCall))
+        return refuse(QStringLiteral("The station's own call \"%1\" is not one word.").arg(ownCall));
+
+    const QString sent =
+        withoutBlanks((outOfState ? G.OwnStateProvince : ca.ContactSentCounty[i]).trimmed().left(8).trimmed());
+    if (sent.isEmpty())
+        return refuse(outOfState ? QStringLiteral("The station has no state or province.")
+                                 : QStringLiteral("%1 has no county sent.").arg(contact));
     QString received = ca.ContactCounty[i].trimmed();
     if (received.isEmpty()) {
         received = ca.ContactSPC[i].trimmed();
         if (received.size() > 2)
             received = QStringLiteral("DX");
     }
+    received = withoutBlanks(received);
+    if (received.isEmpty())
+        return refuse(QStringLiteral("%1 has no county, state, province or country.").arg(contact));
+
     return placeAtColumns(QStringLiteral("QSO:"), {
-                                                      {6, bandFrequency(ca.ContactBand[i])},
-                                                      {12, ca.ContactMode[i]},
+                                                      {6, bandFrequency(ca.ContactBand[i].trimmed())},
+                                                      {12, mode},
                                                       {15, date->toString(QStringLiteral("yyyy-MM-dd"))},
-                                                      {26, time.mid(0, 2) + time.mid(3, 2)},
+                                                      {26, hhmm},
                                                       {31, ownCall.left(9)},
-                                                      {41, ca.ContactRSTSent[i]},
+                                                      {41, sentReport},
                                                       {45, sent},
-                                                      {54, ca.ContactCall[i].left(9)},
-                                                      {64, ca.ContactRSTRcvd[i]},
+                                                      {54, call.left(9)},
+                                                      {64, receivedReport},
                                                       {68, received},
                                                   });
 }
@@ -125,15 +160,16 @@ bool CabrilloText(const Summary& s, QByteArray& out, QString* error)
     text += QStringLiteral("ARRL-SECTION: ") + G.OwnSection + eol;
     text += QStringLiteral("CONTEST: State QSO Party - ") + G.PartyState + eol;
     text += QStringLiteral("CATEGORY: ") + categoryText(s.category, s.power) + eol;
-    if (!s.club.isEmpty())
-        text += QStringLiteral("CLUB-NAME: ") + s.club + eol;
+    const QString club = s.club.trimmed(), operators = s.operators.trimmed();
+    if (!club.isEmpty())
+        text += QStringLiteral("CLUB-NAME: ") + club + eol;
     text += QStringLiteral("CLAIMED-SCORE: ") + claimedScoreText() + eol;
-    text += QStringLiteral("OPERATORS: ") + (s.operators.isEmpty() ? ownCall : s.operators) + eol;
-    text += QStringLiteral("NAME: ") + s.name + eol;
-    text += QStringLiteral("ADDRESS: ") + s.address1 + eol;
-    text += QStringLiteral("ADDRESS: ") + s.address2 + eol;
-    text += QStringLiteral("ADDRESS: (e-mail) ") + s.email + eol;
-    text += QStringLiteral("SOAPBOX: ") + s.soapbox + eol;
+    text += QStringLiteral("OPERATORS: ") + (operators.isEmpty() ? ownCall : operators) + eol;
+    text += QStringLiteral("NAME: ") + s.name.trimmed() + eol;
+    text += QStringLiteral("ADDRESS: ") + s.address1.trimmed() + eol;
+    text += QStringLiteral("ADDRESS: ") + s.address2.trimmed() + eol;
+    text += QStringLiteral("ADDRESS: (e-mail) ") + s.email.trimmed() + eol;
+    text += QStringLiteral("SOAPBOX: ") + s.soapbox.trimmed() + eol;
 
     for (int i = 1; i <= G.QSOCount; ++i) {
         const QString line = QSOLine(i, ownCall, G.OutOfStateFlag != 0, error);

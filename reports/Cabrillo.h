@@ -19,7 +19,8 @@ namespace Cabrillo {
 enum class Category { SingleOp, MultiOp, Mobile };
 enum class Power { High, Low, QRP };
 
-// What the summary form adds to the log: its option groups and boxes, as typed.
+// What the summary form adds to the log: its option groups and boxes, as typed (written without
+// the blanks around them).
 struct Summary {
     Category category = Category::SingleOp;
     Power power = Power::Low;
@@ -46,11 +47,13 @@ QString bandFrequency(const QString& band);
 // in a blank, one blank is added instead.
 QString placeAtColumns(const QString& start, const QVector<QPair<int, QString>>& fields);
 
-// The QSO line of record i (without line end), or an empty text and a message naming the record
-// when its date is not a "yyyy/mm/dd" calendar date, or when its call is empty or holds a blank
-// (a QSO line's fields are told apart by blanks). `outOfState` chooses the sent exchange: the
-// own state or province for a station outside the contest state, the record's sent county for
-// one inside it. Reads G.OwnStateProvince.
+// The QSO line of record i (without line end). Every value is written without the blanks around
+// it; county names as one word ("La Porte" as "LaPorte"). An empty text and a message naming the
+// record instead when its date is not a "yyyy/mm/dd" calendar date, or when the call, mode, time,
+// either report, the own call or an exchange is then empty or still holds a blank (a QSO line's
+// fields are told apart by blanks). `outOfState` chooses the sent exchange: the own state or
+// province for a station outside the contest state, the record's sent county for one inside it.
+// Reads G.OwnStateProvince.
 QString QSOLine(int i, const QString& ownCall, bool outOfState, QString* error = nullptr);
 
 // The whole file, CR LF line ends: the header, a QSO line for each record 1 to G.QSOCount of

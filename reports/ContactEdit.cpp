@@ -210,7 +210,7 @@ bool Editor::checkList(Box b, const QVector<QString>& allowed)
 {
     bool ok = false;
     for (const QString& a : allowed)
-        if (sameText(a, (*this)[b]))
+        if (sameText(a, (*this)[b].trimmed()))
             ok = true;
     warning[indexOf(b)] = !ok;
     if (!ok) {
@@ -223,7 +223,7 @@ bool Editor::checkList(Box b, const QVector<QString>& allowed)
 bool Editor::checkCounty(Box b, bool emptyPasses)
 {
     warning[indexOf(b)] = false;
-    const QString& t = (*this)[b];
+    const QString t = (*this)[b].trimmed();
     bool ok = emptyPasses && t.isEmpty();
     for (qsizetype i = 0; !ok && i < G.CountyNames.size(); ++i)
         ok = sameText(G.CountyNames[i], t);
@@ -239,7 +239,8 @@ bool Editor::checkCounty(Box b, bool emptyPasses)
 bool Editor::checkDateOrTime(Box b)
 {
     const bool date = b == Box::Date;
-    if (date ? storedDate((*this)[b]).has_value() : storedTime((*this)[b]).has_value())
+    const QString t = (*this)[b].trimmed();
+    if (date ? storedDate(t).has_value() : storedTime(t).has_value())
         return true;
     Platform::prompts().beep();
     if (date)
@@ -270,12 +271,14 @@ QVector<int> Editor::duplicates() const
     const Editor& e = *this;
     const bool sentCounty = has(Box::SentCounty);
     QVector<int> out;
+    // Blanks around a value count for nothing ("K9ABC " is K9ABC), also in a record stored so.
+    auto same = [&e](Box b, const QString& stored) { return sameText(e[b].trimmed(), stored.trimmed()); };
     for (int i = 1; i <= G.QSOCount; ++i) {
         if (i == record_)
             continue;
-        if (sameText(e[Box::Band], a.ContactBand[i]) && sameText(e[Box::Mode], a.ContactMode[i]) &&
-            sameText(e[Box::County], a.ContactCounty[i]) && sameText(e[Box::Call], a.ContactCall[i]) &&
-            (!sentCounty || sameText(e[Box::SentCounty], a.ContactSentCounty[i])))
+        if (same(Box::Band, a.ContactBand[i]) && same(Box::Mode, a.ContactMode[i]) &&
+            same(Box::County, a.ContactCounty[i]) && same(Box::Call, a.ContactCall[i]) &&
+            (!sentCounty || same(Box::SentCounty, a.ContactSentCounty[i])))
             out.append(i);
     }
     return out;
@@ -283,6 +286,10 @@ QVector<int> Editor::duplicates() const
 
 bool Editor::cmdDone_Click()
 {
+    // No value is stored with blanks around it: "K9ABC " would be another call than "K9ABC" to the
+    // duplicate checks and would break the Cabrillo file's columns.
+    for (const Row& r : rows(variant_))
+        (*this)[r.box] = (*this)[r.box].trimmed();
     if (has(Box::SPC) && (*this)[Box::SPC].size() < 3)
         (*this)[Box::SPC] = (*this)[Box::SPC].toUpper();
     if (!checkDateOrTime(Box::Time) || !checkDateOrTime(Box::Date))
@@ -319,22 +326,19 @@ void Editor::store()
 {
     ContactArraysT& a = G.ContactArrays;
     const Editor& e = *this;
-    const bool out = variant_ == Variant::Out;
-    auto put = [&](QVector<QString>& field, Box b, bool trim) {
-        field[record_] = trim ? Format::trimBlanks(e[b]) : e[b];
-    };
-    put(a.ContactCall, Box::Call, out);
-    put(a.ContactRSTSent, Box::RstS, out);
-    put(a.ContactRSTRcvd, Box::RstR, out);
-    put(a.ContactCounty, Box::County, out);
-    if (!out) {
-        put(a.ContactSPC, Box::SPC, false);
-        put(a.ContactSentCounty, Box::SentCounty, false);
+    auto put = [&](QVector<QString>& field, Box b) { field[record_] = e[b]; };
+    put(a.ContactCall, Box::Call);
+    put(a.ContactRSTSent, Box::RstS);
+    put(a.ContactRSTRcvd, Box::RstR);
+    put(a.ContactCounty, Box::County);
+    if (variant_ == Variant::In) {
+        put(a.ContactSPC, Box::SPC);
+        put(a.ContactSentCounty, Box::SentCounty);
     }
     a.ContactDate[record_] = *storedDate(e[Box::Date]);
     a.ContactTime[record_] = *storedTime(e[Box::Time]);
-    put(a.ContactMode, Box::Mode, false);
-    put(a.ContactBand, Box::Band, false);
+    put(a.ContactMode, Box::Mode);
+    put(a.ContactBand, Box::Band);
 }
 
 }   // namespace ContactEdit

@@ -11,7 +11,9 @@
 // Every check that refuses a box beeps, shows the box's warning and asks for the focus back
 // (Editor::focusRequest). Done runs all the leave checks again, so a box that never lost the focus
 // cannot slip an invalid band, mode or county in, and stores the date as "yyyy/mm/dd" and the time
-// as "hh:mm:ss" ("hh:mm" when typed without seconds) whatever form was typed.
+// as "hh:mm:ss" ("hh:mm" when typed without seconds) whatever form was typed. Blanks around a
+// box's text count for nothing: the checks read the text without them, and Done takes them off
+// every box before it checks, scans for duplicates and stores.
 #include <QString>
 #include <QVector>
 
@@ -122,12 +124,13 @@ public:
     // false after the beep, the warning or message box, and focusRequest = b.
     bool leaveCheck(Box b);
 
-    // Done. True when the boxes were stored into the record (the dialog then hides itself); false
-    // when a check refused them and the dialog stays open.
+    // Done. Takes the blanks off both ends of every box first. True when the boxes were stored
+    // into the record (the dialog then hides itself); false when a check refused them and the
+    // dialog stays open.
     bool cmdDone_Click();
 
     // The other records equal to the boxes in call, band, mode and county (and, in-state, the
-    // county sent), ignoring case; the edited record is skipped.
+    // county sent), ignoring case and the blanks around each value; the edited record is skipped.
     QVector<int> duplicates() const;
 
 private:

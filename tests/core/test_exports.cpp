@@ -221,11 +221,7 @@ protected:
     }
     QByteArray text(const QString& power, const QString& comment)
     {
-        QByteArray out;
-        QString error;
-        EXPECT_TRUE(Module2::AdifExportText(power, comment, countries(), clock.read().local, out, &error))
-            << error.toStdString();
-        return out;
+        return Module2::AdifExportText(power, comment, countries(), clock.read().local);
     }
     QString target() const { return dir.filePath(QStringLiteral("out.adi")); }
 };
@@ -436,17 +432,12 @@ TEST_F(AdifTest, FailuresLeaveNoFileAndSayWhy)
     };
     const Case cases[] = {
         {"no country table", [&] { QFile::remove(dir.filePath(QStringLiteral("ADIFCnt.txt"))); }, "ADIFCnt.txt", false},
-        {"a date that is not yyyy/mm/dd", [] { G.ContactArrays.ContactDate[7] = QStringLiteral("5/4/2024"); },
-         "Contact 7 (K9XYZ)", true},
-        {"an impossible date", [] { G.ContactArrays.ContactDate[7] = QStringLiteral("2024/04/31"); },
-         "Contact 7 (K9XYZ)", true},
         {"the disk refuses the write", [] {}, std::strerror(EFBIG), true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         prompts.clear();
         QFile::copy(QStringLiteral(VQPLOG_SOURCE_DIR "/data/ADIFCnt.txt"), dir.filePath(QStringLiteral("ADIFCnt.txt")));
-        G.ContactArrays.ContactDate[7] = QStringLiteral("2024/05/04");
         c.arrange();
         prompts.answerFile(target());
         CommonFileDialog dialog;
@@ -464,6 +455,43 @@ TEST_F(AdifTest, FailuresLeaveNoFileAndSayWhy)
         EXPECT_FALSE(prompts.messages()[0].isEmpty());
         EXPECT_EQ(prompts.beeps(), 1);
         EXPECT_EQ(fileBytes(target()), QByteArray("earlier\r\n"));
+    }
+}
+
+// A date that does not convert costs its record the Qso_Date field and nothing else: the export
+// goes on, every other field and record is written, and it reports success.
+TEST_F(AdifTest, ADateThatDoesNotConvertLeavesOutThatRecordsQsoDateOnly)
+{
+    TestLog::add(contact("K9XYZ", "OH", "", "CW"));
+    TestLog::add(contact("W9BAD", "", "Marion", "PH"));
+    TestLog::add(contact("N8ZZZ", "MI", "", "CW"));
+    for (const char* bad : {"5/4/2024", "2024/04/31", "", "2024-05-04"}) {
+        SCOPED_TRACE(bad);
+        prompts.clear();
+        G.ContactArrays.ContactDate[2] = QLatin1String(bad);
+        prompts.answerInput(QStringLiteral("100"));
+        prompts.answerInput(QString());
+        prompts.answerFile(target());
+        CommonFileDialog dialog;
+        Module2::ExportADIF(dialog);
+
+        ASSERT_EQ(prompts.messages().size(), 1);
+        EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[0].title, QStringLiteral("File Written Successfully."));
+        EXPECT_EQ(prompts.beeps(), 0);
+        QString why;
+        const auto records = readAdif(fileBytes(target()), &why);
+        ASSERT_TRUE(records) << why.toStdString();
+        ASSERT_EQ(records->size(), 3);
+        EXPECT_EQ((*records)[0].fields.value("qso_date"), QStringLiteral("20240504"));
+        EXPECT_FALSE((*records)[1].fields.contains("qso_date"));
+        EXPECT_EQ((*records)[2].fields.value("qso_date"), QStringLiteral("20240504"));
+        const QMap<QString, QString> second = {
+            {"call", "W9BAD"},   {"band", "20M"},     {"mode", "SSB"},     {"tx_pwr", "100"},
+            {"time_on", "1402"}, {"dxcc", "291"},     {"state", "IN"},     {"cnty", "IN,Marion"},
+            {"cont", "NA"},      {"rst_rcvd", "599"}, {"rst_sent", "599"},
+        };
+        EXPECT_EQ((*records)[1].fields, second);
+        EXPECT_TRUE(fileBytes(target()).contains("\r\n<Call:5>W9BAD <Band:3>20M <Mode:3>SSB\r\n"));
     }
 }
 

@@ -300,40 +300,104 @@ TEST_F(CabrilloTest, UnreadableDateFailsTheWholeTextNamingTheRecord)
     }
 }
 
-// QSO lines are read field by field, split at blanks: a call holding a blank (or none at all),
-// which only a hand-edited log.txt can hold, would add or take away a field. The write is
-// refused naming the record, as for an unreadable date; a call that is one word is written.
-TEST_F(CabrilloTest, ACallThatIsNotOneWordFailsTheWholeTextNamingTheRecord)
+// QSO lines are read field by field, split at blanks. Every value is written without the blanks
+// around it (the edit dialogs once stored "K9ABC "), county names as one word; a value that is
+// then empty or still holds a blank where the column takes one word would add or take away a
+// field, so the write is refused naming the record and no text is made. Record 2 is DL1ABC.
+TEST_F(CabrilloTest, ValuesAreWrittenTrimmedAndOneThatIsNotOneWordFailsNamingTheRecord)
 {
+    using Field = QVector<QString> ContactArraysT::*;
     struct Case {
-        const char* call;
-        const char* message;   // empty: written
+        Field field;
+        const char* value;
+        const char* result;   // the QSO line of record 2, or a part of the refusal
+        bool written;
     };
+    const char* base = "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   DL1ABC    59  DX";
     const Case cases[] = {
-        {"W8 TEST", "Contact 2 has the call \"W8 TEST\", which holds a blank."},
-        {"W8TEST ", "Contact 2 has the call \"W8TEST \", which holds a blank."},
-        {" W8TEST", "Contact 2 has the call \" W8TEST\", which holds a blank."},
-        {"W8\tTEST", "which holds a blank."},
-        {"", "Contact 2 has no call."},
-        {"   ", "Contact 2 has the call \"   \", which holds a blank."},
-        {"W8TEST/M", ""},
-        {"VE3/W8TESTXYZ", ""},
+        {&ContactArraysT::ContactCall, "W8TEST ",
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   W8TEST    59  DX", true},
+        {&ContactArraysT::ContactCall, " W8TEST",
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   W8TEST    59  DX", true},
+        {&ContactArraysT::ContactCall, "W8TEST/M",
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   W8TEST/M  59  DX", true},
+        {&ContactArraysT::ContactCall, "VE3/W8TESTXYZ",
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   VE3/W8TES 59  DX", true},
+        {&ContactArraysT::ContactCall, "W8 TEST", "Contact 2 has the call \"W8 TEST\", which holds a blank.", false},
+        {&ContactArraysT::ContactCall, "W8\tTEST", "which holds a blank.", false},
+        {&ContactArraysT::ContactCall, "", "Contact 2 has no call.", false},
+        {&ContactArraysT::ContactCall, "   ", "Contact 2 has no call.", false},
+        {&ContactArraysT::ContactRSTRcvd, " 59 ", base, true},
+        {&ContactArraysT::ContactRSTRcvd, "5 9",
+         "Contact 2 (DL1ABC) has the report received \"5 9\", which holds a blank.", false},
+        {&ContactArraysT::ContactRSTRcvd, "  ", "Contact 2 (DL1ABC) has no report received.", false},
+        {&ContactArraysT::ContactRSTSent, "59 ", base, true},
+        {&ContactArraysT::ContactRSTSent, "5 9", "Contact 2 (DL1ABC) has the report sent \"5 9\", which holds a blank.",
+         false},
+        {&ContactArraysT::ContactRSTSent, "", "Contact 2 (DL1ABC) has no report sent.", false},
+        {&ContactArraysT::ContactMode, " PH", base, true},
+        {&ContactArraysT::ContactMode, "P H", "Contact 2 (DL1ABC) has the mode \"P H\", which holds a blank.", false},
+        {&ContactArraysT::ContactMode, "", "Contact 2 (DL1ABC) has no mode.", false},
+        {&ContactArraysT::ContactTime, " 16:10:00 ", base, true},
+        {&ContactArraysT::ContactTime, "", "Contact 2 (DL1ABC) has no time.", false},
+        {&ContactArraysT::ContactBand, "15 ", base, true},
+        {&ContactArraysT::ContactSentCounty, "La Porte",
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  LaPorte  DL1ABC    59  DX", true},
+        {&ContactArraysT::ContactSentCounty, " St. Joseph",
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  St.Jose  DL1ABC    59  DX", true},
+        {&ContactArraysT::ContactSentCounty, " ", "Contact 2 (DL1ABC) has no county sent.", false},
+        {&ContactArraysT::ContactCounty, "St. Joseph ",
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   DL1ABC    59  St.Joseph", true},
+        {&ContactArraysT::ContactSPC, " OH ", "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   DL1ABC    59  OH",
+         true},
+        {&ContactArraysT::ContactSPC, "", "Contact 2 (DL1ABC) has no county, state, province or country.", false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.call);
+        SCOPED_TRACE(std::string(c.value) + " -> " + c.result);
         resetGlobals();
         inStateFixed();
-        G.ContactArrays.ContactCall[2] = QLatin1String(c.call);
+        (G.ContactArrays.*c.field)[2] = QLatin1String(c.value);
         QByteArray out = "untouched";
         QString error;
-        if (!*c.message) {
-            EXPECT_TRUE(Cabrillo::CabrilloText({}, out, &error)) << error.toStdString();
-            EXPECT_TRUE(out.contains(QByteArray(" ") + QByteArray(c.call).left(9) + " ")) << out.toStdString();
+        if (c.written) {
+            ASSERT_TRUE(Cabrillo::CabrilloText({}, out, &error)) << error.toStdString();
+            EXPECT_TRUE(out.contains(QByteArray("\r\n") + c.result + "\r\n")) << out.toStdString();
+            QString why;
+            EXPECT_TRUE(CabrilloReader::read(out, &why)) << why.toStdString();
             continue;
         }
         EXPECT_FALSE(Cabrillo::CabrilloText({}, out, &error));
         EXPECT_EQ(out, QByteArray("untouched"));
-        EXPECT_TRUE(error.contains(QLatin1String(c.message))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(c.result))) << error.toStdString();
         EXPECT_TRUE(error.endsWith(QLatin1String("Correct it and write the file again."))) << error.toStdString();
     }
+
+    // The own call, in every QSO line, is one word too.
+    resetGlobals();
+    inStateFixed();
+    G.OwnCall = QStringLiteral(" K9 TEST ");
+    QByteArray out;
+    QString error;
+    EXPECT_FALSE(Cabrillo::CabrilloText({}, out, &error));
+    EXPECT_TRUE(error.contains(QLatin1String("The station's own call \"K9 TEST\" is not one word.")))
+        << error.toStdString();
+}
+
+// The summary form's boxes are written without the blanks around them.
+TEST_F(CabrilloTest, HeaderValuesAreWrittenTrimmed)
+{
+    G.OwnCall = QStringLiteral("K9TEST");
+    Cabrillo::Summary s;
+    s.club = QStringLiteral("  ");
+    s.operators = QStringLiteral(" K9TEST K9ABC ");
+    s.name = QStringLiteral(" Pat Doe ");
+    s.address1 = QStringLiteral("1 Main St ");
+    s.address2 = QStringLiteral(" Town");
+    s.email = QStringLiteral(" a@b.org ");
+    s.soapbox = QStringLiteral(" Fun! ");
+    const QByteArray t = text(s);
+    EXPECT_TRUE(t.contains("\r\nCLAIMED-SCORE:  0 \r\nOPERATORS: K9TEST K9ABC\r\nNAME: Pat Doe\r\nADDRESS: 1 Main "
+                           "St\r\nADDRESS: Town\r\nADDRESS: (e-mail) a@b.org\r\nSOAPBOX: Fun!\r\n"))
+        << t.toStdString();
+    EXPECT_FALSE(t.contains("CLUB-NAME"));
 }

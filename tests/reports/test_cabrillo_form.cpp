@@ -119,9 +119,9 @@ TEST_F(CabrilloFormTest, WriteSavesTheFileThenTheTrimmedAddressOnce)
 
     const QByteArray file = fileBytes(target);
     EXPECT_TRUE(file.startsWith("START-OF-LOG: 2.0\r\n"));
-    EXPECT_TRUE(file.contains("\r\nCATEGORY: MOBILE QRP\r\nCLUB-NAME:  Hoosier DX \r\nCLAIMED-SCORE:  2 \r\n"))
+    EXPECT_TRUE(file.contains("\r\nCATEGORY: MOBILE QRP\r\nCLUB-NAME: Hoosier DX\r\nCLAIMED-SCORE:  2 \r\n"))
         << file.toStdString();
-    EXPECT_TRUE(file.contains("\r\nNAME:   Pat Doe \r\n")) << "boxes go into the file as typed";
+    EXPECT_TRUE(file.contains("\r\nNAME: Pat Doe\r\n")) << "boxes go into the file without the blanks around them";
     EXPECT_TRUE(file.endsWith("\r\nEND-OF-LOG:\r\n"));
 
     EXPECT_EQ(prompts.messages().size(), 2);
@@ -196,6 +196,44 @@ TEST_F(CabrilloFormTest, CancelAndFailuresWriteAndSaveNothing)
         EXPECT_EQ(readLog(), kInStateLine);
         EXPECT_EQ(setting(QStringLiteral("UserAddressName")), QStringLiteral("Old Name"));
         EXPECT_FALSE(QFile::exists(modGlobalPreferences::PrefsPath()));
+    }
+}
+
+// A call stored with a trailing blank is written without it; a report holding a blank would add a
+// field to its QSO line, so the file is refused naming the contact, and nothing is written or
+// saved.
+TEST_F(CabrilloFormTest, ACallWithATrailingBlankIsWrittenAndAReportWithABlankIsRefused)
+{
+    const QString target = dir.filePath(QStringLiteral("entry.log"));
+    G.ContactArrays.ContactCall[1] = QStringLiteral("K9ABC ");
+    {
+        DECabrilloIn form(&window);
+        prompts.answerFile(target);
+        form.Command4->click();
+        ASSERT_EQ(prompts.messages().size(), 2);
+        EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[0].title, QStringLiteral("File Written Successfully."));
+        EXPECT_TRUE(fileBytes(target).contains(
+            "\r\nQSO: 14000 CW 2024-05-04 1400 k9test    599 Marion   K9ABC     599 OH\r\nEND-OF-LOG:\r\n"))
+            << fileBytes(target).toStdString();
+    }
+    ASSERT_TRUE(QFile::remove(target));
+
+    for (QVector<QString>* report : {&G.ContactArrays.ContactRSTRcvd, &G.ContactArrays.ContactRSTSent}) {
+        prompts.clear();
+        (*report)[1] = QStringLiteral("5 9");
+        DECabrilloIn form(&window);
+        form.Text5->setText(QStringLiteral("New Name"));
+        prompts.answerFile(target);
+        form.Command4->click();
+        ASSERT_EQ(prompts.messages().size(), 1);
+        EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[0].title, QStringLiteral("Unable to write file."));
+        EXPECT_TRUE(prompts.messages()[0].startsWith(QStringLiteral("Contact 1 (K9ABC) has the report ")))
+            << prompts.messages()[0].toStdString();
+        EXPECT_TRUE(prompts.messages()[0].contains(QStringLiteral("\"5 9\", which holds a blank.")));
+        EXPECT_EQ(prompts.beeps(), 1);
+        EXPECT_FALSE(QFile::exists(target));
+        EXPECT_TRUE(setting(QStringLiteral("UserAddressName")).isEmpty());
+        (*report)[1] = QStringLiteral("599");
     }
 }
 

@@ -73,7 +73,8 @@ TEST_F(ContactEditTest, DuplicateScanComparesCallBandModeCountyAndSentCounty)
     const Case cases[] = {
         {"identical", [](TestLog::Contact&) {}, true, true},
         {"call in lower case", [](TestLog::Contact& c) { c.call = "w9abc"; }, true, true},
-        {"call with a trailing blank", [](TestLog::Contact& c) { c.call = "W9ABC "; }, false, false},
+        {"call stored with a trailing blank", [](TestLog::Contact& c) { c.call = "W9ABC "; }, true, true},
+        {"county sent stored with a leading blank", [](TestLog::Contact& c) { c.sentCounty = " Vigo"; }, true, true},
         {"other call", [](TestLog::Contact& c) { c.call = "W9ABD"; }, false, false},
         {"other band", [](TestLog::Contact& c) { c.band = "40"; }, false, false},
         {"other mode", [](TestLog::Contact& c) { c.mode = "PH"; }, false, false},
@@ -168,7 +169,7 @@ TEST_F(ContactEditTest, DoneCopiesTheBoxesBackAndLeavesTheOtherFields)
     e[Box::Band] = QStringLiteral("40");
     ASSERT_TRUE(e.cmdDone_Click());
     const ContactArraysT& a = G.ContactArrays;
-    EXPECT_EQ(a.ContactCall[1], "K9NEW ");   // stored as typed
+    EXPECT_EQ(a.ContactCall[1], "K9NEW");   // stored without the blank
     EXPECT_EQ(a.ContactRSTRcvd[1], "5N9");
     EXPECT_EQ(a.ContactRSTSent[1], "57");
     EXPECT_EQ(a.ContactSPC[1], "Germany");
@@ -178,6 +179,41 @@ TEST_F(ContactEditTest, DoneCopiesTheBoxesBackAndLeavesTheOtherFields)
     EXPECT_EQ(a.ContactBand[1], "40");
     EXPECT_EQ(a.ContactFrequency[1], "14.025");
     EXPECT_EQ(a.ContactField9[1], "spare");
+}
+
+// No box is stored with blanks around it, in either dialog; the checks read the boxes without
+// them, so " 40 " is a band and " allen" a county.
+TEST_F(ContactEditTest, DoneTakesTheBlanksOffEveryBoxInBothDialogs)
+{
+    for (Variant v : {Variant::In, Variant::Out}) {
+        SCOPED_TRACE(ContactEdit::formName(v).toStdString());
+        restart();
+        add(contact());
+        Editor e = editing(1, v);
+        e[Box::Call] = QStringLiteral("K9NEW ");
+        e[Box::RstR] = QStringLiteral(" 57");
+        e[Box::RstS] = QStringLiteral(" 58 ");
+        e[Box::County] = QStringLiteral(" Allen ");
+        e[Box::Date] = QStringLiteral(" 2024/05/05 ");
+        e[Box::Time] = QStringLiteral("01:02:03 ");
+        e[Box::Mode] = QStringLiteral(" PH");
+        e[Box::Band] = QStringLiteral("40 ");
+        if (v == Variant::In) {
+            e[Box::SPC] = QStringLiteral(" oh ");
+            e[Box::SentCounty] = QStringLiteral(" Adams ");
+            EXPECT_TRUE(e.leaveCheck(Box::SentCounty));
+        }
+        for (Box b : {Box::County, Box::Date, Box::Time, Box::Mode, Box::Band})
+            EXPECT_TRUE(e.leaveCheck(b)) << ContactEdit::indexOf(b);
+        ASSERT_TRUE(e.cmdDone_Click());
+        EXPECT_EQ(Module2::LogRecordLine(1),
+                  v == Variant::In
+                      ? QByteArray("\"K9NEW\",\"58\",\"57\",\"OH\",\"Allen\",\"\",\"Adams\",\"\",\"spare\",\"\",\"\","
+                                   "\"2024/05/05\",\"01:02:03\",\"PH\",\"40\",0,\"\",\"\",\"14.025\"\r\n")
+                      : QByteArray("\"K9NEW\",\"58\",\"57\",\"IN\",\"Allen\",\"\",\"Vigo\",\"\",\"spare\",\"\",\"\","
+                                   "\"2024/05/05\",\"01:02:03\",\"PH\",\"40\",0,\"\",\"\",\"14.025\"\r\n"));
+        EXPECT_EQ(prompts.beeps(), 0);
+    }
 }
 
 TEST_F(ContactEditTest, OutOfStateDoneTrimsFourBoxesAndKeepsStateAndSentCounty)
@@ -281,7 +317,7 @@ TEST_F(ContactEditTest, DoneRefusesWhatTheLeaveChecksRefuse)
         {Variant::In, Box::Band, "12", false},
         {Variant::In, Box::Band, "2", true},
         {Variant::In, Box::Band, "6", true},
-        {Variant::In, Box::Band, "20 ", false},
+        {Variant::In, Box::Band, "20 ", true},   // stored as "20"
         {Variant::In, Box::Mode, "XX", false},
         {Variant::In, Box::Mode, "dg", true},
         {Variant::In, Box::County, "Nowhere", false},

@@ -7,12 +7,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 
+#include "core/Module2Log.h"
+#include "mainwindow/ContactList.h"
 #include "reports/DEEdit.h"
 #include "tests/reports/ContactEditFixture.h"
 
@@ -251,6 +254,88 @@ TEST_F(EditDialogTest, DeleteDupeHidesTheDialogAndRunsTheWindowsDelete)
     EXPECT_FALSE(visibleDuringDelete);
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(G.ContactArrays.ContactCall[2], "K1AA");   // the boxes were not stored
+}
+
+// The window's Edit command around the real dialog: the selected row's record, the dialog shown
+// modally while `operate` works it as the operator does, then log.txt rewritten and reloaded.
+struct EditCommand : ContactList::Host {
+    Variant variant = Variant::In;
+    int record = 1;
+    std::function<void(DEEdit&)> operate;
+    bool leftOpen = false;
+
+    int selectedRecord() override { return record; }
+    void showEditDialog() override
+    {
+        DEEdit dialog(variant, {});
+        QTimer::singleShot(0, &dialog, [&] {
+            if (QTest::qWaitForWindowActive(&dialog))
+                operate(dialog);
+            // A refused Done leaves the dialog open; the operator then closes it.
+            leftOpen = dialog.isVisible();
+            if (leftOpen)
+                dialog.reject();
+        });
+        dialog.exec();
+    }
+    void hideEditButtons() override {}
+    void ReloadLog() override { Module2::LoadLog(); }
+};
+
+// Keys pressed and released where the focus is, as the keyboard delivers them.
+void press(std::initializer_list<Qt::Key> keys)
+{
+    for (Qt::Key k : keys) {
+        QWidget* to = QApplication::focusWidget();
+        ASSERT_NE(to, nullptr);
+        QTest::keyClick(to, k);
+    }
+}
+
+// End, Space, Enter in the call box: the dialog opens with the focus there, the blank goes in at
+// the end, Enter runs Done. The call is stored without the blank, in both dialogs, and log.txt is
+// rewritten with it; typed with a trailing blank, another record's call is still a duplicate.
+TEST_F(EditDialogTest, ACallTypedWithATrailingBlankIsStoredWithoutIt)
+{
+    const QByteArray first = "\"W9ABC\",\"599\",\"599\",\"IN\",\"Marion\",\"\",\"Vigo\",\"\",\"spare\",\"\",\"\","
+                             "\"2024/05/04\",\"14:02:11\","
+                             "\"CW\",\"20\",0,\"\",\"\",\"14.025\"\r\n";
+    const QByteArray second =
+        "\"K1AA\",\"599\",\"599\",\"IN\",\"Marion\",\"\",\"Vigo\",\"\",\"spare\",\"\",\"\",\"2024/05/04\",\"14:02:11\","
+        "\"CW\",\"20\",0,\"\",\"\",\"14.025\"\r\n";
+    for (Variant v : {Variant::In, Variant::Out}) {
+        SCOPED_TRACE(ContactEdit::formName(v).toStdString());
+        restart();
+        add(contact());
+        add(contact(QStringLiteral("K1AA")));
+        ASSERT_TRUE(Module2::RewriteLog());
+
+        EditCommand edit;
+        edit.variant = v;
+        edit.operate = [](DEEdit& d) {
+            EXPECT_TRUE(d.box(Box::Call)->hasFocus());
+            press({Qt::Key_End, Qt::Key_Space});
+            EXPECT_EQ(d.box(Box::Call)->text(), "W9ABC ");
+            press({Qt::Key_Return});
+        };
+        ContactList::cmdEdit_Click(edit);
+        EXPECT_FALSE(edit.leftOpen);
+        EXPECT_EQ(G.ContactArrays.ContactCall[1], "W9ABC");
+        EXPECT_EQ(readLog(), first + second);
+
+        // Record 2 retyped as "w9abc " is the same contact as record 1.
+        edit.record = 2;
+        edit.operate = [](DEEdit& d) {
+            d.box(Box::Call)->selectAll();
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("w9abc "));
+            press({Qt::Key_Return});
+            EXPECT_TRUE(d.warningLabel(Box::Call)->isVisible());
+            EXPECT_TRUE(d.cmdDeleteDupe->isVisible());
+        };
+        ContactList::cmdEdit_Click(edit);
+        EXPECT_TRUE(edit.leftOpen);
+        EXPECT_EQ(readLog(), first + second);
+    }
 }
 
 }   // namespace
