@@ -5,6 +5,7 @@
 #include "entry/DupeCheck.h"
 #include "entry/PostContest.h"
 #include "platform/Clock.h"
+#include "platform/KeyEvents.h"
 #include "platform/Prompts.h"
 
 #include <algorithm>
@@ -90,8 +91,6 @@ void TextBox::type(int keyAscii)
         return;
     replaceSelection(*this, QString(QChar(char16_t(keyAscii))));
 }
-
-void TextBox::paste(const QString& s) { replaceSelection(*this, withoutQuotes(s)); }
 
 QString withoutQuotes(const QString& s)
 {
@@ -289,8 +288,54 @@ void EntryRow::paste(Field f, const QString& text)
 {
     if (f == Field::None || f == Field::Other)
         return;
-    box(f).paste(text);
-    changed(f);
+    const QString before = box(f).text;
+    for (QChar c : text) {
+        // A character no key types into a field (a line break, a tab) is left out.
+        if (KeyEvents::isStorable(c))
+            pasteKey(f, c.unicode());
+    }
+    if (box(f).text != before)
+        changed(f);
+}
+
+void EntryRow::pasteKey(Field f, int key)
+{
+    switch (f) {
+    case Field::Call:
+        // A Space moves on and a quote is dropped: neither is ever part of a call.
+        if (key == KeySpace || key == KeyQuote)
+            return;
+        key = Module2::UpperCaseKey(key);
+        break;
+    case Field::RSTR:
+    case Field::RSTS: key = Module2::DigitsOnlyKey(key); break;
+    case Field::Sec:
+        // A digit belongs to the report sent; a Space that moves on is no blank of the name.
+        if (key == KeyQuote || isDigitKey(key) || (key == KeySpace && countySpaceAdvances(txtSec.text, txtSec.selStart)))
+            return;
+        countyCharacter(key);
+        break;
+    case Field::PostConTime:
+    case Field::PostConDate: {
+        const PostContest::Box b = f == Field::PostConTime ? PostContest::Box::Time : PostContest::Box::Date;
+        if (PostContest::keyPress(b, key) != PostContest::KeyAction::Type)
+            return;
+        break;
+    }
+    default: return;
+    }
+    box(f).type(key);
+}
+
+void EntryRow::trimBlanks()
+{
+    // The values mean the same without their blanks: no change handler runs (the call's would
+    // look its country up again and overwrite a state field the operator corrected).
+    for (const FieldSpec& s : fieldSpecs()) {
+        TextBox& b = box(s.field);
+        if (const QString trimmed = b.text.trimmed(); trimmed != b.text)
+            b.setText(trimmed);
+    }
 }
 
 Field EntryRow::nextInTabOrder(Field from) const
@@ -507,22 +552,28 @@ void EntryRow::countyKey(int& KeyAscii)
         KeyAscii = 0;
         setFocus(Field::RSTS);
     }
+    if (countyCharacter(KeyAscii) && takesLetters)
+        G.FieldForwardState = NoCarry;
+
+    if (takesLetters && G.FieldForwardState == KeyFromReportReceived)
+        takeCarried(Field::Sec, KeyAscii);   // the carried letter completed nothing
+}
+
+bool EntryRow::countyCharacter(int& KeyAscii)
+{
     if (KeyAscii != KeySpace && KeyAscii > 0 && txtSec.selStart == 0)
         setText(Field::Sec, QString());
     if (countyCapitalises(txtSec.text, txtSec.selStart))
         KeyAscii = Module2::UpperCaseKey(KeyAscii);
 
-    if (const auto c = countyTypeAhead(txtSec.text, txtSec.selStart, KeyAscii, G.CountyNames)) {
-        setText(Field::Sec, c->text);
-        txtSec.selStart = c->selStart;
-        txtSec.selLength = c->selLength;
-        KeyAscii = 0;
-        if (takesLetters)
-            G.FieldForwardState = NoCarry;
-    }
-
-    if (takesLetters && G.FieldForwardState == KeyFromReportReceived)
-        takeCarried(Field::Sec, KeyAscii);   // the carried letter completed nothing
+    const auto c = countyTypeAhead(txtSec.text, txtSec.selStart, KeyAscii, G.CountyNames);
+    if (!c)
+        return false;
+    setText(Field::Sec, c->text);
+    txtSec.selStart = c->selStart;
+    txtSec.selLength = c->selLength;
+    KeyAscii = 0;
+    return true;
 }
 
 // Report sent ------------------------------------------------------------------------------------------

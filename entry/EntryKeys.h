@@ -8,6 +8,8 @@
 // the report sent), Space advances, county names complete themselves from the last county of the
 // table upwards, leaving the call field fills the default reports, and Enter anywhere logs.
 // A double quote never enters a field, typed or pasted: it would break the list format of log.txt.
+// Pasted text lands only as typing it into that field could: each character meets the field's
+// own character rules, and those that typing would drop or carry elsewhere are left out.
 //
 // `EntryRow` is a window's row as a model: it owns the texts, selections and the focus of the
 // fields and the status labels the handlers write. The window forwards each event to the handler
@@ -68,9 +70,6 @@ struct TextBox {
     // character before the caret; a printable character replaces the selection unless the box is
     // full; other control codes do nothing.
     void type(int keyAscii);
-    // Pasted or dropped text: double quotes and line breaks are left out, the rest replaces the
-    // selection as far as the length limit allows.
-    void paste(const QString& s);
 };
 
 // Text without double quotes (and without line breaks, which a one-line field cannot hold).
@@ -240,7 +239,11 @@ public:
     // the field's key handler and types what it leaves of the key into that field. A field without
     // a handler of its own types the key as the window passes it.
     void keyPress(Field f, int keyAscii);
-    // Pasted or dropped text (no double quote gets in).
+    // Pasted or dropped text: typed into field f character by character as its own rules type
+    // them (capitals in the call, digits only in the reports, the county's and the state field's
+    // capitals and completions), without the moves, carries and logging of the keys: a blank or
+    // quote in the call, a letter in a report, a digit in the county, a Space that would move
+    // on and control characters are left out. The field's change handler runs once afterwards.
     void paste(Field f, const QString& text);
     // A text written from outside the row (a list click, the county list window): the field's
     // change handler runs.
@@ -286,6 +289,9 @@ public:
     void emptyEntry();
     // Selects the whole text of a field.
     void selectAll(Field f);
+    // Drops leading and trailing blanks from every field, as logging takes the values; no change
+    // handler runs.
+    void trimBlanks();
 
 protected:
     // The field's key handler; false for a field without one. A row with a field of its own adds it.
@@ -294,6 +300,8 @@ protected:
     virtual void changed(Field f);
     // The field's enter handler.
     virtual void entered(Field f);
+    // One pasted character in field f (see paste); a row with a field of its own adds it.
+    virtual void pasteKey(Field f, int key);
 
     // Carries a key to another field's key handler: ForwardedKey and FieldForwardState name it there.
     void carry(int& KeyAscii, const CarryRule& rule);
@@ -310,6 +318,10 @@ protected:
     void reportReceivedKey(int& KeyAscii);
     // The county's key handler.
     void countyKey(int& KeyAscii);
+    // The county's rules for a character that stays in the field: a key at the start empties it
+    // first, capitals where a name or its second word begins, then the type-ahead. True when the
+    // type-ahead completed the name (the key is then taken, KeyAscii 0).
+    bool countyCharacter(int& KeyAscii);
     // The report sent's key handler after any carry of its own.
     void reportSentKey(int& KeyAscii);
     // Leaving a non-empty call field: empty reports get the default report, selected whole.

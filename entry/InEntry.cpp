@@ -159,6 +159,13 @@ void InEntry::txtCntry_KeyPress(int& KeyAscii)
         takeCarried(Field::Cntry, KeyAscii);
         return;
     }
+    if (stateCharacter(KeyAscii))
+        setFocus(Field::Sec);
+}
+
+bool InEntry::stateCharacter(int& KeyAscii)
+{
+    TextBox& b = txtCntry;
     if (KeyAscii != KeySpace && KeyAscii > 0 && b.selStart == 0)
         setText(Field::Cntry, QString());   // typing at the start replaces the whole entry
     if (b.text.isEmpty() || b.selStart < 2)
@@ -185,9 +192,23 @@ void InEntry::txtCntry_KeyPress(int& KeyAscii)
         if (KeyAscii == KeySpace) {
             // No country continues with a blank: the Space moves on.
             KeyAscii = 0;
-            setFocus(Field::Sec);
+            return true;
         }
     }
+    return false;
+}
+
+void InEntry::pasteKey(Field f, int key)
+{
+    if (f != Field::Cntry) {
+        EntryRow::pasteKey(f, key);
+        return;
+    }
+    // A Space at the start moves on to the county, as does one no country continues with.
+    if (key == KeyQuote || (key == KeySpace && txtCntry.selStart == 0))
+        return;
+    if (!stateCharacter(key))
+        txtCntry.type(key);
 }
 
 void InEntry::txtCntry_Change()

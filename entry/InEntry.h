@@ -42,6 +42,14 @@ protected:
     bool handleKey(Field f, int& KeyAscii) override;
     void changed(Field f) override;
     void entered(Field f) override;
+    void pasteKey(Field f, int key) override;
+
+private:
+    // The state field's rules for a character that stays in it: a key at the start empties it
+    // first, capitals for the first two characters, a third one lower-cases the second, then
+    // the country type-ahead (which writes the continent, bearing and miles). True when the key
+    // is a Space no country continues with, which moves on to the county (KeyAscii then 0).
+    bool stateCharacter(int& KeyAscii);
 };
 
 }   // namespace Entry

@@ -91,6 +91,9 @@ void ValidateCounty(InRow& row) { Logging::validateCounty(row); }
 
 MainsResult Mains(InRow& row)
 {
+    // No value is stored, checked or compared with a blank at either end.
+    row.trimBlanks();
+
     // One reading of the clock gives the contact its date and its time.
     const QDateTime utc = Tallies::utcNow();
 

@@ -26,7 +26,8 @@
 
 namespace InLogging {
 
-// Logs the contact in `row`'s fields or refuses it; for a rover with more than one county in the
+// Logs the contact in `row`'s fields or refuses it, after dropping leading and trailing blanks
+// from every field (EntryRow::trimBlanks); for a rover with more than one county in the
 // list, then logs it for the further counties (LogRoverCountyLine). The date and time come from one
 // reading of the clock (local time plus G.UtcOffsetHours), or in post-contest entry (the
 // post-contest time box shown) from the two post-contest boxes. G.CurrentFrequency is emptied at

@@ -72,6 +72,8 @@ void ValidateCounty(OutEntry& row) { Logging::validateCounty(row); }
 
 MainsResult Mains(OutEntry& row)
 {
+    // No value is stored, checked or compared with a blank at either end.
+    row.trimBlanks();
     if (G.LoggedOnFlag == 0)
         row.host().cmdLogOn_Click();
 

@@ -21,7 +21,8 @@ using Ending = Logging::Ending;
 using MainsResult = Logging::MainsResult;
 using Logging::DupePromptWaitMs;
 
-// Logs the contact in `row`'s fields or refuses it. Takes the date and the time from one reading
+// Logs the contact in `row`'s fields or refuses it. First drops leading and trailing blanks from
+// every field (EntryRow::trimBlanks), so the checks and the record see the values as typed. Takes the date and the time from one reading
 // of the clock (local time plus G.UtcOffsetHours), or in post-contest entry (txtPostConTime shown)
 // from the two post-contest boxes.
 MainsResult Mains(Entry::OutEntry& row);

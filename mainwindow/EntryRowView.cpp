@@ -114,8 +114,9 @@ void EntryRowView::keyPress(Field f, int& keyAscii)
         takeSelection(f);
         row_.keyPress(f, key);
     });
-    const bool leftToWidget = key > 0 && key < 32 && key != Entry::KeyBackspace && key != Entry::KeyEnter;
-    keyAscii = leftToWidget ? key : 0;
+    // The widget never sees the key: a Ctrl combination the window let through (Ctrl+Shift+Z)
+    // must not work the line edit's own commands (undo, cut, paste, select all).
+    keyAscii = 0;
 }
 
 void EntryRowView::paste(Field f, const QString& text)

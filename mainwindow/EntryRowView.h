@@ -5,11 +5,12 @@
 // the in-state window also the "New" marker and whether the "County" caption is enabled).
 //
 // - Keys: every character the window's own key handling lets through goes to the row's key
-//   handling, which types it itself; the widget never types it. Control characters the row does
-//   not type (Ctrl+C, Ctrl+X, Ctrl+A, ...) are left to the widget, and what they change is
-//   taken back into the row like any other edit made in the widget (the Delete key, the context
-//   menu).
-// - Paste and drop go to the row, which leaves double quotes out.
+//   handling, which types it itself; the widget never gets it. A control character (Ctrl with a
+//   letter) therefore never works the line edit's own commands (select all, cut, paste, undo).
+//   Keys that type no character (Delete, the arrows) work the widget, and what they change is
+//   taken back into the row like any other edit made in the widget (the context menu's Cut).
+// - Paste (the context menu, Shift+Insert, the middle button) and drop go to the row, which
+//   types the text into the field by the field's own character rules.
 // - Focus: only a real move inside the window (Tab, Backtab, a click, a move made from code) is
 //   a focus change for the row. The window losing or regaining the activation, or a menu taking
 //   the keyboard, is none: leaving the call field runs its handlers only when another control of
@@ -74,8 +75,7 @@ public:
     void run(const std::function<void()>& f);
 
     // What the window passes on for a key typed into field f (after its own key handling): the
-    // row handles and types it; `keyAscii` comes back as what the widget still has to do (0,
-    // or a control character the row does not type).
+    // row handles and types it; `keyAscii` comes back 0, nothing being left to the widget.
     void keyPress(Entry::Field f, int& keyAscii);
     void paste(Entry::Field f, const QString& text);
 

@@ -22,9 +22,6 @@ constexpr int KeyBackspace = 8, KeySingleQuote = 39;
 constexpr long long PaleYellow = 0xC0FFFF;
 constexpr int SlowestWpm = 5, FastestWpm = 99;
 
-// Ctrl+A, Ctrl+V, Ctrl+X, Ctrl+Z as the characters they produce.
-bool isEditCommand(int keyAscii) { return keyAscii == 1 || keyAscii == 22 || keyAscii == 24 || keyAscii == 26; }
-
 bool isMode(const QString& mode) { return G.CurrentMode.compare(mode, Qt::CaseInsensitive) == 0; }
 
 void showNormal(QWidget& w)
@@ -202,10 +199,9 @@ void KeyRouter::Form_KeyPress(int& KeyAscii)
 {
     if (skipNextKeyPress_) {
         skipNextKeyPress_ = false;
-        // The field's own edit commands (paste, cut, undo, select all) still work; any other
-        // character of a Ctrl combination is dropped.
-        if (!isEditCommand(KeyAscii))
-            KeyAscii = 0;
+        // Dropped, whatever it is: no Ctrl combination types into a field or works a field's own
+        // edit commands (select all, cut, paste, undo).
+        KeyAscii = 0;
         return;
     }
     Keyers& k = keyers();

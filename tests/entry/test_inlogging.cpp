@@ -33,6 +33,17 @@ TEST_F(InLoggingTest, ContactIsOneLineOfLogTxtWithTheOwnCountySent)
     EXPECT_EQ(prompts.beeps(), 0);
 }
 
+// A blank at either end of a value is no part of it: the state field's check, the county's and
+// the record see every value without it.
+TEST_F(InLoggingTest, BlanksAtEitherEndOfEveryValueAreDropped)
+{
+    fill(QStringLiteral(" K9XYZ"), QStringLiteral("579 "), QStringLiteral(" IN "), QStringLiteral("\u00A0Dearborn "),
+         QStringLiteral(" 599"));
+    ASSERT_EQ(InLogging::Mains(in).ending, Ending::Logged);
+    EXPECT_EQ(logText(), QByteArray("\"K9XYZ\",\"599\",\"579\",\"IN\",\"Dearborn\",\"\",\"Adams\",\"\",\"\",\"\",\"\","
+                                    "\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"));
+}
+
 // Each row: the entry, the message that stays, the field with the focus, the beeps. Nothing is
 // stored and the entry stays for correction.
 TEST_F(InLoggingTest, RefusedEntries)

@@ -65,6 +65,21 @@ TEST_F(LoggingTest, ContactIsOneLineOfLogTxtAndTheEntryEmpties)
     EXPECT_EQ(prompts.beeps(), 0);
 }
 
+// A blank at either end of a value (pasted, or typed before a name that begins "De" or "La") is
+// no part of it: the checks and the record see the value as typed without it.
+TEST_F(LoggingTest, BlanksAtEitherEndOfEveryValueAreDropped)
+{
+    logged(QStringLiteral("K9ABC"), QStringLiteral("Marion"));
+    fill(QStringLiteral(" K9ABC "), QStringLiteral(" 599"), QStringLiteral(" Marion\u00A0"), QStringLiteral("599 "));
+    EXPECT_EQ(OutLogging::Mains(row).ending, Ending::Duplicate);
+    EXPECT_EQ(G.QSOCount, 1);
+
+    fill(QStringLiteral(" K9XYZ "), QStringLiteral(" 579"), QStringLiteral(" Dearborn "), QStringLiteral("599 "));
+    ASSERT_EQ(OutLogging::Mains(row).ending, Ending::Logged);
+    EXPECT_EQ(fileText(logPath()), QByteArray("\"K9XYZ\",\"599\",\"579\",\"\",\"Dearborn\",\"\",\"\",\"\",\"\",\"\",\"\","
+                                              "\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"));
+}
+
 TEST_F(LoggingTest, FrequencyIsStoredAndEmptiedAfterEveryEnter)
 {
     G.CurrentFrequency = QStringLiteral("14.025");
