@@ -9,6 +9,7 @@
 
 #include "core/DesignWindow.h"
 #include "core/ModFormResize.h"
+#include "platform/Screen.h"
 
 namespace DeviceLayout {
 
@@ -27,6 +28,27 @@ void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, doubl
     if (windowFontFollows)
         form.fontSize *= newWidth / ModFormResize::DesignScreenWidth;
     scaleControls(form, fx, fy, fontFactor(screenWidth));
+    fitInWorkArea(form, Platform::Screen::current());
+}
+
+void fitInWorkArea(FormGeometry& form, const Platform::Screen& s)
+{
+    const double frameWidth = std::max(form.width - form.clientWidth, s.outerWidth(0));
+    const double frameHeight = std::max(form.height - form.clientHeight, s.outerHeight(0));
+    const double roomWidth = std::max(0.0, s.workWidth - frameWidth);
+    const double roomHeight = std::max(0.0, s.workHeight - frameHeight);
+    const double fx = form.clientWidth > roomWidth ? roomWidth / form.clientWidth : 1;
+    const double fy = form.clientHeight > roomHeight ? roomHeight / form.clientHeight : 1;
+    if (fx < 1 || fy < 1) {
+        const double fontScale = std::min(fx, fy);
+        form.setClientSize(form.clientWidth * fx, form.clientHeight * fy);
+        form.fontSize *= fontScale;
+        scaleControls(form, fx, fy, fontScale);
+    }
+    // Inside the work area: not past its right or bottom edge, and never before its left or top one.
+    const double outerWidth = form.clientWidth + frameWidth, outerHeight = form.clientHeight + frameHeight;
+    form.left = std::max(s.workLeft, std::min(form.left, s.workLeft + s.workWidth - outerWidth));
+    form.top = std::max(s.workTop, std::min(form.top, s.workTop + s.workHeight - outerHeight));
 }
 
 double fontFactor(double screenWidth) { return std::min(screenWidth / ModFormResize::DesignScreenWidth, 1.5); }

@@ -2,7 +2,8 @@
 // The device windows' own scaling at load (keyers, rig): the window takes the share of an area (the
 // desktop work area for the CW and rig windows, the screen for the voice keyer) that its design size takes of the
 // 9600 x 7200 twip design screen, centred on that area. Controls move and size with the window;
-// their fonts follow the screen width / 9600, at most 1.5.
+// their fonts follow the screen width / 9600, at most 1.5. The window then stays inside the
+// screen's work area, frame and title bar included (fitInWorkArea).
 #include <QString>
 
 #include "core/ModFormResize.h"
@@ -14,12 +15,22 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 struct FormGeometry;
+namespace Platform {
+struct Screen;
+}
 
 namespace DeviceLayout {
 
 // areaWidth/areaHeight: the area to share (twips); screenWidth: the whole screen's width (twips).
 // windowFontFollows: the window's own font follows the new width / 9600 (the CW window).
 void scaleToShare(FormGeometry& form, double areaWidth, double areaHeight, double screenWidth, bool windowFontFollows);
+
+// Keeps a window's frame inside the work area of `s`. The frame is the larger of the window's own
+// frame allowance and the window manager's (Platform::Screen). A window whose frame is wider or
+// taller than the work area is scaled down to it in that direction, as the main windows fit the
+// work area: client area and controls by the factor of each direction, the fonts of the window and
+// its text controls by the smaller one. Then it is moved, as little as it takes, inside the work area.
+void fitInWorkArea(FormGeometry& form, const Platform::Screen& s);
 
 // The font factor of these windows' controls: screenWidth / 9600 (twips), at most 1.5.
 double fontFactor(double screenWidth);

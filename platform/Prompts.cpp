@@ -3,10 +3,16 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSpacerItem>
+
+#include <algorithm>
+
+#include "platform/Screen.h"
 
 namespace Platform {
 
@@ -20,7 +26,8 @@ public:
     Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon) override
     {
         QMessageBox box(parentWidget());
-        box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+        const QString shownTitle = title.isEmpty() ? QApplication::applicationName() : title;
+        box.setWindowTitle(shownTitle);
         box.setText(text);
         switch (icon) {
         case Icon::Information: box.setIcon(QMessageBox::Information); break;
@@ -37,6 +44,11 @@ public:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
         }
+        // The box sizes itself by its text and buttons; a spanning spacer keeps it as wide as its title
+        // needs, so the window manager does not shorten the title.
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+            grid->addItem(new QSpacerItem(titleBarClientWidth(shownTitle), 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                          grid->rowCount(), 0, 1, grid->columnCount());
         switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;
@@ -56,6 +68,14 @@ public:
         // screen's edge.
         for (QLabel* label : dialog.findChildren<QLabel*>())
             label->setWordWrap(true);
+        // As wide as the title needs, through the dialog's layout, which decides its minimum size (the
+        // dialog builds it when first asked for a size).
+        static_cast<void>(dialog.minimumSizeHint());
+        if (QLayout* layout = dialog.layout()) {
+            const QMargins m = layout->contentsMargins();
+            const int room = std::max(0, titleBarClientWidth(title) - m.left() - m.right());
+            layout->addItem(new QSpacerItem(room, 0, QSizePolicy::Fixed, QSizePolicy::Fixed));
+        }
         return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 

@@ -1,7 +1,10 @@
 #include "platform/Screen.h"
 
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +23,8 @@ Screen Screen::ofSize(double widthTwips, double heightTwips, double twipsPerPixe
     s.width = s.workWidth = widthTwips;
     s.height = s.workHeight = heightTwips;
     s.twipsPerPixelX = s.twipsPerPixelY = twipsPerPixel;
+    s.frameBorder = AssumedBorderPx * twipsPerPixel;
+    s.frameTitle = AssumedTitleBarPx * twipsPerPixel;
     return s;
 }
 
@@ -42,6 +47,17 @@ Screen Screen::current()
     s.workTop = (work.top() - all.top()) * s.twipsPerPixelY;
     s.workWidth = work.width() * s.twipsPerPixelX;
     s.workHeight = work.height() * s.twipsPerPixelY;
+    // The window manager's frame, as the decorated windows already shown report it.
+    int border = AssumedBorderPx, title = AssumedTitleBarPx;
+    for (const QWindow* w : QGuiApplication::topLevelWindows()) {
+        if (!w->isVisible() || w->flags().testFlag(Qt::FramelessWindowHint))
+            continue;
+        const QMargins m = w->frameMargins();
+        border = std::max({border, m.left(), m.right(), m.bottom()});
+        title = std::max(title, m.top());
+    }
+    s.frameBorder = border * s.twipsPerPixelX;
+    s.frameTitle = title * s.twipsPerPixelY;
     return s;
 }
 
@@ -54,7 +70,24 @@ int pixels(double twips, double twipsPerPixel)
         return 0;
     return int(std::lround(std::clamp(p, -2e9, 2e9)));
 }
+
+// Space left of and right of the title text in the title bar, pixels.
+constexpr int TitleMarginPx = 8;
+// The title bar's buttons: close, maximise, minimise.
+constexpr int TitleButtons = 3;
 }   // namespace
+
+int titleBarClientWidth(const QString& title)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const Screen s = Screen::current();
+    const int titleBar = s.toPixelsY(s.frameTitle) - s.toPixelsY(s.frameBorder);
+    const int text = int(std::ceil(QFontMetricsF(font).horizontalAdvance(title)));
+    const int wanted = text + 2 * TitleMarginPx + TitleButtons * titleBar;
+    const int widest = s.toPixelsX(s.workWidth) - 2 * s.toPixelsX(s.frameBorder);
+    return std::max(0, std::min(wanted, widest));
+}
 
 int Screen::toPixelsX(double twips) const { return pixels(twips, twipsPerPixelX); }
 int Screen::toPixelsY(double twips) const { return pixels(twips, twipsPerPixelY); }

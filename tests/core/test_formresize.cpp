@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "core/ModFormResize.h"
 #include "platform/Prompts.h"
+#include "platform/Screen.h"
 #include "tests/support/ScriptedPrompts.h"
 
 using Kind = ControlGeometry::Kind;
@@ -287,6 +288,8 @@ TEST_F(FormResize, FailureHalfwayThroughTheControls)
 // window, text fonts the screen width (capped at 1.5), an image's font and other controls stay.
 TEST(DeviceScaling, ShareOfTheAreaAndWhatEachControlKindTakes)
 {
+    // A screen whose work area holds the window as shared.
+    Platform::setScreenOverride(Platform::Screen::ofSize(28800, 14400));
     FormGeometry f = form(4800, 3600);
     f.controls = {box(Kind::Label, 120, 240, 1200, 255), box(Kind::Image, 600, 600, 900, 900), line(100, 200, 300, 400),
                   box(Kind::Other, 50, 60, 70, 80)};
@@ -321,4 +324,101 @@ TEST(DeviceScaling, ShareOfTheAreaAndWhatEachControlKindTakes)
     EXPECT_DOUBLE_EQ(f.controls[2].x1, 100);
     EXPECT_DOUBLE_EQ(f.controls[2].y1, 100);
     EXPECT_DOUBLE_EQ(f.width, 9600);   // the window is the caller's
+    Platform::setScreenOverride(std::nullopt);
 }
+
+// Shared out, a window keeps its frame and title bar inside the screen's work area: a design taller
+// (or wider) than the design screen is scaled down to the work area, controls and fonts with it,
+// and a window is placed inside the work area whatever the window manager's frame.
+namespace {
+
+struct FitRow {
+    const char* name;
+    Platform::Screen screen;
+    double clientWidth, clientHeight;   // the design's client area
+    bool shrinks;                       // the window comes out smaller than its share
+    bool sharesScreen = false;          // its share is of the whole screen (the voice keyer's rule)
+};
+
+Platform::Screen screenPx(int w, int h) { return Platform::Screen::ofSize(w * 15.0, h * 15.0); }
+
+Platform::Screen withPanel(Platform::Screen s, double top, double bottom)
+{
+    s.workTop = top;
+    s.workHeight -= top + bottom;
+    return s;
+}
+
+Platform::Screen withFrame(Platform::Screen s, int borderPx, int titlePx)
+{
+    s.frameBorder = borderPx * 15.0;
+    s.frameTitle = titlePx * 15.0;
+    return s;
+}
+
+const std::vector<FitRow>& fitRows()
+{
+    static const std::vector<FitRow> r = {
+        // The rig window's design: 9480 x 6900 inside a frame, taller than the design screen.
+        {"TallDesign1280x1024", screenPx(1280, 1024), 9480, 6900, true},
+        {"TallDesign1920x1080", screenPx(1920, 1080), 9480, 6900, true},
+        {"TallDesignUnderATopPanel", withPanel(screenPx(1280, 1024), 32 * 15, 0), 9480, 6900, true},
+        {"TallDesignBigTitleBar", withFrame(screenPx(1280, 1024), 5, 38), 9480, 6900, true},
+        {"WideDesign", screenPx(1280, 1024), 9700, 3000, true},
+        // A window within its share stays as shared, moved only when a panel takes its place.
+        {"SmallDesign", screenPx(1280, 1024), 4800, 3600, false},
+        {"SmallDesignUnderABottomPanel", withPanel(screenPx(1280, 1024), 0, 300 * 15), 4800, 6000, false},
+        {"ScreenShareAboveABottomPanel", withPanel(screenPx(1280, 1024), 0, 100 * 15), 4800, 6000, false, true},
+    };
+    return r;
+}
+
+class DeviceFit : public ::testing::TestWithParam<int> {
+protected:
+    void TearDown() override { Platform::setScreenOverride(std::nullopt); }
+};
+
+}   // namespace
+
+TEST_P(DeviceFit, FrameInsideTheWorkArea)
+{
+    const FitRow& row = fitRows()[size_t(GetParam())];
+    const Platform::Screen& s = row.screen;
+    Platform::setScreenOverride(s);
+    FormGeometry f;
+    f.setClientSize(row.clientWidth, row.clientHeight);
+    // A control along the bottom of the client area, and one along its right edge.
+    f.controls = {box(Kind::Label, 120, row.clientHeight - 400, 2000, 400, DefaultFontPt),
+                  box(Kind::TextBox, row.clientWidth - 1500, 120, 1500, 300, DefaultFontPt)};
+    const double areaWidth = row.sharesScreen ? s.width : s.workWidth;
+    const double areaHeight = row.sharesScreen ? s.height : s.workHeight;
+    const double shareWidth = areaWidth * f.width / 9600, shareHeight = areaHeight * f.height / 7200;
+
+    DeviceLayout::scaleToShare(f, areaWidth, areaHeight, s.width, true);
+
+    const double frameWidth = std::max(f.width - f.clientWidth, s.outerWidth(0));
+    const double frameHeight = std::max(f.height - f.clientHeight, s.outerHeight(0));
+    EXPECT_GE(f.left, s.workLeft);
+    EXPECT_GE(f.top, s.workTop);
+    EXPECT_LE(f.left + f.clientWidth + frameWidth, s.workLeft + s.workWidth + 0.01);
+    EXPECT_LE(f.top + f.clientHeight + frameHeight, s.workTop + s.workHeight + 0.01);
+    // The controls still lie inside the client area.
+    for (const ControlGeometry& c : f.controls) {
+        EXPECT_LE(c.left + c.width, f.clientWidth + 0.01) << c.name.toStdString();
+        EXPECT_LE(c.top + c.height, f.clientHeight + 0.01) << c.name.toStdString();
+    }
+    const double shareFont = DefaultFontPt * DeviceLayout::fontFactor(s.width);
+    if (row.shrinks) {
+        EXPECT_LT(f.width * f.height, shareWidth * shareHeight);
+        EXPECT_LT(f.controls[0].fontSize, shareFont);
+    } else {
+        EXPECT_DOUBLE_EQ(f.width, shareWidth);
+        EXPECT_DOUBLE_EQ(f.height, shareHeight);
+        EXPECT_DOUBLE_EQ(f.controls[0].fontSize, shareFont);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, DeviceFit, ::testing::Range(0, int(fitRows().size())),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(fitRows()[size_t(info.param)].name);
+                         });
