@@ -419,9 +419,15 @@ void MainFrame::applyLayout()
     const int cw = std::max(0, s.toPixelsX(g.clientWidth));
     const int ch = std::max(0, s.toPixelsY(g.clientHeight));
     const int mh = menuBar->sizeHint().height();
+    // The frame allowance leaves the menu bar what the window manager's title bar and border do
+    // not take. A menu bar taller than that (its font follows the window's scale) takes the
+    // excess off the bottom of the client area, so the window keeps its outer size and stays
+    // inside the screen or work area it was fitted to.
+    const int menuRoom = std::max(0, s.toPixelsY(g.captionHeight - s.frameTitle - s.frameBorder));
+    const int excess = std::max(0, mh - menuRoom);
     menuBar->setGeometry(0, 0, cw, mh);
-    client_->setGeometry(0, mh, cw, ch);
-    resize(cw, ch + mh);
+    client_->setGeometry(0, mh, cw, std::max(0, ch - excess));
+    resize(cw, std::max(0, ch - excess) + mh);
     move(s.toPixelsX(g.left), s.toPixelsY(g.top));
     if (contactList_)
         contactList_->fitColumns();

@@ -277,26 +277,6 @@ const std::vector<Exception> kExceptions = {
      true},
 };
 
-// Windows whose frame may leave the work area, with the reason.
-struct FrameException {
-    const char* windowPrefix;   // the rows whose name starts so
-    const char* reason;
-};
-const std::vector<FrameException> kFrameExceptions = {
-    {"Infrm", "the main windows' menu bar grows with the screen's fonts past the 285 twips their frame allowance "
-              "leaves it, so their frame reaches below the work area by the difference (11 px at 1280 x 1024); "
-              "the main windows size themselves by their own rule"},
-    {"Outfrm", "as the in-state window"},
-};
-
-bool frameExcepted(const char* window)
-{
-    for (const FrameException& e : kFrameExceptions)
-        if (QLatin1String(window).startsWith(QLatin1String(e.windowPrefix)))
-            return true;
-    return false;
-}
-
 bool excepted(const char* window, const TextFit::Finding& f)
 {
     for (const Exception& e : kExceptions)
@@ -548,7 +528,7 @@ TEST_P(TextFitWindows, EveryShownTextFits)
             failures << f.describe();
     EXPECT_TRUE(failures.isEmpty()) << failures.join(QLatin1Char('\n')).toStdString();
     // The frame at the screens operators have (the logo, a picture, is larger than the design screen).
-    if (screenIndex > 0 && !frameExcepted(row.name)) {
+    if (screenIndex > 0) {
         EXPECT_TRUE(s.frameOutside.isEmpty()) << s.frameOutside.toStdString();
     }
     for (const QString& caption : row.required)
