@@ -167,9 +167,12 @@ void MainFrame::buildControls()
     lblDupe->setAutoFillBackground(true);   // the palette's button-face colour until a check paints it
 
     // Contact list and its buttons.
-    // As wide as its columns with a vertical scroll bar beside them on the design screen.
+    // As wide as its columns with a vertical scroll bar beside them on the design screen. The
+    // narrow face lets the texts of fixed form (record number, reports, date and time, mode, band)
+    // read whole in their columns on every screen; a longer call, country or county is cut.
     ListView1 = design_.add<QTreeView>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, ContactListWidth, 2220,
                                        DefaultFontPt, client_);
+    design_.control(QStringLiteral("ListView1"))->fontName = QStringLiteral("Arial Narrow");
     keepColumnWidths(ListView1);
     ListView1->setToolTip(QStringLiteral("Click record to edit or delete."));
     cmdList = design_.addButton(QStringLiteral("cmdList"), QStringLiteral("Last 20"), 120, 4560, 1080, 330, client_);

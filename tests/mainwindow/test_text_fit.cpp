@@ -638,12 +638,25 @@ struct ColumnsCase {
     QVector<int> twips;   // the contact list's column table
     int longColumn;
     QString longText;
+    // The columns of texts of fixed form (record number, reports, date and time, mode, band),
+    // which read whole in every row.
+    QVector<int> fixedForm;
 };
 const std::vector<ColumnsCase>& columnsCases()
 {
     static const std::vector<ColumnsCase> r = {
-        {"Infrm", 0, {530, 850, 430, 910, 1050, 420, 890, 430, 430}, 3, QStringLiteral("Fed. Rep. of Germany")},
-        {"Outfrm", 1, {550, 1200, 430, 1420, 420, 900, 430, 430}, 1, QStringLiteral("VE3/KB9WXY/M")},
+        {"Infrm",
+         0,
+         {530, 850, 430, 910, 1050, 420, 890, 430, 430},
+         3,
+         QStringLiteral("Fed. Rep. of Germany"),
+         {0, 2, 5, 6, 7, 8}},
+        {"Outfrm",
+         1,
+         {550, 1200, 430, 1420, 420, 900, 430, 430},
+         1,
+         QStringLiteral("WW9WWW/VP2MM"),
+         {0, 2, 4, 5, 6, 7}},
     };
     return r;
 }
@@ -656,6 +669,15 @@ QString toolTipAt(QAbstractItemView* list, QPoint at)
     QHelpEvent e(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
     QApplication::sendEvent(list->viewport(), &e);
     return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+// Whether the cell's text is wider than the room the style draws it in (its text rectangle less a
+// margin on each side), so the list cuts it.
+bool cutInCell(const QTreeView* list, const QModelIndex& index)
+{
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const double width = QFontMetricsF(list->font(), list).horizontalAdvance(index.data().toString());
+    return width > list->visualRect(index).width() - 2 * margin;
 }
 
 // What is wrong with the columns of `list`: a width other than its table's, a column out of view,
@@ -710,11 +732,18 @@ TEST_P(TextFitColumns, KeepTheirWidthsAndCutALongTextInsideTheCell)
     QStringList faults = columnFaults(list, c.twips, screen.widthPx);
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
 
+    // The texts of fixed form read whole in every row.
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        for (int column : c.fixedForm) {
+            const QModelIndex i = list->model()->index(row, column);
+            EXPECT_FALSE(cutInCell(list, i)) << "row " << row << ": " << i.data().toString().toStdString();
+        }
+
     // The long text: cut inside its cell and whole in the cell's tool tip when wider than the
     // column; a text shown whole leaves the list's own tool tip.
-    const QRect cell = list->visualRect(list->model()->index(0, c.longColumn));
-    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-    const bool cut = QFontMetricsF(list->font(), list).horizontalAdvance(c.longText) > cell.width() - 2 * margin;
+    const QModelIndex longCell = list->model()->index(0, c.longColumn);
+    const QRect cell = list->visualRect(longCell);
+    const bool cut = cutInCell(list, longCell);
     if (screenIndex < 2) {
         EXPECT_TRUE(cut) << "the case's text is meant to be wider than its column";
     }
