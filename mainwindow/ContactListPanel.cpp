@@ -1,7 +1,5 @@
 #include "mainwindow/ContactListPanel.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QClipboard>
 #include <QFocusEvent>
@@ -65,32 +63,9 @@ void ContactListPanel::setColumns(const QStringList& headers, const QVector<Qt::
     model_.setHeaders(headers, alignments);
 }
 
-void ContactListPanel::ListRecentContacts()
-{
-    model_.ListRecentContacts();
-    fitColumns();
-}
+void ContactListPanel::ListRecentContacts() { model_.ListRecentContacts(); }
 
-void ContactListPanel::showRecords(const QVector<int>& records)
-{
-    model_.showRecords(records);
-    fitColumns();
-}
-
-void ContactListPanel::fitColumns()
-{
-    QTreeView* v = c_.ListView1;
-    if (!v)
-        return;
-    // The design widths suit a narrower font than the window may have: a column widens to show
-    // its header and the rows in view whole, and never gets narrower than its design width.
-    for (int c = 0; c < model_.columnCount(); ++c) {
-        const int rowsWidth = static_cast<QAbstractItemView*>(v)->sizeHintForColumn(c);
-        const int need = std::max(v->header()->sectionSizeHint(c), rowsWidth);
-        if (v->columnWidth(c) < need)
-            v->setColumnWidth(c, need);
-    }
-}
+void ContactListPanel::showRecords(const QVector<int>& records) { model_.showRecords(records); }
 
 // ---- Handlers ----------------------------------------------------------------------------------
 

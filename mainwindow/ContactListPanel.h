@@ -54,9 +54,6 @@ public:
     void showRecords(const QVector<int>& records);
     // Rows the list holds now.
     int rows() const { return model_.rowCount(); }
-    // Widens the columns whose header or rows in view would be cut (after a refill and after the
-    // window's layout set the design widths).
-    void fitColumns();
 
     // Handlers.
     void cmdEdit_Click();

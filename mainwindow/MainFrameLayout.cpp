@@ -2,13 +2,19 @@
 // of the window and its lists on the geometry model.
 #include "mainwindow/MainFrame.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QFontMetricsF>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QToolTip>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -31,7 +37,74 @@ constexpr long long Teal = 0xC0C000;
 constexpr long long Navy = 0x800000;
 constexpr long long White = 0xFFFFFF;
 
+// The contact list's width (twips): the widest column table, the in-state window's 5940, with a
+// vertical scroll bar and the list's frame beside it on the design screen.
+constexpr double ContactListWidth = 6210;
+
 QString indexed(const QString& name, int i) { return QStringLiteral("%1(%2)").arg(name).arg(i); }
+
+// The rows of a list with columns: a text wider than its column is cut inside the cell with an
+// ellipsis, and resting the mouse on such a cell shows the whole text. Over a cell shown whole
+// the list's own tool tip stays.
+class CutCells : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        if (!event || !view || event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        QStyleOptionViewItem o(option);
+        initStyleOption(&o, index);
+        if (!isCut(o, view))
+            return false;   // the event goes on to the list itself
+        QToolTip::showText(event->globalPos(), o.text, view->viewport(), view->visualRect(index));
+        return true;
+    }
+
+private:
+    // The style draws the text in its text rectangle less a margin on each side.
+    static bool isCut(const QStyleOptionViewItem& o, const QAbstractItemView* view)
+    {
+        if (o.text.isEmpty())
+            return false;
+        const QStyle* style = view->style();
+        const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &o, view);
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &o, view) + 1;
+        return QFontMetricsF(o.font, view).horizontalAdvance(o.text) > room.width() - 2 * margin;
+    }
+};
+
+// Columns keep the widths the window gives them: nothing widens a column to its texts, the last
+// one does not stretch, and the operator may still drag a column wider.
+void keepColumnWidths(QTreeView* list)
+{
+    QHeaderView* header = list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    list->setTextElideMode(Qt::ElideRight);
+    list->setItemDelegate(new CutCells(list));
+}
+
+// The rows of a side list break between words at the list's width, so a long country name reads
+// whole on two or three lines.
+class WrappedRows : public QStyledItemDelegate {
+public:
+    explicit WrappedRows(QAbstractItemView* list) : QStyledItemDelegate(list), list_(list) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        // The style wraps a row's text within the option's rectangle: the list's visible width.
+        QStyleOptionViewItem o(option);
+        o.features |= QStyleOptionViewItem::WrapText;
+        o.rect = QRect(0, 0, std::max(1, list_->viewport()->width()), 1);
+        return QStyledItemDelegate::sizeHint(o, index);
+    }
+
+private:
+    QAbstractItemView* list_;
+};
 
 }   // namespace
 
@@ -94,8 +167,13 @@ void MainFrame::buildControls()
     lblDupe->setAutoFillBackground(true);   // the palette's button-face colour until a check paints it
 
     // Contact list and its buttons.
-    ListView1 = design_.add<QTreeView>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, 6120, 2220,
+    // As wide as its columns with a vertical scroll bar beside them on the design screen. The
+    // narrow face lets the texts of fixed form (record number, reports, date and time, mode, band)
+    // read whole in their columns on every screen; a longer call, country or county is cut.
+    ListView1 = design_.add<QTreeView>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, ContactListWidth, 2220,
                                        DefaultFontPt, client_);
+    design_.control(QStringLiteral("ListView1"))->fontName = QStringLiteral("Arial Narrow");
+    keepColumnWidths(ListView1);
     ListView1->setToolTip(QStringLiteral("Click record to edit or delete."));
     cmdList = design_.addButton(QStringLiteral("cmdList"), QStringLiteral("Last 20"), 120, 4560, 1080, 330, client_);
     cmdList->setToolTip(QStringLiteral("List all or last 20 contacts (Listing all will slow the program)"));
@@ -222,11 +300,17 @@ QStringList MainFrame::sideListNames() const
 void MainFrame::buildSideLists()
 {
     // The side area, from just right of the contact list to the window's right margin, is shared
-    // equally by the lists, each under its header label; narrow gaps leave the three headers of
-    // the in-state window room for a count of two digits ("Cnty Wkd - 92").
-    const double areaLeft = 6300, areaWidth = 3060, gap = 30;
+    // by the lists, each under its header label; narrow gaps leave the three headers of the
+    // in-state window room for a count of two digits ("Cnty Wkd - 92"). The DX list takes a
+    // little more than the county lists for the longest words of country names.
+    const double areaLeft = 120 + ContactListWidth + 30, areaRight = 9450, gap = 15;
     const int n = variant_.sideListCount;
-    const double width = (areaWidth - gap * (n - 1)) / n;
+    const double dxExtra = variant_.dxCountryList ? 60 : 0;
+    const double width = (areaRight - areaLeft - gap * (n - 1) - dxExtra) / n;
+    // Three lists side by side leave each a third of the area: their rows take the narrow face at
+    // 6.5 points, so the widest county ("Bartholomew") and the widest word of a country name read
+    // whole beside a scroll bar even on the design screen. Two lists keep the window's font.
+    const double rowFontPt = n > 2 ? 6.5 : DefaultFontPt;
     auto headerIndex = [&](int list) {
         if (list == 2)
             return variant_.workedHeaderIndex;
@@ -241,13 +325,20 @@ void MainFrame::buildSideLists()
             return variant_.dxHeaderDesign;
         return variant_.toGoHeaderDesign;
     };
+    double left = areaLeft;
     for (int k = 1; k <= n; ++k) {
-        const double left = areaLeft + (k - 1) * (width + gap);
+        const double w = k == 1 ? width + dxExtra : width;
         const int h = headerIndex(k);
-        lblStation[h] = addLabel(indexed(QStringLiteral("lblStation"), h), headerText(k), left, 2280, width, 240, 7.5);
-        auto* list = design_.add<QListWidget>(QStringLiteral("List%1").arg(k), Kind::ListBox, left, 2520, width, 2460,
-                                              DefaultFontPt, client_);
+        lblStation[h] = addLabel(indexed(QStringLiteral("lblStation"), h), headerText(k), left, 2280, w, 240, 7.5);
+        const QString name = QStringLiteral("List%1").arg(k);
+        auto* list = design_.add<QListWidget>(name, Kind::ListBox, left, 2520, w, 2460, rowFontPt, client_);
+        left += w + gap;
+        if (n > 2)
+            design_.control(name)->fontName = QStringLiteral("Arial Narrow");
         list->setSortingEnabled(true);
+        list->setWordWrap(true);
+        list->setResizeMode(QListView::Adjust);
+        list->setItemDelegate(new WrappedRows(list));
         (k == 1 ? List1 : k == 2 ? List2 : List3) = list;
     }
 }
@@ -274,6 +365,7 @@ void MainFrame::buildSpotPanel()
         design_.add<QTreeWidget>(QStringLiteral("txtDX"), Kind::ListView, 120, 5580, 9240, 900, DefaultFontPt, client_);
     txtDX->setRootIsDecorated(false);
     txtDX->setColumnCount(0);
+    keepColumnWidths(txtDX);
     txtDX->hide();
     lblDX = addLabel(QStringLiteral("lblDX"), QString(), 120, 5580, 9240, 900);
     setLabelColors(lblDX, Navy, White);
@@ -429,8 +521,6 @@ void MainFrame::applyLayout()
     client_->setGeometry(0, mh, cw, std::max(0, ch - excess));
     resize(cw, std::max(0, ch - excess) + mh);
     move(s.toPixelsX(g.left), s.toPixelsY(g.top));
-    if (contactList_)
-        contactList_->fitColumns();
 }
 
 void MainFrame::SizeCountyLists()

@@ -12,7 +12,9 @@
 // both edit dialogs, the summary form, privileges, spectrum map, tuning panel, rig window, rig
 // command test, spot window, CW window, code practice, keyer device window, voice keyer and
 // voice navigation. Not opened: the start form frmSplash and the facade Form1 are never shown.
-// Not measured: pictures, the rows of lists, and multi-line text areas (help text, terminals),
+// Not measured: pictures, the rows of lists with columns (a text wider than its column is cut in
+// its cell by design; the column checks below see to that), the rows of the other lists but the
+// main windows' side lists (measured below), and multi-line text areas (help text, terminals),
 // whose text wraps and scrolls by design.
 #include <QAbstractItemView>
 #include <QApplication>
@@ -21,15 +23,20 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -39,9 +46,11 @@
 #include <functional>
 #include <memory>
 
+#include "core/Form1.h"
 #include "core/Form5.h"
 #include "core/Form6.h"
 #include "core/Globals.h"
+#include "core/Module2County.h"
 #include "core/ProgramLock.h"
 #include "core/StationSetup.h"
 #include "core/frmQuoltLogo.h"
@@ -72,6 +81,7 @@
 #include "rig/frmRigTune.h"
 #include "spots/HFMapWindow.h"
 #include "spots/PacketSpotfrm.h"
+#include "spots/SpotStore.h"
 #include "tests/mainwindow/MainFrameFixture.h"
 #include "tests/support/TextFit.h"
 
@@ -540,6 +550,273 @@ INSTANTIATE_TEST_SUITE_P(AllWindows, TextFitWindows,
                                             ::testing::Range(0, 3)),
                          [](const ::testing::TestParamInfo<std::tuple<int, int>>& info) {
                              return std::string(TextFitWindows::rows()[size_t(std::get<0>(info.param))].name) + "_" +
+                                    kScreens[std::get<1>(info.param)].name;
+                         });
+
+// ---- Rows of the side lists -----------------------------------------------------------------------
+// Every row of the county lists and of the DX list reads whole, for every entry each list can
+// hold: every county of the table in the to-go list (a log without counties) and in the worked
+// list (a log of every county), and every country of the country table, whole, in the DX list.
+// Each list holds enough rows to show its scroll bar, which takes its share of the width.
+
+namespace {
+
+// One contact per country (the state field) and one per county, on 20 m CW.
+QByteArray contactLog(const QStringList& countries, const QStringList& counties, bool inState)
+{
+    QByteArray out;
+    int n = 0;
+    auto add = [&](const QString& spc, const QString& county) {
+        QStringList v(19);
+        v[0] = QStringLiteral("K%1AB").arg(n);
+        v[1] = v[2] = QStringLiteral("599");
+        if (inState) {
+            v[3] = spc;
+            v[6] = QStringLiteral("Vanderburgh");
+        }
+        v[4] = county;
+        v[11] = QStringLiteral("2024/05/04");
+        v[12] = QStringLiteral("14:%1:00").arg(n % 60, 2, 10, QLatin1Char('0'));
+        v[13] = QStringLiteral("CW");
+        v[14] = QStringLiteral("20");
+        out += record(v);
+        ++n;
+    };
+    for (const QString& c : countries)
+        add(c, QString());
+    for (const QString& c : counties)
+        add(QStringLiteral("IN"), c);
+    return out;
+}
+
+struct ListRowsCase {
+    const char* name;
+    int outOfState;
+    bool everyCounty;   // every county worked; else none, and in the in-state window every country
+};
+const ListRowsCase kListRows[] = {
+    {"InfrmCountriesAndToGo", 0, false},
+    {"InfrmWorked", 0, true},
+    {"OutfrmToGo", 1, false},
+    {"OutfrmWorked", 1, true},
+};
+
+}   // namespace
+
+class TextFitListRows : public TextFitTest, public ::testing::WithParamInterface<std::tuple<int, int>> {};
+
+TEST_P(TextFitListRows, EveryRowReadsWhole)
+{
+    const auto [caseIndex, screenIndex] = GetParam();
+    const ListRowsCase& c = kListRows[caseIndex];
+    useScreen(kScreens[screenIndex]);
+    ASSERT_TRUE(Module2::LoadCountyList());
+    const QStringList counties = G.CountyNames;
+    QStringList countries;
+    if (c.outOfState == 0 && !c.everyCounty)
+        for (const CountryRow& row : G.CountryTable)
+            if (!countries.contains(row.country, Qt::CaseInsensitive))
+                countries << row.country;
+    writeLog(contactLog(countries, c.everyCounty ? counties : QStringList(), c.outOfState == 0));
+    MainFrame& w = mainWindow(c.outOfState, false);
+    settle();
+
+    struct Held {
+        const char* what;
+        QListWidget* list;
+        int rows;
+    };
+    std::vector<Held> lists;
+    if (c.everyCounty)
+        lists.push_back({"worked", w.List2, int(counties.size())});
+    else
+        lists.push_back({"to go", c.outOfState ? w.List1 : w.List3, int(counties.size())});
+    if (!countries.isEmpty())
+        lists.push_back({"DX", w.List1, int(countries.size())});
+    for (const Held& h : lists) {
+        SCOPED_TRACE(h.what);
+        ASSERT_NE(h.list, nullptr);
+        EXPECT_EQ(h.list->count(), h.rows);
+        EXPECT_TRUE(h.list->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(h.list->horizontalScrollBar()->isVisible());
+        QStringList failures;
+        for (const TextFit::Finding& f : TextFit::checkRows(h.list))
+            failures << f.describe();
+        EXPECT_TRUE(failures.isEmpty()) << failures.join(QLatin1Char('\n')).toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SideLists, TextFitListRows,
+                         ::testing::Combine(::testing::Range(0, int(std::size(kListRows))), ::testing::Range(0, 3)),
+                         [](const ::testing::TestParamInfo<std::tuple<int, int>>& info) {
+                             return std::string(kListRows[std::get<0>(info.param)].name) + "_" +
+                                    kScreens[std::get<1>(info.param)].name;
+                         });
+
+// ---- Columns of the contact and spot lists --------------------------------------------------------
+// The columns keep the widths of the windows' column tables (base width in twips times the
+// window's width over 9600) whatever the rows hold: a text wider than its column is cut inside
+// the cell and the cell's tool tip gives it whole, every column is in view without a horizontal
+// scroll bar, and the operator can still drag a column wider. The newest contact carries the long
+// text: a German station in the in-state window, a long portable call in the out-of-state one.
+
+namespace {
+
+struct ColumnsCase {
+    const char* name;
+    int outOfState;
+    QVector<int> twips;   // the contact list's column table
+    int longColumn;
+    QString longText;
+    // The columns of texts of fixed form (record number, reports, date and time, mode, band),
+    // which read whole in every row.
+    QVector<int> fixedForm;
+};
+const std::vector<ColumnsCase>& columnsCases()
+{
+    static const std::vector<ColumnsCase> r = {
+        {"Infrm",
+         0,
+         {530, 850, 430, 910, 1050, 420, 890, 430, 430},
+         3,
+         QStringLiteral("Fed. Rep. of Germany"),
+         {0, 2, 5, 6, 7, 8}},
+        {"Outfrm",
+         1,
+         {550, 1200, 430, 1420, 420, 900, 430, 430},
+         1,
+         QStringLiteral("WW9WWW/VP2MM"),
+         {0, 2, 4, 5, 6, 7}},
+    };
+    return r;
+}
+const QVector<int> kSpotTwips = {1040, 880, 2000, 0, 3400, 520, 600, 520};
+
+// The tool tip shown when the mouse rests at `at` in the list's rows.
+QString toolTipAt(QAbstractItemView* list, QPoint at)
+{
+    QToolTip::hideText();
+    QHelpEvent e(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &e);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+// Whether the cell's text is wider than the room the style draws it in (its text rectangle less a
+// margin on each side), so the list cuts it.
+bool cutInCell(const QTreeView* list, const QModelIndex& index)
+{
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const double width = QFontMetricsF(list->font(), list).horizontalAdvance(index.data().toString());
+    return width > list->visualRect(index).width() - 2 * margin;
+}
+
+// What is wrong with the columns of `list`: a width other than its table's, a column out of view,
+// a horizontal scroll bar.
+QStringList columnFaults(QTreeView* list, const QVector<int>& twips, int screenWidthPx)
+{
+    QStringList out;
+    const QHeaderView* h = list->header();
+    if (h->count() != twips.size())
+        out << QStringLiteral("%1 columns, not %2").arg(h->count()).arg(twips.size());
+    for (int c = 0; c < h->count() && c < twips.size(); ++c) {
+        const double want = twips[c] * screenWidthPx / 9600.0;
+        const QString header = list->model()->headerData(c, Qt::Horizontal).toString();
+        if (std::abs(h->sectionSize(c) - want) > 1)
+            out << QStringLiteral("\"%1\" is %2 px wide, not %3").arg(header).arg(h->sectionSize(c)).arg(want);
+        if (h->sectionViewportPosition(c) + h->sectionSize(c) > list->viewport()->width())
+            out << QStringLiteral("\"%1\" ends past the list's visible width %2")
+                       .arg(header)
+                       .arg(list->viewport()->width());
+    }
+    if (list->horizontalScrollBar()->isVisible())
+        out << QStringLiteral("a horizontal scroll bar");
+    return out;
+}
+
+}   // namespace
+
+class TextFitColumns : public TextFitTest, public ::testing::WithParamInterface<std::tuple<int, int>> {};
+
+TEST_P(TextFitColumns, KeepTheirWidthsAndCutALongTextInsideTheCell)
+{
+    const auto [caseIndex, screenIndex] = GetParam();
+    const ColumnsCase& c = columnsCases()[size_t(caseIndex)];
+    const ScreenRow& screen = kScreens[screenIndex];
+    useScreen(screen);
+    QStringList v(19);
+    v[0] = c.outOfState ? c.longText : QStringLiteral("DL2XYZ");
+    v[1] = v[2] = QStringLiteral("599");
+    if (!c.outOfState)
+        v[3] = c.longText;
+    v[4] = c.outOfState ? QStringLiteral("Vanderburgh") : QString();
+    v[11] = QStringLiteral("2024/05/04");
+    v[12] = QStringLiteral("18:00:00");
+    v[13] = QStringLiteral("CW");
+    v[14] = QStringLiteral("20");
+    writeLog(fullLog(c.outOfState == 0) + record(v));
+    MainFrame& w = mainWindow(c.outOfState, false);
+    settle();
+    QTreeView* list = w.ListView1;
+    ASSERT_EQ(list->model()->index(0, c.longColumn).data().toString(), c.longText);
+
+    QStringList faults = columnFaults(list, c.twips, screen.widthPx);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+
+    // The texts of fixed form read whole in every row.
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        for (int column : c.fixedForm) {
+            const QModelIndex i = list->model()->index(row, column);
+            EXPECT_FALSE(cutInCell(list, i)) << "row " << row << ": " << i.data().toString().toStdString();
+        }
+
+    // The long text: cut inside its cell and whole in the cell's tool tip when wider than the
+    // column; a text shown whole leaves the list's own tool tip.
+    const QModelIndex longCell = list->model()->index(0, c.longColumn);
+    const QRect cell = list->visualRect(longCell);
+    const bool cut = cutInCell(list, longCell);
+    if (screenIndex < 2) {
+        EXPECT_TRUE(cut) << "the case's text is meant to be wider than its column";
+    }
+    EXPECT_EQ(toolTipAt(list, cell.center()), cut ? c.longText : list->toolTip());
+    const QRect whole = list->visualRect(list->model()->index(0, c.twips.size() - 1));
+    EXPECT_EQ(toolTipAt(list, whole.center()), list->toolTip());
+
+    // The spot list with a long comment.
+    Spots::resetSpotStore();
+    QVariant call(QStringLiteral("DL1ABC")), khz(QStringLiteral("14025.0")),
+        line(QStringLiteral("DX de K9AB:      14025.0  DL1ABC       CQ CONTEST UP 5 EU AND JA ONLY PSE QRZ 1234Z\r\n"));
+    Form1::instance().BandMapSpots(call, khz, line);
+    QApplication::processEvents();
+    PacketSpotfrm& spotWindow = PacketSpotfrm::instance();
+    spotWindow.List1->blockSignals(true);
+    spotWindow.List1->setCurrentItem(spotWindow.List1->findItems(QStringLiteral("Telnet"), Qt::MatchExactly).value(0));
+    spotWindow.List1->blockSignals(false);
+    spotWindow.OptList->setChecked(true);
+    Form1::instance().PacketResize();
+    settle();
+    ASSERT_TRUE(w.txtDX->isVisible());
+    ASSERT_EQ(w.txtDX->topLevelItemCount(), 1);
+    faults = columnFaults(w.txtDX, kSpotTwips, screen.widthPx);
+    EXPECT_TRUE(faults.isEmpty()) << "spot list: " << faults.join(QLatin1Char('\n')).toStdString();
+
+    // The operator drags the contact list's last column past the list's edge: it stays so wide,
+    // and the list scrolls to the rest.
+    QHeaderView* h = list->header();
+    const int last = h->count() - 1, before = h->sectionSize(last);
+    const QPoint edge(h->sectionViewportPosition(last) + before - 1, h->height() / 2);
+    const int drag = list->viewport()->width() - edge.x() + 20;
+    QTest::mousePress(h->viewport(), Qt::LeftButton, {}, edge);
+    QTest::mouseMove(h->viewport(), edge + QPoint(drag, 0));
+    QTest::mouseRelease(h->viewport(), Qt::LeftButton, {}, edge + QPoint(drag, 0));
+    settle();
+    EXPECT_EQ(h->sectionSize(last), before + drag);
+    EXPECT_TRUE(list->horizontalScrollBar()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(ContactAndSpotLists, TextFitColumns,
+                         ::testing::Combine(::testing::Range(0, int(columnsCases().size())), ::testing::Range(0, 3)),
+                         [](const ::testing::TestParamInfo<std::tuple<int, int>>& info) {
+                             return std::string(columnsCases()[size_t(std::get<0>(info.param))].name) + "_" +
                                     kScreens[std::get<1>(info.param)].name;
                          });
 

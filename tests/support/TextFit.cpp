@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -273,6 +274,29 @@ QString Finding::describe() const
     if (!beginningShown)
         s += QStringLiteral(", showing its end");
     return s;
+}
+
+QVector<Finding> checkRows(const QListView* list)
+{
+    QVector<Finding> out;
+    const QAbstractItemModel* model = list->model();
+    if (!model)
+        return out;
+    // QCommonStyle draws an item's text inside its text rectangle less this margin on each side.
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int visibleWidth = list->viewport()->width();
+    for (int r = 0; r < model->rowCount(list->rootIndex()); ++r) {
+        const QModelIndex index = model->index(r, list->modelColumn(), list->rootIndex());
+        const QRect rect = list->visualRect(index);
+        const int left = std::max(rect.left(), 0), right = std::min(rect.right(), visibleWidth - 1);
+        const QRect room(0, 0, right - left + 1 - 2 * margin, rect.height());
+        QFont font = list->font();
+        const QVariant roleFont = index.data(Qt::FontRole);
+        if (roleFont.canConvert<QFont>())
+            font = qvariant_cast<QFont>(roleFont).resolve(font);
+        checkText(out, list, font, index.data().toString(), room, list->wordWrap(), QStringLiteral("row %1").arg(r));
+    }
+    return out;
 }
 
 bool wraps(const QWidget* w) { return qobject_cast<const WrappingButton*>(w) || w->property("wordWrap").toBool(); }

@@ -13,6 +13,7 @@
 
 class QFont;
 class QLabel;
+class QListView;
 class QPushButton;
 class QWidget;
 
@@ -40,6 +41,12 @@ QVector<Finding> check(const QWidget* control);
 
 // The findings of every shown control in `window`, the window included, in creation order.
 QVector<Finding> checkWindow(const QWidget* window);
+
+// The rows of a list box that do not read whole: each row's text against the room the style draws
+// it in, the row's rectangle within the list's visible width less the text margins on each side,
+// broken between words when the list wraps its rows. One finding per row cut (`part` names the
+// row). Rows out of view are measured as they would stand when scrolled to.
+QVector<Finding> checkRows(const QListView* list);
 
 // True when `w` wraps its text (a WrappingButton, or its property "wordWrap" is true).
 bool wraps(const QWidget* w);
