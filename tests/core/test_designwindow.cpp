@@ -31,6 +31,7 @@
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "tests/support/ContextMenu.h"
 
 using Kind = ControlGeometry::Kind;
 
@@ -319,17 +320,7 @@ TEST(KeyEventsTest, PastedAndDroppedTextIsCleaned)
     // The context menu's Paste goes through the same cleaning.
     edit.clear();
     QApplication::clipboard()->setText(QStringLiteral("W\"1AW"));
-    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(1, 1), QPoint(1, 1));
-    QCoreApplication::sendEvent(&edit, &menuEvent);
-    QMenu* menu = edit.findChild<QMenu*>();
-    ASSERT_NE(menu, nullptr);
-    QAction* paste = nullptr;
-    for (QAction* a : menu->actions())
-        if (a->text().startsWith(QLineEdit::tr("&Paste")))
-            paste = a;
-    ASSERT_NE(paste, nullptr);
-    paste->trigger();
-    menu->close();
+    pasteByContextMenu(&edit);
     EXPECT_EQ(edit.text(), QStringLiteral("W1AW"));
 }
 

@@ -22,6 +22,7 @@
 #include "mainwindow/Infrm.h"
 #include "mainwindow/Outfrm.h"
 #include "tests/mainwindow/MainFrameFixture.h"
+#include "tests/support/ContextMenu.h"
 
 namespace {
 
@@ -71,23 +72,6 @@ protected:
     static void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(focused(), k, mods); }
     static long long backColor(const QLabel* l) { return Colors::toNumber(l->palette().color(QPalette::Window)); }
 
-    // Chooses Paste on the field's own context menu, opened as a right click opens it.
-    static void pasteByMenu(QLineEdit* field)
-    {
-        const QPoint at = field->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
-        QCoreApplication::sendEvent(field, &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        QAction* paste = nullptr;
-        for (QAction* a : menu->actions())
-            if (a->text().startsWith(QLineEdit::tr("&Paste")))
-                paste = a;
-        ASSERT_NE(paste, nullptr);
-        ASSERT_TRUE(paste->isEnabled());
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
-        ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
-    }
     // Pastes `text` into the focused field `field` the way `way` does; false when the platform
     // has no selection to paste with the middle button.
     static bool paste(PasteWay way, QLineEdit* field, const QString& text)
@@ -96,7 +80,7 @@ protected:
         switch (way) {
         case PasteWay::ContextMenu:
             clipboard->setText(text);
-            pasteByMenu(field);
+            pasteByContextMenu(field);
             return true;
         case PasteWay::ShiftInsert:
             clipboard->setText(text);
@@ -233,7 +217,7 @@ TEST_F(PasteWindowTest, PastedCallMeetsTheDuplicateChecksAndLogsAsTyped)
     G.LoggedOnFlag = 1;
 
     QApplication::clipboard()->setText(QStringLiteral(" k9xyz "));
-    pasteByMenu(out->txtCall);
+    pasteByContextMenu(out->txtCall);
     EXPECT_EQ(out->txtCall->text(), QStringLiteral("K9XYZ"));
     key(Qt::Key_Tab);
     EXPECT_TRUE(out->lblDialog->text().startsWith(QStringLiteral("Duplicate Unless Rover!  K9XYZ  2024/05/04")))
@@ -249,13 +233,13 @@ TEST_F(PasteWindowTest, PastedCallMeetsTheDuplicateChecksAndLogsAsTyped)
     // received without its blank.
     ASSERT_EQ(focused(), out->txtCall);
     QApplication::clipboard()->setText(QStringLiteral("n0\"q x"));
-    pasteByMenu(out->txtCall);
+    pasteByContextMenu(out->txtCall);
     key(Qt::Key_Tab);
     QApplication::clipboard()->setText(QStringLiteral("5 9"));
-    pasteByMenu(out->txtRSTR);   // over the selected default report
+    pasteByContextMenu(out->txtRSTR);   // over the selected default report
     key(Qt::Key_Tab);
     QApplication::clipboard()->setText(QStringLiteral("mar ion"));
-    pasteByMenu(out->txtSec);
+    pasteByContextMenu(out->txtSec);
     EXPECT_EQ(out->txtSec->text(), QStringLiteral("Marion"));
     key(Qt::Key_Return);
     EXPECT_EQ(readLog(), kOutStateLine + outLine("N0QX", "599", "59", "Marion"));
@@ -267,7 +251,7 @@ TEST_F(PasteWindowTest, PastedCallMeetsTheDuplicateChecksAndLogsAsTyped)
     in = shown<Infrm>();
     G.LoggedOnFlag = 1;
     QApplication::clipboard()->setText(QStringLiteral("K9XYZ "));
-    pasteByMenu(in->txtCall);
+    pasteByContextMenu(in->txtCall);
     EXPECT_EQ(in->txtCall->text(), QStringLiteral("K9XYZ"));
     key(Qt::Key_Tab);
     EXPECT_TRUE(in->lblDialog->text().startsWith(QStringLiteral("Duplicate K9XYZ"))) << in->lblDialog->text().toStdString();
