@@ -39,6 +39,7 @@ struct Item {
     double lo = -std::numeric_limits<double>::infinity();
     double hi = std::numeric_limits<double>::infinity();
     const QStringList& (*names)() = nullptr;
+    const char* unknown = nullptr;   // what a text outside `names` is said to be
 };
 
 const QStringList& bandNames() { return Bands::names(); }
@@ -57,8 +58,8 @@ const std::array<Item, 25>& items()
         {"OwnCategory", &Globals::OwnCategory},
         {"CurrentCounty", &Globals::CurrentCounty},
         {"OwnCity", &Globals::OwnCity},
-        {"CurrentMode", &Globals::CurrentMode, 0, 0, &ModeNames},
-        {"CurrentBand", &Globals::CurrentBand, 0, 0, &bandNames},
+        {"CurrentMode", &Globals::CurrentMode, 0, 0, &ModeNames, "is not CW, PH or DG"},
+        {"CurrentBand", &Globals::CurrentBand, 0, 0, &bandNames, "names no band"},
         {"UtcOffsetHours", &Globals::UtcOffsetHours, -12, 14},
         {"OwnLongitude", &Globals::OwnLongitude, -180, 180},
         {"OwnLatitude", &Globals::OwnLatitude, -90, 90},
@@ -110,7 +111,7 @@ QString take(const Item& item, const ListFormat::Value& v)
                 }
                 const QString known = knownName(item.names(), v.toText());
                 if (known.isEmpty())
-                    return QStringLiteral("is none of %1").arg(item.names().join(QLatin1Char(' ')));
+                    return QLatin1String(item.unknown);
                 var = known;
                 return QString();
             } else if constexpr (std::is_same_v<T, float>) {

@@ -204,7 +204,8 @@ TEST_F(QSOprefTest, AValueThatDoesNotFitItsItemCostsThatItemOnly)
         {16, "1e12", "255", "1e12 does not read; the installed value 255 is used."},
         {18, "-60", "0", "-60 is below 0; the installed value 0 is used."},
         {18, "3600x", "0", "\"3600x\" does not read; the installed value 0 is used."},
-        {10, "\"XX\"", "\"40\"", nullptr},
+        {10, "\"XX\"", "\"40\"", "\"XX\" names no band; the installed value 40 is used."},
+        {9, "\"SSB\"", "\"CW\"", "\"SSB\" is not CW, PH or DG; the installed value CW is used."},
         {20, "#TRUE#x", "0", nullptr},
     };
     for (const Case& c : cases) {
