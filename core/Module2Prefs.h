@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace Module2 {
 
@@ -13,23 +14,50 @@ namespace Module2 {
 // a temporary file, so it is never left half written. Failures are not reported.
 bool WriteQSOpref();
 
-// The band and mode of the installed QSOpref.txt (data/), which a profile starts from when its
-// file does not give them.
-inline const QString DefaultBand = QStringLiteral("40");
-inline const QString DefaultMode = QStringLiteral("CW");
+// The installed QSOpref.txt (data/, built into the program) is the one source of the values an
+// item takes when the operator's file does not give it: DefaultBand and DefaultMode are its band
+// and mode.
+QString DefaultBand();
+QString DefaultMode();
 
 // The modes ("CW", "PH", "DG"): what a profile may hold as its mode; its band is one of
 // Bands::names() (core/BandTable.h).
 const QStringList& ModeNames();
 
-// Reads the 25 items from QSOpref.txt in the program folder into G, in file order. Reading stops
-// at the first failure (no file, fewer than 25 values, a number that does not read as one): the
-// items read before it keep their new values, the others keep theirs. False on any failure.
-// Whatever happened, G.CurrentBand and G.CurrentMode afterwards are names of Bands::names() and
-// ModeNames() in their spelling: a band or mode that the file did not give, or gave as anything
-// else (a damaged value), is DefaultBand / DefaultMode, so no contact is ever stored without them
-// or with a damaged one. A damaged value, and an empty one in a file read whole, leave a warning.
-bool ReadQSOpref();
+// An item of QSOpref.txt that did not read: the file ended before it, its value does not read as
+// the item (text for a number, a band no band table names), or the value lies outside what the
+// item can mean (a UTC offset beyond the earth's zones). It took the installed value instead.
+struct UnreadItem {
+    int number = 0;      // 1..25, in file order
+    QString name;        // the variable's name (OwnLongitude)
+    bool missing = false;   // the file ended before it
+    QString found;       // the value as the file held it (for the operator to see)
+    QString why;         // why it was not taken
+    QString installed;   // the installed value it took
+};
+
+// What reading QSOpref.txt found.
+struct PrefsReading {
+    bool fileRead = false;        // the file was there and could be read
+    QVector<UnreadItem> unread;   // the items that did not read, in file order
+    // The file was there and every item read.
+    bool whole() const { return fileRead && unread.isEmpty(); }
+    explicit operator bool() const { return whole(); }
+    // One line per item that did not read (items missing at the end share one), for the error
+    // box; empty when all read.
+    QString describe() const;
+};
+
+// Reads the 25 items from QSOpref.txt in the program folder into G, in file order, each on its
+// own: an item that reads is taken; one that does not takes the installed value with a warning
+// (the items after it are still read). A missing or unreadable file reads nothing and every item
+// keeps its value, except that G.CurrentBand and G.CurrentMode are then names of Bands::names()
+// and ModeNames() in their spelling (DefaultBand / DefaultMode when they are not), so no contact
+// is ever stored without them.
+PrefsReading ReadQSOpref();
+
+// The path ReadQSOpref and WriteQSOpref use.
+QString QSOprefPath();
 
 // Compares UtcOffsetHours with the PC clock's offset and offers to correct it (one input box);
 // an accepted numeric answer is stored and the file rewritten.
@@ -37,8 +65,8 @@ void CheckUTCOffset();
 
 // The file's bytes for the present values of G (what WriteQSOpref writes).
 QByteArray QSOprefText();
-// Reads the 25 items from the given bytes into G; same stopping rule as ReadQSOpref.
-bool ParseQSOpref(const QByteArray& data);
+// Reads the 25 items from the given bytes into G, item by item as ReadQSOpref does.
+PrefsReading ParseQSOpref(const QByteArray& data);
 
 // The offset CheckUTCOffset recommends for a reading of the PC clock: the whole minutes from the
 // local time to UTC, in hours rounded to 2 decimals.

@@ -1,5 +1,6 @@
 #include "core/StationSetup.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -202,10 +203,10 @@ int partyStateIndex(const QString& partyState)
     return -1;
 }
 
-Answers answersFor(bool profileRead, uint8_t outOfStateFlag, uint8_t roverFlag)
+Answers answersFor(bool profileFound, uint8_t outOfStateFlag, uint8_t roverFlag)
 {
     Answers a;
-    if (!profileRead)
+    if (!profileFound)
         return a;
     a.inStateNo = outOfStateFlag != 0;
     a.inStateYes = !a.inStateNo;
@@ -246,15 +247,24 @@ const KeyerSteps& keyerSteps() { return installedKeyerSteps(); }
 LoadResult loadData()
 {
     LoadResult res;
-    auto step = [&res](bool ok) {
+    // `details` follows the box's first line: which file and which of its items failed.
+    auto step = [&res](bool ok, const QString& details = QString()) {
         if (ok || res.failed)
             return ok;
         res.failed = true;
-        Platform::prompts().messageBox(LoadErrorText, LoadErrorTitle);
+        Platform::prompts().messageBox(details.isEmpty() ? LoadErrorText
+                                                         : LoadErrorText + QStringLiteral("\r\n\r\n") + details,
+                                       LoadErrorTitle);
         return ok;
     };
 
-    res.profileRead = step(Module2::ReadQSOpref());
+    // A profile item that does not read costs that item only: it has its installed value, and
+    // the box names the file and the item. A missing file (a first run) shows the plain box.
+    const Module2::PrefsReading prefs = Module2::ReadQSOpref();
+    res.profileFound = prefs.fileRead;
+    res.profileRead = step(prefs.whole(), prefs.fileRead ? QDir::toNativeSeparators(Module2::QSOprefPath()) +
+                                                               QStringLiteral("\r\n") + prefs.describe()
+                                                         : QString());
     Module2::CheckUTCOffset();
     res.countryTableLoaded = step(LoadCountryTable());
     res.statesLoaded = step(LoadStatePositions());

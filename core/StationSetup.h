@@ -93,8 +93,9 @@ struct Answers {
     bool roverYes = false;     // Option4
     bool roverNo = false;      // Option3
 };
-// Neither in-state answer when the profile was not read (first run).
-Answers answersFor(bool profileRead, uint8_t outOfStateFlag, uint8_t roverFlag);
+// Neither in-state answer when no profile was found (first run); a profile found but damaged
+// shows its flags as read, or as installed where they did not read.
+Answers answersFor(bool profileFound, uint8_t outOfStateFlag, uint8_t roverFlag);
 
 // The twelve boxes' texts, index = box number (index 0 unused).
 using Boxes = std::array<QString, 13>;
@@ -118,7 +119,8 @@ const KeyerSteps& keyerSteps();
 
 // What the loading found, for the window to apply to its controls.
 struct LoadResult {
-    bool profileRead = false;   // QSOpref.txt read whole
+    bool profileRead = false;    // QSOpref.txt read whole
+    bool profileFound = false;   // QSOpref.txt was there and read, whole or not
     bool failed = false;        // some step failed (the error box was shown once)
     bool countryTableLoaded = false;
     bool statesLoaded = false;
@@ -128,6 +130,8 @@ struct LoadResult {
 // The file steps of the loading, each on its own: QSOpref.txt, the UTC-offset check, the
 // country table, the state table, and the keyer windows' files (KeyerSteps::readFiles). A failure
 // of any step shows the error box (once, however many steps fail) and the next steps still run.
+// A QSOpref.txt that was read but not whole adds to the box the file's path and, one a line, the
+// items that did not read.
 LoadResult loadData();
 
 // ---- Done --------------------------------------------------------------------------------------

@@ -150,7 +150,7 @@ void frmStationID::Form_Load()
             setBold(optState[i], true);
     }
 
-    const StationSetup::Answers a = StationSetup::answersFor(load_.profileRead, G.OutOfStateFlag, G.RoverFlag);
+    const StationSetup::Answers a = StationSetup::answersFor(load_.profileFound, G.OutOfStateFlag, G.RoverFlag);
     // Selecting an option runs its click handler, as a click would.
     if (a.inStateNo)
         setOptionValue(Option2, true);

@@ -153,6 +153,8 @@ TEST_F(QSOprefTest, StartValuesGiveEmptyTextsAndZeros)
 TEST_F(QSOprefTest, ShortFileKeepsTheItemsItHoldsAndReportsFailure)
 {
     fillProfile();
+    G.RigType = QStringLiteral("IC-746");
+    G.TaskbarOption = 1;
     const QByteArray full = Module2::QSOprefText();
     resetGlobals();
     G.ProgramFolder = dir.path();
@@ -160,35 +162,88 @@ TEST_F(QSOprefTest, ShortFileKeepsTheItemsItHoldsAndReportsFailure)
     lines = lines.mid(0, 22);
     writeFile(path(), lines.join('\n') + '\n');
 
-    EXPECT_FALSE(Module2::ReadQSOpref());
+    const Module2::PrefsReading r = Module2::ReadQSOpref();
+    EXPECT_FALSE(r);
+    EXPECT_TRUE(r.fileRead);
     EXPECT_EQ(G.OwnCall, QStringLiteral("W9ABC"));
     EXPECT_EQ(G.UtcOffsetHours, 5.0f);
     EXPECT_EQ(G.PartyState, QStringLiteral("IN"));
-    EXPECT_EQ(G.VoiceNavLevel, 2);      // item 22, the last one present
-    EXPECT_TRUE(G.RigType.isEmpty());   // items 23 to 25 keep their start values
+    EXPECT_EQ(G.VoiceNavLevel, 2);   // item 22, the last one present
+    // Items 23 to 25 take their installed values.
+    EXPECT_EQ(G.RigType, QStringLiteral("None"));
     EXPECT_EQ(G.TaskbarOption, 0);
     EXPECT_EQ(G.ListPreviousFlag, 0);
+    ASSERT_EQ(r.unread.size(), 3);
+    EXPECT_EQ(r.unread[0].number, 23);
+    EXPECT_TRUE(r.unread[2].missing);
+    EXPECT_EQ(r.describe(),
+              QStringLiteral("The file ends before item 23 (RigType); items 23 to 25 take their installed values."));
 }
 
-TEST_F(QSOprefTest, ReadingStopsAtAValueThatDoesNotFitItsItem)
+// A value that does not read as its item, or lies outside what the item can mean, costs that
+// item only: it takes the installed value with a warning, and every other item is read.
+TEST_F(QSOprefTest, AValueThatDoesNotFitItsItemCostsThatItemOnly)
 {
     fillProfile();
-    QList<QByteArray> lines = Module2::QSOprefText().split('\n');
-    lines[14] = "\"big\"\r";   // item 15, the form size, is not a number
-    writeFile(path(), lines.join('\n'));
-    resetGlobals();
-    G.ProgramFolder = dir.path();
-    G.WorkedColor = 7;
+    const QByteArray good = Module2::QSOprefText();
+    struct Case {
+        int item;
+        QByteArray value;   // the line as the file holds it
+        const char* installed;   // the item's value afterwards, as the file would hold it
+        const char* shownAs;     // the line of the box, after "Item n (Name): "
+    };
+    const Case cases[] = {
+        {12, "abc", "0", "\"abc\" does not read; the installed value 0 is used."},
+        {11, "1000000", "0", "1000000 lies outside -12 to 14; the installed value 0 is used."},
+        {11, "-12.5", "0", "-12.5 lies outside -12 to 14; the installed value 0 is used."},
+        {13, "90.5", "0", "90.5 lies outside -90 to 90; the installed value 0 is used."},
+        {12, "-180.01", "0", "-180.01 lies outside -180 to 180; the installed value 0 is used."},
+        {15, "\"big\"", "100", "\"big\" does not read; the installed value 100 is used."},
+        {15, "300", "100", "300 lies outside 0 to 100; the installed value 100 is used."},
+        {15, "101", "100", "101 lies outside 0 to 100; the installed value 100 is used."},
+        {16, "1e12", "255", "1e12 does not read; the installed value 255 is used."},
+        {18, "-60", "0", "-60 is below 0; the installed value 0 is used."},
+        {18, "3600x", "0", "\"3600x\" does not read; the installed value 0 is used."},
+        {10, "\"XX\"", "\"40\"", "\"XX\" names no band; the installed value 40 is used."},
+        {9, "\"SSB\"", "\"CW\"", "\"SSB\" is not CW, PH or DG; the installed value CW is used."},
+        {20, "#TRUE#x", "0", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value.toStdString());
+        QList<QByteArray> lines = good.split('\n');
+        lines[c.item - 1] = c.value + '\r';
+        writeFile(path(), lines.join('\n'));
+        resetGlobals();
+        G.ProgramFolder = dir.path();
+        LogCapture log;
 
-    EXPECT_FALSE(Module2::ReadQSOpref());
-    EXPECT_EQ(G.OwnContinent, QStringLiteral("NA"));
-    EXPECT_EQ(G.FormSizePercent, 0);
-    EXPECT_EQ(G.WorkedColor, 7);
+        const Module2::PrefsReading r = Module2::ReadQSOpref();
+        EXPECT_FALSE(r);
+        ASSERT_EQ(r.unread.size(), 1);
+        EXPECT_EQ(r.unread[0].number, c.item);
+        if (c.shownAs) {
+            EXPECT_EQ(r.describe(), QStringLiteral("Item %1 (%2): ").arg(c.item).arg(r.unread[0].name) +
+                                        QString::fromLatin1(c.shownAs));
+        }
+        EXPECT_EQ(log.warnings("vqplog.core").size(), 1);
+        // Written again: the good file, but for that item's installed value.
+        QList<QByteArray> expected = good.split('\n');
+        expected[c.item - 1] = QByteArray(c.installed) + '\r';
+        EXPECT_EQ(Module2::QSOprefText(), expected.join('\n'));
+    }
 
-    lines[14] = "300\r";   // out of range for a byte
+    // The edges of each range are values the items can mean.
+    QList<QByteArray> lines = good.split('\n');
+    lines[10] = "-12\r";
+    lines[11] = "180\r";
+    lines[12] = "-90\r";
+    lines[14] = "0\r";
     writeFile(path(), lines.join('\n'));
-    EXPECT_FALSE(Module2::ReadQSOpref());
-    EXPECT_EQ(G.FormSizePercent, 0);
+    EXPECT_TRUE(Module2::ReadQSOpref());
+    lines[10] = "14\r";
+    writeFile(path(), lines.join('\n'));
+    EXPECT_TRUE(Module2::ReadQSOpref());
+    EXPECT_EQ(G.UtcOffsetHours, 14.0f);
 }
 
 TEST_F(QSOprefTest, MissingFileReadsNothing)
@@ -241,8 +296,8 @@ TEST_F(QSOprefTest, BandAndModeStartFromTheInstalledDefaultsWhateverCouldNotBeRe
         EXPECT_EQ(G.CurrentBand, QString::fromLatin1(c.band));
         EXPECT_EQ(G.CurrentMode, QString::fromLatin1(c.mode));
     }
-    EXPECT_EQ(Module2::DefaultBand, QStringLiteral("40"));
-    EXPECT_EQ(Module2::DefaultMode, QStringLiteral("CW"));
+    EXPECT_EQ(Module2::DefaultBand(), QStringLiteral("40"));
+    EXPECT_EQ(Module2::DefaultMode(), QStringLiteral("CW"));
 }
 
 // A hand-edited or damaged file: a band the band table does not name, or a mode other than CW,
@@ -280,7 +335,8 @@ TEST_F(QSOprefTest, DamagedBandAndModeAreReadAsTheInstalledDefaultsWithAWarning)
         resetGlobals();
         G.ProgramFolder = dir.path();
         LogCapture log;
-        EXPECT_TRUE(Module2::ReadQSOpref());
+        // A damaged band or mode is an item that did not read.
+        EXPECT_EQ(bool(Module2::ReadQSOpref()), c.warnings == 0);
         EXPECT_EQ(G.CurrentBand, QString::fromLatin1(c.readBand));
         EXPECT_EQ(G.CurrentMode, QString::fromLatin1(c.readMode));
         // The items after them are read as usual.
@@ -376,7 +432,8 @@ TEST_P(UtcCheckTest, Answers)
     if (c.written) {
         resetGlobals();
         G.ProgramFolder = dir.path();
-        ASSERT_TRUE(Module2::ReadQSOpref());
+        // Written from start values, whose empty band and mode are no band and mode.
+        ASSERT_TRUE(Module2::ReadQSOpref().fileRead);
         EXPECT_EQ(G.UtcOffsetHours, c.expected);
     }
 }

@@ -130,11 +130,13 @@ protected:
         write(QStringLiteral("CW.txt"), cwSettings());
     }
 
+    // The error boxes of the loading: its title, and its text or that text as the first line.
     int errorBoxes() const
     {
         int n = 0;
         for (const auto& c : prompts.callsOf(QStringLiteral("message")))
-            if (c.text == StationSetup::LoadErrorText && c.title == StationSetup::LoadErrorTitle)
+            if (c.text.split(QStringLiteral("\r\n")).first() == StationSetup::LoadErrorText &&
+                c.title == StationSetup::LoadErrorTitle)
                 ++n;
         return n;
     }

@@ -413,8 +413,8 @@ TEST(InstalledFiles, FirstRunSettings)
     EXPECT_EQ(pref[20].number, 0);                      // OutOfStateFlag
     EXPECT_EQ(pref[23].text, QStringLiteral("None"));   // RigType: no rig port
     // The band and mode a profile that cannot be read starts from are these.
-    EXPECT_EQ(pref[9].text, Module2::DefaultMode);
-    EXPECT_EQ(pref[10].text, Module2::DefaultBand);
+    EXPECT_EQ(pref[9].text, Module2::DefaultMode());
+    EXPECT_EQ(pref[10].text, Module2::DefaultBand());
 
     const Settings cw = settings("CW.txt", 18);
     expectEmptyTexts(cw, 1, 9, "CW.txt");
