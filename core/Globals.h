@@ -2,12 +2,14 @@
 // The program's shared state: one instance, G, read and written by every module and window.
 // Start values are the ones before QSOpref.txt is read: texts empty, numbers 0, no defaults.
 // resetGlobals() puts everything back to those values (tests call it between cases).
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 #include <array>
+#include <optional>
 #include <cstdint>
 
 // The log in memory: 19 parallel arrays indexed by record number, slots 0 to 11000.
@@ -62,6 +64,16 @@ struct Globals {
     uint8_t OutOfStateFlag = 0, RoverFlag = 0, VoiceNavLevel = 0;
     QString RigType;
     uint8_t TaskbarOption = 0, ListPreviousFlag = 0;
+    // The items of QSOpref.txt that did not read at the last reading (index 0 is item 1): what the
+    // file held, and the item's value as written when it took its installed value instead. While
+    // the item still has that value, a rewrite gives the file back its own text.
+    struct UnreadPref {
+        QString found;
+        bool foundIsNumber = false;
+        double foundNumber = 0;
+        QByteArray takenForm;
+    };
+    std::array<std::optional<UnreadPref>, 25> UnreadPrefs;
 
     // The log store.
     ContactArraysT ContactArrays;

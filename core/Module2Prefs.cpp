@@ -96,8 +96,8 @@ QString take(const Item& item, const ListFormat::Value& v)
     const auto range = [&item] {
         if (std::isinf(item.hi))
             return QStringLiteral("is below %1").arg(ListFormat::formatDouble(item.lo));
-        return QStringLiteral("lies outside %1 to %2").arg(ListFormat::formatDouble(item.lo),
-                                                            ListFormat::formatDouble(item.hi));
+        return QStringLiteral("lies outside %1 to %2")
+            .arg(ListFormat::formatDouble(item.lo), ListFormat::formatDouble(item.hi));
     };
     const QString unreadable = QStringLiteral("does not read");
     return std::visit(
@@ -195,6 +195,30 @@ void keepKnownOrInstalled(QString& var, const QStringList& names, const QString&
     var = installed;
 }
 
+// The item's value in G, written as the file holds it.
+void writeItem(ListFormat::Writer& w, const Item& item)
+{
+    std::visit(
+        [&w](auto member) {
+            const auto& var = G.*member;
+            using T = std::decay_t<decltype(var)>;
+            if constexpr (std::is_same_v<T, QString>)
+                w.text(var);
+            else if constexpr (std::is_same_v<T, float>)
+                w.single(var);
+            else
+                w.integer(var);
+        },
+        item.member);
+}
+
+QByteArray itemForm(const Item& item)
+{
+    ListFormat::Writer w;
+    writeItem(w, item);
+    return w.data();
+}
+
 }   // namespace
 
 QString DefaultBand() { return installedValues().value(9).toText(); }
@@ -211,19 +235,18 @@ QString QSOprefPath() { return Files::resolve(G.ProgramFolder, FileName); }
 QByteArray QSOprefText()
 {
     ListFormat::Writer w;
-    for (const Item& item : items()) {
-        std::visit(
-            [&w](auto member) {
-                const auto& var = G.*member;
-                using T = std::decay_t<decltype(var)>;
-                if constexpr (std::is_same_v<T, QString>)
-                    w.text(var);
-                else if constexpr (std::is_same_v<T, float>)
-                    w.single(var);
-                else
-                    w.integer(var);
-            },
-            item.member);
+    for (size_t i = 0; i < items().size(); ++i) {
+        // An item that did not read and still has the value it took instead keeps the file's own
+        // text: a rewrite never replaces what the operator had with a value nobody chose.
+        const std::optional<Globals::UnreadPref>& kept = G.UnreadPrefs[i];
+        if (kept && itemForm(items()[i]) == kept->takenForm) {
+            if (kept->foundIsNumber)
+                w.number(kept->foundNumber);
+            else
+                w.text(kept->found);
+        } else {
+            writeItem(w, items()[i]);
+        }
         w.endLine();
     }
     return w.data();
@@ -233,6 +256,7 @@ PrefsReading ParseQSOpref(const QByteArray& data)
 {
     PrefsReading res;
     res.fileRead = true;
+    G.UnreadPrefs = {};
     ListFormat::Reader r(data);
     // Item by item: a value that does not fit its item costs that item only. Every value is
     // taken off the file whether it fits or not, so the later items stay in their places.
@@ -252,6 +276,9 @@ PrefsReading ParseQSOpref(const QByteArray& data)
         u.number = i + 1;
         u.name = QLatin1String(item.name);
         u.installed = takeInstalled(i);
+        if (!u.missing)
+            G.UnreadPrefs[size_t(i)] =
+                Globals::UnreadPref{v.text, v.kind == ListFormat::Value::Kind::Number, v.number, itemForm(item)};
         qCWarning(lcCore).noquote() << "QSOpref.txt: item" << u.number << u.name
                                     << (u.missing ? u.why : u.found + QLatin1Char(' ') + u.why) << "- taken as"
                                     << u.installed;
@@ -266,14 +293,15 @@ QString PrefsReading::describe() const
     for (const UnreadItem& u : unread) {
         if (u.missing) {
             const int last = unread.last().number;
-            lines << (u.number == last ? QStringLiteral("The file ends before item %1 (%2); it takes its installed value.")
-                                             .arg(u.number)
-                                             .arg(u.name)
-                                       : QStringLiteral("The file ends before item %1 (%2); items %1 to %3 take their "
-                                                        "installed values.")
-                                             .arg(u.number)
-                                             .arg(u.name)
-                                             .arg(last));
+            lines << (u.number == last
+                          ? QStringLiteral("The file ends before item %1 (%2); it takes its installed value.")
+                                .arg(u.number)
+                                .arg(u.name)
+                          : QStringLiteral("The file ends before item %1 (%2); items %1 to %3 take their "
+                                           "installed values.")
+                                .arg(u.number)
+                                .arg(u.name)
+                                .arg(last));
             break;   // the items after a missing one are missing too
         }
         lines << QStringLiteral("Item %1 (%2): %3 %4; the installed value %5 is used.")
@@ -289,6 +317,7 @@ PrefsReading ReadQSOpref()
     if (Files::readAll(QSOprefPath(), data))
         return ParseQSOpref(data);
     // No file (a first run) or one that cannot be read: nothing is taken from it.
+    G.UnreadPrefs = {};
     keepKnownOrInstalled(G.CurrentBand, Bands::names(), DefaultBand(), "band");
     keepKnownOrInstalled(G.CurrentMode, ModeNames(), DefaultMode(), "mode");
     return PrefsReading();

@@ -10,8 +10,11 @@
 
 namespace Module2 {
 
-// Writes all 25 items from G to QSOpref.txt in the program folder. The file is replaced through
-// a temporary file, so it is never left half written. Failures are not reported.
+// Writes all 25 items from G to QSOpref.txt in the program folder. An item that did not read at
+// the last reading and still has the value it took instead is written as the file held it
+// (G.UnreadPrefs), so a rewrite never puts a value nobody chose in place of the operator's. The
+// file is replaced through a temporary file, so it is never left half written. Failures are not
+// reported.
 bool WriteQSOpref();
 
 // The installed QSOpref.txt (data/, built into the program) is the one source of the values an
@@ -28,12 +31,12 @@ const QStringList& ModeNames();
 // the item (text for a number, a band no band table names), or the value lies outside what the
 // item can mean (a UTC offset beyond the earth's zones). It took the installed value instead.
 struct UnreadItem {
-    int number = 0;      // 1..25, in file order
-    QString name;        // the variable's name (OwnLongitude)
+    int number = 0;         // 1..25, in file order
+    QString name;           // the variable's name (OwnLongitude)
     bool missing = false;   // the file ended before it
-    QString found;       // the value as the file held it (for the operator to see)
-    QString why;         // why it was not taken
-    QString installed;   // the installed value it took
+    QString found;          // the value as the file held it (for the operator to see)
+    QString why;            // why it was not taken
+    QString installed;      // the installed value it took
 };
 
 // What reading QSOpref.txt found.

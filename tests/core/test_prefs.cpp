@@ -188,25 +188,26 @@ TEST_F(QSOprefTest, AValueThatDoesNotFitItsItemCostsThatItemOnly)
     const QByteArray good = Module2::QSOprefText();
     struct Case {
         int item;
-        QByteArray value;   // the line as the file holds it
+        QByteArray value;        // the line as the file holds it
+        const char* kept;        // the line a rewrite gives back while the item keeps the value it took
         const char* installed;   // the item's value afterwards, as the file would hold it
         const char* shownAs;     // the line of the box, after "Item n (Name): "
     };
     const Case cases[] = {
-        {12, "abc", "0", "\"abc\" does not read; the installed value 0 is used."},
-        {11, "1000000", "0", "1000000 lies outside -12 to 14; the installed value 0 is used."},
-        {11, "-12.5", "0", "-12.5 lies outside -12 to 14; the installed value 0 is used."},
-        {13, "90.5", "0", "90.5 lies outside -90 to 90; the installed value 0 is used."},
-        {12, "-180.01", "0", "-180.01 lies outside -180 to 180; the installed value 0 is used."},
-        {15, "\"big\"", "100", "\"big\" does not read; the installed value 100 is used."},
-        {15, "300", "100", "300 lies outside 0 to 100; the installed value 100 is used."},
-        {15, "101", "100", "101 lies outside 0 to 100; the installed value 100 is used."},
-        {16, "1e12", "255", "1e12 does not read; the installed value 255 is used."},
-        {18, "-60", "0", "-60 is below 0; the installed value 0 is used."},
-        {18, "3600x", "0", "\"3600x\" does not read; the installed value 0 is used."},
-        {10, "\"XX\"", "\"40\"", "\"XX\" names no band; the installed value 40 is used."},
-        {9, "\"SSB\"", "\"CW\"", "\"SSB\" is not CW, PH or DG; the installed value CW is used."},
-        {20, "#TRUE#x", "0", nullptr},
+        {12, "abc", "\"abc\"", "0", "\"abc\" does not read; the installed value 0 is used."},
+        {11, "1000000", "1000000", "0", "1000000 lies outside -12 to 14; the installed value 0 is used."},
+        {11, "-12.5", "-12.5", "0", "-12.5 lies outside -12 to 14; the installed value 0 is used."},
+        {13, "90.5", "90.5", "0", "90.5 lies outside -90 to 90; the installed value 0 is used."},
+        {12, "-180.01", "-180.01", "0", "-180.01 lies outside -180 to 180; the installed value 0 is used."},
+        {15, "\"big\"", "\"big\"", "100", "\"big\" does not read; the installed value 100 is used."},
+        {15, "300", "300", "100", "300 lies outside 0 to 100; the installed value 100 is used."},
+        {15, "101", "101", "100", "101 lies outside 0 to 100; the installed value 100 is used."},
+        {16, "1e12", "1000000000000", "255", "1e12 does not read; the installed value 255 is used."},
+        {18, "-60", "-60", "0", "-60 is below 0; the installed value 0 is used."},
+        {18, "3600x", "\"3600x\"", "0", "\"3600x\" does not read; the installed value 0 is used."},
+        {10, "\"XX\"", "\"XX\"", "\"40\"", "\"XX\" names no band; the installed value 40 is used."},
+        {9, "\"SSB\"", "\"SSB\"", "\"CW\"", "\"SSB\" is not CW, PH or DG; the installed value CW is used."},
+        {20, "#TRUE#x", "\"#TRUE#x\"", "0", nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value.toStdString());
@@ -226,10 +227,30 @@ TEST_F(QSOprefTest, AValueThatDoesNotFitItsItemCostsThatItemOnly)
                                         QString::fromLatin1(c.shownAs));
         }
         EXPECT_EQ(log.warnings("vqplog.core").size(), 1);
-        // Written again: the good file, but for that item's installed value.
+        // Written again: the good file with the item as the file held it, for nobody chose the
+        // value it took; that value is the installed one.
         QList<QByteArray> expected = good.split('\n');
+        expected[c.item - 1] = QByteArray(c.kept) + '\r';
+        EXPECT_EQ(Module2::QSOprefText(), expected.join('\n'));
+        G.UnreadPrefs = {};
         expected[c.item - 1] = QByteArray(c.installed) + '\r';
         EXPECT_EQ(Module2::QSOprefText(), expected.join('\n'));
+    }
+
+    // Once the item has a value of its own (the operator typed a longitude), that is written;
+    // a new reading forgets what the last one kept.
+    {
+        QList<QByteArray> lines = good.split('\n');
+        lines[11] = "abc\r";
+        writeFile(path(), lines.join('\n'));
+        ASSERT_FALSE(Module2::ReadQSOpref());
+        G.OwnLongitude = 86.25f;
+        lines[11] = "86.25\r";
+        EXPECT_EQ(Module2::QSOprefText(), lines.join('\n'));
+        G.OwnLongitude = 0;
+        writeFile(path(), good);
+        ASSERT_TRUE(Module2::ReadQSOpref());
+        EXPECT_EQ(Module2::QSOprefText(), good);
     }
 
     // The edges of each range are values the items can mean.

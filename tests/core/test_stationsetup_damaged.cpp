@@ -123,9 +123,10 @@ TEST_F(DamagedProfile, TextForTheLongitudeCostsThatItemOnly)
     EXPECT_EQ(textColor(georgia), 65280);
     EXPECT_EQ(textColor(in->Label10[1]), 8421504);
 
-    // Written back: the longitude as the installed value, every other item as it was read.
+    // Written back: every item as it was read, and the longitude, which the operator left alone,
+    // as the file held it (a text now), not as the installed 0.
     QList<QByteArray> expected = lines;
-    expected[11] = "0\r";
+    expected[11] = "\"abc\"\r";
     EXPECT_EQ(profileOnDisk(), expected);
 }
 
@@ -160,7 +161,7 @@ TEST_F(DamagedProfile, UtcOffsetBeyondTheZonesIsRefused)
     EXPECT_EQ(G.ContactArrays.ContactDate[1], QStringLiteral("2026/12/11"));
     EXPECT_EQ(G.ContactArrays.ContactTime[1], QStringLiteral("09:17:33"));
     EXPECT_TRUE(read(dir.filePath(QStringLiteral("log.txt"))).contains("\"2026/12/11\",\"09:17:33\""));
-    EXPECT_EQ(profileOnDisk()[10], "0\r");
+    EXPECT_EQ(profileOnDisk()[10], "1000000\r");   // the operator chose no offset: the file keeps its own
 }
 
 }   // namespace
