@@ -516,10 +516,10 @@ void MainFrame::applyLayout()
     // excess off the bottom of the client area, so the window keeps its outer size and stays
     // inside the screen or work area it was fitted to.
     const int menuRoom = std::max(0, s.toPixelsY(g.captionHeight - s.frameTitle - s.frameBorder));
-    const int excess = std::max(0, mh - menuRoom);
+    const int clientHeight = std::max(0, ch - std::max(0, mh - menuRoom));
     menuBar->setGeometry(0, 0, cw, mh);
-    client_->setGeometry(0, mh, cw, std::max(0, ch - excess));
-    resize(cw, std::max(0, ch - excess) + mh);
+    client_->setGeometry(0, mh, cw, clientHeight);
+    resize(cw, clientHeight + mh);
     move(s.toPixelsX(g.left), s.toPixelsY(g.top));
 }
 
