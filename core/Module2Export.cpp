@@ -1,5 +1,6 @@
 #include "core/Module2Export.h"
 
+#include "core/BandTable.h"
 #include "core/CommonFileDialog.h"
 #include "core/CoreLog.h"
 #include "core/Files.h"
@@ -229,8 +230,15 @@ QByteArray AdifExportText(const QString& power, const QString& comment, const QV
             text += QLatin1Char(' ');
         }
         if (!ca.ContactBand[i].isEmpty()) {
-            field("Band", ca.ContactBand[i] + QLatin1Char('M'));
-            text += QLatin1Char(' ');
+            // The band under the format's own name; a band the table does not hold costs that
+            // record its Band and nothing else, as a wrong band name would mislead the reader.
+            if (const Bands::BandRow* band = Bands::find(ca.ContactBand[i].trimmed())) {
+                field("Band", QString::fromLatin1(band->adif));
+                text += QLatin1Char(' ');
+            } else {
+                qCWarning(lcCore).noquote() << "ADIF export:" << recordName(i) << "has the band" << ca.ContactBand[i]
+                                            << "and is written without Band";
+            }
         }
         if (!ca.ContactMode[i].isEmpty()) {
             const QString mode = ca.ContactMode[i] == QLatin1String("PH") ? QStringLiteral("SSB") : ca.ContactMode[i];

@@ -239,7 +239,7 @@ TEST_F(AdifTest, HeaderAndTheExampleRecordAsWrittenByHand)
               "\r\n"
               "<EOH>\r\n"
               "\r\n"
-              "<Call:5>K9XYZ <Qso_Date:8:d>20240504 <Band:3>20M <Mode:2>CW\r\n"
+              "<Call:5>K9XYZ <Qso_Date:8:d>20240504 <Band:3>20m <Mode:2>CW\r\n"
               "<Tx_Pwr:3>100 <Freq:6>14.025 <Time_On:4>1402 <DXCC:3>291 <State:2>OH <Cont:2>NA <RST_Rcvd:3>599 "
               "<RST_Sent:3>599 <eor>\r\n"
               "\r\n");
@@ -265,7 +265,7 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
         {contact("K9XYZ", "OH", "", "CW"),
          {{"call", "K9XYZ"},
           {"qso_date", "20240504"},
-          {"band", "20M"},
+          {"band", "20m"},
           {"mode", "CW"},
           {"tx_pwr", "50"},
           {"time_on", "1402"},
@@ -278,7 +278,7 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
         {ph,
          {{"call", "W9ABC"},
           {"qso_date", "20240504"},
-          {"band", "1.25M"},
+          {"band", "1.25m"},
           {"mode", "SSB"},
           {"tx_pwr", "50"},
           {"time_on", "0905"},
@@ -292,7 +292,7 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
         {noTime,
          {{"call", "VE3ABC"},
           {"qso_date", "20240504"},
-          {"band", "20M"},
+          {"band", "20m"},
           {"mode", "CW"},
           {"tx_pwr", "50"},
           {"time_on", "0000"},
@@ -303,7 +303,7 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
         {contact("KL7AB", "AK", "", "CW"),
          {{"call", "KL7AB"},
           {"qso_date", "20240504"},
-          {"band", "20M"},
+          {"band", "20m"},
           {"mode", "CW"},
           {"tx_pwr", "50"},
           {"time_on", "1402"},
@@ -316,7 +316,7 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
         {compact,
          {{"call", "G4ABC"},
           {"qso_date", "20240504"},
-          {"band", "20M"},
+          {"band", "20m"},
           {"mode", "CW"},
           {"tx_pwr", "50"},
           {"time_on", "1402"},
@@ -327,7 +327,7 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
         {contact("XX1ABC", "Atlantis", "", "CW"),   // a country the table does not know: no DXCC
          {{"call", "XX1ABC"},
           {"qso_date", "20240504"},
-          {"band", "20M"},
+          {"band", "20m"},
           {"mode", "CW"},
           {"tx_pwr", "50"},
           {"time_on", "1402"},
@@ -384,7 +384,7 @@ TEST_F(AdifTest, CancelledAnswersLeaveOutPowerAndCommentAndEndTheLineWithEor)
     EXPECT_FALSE(t.contains("<Comment"));
     EXPECT_TRUE(t.contains("<RST_Sent:3>599 <eor>\r\n\r\n<Call:5>K9ABC"));
     // Without a mode the band's line runs on with the fields after it.
-    EXPECT_TRUE(t.contains("<Band:3>20M <Time_On:4>1402 "));
+    EXPECT_TRUE(t.contains("<Band:3>20m <Time_On:4>1402 "));
 }
 
 TEST_F(AdifTest, CountryTableComesFromTheFirstFolderThatHasOne)
@@ -486,12 +486,12 @@ TEST_F(AdifTest, ADateThatDoesNotConvertLeavesOutThatRecordsQsoDateOnly)
         EXPECT_FALSE((*records)[1].fields.contains("qso_date"));
         EXPECT_EQ((*records)[2].fields.value("qso_date"), QStringLiteral("20240504"));
         const QMap<QString, QString> second = {
-            {"call", "W9BAD"},   {"band", "20M"},     {"mode", "SSB"},     {"tx_pwr", "100"},
+            {"call", "W9BAD"},   {"band", "20m"},     {"mode", "SSB"},     {"tx_pwr", "100"},
             {"time_on", "1402"}, {"dxcc", "291"},     {"state", "IN"},     {"cnty", "IN,Marion"},
             {"cont", "NA"},      {"rst_rcvd", "599"}, {"rst_sent", "599"},
         };
         EXPECT_EQ((*records)[1].fields, second);
-        EXPECT_TRUE(fileBytes(target()).contains("\r\n<Call:5>W9BAD <Band:3>20M <Mode:3>SSB\r\n"));
+        EXPECT_TRUE(fileBytes(target()).contains("\r\n<Call:5>W9BAD <Band:3>20m <Mode:3>SSB\r\n"));
     }
 }
 

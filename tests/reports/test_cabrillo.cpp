@@ -249,9 +249,9 @@ TEST_F(CabrilloTest, ColumnRuleKeepsEveryContactOnOneLineWithBlanksBetweenValues
         {"sent county cut to eight then trimmed",
          qso("W8TEST", "20", "CW", "2014/05/03", "16:05:42", "599", "599", "OH", "", "Jackson X"), "K9TEST",
          "QSO: 14000 CW 2014-05-03 1605 K9TEST    599 Jackson  W8TEST    599 OH"},
-        {"band without a frequency",
+        {"1.25 m under the format's band name",
          qso("W8TEST", "1.25", "PH", "2014/05/03", "16:05:42", "59", "59", "OH", "", "Marion"), "K9TEST",
-         "QSO:       PH 2014-05-03 1605 K9TEST    59  Marion   W8TEST    59  OH"},
+         "QSO:   222 PH 2014-05-03 1605 K9TEST    59  Marion   W8TEST    59  OH"},
         {"6 m", qso("W8TEST", "6", "PH", "2014/05/03", "16:05:42", "59", "59", "OH", "", "Marion"), "K9TEST",
          "QSO:    50 PH 2014-05-03 1605 K9TEST    59  Marion   W8TEST    59  OH"},
         {"160 m, post-contest time without seconds",
@@ -301,9 +301,10 @@ TEST_F(CabrilloTest, UnreadableDateFailsTheWholeTextNamingTheRecord)
 }
 
 // QSO lines are read field by field, split at blanks. Every value is written without the blanks
-// around it (the edit dialogs once stored "K9ABC "), county names as one word; a value that is
-// then empty or still holds a blank where the column takes one word would add or take away a
-// field, so the write is refused naming the record and no text is made. Record 2 is DL1ABC.
+// around it (the edit dialogs once stored "K9ABC "), county names as stored ("La Porte"), the
+// sent one cut to eight; a call, mode, time or report that is then empty or still holds a blank
+// would add or take away a field, so the write is refused naming the record and no text is made.
+// Record 2 is DL1ABC.
 TEST_F(CabrilloTest, ValuesAreWrittenTrimmedAndOneThatIsNotOneWordFailsNamingTheRecord)
 {
     using Field = QVector<QString> ContactArraysT::*;
@@ -342,12 +343,12 @@ TEST_F(CabrilloTest, ValuesAreWrittenTrimmedAndOneThatIsNotOneWordFailsNamingThe
         {&ContactArraysT::ContactTime, "", "Contact 2 (DL1ABC) has no time.", false},
         {&ContactArraysT::ContactBand, "15 ", base, true},
         {&ContactArraysT::ContactSentCounty, "La Porte",
-         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  LaPorte  DL1ABC    59  DX", true},
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  La Porte DL1ABC    59  DX", true},
         {&ContactArraysT::ContactSentCounty, " St. Joseph",
-         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  St.Jose  DL1ABC    59  DX", true},
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  St. Jose DL1ABC    59  DX", true},
         {&ContactArraysT::ContactSentCounty, " ", "Contact 2 (DL1ABC) has no county sent.", false},
         {&ContactArraysT::ContactCounty, "St. Joseph ",
-         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   DL1ABC    59  St.Joseph", true},
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   DL1ABC    59  St. Joseph", true},
         {&ContactArraysT::ContactSPC, " OH ", "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   DL1ABC    59  OH",
          true},
         {&ContactArraysT::ContactSPC, "", "Contact 2 (DL1ABC) has no county, state, province or country.", false},
