@@ -66,8 +66,9 @@ QString placeAtColumns(const QString& start, const QVector<QPair<int, QString>>&
 QString QSOLine(int i, const QString& ownCall, bool outOfState, QString* error = nullptr);
 
 // The whole file, CR LF line ends: the header, a QSO line for each record 1 to G.QSOCount of
-// G.ContactArrays and "END-OF-LOG:". False with the message of the first record that cannot be
-// written. Reads G.OwnCall (trimmed here, without changing it), G.OwnSection, G.PartyState,
+// G.ContactArrays and "END-OF-LOG:". Header values, the profile's included, are written without
+// control characters and the blanks around them; the soapbox on the lines soapboxLines gives.
+// False with the message of the first record that cannot be written. Reads G.OwnCall (trimmed here, without changing it), G.OwnSection, G.PartyState,
 // G.ProgramVersion, G.OutOfStateFlag and the score counters.
 bool CabrilloText(const Summary& summary, QByteArray& out, QString* error = nullptr);
 
