@@ -578,10 +578,10 @@ TEST_F(AdifTest, EveryBandOfTheBandTableIsWrittenUnderItsAdifName)
     EXPECT_TRUE(warnings[0].contains(QStringLiteral("has the band 7 and is written without Band")))
         << warnings[0].toStdString();
 
-    // The log of the issue: 1.25, 440 and 902 as the format names them, and 10 GHz.
+    // A log on 1.25 m, 70 cm and 33 cm and 10 GHz, as the format names them.
     const QByteArray t = fileBytes(target());
-    for (const char* spec : {"<Band:5>1.25m ", "<Band:4>70cm ", "<Band:4>33cm ", "<Band:3>3cm "})
-        EXPECT_TRUE(t.contains(spec)) << spec;
+    for (const char* field : {"<Band:5>1.25m ", "<Band:4>70cm ", "<Band:4>33cm ", "<Band:3>3cm "})
+        EXPECT_TRUE(t.contains(field)) << field;
     for (const char* wrong : {"440M", "902M", "10GM", "1.25M"})
         EXPECT_FALSE(t.contains(QByteArray(">") + wrong)) << wrong;
 }
