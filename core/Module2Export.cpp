@@ -9,6 +9,7 @@
 #include "core/ListFormat.h"
 #include "core/Module2Log.h"
 #include "platform/Clock.h"
+#include "platform/KeyEvents.h"
 #include "platform/Prompts.h"
 
 #include <QDir>
@@ -170,7 +171,10 @@ QByteArray AdifExportText(const QString& power, const QString& comment, const QV
         text += QLatin1Char('>') + value;
     };
 
-    const QString txPower = withoutTrailingBlanks(power);
+    // The answers as typing gives them: a pasted line end, tab or NUL would break the record's
+    // line and is no character of an ADIF text.
+    const QString powerAnswer = KeyEvents::storableOnly(power), commentAnswer = KeyEvents::storableOnly(comment);
+    const QString txPower = withoutTrailingBlanks(powerAnswer);
     for (int i = 1; i <= G.QSOCount; ++i) {
         const QString& call = ca.ContactCall[i];
         // A date that does not convert costs that record its Qso_Date and nothing else.
@@ -245,7 +249,7 @@ QByteArray AdifExportText(const QString& power, const QString& comment, const QV
             field("Mode", mode.toUpper());
             text += eol;
         }
-        if (!power.isEmpty()) {
+        if (!powerAnswer.isEmpty()) {
             field("Tx_Pwr", txPower);
             text += QLatin1Char(' ');
         }
@@ -281,8 +285,8 @@ QByteArray AdifExportText(const QString& power, const QString& comment, const QV
             field("RST_Sent", withoutTrailingBlanks(ca.ContactRSTSent[i]));
             text += QLatin1Char(' ');
         }
-        if (!comment.isEmpty()) {
-            field("Comment", comment);
+        if (!commentAnswer.isEmpty()) {
+            field("Comment", commentAnswer);
             text += eol;
         }
         text += QStringLiteral("<eor>") + eol + eol;

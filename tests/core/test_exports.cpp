@@ -585,3 +585,28 @@ TEST_F(AdifTest, EveryBandOfTheBandTableIsWrittenUnderItsAdifName)
     for (const char* wrong : {"440M", "902M", "10GM", "1.25M"})
         EXPECT_FALSE(t.contains(QByteArray(">") + wrong)) << wrong;
 }
+
+// An answer pasted with line ends, a tab or a NUL into the power or comment box: the records keep
+// their lines and the values read back without them.
+TEST_F(AdifTest, AnswersPastedWithLineEndsKeepEveryRecordWhole)
+{
+    TestLog::add(contact("K9XYZ", "OH", "", "CW"));
+    TestLog::add(contact("W9ABC", "", "Marion", "PH"));
+    const QString power = QStringLiteral("1\r\n00") + QChar(0) + QStringLiteral("  ");
+    const QString comment = QStringLiteral("IN QSO\nParty\r\tContest");
+    const QByteArray t = text(power, comment);
+    QString why;
+    const auto records = readAdif(t, &why);
+    ASSERT_TRUE(records) << why.toStdString();
+    ASSERT_EQ(records->size(), 2);
+    for (const AdifRecord& r : *records) {
+        EXPECT_EQ(r.fields.value("tx_pwr"), QStringLiteral("100"));
+        EXPECT_EQ(r.fields.value("comment"), QStringLiteral("IN QSOPartyContest"));
+    }
+    // Each record: its first line, its second line ending in the comment, "<eor>", an empty line.
+    const QList<QByteArray> lines = t.mid(t.indexOf("<EOH>\r\n\r\n") + 9).split('\n');
+    EXPECT_EQ(lines.size(), 2 * 4 + 1) << t.toStdString();
+    for (const QByteArray& l : lines)
+        for (char c : l)
+            EXPECT_TRUE(c == '\r' || (c >= 32 && c < 127)) << int(c);
+}
