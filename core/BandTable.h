@@ -11,7 +11,8 @@ namespace Bands {
 // One row of the band table: a frequency strictly between the limits (MHz, single precision)
 // lies in the band `name`. `cabrillo` is the band's frequency field of a Cabrillo QSO line (the
 // lower band edge in kHz below 30 MHz, the format's band name from 50 MHz up) and `adif` its
-// ADIF band name.
+// ADIF band name: a metre band as its name and "M" ("20M", "1.25M", read by ADIF without regard to
+// case), the bands from 420 MHz up by the format's centimetre names ("70cm").
 struct BandRow {
     float lower, upper;
     const char* name;

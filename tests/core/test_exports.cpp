@@ -241,7 +241,7 @@ TEST_F(AdifTest, HeaderAndTheExampleRecordAsWrittenByHand)
               "\r\n"
               "<EOH>\r\n"
               "\r\n"
-              "<Call:5>K9XYZ <Qso_Date:8:d>20240504 <Band:3>20m <Mode:2>CW\r\n"
+              "<Call:5>K9XYZ <Qso_Date:8:d>20240504 <Band:3>20M <Mode:2>CW\r\n"
               "<Tx_Pwr:3>100 <Freq:6>14.025 <Time_On:4>1402 <DXCC:3>291 <State:2>OH <Cont:2>NA <RST_Rcvd:3>599 "
               "<RST_Sent:3>599 <eor>\r\n"
               "\r\n");
@@ -267,7 +267,7 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
         {contact("K9XYZ", "OH", "", "CW"),
          {{"call", "K9XYZ"},
           {"qso_date", "20240504"},
-          {"band", "20m"},
+          {"band", "20M"},
           {"mode", "CW"},
           {"tx_pwr", "50"},
           {"time_on", "1402"},
@@ -280,7 +280,7 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
         {ph,
          {{"call", "W9ABC"},
           {"qso_date", "20240504"},
-          {"band", "1.25m"},
+          {"band", "1.25M"},
           {"mode", "SSB"},
           {"tx_pwr", "50"},
           {"time_on", "0905"},
@@ -294,7 +294,7 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
         {noTime,
          {{"call", "VE3ABC"},
           {"qso_date", "20240504"},
-          {"band", "20m"},
+          {"band", "20M"},
           {"mode", "CW"},
           {"tx_pwr", "50"},
           {"time_on", "0000"},
@@ -305,7 +305,7 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
         {contact("KL7AB", "AK", "", "CW"),
          {{"call", "KL7AB"},
           {"qso_date", "20240504"},
-          {"band", "20m"},
+          {"band", "20M"},
           {"mode", "CW"},
           {"tx_pwr", "50"},
           {"time_on", "1402"},
@@ -318,7 +318,7 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
         {compact,
          {{"call", "G4ABC"},
           {"qso_date", "20240504"},
-          {"band", "20m"},
+          {"band", "20M"},
           {"mode", "CW"},
           {"tx_pwr", "50"},
           {"time_on", "1402"},
@@ -329,7 +329,7 @@ TEST_F(AdifTest, FixtureLogReadsBackOneRecordPerContact)
         {contact("XX1ABC", "Atlantis", "", "CW"),   // a country the table does not know: no DXCC
          {{"call", "XX1ABC"},
           {"qso_date", "20240504"},
-          {"band", "20m"},
+          {"band", "20M"},
           {"mode", "CW"},
           {"tx_pwr", "50"},
           {"time_on", "1402"},
@@ -386,7 +386,7 @@ TEST_F(AdifTest, CancelledAnswersLeaveOutPowerAndCommentAndEndTheLineWithEor)
     EXPECT_FALSE(t.contains("<Comment"));
     EXPECT_TRUE(t.contains("<RST_Sent:3>599 <eor>\r\n\r\n<Call:5>K9ABC"));
     // Without a mode the band's line runs on with the fields after it.
-    EXPECT_TRUE(t.contains("<Band:3>20m <Time_On:4>1402 "));
+    EXPECT_TRUE(t.contains("<Band:3>20M <Time_On:4>1402 "));
 }
 
 TEST_F(AdifTest, CountryTableComesFromTheFirstFolderThatHasOne)
@@ -488,12 +488,12 @@ TEST_F(AdifTest, ADateThatDoesNotConvertLeavesOutThatRecordsQsoDateOnly)
         EXPECT_FALSE((*records)[1].fields.contains("qso_date"));
         EXPECT_EQ((*records)[2].fields.value("qso_date"), QStringLiteral("20240504"));
         const QMap<QString, QString> second = {
-            {"call", "W9BAD"},   {"band", "20m"},     {"mode", "SSB"},     {"tx_pwr", "100"},
+            {"call", "W9BAD"},   {"band", "20M"},     {"mode", "SSB"},     {"tx_pwr", "100"},
             {"time_on", "1402"}, {"dxcc", "291"},     {"state", "IN"},     {"cnty", "IN,Marion"},
             {"cont", "NA"},      {"rst_rcvd", "599"}, {"rst_sent", "599"},
         };
         EXPECT_EQ((*records)[1].fields, second);
-        EXPECT_TRUE(fileBytes(target()).contains("\r\n<Call:5>W9BAD <Band:3>20m <Mode:3>SSB\r\n"));
+        EXPECT_TRUE(fileBytes(target()).contains("\r\n<Call:5>W9BAD <Band:3>20M <Mode:3>SSB\r\n"));
     }
 }
 
@@ -536,10 +536,10 @@ TEST_F(AdifTest, EmptyLogsWriteTheHeaderOrNothingAndStillReportSuccess)
 TEST_F(AdifTest, EveryBandOfTheBandTableIsWrittenUnderItsAdifName)
 {
     const QMap<QString, QString> adif = {
-        {"160", "160m"}, {"80", "80m"},    {"40", "40m"},   {"20", "20m"},     {"15", "15m"},
-        {"10", "10m"},   {"6", "6m"},      {"2", "2m"},     {"1.25", "1.25m"}, {"440", "70cm"},
+        {"160", "160M"}, {"80", "80M"},    {"40", "40M"},   {"20", "20M"},     {"15", "15M"},
+        {"10", "10M"},   {"6", "6M"},      {"2", "2M"},     {"1.25", "1.25M"}, {"440", "70cm"},
         {"902", "33cm"}, {"1.24", "23cm"}, {"2.3", "13cm"}, {"3.3", "9cm"},    {"5.6", "6cm"},
-        {"10G", "3cm"},  {"30", "30m"},    {"17", "17m"},   {"12", "12m"},
+        {"10G", "3cm"},  {"30", "30M"},    {"17", "17M"},   {"12", "12M"},
     };
     QStringList bands = Bands::names();
     bands << QStringLiteral("10g") << QStringLiteral(" 440 ") << QStringLiteral("7") << QStringLiteral("10GM");
@@ -580,9 +580,9 @@ TEST_F(AdifTest, EveryBandOfTheBandTableIsWrittenUnderItsAdifName)
 
     // A log on 1.25 m, 70 cm and 33 cm and 10 GHz, as the format names them.
     const QByteArray t = fileBytes(target());
-    for (const char* field : {"<Band:5>1.25m ", "<Band:4>70cm ", "<Band:4>33cm ", "<Band:3>3cm "})
+    for (const char* field : {"<Band:5>1.25M ", "<Band:4>70cm ", "<Band:4>33cm ", "<Band:3>3cm "})
         EXPECT_TRUE(t.contains(field)) << field;
-    for (const char* wrong : {"440M", "902M", "10GM", "1.25M"})
+    for (const char* wrong : {"440M", "902M", "10GM"})
         EXPECT_FALSE(t.contains(QByteArray(">") + wrong)) << wrong;
 }
 
