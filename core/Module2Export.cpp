@@ -1,5 +1,6 @@
 #include "core/Module2Export.h"
 
+#include "core/BandTable.h"
 #include "core/CommonFileDialog.h"
 #include "core/CoreLog.h"
 #include "core/Files.h"
@@ -8,6 +9,7 @@
 #include "core/ListFormat.h"
 #include "core/Module2Log.h"
 #include "platform/Clock.h"
+#include "platform/KeyEvents.h"
 #include "platform/Prompts.h"
 
 #include <QDir>
@@ -169,7 +171,10 @@ QByteArray AdifExportText(const QString& power, const QString& comment, const QV
         text += QLatin1Char('>') + value;
     };
 
-    const QString txPower = withoutTrailingBlanks(power);
+    // The answers as typing gives them: a pasted line end, tab or NUL would break the record's
+    // line and is no character of an ADIF text.
+    const QString powerAnswer = KeyEvents::storableOnly(power), commentAnswer = KeyEvents::storableOnly(comment);
+    const QString txPower = withoutTrailingBlanks(powerAnswer);
     for (int i = 1; i <= G.QSOCount; ++i) {
         const QString& call = ca.ContactCall[i];
         // A date that does not convert costs that record its Qso_Date and nothing else.
@@ -229,15 +234,22 @@ QByteArray AdifExportText(const QString& power, const QString& comment, const QV
             text += QLatin1Char(' ');
         }
         if (!ca.ContactBand[i].isEmpty()) {
-            field("Band", ca.ContactBand[i] + QLatin1Char('M'));
-            text += QLatin1Char(' ');
+            // The band under the format's own name; a band the table does not hold costs that
+            // record its Band and nothing else, as a wrong band name would mislead the reader.
+            if (const Bands::BandRow* band = Bands::find(ca.ContactBand[i].trimmed())) {
+                field("Band", QString::fromLatin1(band->adif));
+                text += QLatin1Char(' ');
+            } else {
+                qCWarning(lcCore).noquote() << "ADIF export:" << recordName(i) << "has the band" << ca.ContactBand[i]
+                                            << "and is written without Band";
+            }
         }
         if (!ca.ContactMode[i].isEmpty()) {
             const QString mode = ca.ContactMode[i] == QLatin1String("PH") ? QStringLiteral("SSB") : ca.ContactMode[i];
             field("Mode", mode.toUpper());
             text += eol;
         }
-        if (!power.isEmpty()) {
+        if (!powerAnswer.isEmpty()) {
             field("Tx_Pwr", txPower);
             text += QLatin1Char(' ');
         }
@@ -273,8 +285,8 @@ QByteArray AdifExportText(const QString& power, const QString& comment, const QV
             field("RST_Sent", withoutTrailingBlanks(ca.ContactRSTSent[i]));
             text += QLatin1Char(' ');
         }
-        if (!comment.isEmpty()) {
-            field("Comment", comment);
+        if (!commentAnswer.isEmpty()) {
+            field("Comment", commentAnswer);
             text += eol;
         }
         text += QStringLiteral("<eor>") + eol + eol;

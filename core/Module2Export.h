@@ -44,9 +44,12 @@ QString AdifCountryFile();
 bool ReadAdifCountries(QVector<AdifCountry>& rows, QString* error = nullptr);
 
 // The whole ADIF file: the header (with `exportedAt` as the local export time) and one record per
-// contact. `power` and `comment` are the operator's answers (empty when cancelled). A record whose
-// date is not a "yyyy/mm/dd" calendar date is written without its Qso_Date (with a warning in the
-// log category). Reads G.ContactArrays, G.QSOCount, G.PartyState and G.ProgramVersion.
+// contact. `power` and `comment` are the operator's answers (empty when cancelled), written without
+// control characters. The band is written under its ADIF name from the band table ("20m",
+// "1.25m", "70cm", "3cm"). A record whose date is not a "yyyy/mm/dd" calendar date is written
+// without its Qso_Date, one whose band the table does not hold without its Band (each with a
+// warning in the log category). Reads G.ContactArrays, G.QSOCount, G.PartyState and
+// G.ProgramVersion.
 QByteArray AdifExportText(const QString& power, const QString& comment, const QVector<AdifCountry>& countries,
                           const QDateTime& exportedAt);
 

@@ -1,9 +1,11 @@
 #include "reports/Cabrillo.h"
 
+#include "core/BandTable.h"
 #include "core/Format.h"
 #include "core/Globals.h"
 #include "core/ListFormat.h"
 #include "entry/Tallies.h"
+#include "platform/KeyEvents.h"
 
 #include <QPair>
 #include <QVector>
@@ -38,16 +40,23 @@ QString claimedScoreText()
 
 QString bandFrequency(const QString& band)
 {
-    static const QVector<QPair<QString, QString>> table = {
-        {QStringLiteral("160"), QStringLiteral(" 1800")}, {QStringLiteral("80"), QStringLiteral(" 3500")},
-        {QStringLiteral("40"), QStringLiteral(" 7000")},  {QStringLiteral("20"), QStringLiteral("14000")},
-        {QStringLiteral("15"), QStringLiteral("21000")},  {QStringLiteral("10"), QStringLiteral("28000")},
-        {QStringLiteral("6"), QStringLiteral("   50")},   {QStringLiteral("2"), QStringLiteral("  144")},
-    };
-    for (const auto& [b, f] : table)
-        if (b == band)
-            return f;
-    return QString();
+    const Bands::BandRow* row = Bands::find(band);
+    return row ? QString::fromLatin1(row->cabrillo).rightJustified(5, QLatin1Char(' ')) : QString();
+}
+
+QStringList soapboxLines(const QString& soapbox)
+{
+    QStringList lines;
+    QString rest = KeyEvents::storableOnly(soapbox).trimmed();
+    while (rest.size() > SoapboxWidth) {
+        qsizetype cut = rest.lastIndexOf(QLatin1Char(' '), SoapboxWidth);
+        if (cut <= 0)
+            cut = SoapboxWidth;
+        lines << rest.left(cut).trimmed();
+        rest = rest.mid(cut).trimmed();
+    }
+    lines << rest;
+    return lines;
 }
 
 QString placeAtColumns(const QString& start, const QVector<QPair<int, QString>>& fields)
@@ -70,41 +79,51 @@ bool holdsBlank(const QString& s)
     return std::any_of(s.cbegin(), s.cend(), [](QChar c) { return c.isSpace(); });
 }
 
-// A county name as one word: "La Porte" and "St. Joseph" are written "LaPorte" and "St.Joseph",
-// so the exchange columns stay one field each.
-QString withoutBlanks(const QString& s)
+// A character no line of the file may hold: a line end, a tab, a NUL or another control
+// character.
+bool holdsControl(const QString& s)
 {
-    QString out;
-    for (QChar c : s)
-        if (!c.isSpace())
-            out += c;
-    return out;
+    return std::any_of(s.cbegin(), s.cend(), [](QChar c) { return !KeyEvents::isStorable(c); });
 }
+
+// A header line's value: without control characters and without the blanks around it.
+QString headerValue(const QString& s) { return KeyEvents::storableOnly(s).trimmed(); }
+
+// Where the operator enters the station's own state or province.
+const QString OwnStateHint = QStringLiteral(
+    "Enter it in the station setup at the next start of the program (the box \"Your State / Province:\" of "
+    "the Setup Information window), then write the file again.");
 
 }   // namespace
 
 QString QSOLine(int i, const QString& ownCall, bool outOfState, QString* error)
 {
     const ContactArraysT& ca = G.ContactArrays;
-    auto refuse = [&](const QString& why) {
+    auto refuseWith = [&](const QString& message) {
         if (error)
-            *error = why + QStringLiteral(" Correct it and write the file again.");
+            *error = message;
         return QString();
+    };
+    auto refuse = [&](const QString& why) {
+        return refuseWith(why + QStringLiteral(" Correct it and write the file again."));
     };
     // A QSO line's fields are told apart by the blanks between them: every value is written
     // without the blanks around it, and one that is then empty or still holds a blank where the
-    // column takes one word would take away a field or add one.
+    // column takes one word would take away a field or add one. The exchanges are county names
+    // as stored, which may hold a blank ("La Porte"). No value may hold a control character.
     const QString call = ca.ContactCall[i].trimmed();
     if (call.isEmpty())
         return refuse(QStringLiteral("Contact %1 has no call.").arg(i));
     if (holdsBlank(call))
         return refuse(QStringLiteral("Contact %1 has the call \"%2\", which holds a blank.").arg(i).arg(call));
+    if (holdsControl(call))
+        return refuse(QStringLiteral("Contact %1 has a character that is not printable in its call.").arg(i));
     const QString contact = QStringLiteral("Contact %1 (%2)").arg(i).arg(call);
 
     const std::optional<QDate> date = Format::parseLogDate(ca.ContactDate[i]);
     if (!date)
         return refuse(QStringLiteral("%1 has the date \"%2\", which is not a date of the form yyyy/mm/dd.")
-                          .arg(contact, ca.ContactDate[i]));
+                          .arg(contact, KeyEvents::storableOnly(ca.ContactDate[i])));
     const QString time = ca.ContactTime[i].trimmed();
     const QString mode = ca.ContactMode[i].trimmed(), sentReport = ca.ContactRSTSent[i].trimmed(),
                   receivedReport = ca.ContactRSTRcvd[i].trimmed(), hhmm = time.mid(0, 2) + time.mid(3, 2);
@@ -116,27 +135,46 @@ QString QSOLine(int i, const QString& ownCall, bool outOfState, QString* error)
         if (holdsBlank(value))
             return refuse(
                 QStringLiteral("%1 has the %2 \"%3\", which holds a blank.").arg(contact, QLatin1String(what), value));
+        if (holdsControl(value))
+            return refuse(QStringLiteral("%1 has a character that is not printable in its %2.")
+                              .arg(contact, QLatin1String(what)));
     }
-    if (ownCall.isEmpty() || holdsBlank(ownCall))
-        return refuse(QStringLiteral("The station's own call \"%1\" is not one word.").arg(ownCall));
+    if (ownCall.isEmpty() || holdsBlank(ownCall) || holdsControl(ownCall))
+        return refuse(
+            QStringLiteral("The station's own call \"%1\" is not one word.").arg(KeyEvents::storableOnly(ownCall)));
 
-    const QString sent =
-        withoutBlanks((outOfState ? G.OwnStateProvince : ca.ContactSentCounty[i]).trimmed().left(8).trimmed());
+    const QString band = ca.ContactBand[i].trimmed();
+    const QString frequency = bandFrequency(band);
+    if (frequency.isEmpty())
+        return refuse(QStringLiteral("%1 is on the band \"%2\", which has no frequency in the Cabrillo format.")
+                          .arg(contact, KeyEvents::storableOnly(band)));
+
+    const QString sent = (outOfState ? G.OwnStateProvince : ca.ContactSentCounty[i]).trimmed().left(8).trimmed();
+    if (outOfState && sent.isEmpty())
+        return refuseWith(QStringLiteral("The station's own state or province, which every contact sends, is empty. ") +
+                          OwnStateHint);
+    if (outOfState && holdsControl(sent))
+        return refuseWith(QStringLiteral("The station's own state or province holds a character that is not "
+                                         "printable. ") +
+                          OwnStateHint);
     if (sent.isEmpty())
-        return refuse(outOfState ? QStringLiteral("The station has no state or province.")
-                                 : QStringLiteral("%1 has no county sent.").arg(contact));
+        return refuse(QStringLiteral("%1 has no county sent.").arg(contact));
+    if (holdsControl(sent))
+        return refuse(QStringLiteral("%1 has a character that is not printable in its county sent.").arg(contact));
     QString received = ca.ContactCounty[i].trimmed();
     if (received.isEmpty()) {
         received = ca.ContactSPC[i].trimmed();
         if (received.size() > 2)
             received = QStringLiteral("DX");
     }
-    received = withoutBlanks(received);
     if (received.isEmpty())
         return refuse(QStringLiteral("%1 has no county, state, province or country.").arg(contact));
+    if (holdsControl(received))
+        return refuse(
+            QStringLiteral("%1 has a character that is not printable in its county, state or province.").arg(contact));
 
     return placeAtColumns(QStringLiteral("QSO:"), {
-                                                      {6, bandFrequency(ca.ContactBand[i].trimmed())},
+                                                      {6, frequency},
                                                       {12, mode},
                                                       {15, date->toString(QStringLiteral("yyyy-MM-dd"))},
                                                       {26, hhmm},
@@ -154,28 +192,30 @@ bool CabrilloText(const Summary& s, QByteArray& out, QString* error)
     const QString eol = QStringLiteral("\r\n");
     const QString ownCall = G.OwnCall.trimmed();
     QString text;
+    auto line = [&](const QString& tag, const QString& value) { text += tag + headerValue(value) + eol; };
     text += QStringLiteral("START-OF-LOG: 2.0") + eol;
-    text += QStringLiteral("CREATED-BY: Quolt's Lorvane Program ") + G.ProgramVersion + eol;
-    text += QStringLiteral("CALLSIGN: ") + ownCall + eol;
-    text += QStringLiteral("ARRL-SECTION: ") + G.OwnSection + eol;
-    text += QStringLiteral("CONTEST: State QSO Party - ") + G.PartyState + eol;
-    text += QStringLiteral("CATEGORY: ") + categoryText(s.category, s.power) + eol;
-    const QString club = s.club.trimmed(), operators = s.operators.trimmed();
+    line(QStringLiteral("CREATED-BY: Quolt's Lorvane Program "), G.ProgramVersion);
+    line(QStringLiteral("CALLSIGN: "), ownCall);
+    line(QStringLiteral("ARRL-SECTION: "), G.OwnSection);
+    line(QStringLiteral("CONTEST: State QSO Party - "), G.PartyState);
+    line(QStringLiteral("CATEGORY: "), categoryText(s.category, s.power));
+    const QString club = headerValue(s.club), operators = headerValue(s.operators);
     if (!club.isEmpty())
-        text += QStringLiteral("CLUB-NAME: ") + club + eol;
+        line(QStringLiteral("CLUB-NAME: "), club);
     text += QStringLiteral("CLAIMED-SCORE: ") + claimedScoreText() + eol;
-    text += QStringLiteral("OPERATORS: ") + (operators.isEmpty() ? ownCall : operators) + eol;
-    text += QStringLiteral("NAME: ") + s.name.trimmed() + eol;
-    text += QStringLiteral("ADDRESS: ") + s.address1.trimmed() + eol;
-    text += QStringLiteral("ADDRESS: ") + s.address2.trimmed() + eol;
-    text += QStringLiteral("ADDRESS: (e-mail) ") + s.email.trimmed() + eol;
-    text += QStringLiteral("SOAPBOX: ") + s.soapbox.trimmed() + eol;
+    line(QStringLiteral("OPERATORS: "), operators.isEmpty() ? ownCall : operators);
+    line(QStringLiteral("NAME: "), s.name);
+    line(QStringLiteral("ADDRESS: "), s.address1);
+    line(QStringLiteral("ADDRESS: "), s.address2);
+    line(QStringLiteral("ADDRESS: (e-mail) "), s.email);
+    for (const QString& piece : soapboxLines(s.soapbox))
+        line(QStringLiteral("SOAPBOX: "), piece);
 
     for (int i = 1; i <= G.QSOCount; ++i) {
-        const QString line = QSOLine(i, ownCall, G.OutOfStateFlag != 0, error);
-        if (line.isEmpty())
+        const QString qso = QSOLine(i, ownCall, G.OutOfStateFlag != 0, error);
+        if (qso.isEmpty())
             return false;
-        text += line + eol;
+        text += qso + eol;
     }
     text += QStringLiteral("END-OF-LOG:") + eol;
     out = ListFormat::toFileBytes(text);

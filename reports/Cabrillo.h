@@ -7,7 +7,8 @@
 //
 // QSO lines put their fields at fixed columns (QSOLine). A field that reaches or passes the column
 // of the next one is followed by one blank and the line goes on, so no two values ever run
-// together and a contact always stays on one line.
+// together and a contact always stays on one line. No value is ever written with a line end or
+// another control character in it, so every line of the file is whole.
 #include <QByteArray>
 #include <QString>
 #include <QPair>
@@ -20,7 +21,7 @@ enum class Category { SingleOp, MultiOp, Mobile };
 enum class Power { High, Low, QRP };
 
 // What the summary form adds to the log: its option groups and boxes, as typed (written without
-// the blanks around them).
+// the blanks around them and without control characters).
 struct Summary {
     Category category = Category::SingleOp;
     Power power = Power::Low;
@@ -38,9 +39,16 @@ QString categoryText(Category c, Power p);
 // of the sign (a minus for a negative score), the digits, and one trailing blank (" 12345 ").
 QString claimedScoreText();
 
-// The frequency field of a band ("20" gives "14000", "6" gives "   50"); empty for a band
-// without one.
+// The frequency field of a band, five wide: the lower band edge in kHz below 30 MHz ("20" gives
+// "14000", "30" gives "10100"), the format's band name from 50 MHz up ("6" gives "   50", "440"
+// gives "  432", "1.24" gives " 1.2G"). Empty for a name the band table does not hold.
 QString bandFrequency(const QString& band);
+
+// The SOAPBOX lines' texts for the soapbox box: without control characters and the blanks around
+// it, in pieces of at most SoapboxWidth characters broken at blanks (a longer word is cut), so a
+// long comment never makes one overlong line. One empty piece for an empty box.
+constexpr int SoapboxWidth = 70;
+QStringList soapboxLines(const QString& soapbox);
 
 // Lays fields out at their columns (column 1 = first character). Before each field, blanks fill
 // the line up to one short of its column; when the line already reaches that far and does not end
@@ -48,17 +56,19 @@ QString bandFrequency(const QString& band);
 QString placeAtColumns(const QString& start, const QVector<QPair<int, QString>>& fields);
 
 // The QSO line of record i (without line end). Every value is written without the blanks around
-// it; county names as one word ("La Porte" as "LaPorte"). An empty text and a message naming the
-// record instead when its date is not a "yyyy/mm/dd" calendar date, or when the call, mode, time,
-// either report, the own call or an exchange is then empty or still holds a blank (a QSO line's
-// fields are told apart by blanks). `outOfState` chooses the sent exchange: the own state or
-// province for a station outside the contest state, the record's sent county for one inside it.
-// Reads G.OwnStateProvince.
+// it; county names as stored ("La Porte"), the sent one cut to 8 ("St. Jose"). An empty text and a
+// message naming the record instead when its date is not a "yyyy/mm/dd" calendar date, when its
+// band has no Cabrillo frequency, when the call, mode, time, either report or the own call is
+// then empty or still holds a blank (those fields are one word each), when an exchange is empty,
+// or when any value holds a control character. `outOfState` chooses the sent exchange: the own
+// state or province for a station outside the contest state (an empty one is refused with where
+// to enter it), the record's sent county for one inside it. Reads G.OwnStateProvince.
 QString QSOLine(int i, const QString& ownCall, bool outOfState, QString* error = nullptr);
 
 // The whole file, CR LF line ends: the header, a QSO line for each record 1 to G.QSOCount of
-// G.ContactArrays and "END-OF-LOG:". False with the message of the first record that cannot be
-// written. Reads G.OwnCall (trimmed here, without changing it), G.OwnSection, G.PartyState,
+// G.ContactArrays and "END-OF-LOG:". Header values, the profile's included, are written without
+// control characters and the blanks around them; the soapbox on the lines soapboxLines gives.
+// False with the message of the first record that cannot be written. Reads G.OwnCall (trimmed here, without changing it), G.OwnSection, G.PartyState,
 // G.ProgramVersion, G.OutOfStateFlag and the score counters.
 bool CabrilloText(const Summary& summary, QByteArray& out, QString* error = nullptr);
 

@@ -81,6 +81,12 @@ DECabrilloIn::DECabrilloIn(MainLogWindow* owner, QWidget* parent)
     setOptionValue(Option3, true);
     KeyEvents::hook(Text1, [this](int& k) { Text1_KeyPress(k); });
     KeyEvents::filterPaste(Text1, [](const QString& s) { return s.toUpper(); });
+    // The other boxes take what typing gives too: a paste or a typed key loses line ends, tabs
+    // and other control characters, so every box stays one line of the file.
+    for (QLineEdit* b : {Text2, Text5, Text6, Text7, Text8, Text11}) {
+        KeyEvents::hook(b, {});
+        KeyEvents::filterPaste(b, {});
+    }
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
 
@@ -90,11 +96,16 @@ DECabrilloIn::DECabrilloIn(MainLogWindow* owner, QWidget* parent)
 void DECabrilloIn::Form_Load()
 {
     design_.resizeForm();
-    Text5->setText(Platform::getSetting(SettingsSection, QStringLiteral("UserAddressName")));
-    Text6->setText(Platform::getSetting(SettingsSection, QStringLiteral("UserAddressLine1")));
-    Text7->setText(Platform::getSetting(SettingsSection, QStringLiteral("UserAddressLine2")));
-    Text8->setText(Platform::getSetting(SettingsSection, QStringLiteral("UserEMail")));
-    Text2->setText(Platform::getSetting(SettingsSection, QStringLiteral("UserClubName")));
+    // A stored value (the settings file may have been edited by hand) fills a box only with what
+    // typing could give it.
+    auto stored = [](const char* key) {
+        return KeyEvents::storableOnly(Platform::getSetting(SettingsSection, QLatin1String(key)));
+    };
+    Text5->setText(stored("UserAddressName"));
+    Text6->setText(stored("UserAddressLine1"));
+    Text7->setText(stored("UserAddressLine2"));
+    Text8->setText(stored("UserEMail"));
+    Text2->setText(stored("UserClubName"));
 }
 
 void DECabrilloIn::Text1_KeyPress(int& KeyAscii) { KeyAscii = Module2::UpperCaseKey(KeyAscii); }

@@ -12,10 +12,12 @@
 #include <cstring>
 #include <optional>
 
+#include "core/BandTable.h"
 #include "core/CommonFileDialog.h"
 #include "core/Module2Export.h"
 #include "test_store_fixture.h"
 #include "tests/entry/LogBuilder.h"
+#include "tests/support/LogCapture.h"
 
 namespace {
 
@@ -526,4 +528,85 @@ TEST_F(AdifTest, EmptyLogsWriteTheHeaderOrNothingAndStillReportSuccess)
     ASSERT_TRUE(Module2::ExportForDovrel());
     EXPECT_EQ(fileBytes(dir.filePath(QStringLiteral("LogExp.txt"))), QByteArray());
     EXPECT_EQ(prompts.callsOf(QStringLiteral("message")).last().title, QStringLiteral("Export Successful!"));
+}
+
+// Every band the program offers goes into ADIF under the format's own band name, read back by the
+// independent reader; a band the table gains without one here fails. A band the table does not
+// hold costs its record the Band field only, with a warning.
+TEST_F(AdifTest, EveryBandOfTheBandTableIsWrittenUnderItsAdifName)
+{
+    const QMap<QString, QString> adif = {
+        {"160", "160M"}, {"80", "80M"},    {"40", "40M"},   {"20", "20M"},     {"15", "15M"},
+        {"10", "10M"},   {"6", "6M"},      {"2", "2M"},     {"1.25", "1.25M"}, {"440", "70cm"},
+        {"902", "33cm"}, {"1.24", "23cm"}, {"2.3", "13cm"}, {"3.3", "9cm"},    {"5.6", "6cm"},
+        {"10G", "3cm"},  {"30", "30M"},    {"17", "17M"},   {"12", "12M"},
+    };
+    QStringList bands = Bands::names();
+    bands << QStringLiteral("10g") << QStringLiteral(" 440 ") << QStringLiteral("7") << QStringLiteral("10GM");
+    for (const QString& band : bands) {
+        TestLog::Contact c = contact("W9ABC", "", "Marion", "PH");
+        c.band = band;
+        TestLog::add(c);
+    }
+    LogCapture log;
+    prompts.answerInput(QString());
+    prompts.answerInput(QString());
+    prompts.answerFile(target());
+    CommonFileDialog dialog;
+    Module2::ExportADIF(dialog);
+    ASSERT_EQ(prompts.callsOf(QStringLiteral("message")).size(), 1);
+    EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[0].title, QStringLiteral("File Written Successfully."));
+
+    QString why;
+    const auto records = readAdif(fileBytes(target()), &why);
+    ASSERT_TRUE(records) << why.toStdString();
+    ASSERT_EQ(records->size(), bands.size());
+    for (int i = 0; i < bands.size(); ++i) {
+        const QString band = bands[i].trimmed();
+        SCOPED_TRACE(band.toStdString());
+        const QString name = band == QLatin1String("10g") ? QStringLiteral("3cm") : adif.value(band);
+        if (Bands::names().contains(band) || band == QLatin1String("10g")) {
+            ASSERT_FALSE(name.isEmpty()) << "a band of the table without its ADIF name here";
+            EXPECT_EQ((*records)[i].fields.value("band"), name);
+        } else {
+            EXPECT_FALSE((*records)[i].fields.contains("band"));
+            EXPECT_EQ((*records)[i].fields.value("call"), QStringLiteral("W9ABC")) << "the rest is written";
+        }
+    }
+    const QStringList warnings = log.warnings("vqplog.core");
+    ASSERT_EQ(warnings.size(), 2);
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral("has the band 7 and is written without Band")))
+        << warnings[0].toStdString();
+
+    // A log on 1.25 m, 70 cm and 33 cm and 10 GHz, as the format names them.
+    const QByteArray t = fileBytes(target());
+    for (const char* field : {"<Band:5>1.25M ", "<Band:4>70cm ", "<Band:4>33cm ", "<Band:3>3cm "})
+        EXPECT_TRUE(t.contains(field)) << field;
+    for (const char* wrong : {"440M", "902M", "10GM"})
+        EXPECT_FALSE(t.contains(QByteArray(">") + wrong)) << wrong;
+}
+
+// An answer pasted with line ends, a tab or a NUL into the power or comment box: the records keep
+// their lines and the values read back without them.
+TEST_F(AdifTest, AnswersPastedWithLineEndsKeepEveryRecordWhole)
+{
+    TestLog::add(contact("K9XYZ", "OH", "", "CW"));
+    TestLog::add(contact("W9ABC", "", "Marion", "PH"));
+    const QString power = QStringLiteral("1\r\n00") + QChar(0) + QStringLiteral("  ");
+    const QString comment = QStringLiteral("IN QSO\nParty\r\tContest");
+    const QByteArray t = text(power, comment);
+    QString why;
+    const auto records = readAdif(t, &why);
+    ASSERT_TRUE(records) << why.toStdString();
+    ASSERT_EQ(records->size(), 2);
+    for (const AdifRecord& r : *records) {
+        EXPECT_EQ(r.fields.value("tx_pwr"), QStringLiteral("100"));
+        EXPECT_EQ(r.fields.value("comment"), QStringLiteral("IN QSOPartyContest"));
+    }
+    // Each record: its first line, its second line ending in the comment, "<eor>", an empty line.
+    const QList<QByteArray> lines = t.mid(t.indexOf("<EOH>\r\n\r\n") + 9).split('\n');
+    EXPECT_EQ(lines.size(), 2 * 4 + 1) << t.toStdString();
+    for (const QByteArray& l : lines)
+        for (char c : l)
+            EXPECT_TRUE(c == '\r' || (c >= 32 && c < 127)) << int(c);
 }

@@ -1,11 +1,14 @@
 // The Cabrillo file: whole texts for logs of the three kinds of station, written out by hand; a
 // round trip through an independent strict reader; the column rule where values fill or overflow
 // their columns; the claimed score from the counters; records that cannot be written.
+#include <QMap>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
 #include "CabrilloReader.h"
+#include "core/BandTable.h"
 #include "core/Globals.h"
 #include "entry/Tallies.h"
 #include "mainwindow/StateProvinces.h"
@@ -249,9 +252,9 @@ TEST_F(CabrilloTest, ColumnRuleKeepsEveryContactOnOneLineWithBlanksBetweenValues
         {"sent county cut to eight then trimmed",
          qso("W8TEST", "20", "CW", "2014/05/03", "16:05:42", "599", "599", "OH", "", "Jackson X"), "K9TEST",
          "QSO: 14000 CW 2014-05-03 1605 K9TEST    599 Jackson  W8TEST    599 OH"},
-        {"band without a frequency",
+        {"1.25 m under the format's band name",
          qso("W8TEST", "1.25", "PH", "2014/05/03", "16:05:42", "59", "59", "OH", "", "Marion"), "K9TEST",
-         "QSO:       PH 2014-05-03 1605 K9TEST    59  Marion   W8TEST    59  OH"},
+         "QSO:   222 PH 2014-05-03 1605 K9TEST    59  Marion   W8TEST    59  OH"},
         {"6 m", qso("W8TEST", "6", "PH", "2014/05/03", "16:05:42", "59", "59", "OH", "", "Marion"), "K9TEST",
          "QSO:    50 PH 2014-05-03 1605 K9TEST    59  Marion   W8TEST    59  OH"},
         {"160 m, post-contest time without seconds",
@@ -301,9 +304,10 @@ TEST_F(CabrilloTest, UnreadableDateFailsTheWholeTextNamingTheRecord)
 }
 
 // QSO lines are read field by field, split at blanks. Every value is written without the blanks
-// around it (the edit dialogs once stored "K9ABC "), county names as one word; a value that is
-// then empty or still holds a blank where the column takes one word would add or take away a
-// field, so the write is refused naming the record and no text is made. Record 2 is DL1ABC.
+// around it (the edit dialogs once stored "K9ABC "), county names as stored ("La Porte"), the
+// sent one cut to eight; a call, mode, time or report that is then empty or still holds a blank
+// would add or take away a field, so the write is refused naming the record and no text is made.
+// Record 2 is DL1ABC.
 TEST_F(CabrilloTest, ValuesAreWrittenTrimmedAndOneThatIsNotOneWordFailsNamingTheRecord)
 {
     using Field = QVector<QString> ContactArraysT::*;
@@ -342,12 +346,12 @@ TEST_F(CabrilloTest, ValuesAreWrittenTrimmedAndOneThatIsNotOneWordFailsNamingThe
         {&ContactArraysT::ContactTime, "", "Contact 2 (DL1ABC) has no time.", false},
         {&ContactArraysT::ContactBand, "15 ", base, true},
         {&ContactArraysT::ContactSentCounty, "La Porte",
-         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  LaPorte  DL1ABC    59  DX", true},
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  La Porte DL1ABC    59  DX", true},
         {&ContactArraysT::ContactSentCounty, " St. Joseph",
-         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  St.Jose  DL1ABC    59  DX", true},
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  St. Jose DL1ABC    59  DX", true},
         {&ContactArraysT::ContactSentCounty, " ", "Contact 2 (DL1ABC) has no county sent.", false},
         {&ContactArraysT::ContactCounty, "St. Joseph ",
-         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   DL1ABC    59  St.Joseph", true},
+         "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   DL1ABC    59  St. Joseph", true},
         {&ContactArraysT::ContactSPC, " OH ", "QSO: 21000 PH 2014-05-03 1610 K9TEST    59  Marion   DL1ABC    59  OH",
          true},
         {&ContactArraysT::ContactSPC, "", "Contact 2 (DL1ABC) has no county, state, province or country.", false},
@@ -400,4 +404,265 @@ TEST_F(CabrilloTest, HeaderValuesAreWrittenTrimmed)
                            "St\r\nADDRESS: Town\r\nADDRESS: (e-mail) a@b.org\r\nSOAPBOX: Fun!\r\n"))
         << t.toStdString();
     EXPECT_FALSE(t.contains("CLUB-NAME"));
+}
+
+// County names go into the file as the log stores them: the received one whole, the sent one cut
+// to eight and trimmed. A reader that knows the contest's columns reads them back as stored.
+TEST_F(CabrilloTest, CountyNamesAreWrittenAsStored)
+{
+    struct Case {
+        const char* name;
+        bool outOfState;
+        const char* received;   // ContactCounty
+        const char* sent;       // ContactSentCounty (in-state), else the own state
+        const char* line;
+        const char* readSent;
+        const char* readReceived;
+    };
+    const Case cases[] = {
+        {"in-state: La Porte received, St. Joseph sent", false, "La Porte", "St. Joseph",
+         "QSO: 14000 CW 2014-05-03 1605 K9TEST    599 St. Jose W9ABC     579 La Porte", "St. Jose", "La Porte"},
+        {"in-state: DeKalb received, La Porte sent", false, "DeKalb", "La Porte",
+         "QSO: 14000 CW 2014-05-03 1605 K9TEST    599 La Porte W9ABC     579 DeKalb", "La Porte", "DeKalb"},
+        {"out-of-state: St. Joseph received", true, "St. Joseph", "OH",
+         "QSO: 14000 CW 2014-05-03 1605 K9TEST    599 OH       W9ABC     579 St. Joseph", "OH", "St. Joseph"},
+        {"in-state: a sent county whose cut ends in a blank", false, "Marion", "Jackson X",
+         "QSO: 14000 CW 2014-05-03 1605 K9TEST    599 Jackson  W9ABC     579 Marion", "Jackson", "Marion"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        resetGlobals();
+        SetUp();
+        G.OwnCall = QStringLiteral("K9TEST");
+        G.OutOfStateFlag = c.outOfState ? 1 : 0;
+        G.OwnStateProvince = c.outOfState ? QLatin1String(c.sent) : QLatin1String("IN");
+        TestLog::add(qso("W9ABC", "20", "CW", "2014/05/03", "16:05:42", "599", "579", c.outOfState ? "" : "IN",
+                         c.received, c.outOfState ? "" : c.sent));
+        const QByteArray t = text({});
+        EXPECT_TRUE(t.contains(QByteArray("\r\n") + c.line + "\r\nEND-OF-LOG:\r\n")) << t.toStdString();
+        QString why;
+        const auto log = CabrilloReader::read(t, &why);
+        ASSERT_TRUE(log) << why.toStdString();
+        ASSERT_EQ(log->qsos.size(), 1);
+        EXPECT_EQ(log->qsos[0].sentExchange, QLatin1String(c.readSent));
+        EXPECT_EQ(log->qsos[0].receivedExchange, QLatin1String(c.readReceived));
+    }
+}
+
+// Every band the program offers gets its frequency field: the lower band edge in kHz below 30 MHz,
+// the format's band names from 50 MHz up. Each QSO line holds its eleven blank-separated fields
+// (the tag and ten values) and reads back. A band the table gains without a name here fails.
+TEST_F(CabrilloTest, EveryBandOfTheBandTableHasItsFrequencyField)
+{
+    const QMap<QString, QString> field = {
+        {"160", "1800"}, {"80", "3500"},   {"40", "7000"},  {"20", "14000"}, {"15", "21000"},
+        {"10", "28000"}, {"6", "50"},      {"2", "144"},    {"1.25", "222"}, {"440", "432"},
+        {"902", "902"},  {"1.24", "1.2G"}, {"2.3", "2.3G"}, {"3.3", "3.4G"}, {"5.6", "5.7G"},
+        {"10G", "10G"},  {"30", "10100"},  {"17", "18068"}, {"12", "24890"},
+    };
+    G.OwnCall = QStringLiteral("K9TEST");
+    G.OutOfStateFlag = 0;
+    for (const QString& band : Bands::names()) {
+        ASSERT_TRUE(field.contains(band)) << band.toStdString();
+        TestLog::Contact c = qso("W8TEST", band, "CW", "2014/05/03", "16:05:42", "599", "579", "OH", "", "Marion");
+        TestLog::add(c);
+    }
+    // Band names are compared without regard to case.
+    TestLog::add(qso("W8TEST", "10g", "CW", "2014/05/03", "16:05:42", "599", "579", "OH", "", "Marion"));
+
+    const QByteArray t = text({});
+    const QStringList lines = QString::fromLatin1(t).split(QStringLiteral("\r\n")).filter(QRegularExpression("^QSO:"));
+    ASSERT_EQ(lines.size(), G.QSOCount);
+    for (int i = 1; i <= G.QSOCount; ++i) {
+        const QString band = G.ContactArrays.ContactBand[i];
+        SCOPED_TRACE(band.toStdString());
+        const QStringList f = lines[i - 1].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        ASSERT_EQ(f.size(), 11) << lines[i - 1].toStdString();
+        EXPECT_EQ(f[1], field.value(band == QLatin1String("10g") ? QStringLiteral("10G") : band));
+        EXPECT_EQ(lines[i - 1].mid(5, 5), f[1].rightJustified(5)) << "the field stands at columns 6 to 10";
+    }
+    QString why;
+    EXPECT_TRUE(CabrilloReader::read(t, &why)) << why.toStdString();
+
+    // A log on the bands above 2 m, as the program offers them.
+    resetGlobals();
+    SetUp();
+    G.OwnCall = QStringLiteral("K9TEST");
+    const char* bands[] = {"1.25", "440", "902"};
+    for (const char* b : bands)
+        TestLog::add(qso("W9ABC", b, "PH", "2014/05/03", "16:05:42", "59", "59", "IN", "Allen", "Marion"));
+    EXPECT_TRUE(text({}).contains("\r\nQSO:   222 PH 2014-05-03 1605 K9TEST    59  Marion   W9ABC     59  Allen\r\n"
+                                  "QSO:   432 PH 2014-05-03 1605 K9TEST    59  Marion   W9ABC     59  Allen\r\n"
+                                  "QSO:   902 PH 2014-05-03 1605 K9TEST    59  Marion   W9ABC     59  Allen\r\n"))
+        << text({}).toStdString();
+}
+
+// A band the writer cannot name would leave a QSO line without its frequency field: the file is
+// refused naming the contact, and no text is made.
+TEST_F(CabrilloTest, ABandWithoutAFrequencyFieldRefusesTheFileNamingTheContact)
+{
+    for (const char* band : {"7", "", " ", "1.3", "10 G", "70cm"}) {
+        SCOPED_TRACE(band);
+        resetGlobals();
+        SetUp();
+        inStateFixed();
+        G.ContactArrays.ContactBand[2] = QLatin1String(band);
+        QByteArray out = "untouched";
+        QString error;
+        EXPECT_FALSE(Cabrillo::CabrilloText({}, out, &error));
+        EXPECT_EQ(out, QByteArray("untouched"));
+        EXPECT_EQ(error, QStringLiteral("Contact 2 (DL1ABC) is on the band \"%1\", which has no frequency in the "
+                                        "Cabrillo format. Correct it and write the file again.")
+                             .arg(QString::fromLatin1(band).trimmed()));
+    }
+}
+
+// A station outside the contest state sends its own state or province in every contact; when the
+// profile holds none, the refusal tells the operator where to enter it.
+TEST_F(CabrilloTest, AMissingOwnStateIsRefusedSayingWhereToEnterIt)
+{
+    for (const char* state : {"", "   "}) {
+        SCOPED_TRACE(state);
+        resetGlobals();
+        SetUp();
+        outOfState();
+        G.OwnStateProvince = QLatin1String(state);
+        QByteArray out = "untouched";
+        QString error;
+        EXPECT_FALSE(Cabrillo::CabrilloText({}, out, &error));
+        EXPECT_EQ(out, QByteArray("untouched"));
+        EXPECT_EQ(error, QStringLiteral("The station's own state or province, which every contact sends, is empty. "
+                                        "Enter it in the station setup at the next start of the program (the box "
+                                        "\"Your State / Province:\" of the Setup Information window), then write "
+                                        "the file again."));
+    }
+    // A station inside the state sends each contact's county: its own state is not needed.
+    resetGlobals();
+    SetUp();
+    inStateFixed();
+    G.OwnStateProvince.clear();
+    QByteArray out;
+    EXPECT_TRUE(Cabrillo::CabrilloText({}, out));
+}
+
+// No line of the file is ever broken: line ends, a lone CR, tabs, NULs and other control
+// characters in the summary boxes or in the profile's texts are left out of the header, a long
+// soapbox goes on several SOAPBOX lines, and a contact holding one is refused naming it.
+TEST_F(CabrilloTest, NoHeaderOrQsoValueHoldsAControlCharacter)
+{
+    inStateFixed();
+    G.OwnSection = QStringLiteral("IN\r\nQSO: 14000");
+    G.OwnCall = QStringLiteral("K9TEST\r");
+    Cabrillo::Summary s;
+    s.name = QStringLiteral("line1\nline2");
+    s.address1 = QStringLiteral("1 Main St\r");
+    s.address2 = QStringLiteral("Kel\rvale\x0b");
+    s.email = QStringLiteral("a@b.org\t");
+    s.club = QStringLiteral("Hoosier") + QChar(0) + QStringLiteral(" DX") + QChar(0x85);
+    s.operators = QStringLiteral("K9TEST\nK9ABC");
+    s.soapbox = QStringLiteral("Great fun.\r\nSee you next year!");
+    const QByteArray t = text(s);
+    QString why;
+    const auto log = CabrilloReader::read(t, &why);
+    ASSERT_TRUE(log) << why.toStdString();
+    EXPECT_EQ(log->tags.value("NAME"), QStringList{"line1line2"});
+    EXPECT_EQ(log->tags.value("ADDRESS"), (QStringList{"1 Main St", "Kelvale", "(e-mail) a@b.org"}));
+    EXPECT_EQ(log->tags.value("CLUB-NAME"), QStringList{"Hoosier DX"});
+    EXPECT_EQ(log->tags.value("OPERATORS"), QStringList{"K9TESTK9ABC"});
+    EXPECT_EQ(log->tags.value("ARRL-SECTION"), QStringList{"INQSO: 14000"});
+    EXPECT_EQ(log->tags.value("CALLSIGN"), QStringList{"K9TEST"});
+    EXPECT_EQ(log->tags.value("SOAPBOX"), QStringList{"Great fun.See you next year!"});
+    EXPECT_EQ(log->qsos.size(), 3);
+
+    using Field = QVector<QString> ContactArraysT::*;
+    struct Case {
+        Field field;
+        QString value;
+        const char* message;
+    };
+    const Case cases[] = {
+        {&ContactArraysT::ContactCall,
+         QStringLiteral("DL1\x01"
+                        "ABC"),
+         "Contact 2 has a character that is not printable in its call."},
+        {&ContactArraysT::ContactMode, QStringLiteral("P") + QChar(0) + QStringLiteral("H"),
+         "Contact 2 (DL1ABC) has a character that is not printable in its mode."},
+        {&ContactArraysT::ContactRSTRcvd,
+         QStringLiteral("5\x7f"
+                        "9"),
+         "Contact 2 (DL1ABC) has a character that is not printable in its report received."},
+        {&ContactArraysT::ContactSentCounty, QStringLiteral("Mar\x1bion"),
+         "Contact 2 (DL1ABC) has a character that is not printable in its county sent."},
+        {&ContactArraysT::ContactCounty, QStringLiteral("La\nPorte"),
+         "Contact 2 (DL1ABC) has a character that is not printable in its county, state or province."},
+        {&ContactArraysT::ContactSPC, QStringLiteral("O\x02"),
+         "Contact 2 (DL1ABC) has a character that is not printable in its county, state or province."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        resetGlobals();
+        SetUp();
+        inStateFixed();
+        (G.ContactArrays.*c.field)[2] = c.value;
+        QByteArray out = "untouched";
+        QString error;
+        EXPECT_FALSE(Cabrillo::CabrilloText({}, out, &error));
+        EXPECT_EQ(out, QByteArray("untouched"));
+        EXPECT_EQ(error, QLatin1String(c.message) + QStringLiteral(" Correct it and write the file again."));
+    }
+    resetGlobals();
+    SetUp();
+    outOfState();
+    G.OwnStateProvince = QStringLiteral("O\x01H");
+    QString error;
+    QByteArray out;
+    EXPECT_FALSE(Cabrillo::CabrilloText({}, out, &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("The station's own state or province holds a character that is not "
+                                                "printable. Enter it in the station setup")))
+        << error.toStdString();
+}
+
+// A soapbox of any length is written whole, on as many SOAPBOX lines as it needs, each broken at a
+// blank and none longer than the width; a word longer than a line is cut.
+TEST_F(CabrilloTest, ALongSoapboxGoesOnSeveralLines)
+{
+    G.OwnCall = QStringLiteral("K9TEST");
+    QStringList words;
+    for (int i = 0; words.join(QLatin1Char(' ')).size() < 10000; ++i)
+        words << QStringLiteral("word%1").arg(i) + QString(i % 7, QLatin1Char('x'));
+    const QString prose = words.join(QLatin1Char(' '));
+    const QString oneWord(10000, QLatin1Char('y'));
+    struct Case {
+        const char* name;
+        QString soapbox;
+        QString joiner;   // what stands between two lines' texts in the soapbox
+    };
+    const Case cases[] = {
+        {"prose", prose, QStringLiteral(" ")},
+        {"one long word", oneWord, QString()},
+        {"exactly one line", QString(Cabrillo::SoapboxWidth, QLatin1Char('z')), QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Cabrillo::Summary s;
+        s.soapbox = c.soapbox;
+        QString why;
+        const auto log = CabrilloReader::read(text(s), &why);
+        ASSERT_TRUE(log) << why.toStdString();
+        const QStringList lines = log->tags.value("SOAPBOX");
+        for (int k = 0; k < lines.size(); ++k) {
+            EXPECT_FALSE(lines[k].isEmpty());
+            EXPECT_LE(lines[k].size(), Cabrillo::SoapboxWidth);
+            // Each line is as full as the next word allows.
+            if (k + 1 == lines.size())
+                continue;
+            if (c.joiner.isEmpty()) {
+                EXPECT_EQ(lines[k].size(), Cabrillo::SoapboxWidth);
+            } else {
+                EXPECT_GT(lines[k].size() + 1 + lines[k + 1].section(QLatin1Char(' '), 0, 0).size(),
+                          Cabrillo::SoapboxWidth);
+            }
+        }
+        EXPECT_EQ(lines.join(c.joiner), c.soapbox);
+    }
 }

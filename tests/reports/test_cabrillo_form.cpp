@@ -1,5 +1,7 @@
 // The summary form: its boxes from the settings store, the write through the window's file
 // dialog, what is saved after a write (and only then), and the failures that leave no file.
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -15,6 +17,7 @@
 #include <cstring>
 #include <optional>
 
+#include "CabrilloReader.h"
 #include "FakeMainWindow.h"
 #include "core/Globals.h"
 #include "core/modGlobalPreferences.h"
@@ -22,6 +25,7 @@
 #include "reports/DECabrilloIn.h"
 #include "tests/core/test_store_fixture.h"
 #include "tests/entry/LogBuilder.h"
+#include "tests/support/ContextMenu.h"
 
 namespace {
 QByteArray fileBytes(const QString& path)
@@ -272,4 +276,124 @@ TEST_F(CabrilloFormTest, EnterPressesTheFocusedButtonOnly)
     ASSERT_EQ(form.focusWidget(), form.Command3);
     press(Qt::Key_Enter);
     EXPECT_FALSE(form.isVisible());
+}
+
+// The operator pastes a two-line text (a postal address, a comment with a lone CR, tabs, a NUL)
+// into the boxes through the context menu or Shift+Insert: each box takes what typing gives, the
+// written file has no broken header line, and the boxes' values are saved as they read.
+TEST_F(CabrilloFormTest, PastedLineEndsNeverBreakAHeaderLine)
+{
+    enum class Way { ContextMenu, ShiftInsert };
+    struct Box {
+        QLineEdit* DECabrilloIn::*box;
+        const char* tag;   // the header line it goes to
+        const char* settingsKey;
+    };
+    const Box boxes[] = {
+        {&DECabrilloIn::Text5, "NAME: ", "UserAddressName"},
+        {&DECabrilloIn::Text6, "ADDRESS: ", "UserAddressLine1"},
+        {&DECabrilloIn::Text7, "ADDRESS: ", "UserAddressLine2"},
+        {&DECabrilloIn::Text8, "ADDRESS: (e-mail) ", "UserEMail"},
+        {&DECabrilloIn::Text2, "CLUB-NAME: ", "UserClubName"},
+        {&DECabrilloIn::Text11, "SOAPBOX: ", nullptr},
+        {&DECabrilloIn::Text1, "OPERATORS: ", nullptr},
+    };
+    G.OwnCall = QStringLiteral("K9TEST");
+    const QString target = dir.filePath(QStringLiteral("entry.log"));
+    for (Way way : {Way::ContextMenu, Way::ShiftInsert}) {
+        for (const Box& b : boxes) {
+            SCOPED_TRACE(std::string(b.tag) + (way == Way::ContextMenu ? " context menu" : " Shift+Insert"));
+            prompts.clear();
+            DECabrilloIn form(&window);
+            form.show();
+            form.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+            QLineEdit* box = form.*b.box;
+            box->clear();
+            QTest::mouseClick(box, Qt::LeftButton);
+            ASSERT_EQ(form.focusWidget(), box);
+            QApplication::clipboard()->setText(QStringLiteral("line1\nline2"));
+            if (way == Way::ContextMenu)
+                pasteByContextMenu(box);
+            else
+                QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+            QApplication::clipboard()->setText(QStringLiteral("\r3\t4") + QChar(0) + QStringLiteral("5\r\n"));
+            if (way == Way::ContextMenu)
+                pasteByContextMenu(box);
+            else
+                QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+            const QString expected =
+                b.box == &DECabrilloIn::Text1 ? QStringLiteral("LINE1LINE2345") : QStringLiteral("line1line2345");
+            EXPECT_EQ(box->text(), expected);
+
+            prompts.answerFile(target);
+            QTest::mouseClick(form.Command4, Qt::LeftButton);
+            ASSERT_EQ(prompts.messages().size(), 2);
+            EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[0].title,
+                      QStringLiteral("File Written Successfully."));
+            const QByteArray file = fileBytes(target);
+            QString why;
+            EXPECT_TRUE(CabrilloReader::read(file, &why)) << why.toStdString() << file.toStdString();
+            EXPECT_TRUE(file.contains("\r\n" + QByteArray(b.tag) + expected.toLatin1() + "\r\n")) << file.toStdString();
+            if (b.settingsKey) {
+                EXPECT_EQ(setting(QLatin1String(b.settingsKey)), expected);
+            }
+        }
+    }
+}
+
+// A soapbox of 10,000 characters pasted whole goes into the file on several SOAPBOX lines, none
+// longer than a line of text should be; a value saved with line ends (the settings file edited by
+// hand) fills its box without them.
+TEST_F(CabrilloFormTest, ALongPastedSoapboxAndAStoredLineEndKeepEveryLineWhole)
+{
+    G.OwnCall = QStringLiteral("K9TEST");
+    saveSettings(QStringLiteral("Pat\r\nDoe"), QStringLiteral("Hoosier\tDX"));
+    DECabrilloIn form(&window);
+    EXPECT_EQ(form.Text5->text(), QStringLiteral("PatDoe"));
+    EXPECT_EQ(form.Text2->text(), QStringLiteral("HoosierDX"));
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::mouseClick(form.Text11, Qt::LeftButton);
+    QString soapbox;
+    while (soapbox.size() < 10000)
+        soapbox += QStringLiteral("What a weekend on the air. ");
+    soapbox = soapbox.left(10000);
+    QApplication::clipboard()->setText(soapbox);
+    QTest::keyClick(form.Text11, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(form.Text11->text(), soapbox);
+
+    const QString target = dir.filePath(QStringLiteral("entry.log"));
+    prompts.answerFile(target);
+    QTest::mouseClick(form.Command4, Qt::LeftButton);
+    const QByteArray file = fileBytes(target);
+    QString why;
+    const auto log = CabrilloReader::read(file, &why);
+    ASSERT_TRUE(log) << why.toStdString();
+    EXPECT_EQ(log->tags.value("NAME"), QStringList{"PatDoe"});
+    EXPECT_EQ(log->tags.value("SOAPBOX").join(QLatin1Char(' ')), soapbox.trimmed());
+    EXPECT_GT(log->tags.value("SOAPBOX").size(), 100);
+    for (const QByteArray& line : file.split('\n'))
+        EXPECT_LE(line.size(), 80) << line.toStdString();
+}
+
+// An out-of-state station whose profile holds no state or province: the write is refused with
+// where to enter it, and nothing is written or saved.
+TEST_F(CabrilloFormTest, AMissingOwnStateIsRefusedNamingTheStationSetup)
+{
+    G.OutOfStateFlag = 1;
+    G.OwnStateProvince.clear();
+    DECabrilloIn form(&window);
+    form.Text5->setText(QStringLiteral("New Name"));
+    const QString target = dir.filePath(QStringLiteral("entry.log"));
+    prompts.answerFile(target);
+    form.Command4->click();
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[0].title, QStringLiteral("Unable to write file."));
+    EXPECT_TRUE(prompts.messages()[0].contains(QStringLiteral("station setup at the next start of the program")))
+        << prompts.messages()[0].toStdString();
+    EXPECT_TRUE(prompts.messages()[0].contains(QStringLiteral("\"Your State / Province:\"")));
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_TRUE(setting(QStringLiteral("UserAddressName")).isEmpty());
 }
