@@ -393,11 +393,9 @@ void EntryRow::txtPostConTime_GotFocus() { selectAll(Field::PostConTime); }
 
 void EntryRow::txtPostConDate_GotFocus()
 {
-    const std::optional<QString> today =
-        PostContest::dateOnFocus(txtPostConDate.text, Platform::clock().read().local.date());
-    if (!today)
-        return;
-    setText(Field::PostConDate, *today);
+    const QString date = PostContest::dateOnFocus(txtPostConDate.text, Platform::clock().read().local.date());
+    if (date != txtPostConDate.text)
+        setText(Field::PostConDate, date);
     selectAll(Field::PostConDate);
 }
 

@@ -260,8 +260,8 @@ public:
     void setReportLength(int n);
 
     // Post-contest boxes (PostContest's rules), the same in both windows: Space moves on, Enter
-    // logs, other keys are filtered; the time box selects its text on focus, an empty date box gets
-    // today's date.
+    // logs, other keys are filtered; an empty date box gets today's date on focus, and either box
+    // then selects its whole text, so what is typed replaces it.
     void txtPostConTime_KeyPress(int& KeyAscii);
     void txtPostConDate_KeyPress(int& KeyAscii);
     void txtPostConTime_GotFocus();

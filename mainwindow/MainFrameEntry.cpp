@@ -110,11 +110,9 @@ void MainFrame::postContestGotFocus(QLineEdit* box)
     if (entryView_)
         return;
     if (box == txtPostConDate) {
-        const std::optional<QString> today =
-            PostContest::dateOnFocus(box->text(), Platform::clock().read().local.date());
-        if (!today)
-            return;
-        box->setText(*today);
+        const QString date = PostContest::dateOnFocus(box->text(), Platform::clock().read().local.date());
+        if (date != box->text())
+            box->setText(date);
     }
     setSelection(box, 0, int(box->text().size()));
 }
