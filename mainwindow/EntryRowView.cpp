@@ -58,10 +58,14 @@ EntryRowView::EntryRowView(Entry::EntryRow& row, const EntryWidgets& widgets, QW
         hooks_.push_back(KeyEvents::hook(e, [this, f](int& key) { keyPress(f, key); }));
         // Installed after the key hook, so it sees the paste keys first. Everything pasted goes to
         // the row; the widget inserts nothing itself.
-        hooks_.push_back(KeyEvents::filterPaste(e, [this, f](const QString& text) {
-            paste(f, text);
-            return QString();
-        }));
+        // The window's key handling takes every Ctrl key: the context menu names none.
+        hooks_.push_back(KeyEvents::filterPaste(
+            e,
+            [this, f](const QString& text) {
+                paste(f, text);
+                return QString();
+            },
+            KeyEvents::CtrlKeys::Swallowed));
         connect(e, &QLineEdit::textEdited, this, [this, f](const QString& t) { edited(f, t, true); });
         connect(e, &QLineEdit::textChanged, this, [this, f](const QString& t) { edited(f, t, false); });
         if (auto* box = qobject_cast<EntryBox*>(e))
