@@ -6,9 +6,9 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>

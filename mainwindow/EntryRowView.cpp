@@ -57,8 +57,8 @@ EntryRowView::EntryRowView(Entry::EntryRow& row, const EntryWidgets& widgets, QW
         const Field f = specs[k].field;
         hooks_.push_back(KeyEvents::hook(e, [this, f](int& key) { keyPress(f, key); }));
         // Installed after the key hook, so it sees the paste keys first. Everything pasted goes to
-        // the row; the widget inserts nothing itself.
-        // The window's key handling takes every Ctrl key: the context menu names none.
+        // the row; the widget inserts nothing itself. The window's key handling takes every Ctrl
+        // key, so the context menu names none.
         hooks_.push_back(KeyEvents::filterPaste(
             e,
             [this, f](const QString& text) {
