@@ -66,7 +66,8 @@ QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> cle
 
 // Enter or Return on a focused, shown and enabled command button of `dialog` presses it, as a
 // button that has the focus does; true when `event` was that key and was taken. Dialogs whose
-// buttons are not default buttons call it from their keyPressEvent.
+// buttons are not default buttons call it from their keyPressEvent. (The design's buttons,
+// WrappingButton, take Enter themselves, so it reaches the dialog only from other buttons.)
 bool enterPressesFocusedButton(QWidget* dialog, QKeyEvent* event);
 
 }   // namespace KeyEvents
