@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,6 +86,36 @@ void WrappingButton::paintEvent(QPaintEvent*)
     if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, this))
         flags |= Qt::TextHideMnemonic;
     p.drawItemText(r, flags, opt.palette, isEnabled(), caption, QPalette::ButtonText);
+}
+
+namespace {
+bool isEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
+}   // namespace
+
+void WrappingButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!isEnter(event)) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    // As Space: the press holds the button down (a held key's repeats change nothing), the
+    // release clicks it. The key goes no further, so a dialog's default button is not pressed too.
+    if (!event->isAutoRepeat() && isEnabled())
+        setDown(true);
+    event->accept();
+}
+
+void WrappingButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!isEnter(event)) {
+        QPushButton::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() || !isDown())
+        return;
+    setDown(false);
+    click();
 }
 
 namespace {
@@ -202,8 +233,8 @@ QLabel* DesignLayout::addLabel(const QString& objectName, const QString& caption
 QPushButton* DesignLayout::addButton(const QString& objectName, const QString& caption, double left, double top,
                                      double width, double height, QWidget* parent)
 {
-    return withText(add<WrappingButton>(objectName, Kind::CommandButton, left, top, width, height, DefaultFontPt, parent),
-                    caption);
+    return withText(
+        add<WrappingButton>(objectName, Kind::CommandButton, left, top, width, height, DefaultFontPt, parent), caption);
 }
 
 QRadioButton* DesignLayout::addOption(const QString& objectName, const QString& caption, double left, double top,

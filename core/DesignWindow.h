@@ -30,6 +30,9 @@ struct Screen;
 
 // A command button as the design draws one: its caption centred and broken between words over
 // as many lines as the button needs, where a plain QPushButton draws one line and cuts it.
+// Enter (Return or the keypad's) presses the focused button as Space does, in every window: down
+// while the key is held, clicked when it is let go, once however long it is held. (Qt gives Enter
+// only to a dialog's default button.)
 class WrappingButton : public QPushButton {
     Q_OBJECT
 public:
@@ -37,6 +40,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 };
 
 class DesignLayout {

@@ -289,42 +289,59 @@ void EntryRow::paste(Field f, const QString& text)
     if (f == Field::None || f == Field::Other)
         return;
     const QString before = box(f).text;
-    for (QChar c : text) {
+    // Blanks around a copied value are no part of it; typed, the first one would move on.
+    for (QChar c : text.trimmed()) {
         // A character no key types into a field (a line break, a tab) is left out.
-        if (KeyEvents::isStorable(c))
-            pasteKey(f, c.unicode());
+        if (KeyEvents::isStorable(c) && !pasteKey(f, c.unicode()))
+            break;
     }
     if (box(f).text != before)
         changed(f);
 }
 
-void EntryRow::pasteKey(Field f, int key)
+bool EntryRow::pasteKey(Field f, int key)
 {
+    // A character carried to the next field belongs there: the pasted value ends before it.
+    if (carryOf(window, f, box(f).text, box(f).selStart, key))
+        return false;
     switch (f) {
     case Field::Call:
-        // A Space moves on and a quote is dropped: neither is ever part of a call.
-        if (key == KeySpace || key == KeyQuote)
-            return;
+        // A Space moves on; a quote is never part of a call.
+        if (key == KeySpace)
+            return false;
+        if (key == KeyQuote)
+            return true;
         key = Module2::UpperCaseKey(key);
         break;
     case Field::RSTR:
-    case Field::RSTS: key = Module2::DigitsOnlyKey(key); break;
+    case Field::RSTS:
+        if (key == KeySpace)
+            return false;
+        key = Module2::DigitsOnlyKey(key);
+        break;
     case Field::Sec:
-        // A digit belongs to the report sent; a Space that moves on is no blank of the name.
-        if (key == KeyQuote || isDigitKey(key) || (key == KeySpace && countySpaceAdvances(txtSec.text, txtSec.selStart)))
-            return;
+        // A Space that moves on ends the name; one inside a two-word name is its blank.
+        if (key == KeySpace && countySpaceAdvances(txtSec.text, txtSec.selStart))
+            return false;
+        if (key == KeyQuote)
+            return true;
         countyCharacter(key);
         break;
     case Field::PostConTime:
     case Field::PostConDate: {
         const PostContest::Box b = f == Field::PostConTime ? PostContest::Box::Time : PostContest::Box::Date;
-        if (PostContest::keyPress(b, key) != PostContest::KeyAction::Type)
-            return;
+        switch (PostContest::keyPress(b, key)) {
+        case PostContest::KeyAction::Type: break;
+        case PostContest::KeyAction::Discard: return true;
+        case PostContest::KeyAction::NextField:
+        case PostContest::KeyAction::Log: return false;
+        }
         break;
     }
-    default: return;
+    default: return false;
     }
     box(f).type(key);
+    return true;
 }
 
 void EntryRow::trimBlanks()
@@ -393,11 +410,9 @@ void EntryRow::txtPostConTime_GotFocus() { selectAll(Field::PostConTime); }
 
 void EntryRow::txtPostConDate_GotFocus()
 {
-    const std::optional<QString> today =
-        PostContest::dateOnFocus(txtPostConDate.text, Platform::clock().read().local.date());
-    if (!today)
-        return;
-    setText(Field::PostConDate, *today);
+    const QString date = PostContest::dateOnFocus(txtPostConDate.text, Platform::clock().read().local.date());
+    if (date != txtPostConDate.text)
+        setText(Field::PostConDate, date);
     selectAll(Field::PostConDate);
 }
 

@@ -8,8 +8,9 @@
 // the report sent), Space advances, county names complete themselves from the last county of the
 // table upwards, leaving the call field fills the default reports, and Enter anywhere logs.
 // A double quote never enters a field, typed or pasted: it would break the list format of log.txt.
-// Pasted text lands only as typing it into that field could: each character meets the field's
-// own character rules, and those that typing would drop or carry elsewhere are left out.
+// Pasted text lands as typing it into that field would: each character meets the field's own
+// character rules, and the paste ends where typing would leave the field (a Space that moves on,
+// a character carried to the next field), so nothing meant for another field is glued on.
 //
 // `EntryRow` is a window's row as a model: it owns the texts, selections and the focus of the
 // fields and the status labels the handlers write. The window forwards each event to the handler
@@ -239,11 +240,14 @@ public:
     // the field's key handler and types what it leaves of the key into that field. A field without
     // a handler of its own types the key as the window passes it.
     void keyPress(Field f, int keyAscii);
-    // Pasted or dropped text: typed into field f character by character as its own rules type
-    // them (capitals in the call, digits only in the reports, the county's and the state field's
-    // capitals and completions), without the moves, carries and logging of the keys: a blank or
-    // quote in the call, a letter in a report, a digit in the county, a Space that would move
-    // on and control characters are left out. The field's change handler runs once afterwards.
+    // Pasted or dropped text, without the blanks at either end: typed into field f character by
+    // character as its own rules type them (capitals in the call, digits only in the reports, the
+    // county's and the state field's capitals and completions); what typing drops (a quote, a
+    // letter in the out-of-state report sent) is dropped. The paste ends at the first character
+    // with which typing would leave the field: a Space that moves on, a digit after a complete
+    // call, a letter in the report received (or in the in-state report sent), a digit in the
+    // county; the rest is not pasted, and the focus stays. The field's change handler runs once
+    // afterwards.
     void paste(Field f, const QString& text);
     // A text written from outside the row (a list click, the county list window): the field's
     // change handler runs.
@@ -260,8 +264,8 @@ public:
     void setReportLength(int n);
 
     // Post-contest boxes (PostContest's rules), the same in both windows: Space moves on, Enter
-    // logs, other keys are filtered; the time box selects its text on focus, an empty date box gets
-    // today's date.
+    // logs, other keys are filtered; an empty date box gets today's date on focus, and either box
+    // then selects its whole text, so what is typed replaces it.
     void txtPostConTime_KeyPress(int& KeyAscii);
     void txtPostConDate_KeyPress(int& KeyAscii);
     void txtPostConTime_GotFocus();
@@ -300,8 +304,9 @@ protected:
     virtual void changed(Field f);
     // The field's enter handler.
     virtual void entered(Field f);
-    // One pasted character in field f (see paste); a row with a field of its own adds it.
-    virtual void pasteKey(Field f, int key);
+    // One pasted character in field f (see paste); false when typing it would leave the field,
+    // which ends the paste. A row with a field of its own adds it.
+    virtual bool pasteKey(Field f, int key);
 
     // Carries a key to another field's key handler: ForwardedKey and FieldForwardState name it there.
     void carry(int& KeyAscii, const CarryRule& rule);

@@ -198,17 +198,19 @@ bool InEntry::stateCharacter(int& KeyAscii)
     return false;
 }
 
-void InEntry::pasteKey(Field f, int key)
+bool InEntry::pasteKey(Field f, int key)
 {
-    if (f != Field::Cntry) {
-        EntryRow::pasteKey(f, key);
-        return;
-    }
+    if (f != Field::Cntry)
+        return EntryRow::pasteKey(f, key);
+    if (key == KeyQuote)
+        return true;
     // A Space at the start moves on to the county, as does one no country continues with.
-    if (key == KeyQuote || (key == KeySpace && txtCntry.selStart == 0))
-        return;
-    if (!stateCharacter(key))
-        txtCntry.type(key);
+    if (key == KeySpace && txtCntry.selStart == 0)
+        return false;
+    if (stateCharacter(key))
+        return false;
+    txtCntry.type(key);
+    return true;
 }
 
 void InEntry::txtCntry_Change()

@@ -42,7 +42,7 @@ protected:
     bool handleKey(Field f, int& KeyAscii) override;
     void changed(Field f) override;
     void entered(Field f) override;
-    void pasteKey(Field f, int key) override;
+    bool pasteKey(Field f, int key) override;
 
 private:
     // The state field's rules for a character that stays in it: a key at the start empties it

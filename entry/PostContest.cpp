@@ -1,7 +1,5 @@
 #include "entry/PostContest.h"
 
-#include <optional>
-
 namespace PostContest {
 
 KeyAction keyPress(Box box, int keyAscii)
@@ -16,10 +14,10 @@ KeyAction keyPress(Box box, int keyAscii)
     return ok ? KeyAction::Type : KeyAction::Discard;
 }
 
-std::optional<QString> dateOnFocus(const QString& text, const QDate& localToday)
+QString dateOnFocus(const QString& text, const QDate& localToday)
 {
     if (!text.isEmpty())
-        return std::nullopt;
+        return text;
     return localToday.toString(QStringLiteral("yyyy/MM/dd"));
 }
 

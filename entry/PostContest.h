@@ -5,8 +5,6 @@
 #include <QDate>
 #include <QString>
 
-#include <optional>
-
 namespace PostContest {
 
 enum class Box { Time, Date };
@@ -17,8 +15,10 @@ enum class Box { Time, Date };
 enum class KeyAction { Type, Discard, NextField, Log };
 KeyAction keyPress(Box box, int keyAscii);
 
-// The date box getting the focus: empty, it gets today's local date as "yyyy/mm/dd" (the whole
-// text is then selected); no value when it holds text (left as it is).
-std::optional<QString> dateOnFocus(const QString& text, const QDate& localToday);
+// The text of the date box once it has the focus: its own, or today's local date as "yyyy/mm/dd"
+// when it is empty. However the box takes the focus (Tab, Space from the time box, a move from
+// code), its whole text is then selected, as the time box's is, so a date typed replaces it: a
+// full box would otherwise drop every key.
+QString dateOnFocus(const QString& text, const QDate& localToday);
 
 }   // namespace PostContest

@@ -57,11 +57,15 @@ EntryRowView::EntryRowView(Entry::EntryRow& row, const EntryWidgets& widgets, QW
         const Field f = specs[k].field;
         hooks_.push_back(KeyEvents::hook(e, [this, f](int& key) { keyPress(f, key); }));
         // Installed after the key hook, so it sees the paste keys first. Everything pasted goes to
-        // the row; the widget inserts nothing itself.
-        hooks_.push_back(KeyEvents::filterPaste(e, [this, f](const QString& text) {
-            paste(f, text);
-            return QString();
-        }));
+        // the row; the widget inserts nothing itself. The window's key handling takes every Ctrl
+        // key, so the context menu names none.
+        hooks_.push_back(KeyEvents::filterPaste(
+            e,
+            [this, f](const QString& text) {
+                paste(f, text);
+                return QString();
+            },
+            KeyEvents::CtrlKeys::Swallowed));
         connect(e, &QLineEdit::textEdited, this, [this, f](const QString& t) { edited(f, t, true); });
         connect(e, &QLineEdit::textChanged, this, [this, f](const QString& t) { edited(f, t, false); });
         if (auto* box = qobject_cast<EntryBox*>(e))

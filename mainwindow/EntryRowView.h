@@ -10,7 +10,9 @@
 //   Keys that type no character (Delete, the arrows) work the widget, and what they change is
 //   taken back into the row like any other edit made in the widget (the context menu's Cut).
 // - Paste (the context menu, Shift+Insert, the middle button) and drop go to the row, which
-//   types the text into the field by the field's own character rules.
+//   types the text into the field by the field's own character rules up to where typing would
+//   leave the field. The context menu names no Ctrl shortcut (none acts here), only Shift+Ins
+//   and Shift+Del.
 // - Focus: only a real move inside the window (Tab, Backtab, a click, a move made from code) is
 //   a focus change for the row. The window losing or regaining the activation, or a menu taking
 //   the keyboard, is none: leaving the call field runs its handlers only when another control of

@@ -31,7 +31,7 @@ void MainFrame::connectEntry()
     // Nothing pasted or dropped brings a double quote into a field (a bound row takes the pastes
     // of its fields before this filter sees them).
     for (QLineEdit* e : {txtCall, txtRSTR, txtCntry, txtSec, txtRSTS, txtPostConTime, txtPostConDate})
-        KeyEvents::filterPaste(e, Entry::withoutQuotes);
+        KeyEvents::filterPaste(e, Entry::withoutQuotes, KeyEvents::CtrlKeys::Swallowed);
 
     connect(cmdDup, &QPushButton::clicked, this, [this] { cmdDup_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -110,11 +110,9 @@ void MainFrame::postContestGotFocus(QLineEdit* box)
     if (entryView_)
         return;
     if (box == txtPostConDate) {
-        const std::optional<QString> today =
-            PostContest::dateOnFocus(box->text(), Platform::clock().read().local.date());
-        if (!today)
-            return;
-        box->setText(*today);
+        const QString date = PostContest::dateOnFocus(box->text(), Platform::clock().read().local.date());
+        if (date != box->text())
+            box->setText(date);
     }
     setSelection(box, 0, int(box->text().size()));
 }

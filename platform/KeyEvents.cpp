@@ -5,9 +5,10 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QInputMethodEvent>
 #include <QHash>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -322,10 +323,31 @@ private:
     std::vector<Taken> taken_;
 };
 
+// A context menu's shortcut texts ("\tCtrl+V") where the window takes the Ctrl keys: each item
+// names the key that still acts in the box, or none.
+void nameActingKeys(QMenu* menu)
+{
+    for (QAction* a : menu->actions()) {
+        QString text = a->text();
+        const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+        if (tab < 0)
+            continue;
+        text.truncate(tab);
+        QKeySequence acting;
+        if (text == QLineEdit::tr("&Paste"))
+            acting = QKeySequence(Qt::SHIFT | Qt::Key_Insert);
+        else if (text == QLineEdit::tr("Cu&t"))
+            acting = QKeySequence(Qt::SHIFT | Qt::Key_Delete);
+        if (!acting.isEmpty())
+            text += QLatin1Char('\t') + acting.toString(QKeySequence::NativeText);
+        a->setText(text);
+    }
+}
+
 class PasteFilter : public QObject {
 public:
-    PasteFilter(QLineEdit* edit, std::function<QString(const QString&)> clean)
-        : QObject(edit), edit_(edit), clean_(std::move(clean))
+    PasteFilter(QLineEdit* edit, std::function<QString(const QString&)> clean, CtrlKeys ctrlKeys)
+        : QObject(edit), edit_(edit), clean_(std::move(clean)), ctrlKeys_(ctrlKeys)
     {
     }
 
@@ -357,6 +379,8 @@ public:
             auto* ce = static_cast<QContextMenuEvent*>(ev);
             QMenu* menu = edit_->createStandardContextMenu();
             menu->setAttribute(Qt::WA_DeleteOnClose);
+            if (ctrlKeys_ == CtrlKeys::Swallowed)
+                nameActingKeys(menu);
             for (QAction* a : menu->actions()) {
                 if (!a->text().startsWith(QLineEdit::tr("&Paste")))
                     continue;
@@ -410,6 +434,7 @@ public:
 private:
     QLineEdit* edit_;
     std::function<QString(const QString&)> clean_;
+    CtrlKeys ctrlKeys_;
 };
 
 }   // namespace
@@ -428,9 +453,9 @@ QObject* hookForm(QWidget* form, KeyPressFn keyPress, KeyDownFn keyDown)
     return f;
 }
 
-QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> clean)
+QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> clean, CtrlKeys ctrlKeys)
 {
-    auto* f = new PasteFilter(edit, std::move(clean));
+    auto* f = new PasteFilter(edit, std::move(clean), ctrlKeys);
     edit->installEventFilter(f);
     return f;
 }

@@ -53,15 +53,21 @@ QObject* hook(QWidget* control, KeyPressFn keyPress, KeyDownFn keyDown = {});
 // pressed meanwhile. The returned filter belongs to the form.
 QObject* hookForm(QWidget* form, KeyPressFn keyPress, KeyDownFn keyDown = {});
 
+// Whether the Ctrl shortcuts of a line edit still act: Swallowed in a window whose own key
+// handling takes every Ctrl key (a main window's hot keys), where the edit's context menu then
+// names only the keys that do act there (Shift+Ins pastes, Shift+Del cuts) and no Ctrl key.
+enum class CtrlKeys { Act, Swallowed };
+
 // Text pasted or dropped into `edit` (keyboard, context menu, middle button, drag and drop) loses
 // the characters isStorable refuses and then goes through `clean`; an empty result inserts
 // nothing. Text an input method commits is typed
 // into `edit` as key presses, one per character, so the key handlers see it as typing.
-QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> clean);
+QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> clean, CtrlKeys ctrlKeys = CtrlKeys::Act);
 
 // Enter or Return on a focused, shown and enabled command button of `dialog` presses it, as a
 // button that has the focus does; true when `event` was that key and was taken. Dialogs whose
-// buttons are not default buttons call it from their keyPressEvent.
+// buttons are not default buttons call it from their keyPressEvent. (The design's buttons,
+// WrappingButton, take Enter themselves, so it reaches the dialog only from other buttons.)
 bool enterPressesFocusedButton(QWidget* dialog, QKeyEvent* event);
 
 }   // namespace KeyEvents

@@ -104,6 +104,39 @@ TEST_F(EntryTest, PasteStopsAtTheFieldsLength)
     EXPECT_EQ(row.txtCall.text, QStringLiteral("ABCDEFGHIJKL"));
 }
 
+// A paste ends where typing the same text would leave the field: the rest belongs to another
+// field and is not glued on, and nothing moves, is carried or logged.
+TEST_F(EntryTest, PasteEndsWhereTypingWouldLeaveTheField)
+{
+    const struct {
+        Field field;
+        const char* text;
+        const char* lands;
+    } cases[] = {
+        {Field::Call, "K9ABC599", "K9ABC"}, {Field::Call, "k9abc 599", "K9ABC"},
+        {Field::Call, " k9abc\t", "K9ABC"}, {Field::RSTR, "59a", "59"},
+        {Field::Sec, "marion 5", "Marion"}, {Field::Sec, "Marion County", "Marion"},
+        {Field::RSTS, "5 9", "5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text));
+        for (Field f : {Field::Call, Field::RSTR, Field::Sec, Field::RSTS})
+            setBox(f, QString());
+        row.setFocus(c.field);
+        host.calls.clear();
+        row.paste(c.field, QString::fromLatin1(c.text));
+        EXPECT_EQ(row.box(c.field).text, QString::fromLatin1(c.lands));
+        EXPECT_EQ(row.focus, c.field);
+        EXPECT_EQ(G.FieldForwardState, Entry::NoCarry);
+        EXPECT_TRUE(host.calls.isEmpty());
+        for (Field other : {Field::Call, Field::RSTR, Field::Sec, Field::RSTS}) {
+            if (other != c.field) {
+                EXPECT_EQ(row.box(other).text, QString()) << int(other);
+            }
+        }
+    }
+}
+
 TEST_F(EntryTest, EnterInEveryEntryFieldLogs)
 {
     for (Field f : {Field::Call, Field::RSTR, Field::Sec, Field::RSTS}) {
@@ -168,6 +201,26 @@ TEST_F(EntryTest, SpaceInTheReportSentGoesOnInTabOrder)
     row.keyPress(Field::RSTS, ' ');
     EXPECT_EQ(row.focus, Field::PostConTime);
     EXPECT_EQ(row.txtRSTS.text, QString());
+}
+
+// However the date box takes the focus, its whole text is selected: a date typed replaces the
+// one kept from the contact before (a full box would drop every key).
+TEST_F(EntryTest, PostContestBoxesSelectTheirTextOnEntry)
+{
+    row.txtPostConTime.visible = row.txtPostConDate.visible = true;
+    setBox(Field::PostConTime, QStringLiteral("23:50"));
+    setBox(Field::PostConDate, QStringLiteral("2024/05/04"));
+    row.setFocus(Field::RSTS);
+    typeAlong(QStringLiteral(" "));
+    ASSERT_EQ(row.focus, Field::PostConTime);
+    EXPECT_EQ(row.txtPostConTime.selLength, 5);
+    typeAlong(QStringLiteral("0010 "));
+    ASSERT_EQ(row.focus, Field::PostConDate);
+    EXPECT_EQ(row.txtPostConDate.selStart, 0);
+    EXPECT_EQ(row.txtPostConDate.selLength, 10);
+    typeAlong(QStringLiteral("2024/05/05"));
+    EXPECT_EQ(row.txtPostConTime.text, QStringLiteral("0010"));
+    EXPECT_EQ(row.txtPostConDate.text, QStringLiteral("2024/05/05"));
 }
 
 TEST_F(EntryTest, DigitInTheCountyBecomesTheReportSent)

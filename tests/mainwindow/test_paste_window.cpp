@@ -1,12 +1,15 @@
 // Pasted text and Ctrl combinations in the entry fields of both main windows, through the real
-// widgets: a paste (the field's context menu, Shift+Insert, the middle button) lands only what
-// typing that text into that field could produce, a Ctrl+letter types nothing and works none of
-// the line edit's own commands, and logging drops blanks at either end of every value.
+// widgets: a paste (the field's context menu, Shift+Insert, the middle button) lands what typing
+// that text into that field gives, up to where typing would leave the field, a Ctrl+letter types
+// nothing and works none of the line edit's own commands, the context menu names no Ctrl key, and
+// logging drops blanks at either end of every value.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QTest>
 
@@ -119,7 +122,8 @@ TEST_F(PasteWindowTest, CtrlLettersTypeNothingAndWorkNoEditCommandOfTheField)
     EXPECT_EQ(out->txtCall->text(), QStringLiteral("K9ABC"));
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("W1XYZ"));
     key(Qt::Key_End);
-    for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
+    for (Qt::KeyboardModifiers mods :
+         {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
         for (Qt::Key k : {Qt::Key_V, Qt::Key_Z, Qt::Key_Y, Qt::Key_K, Qt::Key_U, Qt::Key_W}) {
             key(k, mods);
             EXPECT_EQ(out->txtCall->text(), QStringLiteral("K9ABC")) << char('A' + (k - Qt::Key_A));
@@ -173,6 +177,10 @@ protected:
     }
 };
 
+// What typing does with each character decides: a character typing drops is dropped, and the
+// paste ends where typing would leave the field (a Space that moves on, a digit after a complete
+// call, a letter in the report received, a digit in the county), so nothing meant for the next
+// field is glued on. Blanks around the pasted text are no part of it.
 TEST_P(PasteWays, PasteLandsWhatTypingCouldInEveryField)
 {
     out = shown<Outfrm>();
@@ -180,32 +188,114 @@ TEST_P(PasteWays, PasteLandsWhatTypingCouldInEveryField)
     if (GetParam() == PasteWay::MiddleButton && !QApplication::clipboard()->supportsSelection())
         GTEST_SKIP() << "no selection to paste with the middle button on this platform";
     check(*out, {
-                    {"txtCall", "n0\"q x", "N0QX"},
+                    {"txtCall", "K9ABC599", "K9ABC"},   // typed, 599 goes on to the report received
+                    {"txtCall", "n0\"q x", "N0Q"},
                     {"txtCall", " w1abc ", "W1ABC"},
-                    {"txtRSTR", "5 9", "59"},
-                    {"txtRSTR", "5a\"9x9", "599"},
+                    {"txtCall", "k9ab/c7", "K9AB/C7"},   // a call with a slash carries no digit
+                    {"txtRSTR", "5\"9-9", "599"},
+                    {"txtRSTR", "5 9", "5"},
+                    {"txtRSTR", "5a9", "5"},   // the letter goes on to the county
+                    {"txtSec", "Marion County", "Marion"},
                     {"txtSec", " marion 5", "Marion"},
+                    {"txtSec", "marion5", "Marion"},   // the digit goes on to the report sent
                     {"txtSec", "la porte", "La Porte"},
                     {"txtSec", "\"dear\"born", "Dearborn"},
-                    {"txtRSTS", "5 7x9", "579"},
+                    {"txtRSTS", "5x7-9", "579"},   // typing drops letters here
+                    {"txtRSTS", "5 7", "5"},
                 });
     out.reset();
 
     in = shown<Infrm>();
     G.LoggedOnFlag = 1;
     check(*in, {
-                   {"txtCall", "n0\"q x", "N0QX"},
-                   {"txtRSTR", "5 9", "59"},
+                   {"txtCall", "K9ABC599", "K9ABC"},
+                   {"txtCall", "n0\"q x", "N0Q"},
+                   {"txtRSTR", "5-9", "59"},
+                   {"txtRSTR", "5 9", "5"},
+                   {"txtRSTR", "5oh", "5"},      // the letter goes on to the state field
                    {"txtCntry", " in ", "IN"},   // the county is wanted
+                   {"txtSec", "Marion County", "Marion"},
                    {"txtSec", "la porte 5", "La Porte"},
-                   {"txtRSTS", "x5 9", "59"},
+                   {"txtRSTS", "5-9x9", "59"},   // the letter goes on to the state field
                    {"txtCntry", "o\"h", "OH"},
+                   {"txtCntry", "oh 5", "OH"},
                });
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, PasteWays,
                          ::testing::Values(PasteWay::ContextMenu, PasteWay::ShiftInsert, PasteWay::MiddleButton),
                          [](const ::testing::TestParamInfo<PasteWay>& info) { return nameOf(info.param); });
+
+// ---- The context menu -------------------------------------------------------------------------
+
+// The window takes every Ctrl key (hot keys; no Ctrl combination types or edits): the entry
+// fields' context menu names no Ctrl key, only the keys that act there, and those do.
+TEST_F(PasteWindowTest, ContextMenuNamesOnlyKeysThatAct)
+{
+    // The menu's items as shown: text and shortcut, by the item's caption without its mnemonic.
+    auto menuOf = [](QLineEdit* field) {
+        QMap<QString, QString> shown;
+        const QPoint at = field->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
+        QCoreApplication::sendEvent(field, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        EXPECT_NE(menu, nullptr);
+        if (!menu)
+            return shown;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator())
+                continue;
+            QString text = a->text();
+            if (!a->shortcut().isEmpty())
+                text += QLatin1Char('\t') + a->shortcut().toString(QKeySequence::NativeText);
+            shown.insert(text.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')), text);
+        }
+        menu->close();
+        field->window()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(field->window()));
+        return shown;
+    };
+    auto checkFields = [&](const QList<QLineEdit*>& fields) {
+        for (QLineEdit* f : fields) {
+            SCOPED_TRACE(f->objectName().toStdString());
+            QTest::mouseClick(f, Qt::LeftButton);
+            const QMap<QString, QString> shown = menuOf(f);
+            ASSERT_TRUE(shown.contains(QStringLiteral("Paste")));
+            for (auto it = shown.begin(); it != shown.end(); ++it) {
+                EXPECT_FALSE(it.value().contains(QLatin1String("Ctrl"))) << it.value().toStdString();
+                EXPECT_FALSE(it.value().contains(QLatin1String("Meta"))) << it.value().toStdString();
+            }
+            EXPECT_TRUE(shown.value(QStringLiteral("Paste")).endsWith(QLatin1String("\tShift+Ins")));
+            EXPECT_TRUE(shown.value(QStringLiteral("Cut")).endsWith(QLatin1String("\tShift+Del")));
+            EXPECT_FALSE(shown.value(QStringLiteral("Copy")).contains(QLatin1Char('\t')));
+            EXPECT_FALSE(shown.value(QStringLiteral("Select All")).contains(QLatin1Char('\t')));
+        }
+    };
+
+    out = shown<Outfrm>();
+    G.LoggedOnFlag = 1;
+    out->action(QStringLiteral("mnuPostContest"))->trigger();
+    checkFields({out->txtCall, out->txtRSTR, out->txtSec, out->txtRSTS, out->txtPostConTime, out->txtPostConDate});
+
+    // Shift+Del cuts, Shift+Ins pastes, as the menu says.
+    QTest::mouseClick(out->txtCall, Qt::LeftButton);
+    keys(QStringLiteral("k9abc"));
+    key(Qt::Key_Home, Qt::ShiftModifier);
+    key(Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(out->txtCall->text(), QString());
+    EXPECT_EQ(out->row().txtCall.text, QString());
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("K9ABC"));
+    key(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(out->txtCall->text(), QStringLiteral("K9ABC"));
+    EXPECT_EQ(out->row().txtCall.text, QStringLiteral("K9ABC"));
+    out.reset();
+
+    in = shown<Infrm>();
+    G.LoggedOnFlag = 1;
+    keys(QStringLiteral("k9abc 599 "));
+    ASSERT_EQ(focused(), in->txtCntry);
+    checkFields({in->txtCntry, in->txtCall, in->txtRSTR, in->txtSec, in->txtRSTS});
+}
 
 // ---- A pasted contact is checked and logged as a typed one ----------------------------------------
 
@@ -225,20 +315,21 @@ TEST_F(PasteWindowTest, PastedCallMeetsTheDuplicateChecksAndLogsAsTyped)
     EXPECT_EQ(backColor(out->lblDialog), Entry::ColorRed);
     EXPECT_EQ(out->txtSec->text(), QStringLiteral("Marion"));
     key(Qt::Key_Return);
-    EXPECT_TRUE(out->lblDialog->text().startsWith(QStringLiteral("Duplicate K9XYZ"))) << out->lblDialog->text().toStdString();
+    EXPECT_TRUE(out->lblDialog->text().startsWith(QStringLiteral("Duplicate K9XYZ")))
+        << out->lblDialog->text().toStdString();
     EXPECT_EQ(readLog(), kOutStateLine);
     EXPECT_EQ(out->lblTotScore->text(), QStringLiteral("2"));
 
-    // A new contact, every field pasted: the call without its quote and blank, the report
-    // received without its blank.
+    // A new contact, every field pasted: the call without its quote, the report received without
+    // its hyphen, the county without its quotes; the report sent's default stays.
     ASSERT_EQ(focused(), out->txtCall);
-    QApplication::clipboard()->setText(QStringLiteral("n0\"q x"));
+    QApplication::clipboard()->setText(QStringLiteral("n0\"qx"));
     pasteByContextMenu(out->txtCall);
     key(Qt::Key_Tab);
-    QApplication::clipboard()->setText(QStringLiteral("5 9"));
+    QApplication::clipboard()->setText(QStringLiteral("5-9"));
     pasteByContextMenu(out->txtRSTR);   // over the selected default report
     key(Qt::Key_Tab);
-    QApplication::clipboard()->setText(QStringLiteral("mar ion"));
+    QApplication::clipboard()->setText(QStringLiteral("mar\"ion"));
     pasteByContextMenu(out->txtSec);
     EXPECT_EQ(out->txtSec->text(), QStringLiteral("Marion"));
     key(Qt::Key_Return);
@@ -254,7 +345,8 @@ TEST_F(PasteWindowTest, PastedCallMeetsTheDuplicateChecksAndLogsAsTyped)
     pasteByContextMenu(in->txtCall);
     EXPECT_EQ(in->txtCall->text(), QStringLiteral("K9XYZ"));
     key(Qt::Key_Tab);
-    EXPECT_TRUE(in->lblDialog->text().startsWith(QStringLiteral("Duplicate K9XYZ"))) << in->lblDialog->text().toStdString();
+    EXPECT_TRUE(in->lblDialog->text().startsWith(QStringLiteral("Duplicate K9XYZ")))
+        << in->lblDialog->text().toStdString();
     EXPECT_EQ(backColor(in->lblDialog), Entry::ColorRed);
 }
 
