@@ -236,7 +236,7 @@ TEST_F(Folder, FirstRunWithoutProfileStillLoadsTheTables)
     EXPECT_EQ(G.StatePositions[50].abbrev, "WY");
     EXPECT_TRUE(KeyerStartup::loaded().phone.has_value());
     EXPECT_TRUE(KeyerStartup::loaded().cw.complete);
-    const Answers a = answersFor(r.profileRead, G.OutOfStateFlag, G.RoverFlag);
+    const Answers a = answersFor(r.outOfStateRead, r.roverRead, G.OutOfStateFlag, G.RoverFlag);
     EXPECT_FALSE(a.inStateYes || a.inStateNo || a.roverYes || a.roverNo);
 }
 
