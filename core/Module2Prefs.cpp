@@ -422,11 +422,18 @@ PrefsReading ReadQSOpref()
 
 bool WriteQSOpref()
 {
+    const QString path = QSOprefPath();
+    // What is there under the name and is not a file (a FIFO, a device or a link to one, a
+    // folder) is not this program's to replace: the start said it cannot be read, and it stays.
+    if (const QFileInfo info(path); (info.exists() || info.isSymLink()) && !Files::isRegularFile(path)) {
+        qCWarning(lcCore) << "QSOpref.txt not written:" << path << "is not a regular file";
+        return false;
+    }
     // Replaced through a temporary file: a failed write leaves the previous file whole.
     QString error;
-    if (Files::writeAtomic(QSOprefPath(), QSOprefText(), &error))
+    if (Files::writeAtomic(path, QSOprefText(), &error))
         return true;
-    qCWarning(lcCore) << "QSOpref.txt not written:" << QSOprefPath() << error;
+    qCWarning(lcCore) << "QSOpref.txt not written:" << path << error;
     return false;
 }
 
