@@ -50,8 +50,8 @@ struct Item {
 const QStringList& bandNames() { return Bands::names(); }
 
 // A UTC offset beyond the earth's zones (MinUtcOffset to MaxUtcOffset) would store every contact
-// hours or years away; a position beyond the globe, a form size above the screen or a negative operating
-// time mean nothing either. Such a value is refused like text.
+// hours or years away; a position beyond the globe, a form size above the screen or a negative
+// operating time mean nothing either. Such a value is refused like text.
 const std::array<Item, 25>& items()
 {
     static const std::array<Item, 25> table = {{

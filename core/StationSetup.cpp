@@ -305,7 +305,7 @@ std::optional<MainWindows::Which> done(Boxes& boxes, bool inStateYes, bool rover
 {
     // An offset outside the zones would store every contact hours away: refused where it was
     // typed, before anything is stored. Text that is no number becomes 0 below.
-    if (isStorableNumber(boxes[6]) && !isUtcOffsetText(boxes[6])) {
+    if (double typedOffset = 0; ListFormat::parseNumber(boxes[6], typedOffset) && !Module2::isUtcOffset(typedOffset)) {
         Platform::prompts().messageBox(Module2::UtcOffsetRefusedText(boxes[6]), Module2::UtcOffsetRefusedTitle(),
                                        Platform::Buttons::Ok);
         return std::nullopt;

@@ -399,7 +399,7 @@ TEST_F(Folder, DoneWritesTheAnswersOverADamagedLine)
 // tag and chooses no window. Text that is no number is still stored as 0.
 TEST_F(Folder, DoneRefusesAnOffsetOutsideTheZones)
 {
-    for (const char* typed : {"50", "130", "-14.5", "12.01", "-1000000"}) {
+    for (const char* typed : {"50", "130", "-14.5", "12.01", "-1000000", "1e40"}) {
         SCOPED_TRACE(typed);
         SetUp();
         writeAll();
