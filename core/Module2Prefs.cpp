@@ -1,5 +1,6 @@
 #include "core/Module2Prefs.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include "core/BandTable.h"
@@ -28,6 +29,10 @@ namespace Module2 {
 namespace {
 
 const QString FileName = QStringLiteral("QSOpref.txt");
+// 25 short values: anything larger is not this file.
+constexpr qint64 MaxPrefsBytes = 64 * 1024;
+// Item 11, the UTC offset, in file order from 0.
+constexpr int UtcOffsetIndex = 10;
 
 using Member = std::variant<QString Globals::*, float Globals::*, uint8_t Globals::*, int32_t Globals::*>;
 
@@ -44,9 +49,9 @@ struct Item {
 
 const QStringList& bandNames() { return Bands::names(); }
 
-// A UTC offset beyond the earth's zones (-12 to +14 hours) would store every contact days or
-// years away; a position beyond the globe, a form size above the screen or a negative operating
-// time mean nothing either. Such a value is refused like text.
+// A UTC offset beyond the earth's zones (MinUtcOffset to MaxUtcOffset) would store every contact
+// hours or years away; a position beyond the globe, a form size above the screen or a negative
+// operating time mean nothing either. Such a value is refused like text.
 const std::array<Item, 25>& items()
 {
     static const std::array<Item, 25> table = {{
@@ -60,7 +65,7 @@ const std::array<Item, 25>& items()
         {"OwnCity", &Globals::OwnCity},
         {"CurrentMode", &Globals::CurrentMode, 0, 0, &ModeNames, "is not CW, PH or DG"},
         {"CurrentBand", &Globals::CurrentBand, 0, 0, &bandNames, "names no band"},
-        {"UtcOffsetHours", &Globals::UtcOffsetHours, -12, 14},
+        {"UtcOffsetHours", &Globals::UtcOffsetHours, MinUtcOffset, MaxUtcOffset},
         {"OwnLongitude", &Globals::OwnLongitude, -180, 180},
         {"OwnLatitude", &Globals::OwnLatitude, -90, 90},
         {"OwnContinent", &Globals::OwnContinent},
@@ -156,9 +161,15 @@ const QVector<ListFormat::Value>& installedValues()
     return values;
 }
 
-// The item's installed value into G; the value as text, for the operator.
-QString takeInstalled(int index)
+// The item's installed value into G; the value as text, for the operator. The UTC offset takes
+// the PC's own instead: the installed 0 would store local time as UTC on any PC not kept at UTC.
+QString takeInstalled(int index, bool& pcOffset)
 {
+    pcOffset = index == UtcOffsetIndex;
+    if (pcOffset) {
+        G.UtcOffsetHours = PcUtcOffset();
+        return Format::single(G.UtcOffsetHours);
+    }
     const QVector<ListFormat::Value>& installed = installedValues();
     if (index >= installed.size() || !take(items()[index], installed[index]).isEmpty()) {
         qCWarning(lcCore) << "the built-in QSOpref.txt gives no value for item" << index + 1;
@@ -167,16 +178,22 @@ QString takeInstalled(int index)
     return installed[index].toText();
 }
 
-// A value as the operator may be shown it: texts in quotes, control characters as "?", long
-// ones cut.
-QString shown(const ListFormat::Value& v)
+// A text as the operator may be shown it: control characters as "?", long ones cut.
+QString shownText(const QString& text)
 {
-    QString t = v.text.left(40);
+    QString t = text.left(40);
     for (QChar& c : t)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             c = QLatin1Char('?');
-    if (v.text.size() > 40)
+    if (text.size() > 40)
         t += QStringLiteral("...");
+    return t;
+}
+
+// A value as the operator may be shown it: texts in quotes.
+QString shown(const ListFormat::Value& v)
+{
+    const QString t = shownText(v.text);
     return v.kind == ListFormat::Value::Kind::Text ? QLatin1Char('"') + t + QLatin1Char('"') : t;
 }
 
@@ -219,6 +236,28 @@ QByteArray itemForm(const Item& item)
     return w.data();
 }
 
+// A value that did not fit its item, as a rewrite gives it back: a number as a number, anything
+// else as a text.
+QByteArray keptForm(const ListFormat::Value& v)
+{
+    ListFormat::Writer w;
+    if (v.kind == ListFormat::Value::Kind::Number)
+        w.number(v.number);
+    else
+        w.text(v.text);
+    return w.data();
+}
+
+// The data without what follows its last value: a remainder of only blanks and line ends is the
+// end of the file, not items of their own.
+QByteArrayView withoutTrailingBlanks(QByteArrayView data)
+{
+    qsizetype n = data.size();
+    while (n > 0 && (data[n - 1] == ' ' || data[n - 1] == '\t' || data[n - 1] == '\r' || data[n - 1] == '\n'))
+        --n;
+    return data.first(n);
+}
+
 }   // namespace
 
 QString DefaultBand() { return installedValues().value(9).toText(); }
@@ -234,22 +273,21 @@ QString QSOprefPath() { return Files::resolve(G.ProgramFolder, FileName); }
 
 QByteArray QSOprefText()
 {
-    ListFormat::Writer w;
+    QByteArray out;
     for (size_t i = 0; i < items().size(); ++i) {
         // An item that did not read and still has the value it took instead keeps the file's own
-        // text: a rewrite never replaces what the operator had with a value nobody chose.
+        // line: a rewrite never replaces what the operator had with a value nobody chose. A kept
+        // line never holds a line break, so every item stays on its own line.
         const std::optional<Globals::UnreadPref>& kept = G.UnreadPrefs[i];
-        if (kept && itemForm(items()[i]) == kept->takenForm) {
-            if (kept->foundIsNumber)
-                w.number(kept->foundNumber);
-            else
-                w.text(kept->found);
-        } else {
-            writeItem(w, items()[i]);
-        }
-        w.endLine();
+        const QByteArray form = itemForm(items()[i]);
+        const QByteArray keptLine = kept ? ListFormat::toFileBytes(kept->found) : QByteArray();
+        if (kept && form == kept->takenForm && !keptLine.contains('\r') && !keptLine.contains('\n'))
+            out += keptLine;
+        else
+            out += form;
+        out += "\r\n";
     }
-    return w.data();
+    return out;
 }
 
 PrefsReading ParseQSOpref(const QByteArray& data)
@@ -257,34 +295,75 @@ PrefsReading ParseQSOpref(const QByteArray& data)
     PrefsReading res;
     res.fileRead = true;
     G.UnreadPrefs = {};
-    ListFormat::Reader r(data);
-    // Item by item: a value that does not fit its item costs that item only. Every value is
-    // taken off the file whether it fits or not, so the later items stay in their places.
+    // One item a line: a line that does not read as its item costs that item only, and every
+    // later line is still the item of its number.
+    ListFormat::LineReader lines(withoutTrailingBlanks(data));
     for (int i = 0; i < int(items().size()); ++i) {
         const Item& item = items()[i];
-        ListFormat::Value v;
         UnreadItem u;
-        if (!r.next(v)) {
+        QByteArray keptLine;
+        QByteArrayView line;
+        QVector<ListFormat::Value> values;
+        if (!lines.next(line)) {
             u.missing = true;
             u.why = QStringLiteral("the file ends before it");
+        } else if (!ListFormat::splitLine(line, values) || values.size() != 1) {
+            // A quote that does not close, or more than one value: the line as it stands.
+            keptLine = line.toByteArray();
+            u.found = shownText(ListFormat::fromFileBytes(keptLine));
+            u.why = QStringLiteral("is not one value");
         } else {
-            u.why = take(item, v);
+            u.why = take(item, values[0]);
             if (u.why.isEmpty())
                 continue;
-            u.found = shown(v);
+            u.found = shown(values[0]);
+            keptLine = keptForm(values[0]);
         }
         u.number = i + 1;
         u.name = QLatin1String(item.name);
-        u.installed = takeInstalled(i);
+        u.installed = takeInstalled(i, u.pcOffset);
         if (!u.missing)
             G.UnreadPrefs[size_t(i)] =
-                Globals::UnreadPref{v.text, v.kind == ListFormat::Value::Kind::Number, v.number, itemForm(item)};
+                Globals::UnreadPref{ListFormat::fromFileBytes(keptLine), false, 0, itemForm(item)};
         qCWarning(lcCore).noquote() << "QSOpref.txt: item" << u.number << u.name
                                     << (u.missing ? u.why : u.found + QLatin1Char(' ') + u.why) << "- taken as"
-                                    << u.installed;
+                                    << u.installed << (u.pcOffset ? "(the PC's own UTC offset)" : "");
         res.unread.append(u);
     }
     return res;
+}
+
+bool PrefsReading::itemRead(int number) const
+{
+    if (!fileRead)
+        return false;
+    for (const UnreadItem& u : unread)
+        if (u.number == number)
+            return false;
+    return true;
+}
+
+void MarkPrefStored(int number)
+{
+    if (number >= 1 && number <= int(G.UnreadPrefs.size()))
+        G.UnreadPrefs[size_t(number - 1)].reset();
+}
+
+bool isUtcOffset(double hours) { return hours >= MinUtcOffset && hours <= MaxUtcOffset; }
+
+QString UtcOffsetRefusedText(const QString& typed)
+{
+    return QStringLiteral("%1 cannot be the hours added to the PC clock to get UTC: the time zones need %2 to %3 "
+                          "(a PC at UTC+13 needs -13, one at UTC-5 needs 5). Nothing was stored.")
+        .arg(typed.trimmed(), ListFormat::formatDouble(MinUtcOffset), ListFormat::formatDouble(MaxUtcOffset));
+}
+
+QString UtcOffsetRefusedTitle() { return QStringLiteral("Hours added for UTC"); }
+
+float PcUtcOffset()
+{
+    const Platform::TimeReading now = Platform::clock().read();
+    return RecommendedUTCOffset(now.local, now.utc);
 }
 
 QString PrefsReading::describe() const
@@ -293,18 +372,26 @@ QString PrefsReading::describe() const
     for (const UnreadItem& u : unread) {
         if (u.missing) {
             const int last = unread.last().number;
-            lines << (u.number == last
-                          ? QStringLiteral("The file ends before item %1 (%2); it takes its installed value.")
-                                .arg(u.number)
-                                .arg(u.name)
-                          : QStringLiteral("The file ends before item %1 (%2); items %1 to %3 take their "
-                                           "installed values.")
-                                .arg(u.number)
-                                .arg(u.name)
-                                .arg(last));
+            QString line = u.number == last
+                               ? QStringLiteral("The file ends before item %1 (%2); it takes its installed value")
+                                     .arg(u.number)
+                                     .arg(u.name)
+                               : QStringLiteral("The file ends before item %1 (%2); items %1 to %3 take their "
+                                                "installed values")
+                                     .arg(u.number)
+                                     .arg(u.name)
+                                     .arg(last);
+            // The UTC offset among them (never the last item) takes the PC's own.
+            for (const UnreadItem& o : unread)
+                if (o.missing && o.pcOffset)
+                    line += QStringLiteral(", and item %1 (%2) the PC's own UTC offset, %3")
+                                .arg(o.number)
+                                .arg(o.name, o.installed);
+            lines << line + QLatin1Char('.');
             break;   // the items after a missing one are missing too
         }
-        lines << QStringLiteral("Item %1 (%2): %3 %4; the installed value %5 is used.")
+        lines << (u.pcOffset ? QStringLiteral("Item %1 (%2): %3 %4; the PC's own UTC offset %5 is used.")
+                             : QStringLiteral("Item %1 (%2): %3 %4; the installed value %5 is used."))
                      .arg(u.number)
                      .arg(u.name, u.found, u.why, u.installed.isEmpty() ? QStringLiteral("\"\"") : u.installed);
     }
@@ -313,23 +400,40 @@ QString PrefsReading::describe() const
 
 PrefsReading ReadQSOpref()
 {
+    // Read as log.txt is read: a regular file of bounded size. A FIFO would block the start and a
+    // device read without end.
+    const QString path = QSOprefPath();
     QByteArray data;
-    if (Files::readAll(QSOprefPath(), data))
+    QString error;
+    if (Files::readRegular(path, MaxPrefsBytes, data, &error))
         return ParseQSOpref(data);
     // No file (a first run) or one that cannot be read: nothing is taken from it.
+    PrefsReading res;
+    // A link whose target is gone is there too: it is not a first run.
+    if (const QFileInfo info(path); info.exists() || info.isSymLink()) {
+        res.error = error;
+        qCWarning(lcCore) << "QSOpref.txt not read:" << path << error;
+    }
     G.UnreadPrefs = {};
     keepKnownOrInstalled(G.CurrentBand, Bands::names(), DefaultBand(), "band");
     keepKnownOrInstalled(G.CurrentMode, ModeNames(), DefaultMode(), "mode");
-    return PrefsReading();
+    return res;
 }
 
 bool WriteQSOpref()
 {
+    const QString path = QSOprefPath();
+    // What is there under the name and is not a file (a FIFO, a device or a link to one, a
+    // folder) is not this program's to replace: the start said it cannot be read, and it stays.
+    if (const QFileInfo info(path); (info.exists() || info.isSymLink()) && !Files::isRegularFile(path)) {
+        qCWarning(lcCore) << "QSOpref.txt not written:" << path << "is not a regular file";
+        return false;
+    }
     // Replaced through a temporary file: a failed write leaves the previous file whole.
     QString error;
-    if (Files::writeAtomic(QSOprefPath(), QSOprefText(), &error))
+    if (Files::writeAtomic(path, QSOprefText(), &error))
         return true;
-    qCWarning(lcCore) << "QSOpref.txt not written:" << QSOprefPath() << error;
+    qCWarning(lcCore) << "QSOpref.txt not written:" << path << error;
     return false;
 }
 
@@ -360,17 +464,23 @@ void CheckUTCOffset()
         QStringLiteral("Recommended Offset Setting: ") + Format::single(recommended) + crlf2 +
         QStringLiteral("Current Offset Setting: ") + Format::single(current) + crlf2 +
         QStringLiteral("Please click OK to accept the recommended change or Cancel to keep the current setting.");
-    const QString answer = Platform::prompts().inputBox(prompt, QStringLiteral("Update the Local Time / UTC Offset?"),
-                                                        Format::single(recommended));
-    if (!Format::isNumeric(answer))
-        return;
-    const double value = Format::toNumber(answer);
-    if (std::fabs(value) > FLT_MAX) {
-        G.UtcOffsetHours = current;
+    for (;;) {
+        const QString answer = Platform::prompts().inputBox(
+            prompt, QStringLiteral("Update the Local Time / UTC Offset?"), Format::single(recommended));
+        if (!Format::isNumeric(answer))
+            return;
+        const double value = Format::toNumber(answer);
+        if (!isUtcOffset(value)) {
+            // Refused where it was typed, and asked again; Cancel keeps the current setting.
+            Platform::prompts().messageBox(UtcOffsetRefusedText(answer), UtcOffsetRefusedTitle(),
+                                           Platform::Buttons::Ok);
+            continue;
+        }
+        G.UtcOffsetHours = static_cast<float>(value);
+        MarkPrefStored(UtcOffsetIndex + 1);
+        WriteQSOpref();
         return;
     }
-    G.UtcOffsetHours = static_cast<float>(value);
-    WriteQSOpref();
 }
 
 }   // namespace Module2

@@ -203,16 +203,26 @@ int partyStateIndex(const QString& partyState)
     return -1;
 }
 
-Answers answersFor(bool profileFound, uint8_t outOfStateFlag, uint8_t roverFlag)
+Answers answersFor(bool outOfStateRead, bool roverRead, uint8_t outOfStateFlag, uint8_t roverFlag)
 {
     Answers a;
-    if (!profileFound)
-        return a;
-    a.inStateNo = outOfStateFlag != 0;
-    a.inStateYes = !a.inStateNo;
-    a.roverYes = roverFlag == 1;
-    a.roverNo = !a.roverYes;
+    if (outOfStateRead) {
+        a.inStateNo = outOfStateFlag != 0;
+        a.inStateYes = !a.inStateNo;
+    }
+    if (roverRead) {
+        a.roverYes = roverFlag == 1;
+        a.roverNo = !a.roverYes;
+    }
     return a;
+}
+
+int itemOfBox(int box)
+{
+    // Boxes 1..12: call, country, longitude, latitude, state, UTC offset, continent, county,
+    // section, name, category, city.
+    static constexpr std::array<int, 13> items = {0, 1, 3, 12, 13, 2, 11, 14, 7, 4, 5, 6, 8};
+    return box >= 1 && box <= 12 ? items[size_t(box)] : 0;
 }
 
 Boxes boxesFromProfile()
@@ -252,9 +262,8 @@ LoadResult loadData()
         if (ok || res.failed)
             return ok;
         res.failed = true;
-        Platform::prompts().messageBox(details.isEmpty() ? LoadErrorText
-                                                         : LoadErrorText + QStringLiteral("\r\n\r\n") + details,
-                                       LoadErrorTitle);
+        Platform::prompts().messageBox(
+            details.isEmpty() ? LoadErrorText : LoadErrorText + QStringLiteral("\r\n\r\n") + details, LoadErrorTitle);
         return ok;
     };
 
@@ -262,9 +271,15 @@ LoadResult loadData()
     // the box names the file and the item. A missing file (a first run) shows the plain box.
     const Module2::PrefsReading prefs = Module2::ReadQSOpref();
     res.profileFound = prefs.fileRead;
-    res.profileRead = step(prefs.whole(), prefs.fileRead ? QDir::toNativeSeparators(Module2::QSOprefPath()) +
-                                                               QStringLiteral("\r\n") + prefs.describe()
-                                                         : QString());
+    res.outOfStateRead = prefs.itemRead(20);
+    res.roverRead = prefs.itemRead(21);
+    const QString path = QDir::toNativeSeparators(Module2::QSOprefPath());
+    QString details;
+    if (prefs.fileRead)
+        details = path + QStringLiteral("\r\n") + prefs.describe();
+    else if (!prefs.error.isEmpty())
+        details = QStringLiteral("%1 cannot be read: %2.").arg(path, prefs.error);
+    res.profileRead = step(prefs.whole(), details);
     Module2::CheckUTCOffset();
     res.countryTableLoaded = step(LoadCountryTable());
     res.statesLoaded = step(LoadStatePositions());
@@ -280,8 +295,21 @@ bool isStorableNumber(const QString& text)
     return ListFormat::parseNumber(text, v) && std::fabs(v) <= FLT_MAX;
 }
 
-MainWindows::Which done(Boxes& boxes, bool inStateYes, bool roverYes)
+bool isUtcOffsetText(const QString& text)
 {
+    double v = 0;
+    return ListFormat::parseNumber(text, v) && Module2::isUtcOffset(v);
+}
+
+std::optional<MainWindows::Which> done(Boxes& boxes, bool inStateYes, bool roverYes, const Typed& typed)
+{
+    // An offset outside the zones would store every contact hours away: refused where it was
+    // typed, before anything is stored. Text that is no number becomes 0 below.
+    if (double typedOffset = 0; ListFormat::parseNumber(boxes[6], typedOffset) && !Module2::isUtcOffset(typedOffset)) {
+        Platform::prompts().messageBox(Module2::UtcOffsetRefusedText(boxes[6]), Module2::UtcOffsetRefusedTitle(),
+                                       Platform::Buttons::Ok);
+        return std::nullopt;
+    }
     for (int box : {6, 3, 4})
         if (!isStorableNumber(boxes[box]))
             boxes[box] = QStringLiteral("0");
@@ -302,6 +330,14 @@ MainWindows::Which done(Boxes& boxes, bool inStateYes, bool roverYes)
     G.OwnName = boxes[10];
     G.OwnCategory = boxes[11];
     G.OwnCity = boxes[12];
+
+    // What the operator typed is theirs, and so are the answers and the contest state that Done
+    // sets: written even where it equals what a damaged line took instead.
+    for (int box = 1; box <= 12; ++box)
+        if (typed[size_t(box)])
+            Module2::MarkPrefStored(itemOfBox(box));
+    for (int item : {19, 20, 21})
+        Module2::MarkPrefStored(item);
 
     Module2::WriteQSOpref();
 

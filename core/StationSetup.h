@@ -93,12 +93,18 @@ struct Answers {
     bool roverYes = false;     // Option4
     bool roverNo = false;      // Option3
 };
-// Neither in-state answer when no profile was found (first run); a profile found but damaged
-// shows its flags as read, or as installed where they did not read.
-Answers answersFor(bool profileFound, uint8_t outOfStateFlag, uint8_t roverFlag);
+// Each answer is selected only from its item as read from QSOpref.txt (OutOfStateFlag,
+// RoverFlag); an item that was not read (no file, a file cut before it, a damaged line) leaves
+// its answer open, as on a first run, for the operator to give.
+Answers answersFor(bool outOfStateRead, bool roverRead, uint8_t outOfStateFlag, uint8_t roverFlag);
 
 // The twelve boxes' texts, index = box number (index 0 unused).
 using Boxes = std::array<QString, 13>;
+// Which boxes the operator typed into (index = box number): what Done stores from them is the
+// operator's, written whatever its value.
+using Typed = std::array<bool, 13>;
+// The item of QSOpref.txt (1..25) that box `box` (1..12) holds.
+int itemOfBox(int box);
 // The boxes as the profile in G fills them.
 Boxes boxesFromProfile();
 
@@ -119,9 +125,11 @@ const KeyerSteps& keyerSteps();
 
 // What the loading found, for the window to apply to its controls.
 struct LoadResult {
-    bool profileRead = false;    // QSOpref.txt read whole
-    bool profileFound = false;   // QSOpref.txt was there and read, whole or not
-    bool failed = false;        // some step failed (the error box was shown once)
+    bool profileRead = false;      // QSOpref.txt read whole
+    bool profileFound = false;     // QSOpref.txt was there and read, whole or not
+    bool outOfStateRead = false;   // its OutOfStateFlag was read
+    bool roverRead = false;        // its RoverFlag was read
+    bool failed = false;           // some step failed (the error box was shown once)
     bool countryTableLoaded = false;
     bool statesLoaded = false;
     bool keyerFilesRead = false;   // the keyer step's answer (true when it is not installed)
@@ -131,7 +139,8 @@ struct LoadResult {
 // country table, the state table, and the keyer windows' files (KeyerSteps::readFiles). A failure
 // of any step shows the error box (once, however many steps fail) and the next steps still run.
 // A QSOpref.txt that was read but not whole adds to the box the file's path and, one a line, the
-// items that did not read.
+// items that did not read; one that is there but not a file it can read (a FIFO, a device) adds
+// its path and why.
 LoadResult loadData();
 
 // ---- Done --------------------------------------------------------------------------------------
@@ -139,10 +148,14 @@ LoadResult loadData();
 // Done with the boxes as they read and the two answers: a non-numeric UTC, longitude or latitude
 // box becomes "0" (in `boxes`), the profile is taken from the boxes, QSOpref.txt is written,
 // the nine OWN_* tags are set and the shared preferences file written once, and the main window
-// to open is chosen from OutOfStateFlag.
-MainWindows::Which done(Boxes& boxes, bool inStateYes, bool roverYes);
+// to open is chosen from OutOfStateFlag. What the operator typed (`typed`) and the answers are
+// written whatever their values. A UTC box holding a number outside the time zones is refused
+// with a message naming it: nothing is stored and no window is chosen (no value).
+std::optional<MainWindows::Which> done(Boxes& boxes, bool inStateYes, bool roverYes, const Typed& typed = {});
 
 // A box text that Done stores as a number: it reads as a number that single precision holds.
 bool isStorableNumber(const QString& text);
+// A UTC box text that Done stores as it reads: a number within the time zones.
+bool isUtcOffsetText(const QString& text);
 
 }   // namespace StationSetup

@@ -128,6 +128,9 @@ frmStationID::frmStationID(QWidget* parent) : DesignWindow(DesignWidth, DesignHe
         });
     }
     Text6->installEventFilter(this);
+    // Only the operator's own edits: the loading's setText does not count.
+    for (int box = 1; box <= 12; ++box)
+        connect(Text[box], &QLineEdit::textEdited, this, [this, box] { typed_[size_t(box)] = true; });
 
     connect(Option1, &QRadioButton::clicked, this, [this] { Option1_Click(); });
     connect(Option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
@@ -150,7 +153,8 @@ void frmStationID::Form_Load()
             setBold(optState[i], true);
     }
 
-    const StationSetup::Answers a = StationSetup::answersFor(load_.profileFound, G.OutOfStateFlag, G.RoverFlag);
+    const StationSetup::Answers a =
+        StationSetup::answersFor(load_.outOfStateRead, load_.roverRead, G.OutOfStateFlag, G.RoverFlag);
     // Selecting an option runs its click handler, as a click would.
     if (a.inStateNo)
         setOptionValue(Option2, true);
@@ -188,7 +192,12 @@ StationSetup::Boxes frmStationID::boxes() const
 void frmStationID::Command1_Click()
 {
     StationSetup::Boxes b = boxes();
-    StationSetup::done(b, Option1->isChecked(), Option4->isChecked());
+    if (!StationSetup::done(b, Option1->isChecked(), Option4->isChecked(), typed_)) {
+        // The offset was refused with a message: back to it, to be typed again.
+        Text6->setFocus(Qt::OtherFocusReason);
+        Text6->selectAll();
+        return;
+    }
     for (int box : {6, 3, 4})
         Text[box]->setText(b[box]);
     MainWindows::showMainWindow();
@@ -219,7 +228,8 @@ void frmStationID::optState_Click(int Index)
 
 void frmStationID::Text6_LostFocus()
 {
-    if (StationSetup::isStorableNumber(Text6->text()))
+    // Text that is no number, or a number outside the time zones, keeps the focus here.
+    if (StationSetup::isUtcOffsetText(Text6->text()))
         return;
     Platform::prompts().beep();
     QTimer::singleShot(0, Text6, [box = Text6] { box->setFocus(Qt::OtherFocusReason); });
@@ -263,6 +273,8 @@ void frmStationID::Text2_KeyPress(int& KeyAscii)
     Text3->setText(c.longitude);
     Text4->setText(c.latitude);
     Text7->setText(c.continent);
+    for (int box : {2, 3, 4, 7})
+        typed_[size_t(box)] = true;
 }
 
 bool frmStationID::eventFilter(QObject* watched, QEvent* event)

@@ -64,4 +64,6 @@ private:
     StationSetup::Boxes boxes() const;
 
     StationSetup::LoadResult load_;
+    // The boxes the operator typed into, pasted into or filled by the country completion.
+    StationSetup::Typed typed_{};
 };

@@ -9,6 +9,7 @@
 
 #include "core/Files.h"
 #include "core/Globals.h"
+#include "core/ListFormat.h"
 #include "core/Module2Prefs.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
@@ -180,11 +181,17 @@ TEST_F(QSOprefTest, ShortFileKeepsTheItemsItHoldsAndReportsFailure)
               QStringLiteral("The file ends before item 23 (RigType); items 23 to 25 take their installed values."));
 }
 
-// A value that does not read as its item, or lies outside what the item can mean, costs that
-// item only: it takes the installed value with a warning, and every other item is read.
+// A line that does not hold one value, a value that does not read as its item, or one that lies
+// outside what the item can mean, costs that item only: it takes the installed value (the UTC
+// offset the PC's own) with a warning, and every other line is read as its item.
 TEST_F(QSOprefTest, AValueThatDoesNotFitItsItemCostsThatItemOnly)
 {
+    // The PC runs 5 hours behind UTC, as the profile's offset says.
+    Platform::FakeClock clock;
+    clock.set(QDateTime(QDate(2024, 5, 4), QTime(14, 2, 11), Qt::UTC), -5 * 3600);
+    Platform::setClock(&clock);
     fillProfile();
+    G.RigType = QStringLiteral("IC-7300");
     const QByteArray good = Module2::QSOprefText();
     struct Case {
         int item;
@@ -195,8 +202,11 @@ TEST_F(QSOprefTest, AValueThatDoesNotFitItsItemCostsThatItemOnly)
     };
     const Case cases[] = {
         {12, "abc", "\"abc\"", "0", "\"abc\" does not read; the installed value 0 is used."},
-        {11, "1000000", "1000000", "0", "1000000 lies outside -12 to 14; the installed value 0 is used."},
-        {11, "-12.5", "-12.5", "0", "-12.5 lies outside -12 to 14; the installed value 0 is used."},
+        {11, "1000000", "1000000", "5", "1000000 lies outside -14 to 12; the PC's own UTC offset 5 is used."},
+        {11, "-14.5", "-14.5", "5", "-14.5 lies outside -14 to 12; the PC's own UTC offset 5 is used."},
+        {11, "12.25", "12.25", "5", "12.25 lies outside -14 to 12; the PC's own UTC offset 5 is used."},
+        {11, "\"abc\"", "\"abc\"", "5", "\"abc\" does not read; the PC's own UTC offset 5 is used."},
+        {11, "5,5", "5,5", "5", "5,5 is not one value; the PC's own UTC offset 5 is used."},
         {13, "90.5", "90.5", "0", "90.5 lies outside -90 to 90; the installed value 0 is used."},
         {12, "-180.01", "-180.01", "0", "-180.01 lies outside -180 to 180; the installed value 0 is used."},
         {15, "\"big\"", "\"big\"", "100", "\"big\" does not read; the installed value 100 is used."},
@@ -208,6 +218,13 @@ TEST_F(QSOprefTest, AValueThatDoesNotFitItsItemCostsThatItemOnly)
         {10, "\"XX\"", "\"XX\"", "\"40\"", "\"XX\" names no band; the installed value 40 is used."},
         {9, "\"SSB\"", "\"SSB\"", "\"CW\"", "\"SSB\" is not CW, PH or DG; the installed value CW is used."},
         {20, "#TRUE#x", "\"#TRUE#x\"", "0", nullptr},
+        // A line that is not one value stays as it stands: a quote that does not close takes no
+        // later line with it, and a rewrite keeps the file 25 lines.
+        {9, "\"CW", "\"CW", "\"CW\"", "\"CW is not one value; the installed value CW is used."},
+        {1, "\"W9ABC", "\"W9ABC", "\"\"", "\"W9ABC is not one value; the installed value \"\" is used."},
+        {4, "\"IN\",\"OH\"", "\"IN\",\"OH\"", "\"\"", nullptr},
+        {23, "\"IC-7300\" x", "\"IC-7300\" x", "\"None\"", nullptr},
+        {12, "-86.15\"", "-86.15\"", "0", nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value.toStdString());
@@ -232,6 +249,7 @@ TEST_F(QSOprefTest, AValueThatDoesNotFitItsItemCostsThatItemOnly)
         QList<QByteArray> expected = good.split('\n');
         expected[c.item - 1] = QByteArray(c.kept) + '\r';
         EXPECT_EQ(Module2::QSOprefText(), expected.join('\n'));
+        EXPECT_EQ(Module2::QSOprefText().count("\r\n"), 25);
         G.UnreadPrefs = {};
         expected[c.item - 1] = QByteArray(c.installed) + '\r';
         EXPECT_EQ(Module2::QSOprefText(), expected.join('\n'));
@@ -253,18 +271,74 @@ TEST_F(QSOprefTest, AValueThatDoesNotFitItsItemCostsThatItemOnly)
         EXPECT_EQ(Module2::QSOprefText(), good);
     }
 
-    // The edges of each range are values the items can mean.
+    // The edges of each range are values the items can mean: a PC at UTC+14 adds -14 hours to
+    // get UTC, one at UTC-12 adds 12.
     QList<QByteArray> lines = good.split('\n');
-    lines[10] = "-12\r";
+    lines[10] = "-14\r";
     lines[11] = "180\r";
     lines[12] = "-90\r";
     lines[14] = "0\r";
     writeFile(path(), lines.join('\n'));
     EXPECT_TRUE(Module2::ReadQSOpref());
-    lines[10] = "14\r";
+    EXPECT_EQ(G.UtcOffsetHours, -14.0f);
+    lines[10] = "12\r";
     writeFile(path(), lines.join('\n'));
     EXPECT_TRUE(Module2::ReadQSOpref());
-    EXPECT_EQ(G.UtcOffsetHours, 14.0f);
+    EXPECT_EQ(G.UtcOffsetHours, 12.0f);
+}
+
+// The file is one item a line. What surrounds the 25 lines does not move them: a byte-order
+// mark before the first, blanks and line ends after the last, LF alone as the line end. An
+// empty line is an empty value; the lines of a file cut short are its first items.
+TEST_F(QSOprefTest, EachLineIsItsItem)
+{
+    Platform::FakeClock clock;
+    clock.set(QDateTime(QDate(2024, 5, 4), QTime(14, 2, 11), Qt::UTC), -5 * 3600);
+    Platform::setClock(&clock);
+    fillProfile();
+    const QByteArray good = Module2::QSOprefText();
+    QList<QByteArray> emptyCounty = good.split('\n');
+    emptyCounty[6] = "\r";
+    QList<QByteArray> emptyOffset = good.split('\n');
+    emptyOffset[10] = "\r";
+    struct Case {
+        const char* name;
+        QByteArray file;
+        int firstUnread;   // 0: every item read
+        const char* county;
+        const char* rig;
+    };
+    const Case cases[] = {
+        {"whole", good, 0, "Marion", "None"},
+        {"byte-order mark", ListFormat::ByteOrderMark + good, 0, "Marion", "None"},
+        {"blank lines and blanks after the last", good + "\r\n  \r\n\t\r\n", 0, "Marion", "None"},
+        {"LF line ends", QByteArray(good).replace("\r\n", "\n"), 0, "Marion", "None"},
+        {"last line without its line end", good.chopped(2), 0, "Marion", "None"},
+        {"an empty line for a text", emptyCounty.join('\n'), 0, "", "None"},
+        {"an empty line for the offset", emptyOffset.join('\n'), 0, "Marion", "None"},
+        {"lines after the 25th", good + "\"more\"\r\n1\r\n", 0, "Marion", "None"},
+        {"cut before item 7", good.left(good.indexOf("\"Marion\"")), 7, "", "None"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(path(), c.file);
+        resetGlobals();
+        G.ProgramFolder = dir.path();
+        const Module2::PrefsReading r = Module2::ReadQSOpref();
+        EXPECT_EQ(r.whole(), c.firstUnread == 0);
+        if (c.firstUnread) {
+            ASSERT_FALSE(r.unread.isEmpty());
+            EXPECT_EQ(r.unread[0].number, c.firstUnread);
+        }
+        EXPECT_EQ(G.OwnCall, QStringLiteral("W9ABC"));
+        EXPECT_EQ(G.CurrentCounty, QLatin1String(c.county));
+        EXPECT_EQ(G.RigType, QLatin1String(c.rig));
+    }
+    // The offset of a file cut before it is the PC's own, and the box says so.
+    EXPECT_EQ(G.UtcOffsetHours, 5.0f);
+    EXPECT_EQ(Module2::ReadQSOpref().describe(),
+              QStringLiteral("The file ends before item 7 (CurrentCounty); items 7 to 25 take their installed values, "
+                             "and item 11 (UtcOffsetHours) the PC's own UTC offset, 5."));
 }
 
 TEST_F(QSOprefTest, MissingFileReadsNothing)
@@ -518,6 +592,57 @@ TEST_F(QSOprefTest, UtcCheckReadsTheClockOnce)
     EXPECT_EQ(clock.reads, 1);
     EXPECT_TRUE(prompts.calls().isEmpty());
     EXPECT_EQ(G.UtcOffsetHours, 5.0f);
+}
+
+// An answer outside the time zones is refused where it was typed, with a message, and the
+// question comes again: nothing is stored with it, and Cancel then keeps the setting.
+TEST_F(QSOprefTest, UtcAnswerOutsideTheZonesIsAskedAgain)
+{
+    struct Case {
+        const char* name;
+        QStringList answers;
+        int refused;      // messages shown
+        float expected;   // the offset afterwards
+        bool written;
+    };
+    const Case cases[] = {
+        {"50, then Cancel", {QStringLiteral("50"), QString()}, 1, 4, false},
+        {"1E+30, then the recommendation", {QStringLiteral("1E+30"), QStringLiteral("5")}, 1, 5, true},
+        {"beyond both edges, then the edge",
+         {QStringLiteral("-14.5"), QStringLiteral("12.5"), QStringLiteral("-14")},
+         2,
+         -14,
+         true},
+        {"12 at once", {QStringLiteral("12")}, 0, 12, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path());
+        Platform::FakeClock clock;
+        clock.set(QDateTime(QDate(2024, 5, 4), QTime(14, 2, 11), Qt::UTC), -5 * 3600);
+        Platform::setClock(&clock);
+        Platform::ScriptedPrompts prompts;
+        for (const QString& a : c.answers)
+            prompts.answerInput(a);
+        Platform::setPrompts(&prompts);
+        G.UtcOffsetHours = 4;
+
+        Module2::CheckUTCOffset();
+
+        EXPECT_EQ(prompts.callsOf(QStringLiteral("input")).size(), c.answers.size());
+        const auto messages = prompts.callsOf(QStringLiteral("message"));
+        ASSERT_EQ(messages.size(), c.refused);
+        for (int i = 0; i < c.refused; ++i) {
+            EXPECT_EQ(messages[i].title, QStringLiteral("Hours added for UTC"));
+            EXPECT_TRUE(messages[i].text.startsWith(c.answers[i] + QStringLiteral(" cannot be the hours added")))
+                << messages[i].text.toStdString();
+            EXPECT_TRUE(messages[i].text.contains(QStringLiteral("-14 to 12"))) << messages[i].text.toStdString();
+        }
+        EXPECT_EQ(G.UtcOffsetHours, c.expected);
+        EXPECT_EQ(QFile::exists(path()), c.written);
+        Platform::setPrompts(nullptr);
+        Platform::setClock(nullptr);
+    }
 }
 
 TEST_F(QSOprefTest, UtcAnswerOutOfRangeKeepsTheSetting)

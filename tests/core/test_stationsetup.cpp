@@ -1,6 +1,9 @@
 // The station setup's decisions without its window: loading, Done and the key filters.
 #include "tests/core/test_stationsetup_support.h"
 
+#include <QSet>
+
+#include "core/Format.h"
 #include "core/Module2Prefs.h"
 #include "keying/KeyerStartup.h"
 #include "mainwindow/MainWindows.h"
@@ -236,7 +239,7 @@ TEST_F(Folder, FirstRunWithoutProfileStillLoadsTheTables)
     EXPECT_EQ(G.StatePositions[50].abbrev, "WY");
     EXPECT_TRUE(KeyerStartup::loaded().phone.has_value());
     EXPECT_TRUE(KeyerStartup::loaded().cw.complete);
-    const Answers a = answersFor(r.profileRead, G.OutOfStateFlag, G.RoverFlag);
+    const Answers a = answersFor(r.outOfStateRead, r.roverRead, G.OutOfStateFlag, G.RoverFlag);
     EXPECT_FALSE(a.inStateYes || a.inStateNo || a.roverYes || a.roverNo);
 }
 
@@ -292,7 +295,142 @@ TEST_F(Folder, OffsetQuestionFollowsTheProfile)
     EXPECT_EQ(boxesFromProfile()[6], "4");
 }
 
+// Item 11 is the hours added to the PC clock to get UTC: east of Greenwich it is negative, down
+// to -14 at UTC+14. Every zone's offset reads without the error box or the offset question.
+TEST_F(Folder, EveryZonesOffsetReadsWithoutABoxOrAQuestion)
+{
+    struct Case {
+        int localMinusUtcMinutes;   // the PC's zone
+        const char* line;           // item 11 as saved
+        float offset;
+    };
+    const Case cases[] = {
+        {13 * 60, "-13", -13}, {14 * 60, "-14", -14}, {-12 * 60, "12", 12}, {345, "-5.75", -5.75f},
+        {-570, "9.5", 9.5f},   {0, "0", 0},           {-5 * 60, "5", 5},    {12 * 60 + 45, "-12.75", -12.75f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        SetUp();
+        writeAll();
+        QList<QByteArray> lines = SetupFixture::InStateProfile.split('\n');
+        lines[10] = QByteArray(c.line) + '\r';
+        write(QStringLiteral("QSOpref.txt"), lines.join('\n'));
+        clock.set(QDateTime(QDate(2024, 3, 2), QTime(15, 0), Qt::UTC), c.localMinusUtcMinutes * 60);
+
+        const LoadResult r = loadData();
+        EXPECT_TRUE(r.profileRead);
+        EXPECT_EQ(errorBoxes(), 0);
+        EXPECT_TRUE(prompts.callsOf(QStringLiteral("input")).isEmpty());
+        EXPECT_EQ(G.UtcOffsetHours, c.offset);
+        EXPECT_EQ(boxesFromProfile()[6], QLatin1String(c.line));
+        TearDown();
+    }
+}
+
 // ---- Done --------------------------------------------------------------------------------------
+
+// A box the operator typed into is stored as theirs: its item is written even when the value
+// equals the one its damaged line took, so the damage is gone at the next start. A box left alone
+// keeps the file's own line. Each box's item is damaged by a quote that does not close.
+TEST_F(Folder, WhatTheOperatorTypedIsWrittenWhateverItsValue)
+{
+    for (int box = 1; box <= 12; ++box) {
+        for (bool typed : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "Text" << box << (typed ? " typed" : " left alone"));
+            SetUp();
+            writeAll();
+            const int item = itemOfBox(box);
+            QList<QByteArray> lines = SetupFixture::InStateProfile.split('\n');
+            lines[item - 1] = "\"damaged\r";
+            write(QStringLiteral("QSOpref.txt"), lines.join('\n'));
+            loadData();
+            EXPECT_EQ(errorBoxes(), 1);
+
+            // Done with the box as the loading filled it: the installed value, or the PC's own
+            // offset (5) in the UTC box.
+            Boxes b = boxesFromProfile();
+            Typed t{};
+            t[size_t(box)] = typed;
+            ASSERT_TRUE(done(b, true, false, t).has_value());
+            const QList<QByteArray> written = read(dir.filePath(QStringLiteral("QSOpref.txt"))).split('\n');
+            ASSERT_EQ(written.size(), 26);
+            QByteArray stored = "\"" + b[size_t(box)].toLatin1() + "\"\r";
+            if (filterOf(box) == Filter::NumBerr)
+                stored = b[size_t(box)].toLatin1() + '\r';
+            EXPECT_EQ(written[item - 1], typed ? stored : QByteArray("\"damaged\r"));
+            // Every other item as it was.
+            for (int i = 0; i < 25; ++i) {
+                if (i != item - 1) {
+                    EXPECT_EQ(written[i], lines[i]) << "item " << i + 1;
+                }
+            }
+            TearDown();
+        }
+    }
+    // The twelve boxes hold twelve different items, none of them the answers' or the options'.
+    QSet<int> items;
+    for (int box = 1; box <= 12; ++box)
+        items.insert(itemOfBox(box));
+    EXPECT_EQ(items, (QSet<int>{1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14}));
+}
+
+// The answers are Done's to store: an in-state answer given where item 20 was damaged is
+// written, even when it is the value the damaged line took.
+TEST_F(Folder, DoneWritesTheAnswersOverADamagedLine)
+{
+    writeAll();
+    QList<QByteArray> lines = SetupFixture::InStateProfile.split('\n');
+    lines[19] = "\"0\r";
+    lines[20] = "yes\r";
+    write(QStringLiteral("QSOpref.txt"), lines.join('\n'));
+    const LoadResult r = loadData();
+    EXPECT_FALSE(r.outOfStateRead);
+    EXPECT_FALSE(r.roverRead);
+    const Answers a = answersFor(r.outOfStateRead, r.roverRead, G.OutOfStateFlag, G.RoverFlag);
+    EXPECT_FALSE(a.inStateYes || a.inStateNo || a.roverYes || a.roverNo);
+    Boxes b = boxesFromProfile();
+    EXPECT_EQ(done(b, true, false), MainWindows::Which::In);
+    const QList<QByteArray> written = read(dir.filePath(QStringLiteral("QSOpref.txt"))).split('\n');
+    EXPECT_EQ(written[19], "0\r");
+    EXPECT_EQ(written[20], "0\r");
+}
+
+// A UTC box holding a number outside the time zones: Done says so and stores nothing, writes no
+// tag and chooses no window. Text that is no number is still stored as 0.
+TEST_F(Folder, DoneRefusesAnOffsetOutsideTheZones)
+{
+    for (const char* typed : {"50", "130", "-14.5", "12.01", "-1000000", "1e40"}) {
+        SCOPED_TRACE(typed);
+        SetUp();
+        writeAll();
+        loadData();
+        const QByteArray before = read(dir.filePath(QStringLiteral("QSOpref.txt")));
+        Boxes b = boxesFromProfile();
+        b[1] = QStringLiteral("K9NEW");
+        b[6] = QLatin1String(typed);
+        Typed t{};
+        t[1] = t[6] = true;
+        EXPECT_FALSE(done(b, true, false, t).has_value());
+        const auto messages = prompts.callsOf(QStringLiteral("message"));
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_EQ(messages[0].title, QStringLiteral("Hours added for UTC"));
+        EXPECT_TRUE(messages[0].text.startsWith(QLatin1String(typed) + QStringLiteral(" cannot be the hours added")))
+            << messages[0].text.toStdString();
+        EXPECT_EQ(b[6], QLatin1String(typed));
+        EXPECT_EQ(G.OwnCall, QStringLiteral("W9ABC"));
+        EXPECT_EQ(G.UtcOffsetHours, 5.0f);
+        EXPECT_EQ(read(dir.filePath(QStringLiteral("QSOpref.txt"))), before);
+        EXPECT_FALSE(QFile::exists(modGlobalPreferences::PrefsPath()));
+        TearDown();
+    }
+    for (const char* edge : {"-14", "12"}) {
+        SCOPED_TRACE(edge);
+        Boxes b = boxesFromProfile();
+        b[6] = QLatin1String(edge);
+        EXPECT_TRUE(done(b, true, false).has_value());
+        EXPECT_EQ(G.UtcOffsetHours, Format::toNumber(QLatin1String(edge)));
+    }
+}
 
 TEST_F(Folder, DoneWritesTheProfileInFileOrder)
 {

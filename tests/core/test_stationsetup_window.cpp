@@ -10,9 +10,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <sys/stat.h>
+
+#include "core/Module2Prefs.h"
 #include "core/frmStationID.h"
 #include "mainwindow/MainWindows.h"
 #include "platform/VbControls.h"
+#include "tests/support/LogCapture.h"
 
 using SetupFixture::Folder;
 
@@ -318,4 +322,82 @@ TEST_F(SetupWindow, FreshProgramFolderWithTheInstalledFiles)
     EXPECT_TRUE(prefs.startsWith("\"W9ABC\"\r\n"));
     EXPECT_EQ(prefs.split('\n').size(), 26);
     EXPECT_EQ(MainWindows::chooseMainWindow(), MainWindows::Which::In);
+}
+
+// QSOpref.txt that is not a file the program can read is read as log.txt is: a FIFO never blocks
+// the start, a link to a device is not read without end, a folder or an oversized file is
+// refused. The one error box names the file and why; the rest of the loading runs and the
+// answers are left open, as on a first run.
+TEST_F(SetupWindow, AProfileThatIsNotARegularFileIsRefusedWithTheBoxNamingIt)
+{
+    struct Case {
+        const char* name;
+        std::function<bool(const QString&)> make;
+        const char* why;
+        bool aFile = false;   // a regular file, which Done replaces as always
+    };
+    const Case cases[] = {
+        {"a FIFO", [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0644) == 0; },
+         "not a regular file"},
+        {"a link to /dev/zero", [](const QString& p) { return QFile::link(QStringLiteral("/dev/zero"), p); },
+         "not a regular file"},
+        {"a folder", [](const QString& p) { return QDir().mkpath(p); }, "not a regular file"},
+        {"a file of a megabyte",
+         [](const QString& p) {
+             QFile f(p);
+             return f.open(QIODevice::WriteOnly) && f.write(QByteArray(1 << 20, '0')) == (1 << 20);
+         },
+         "the file is larger than", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        writeAll();
+        const QString path = dir.filePath(QStringLiteral("QSOpref.txt"));
+        QFile::remove(path);
+        ASSERT_TRUE(c.make(path));
+
+        frmStationID w;
+        ASSERT_EQ(errorBoxes(), 1);
+        const QString box = prompts.messages()[0];
+        EXPECT_TRUE(box.startsWith(StationSetup::LoadErrorText + QStringLiteral("\r\n\r\n") +
+                                   QDir::toNativeSeparators(path) + QStringLiteral(" cannot be read: ") +
+                                   QLatin1String(c.why)))
+            << box.toStdString();
+        EXPECT_FALSE(w.loadResult().profileFound);
+        EXPECT_FALSE(w.Option1->isChecked() || w.Option2->isChecked());
+        EXPECT_FALSE(w.Option3->isChecked() || w.Option4->isChecked());
+        EXPECT_TRUE(w.Text1->text().isEmpty());
+        // The later steps ran.
+        EXPECT_EQ(G.CountryTable.size(), 4);
+        EXPECT_EQ(G.StatePositions[50].abbrev, "WY");
+        EXPECT_TRUE(PhoneFrm::loaded());
+
+        // Done does not write over what is not a file: it is left as it was, with a warning.
+        const QFileInfo before(path);
+        w.Text1->setText(QStringLiteral("K9NEW"));
+        {
+            LogCapture log;
+            w.Command1_Click();
+            EXPECT_EQ(log.warnings("vqplog.core").filter(QStringLiteral("QSOpref.txt not written")).isEmpty(), c.aFile);
+        }
+        EXPECT_EQ(G.OwnCall, QStringLiteral("K9NEW"));
+        if (c.aFile) {
+            EXPECT_TRUE(read(path).startsWith("\"K9NEW\"\r\n"));
+            EXPECT_EQ(read(path).count("\r\n"), 25);
+            TearDown();
+            QFile::remove(path);
+            continue;
+        }
+        const QFileInfo after(path);
+        EXPECT_EQ(after.isSymLink(), before.isSymLink());
+        EXPECT_EQ(after.isDir(), before.isDir());
+        EXPECT_EQ(after.isFile(), before.isFile());
+        EXPECT_EQ(after.size(), before.size());
+        EXPECT_EQ(QFileInfo(QStringLiteral("/dev/zero")).isFile(), false);
+        TearDown();
+        // Gone before the next case writes the folder's files.
+        if (!QFile::remove(path))
+            QDir(path).removeRecursively();
+    }
 }
