@@ -8,6 +8,7 @@
 #include "core/Colors.h"
 #include "core/Form5.h"
 #include "core/Globals.h"
+#include "core/Module2Prefs.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
@@ -22,11 +23,14 @@ void setTextColor(QLabel* l, long long bbggrr)
 }
 
 // Asks the operator for a colour, starting from `current`; Cancel leaves it as it was.
-void choose(int32_t& current)
+// The colour chosen is stored in `current`; the main window's menu command writes it.
+void choose(int32_t& current, Module2::PrefItem item)
 {
     const std::optional<QColor> c = Platform::prompts().chooseColor(Colors::fromNumber(current));
-    if (c && c->isValid())
+    if (c && c->isValid()) {
         current = int32_t(Colors::toNumber(*c));
+        Module2::MarkPrefStored(item);
+    }
 }
 
 }   // namespace
@@ -77,13 +81,13 @@ void Form6::showSamples()
 
 void Form6::Command1_Click()
 {
-    choose(G.UnworkedColor);
+    choose(G.UnworkedColor, Module2::PrefItem::UnworkedColor);
     showSamples();
 }
 
 void Form6::Command3_Click()
 {
-    choose(G.WorkedColor);
+    choose(G.WorkedColor, Module2::PrefItem::WorkedColor);
     showSamples();
 }
 

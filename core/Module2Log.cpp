@@ -451,6 +451,7 @@ bool NewLog(QString* error)
     G.OpSecondsTotal = 0;
     G.OpSecondsSaved = 0;
     G.QSOCount = 0;
+    MarkPrefStored(PrefItem::OpSecondsSaved);
     WriteQSOpref();
     LoadLog();
     return true;

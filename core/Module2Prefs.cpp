@@ -349,6 +349,8 @@ void MarkPrefStored(int number)
         G.UnreadPrefs[size_t(number - 1)].reset();
 }
 
+void MarkPrefStored(PrefItem item) { MarkPrefStored(int(item)); }
+
 bool isUtcOffset(double hours) { return hours >= MinUtcOffset && hours <= MaxUtcOffset; }
 
 QString UtcOffsetRefusedText(const QString& typed)

@@ -81,10 +81,40 @@ struct PrefsReading {
 // is ever stored without them.
 PrefsReading ReadQSOpref();
 
+// The items of QSOpref.txt by their number in the file.
+enum class PrefItem {
+    OwnCall = 1,
+    OwnStateProvince,
+    OwnCountry,
+    OwnSection,
+    OwnName,
+    OwnCategory,
+    CurrentCounty,
+    OwnCity,
+    CurrentMode,
+    CurrentBand,
+    UtcOffsetHours,
+    OwnLongitude,
+    OwnLatitude,
+    OwnContinent,
+    FormSizePercent,
+    WorkedColor,
+    UnworkedColor,
+    OpSecondsSaved,
+    PartyState,
+    OutOfStateFlag,
+    RoverFlag,
+    VoiceNavLevel,
+    RigType,
+    TaskbarOption,
+    ListPreviousFlag
+};
+
 // Item `number` (1..25) now holds a value the operator stored (a box of the station setup, the
 // offset question, a command that sets the item): the next rewrite writes it, whatever it is,
 // even when it equals the value the item took when its line did not read.
 void MarkPrefStored(int number);
+void MarkPrefStored(PrefItem item);
 
 // The path ReadQSOpref and WriteQSOpref use.
 QString QSOprefPath();

@@ -132,5 +132,6 @@ void BlindFrm::Command1_Click()
     if (Option3->isChecked())
         G.VoiceNavLevel = 2;
     hide();
+    Module2::MarkPrefStored(Module2::PrefItem::VoiceNavLevel);
     Module2::WriteQSOpref();
 }

@@ -135,6 +135,7 @@ void BandModePanel::mnuBandCh_Click(const QString& band)
     if (QAction* a = w_.action(QStringLiteral("mnuBand%1Ch").arg(band)))
         a->setChecked(true);
     w_.Label24->setText(band);
+    Module2::MarkPrefStored(Module2::PrefItem::CurrentBand);
     Module2::WriteQSOpref();
     w_.ReloadLog();
 }
@@ -143,6 +144,7 @@ void BandModePanel::modeCommand(const QString& mode)
 {
     G.CurrentMode = mode;
     w_.Label30->setText(G.CurrentMode);
+    Module2::MarkPrefStored(Module2::PrefItem::CurrentMode);
     Module2::WriteQSOpref();
     w_.ReloadLog();
     const MainLoad::ModeItem item = MainLoad::modeItem(mode);

@@ -45,6 +45,7 @@ void ClockPanel::cmdLogOn_Click()
         // as it was before Time On.
         G.OpSecondsSaved = float(G.OpSecondsTotal);
         status = Clocks::loggedOffText(now, G.UtcOffsetHours);
+        Module2::MarkPrefStored(Module2::PrefItem::OpSecondsSaved);
         Module2::WriteQSOpref();
     }
     w_.withEntry([this, &status](Entry::EntryRow* row) {

@@ -122,6 +122,7 @@ QString cmdList_Click()
 void setListPrevious(bool ticked)
 {
     G.ListPreviousFlag = ticked ? 1 : 0;
+    Module2::MarkPrefStored(Module2::PrefItem::ListPreviousFlag);
     Module2::WriteQSOpref();
 }
 

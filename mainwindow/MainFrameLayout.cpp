@@ -567,6 +567,7 @@ void MainFrame::mnuFormSize_Click()
     }
     G.FormSizePercent = uint8_t(*percent);
     p.messageBox(MainSizing::Texts::restartText(), MainSizing::Texts::restartTitle());
+    Module2::MarkPrefStored(Module2::PrefItem::FormSizePercent);
     Module2::WriteQSOpref();
 }
 
@@ -580,6 +581,7 @@ void MainFrame::mnuTaskbar_Click()
         return;
     }
     G.TaskbarOption = G.TaskbarOption == 0 ? 1 : 0;
+    Module2::MarkPrefStored(Module2::PrefItem::TaskbarOption);
     Module2::WriteQSOpref();
     FitToWorkArea();
 }

@@ -54,6 +54,7 @@ void MainFrame::Form_Terminate()
     terminated_ = true;
     if (G.LoggedOnFlag == 1) {
         G.OpSecondsSaved = float(G.OpSecondsTotal);
+        Module2::MarkPrefStored(Module2::PrefItem::OpSecondsSaved);
         Module2::WriteQSOpref();
         G.LoggedOnFlag = 0;
     }
@@ -80,6 +81,7 @@ void MainFrame::mnuExit_Click()
 {
     if (G.LoggedOnFlag == 1) {
         G.OpSecondsSaved = float(G.OpSecondsTotal);
+        Module2::MarkPrefStored(Module2::PrefItem::OpSecondsSaved);
         Module2::WriteQSOpref();
         G.LoggedOnFlag = 0;
     }

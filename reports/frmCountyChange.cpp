@@ -44,6 +44,7 @@ void frmCountyChange::Command1_Click()
     if (!CountyBox::check(Text1, Label2))
         return;
     G.CurrentCounty = Text1->text();
+    Module2::MarkPrefStored(Module2::PrefItem::CurrentCounty);
     Module2::WriteQSOpref();
     accept();
 }

@@ -18,6 +18,7 @@
 #include "core/DeviceLayout.h"
 #include "core/Files.h"
 #include "core/Form1.h"
+#include "core/Module2Prefs.h"
 #include "core/Globals.h"
 #include "core/ModalWindow.h"
 #include "platform/ComPorts.h"
@@ -412,6 +413,7 @@ void RigControlfrm::cmdDone_Click()
         G.RigType = None;
     if (G.RigType != None)
         Command1_Click();
+    Module2::MarkPrefStored(Module2::PrefItem::RigType);
     Form1::instance().SavePref();
     SaveRigSettings();
     hide();

@@ -341,6 +341,61 @@ TEST_F(QSOprefTest, EachLineIsItsItem)
                              "and item 11 (UtcOffsetHours) the PC's own UTC offset, 5."));
 }
 
+// Every item is known by its number in the file. A command that stores an item whose line did not
+// read writes what it stores, also the value the item took meanwhile; an item nobody stored keeps
+// its line.
+TEST_F(QSOprefTest, AStoredItemIsWrittenOverItsDamagedLine)
+{
+    using Item = Module2::PrefItem;
+    const std::pair<Item, const char*> names[] = {
+        {Item::OwnCall, "OwnCall"},
+        {Item::OwnStateProvince, "OwnStateProvince"},
+        {Item::OwnCountry, "OwnCountry"},
+        {Item::OwnSection, "OwnSection"},
+        {Item::OwnName, "OwnName"},
+        {Item::OwnCategory, "OwnCategory"},
+        {Item::CurrentCounty, "CurrentCounty"},
+        {Item::OwnCity, "OwnCity"},
+        {Item::CurrentMode, "CurrentMode"},
+        {Item::CurrentBand, "CurrentBand"},
+        {Item::UtcOffsetHours, "UtcOffsetHours"},
+        {Item::OwnLongitude, "OwnLongitude"},
+        {Item::OwnLatitude, "OwnLatitude"},
+        {Item::OwnContinent, "OwnContinent"},
+        {Item::FormSizePercent, "FormSizePercent"},
+        {Item::WorkedColor, "WorkedColor"},
+        {Item::UnworkedColor, "UnworkedColor"},
+        {Item::OpSecondsSaved, "OpSecondsSaved"},
+        {Item::PartyState, "PartyState"},
+        {Item::OutOfStateFlag, "OutOfStateFlag"},
+        {Item::RoverFlag, "RoverFlag"},
+        {Item::VoiceNavLevel, "VoiceNavLevel"},
+        {Item::RigType, "RigType"},
+        {Item::TaskbarOption, "TaskbarOption"},
+        {Item::ListPreviousFlag, "ListPreviousFlag"},
+    };
+    QByteArray damaged;
+    for (int i = 0; i < 25; ++i)
+        damaged += "\"damaged\r\n";
+    writeFile(path(), damaged);
+    const Module2::PrefsReading r = Module2::ReadQSOpref();
+    ASSERT_EQ(r.unread.size(), 25);
+    for (const auto& [item, name] : names) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(r.unread[int(item) - 1].number, int(item));
+        EXPECT_EQ(r.unread[int(item) - 1].name, QLatin1String(name));
+    }
+
+    // The mode menu stores the mode the damaged item took.
+    const QString mode = G.CurrentMode;
+    Module2::MarkPrefStored(Item::CurrentMode);
+    ASSERT_TRUE(Module2::WriteQSOpref());
+    const QList<QByteArray> lines = readFile(path()).split('\n');
+    EXPECT_EQ(lines[int(Item::CurrentMode) - 1], "\"" + mode.toLatin1() + "\"\r");
+    EXPECT_EQ(lines[int(Item::CurrentBand) - 1], "\"damaged\r");
+    EXPECT_EQ(lines.size(), 26);   // 25 lines and the empty rest after the last line end
+}
+
 TEST_F(QSOprefTest, MissingFileReadsNothing)
 {
     G.OwnCall = QStringLiteral("K9ZZ");
