@@ -479,6 +479,7 @@ void RigControlfrm::Command1_Click()
     } else {
         Command2->setEnabled(false);
         Label2->setVisible(false);
+        forgetFrequency();
     }
 }
 
@@ -528,7 +529,10 @@ void RigControlfrm::Command2_Click()
     Label2->setVisible(false);
     Command2->setEnabled(false);
     comComm1.close();
+    forgetFrequency();
 }
+
+void RigControlfrm::forgetFrequency() { G.CurrentFrequency.clear(); }
 
 void RigControlfrm::portLost()
 {
@@ -539,6 +543,7 @@ void RigControlfrm::portLost()
     lblMode->setText(NoResponse);
     Label2->setText(PortLost);
     Label2->setVisible(true);
+    forgetFrequency();
 }
 
 void RigControlfrm::Command3_Click()
@@ -557,6 +562,7 @@ void RigControlfrm::Form_Unload()
         comComm1.write(Rig::yaesuCatOff());
     tmrGetData->setEnabled(false);
     comComm1.close();
+    forgetFrequency();
 }
 
 void RigControlfrm::showModal() { ModalWindow::show(*this); }
