@@ -7,6 +7,7 @@
 #include "core/Module2Log.h"
 #include "platform/Sound.h"
 #include "tests/keying/test_sound_wave.h"
+#include "tests/support/LogCapture.h"
 
 using Entry::Field;
 using OutLogging::Ending;
@@ -121,9 +122,13 @@ TEST_F(LoggingTest, FrequencyIsStoredOnlyWhenItLiesInTheContactsBand)
         G.CurrentFrequency = QString::fromLatin1(c.frequency);
         fill(QStringLiteral("K9A") + QChar('A' + n), QStringLiteral("599"), QStringLiteral("Marion"),
              QStringLiteral("599"));
+        LogCapture log;
         ASSERT_EQ(OutLogging::Mains(row).ending, Ending::Logged);
         ++n;
         EXPECT_EQ(G.ContactArrays.ContactFrequency[n], QString::fromLatin1(c.stored));
+        // A frequency left out is not shown to the operator, only logged.
+        EXPECT_EQ(log.warnings("vqplog.entry").size(), *c.stored ? 0 : 1);
+        EXPECT_TRUE(prompts.calls().isEmpty());
         EXPECT_EQ(G.CurrentFrequency, QString());
         const QList<QByteArray> lines = fileText(logPath()).split('\n');
         ASSERT_GT(lines.size(), n);
