@@ -84,9 +84,9 @@ static void SpotBurst(benchmark::State& state)
     {
         Outfrm w;
         w.show();
+        // The window's first use opens the saved source.
         PacketSpotfrm& spotWindow = PacketSpotfrm::instance();
-        spotWindow.Command1_Click();   // Open
-        spotWindow.cmdDone_Click();    // the band map shown, the spot window hidden
+        spotWindow.cmdDone_Click();   // the band map shown, the spot window hidden
         if (!runUntil([&] { return cluster.hasPendingConnections() && spotWindow.Winsock1.isConnected(); }) ||
             !w.lblDX->isVisible()) {
             state.SkipWithError("the spot window did not connect to the cluster or show the band map");

@@ -1,5 +1,7 @@
 #include "core/BandTable.h"
 
+#include "core/Format.h"
+
 namespace Bands {
 
 const QVector<BandRow>& bandTable()
@@ -36,6 +38,22 @@ const BandRow* find(const QString& name)
         if (name.compare(QLatin1String(r.name), Qt::CaseInsensitive) == 0)
             return &r;
     return nullptr;
+}
+
+QString bandOf(float mhz)
+{
+    for (const BandRow& r : bandTable())
+        if (r.lower < mhz && mhz < r.upper)
+            return QString::fromLatin1(r.name);
+    return {};
+}
+
+bool frequencyInBand(const QString& mhzText, const QString& band)
+{
+    if (!Format::isNumeric(mhzText))
+        return false;
+    const QString of = bandOf(float(Format::toNumber(mhzText)));
+    return !of.isEmpty() && of.compare(band, Qt::CaseInsensitive) == 0;
 }
 
 }   // namespace Bands

@@ -31,4 +31,12 @@ const QStringList& names();
 // does not hold.
 const BandRow* find(const QString& name);
 
+// The band name of a frequency in MHz, empty when it lies in no band of the table.
+QString bandOf(float mhz);
+
+// Whether a frequency text as a contact keeps it (MHz, "7.012", ".500") lies in `band` (letter
+// case ignored), compared in single precision as the rig's reports are. An empty text, one that
+// does not read as a number, or a frequency outside every band lies in none.
+bool frequencyInBand(const QString& mhzText, const QString& band);
+
 }   // namespace Bands

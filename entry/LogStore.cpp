@@ -1,10 +1,12 @@
 #include "entry/LogStore.h"
 
+#include "core/BandTable.h"
 #include "core/Files.h"
 #include "core/Format.h"
 #include "core/Globals.h"
 #include "core/Module2Log.h"
 #include "entry/DupeCheck.h"
+#include "entry/EntryLog.h"
 #include "platform/Prompts.h"
 #include "platform/Sound.h"
 
@@ -72,7 +74,14 @@ MainsResult storeRecord(const NewRecord& rec)
     a.ContactTime[i] = rec.time;
     a.ContactMode[i] = rec.mode;
     a.ContactBand[i] = rec.band;
-    a.ContactFrequency[i] = rec.frequency;
+    // A frequency outside the contact's band (the radio left on another band, or lost, while the
+    // band was changed by hand) would file the contact on the wrong band wherever the frequency is
+    // trusted: the contact keeps its band and goes without a frequency.
+    if (Bands::frequencyInBand(rec.frequency, rec.band))
+        a.ContactFrequency[i] = rec.frequency;
+    else if (!rec.frequency.isEmpty())
+        qCWarning(lcEntry) << "frequency" << rec.frequency << "is outside band" << rec.band << "and not stored with"
+                           << rec.call;
     G.QSOCount = i;
 
     QString error;

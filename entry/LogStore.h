@@ -45,7 +45,8 @@ struct NewRecord {
 
 // Stores `rec` as record G.QSOCount + 1 and appends it to log.txt. Logged (with the record
 // number), or LogFull / WriteFailed after the message box, with G.ContactArrays and G.QSOCount as
-// before. Counts nothing: the caller adds the tallies of a stored record.
+// before. Counts nothing: the caller adds the tallies of a stored record. The frequency is stored
+// only when it lies in the record's band (Bands::frequencyInBand); otherwise the field stays empty.
 MainsResult storeRecord(const NewRecord& rec);
 
 // The record of the row's entry as both windows fill it: call, reports and county as typed; date

@@ -188,6 +188,10 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     tmrRepeat = new VbTimer(this);
     tmrRepeat->setObjectName(QStringLiteral("tmrRepeat"));
     tmrRepeat->setEnabled(false);
+    tmrDeviceIdle = new VbTimer(this);
+    tmrDeviceIdle->setObjectName(QStringLiteral("tmrDeviceIdle"));
+    tmrDeviceIdle->setEnabled(false);
+    tmrDeviceIdle->setInterval(DeviceIdlePollMs);
 
     connect(Option1, &QRadioButton::clicked, this, [this] { Option1_Click(); });
     connect(Option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
@@ -211,6 +215,7 @@ CWFrm::CWFrm() : DesignWindow(DesignWidth, DesignHeight)
     connect(txtSpace, &QLineEdit::textChanged, this, [this] { txtSpace_Change(); });
     connect(txtLoop, &QLineEdit::textChanged, this, [this] { txtLoop_Change(); });
     connect(tmrRepeat, &VbTimer::timeout, this, [this] { tmrRepeat_Timer(); });
+    connect(tmrDeviceIdle, &VbTimer::timeout, this, [this] { tmrDeviceIdle_Timer(); });
 
     // Message boxes: letters typed as capitals; a double quote never enters (it would break CW.txt).
     for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13})
@@ -254,6 +259,7 @@ void CWFrm::Form_Unload()
 {
     G.CWBuffer.clear();
     tmrRepeat->setEnabled(false);
+    tmrDeviceIdle->setEnabled(false);
     closeComm();
 }
 
@@ -354,6 +360,8 @@ void CWFrm::setDialogCaption(const QString& text)
 void CWFrm::LoopThroughCWBuffer()
 {
     if (G.CWKeyMethod == 5) {
+        // A new send: the end of the one before no longer starts a repeat.
+        tmrDeviceIdle->setEnabled(false);
         // The keyer device sends on its own: the contact is logged once, before the text goes.
         if (G.CWBuffer.contains(QLatin1Char('!')))
             logContact();
@@ -362,7 +370,7 @@ void CWFrm::LoopThroughCWBuffer()
         if (!self)
             return;
         if (G.CWRepeatOn == 1)
-            tmrRepeat->setEnabled(true);
+            repeatAfterDeviceIdle();
         return;
     }
 
@@ -550,6 +558,41 @@ void CWFrm::tmrRepeat_Timer()
 {
     tmrRepeat->setEnabled(false);
     FKeyCW(112);
+}
+
+void CWFrm::repeatAfterDeviceIdle()
+{
+    // The text has only been handed over: the device is still sending it. A device that is not
+    // open has nothing to finish.
+    if (G.WinkeyVersion == 0 || !modWinKey::deviceIsOpen()) {
+        tmrRepeat->setEnabled(true);
+        return;
+    }
+    deviceIdleWaitedMs_ = 0;
+    tmrDeviceIdle->setEnabled(true);
+}
+
+void CWFrm::tmrDeviceIdle_Timer()
+{
+    if (G.CWRepeatOn != 1) {   // a key in the main window stopped the repeat
+        tmrDeviceIdle->setEnabled(false);
+        return;
+    }
+    bool done = G.WinkeyVersion == 0 || !modWinKey::deviceIsOpen();
+    if (!done) {
+        G.WinkeyStatus = modWinKey::wk_getstatus();
+        done = G.WinkeyStatus == 0;
+    }
+    deviceIdleWaitedMs_ += DeviceIdlePollMs;
+    if (!done && deviceIdleWaitedMs_ >= DeviceIdleWaitLimitMs) {
+        qCWarning(lcKeying) << "keyer device still sending after" << DeviceIdleWaitLimitMs
+                            << "ms; the repeat's pause starts anyway";
+        done = true;
+    }
+    if (!done)
+        return;
+    tmrDeviceIdle->setEnabled(false);
+    tmrRepeat->setEnabled(true);
 }
 
 // --- Settings window ------------------------------------------------------------------------

@@ -42,7 +42,9 @@ public:
     // handed to the device; otherwise G.CWSending is 1 while the characters are keyed one by one,
     // the text still waiting is echoed into lblDialog when Check1 is ticked, and the loop ends when
     // the buffer is empty (Esc in a main window empties it). Arms tmrRepeat at the end when
-    // G.CWRepeatOn is 1. The key line is up whenever this returns.
+    // G.CWRepeatOn is 1; with the keyer device, once the device reports that it has finished
+    // sending (tmrDeviceIdle), so the repeat's pause lies between two sends and the device never
+    // gets the next one while still sending the last. The key line is up whenever this returns.
     void LoopThroughCWBuffer();
     // Keys one character on the chosen output at the speed in Text11; "!" logs the contact at
     // this point of the text when the active main window's call field is not empty. Nothing is
@@ -66,6 +68,11 @@ public:
     void Text11_Change();
     // The F1 repeat timer fired: sends F1 again.
     void tmrRepeat_Timer();
+    // While a repeated send is still going out of the keyer device: asks the device for its
+    // status and, once it is idle, starts the repeat's pause (tmrRepeat). Stops when the repeat is
+    // disarmed; a device that has closed starts the pause at once; a device that never reports
+    // idle starts it after DeviceIdleWaitLimitMs, with a warning.
+    void tmrDeviceIdle_Timer();
 
     // Keying options: each acts only when its option is now ticked.
     void Option1_Click();
@@ -129,6 +136,10 @@ public:
     QRadioButton *optTimer, *optLoop, *OptSleep;
     QCheckBox* Check1;
     VbTimer* tmrRepeat;
+    VbTimer* tmrDeviceIdle;   // the keyer device's end of sending, asked every DeviceIdlePollMs
+
+    static constexpr int DeviceIdlePollMs = 100;
+    static inline int DeviceIdleWaitLimitMs = 120000;
 
     // Loop timing: empty loop turns per 60 ms (shown in txtLoop).
     double CWLoopOffset = 0;
@@ -154,6 +165,10 @@ private:
     // Drops the line of the ticked output (after a character that ended on a failed line).
     void releaseOutput();
     bool lineFailed_ = false;   // a character of the running send ended on a failed line
+    // The repeat after a send handed to the keyer device: its pause starts when the device has
+    // finished sending.
+    void repeatAfterDeviceIdle();
+    int deviceIdleWaitedMs_ = 0;
     // An option's click: when it is ticked, its method becomes the keying output.
     bool keyingOption(QRadioButton* option, uint8_t method);
 };

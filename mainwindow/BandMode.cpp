@@ -4,13 +4,7 @@
 
 namespace BandMode {
 
-QString bandOfFrequency(float mhz)
-{
-    for (const BandRow& r : bandTable())
-        if (r.lower < mhz && mhz < r.upper)
-            return QString::fromLatin1(r.name);
-    return {};
-}
+QString bandOfFrequency(float mhz) { return Bands::bandOf(mhz); }
 
 bool isContestBand(const QString& band)
 {

@@ -481,6 +481,7 @@ void RigControlfrm::Command1_Click()
     } else {
         Command2->setEnabled(false);
         Label2->setVisible(false);
+        forgetFrequency();
     }
 }
 
@@ -530,7 +531,10 @@ void RigControlfrm::Command2_Click()
     Label2->setVisible(false);
     Command2->setEnabled(false);
     comComm1.close();
+    forgetFrequency();
 }
+
+void RigControlfrm::forgetFrequency() { G.CurrentFrequency.clear(); }
 
 void RigControlfrm::portLost()
 {
@@ -541,6 +545,7 @@ void RigControlfrm::portLost()
     lblMode->setText(NoResponse);
     Label2->setText(PortLost);
     Label2->setVisible(true);
+    forgetFrequency();
 }
 
 void RigControlfrm::Command3_Click()
@@ -559,6 +564,7 @@ void RigControlfrm::Form_Unload()
         comComm1.write(Rig::yaesuCatOff());
     tmrGetData->setEnabled(false);
     comComm1.close();
+    forgetFrequency();
 }
 
 void RigControlfrm::showModal() { ModalWindow::show(*this); }

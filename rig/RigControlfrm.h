@@ -45,7 +45,8 @@ public:
     // (not for the Pegasus), runs one poll tick at once and starts the poll timer. A port that does
     // not open shows "Invalid Comm Settings." and, when the window is hidden, the window modally.
     void Command1_Click();
-    // End Test: stops polling, empties the labels, closes the port.
+    // End Test: stops polling, empties the labels, closes the port. The frequency the radio last
+    // reported is no longer the next contact's (G.CurrentFrequency emptied).
     void Command2_Click();
     // "Change Frequency": the command test window while polling, else a message.
     void Command3_Click();
@@ -126,8 +127,11 @@ private:
     // The port failed under the poll (an adapter pulled out; the line has closed itself): polling
     // stops until the operator's Test, End Test is disabled, the labels say "No Response" and
     // Label2 "Comm Port Lost" in place of "Polling Rig". Nothing pops up: it runs from the event
-    // loop, often while the window is hidden.
+    // loop, often while the window is hidden. The frequency the radio last reported is dropped.
     void portLost();
+    // Polling has stopped: the radio is no longer heard, so the frequency it last reported is not
+    // kept for the next contact (G.CurrentFrequency emptied).
+    void forgetFrequency();
     void modeSourceClicked();
     Rig::PollSettings pollSettings() const;
     // The options of one group with the value each stands for, in the order Test tries them.
@@ -143,5 +147,4 @@ private:
     bool isPegasus() const;
     bool portReady();
     bool sendCommand(const QByteArray& bytes, QString* error);
-
 };

@@ -784,10 +784,14 @@ void PacketSpotfrm::ReadSpotSettings()
     for (int i = 0; i < List1->count(); ++i)
         if (List1->item(i)->text().compare(SpotSource, Qt::CaseInsensitive) == 0)
             List1->setCurrentRow(i);
-    if (s.TNCCommPort < 1 || s.TNCCommPort > 10)
-        return;   // the line buttons and the automatic open are skipped
-    setOptionValue(optComm[s.TNCCommPort - 1], true);
+    // A TNC line never opened (a telnet or packet-engine setting) is saved as port 0 and empty
+    // line values: those groups keep their buttons, and the rest of the file is restored and the
+    // saved source opened, as for any other setting the window wrote.
+    if (s.TNCCommPort >= 1 && s.TNCCommPort <= 10)
+        setOptionValue(optComm[s.TNCCommPort - 1], true);
     auto restore = [](std::initializer_list<std::pair<QRadioButton*, const char*>> group, const QString& value) {
+        if (value.isEmpty())
+            return;
         for (const auto& [button, v] : group)
             setOptionValue(button, value.compare(QLatin1String(v), Qt::CaseInsensitive) == 0);
     };
@@ -803,8 +807,9 @@ void PacketSpotfrm::ReadSpotSettings()
     restore({{optStop1, "1"}, {optStop2, "2"}}, s.TNCStopBits);
     restore({{optPowerNone, "N"}, {optPowerRTS, "R"}, {optPowerDTR, "D"}}, s.TNCPowerLine);
     QRadioButton* hs[] = {Option1, Option2, Option3, Option4};
-    for (int i = 0; i < 4; ++i)
-        setOptionValue(hs[i], s.TNCHandshaking == i + 1);
+    if (s.TNCHandshaking != 0)
+        for (int i = 0; i < 4; ++i)
+            setOptionValue(hs[i], s.TNCHandshaking == i + 1);
     SpotSettingsLoading = false;
     if (is(QStringLiteral("TNC")))
         EnableTNCOptions();

@@ -75,6 +75,11 @@ public:
     // port that does not open is reported ("Invalid Comm Settings."), the hidden window is shown
     // modally until the operator leaves it, and then the source is closed.
     void OpenTNCPort();
+    // Restores PackSpot.txt at load: the source, the display choice, the TNC command character,
+    // the telnet host and port and the TNC line; then opens the saved source unless it is "None".
+    // Everything Done writes reads back: a TNC line never opened (port 0, empty line values, no
+    // handshaking) leaves those buttons as they are. A file that ends early or holds a value that
+    // does not fit its item changes only the values read before it and opens nothing.
     void ReadSpotSettings();
     void SaveSpotSettings();
     void ReadCommSettings();

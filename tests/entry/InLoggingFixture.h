@@ -17,9 +17,15 @@ public:
     int repaints = 0;
     qint64 repaintAdvanceMs = 0;   // each repaint moves the fake clock on
     std::function<void()> afterScore;
+    std::function<void(const QString&)> onOwnCounty;   // runs as Label25 shows each county
 
     QStringList roverCounties() override { return rover; }
-    void showOwnCounty(const QString& county) override { ownCounty << county; }
+    void showOwnCounty(const QString& county) override
+    {
+        ownCounty << county;
+        if (onOwnCounty)
+            onOwnCounty(county);
+    }
     void stateWorked(int row) override { workedRows << row; }
     void AddBandDX(int record) override { calls << QStringLiteral("AddBandDX %1").arg(record); }
     void repaintWindow() override

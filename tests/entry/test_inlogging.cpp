@@ -33,6 +33,40 @@ TEST_F(InLoggingTest, ContactIsOneLineOfLogTxtWithTheOwnCountySent)
     EXPECT_EQ(prompts.beeps(), 0);
 }
 
+// The frequency goes with a contact only when it lies in the contact's band, whatever the
+// station worked.
+TEST_F(InLoggingTest, FrequencyIsStoredOnlyWhenItLiesInTheContactsBand)
+{
+    struct Case {
+        const char* band;
+        const char* frequency;
+        QStringList fields;   // call, report received, state, county, report sent
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"80", "7.012", {"K9AA", "599", "IN", "Marion", "599"}, ""},
+        {"80", "3.512", {"K9AB", "599", "IN", "Marion", "599"}, "3.512"},
+        {"40", "7.012", {"W1AW", "599", "CT", "", "599"}, "7.012"},
+        {"20", "7.012", {"DL1ABC", "599", "Germany", "", "599"}, ""},
+        {"10", "10100.000", {"VE3XYZ", "599", "ON", "", "599"}, ""},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fields[0].toStdString());
+        G.CurrentBand = QString::fromLatin1(c.band);
+        G.CurrentFrequency = QString::fromLatin1(c.frequency);
+        fill(c.fields[0], c.fields[1], c.fields[2], c.fields[3], c.fields[4]);
+        ASSERT_EQ(InLogging::Mains(in).ending, Ending::Logged);
+        ++n;
+        EXPECT_EQ(G.ContactArrays.ContactFrequency[n], QString::fromLatin1(c.stored));
+        const QList<QByteArray> lines = logLines();
+        ASSERT_EQ(lines.size(), n);
+        EXPECT_TRUE(
+            lines.last().endsWith(",\"" + QByteArray(c.band) + "\",0,\"\",\"\",\"" + QByteArray(c.stored) + "\"\r"))
+            << lines.last().toStdString();
+    }
+}
+
 // A blank at either end of a value is no part of it: the state field's check, the county's and
 // the record see every value without it.
 TEST_F(InLoggingTest, BlanksAtEitherEndOfEveryValueAreDropped)
@@ -232,6 +266,32 @@ TEST_F(RoverRepeatTest, OneContactIsLoggedOncePerCounty)
     EXPECT_EQ(inHost.ownCounty, (QStringList{"Marion", "Adams"}));
     EXPECT_EQ(G.QSOPoints, 4);
     EXPECT_EQ(G.MultiplierCount, 1);   // Ohio on CW, once
+}
+
+// A frequency the rig reports while the repeat runs goes only with a contact of its band.
+TEST_F(RoverRepeatTest, AFrequencyReportedDuringTheRepeatIsStoredOnlyInItsBand)
+{
+    G.CurrentBand = QStringLiteral("80");
+    const std::pair<const char*, const char*> cases[] = {{"7.012", ""}, {"3.512", "3.512"}};
+    int n = 0;
+    for (auto [reported, stored] : cases) {
+        SCOPED_TRACE(reported);
+        inHost.onOwnCounty = [reported = QString::fromLatin1(reported)](const QString& county) {
+            if (county == QLatin1String("Marion"))
+                G.CurrentFrequency = reported;
+        };
+        fill(QStringLiteral("K9XY") + QChar('A' + n), QStringLiteral("599"), QStringLiteral("OH"), QString(),
+             QStringLiteral("599"));
+        ASSERT_EQ(InLogging::Mains(in).ending, Ending::Logged);
+        n += 2;
+        ASSERT_EQ(G.QSOCount, n);
+        EXPECT_EQ(G.ContactArrays.ContactSentCounty[n], QStringLiteral("Marion"));
+        EXPECT_EQ(G.ContactArrays.ContactFrequency[n], QString::fromLatin1(stored));
+        const QList<QByteArray> lines = logLines();
+        ASSERT_EQ(lines.size(), n);
+        EXPECT_TRUE(lines.last().endsWith(",\"80\",0,\"\",\"\",\"" + QByteArray(stored) + "\"\r"))
+            << lines.last().toStdString();
+    }
 }
 
 TEST_F(RoverRepeatTest, ADuplicateInAFurtherCountyIsSkipped)

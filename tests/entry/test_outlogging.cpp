@@ -7,6 +7,7 @@
 #include "core/Module2Log.h"
 #include "platform/Sound.h"
 #include "tests/keying/test_sound_wave.h"
+#include "tests/support/LogCapture.h"
 
 using Entry::Field;
 using OutLogging::Ending;
@@ -76,8 +77,9 @@ TEST_F(LoggingTest, BlanksAtEitherEndOfEveryValueAreDropped)
 
     fill(QStringLiteral(" K9XYZ "), QStringLiteral(" 579"), QStringLiteral(" Dearborn "), QStringLiteral("599 "));
     ASSERT_EQ(OutLogging::Mains(row).ending, Ending::Logged);
-    EXPECT_EQ(fileText(logPath()), QByteArray("\"K9XYZ\",\"599\",\"579\",\"\",\"Dearborn\",\"\",\"\",\"\",\"\",\"\",\"\","
-                                              "\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"));
+    EXPECT_EQ(fileText(logPath()),
+              QByteArray("\"K9XYZ\",\"599\",\"579\",\"\",\"Dearborn\",\"\",\"\",\"\",\"\",\"\",\"\","
+                         "\"2024/05/04\",\"14:02:11\",\"CW\",\"20\",0,\"\",\"\",\"\"\r\n"));
 }
 
 TEST_F(LoggingTest, FrequencyIsStoredAndEmptiedAfterEveryEnter)
@@ -96,6 +98,44 @@ TEST_F(LoggingTest, FrequencyIsStoredAndEmptiedAfterEveryEnter)
     fill(QString(), QString(), QString(), QString());
     OutLogging::Mains(row);
     EXPECT_EQ(G.CurrentFrequency, QString());   // a refused contact empties it too
+}
+
+// A contact keeps the frequency the rig reported only when it lies in the contact's band: the
+// band changed by hand after the radio was lost (or never followed it) must not leave a 40 m
+// frequency on an 80 m contact, where a logbook that trusts the frequency would file it.
+TEST_F(LoggingTest, FrequencyIsStoredOnlyWhenItLiesInTheContactsBand)
+{
+    struct Case {
+        const char* band;
+        const char* frequency;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"80", "7.012", ""},       {"40", "7.012", "7.012"},   {"20", "14.350", "14.350"}, {"20", "14.352", ""},
+        {"160", "1.800", "1.800"}, {"160", ".500", ""},        {"10", "28.400", "28.400"}, {"10", "10100.000", ""},
+        {"6", "50.125", "50.125"}, {"15", "21.200", "21.200"}, {"15", "14.025", ""},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.band) + " m at " + c.frequency);
+        G.CurrentBand = QString::fromLatin1(c.band);
+        G.CurrentFrequency = QString::fromLatin1(c.frequency);
+        fill(QStringLiteral("K9A") + QChar('A' + n), QStringLiteral("599"), QStringLiteral("Marion"),
+             QStringLiteral("599"));
+        LogCapture log;
+        ASSERT_EQ(OutLogging::Mains(row).ending, Ending::Logged);
+        ++n;
+        EXPECT_EQ(G.ContactArrays.ContactFrequency[n], QString::fromLatin1(c.stored));
+        // A frequency left out is not shown to the operator, only logged.
+        EXPECT_EQ(log.warnings("vqplog.entry").size(), *c.stored ? 0 : 1);
+        EXPECT_TRUE(prompts.calls().isEmpty());
+        EXPECT_EQ(G.CurrentFrequency, QString());
+        const QList<QByteArray> lines = fileText(logPath()).split('\n');
+        ASSERT_GT(lines.size(), n);
+        EXPECT_TRUE(
+            lines[n - 1].endsWith(",\"" + QByteArray(c.band) + "\",0,\"\",\"\",\"" + QByteArray(c.stored) + "\"\r"))
+            << lines[n - 1].toStdString();
+    }
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include <memory>
 
@@ -121,6 +122,60 @@ TEST_F(WinkeyTest, FunctionKeysHandTheirMessagesToTheDevice)
     EXPECT_EQ(main.logged, 1);                  // once, for two "!"
     EXPECT_EQ(handedOverAtLog, QByteArray());   // before any of the text
     EXPECT_EQ(device->text(), QByteArray("TU ! 5NN!"));
+}
+
+// F1 with a repeat on the keyer device: the text is handed over long before the device has sent
+// it, so the pause starts only when the device reports (in its status bytes) that it has sent the
+// last character. The next CQ then reaches the device after that report and the whole pause, never
+// while it is still sending; disarming the repeat (a key in the main window) while the device is
+// still sending stops it.
+TEST_F(WinkeyTest, RepeatPauseStartsWhenTheDeviceHasFinishedSending)
+{
+    open();
+    device->msPerChar = 100;   // "CQ TEST" takes the device 700 ms
+    cw->txtCWLoop->setText(QStringLiteral("0.5"));
+    cw->txtCWLoop_LostFocus();
+    cw->Text1->setText(QStringLiteral("CQ TEST"));
+    cw->FKeyCW(112);
+    EXPECT_EQ(G.CWRepeatOn, 1);
+    // Handed over at once: the device is still sending when FKeyCW returns.
+    EXPECT_TRUE(device->idleTimes().isEmpty());
+    EXPECT_FALSE(cw->tmrRepeat->isEnabled());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device->text().size() >= 14; }, 5000));
+    EXPECT_EQ(device->text(), QByteArray("CQ TESTCQ TEST"));
+    const QVector<qint64> idle = device->idleTimes();
+    const QVector<qint64> arrived = device->textTimes();
+    ASSERT_FALSE(idle.isEmpty()) << "the device was never idle between the two CQs";
+    EXPECT_GE(idle[0] - arrived[0], 600);                           // it sent the whole first CQ
+    EXPECT_GE(arrived[7] - idle[0], 450) << arrived[7] - idle[0];   // then the pause passed
+
+    // The repeat is disarmed while the device sends the second CQ: no third one follows.
+    G.CWRepeatOn = 0;
+    QTest::qWait(1500);
+    EXPECT_EQ(device->text().size(), 14);
+    EXPECT_FALSE(cw->tmrDeviceIdle->isEnabled());
+    EXPECT_FALSE(cw->tmrRepeat->isEnabled());
+}
+
+// A device that never reports the end of its sending holds the repeat only so long.
+TEST_F(WinkeyTest, RepeatWaitForADeviceThatStaysBusyIsBounded)
+{
+    open();
+    cw->txtCWLoop->setText(QStringLiteral("0.2"));
+    cw->txtCWLoop_LostFocus();
+    cw->Text1->setText(QStringLiteral("CQ"));
+    CWFrm::DeviceIdleWaitLimitMs = 300;
+    device->statusByte = 0xC4;   // busy, and stays so
+    cw->FKeyCW(112);
+    ASSERT_TRUE(device->waitForText(2));
+    EXPECT_TRUE(cw->tmrDeviceIdle->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device->text().size() >= 4; }, 3000));
+    EXPECT_EQ(device->text(), QByteArray("CQCQ"));
+    const QVector<qint64> arrived = device->textTimes();
+    EXPECT_GE(arrived[2] - arrived[1], 450);   // the limit, then the pause
+    G.CWRepeatOn = 0;
+    CWFrm::DeviceIdleWaitLimitMs = 120000;
 }
 
 TEST_F(WinkeyTest, ControlCodesNeverReachTheDevice)

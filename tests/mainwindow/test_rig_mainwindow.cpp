@@ -6,10 +6,12 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include "mainwindow/Infrm.h"
 #include "mainwindow/MainServices.h"
 #include "mainwindow/Outfrm.h"
 #include "mainwindow/RigHookup.h"
@@ -101,6 +103,110 @@ TEST_F(RigMainWindowTest, BandAndModeFollowTheRadioAndTheNextContactCarriesThem)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(readLog(), QByteArray("\"K9ABC\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\","
                                     "\"2024/05/04\",\"14:30:00\",\"CW\",\"20\",0,\"\",\"\",\"14.025\"\r\n"));
+}
+
+// The radio on 7.012 MHz CW is lost (its adapter pulled out, or the operator sets the rig to
+// "None"); the operator then picks 80 m from the Band menu and logs. log.txt holds the contact on
+// 80 m without the radio's last frequency, which lies on 40 m: the frequency of a radio no longer
+// heard is not kept, and none outside the contact's band is stored.
+class LostRadioTest : public RigMainWindowTest {
+protected:
+    void SetUp() override
+    {
+        RigMainWindowTest::SetUp();
+        G.RigType = QStringLiteral("Kenwood");
+        G.CurrentCounty = QStringLiteral("Adams");
+        radio.hz = 7012000;
+        radio.mode = QStringLiteral("CW");
+    }
+    // The window follows the radio to 40 m and keeps its frequency for the next contact.
+    void followTheRadio(MainFrame& window)
+    {
+        prompts.clear();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return G.CurrentBand == QLatin1String("40"); }, 3000));
+        ASSERT_EQ(G.CurrentFrequency, QStringLiteral("7.012"));
+        ASSERT_EQ(window.Label24->text(), QStringLiteral("40"));
+    }
+    void unplug()
+    {
+        radio.unplug();
+        RigControlfrm& rigWindow = RigControlfrm::instance();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return rigWindow.Label2->text() == QLatin1String("Comm Port Lost"); }, 3000));
+    }
+    // Ctrl+R's menu item, "None" clicked in the model list, Done.
+    void chooseNone(MainFrame& window)
+    {
+        window.action(QStringLiteral("mnuRigInterface"))->trigger();
+        RigControlfrm& rigWindow = RigControlfrm::instance();
+        ASSERT_TRUE(rigWindow.isVisible());
+        const QList<QListWidgetItem*> none = rigWindow.List1->findItems(QStringLiteral("None"), Qt::MatchExactly);
+        ASSERT_EQ(none.size(), 1);
+        rigWindow.List1->scrollToItem(none.first());
+        QTest::mouseClick(rigWindow.List1->viewport(), Qt::LeftButton, {},
+                          rigWindow.List1->visualItemRect(none.first()).center());
+        ASSERT_EQ(G.RigType, QStringLiteral("None"));
+        QTest::mouseClick(rigWindow.cmdDone, Qt::LeftButton);
+        ASSERT_FALSE(rigWindow.isVisible());
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    void pick80(MainFrame& window)
+    {
+        window.action(QStringLiteral("mnuBand80Ch"))->trigger();
+        ASSERT_EQ(G.CurrentBand, QStringLiteral("80"));
+        // The poll has stopped: nothing brings the old frequency back.
+        QTest::qWait(300);
+        EXPECT_EQ(G.CurrentFrequency, QString());
+    }
+    // Keys typed from `field` on, each where the focus is (the entry carries it on).
+    static void keys(QWidget* field, const QString& text)
+    {
+        field->setFocus(Qt::TabFocusReason);
+        for (QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+};
+
+TEST_F(LostRadioTest, OutOfStateContactOn80AfterTheRadioWasUnpluggedHasNoFrequency)
+{
+    w = shown<Outfrm>();
+    followTheRadio(*w);
+    unplug();
+    EXPECT_EQ(G.CurrentFrequency, QString());
+    pick80(*w);
+    keys(w->txtCall, QStringLiteral("k9abc599mari "));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(readLog(), QByteArray("\"K9ABC\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\","
+                                    "\"2024/05/04\",\"14:30:00\",\"CW\",\"80\",0,\"\",\"\",\"\"\r\n"));
+}
+
+TEST_F(LostRadioTest, OutOfStateContactOn80AfterTheRigWasSetToNoneHasNoFrequency)
+{
+    w = shown<Outfrm>();
+    followTheRadio(*w);
+    chooseNone(*w);
+    EXPECT_EQ(G.CurrentFrequency, QString());
+    pick80(*w);
+    keys(w->txtCall, QStringLiteral("k9abc599mari "));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(readLog(), QByteArray("\"K9ABC\",\"599\",\"599\",\"\",\"Marion\",\"\",\"\",\"\",\"\",\"\",\"\","
+                                    "\"2024/05/04\",\"14:30:00\",\"CW\",\"80\",0,\"\",\"\",\"\"\r\n"));
+}
+
+TEST_F(LostRadioTest, InStateContactOn80AfterTheRadioWasUnpluggedHasNoFrequency)
+{
+    G.OutOfStateFlag = 0;
+    auto in = shown<Infrm>();
+    followTheRadio(*in);
+    unplug();
+    pick80(*in);
+    keys(in->txtCall, QStringLiteral("K9XYZ"));
+    keys(in->txtRSTR, QStringLiteral("579"));
+    keys(in->txtCntry, QStringLiteral("OH"));
+    keys(in->txtRSTS, QStringLiteral("599"));
+    QTest::keyClick(in->txtRSTS, Qt::Key_Return);
+    EXPECT_EQ(readLog(), QByteArray("\"K9XYZ\",\"599\",\"579\",\"OH\",\"\",\"\",\"Adams\",\"\",\"\",\"\",\"\","
+                                    "\"2024/05/04\",\"14:30:00\",\"CW\",\"80\",0,\"\",\"\",\"\"\r\n"));
 }
 
 TEST_F(RigMainWindowTest, MenuShowsTheRigWindowAndUnloadTurnsYaesuCatOff)

@@ -165,9 +165,9 @@ TEST_F(SpotBurstWindowTest, AKeyTypedDuringTenThousandSpotsIsHandledBetweenTwoSl
     CountingWindow counting(*w);
     Form1::registerMainWindow(&counting, true);
 
+    // The window's first use opens the saved source.
     PacketSpotfrm& spotWindow = PacketSpotfrm::instance();
-    spotWindow.Command1_Click();   // Open
-    spotWindow.cmdDone_Click();    // saves, shows the band map and hides the window
+    spotWindow.cmdDone_Click();   // saves, shows the band map and hides the window
     ASSERT_TRUE(w->lblDX->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(spotWindow.Winsock1.isConnected(), 10000);
     w->activateWindow();

@@ -166,8 +166,7 @@ TEST_F(DirewolfTest, SpotHeardByTheRealEngineReachesTheBandMap)
     qunsetenv("VQPLOG_AGW_PORT");
     G.OwnCall = QStringLiteral("K9AB");
     writeSettings("\"\",\"\",\"\",\"\",0,\"\",\"AGW Packet Engine\",0,0,0,#FALSE#,\"\",\"\",\"\"\r\n");
-    PacketSpotfrm& w = PacketSpotfrm::instance();
-    w.Command1_Click();
+    PacketSpotfrm& w = PacketSpotfrm::instance();   // opens the saved source
     ASSERT_TRUE(w.listening()) << terminal().toStdString();
     ASSERT_TRUE(terminal().contains(QStringLiteral("** Successfully connected to AGW Packet Engine **")));
     QTest::qWait(300);   // the engine takes the monitoring request before it hears the spot

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QTcpServer>
 
+#include <memory>
+
 #include "platform/VbControls.h"
 #include "spots/PacketEngineTraffic.h"
 #include "tests/support/FakeAgwEngine.h"
@@ -294,8 +296,7 @@ TEST_F(PacketEngineWindowTest, RegistersTakesMonitoredSpotsConnectsTalksAndClose
     useEngine(fake);
     PacketSpotfrm& w = PacketSpotfrm::instance();
     ASSERT_EQ(w.SpotSource, QStringLiteral("AGW Packet Engine"));
-    w.Command1_Click();
-    EXPECT_TRUE(w.listening());
+    EXPECT_TRUE(w.listening());   // the saved source opens with the window
     EXPECT_TRUE(w.Timer1->isEnabled());
     EXPECT_TRUE(terminal().endsWith(QStringLiteral("\r\n** Successfully connected to AGW Packet Engine **\r\n\r\n")));
     ASSERT_TRUE(fake.waitForFrames(2));
@@ -363,7 +364,6 @@ TEST_F(PacketEngineWindowTest, UnloadingWhileLinkedTellsTheStationAndEndsTheRegi
     FakeAgwEngine fake;
     useEngine(fake);
     PacketSpotfrm& w = PacketSpotfrm::instance();
-    w.Command1_Click();
     ASSERT_TRUE(fake.waitForFrames(2));
     fake.send(FakeAgwEngine::frame('C', "W9XYZ", "K9AB", "*** CONNECTED With Station W9XYZ\r"));
     ASSERT_TRUE(tickUntil(w, [&] { return !w.AGWLinkedCall.isEmpty(); }));
@@ -375,9 +375,9 @@ TEST_F(PacketEngineWindowTest, UnloadingWhileLinkedTellsTheStationAndEndsTheRegi
 
 TEST_F(PacketEngineWindowTest, NoCallOrNoEngineIsReportedAndNothingListens)
 {
+    // The window's first showing opens the saved source, which cannot register without a call.
     G.OwnCall = QStringLiteral("   ");
     PacketSpotfrm& w = PacketSpotfrm::instance();
-    w.Command1_Click();
     EXPECT_EQ(prompts.messages(), (QStringList{"Please enter your call sign on the setup form to transmit!"}));
     EXPECT_EQ(prompts.callsOf(QStringLiteral("message"))[0].title, QStringLiteral("Call Sign Required!"));
     EXPECT_EQ(prompts.beeps(), 1);
@@ -413,17 +413,15 @@ TEST_F(PacketEngineWindowTest, NoCallOrNoEngineIsReportedAndNothingListens)
 
 TEST_F(PacketEngineWindowTest, ALostEngineIsSaidInTheTerminalAndClosesTheSource)
 {
-    PacketSpotfrm& w = PacketSpotfrm::instance();
-    {
-        FakeAgwEngine fake;
-        useEngine(fake);
-        w.Command1_Click();
-        ASSERT_TRUE(w.listening());
-        ASSERT_TRUE(fake.waitForFrames(2));
-        fake.send(FakeAgwEngine::frame('C', "W9XYZ", "K9AB", "*** CONNECTED With Station W9XYZ\r"));
-        fake.closeClient();
-        ASSERT_TRUE(tickUntil(w, [&] { return !w.listening(); }));
-    }
+    auto fake = std::make_unique<FakeAgwEngine>();
+    useEngine(*fake);
+    PacketSpotfrm& w = PacketSpotfrm::instance();   // opens the saved source
+    ASSERT_TRUE(w.listening());
+    ASSERT_TRUE(fake->waitForFrames(2));
+    fake->send(FakeAgwEngine::frame('C', "W9XYZ", "K9AB", "*** CONNECTED With Station W9XYZ\r"));
+    fake->closeClient();
+    ASSERT_TRUE(tickUntil(w, [&] { return !w.listening(); }));
+    fake.reset();
     EXPECT_EQ(w.AGWLinkedCall, QString());   // the link report before the break was still taken, then closed
     EXPECT_TRUE(terminal().contains(QStringLiteral("** Connected to W9XYZ **")));
     EXPECT_TRUE(terminal().contains(QStringLiteral("** Connection to the AGW Packet Engine lost **")));

@@ -44,9 +44,7 @@ TEST_F(SpotWindowTest, TelnetClusterLoginSpotsInBurstsAndSplitAndTheClusterClosi
     PacketSpotfrm& w = PacketSpotfrm::instance();
     EXPECT_EQ(w.SpotSource, QStringLiteral("Telnet"));
     EXPECT_TRUE(w.txtTelnetHost->isEnabled());
-    EXPECT_FALSE(w.listening());   // port item 0: opened only by Open
-    w.Command1_Click();
-    EXPECT_TRUE(w.listening());
+    EXPECT_TRUE(w.listening());   // the saved source opens with the window
     EXPECT_TRUE(terminal().startsWith(QStringLiteral("Attempting connection to: 127.0.0.1:")));
 
     ASSERT_TRUE(cluster.waitForNewConnection(5000));
@@ -100,7 +98,6 @@ TEST_F(SpotWindowTest, ClusterThatSendsABurstAndClosesHasEveryLineTakenBeforeIts
     ASSERT_TRUE(cluster.listen(QHostAddress::LocalHost));
     writeSettings(telnetSettings(cluster.serverPort()));
     PacketSpotfrm& w = PacketSpotfrm::instance();
-    w.Command1_Click();
     ASSERT_TRUE(cluster.waitForNewConnection(5000));
     QTcpSocket* peer = cluster.nextPendingConnection();
 
@@ -131,7 +128,6 @@ TEST_F(SpotWindowTest, RefusedConnectionAndABadPortTextCloseTheSource)
     }
     writeSettings(telnetSettings(closedPort));
     PacketSpotfrm& w = PacketSpotfrm::instance();
-    w.Command1_Click();
     QTRY_VERIFY_WITH_TIMEOUT(!w.listening(), 5000);
     EXPECT_TRUE(terminal().contains(QStringLiteral("ERROR: Connection is forcefully rejected.")));
     EXPECT_FALSE(w.Timer1->isEnabled());
@@ -301,6 +297,65 @@ TEST_F(SpotWindowTest, FirstRunIsNoneAndTncChoiceIsSavedOnDone)
     w.txtTelnetHost->setFocus();
     QTest::keyClicks(w.txtTelnetHost, QStringLiteral("dx\"host"));
     EXPECT_EQ(w.txtTelnetHost->text(), QStringLiteral("dxhost"));
+}
+
+// The operator picks Telnet, types the cluster's host and port and presses Done: the window
+// connects and writes PackSpot.txt, with port 0 and empty values for the TNC line it never opened.
+// At the next start the window reads that file back whole and connects again by itself.
+TEST_F(SpotWindowTest, TelnetSettingWrittenByDoneReopensTheClusterAtTheNextStart)
+{
+    QTcpServer cluster;
+    ASSERT_TRUE(cluster.listen(QHostAddress::LocalHost));
+    const QString port = QString::number(cluster.serverPort());
+    {
+        PacketSpotfrm& w = PacketSpotfrm::instance();
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        QListWidgetItem* telnet = w.List1->findItems(QStringLiteral("Telnet"), Qt::MatchExactly).value(0);
+        ASSERT_NE(telnet, nullptr);
+        QTest::mouseClick(w.List1->viewport(), Qt::LeftButton, {}, w.List1->visualItemRect(telnet).center());
+        ASSERT_EQ(w.SpotSource, QStringLiteral("Telnet"));
+        QTest::mouseClick(w.txtTelnetHost, Qt::LeftButton);
+        QTest::keyClicks(w.txtTelnetHost, QStringLiteral("127.0.0.1"));
+        QTest::mouseClick(w.txtTelnetPort, Qt::LeftButton);
+        QTest::keyClicks(w.txtTelnetPort, port);
+        QTest::mouseClick(w.cmdDone, Qt::LeftButton);
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_TRUE(w.listening());
+        ASSERT_TRUE(cluster.waitForNewConnection(5000));
+        delete cluster.nextPendingConnection();
+    }
+    const QByteArray saved = readSettings();
+    EXPECT_EQ(saved, "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n0\r\n\"\"\r\n\"Telnet\"\r\n0\r\n0\r\n0\r\n#FALSE#\r\n\"\"\r\n\"" +
+                         port.toLatin1() + "\"\r\n\"127.0.0.1\"\r\n");
+
+    // The shut-down, then the next start: the window's first use restores the file and opens it.
+    PacketSpotfrm::unload();
+    PacketSpotfrm& w = PacketSpotfrm::instance();
+    EXPECT_EQ(w.SpotSource, QStringLiteral("Telnet"));
+    EXPECT_EQ(w.List1->currentItem()->text(), QStringLiteral("Telnet"));
+    EXPECT_EQ(w.txtTelnetHost->text(), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(w.txtTelnetPort->text(), port);
+    EXPECT_TRUE(w.txtTelnetHost->isEnabled());
+    EXPECT_TRUE(w.listening());
+    EXPECT_TRUE(terminal().startsWith(QStringLiteral("Attempting connection to: 127.0.0.1:") + port));
+    ASSERT_TRUE(cluster.waitForNewConnection(5000));
+    QTcpSocket* peer = cluster.nextPendingConnection();
+    QTRY_VERIFY_WITH_TIMEOUT(w.Winsock1.isConnected(), 5000);
+    peer->write(SpotDL);
+    peer->flush();
+    QTRY_COMPARE_WITH_TIMEOUT(main.rows.size(), 1, 5000);
+    EXPECT_EQ(main.rows[0].call, QStringLiteral("DL1ABC"));
+    // The TNC line it never opened keeps the buttons it was designed with.
+    EXPECT_TRUE(w.optBaud192->isChecked());
+    EXPECT_TRUE(w.optComm[0]->isChecked());
+    EXPECT_TRUE(w.optPowerNone->isChecked());
+    EXPECT_TRUE(w.Option1->isChecked());
+    EXPECT_FALSE(w.fraBaud->isEnabled());
+
+    // Done again writes the same file.
+    w.cmdDone_Click();
+    EXPECT_EQ(readSettings(), saved);
 }
 
 TEST_F(SpotWindowTest, SpotLastPutsTheLastCallBehindThePlaceholder)

@@ -53,8 +53,12 @@ void FakeKeyerDevice::run()
 {
     while (!stop_) {
         const bool flooding = flood;
+        {
+            std::lock_guard<std::mutex> lock(m_);
+            advanceSending();
+        }
         pollfd p{master_, short(flooding ? POLLIN | POLLOUT : POLLIN), 0};
-        const int r = ::poll(&p, 1, flooding ? 1 : 20);
+        const int r = ::poll(&p, 1, flooding || msPerChar > 0 ? 1 : 20);
         if (flooding && r > 0 && (p.revents & POLLOUT))
             sendFlood();
         if (r <= 0 || !(p.revents & POLLIN)) {
@@ -107,13 +111,40 @@ void FakeKeyerDevice::sendFlood()
         floodSent_ += n;
 }
 
+qint64 FakeKeyerDevice::elapsedMs() const
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_).count();
+}
+
+void FakeKeyerDevice::advanceSending()
+{
+    const int per = msPerChar;
+    if (per <= 0 || held_ == 0)
+        return;
+    const qint64 now = elapsedMs();
+    while (held_ > 0 && now >= sentAtMs_) {
+        --held_;
+        if (held_ > 0)
+            sentAtMs_ += per;
+    }
+    if (held_ == 0) {
+        idleTimes_ << now;
+        reply(0xC0);   // unasked: no longer busy
+    }
+}
+
 void FakeKeyerDevice::take(uint8_t b)
 {
     std::lock_guard<std::mutex> lock(m_);
     if (pending_.isEmpty()) {
         if (b >= 0x20) {
             text_ += char(b);
+            textTimes_ << elapsedMs();
             charSinceStatus_ = true;
+            if (msPerChar > 0 && held_++ == 0) {
+                sentAtMs_ = elapsedMs() + msPerChar;
+                reply(0xC4);   // unasked: busy
+            }
             return;
         }
         pending_ += char(b);
@@ -149,11 +180,20 @@ void FakeKeyerDevice::take(uint8_t b)
     case 0x04: commands_ << QStringLiteral("leadtail ") + arg(1) + QLatin1Char(' ') + arg(2); break;
     case 0x08: commands_ << QStringLiteral("backspace"); break;
     case 0x09: commands_ << QStringLiteral("pincfg ") + arg(1); break;
-    case 0x0A: commands_ << QStringLiteral("clear"); break;
+    case 0x0A:
+        commands_ << QStringLiteral("clear");
+        if (held_ > 0) {
+            held_ = 0;
+            idleTimes_ << elapsedMs();
+            reply(0xC0);
+        }
+        break;
     case 0x0E: commands_ << QStringLiteral("mode ") + arg(1); break;
     case 0x15:
         commands_ << QStringLiteral("status");
-        reply(fullAfterEachChar && charSinceStatus_ ? uint8_t(0xC5) : uint8_t(statusByte.load()));
+        reply(fullAfterEachChar && charSinceStatus_ ? uint8_t(0xC5)
+              : held_ > 0                           ? uint8_t(0xC4)
+                                                    : uint8_t(statusByte.load()));
         charSinceStatus_ = false;
         break;
     case 0x17: commands_ << QStringLiteral("ratio ") + arg(1); break;
@@ -204,11 +244,25 @@ bool FakeKeyerDevice::waitForCommand(const QString& c, int ms) const
     return true;
 }
 
+QVector<qint64> FakeKeyerDevice::textTimes() const
+{
+    std::lock_guard<std::mutex> lock(m_);
+    return textTimes_;
+}
+
+QVector<qint64> FakeKeyerDevice::idleTimes() const
+{
+    std::lock_guard<std::mutex> lock(m_);
+    return idleTimes_;
+}
+
 void FakeKeyerDevice::clearRecord()
 {
     std::lock_guard<std::mutex> lock(m_);
     commands_.clear();
     text_.clear();
+    textTimes_.clear();
+    idleTimes_.clear();
     charSinceStatus_ = false;
     beforeReply_.clear();
 }

@@ -7,8 +7,10 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <thread>
 
@@ -29,6 +31,11 @@ public:
     // answered "full" (0xC5), later ones with statusByte. The host then waits, and lets its event
     // loop run, between any two characters, as it does with a real device's buffer filled up.
     std::atomic<bool> fullAfterEachChar{false};
+    // Above 0: the device sends what it is given, each character taking this many milliseconds.
+    // While it holds a character not yet sent it is busy: a status request is answered 0xC4, and
+    // it reports each change unasked with a status byte, as the device does (0xC4 when it starts
+    // sending, 0xC0 when it has sent the last character). Clear buffer drops what it holds.
+    std::atomic<int> msPerChar{0};
     // While set, the device sends speed-pot bytes (10xxxxxx) as fast as the line takes them, and
     // still answers every command in turn.
     std::atomic<bool> flood{false};
@@ -44,6 +51,11 @@ public:
     QStringList settingCommands() const;
     // The characters given for sending, in order.
     QByteArray text() const;
+    // When each character given arrived, and when the device finished sending (msPerChar), in ms
+    // on the device's own clock (elapsedMs).
+    QVector<qint64> textTimes() const;
+    QVector<qint64> idleTimes() const;
+    qint64 elapsedMs() const;
     // Waits (pumping nothing) up to `ms` for `n` text bytes / for a command; true when seen.
     bool waitForText(int n, int ms = 2000) const;
     bool waitForCommand(const QString& c, int ms = 2000) const;
@@ -55,6 +67,8 @@ private:
     void take(uint8_t b);
     void reply(uint8_t b);
     void sendFlood();
+    // Sends the characters whose time has come (msPerChar); m_ held.
+    void advanceSending();
 
     int master_ = -1;
     QString slavePath_;
@@ -69,4 +83,9 @@ private:
     // A character arrived since the last status request.
     bool charSinceStatus_ = false;
     QByteArray beforeReply_;
+    // Sending (msPerChar): characters held, and when the one being sent is done.
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    int held_ = 0;
+    qint64 sentAtMs_ = 0;
+    QVector<qint64> textTimes_, idleTimes_;
 };
