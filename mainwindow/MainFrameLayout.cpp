@@ -23,6 +23,7 @@
 #include "mainwindow/EntryRowView.h"
 #include "mainwindow/MainLoad.h"
 #include "mainwindow/MainSizing.h"
+#include "mainwindow/SpotPanelLayout.h"
 #include "platform/Fonts.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
@@ -502,6 +503,20 @@ QMenu* MainFrame::menu(const QString& objectName) const { return findChild<QMenu
 // ---------------------------------------------------------------------------------------------
 // Geometry
 
+namespace {
+// The client area's height in pixels: the model's, less the menu bar's excess. The frame
+// allowance leaves the menu bar what the window manager's title bar and border do not take; a menu
+// bar taller than that (its font follows the window's scale) takes the excess off the bottom of the
+// client area, so the window keeps its outer size and stays inside the screen or work area it was
+// fitted to.
+int clientHeightPixels(const FormGeometry& g, const QMenuBar* menuBar, const Platform::Screen& s)
+{
+    const int ch = std::max(0, s.toPixelsY(g.clientHeight));
+    const int menuRoom = std::max(0, s.toPixelsY(g.captionHeight - s.frameTitle - s.frameBorder));
+    return std::max(0, ch - std::max(0, menuBar->sizeHint().height() - menuRoom));
+}
+}   // namespace
+
 void MainFrame::applyLayout()
 {
     design_.apply();
@@ -509,18 +524,18 @@ void MainFrame::applyLayout()
     const Platform::Screen s = Platform::Screen::current();
     const FormGeometry& g = design_.geometry();
     const int cw = std::max(0, s.toPixelsX(g.clientWidth));
-    const int ch = std::max(0, s.toPixelsY(g.clientHeight));
     const int mh = menuBar->sizeHint().height();
-    // The frame allowance leaves the menu bar what the window manager's title bar and border do
-    // not take. A menu bar taller than that (its font follows the window's scale) takes the
-    // excess off the bottom of the client area, so the window keeps its outer size and stays
-    // inside the screen or work area it was fitted to.
-    const int menuRoom = std::max(0, s.toPixelsY(g.captionHeight - s.frameTitle - s.frameBorder));
-    const int clientHeight = std::max(0, ch - std::max(0, mh - menuRoom));
+    const int clientHeight = clientHeightPixels(g, menuBar, s);
     menuBar->setGeometry(0, 0, cw, mh);
     client_->setGeometry(0, mh, cw, clientHeight);
     resize(cw, clientHeight + mh);
     move(s.toPixelsX(g.left), s.toPixelsY(g.top));
+}
+
+double MainFrame::clientAreaHeight()
+{
+    const Platform::Screen s = Platform::Screen::current();
+    return s.toTwipsY(clientHeightPixels(design_.geometry(), menuBar, s));
 }
 
 void MainFrame::SizeCountyLists()
@@ -552,6 +567,10 @@ void MainFrame::FitToWorkArea()
     else
         MainSizing::FitToWorkArea(design_.geometry(), 0, 0, s.width, s.height, sideListNames(),
                                   QStringLiteral("txtDX"));
+    // A shown spot panel is the strip at the bottom: it ends at the refitted client area's bottom.
+    if (!txtDX->isHidden() || !lblDX->isHidden())
+        SpotPanelLayout::fitToClientBottom(design_.geometry(), SpotPanelLayout::Names::mainWindow(sideListNames()),
+                                           clientAreaHeight());
     applyLayout();
 }
 
