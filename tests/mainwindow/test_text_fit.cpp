@@ -7,7 +7,8 @@
 // wording are shown through the program's own prompt service and measured the same way.
 // Every window's frame, title bar included, has to lie inside the screen's work area.
 //
-// The windows: both main windows (with a full log and with an empty one), the station setup, the
+// The windows: both main windows (with a full log and with an empty one, and in post-contest mode
+// with an evening clock at full size and at 80 % and 90 % of the screen), the station setup, the
 // logo, the county list, county map, rate graph, help, colours, county change (fixed and rover),
 // both edit dialogs, the summary form, privileges, spectrum map, tuning panel, rig window, rig
 // command test, spot window, CW window, code practice, keyer device window, voice keyer and
