@@ -80,6 +80,9 @@ public:
     void mnuTaskbar_Click();
     // Pushes the geometry model to the widgets.
     void applyLayout();
+    // The client area's real height in twips: the model's, less what a menu bar taller than the
+    // frame allowance takes off its bottom. Whatever is placed from the bottom ends here.
+    double clientAreaHeight();
     // Names of the county lists beside the contact list (two or three by window).
     QStringList sideListNames() const;
 

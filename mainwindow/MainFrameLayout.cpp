@@ -23,6 +23,7 @@
 #include "mainwindow/EntryRowView.h"
 #include "mainwindow/MainLoad.h"
 #include "mainwindow/MainSizing.h"
+#include "mainwindow/SpotPanelLayout.h"
 #include "platform/Fonts.h"
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
@@ -140,10 +141,14 @@ void MainFrame::buildControls()
     addLabel(QStringLiteral("Label11"), QStringLiteral("UTC"), 7260, 30, 960, 225);
     lblutctime = addLabel(QStringLiteral("lblutctime"), QStringLiteral("UTC TIME"), 7260, 255, 960, 255, 9);
     addLabel(QStringLiteral("Label14"), QStringLiteral("Local"), 8280, 30, 1140, 225);
-    lblCurTime = addLabel(QStringLiteral("lblCurTime"), QStringLiteral("Reg Time"), 8280, 255, 900, 255, 9);
-    Label16 = addLabel(QStringLiteral("Label16"), QStringLiteral("am"), 9180, 255, 270, 255, 9);
+    // The designator beside the local clock has room for "PM" down to the small form sizes, where
+    // small fonts take relatively more room. The clocks end 30 twips inside the client area: the
+    // frame allowance does not shrink with the form size, so the client area is a little
+    // narrower than the share of the design it shows.
+    lblCurTime = addLabel(QStringLiteral("lblCurTime"), QStringLiteral("Reg Time"), 8280, 255, 840, 255, 9);
+    Label16 = addLabel(QStringLiteral("Label16"), QStringLiteral("am"), 9120, 255, 330, 255, 9);
     addLabel(QStringLiteral("Label13"), variant_.operatingTimeTitle, 7260, 525, 1380, 240);
-    lblttrack = addLabel(QStringLiteral("lblttrack"), QStringLiteral("00:00:00"), 8640, 525, 900, 240, 9);
+    lblttrack = addLabel(QStringLiteral("lblttrack"), QStringLiteral("00:00:00"), 8640, 525, 810, 240, 9);
     Timer1 = new VbTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(60000);
@@ -170,17 +175,17 @@ void MainFrame::buildControls()
     // As wide as its columns with a vertical scroll bar beside them on the design screen. The
     // narrow face lets the texts of fixed form (record number, reports, date and time, mode, band)
     // read whole in their columns on every screen; a longer call, country or county is cut.
-    ListView1 = design_.add<QTreeView>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, ContactListWidth, 2220,
+    ListView1 = design_.add<QTreeView>(QStringLiteral("ListView1"), Kind::ListView, 120, 2280, ContactListWidth, 2100,
                                        DefaultFontPt, client_);
     design_.control(QStringLiteral("ListView1"))->fontName = QStringLiteral("Arial Narrow");
     keepColumnWidths(ListView1);
     ListView1->setToolTip(QStringLiteral("Click record to edit or delete."));
-    cmdList = design_.addButton(QStringLiteral("cmdList"), QStringLiteral("Last 20"), 120, 4560, 1080, 330, client_);
+    cmdList = design_.addButton(QStringLiteral("cmdList"), QStringLiteral("Last 20"), 120, 4440, 1080, 330, client_);
     cmdList->setToolTip(QStringLiteral("List all or last 20 contacts (Listing all will slow the program)"));
     cmdEdit =
-        design_.addButton(QStringLiteral("cmdEdit"), QStringLiteral("Edit Contact"), 1260, 4560, 1380, 330, client_);
+        design_.addButton(QStringLiteral("cmdEdit"), QStringLiteral("Edit Contact"), 1260, 4440, 1380, 330, client_);
     cmdEdit->hide();
-    cmdDelete = design_.addButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete Contact"), 2700, 4560, 1380, 330,
+    cmdDelete = design_.addButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete Contact"), 2700, 4440, 1380, 330,
                                   client_);
     cmdDelete->hide();
 
@@ -203,16 +208,16 @@ void MainFrame::buildControls()
     for (int i = 0; i < 6; ++i) {
         const ScoreRow& r = rows[i];
         const double left = 120 + (i / 2) * 3120;
-        const double top = 5040 + (i % 2) * 255;
+        const double top = 4890 + (i % 2) * 240;
         addLabel(QStringLiteral("Label%1").arg(4 + i), r.caption, left, top, 2160, 240);
         *r.value = addLabel(QString::fromLatin1(r.name), QStringLiteral("0"), left + 2160, top, 840, 240);
         (*r.value)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     Command1 =
-        design_.addButton(QStringLiteral("Command1"), QStringLiteral("All Modes"), 4860, 4560, 1380, 330, client_);
+        design_.addButton(QStringLiteral("Command1"), QStringLiteral("All Modes"), 4860, 4440, 1380, 330, client_);
 
     buildSideLists();
-    Line3 = design_.addLine(QStringLiteral("Line3"), 120, 4980, 9360, 4980, client_);
+    Line3 = design_.addLine(QStringLiteral("Line3"), 120, 4830, 9360, 4830, client_);
     if (variant_.stateGrid)
         buildStateGrid();
     buildSpotPanel();
@@ -237,15 +242,19 @@ void MainFrame::buildEntryRow()
         addLabel(indexed(QStringLiteral("lblStation"), 1), variant_.stateFieldCaption, 2520, 540, 1680, 240);
     lblStation[4] = addLabel(indexed(QStringLiteral("lblStation"), 4), QStringLiteral("County"), 4260, 540, 1800, 240);
     lblStation[0] = addLabel(indexed(QStringLiteral("lblStation"), 0), QStringLiteral("RS(T) Sn"), 6120, 540, 720, 240);
-    lblPostConTime = addLabel(QStringLiteral("lblPostConTime"), QStringLiteral("Time"), 6840, 540, 660, 240);
-    lblPostConDate = addLabel(QStringLiteral("lblPostConDate"), QStringLiteral("Date"), 7560, 540, 1140, 240);
+    // The post-contest boxes' captions stand under their boxes: above them, right of the report
+    // sent, the clocks and the operating time take the rows down to the boxes' top.
+    lblPostConTime = addLabel(QStringLiteral("lblPostConTime"), QStringLiteral("Time"), 6840, 1170, 720, 240);
+    lblPostConDate = addLabel(QStringLiteral("lblPostConDate"), QStringLiteral("Date"), 7620, 1170, 1260, 240);
 
-    // The fields, left to right, in tab order.
+    // The fields, left to right, in tab order. The post-contest boxes hold a whole time and date
+    // ("23:59", "2024/05/04") in the room right of the report sent, so their font is smaller.
     struct Field {
         QLineEdit** edit;
         const char* name;
         double left, width;
         int maxLength;
+        double fontPt = 12;
     };
     const Field fields[] = {
         {&txtCall, "txtCall", 120, 1500, 12},
@@ -253,13 +262,13 @@ void MainFrame::buildEntryRow()
         {&txtCntry, "txtCntry", 2520, 1680, 30},
         {&txtSec, "txtSec", 4260, 1800, 20},
         {&txtRSTS, "txtRSTS", 6120, 660, 3},
-        {&txtPostConTime, "txtPostConTime", 6840, 660, 5},
-        {&txtPostConDate, "txtPostConDate", 7560, 1140, 10},
+        {&txtPostConTime, "txtPostConTime", 6840, 720, 5, 10},
+        {&txtPostConDate, "txtPostConDate", 7620, 1260, 10, 10},
     };
     QWidget* previous = nullptr;
     for (const Field& f : fields) {
-        *f.edit =
-            design_.add<EntryBox>(QString::fromLatin1(f.name), Kind::TextBox, f.left, 780, f.width, 360, 12, client_);
+        *f.edit = design_.add<EntryBox>(QString::fromLatin1(f.name), Kind::TextBox, f.left, 780, f.width, 360, f.fontPt,
+                                        client_);
         (*f.edit)->setMaxLength(f.maxLength);
         (*f.edit)->setFocusPolicy(Qt::StrongFocus);
         if (previous)
@@ -270,7 +279,7 @@ void MainFrame::buildEntryRow()
                        static_cast<QWidget*>(lblPostConDate), static_cast<QWidget*>(txtPostConDate)})
         w->hide();
 
-    Label3 = addLabel(QStringLiteral("Label3"), QStringLiteral("New"), 8760, 780, 600, 360, 10);
+    Label3 = addLabel(QStringLiteral("Label3"), QStringLiteral("New"), 8940, 780, 540, 360, 10);
 
     // Continent, bearing and distance of the worked station.
     QLabel* conCaption = addLabel(QStringLiteral("Label17"), QStringLiteral("Con"), 2520, 1170, 420, 240);
@@ -331,7 +340,7 @@ void MainFrame::buildSideLists()
         const int h = headerIndex(k);
         lblStation[h] = addLabel(indexed(QStringLiteral("lblStation"), h), headerText(k), left, 2280, w, 240, 7.5);
         const QString name = QStringLiteral("List%1").arg(k);
-        auto* list = design_.add<QListWidget>(name, Kind::ListBox, left, 2520, w, 2460, rowFontPt, client_);
+        auto* list = design_.add<QListWidget>(name, Kind::ListBox, left, 2520, w, 2310, rowFontPt, client_);
         left += w + gap;
         if (n > 2)
             design_.control(name)->fontName = QStringLiteral("Arial Narrow");
@@ -346,10 +355,12 @@ void MainFrame::buildSideLists()
 void MainFrame::buildStateGrid()
 {
     // Under its caption, 63 labels in three rows of 21, in table order, and a 64th that is never
-    // shown; the rows are as tall as the window's bottom leaves room for.
-    addLabel(QStringLiteral("Label15"), QStringLiteral("States and Provinces Worked All Bands:"), 120, 5580, 4200, 240);
+    // shown. The last row ends where it still lies inside the client area at 80 % of a 640 x 480
+    // screen: the frame allowance and the menu bar do not shrink with the form size, so the client
+    // area is shorter than the share of the design it shows.
+    addLabel(QStringLiteral("Label15"), QStringLiteral("States and Provinces Worked All Bands:"), 120, 5400, 4200, 240);
     Label10.resize(65);
-    const double left0 = 120, top0 = 5820, w = 440, h = 225;
+    const double left0 = 120, top0 = 5640, w = 440, h = 225;
     for (int i = 1; i <= 64; ++i) {
         const int col = (i - 1) % 21, row = (i - 1) / 21;
         Label10[i] = addLabel(indexed(QStringLiteral("Label10"), i), QString(), left0 + col * w, top0 + row * h, w - 20,
@@ -502,6 +513,20 @@ QMenu* MainFrame::menu(const QString& objectName) const { return findChild<QMenu
 // ---------------------------------------------------------------------------------------------
 // Geometry
 
+namespace {
+// The client area's height in pixels: the model's, less the menu bar's excess. The frame
+// allowance leaves the menu bar what the window manager's title bar and border do not take; a menu
+// bar taller than that (its font follows the window's scale) takes the excess off the bottom of the
+// client area, so the window keeps its outer size and stays inside the screen or work area it was
+// fitted to.
+int clientHeightPixels(const FormGeometry& g, const QMenuBar* menuBar, const Platform::Screen& s)
+{
+    const int ch = std::max(0, s.toPixelsY(g.clientHeight));
+    const int menuRoom = std::max(0, s.toPixelsY(g.captionHeight - s.frameTitle - s.frameBorder));
+    return std::max(0, ch - std::max(0, menuBar->sizeHint().height() - menuRoom));
+}
+}   // namespace
+
 void MainFrame::applyLayout()
 {
     design_.apply();
@@ -509,18 +534,18 @@ void MainFrame::applyLayout()
     const Platform::Screen s = Platform::Screen::current();
     const FormGeometry& g = design_.geometry();
     const int cw = std::max(0, s.toPixelsX(g.clientWidth));
-    const int ch = std::max(0, s.toPixelsY(g.clientHeight));
     const int mh = menuBar->sizeHint().height();
-    // The frame allowance leaves the menu bar what the window manager's title bar and border do
-    // not take. A menu bar taller than that (its font follows the window's scale) takes the
-    // excess off the bottom of the client area, so the window keeps its outer size and stays
-    // inside the screen or work area it was fitted to.
-    const int menuRoom = std::max(0, s.toPixelsY(g.captionHeight - s.frameTitle - s.frameBorder));
-    const int clientHeight = std::max(0, ch - std::max(0, mh - menuRoom));
+    const int clientHeight = clientHeightPixels(g, menuBar, s);
     menuBar->setGeometry(0, 0, cw, mh);
     client_->setGeometry(0, mh, cw, clientHeight);
     resize(cw, clientHeight + mh);
     move(s.toPixelsX(g.left), s.toPixelsY(g.top));
+}
+
+double MainFrame::clientAreaHeight()
+{
+    const Platform::Screen s = Platform::Screen::current();
+    return s.toTwipsY(clientHeightPixels(design_.geometry(), menuBar, s));
 }
 
 void MainFrame::SizeCountyLists()
@@ -552,6 +577,10 @@ void MainFrame::FitToWorkArea()
     else
         MainSizing::FitToWorkArea(design_.geometry(), 0, 0, s.width, s.height, sideListNames(),
                                   QStringLiteral("txtDX"));
+    // A shown spot panel is the strip at the bottom: it ends at the refitted client area's bottom.
+    if (!txtDX->isHidden() || !lblDX->isHidden())
+        SpotPanelLayout::fitToClientBottom(design_.geometry(), SpotPanelLayout::Names::mainWindow(sideListNames()),
+                                           clientAreaHeight());
     applyLayout();
 }
 

@@ -68,20 +68,12 @@ bool untouchedSinceShow(const FormGeometry& frm, const Memory& memory, const QSe
     return true;
 }
 
-void show(FormGeometry& frm, Memory& memory, const Names& names)
+// The strip from `top` down to `clientHeight`, 1 % of the window's width from the left and 97 % of
+// it wide; the ruler across its middle, inset by half a spot label; the ticks just under the ruler
+// on its quarter points.
+void placeStrip(FormGeometry& frm, const Names& names, double top, double clientHeight)
 {
-    const QSet<QString> panel = panelNames(names);
-    memory.beforeShow = frm.controls;
-    double bottom = 0;
-    for (ControlGeometry& c : frm.controls) {
-        scaleVertically(c, Compress);
-        if (boxKind(c.kind) && !panel.contains(c.name))
-            bottom = std::max(bottom, c.top + c.height);
-    }
-    MainSizing::SizeCountyLists(frm, names.sideLists);
-
-    const double top = sng(bottom);
-    const double height = sng(std::max(0.0, frm.clientHeight - bottom));
+    const double height = sng(std::max(0.0, clientHeight - top));
     const double left = sng(0.01 * frm.width);
     const double width = sng(0.97 * frm.width);
     for (const QString& name : {names.list, names.map})
@@ -103,6 +95,21 @@ void show(FormGeometry& frm, Memory& memory, const Names& names)
                 tick->left = sng(ruler->x1 + k * 0.25 * (ruler->x2 - ruler->x1) - tick->width / 2);
             }
     }
+}
+
+void show(FormGeometry& frm, Memory& memory, const Names& names, double clientHeight)
+{
+    const QSet<QString> panel = panelNames(names);
+    memory.beforeShow = frm.controls;
+    double bottom = 0;
+    for (ControlGeometry& c : frm.controls) {
+        scaleVertically(c, Compress);
+        if (boxKind(c.kind) && !panel.contains(c.name))
+            bottom = std::max(bottom, c.top + c.height);
+    }
+    MainSizing::SizeCountyLists(frm, names.sideLists);
+
+    placeStrip(frm, names, sng(bottom), clientHeight);
     memory.afterShow = frm.controls;
 }
 
@@ -137,6 +144,12 @@ void hide(FormGeometry& frm, Memory& memory, const Names& names)
 
 }   // namespace
 
+void fitToClientBottom(FormGeometry& frm, const Names& names, double clientHeight)
+{
+    if (const ControlGeometry* strip = frm.control(names.list))
+        placeStrip(frm, names, strip->top, clientHeight);
+}
+
 Names Names::mainWindow(const QStringList& sideLists)
 {
     Names n;
@@ -149,7 +162,7 @@ Names Names::mainWindow(const QStringList& sideLists)
 }
 
 Outcome packetResize(FormGeometry& frm, Memory& memory, const Names& names, Panel before, bool listWanted,
-                     bool sourceIsNone)
+                     bool sourceIsNone, double clientHeight)
 {
     Outcome out;
     Panel panel = before;
@@ -160,7 +173,7 @@ Outcome packetResize(FormGeometry& frm, Memory& memory, const Names& names, Pane
         panel = Panel::List;
     }
     if (panel == Panel::Hidden && !sourceIsNone) {
-        show(frm, memory, names);
+        show(frm, memory, names, clientHeight);
         panel = listWanted ? Panel::List : Panel::Map;
         out.geometryChanged = true;
     } else if (panel != Panel::Hidden && sourceIsNone) {

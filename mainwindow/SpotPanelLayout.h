@@ -47,17 +47,24 @@ constexpr double ParkTop = 1000;
 
 // One Done of the DX-spotting window. Reads the panel's state `before`, whether the operator
 // chose the list (`listWanted`) and whether the source is "None" (`sourceIsNone`). Changes `frm`
-// when the panel is shown or hidden and `memory` with it.
+// when the panel is shown or hidden and `memory` with it. `clientHeight` is the client area's real
+// height (twips), which can be less than the model's when the menu bar takes room off its bottom.
 //
 // Show: every label, text box, button, list box and list view (tops and heights) and every line
 // (Y1, Y2) is compressed by 0.9; the strip then runs from the lowest bottom edge of the window's
 // content (the panel's own controls excluded: where the hidden panel last sat must not decide its
-// place) to the bottom of the client area, 1 % of the window's width from the left and 97 % of it
-// wide; the ruler runs across its middle, inset by half a spot label, the five ticks just under it
-// on its quarter points.
+// place) to `clientHeight`, 1 % of the window's width from the left and 97 % of it wide; the ruler
+// runs across its middle, inset by half a spot label, the five ticks just under it on its quarter
+// points.
 // Hide: the content returns to the rectangles it had before the show (when the window was
 // resized meanwhile, by the inverse factor), and the panel's controls are parked at top 1000.
 Outcome packetResize(FormGeometry& frm, Memory& memory, const Names& names, Panel before, bool listWanted,
-                     bool sourceIsNone);
+                     bool sourceIsNone, double clientHeight);
+
+// After the window was refitted while the panel is shown (the fit scales the strip with the
+// window's outer size, while the frame and menu bar keep theirs): the strip reaches from its top to
+// `clientHeight` again, across the same share of the window's width, with the ruler and the ticks
+// placed on it as a show places them.
+void fitToClientBottom(FormGeometry& frm, const Names& names, double clientHeight);
 
 }   // namespace SpotPanelLayout

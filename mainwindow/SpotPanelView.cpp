@@ -119,7 +119,7 @@ void SpotPanelView::PacketResize()
 
     const SpotPanelLayout::Outcome out = SpotPanelLayout::packetResize(
         w_.geometryModel(), layoutMemory_, SpotPanelLayout::Names::mainWindow(w_.sideListNames()), before, listWanted,
-        sourceIsNone);
+        sourceIsNone, w_.clientAreaHeight());
     if (out.geometryChanged)
         w_.applyLayout();
     if (out.bandMapShown)

@@ -2,6 +2,7 @@
 // followed by a show gives back the same rectangles.
 #include <gtest/gtest.h>
 
+#include "mainwindow/MainSizing.h"
 #include "mainwindow/SpotPanelLayout.h"
 
 using Kind = ControlGeometry::Kind;
@@ -89,7 +90,9 @@ TEST(SpotPanelLayout, AShowCompressesTheContentAndFillsTheBottomWithTheStrip)
 {
     FormGeometry f = window();
     SpotPanelLayout::Memory memory;
-    const auto out = SpotPanelLayout::packetResize(f, memory, names(), Panel::Hidden, true, false);
+    // A menu bar taller than the frame allowance took 180 twips off the bottom of the client area.
+    const double client = f.clientHeight - 180;
+    const auto out = SpotPanelLayout::packetResize(f, memory, names(), Panel::Hidden, true, false, client);
     EXPECT_EQ(out.after, Panel::List);
     EXPECT_TRUE(out.geometryChanged);
 
@@ -106,13 +109,13 @@ TEST(SpotPanelLayout, AShowCompressesTheContentAndFillsTheBottomWithTheStrip)
     EXPECT_EQ(f.control("List2")->height, f.control("List1")->height);
 
     // The strip starts at the lowest bottom edge of the content (cmdList), not at the panel's own
-    // design place, and reaches the bottom of the client area.
+    // design place, and reaches the bottom of the client area as the window has it.
     const double bottom = double(float(4700 * 0.9)) + double(float(333 * 0.9));
     for (const char* name : {"txtDX", "lblDX"}) {
         SCOPED_TRACE(name);
         const ControlGeometry* strip = f.control(name);
         EXPECT_FLOAT_EQ(strip->top, bottom);
-        EXPECT_FLOAT_EQ(strip->height, f.clientHeight - bottom);
+        EXPECT_FLOAT_EQ(strip->height, client - bottom);
         EXPECT_FLOAT_EQ(strip->left, 96);
         EXPECT_FLOAT_EQ(strip->width, 9312);
     }
@@ -120,7 +123,7 @@ TEST(SpotPanelLayout, AShowCompressesTheContentAndFillsTheBottomWithTheStrip)
     const ControlGeometry* ruler = f.control("LineDX");
     EXPECT_FLOAT_EQ(ruler->x1, 96 + 300);
     EXPECT_FLOAT_EQ(ruler->x2, 96 + 9312 - 300);
-    EXPECT_FLOAT_EQ(ruler->y1, bottom + (f.clientHeight - bottom) / 2);
+    EXPECT_FLOAT_EQ(ruler->y1, bottom + (client - bottom) / 2);
     EXPECT_EQ(ruler->y2, ruler->y1);
     for (int k = 0; k < 5; ++k) {
         const ControlGeometry* tick = f.control(QStringLiteral("lblFreqSpot(%1)").arg(k));
@@ -156,7 +159,8 @@ TEST(SpotPanelLayout, TransitionsOfOneDone)
         FormGeometry f = window();
         const FormGeometry before = f;
         SpotPanelLayout::Memory memory;
-        const auto out = SpotPanelLayout::packetResize(f, memory, names(), r.before, r.listWanted, r.sourceIsNone);
+        const auto out =
+            SpotPanelLayout::packetResize(f, memory, names(), r.before, r.listWanted, r.sourceIsNone, f.clientHeight);
         EXPECT_EQ(out.after, r.after);
         EXPECT_EQ(out.bandMapShown, r.bandMapShown);
         EXPECT_EQ(out.geometryChanged, r.geometryChanged);
@@ -170,10 +174,10 @@ TEST(SpotPanelLayout, HideRestoresTheExactRectanglesAndAShowAfterItRepeatsTheFir
     const FormGeometry design = window();
     FormGeometry f = design;
     SpotPanelLayout::Memory memory;
-    SpotPanelLayout::packetResize(f, memory, names(), Panel::Hidden, false, false);
+    SpotPanelLayout::packetResize(f, memory, names(), Panel::Hidden, false, false, f.clientHeight);
     const FormGeometry firstShow = f;
 
-    const auto hidden = SpotPanelLayout::packetResize(f, memory, names(), Panel::Map, false, true);
+    const auto hidden = SpotPanelLayout::packetResize(f, memory, names(), Panel::Map, false, true, f.clientHeight);
     EXPECT_EQ(hidden.after, Panel::Hidden);
     // The content is back exactly; the panel's controls are parked at top 1000.
     expectSame(f, design, names().tickLabels + names().spotLabels + QStringList{"txtDX", "lblDX", "LineDX"});
@@ -190,10 +194,10 @@ TEST(SpotPanelLayout, HideRestoresTheExactRectanglesAndAShowAfterItRepeatsTheFir
     // Many rounds later the layout is still the first one (the spot labels' tops are the map's
     // own business and not compared).
     for (int round = 0; round < 20; ++round) {
-        SpotPanelLayout::packetResize(f, memory, names(), Panel::Hidden, true, false);
-        SpotPanelLayout::packetResize(f, memory, names(), Panel::List, true, true);
+        SpotPanelLayout::packetResize(f, memory, names(), Panel::Hidden, true, false, f.clientHeight);
+        SpotPanelLayout::packetResize(f, memory, names(), Panel::List, true, true, f.clientHeight);
     }
-    SpotPanelLayout::packetResize(f, memory, names(), Panel::Hidden, false, false);
+    SpotPanelLayout::packetResize(f, memory, names(), Panel::Hidden, false, false, f.clientHeight);
     expectSame(f, firstShow, names().spotLabels);
 }
 
@@ -201,17 +205,46 @@ TEST(SpotPanelLayout, AWindowResizedWhileShownIsRestoredByTheInverseFactor)
 {
     FormGeometry f = window();
     SpotPanelLayout::Memory memory;
-    SpotPanelLayout::packetResize(f, memory, names(), Panel::Hidden, true, false);
+    SpotPanelLayout::packetResize(f, memory, names(), Panel::Hidden, true, false, f.clientHeight);
     // The operator's form size changes the content while the panel is shown.
     f.control("txtCall")->top = 600;
     f.control("txtCall")->height = 270;
-    SpotPanelLayout::packetResize(f, memory, names(), Panel::List, true, true);
+    SpotPanelLayout::packetResize(f, memory, names(), Panel::List, true, true, f.clientHeight);
     EXPECT_FLOAT_EQ(f.control("txtCall")->top, 600 / 0.9);
     EXPECT_FLOAT_EQ(f.control("txtCall")->height, 300);
     // A strip below the client area gets no negative height.
     FormGeometry small = window();
     small.setOuterSize(9600, 3000);
     SpotPanelLayout::Memory m2;
-    SpotPanelLayout::packetResize(small, m2, names(), Panel::Hidden, true, false);
+    SpotPanelLayout::packetResize(small, m2, names(), Panel::Hidden, true, false, small.clientHeight);
     EXPECT_EQ(small.control("txtDX")->height, 0);
+}
+
+TEST(SpotPanelLayout, ARefitWhileShownEndsTheStripAtTheClientAreasBottom)
+{
+    // The fit to a work area 600 twips lower scales every box by the outer height; the frame and a
+    // menu bar 180 twips taller than its allowance keep their height, so the scaled strip would
+    // reach below the client area.
+    for (const bool list : {true, false}) {
+        SCOPED_TRACE(list ? "list" : "map");
+        FormGeometry f = window();
+        SpotPanelLayout::Memory memory;
+        SpotPanelLayout::packetResize(f, memory, names(), Panel::Hidden, list, false, f.clientHeight - 180);
+        MainSizing::FitToWorkArea(f, 0, 0, 9600, 6600, {"List1", "List2"}, "txtDX");
+        const double top = f.control("txtDX")->top;
+        const double client = f.clientHeight - 180;
+        ASSERT_GT(top + f.control("txtDX")->height, client);
+
+        SpotPanelLayout::fitToClientBottom(f, names(), client);
+        for (const char* name : {"txtDX", "lblDX"}) {
+            SCOPED_TRACE(name);
+            EXPECT_FLOAT_EQ(f.control(name)->top, top);
+            EXPECT_FLOAT_EQ(f.control(name)->top + f.control(name)->height, client);
+            EXPECT_FLOAT_EQ(f.control(name)->left, 96);
+            EXPECT_FLOAT_EQ(f.control(name)->width, 9312);
+        }
+        const ControlGeometry* ruler = f.control("LineDX");
+        EXPECT_FLOAT_EQ(ruler->y1, top + (client - top) / 2);
+        EXPECT_FLOAT_EQ(f.control("lblFreqSpot(2)")->top, ruler->y1 + 0.004 * 6600);
+    }
 }
