@@ -1,5 +1,6 @@
 #include "reports/ContactEdit.h"
 
+#include "core/BandTable.h"
 #include "core/Format.h"
 #include "core/Globals.h"
 #include "core/Module2County.h"
@@ -7,6 +8,7 @@
 #include "core/StationSetup.h"
 #include "entry/DupeCheck.h"
 #include "entry/EntryKeys.h"
+#include "reports/ReportsLog.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 
@@ -338,7 +340,18 @@ void Editor::store()
     a.ContactDate[record_] = *storedDate(e[Box::Date]);
     a.ContactTime[record_] = *storedTime(e[Box::Time]);
     put(a.ContactMode, Box::Mode);
+    const QString bandBefore = a.ContactBand[record_];
     put(a.ContactBand, Box::Band);
+    // A contact keeps its frequency only in its band: a band corrected to one the frequency does
+    // not lie in leaves the contact without it, as logging does. An older record whose band is
+    // left as it was keeps what it held.
+    QString& frequency = a.ContactFrequency[record_];
+    if (!frequency.isEmpty() && a.ContactBand[record_].compare(bandBefore, Qt::CaseInsensitive) != 0 &&
+        !Bands::frequencyInBand(frequency, a.ContactBand[record_])) {
+        qCWarning(lcReports) << "record" << record_ << "moved to band" << a.ContactBand[record_]
+                             << "leaves its frequency" << frequency;
+        frequency.clear();
+    }
 }
 
 }   // namespace ContactEdit

@@ -177,8 +177,41 @@ TEST_F(ContactEditTest, DoneCopiesTheBoxesBackAndLeavesTheOtherFields)
     EXPECT_EQ(a.ContactSentCounty[1], "st. joseph");
     EXPECT_EQ(a.ContactMode[1], "PH");
     EXPECT_EQ(a.ContactBand[1], "40");
-    EXPECT_EQ(a.ContactFrequency[1], "14.025");
+    EXPECT_EQ(a.ContactFrequency[1], "");   // 14.025 lies outside 40 m
     EXPECT_EQ(a.ContactField9[1], "spare");
+}
+
+// The frequency stays with the contact while it lies in the contact's band; a band corrected to
+// one it does not lie in leaves the contact without it. Both dialogs.
+TEST_F(ContactEditTest, AFrequencyStaysOnlyInTheContactsBand)
+{
+    struct Case {
+        const char* band;
+        const char* frequency;
+        const char* kept;
+    };
+    const Case cases[] = {
+        {"20", "14.025", "14.025"},     // the band as it was
+        {" 20 ", "14.025", "14.025"},   // the same band typed with blanks
+        {"40", "14.025", ""},           // moved off its frequency
+        {"40", "7.012", "7.012"},       // corrected to the frequency's band
+        {"80", "", ""},                 // nothing to keep
+    };
+    for (Variant v : {Variant::In, Variant::Out})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.band) + " " + c.frequency);
+            restart();
+            TestLog::Contact k = contact();
+            k.band = QStringLiteral("20");
+            k.frequency = QLatin1String(c.frequency);
+            add(k);
+            Editor e = editing(1, v);
+            e[Box::Band] = QLatin1String(c.band);
+            ASSERT_TRUE(e.cmdDone_Click());
+            EXPECT_EQ(G.ContactArrays.ContactFrequency[1], QLatin1String(c.kept));
+            const QList<QByteArray> values = Module2::LogRecordLine(1).split(',');
+            EXPECT_EQ(values.last().trimmed(), "\"" + QByteArray(c.kept) + "\"");
+        }
 }
 
 // No box is stored with blanks around it, in either dialog; the checks read the boxes without
@@ -197,7 +230,7 @@ TEST_F(ContactEditTest, DoneTakesTheBlanksOffEveryBoxInBothDialogs)
         e[Box::Date] = QStringLiteral(" 2024/05/05 ");
         e[Box::Time] = QStringLiteral("01:02:03 ");
         e[Box::Mode] = QStringLiteral(" PH");
-        e[Box::Band] = QStringLiteral("40 ");
+        e[Box::Band] = QStringLiteral("40 ");   // 14.025 MHz does not go along to 40 m
         if (v == Variant::In) {
             e[Box::SPC] = QStringLiteral(" oh ");
             e[Box::SentCounty] = QStringLiteral(" Adams ");
@@ -209,9 +242,9 @@ TEST_F(ContactEditTest, DoneTakesTheBlanksOffEveryBoxInBothDialogs)
         EXPECT_EQ(Module2::LogRecordLine(1),
                   v == Variant::In
                       ? QByteArray("\"K9NEW\",\"58\",\"57\",\"OH\",\"Allen\",\"\",\"Adams\",\"\",\"spare\",\"\",\"\","
-                                   "\"2024/05/05\",\"01:02:03\",\"PH\",\"40\",0,\"\",\"\",\"14.025\"\r\n")
+                                   "\"2024/05/05\",\"01:02:03\",\"PH\",\"40\",0,\"\",\"\",\"\"\r\n")
                       : QByteArray("\"K9NEW\",\"58\",\"57\",\"IN\",\"Allen\",\"\",\"Vigo\",\"\",\"spare\",\"\",\"\","
-                                   "\"2024/05/05\",\"01:02:03\",\"PH\",\"40\",0,\"\",\"\",\"14.025\"\r\n"));
+                                   "\"2024/05/05\",\"01:02:03\",\"PH\",\"40\",0,\"\",\"\",\"\"\r\n"));
         EXPECT_EQ(prompts.beeps(), 0);
     }
 }
