@@ -100,5 +100,15 @@ protected:
         return out;
     }
     static QLabel* label(QWidget* w, const QString& name) { return w->findChild<QLabel*>(name); }
+
+    // The keyboard: each key pressed and released to whichever control has the focus, following
+    // it as it moves.
+    static QWidget* focused() { return QApplication::focusWidget(); }
+    static void keys(const QString& text)
+    {
+        for (QChar c : text)
+            QTest::keyClick(focused(), c.toLatin1());
+    }
+    static void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(focused(), k, mods); }
     FakeRig rig;
 };

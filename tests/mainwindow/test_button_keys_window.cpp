@@ -34,12 +34,6 @@ protected:
         MainFrameTest::TearDown();
     }
 
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    static void keys(const QString& text)
-    {
-        for (QChar c : text)
-            QTest::keyClick(focused(), c.toLatin1());
-    }
 
     // Opens a window the way the operator does (`open` runs the key or menu item) and moves the
     // focus to `button` with Tab, as a keyboard operator reaches it.

@@ -101,13 +101,6 @@ protected:
         w = shown<Outfrm>();
         prompts.clear();
     }
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    static void keys(const QString& text)
-    {
-        for (QChar c : text)
-            QTest::keyClick(focused(), c.toLatin1());
-    }
-    static void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(focused(), k, mods); }
     QStringList tickedBands(MainFrame& f) const
     {
         QStringList out;

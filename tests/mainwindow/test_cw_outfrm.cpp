@@ -50,12 +50,6 @@ protected:
         qunsetenv("VQPLOG_COM5");
         MainFrameTest::TearDown();
     }
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    static void keys(const QString& text)
-    {
-        for (QChar c : text)
-            QTest::keyClick(focused(), c.toLatin1());
-    }
 
     Platform::FakeMonotonic mono;
     FakeKeyerDevice device;

@@ -40,12 +40,6 @@ protected:
         w = shown<Infrm>();
         prompts.clear();
     }
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    static void keys(const QString& text)
-    {
-        for (QChar c : text)
-            QTest::keyClick(focused(), c.toLatin1());
-    }
     static QStringList items(const QListWidget* list)
     {
         QStringList out;

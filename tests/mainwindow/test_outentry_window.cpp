@@ -56,14 +56,6 @@ protected:
         prompts.clear();
     }
 
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    // Types the characters into whichever control has the focus, following it as it moves.
-    static void keys(const QString& text)
-    {
-        for (QChar c : text)
-            QTest::keyClick(focused(), c.toLatin1());
-    }
-    static void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(focused(), k, mods); }
 
     static QStringList items(const QListWidget* list)
     {

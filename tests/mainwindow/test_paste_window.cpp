@@ -66,13 +66,6 @@ protected:
         MainFrameTest::TearDown();
     }
 
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    static void keys(const QString& text)
-    {
-        for (QChar c : text)
-            QTest::keyClick(focused(), c.toLatin1());
-    }
-    static void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(focused(), k, mods); }
     static long long backColor(const QLabel* l) { return Colors::toNumber(l->palette().color(QPalette::Window)); }
 
     // Pastes `text` into the focused field `field` the way `way` does; false when the platform

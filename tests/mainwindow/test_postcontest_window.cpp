@@ -50,13 +50,6 @@ protected:
         G.LoggedOnFlag = 1;
     }
 
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    static void keys(const QString& text)
-    {
-        for (QChar c : text)
-            QTest::keyClick(focused(), c.toLatin1());
-    }
-    static void key(Qt::Key k) { QTest::keyClick(focused(), k); }
 
     // Types a contact from the call field to the report sent, and the Space there that moves on.
     void typeContact(const char* call)

@@ -59,7 +59,6 @@ protected:
         prompts.clear();
         return *window;
     }
-    static QWidget* focused() { return QApplication::focusWidget(); }
     // One key as the keyboard gives it: pressed, then released, to the focused widget.
     static void press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
