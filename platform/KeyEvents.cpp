@@ -344,6 +344,20 @@ void nameActingKeys(QMenu* menu)
     }
 }
 
+// The first line of a text, line ends before it passed over: what a one-line box takes of a
+// pasted text, as typing ends its line with Enter and never carries the next line into the box.
+QString firstLine(const QString& text)
+{
+    auto lineEnd = [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); };
+    qsizetype start = 0;
+    while (start < text.size() && lineEnd(text[start]))
+        ++start;
+    qsizetype end = start;
+    while (end < text.size() && !lineEnd(text[end]))
+        ++end;
+    return text.mid(start, end - start);
+}
+
 class PasteFilter : public QObject {
 public:
     PasteFilter(QLineEdit* edit, std::function<QString(const QString&)> clean, CtrlKeys ctrlKeys)
@@ -425,7 +439,7 @@ public:
 
     void paste(const QString& text)
     {
-        const QString storable = storableOnly(text);
+        const QString storable = storableOnly(firstLine(text));
         const QString cleaned = clean_ ? clean_(storable) : storable;
         if (!cleaned.isEmpty())
             edit_->insert(cleaned);

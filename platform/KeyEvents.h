@@ -58,10 +58,11 @@ QObject* hookForm(QWidget* form, KeyPressFn keyPress, KeyDownFn keyDown = {});
 // names only the keys that do act there (Shift+Ins pastes, Shift+Del cuts) and no Ctrl key.
 enum class CtrlKeys { Act, Swallowed };
 
-// Text pasted or dropped into `edit` (keyboard, context menu, middle button, drag and drop) loses
-// the characters isStorable refuses and then goes through `clean`; an empty result inserts
-// nothing. Text an input method commits is typed
-// into `edit` as key presses, one per character, so the key handlers see it as typing.
+// Text pasted or dropped into `edit` (keyboard, context menu, middle button, drag and drop) is
+// taken up to its first line end (line ends before the first line passed over), loses the
+// characters isStorable refuses and then goes through `clean`; an empty result inserts nothing.
+// Text an input method commits is typed into `edit` as key presses, one per character, so the
+// key handlers see it as typing.
 QObject* filterPaste(QLineEdit* edit, std::function<QString(const QString&)> clean, CtrlKeys ctrlKeys = CtrlKeys::Act);
 
 // Enter or Return on a focused, shown and enabled command button of `dialog` presses it, as a

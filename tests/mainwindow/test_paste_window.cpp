@@ -172,8 +172,8 @@ protected:
 
 // What typing does with each character decides: a character typing drops is dropped, and the
 // paste ends where typing would leave the field (a Space that moves on, a digit after a complete
-// call, a letter in the report received, a digit in the county), so nothing meant for the next
-// field is glued on. Blanks around the pasted text are no part of it.
+// call, a letter in the report received, a digit in the county, a line end), so nothing meant for
+// the next field is glued on. Blanks around the pasted text are no part of it.
 TEST_P(PasteWays, PasteLandsWhatTypingCouldInEveryField)
 {
     out = shown<Outfrm>();
@@ -184,7 +184,9 @@ TEST_P(PasteWays, PasteLandsWhatTypingCouldInEveryField)
                     {"txtCall", "K9ABC599", "K9ABC"},   // typed, 599 goes on to the report received
                     {"txtCall", "n0\"q x", "N0Q"},
                     {"txtCall", " w1abc ", "W1ABC"},
-                    {"txtCall", "k9ab/c7", "K9AB/C7"},   // a call with a slash carries no digit
+                    {"txtCall", "k9ab/c7", "K9AB/C7"},      // a call with a slash carries no digit
+                    {"txtCall", "w1aw\r\nk9abc", "W1AW"},   // Enter would end the field
+                    {"txtCall", "\n\nw1aw\nk9", "W1AW"},
                     {"txtRSTR", "5\"9-9", "599"},
                     {"txtRSTR", "5 9", "5"},
                     {"txtRSTR", "5a9", "5"},   // the letter goes on to the county
@@ -209,6 +211,7 @@ TEST_P(PasteWays, PasteLandsWhatTypingCouldInEveryField)
                    {"txtCntry", " in ", "IN"},   // the county is wanted
                    {"txtSec", "Marion County", "Marion"},
                    {"txtSec", "la porte 5", "La Porte"},
+                   {"txtSec", "allen\nadams", "Allen"},
                    {"txtRSTS", "5-9x9", "59"},   // the letter goes on to the state field
                    {"txtCntry", "o\"h", "OH"},
                    {"txtCntry", "oh 5", "OH"},
