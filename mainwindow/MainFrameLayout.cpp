@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -12,7 +13,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSizePolicy>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 #include <QTreeView>
@@ -28,6 +33,9 @@
 #include "platform/Prompts.h"
 #include "platform/Screen.h"
 #include "platform/VbControls.h"
+
+#include <algorithm>
+#include <cmath>
 
 using Kind = ControlGeometry::Kind;
 
@@ -105,6 +113,30 @@ public:
 
 private:
     QAbstractItemView* list_;
+};
+
+// The style of a narrow side list's vertical scroll bar: the bar keeps the share of the list's
+// width the design gives it, so it shrinks with the window as the list and its rows do, and is
+// never wider than the style's own bar. A bar of the style's own width would take a larger share
+// of a list made smaller by a small screen or form size and cut the longest rows.
+class ShareOfListWidth : public QProxyStyle {
+public:
+    ShareOfListWidth(const QWidget* list, double share)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), list_(list), share_(share)
+    {
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int own = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric != PM_ScrollBarExtent)
+            return own;
+        return std::clamp(int(std::lround(list_->width() * share_)), 1, std::max(own, 1));
+    }
+
+private:
+    const QWidget* list_;
+    double share_;
 };
 
 }   // namespace
@@ -317,9 +349,12 @@ void MainFrame::buildSideLists()
     const double dxExtra = variant_.dxCountryList ? 60 : 0;
     const double width = (areaRight - areaLeft - gap * (n - 1) - dxExtra) / n;
     // Three lists side by side leave each a third of the area: their rows take the narrow face at
-    // 6.5 points, so the widest county ("Bartholomew") and the widest word of a country name read
-    // whole beside a scroll bar even on the design screen. Two lists keep the window's font.
+    // 6.5 points and their scroll bar is slim, 135 twips (9 pixels on the design screen) that
+    // scale with the list, so the widest county ("Bartholomew") and the widest word of a country
+    // name read whole beside it even on the design screen at 80 % form size. Two lists keep the
+    // window's font and the style's scroll bar.
     const double rowFontPt = n > 2 ? 6.5 : DefaultFontPt;
+    const double narrowScrollBarTwips = 135;
     auto headerIndex = [&](int list) {
         if (list == 2)
             return variant_.workedHeaderIndex;
@@ -342,8 +377,17 @@ void MainFrame::buildSideLists()
         const QString name = QStringLiteral("List%1").arg(k);
         auto* list = design_.add<QListWidget>(name, Kind::ListBox, left, 2520, w, 2310, rowFontPt, client_);
         left += w + gap;
-        if (n > 2)
+        if (n > 2) {
             design_.control(name)->fontName = QStringLiteral("Arial Narrow");
+            QScrollBar* bar = list->verticalScrollBar();
+            auto* style = new ShareOfListWidth(list, narrowScrollBarTwips / w);
+            style->setParent(bar);
+            bar->setStyle(style);
+            // Its width is the one the list gives it, not a fixed one remembered from before.
+            QSizePolicy policy = bar->sizePolicy();
+            policy.setHorizontalPolicy(QSizePolicy::Ignored);
+            bar->setSizePolicy(policy);
+        }
         list->setSortingEnabled(true);
         list->setWordWrap(true);
         list->setResizeMode(QListView::Adjust);
