@@ -197,6 +197,32 @@ TEST_F(ConsoleWindowTest, BandAndModeFromMenusKeysLabelsAndRigReachTheLoggedLine
     EXPECT_EQ(G.CurrentFrequency, QString());
 }
 
+// A damaged mode line takes the installed CW and keeps its text through rewrites; the operator's
+// CW from the Mode menu is written over it, and the damaged band line stays as it was.
+TEST_F(ConsoleWindowTest, AModePickedFromTheMenuIsWrittenOverADamagedLine)
+{
+    G.OutOfStateFlag = 1;
+    ASSERT_TRUE(Module2::WriteQSOpref());
+    QList<QByteArray> lines = qsopref().split('\n');
+    lines[8] = "\"CW\r";      // the mode without its closing quote
+    lines[9] = "\"abc\"\r";   // no band
+    QFile f(dir.filePath(QStringLiteral("QSOpref.txt")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(lines.join('\n'));
+    f.close();
+    const Module2::PrefsReading r = Module2::ReadQSOpref();
+    ASSERT_EQ(r.unread.size(), 2);
+    ASSERT_EQ(G.CurrentMode, QStringLiteral("CW"));
+    open();
+
+    menuKey(w.get(), Qt::Key_M, Qt::Key_C);
+    EXPECT_EQ(G.CurrentMode, QStringLiteral("CW"));
+    const QList<QByteArray> written = qsopref().split('\n');
+    ASSERT_EQ(written.size(), 26);
+    EXPECT_EQ(written[8], "\"CW\"\r");
+    EXPECT_EQ(written[9], "\"abc\"\r");
+}
+
 TEST_F(ConsoleWindowTest, RigReportsThatChangeOnlyTheFrequency)
 {
     open();
