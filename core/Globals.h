@@ -69,8 +69,6 @@ struct Globals {
     // the item still has that value, a rewrite gives the file back its own text.
     struct UnreadPref {
         QString found;
-        bool foundIsNumber = false;
-        double foundNumber = 0;
         QByteArray takenForm;
     };
     std::array<std::optional<UnreadPref>, 25> UnreadPrefs;

@@ -323,8 +323,7 @@ PrefsReading ParseQSOpref(const QByteArray& data)
         u.name = QLatin1String(item.name);
         u.installed = takeInstalled(i, u.pcOffset);
         if (!u.missing)
-            G.UnreadPrefs[size_t(i)] =
-                Globals::UnreadPref{ListFormat::fromFileBytes(keptLine), false, 0, itemForm(item)};
+            G.UnreadPrefs[size_t(i)] = Globals::UnreadPref{ListFormat::fromFileBytes(keptLine), itemForm(item)};
         qCWarning(lcCore).noquote() << "QSOpref.txt: item" << u.number << u.name
                                     << (u.missing ? u.why : u.found + QLatin1Char(' ') + u.why) << "- taken as"
                                     << u.installed << (u.pcOffset ? "(the PC's own UTC offset)" : "");

@@ -560,11 +560,13 @@ void CWFrm::tmrRepeat_Timer()
     FKeyCW(112);
 }
 
+bool CWFrm::keyerDeviceOpen() { return G.WinkeyVersion != 0 && modWinKey::deviceIsOpen(); }
+
 void CWFrm::repeatAfterDeviceIdle()
 {
     // The text has only been handed over: the device is still sending it. A device that is not
     // open has nothing to finish.
-    if (G.WinkeyVersion == 0 || !modWinKey::deviceIsOpen()) {
+    if (!keyerDeviceOpen()) {
         tmrRepeat->setEnabled(true);
         return;
     }
@@ -578,7 +580,7 @@ void CWFrm::tmrDeviceIdle_Timer()
         tmrDeviceIdle->setEnabled(false);
         return;
     }
-    bool done = G.WinkeyVersion == 0 || !modWinKey::deviceIsOpen();
+    bool done = !keyerDeviceOpen();
     if (!done) {
         G.WinkeyStatus = modWinKey::wk_getstatus();
         done = G.WinkeyStatus == 0;

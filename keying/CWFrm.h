@@ -168,6 +168,8 @@ private:
     // The repeat after a send handed to the keyer device: its pause starts when the device has
     // finished sending.
     void repeatAfterDeviceIdle();
+    // The keyer device is open and has answered: it may still be sending.
+    static bool keyerDeviceOpen();
     int deviceIdleWaitedMs_ = 0;
     // An option's click: when it is ticked, its method becomes the keying output.
     bool keyingOption(QRadioButton* option, uint8_t method);

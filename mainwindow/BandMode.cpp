@@ -4,8 +4,6 @@
 
 namespace BandMode {
 
-QString bandOfFrequency(float mhz) { return Bands::bandOf(mhz); }
-
 bool isContestBand(const QString& band)
 {
     static const QStringList contest = {QStringLiteral("160"), QStringLiteral("80"), QStringLiteral("40"),
@@ -15,7 +13,7 @@ bool isContestBand(const QString& band)
 
 QString bandCommandFor(float mhz, const QString& currentBand)
 {
-    const QString band = bandOfFrequency(mhz);
+    const QString band = Bands::bandOf(mhz);
     if (band.isEmpty() || band.compare(currentBand, Qt::CaseInsensitive) == 0 || !isContestBand(band))
         return {};
     return band;

@@ -9,12 +9,9 @@
 
 namespace BandMode {
 
-// The band table (core/BandTable.h), searched by a rig frequency.
+// The band table (core/BandTable.h), searched by a rig frequency (Bands::bandOf).
 using Bands::BandRow;
 using Bands::bandTable;
-
-// The band name of a frequency in MHz, empty when it lies in no band of the table.
-QString bandOfFrequency(float mhz);
 
 // The bands a rig report may switch the window to ("160", "80", "40", "20", "15", "10").
 bool isContestBand(const QString& band);

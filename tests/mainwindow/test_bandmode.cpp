@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/BandTable.h"
 #include "entry/EntryKeys.h"
 #include "mainwindow/BandMode.h"
 #include "mainwindow/KeyRouter.h"
@@ -19,12 +20,12 @@ TEST(BandModeTest, EveryBandTableLimitIsExclusive)
     for (const BandMode::BandRow& r : BandMode::bandTable()) {
         const QString name = QString::fromLatin1(r.name);
         SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(BandMode::bandOfFrequency(std::nextafter(r.lower, r.upper)), name);
-        EXPECT_EQ(BandMode::bandOfFrequency(std::nextafter(r.upper, r.lower)), name);
-        EXPECT_NE(BandMode::bandOfFrequency(r.lower), name);
-        EXPECT_NE(BandMode::bandOfFrequency(r.upper), name);
-        EXPECT_NE(BandMode::bandOfFrequency(std::nextafter(r.lower, 0.0f)), name);
-        EXPECT_NE(BandMode::bandOfFrequency(std::nextafter(r.upper, 1e9f)), name);
+        EXPECT_EQ(Bands::bandOf(std::nextafter(r.lower, r.upper)), name);
+        EXPECT_EQ(Bands::bandOf(std::nextafter(r.upper, r.lower)), name);
+        EXPECT_NE(Bands::bandOf(r.lower), name);
+        EXPECT_NE(Bands::bandOf(r.upper), name);
+        EXPECT_NE(Bands::bandOf(std::nextafter(r.lower, 0.0f)), name);
+        EXPECT_NE(Bands::bandOf(std::nextafter(r.upper, 1e9f)), name);
     }
     EXPECT_EQ(BandMode::bandTable().size(), 19);
 }
@@ -59,7 +60,7 @@ TEST(BandModeTest, RigFrequencies)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(BandMode::bandOfFrequency(c.mhz), QString::fromLatin1(c.band));
+        EXPECT_EQ(Bands::bandOf(c.mhz), QString::fromLatin1(c.band));
         EXPECT_EQ(BandMode::bandCommandFor(c.mhz, QStringLiteral("20")), QString::fromLatin1(c.command));
     }
     // The current band is compared without regard to case.
