@@ -32,7 +32,7 @@ const QString FileName = QStringLiteral("QSOpref.txt");
 // 25 short values: anything larger is not this file.
 constexpr qint64 MaxPrefsBytes = 64 * 1024;
 // Item 11, the UTC offset, in file order from 0.
-constexpr int UtcOffsetIndex = 10;
+constexpr int UtcOffsetIndex = int(PrefItem::UtcOffsetHours) - 1;
 
 using Member = std::variant<QString Globals::*, float Globals::*, uint8_t Globals::*, int32_t Globals::*>;
 
@@ -478,7 +478,7 @@ void CheckUTCOffset()
             continue;
         }
         G.UtcOffsetHours = static_cast<float>(value);
-        MarkPrefStored(UtcOffsetIndex + 1);
+        MarkPrefStored(PrefItem::UtcOffsetHours);
         WriteQSOpref();
         return;
     }

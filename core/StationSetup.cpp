@@ -221,8 +221,13 @@ int itemOfBox(int box)
 {
     // Boxes 1..12: call, country, longitude, latitude, state, UTC offset, continent, county,
     // section, name, category, city.
-    static constexpr std::array<int, 13> items = {0, 1, 3, 12, 13, 2, 11, 14, 7, 4, 5, 6, 8};
-    return box >= 1 && box <= 12 ? items[size_t(box)] : 0;
+    using Item = Module2::PrefItem;
+    static constexpr std::array<Item, 12> items = {
+        Item::OwnCall,          Item::OwnCountry,     Item::OwnLongitude, Item::OwnLatitude,
+        Item::OwnStateProvince, Item::UtcOffsetHours, Item::OwnContinent, Item::CurrentCounty,
+        Item::OwnSection,       Item::OwnName,        Item::OwnCategory,  Item::OwnCity,
+    };
+    return box >= 1 && box <= 12 ? int(items[size_t(box - 1)]) : 0;
 }
 
 Boxes boxesFromProfile()
@@ -271,8 +276,8 @@ LoadResult loadData()
     // the box names the file and the item. A missing file (a first run) shows the plain box.
     const Module2::PrefsReading prefs = Module2::ReadQSOpref();
     res.profileFound = prefs.fileRead;
-    res.outOfStateRead = prefs.itemRead(20);
-    res.roverRead = prefs.itemRead(21);
+    res.outOfStateRead = prefs.itemRead(int(Module2::PrefItem::OutOfStateFlag));
+    res.roverRead = prefs.itemRead(int(Module2::PrefItem::RoverFlag));
     const QString path = QDir::toNativeSeparators(Module2::QSOprefPath());
     QString details;
     if (prefs.fileRead)
@@ -336,7 +341,8 @@ std::optional<MainWindows::Which> done(Boxes& boxes, bool inStateYes, bool rover
     for (int box = 1; box <= 12; ++box)
         if (typed[size_t(box)])
             Module2::MarkPrefStored(itemOfBox(box));
-    for (int item : {19, 20, 21})
+    for (Module2::PrefItem item :
+         {Module2::PrefItem::PartyState, Module2::PrefItem::OutOfStateFlag, Module2::PrefItem::RoverFlag})
         Module2::MarkPrefStored(item);
 
     Module2::WriteQSOpref();
